@@ -1,0 +1,39 @@
+# Every design module is laid out the same way:
+#   src/<name>/*.cpp         calculation core, sheet and drawing builders (no Qt) -> mx_<name>
+#   src/<name>/window/*.cpp  its windows (Qt)                                     -> mx_<name>_window
+#   tests/<name>/*.cpp       core tests                                           -> test_<name>
+#   tests/<name>/window/*.cpp window tests, run headless                          -> test_<name>_window
+set(MX_MODULES shell beam slab column stair spreadfooting pilecap pile help)
+
+function(mx_module name)
+  file(GLOB core CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_library(mx_${name} STATIC ${core})
+  target_include_directories(mx_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(mx_${name} PUBLIC mx_common ${ARGN})
+  file(GLOB win CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/window/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/window/*.h
+       ${CMAKE_CURRENT_SOURCE_DIR}/window/*.qrc)
+  if(win)
+    add_library(mx_${name}_window STATIC ${win})
+    set_target_properties(mx_${name}_window PROPERTIES AUTOMOC ON AUTORCC ON)
+    target_link_libraries(mx_${name}_window PUBLIC mx_${name} mx_ui)
+  endif()
+endfunction()
+
+function(mx_tests name)
+  file(GLOB core CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(core)
+    add_executable(test_${name} ${core})
+    target_link_libraries(test_${name} PRIVATE ${ARGN} GTest::gtest_main)
+    target_include_directories(test_${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+    gtest_discover_tests(test_${name} DISCOVERY_MODE PRE_TEST)
+  endif()
+  file(GLOB win CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/window/*.cpp)
+  if(win)
+    add_executable(test_${name}_window ${win})
+    set_target_properties(test_${name}_window PROPERTIES AUTOMOC ON)
+    target_link_libraries(test_${name}_window PRIVATE mx_${name}_window mx_testsupport)
+    target_include_directories(test_${name}_window PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+    gtest_discover_tests(test_${name}_window DISCOVERY_MODE PRE_TEST
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0")
+  endif()
+endfunction()

@@ -1,0 +1,7 @@
+#include "app/modules.h"
+
+#include "help/window/helpwindow.h"
+
+void registerModuleWindows() {
+    mx::help::registerHelpWindows();
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Material values of a module: each a field text with its default, and the four
+// steel-grade buttons. The fs each grade writes differs between modules (the column
+// design uses lower values), so a module passes its own table.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace mx {
+
+struct MaterialSet {
+    std::string fcPrime = "150";  // ultimate concrete strength, ksc
+    std::string fc = "65";        // allowable concrete stress, ksc (building-control limit)
+    std::string fs = "1200";      // allowable steel stress, ksc
+};
+
+enum class SteelGrade { SR24 = 0, SD30 = 1, SD35 = 2, SD40 = 3 };
+
+// "SR24", "SD30", "SD35", "SD40" (a dot or dash after the letters is accepted).
+std::optional<SteelGrade> parseSteelGrade(std::string_view key);
+
+// fs written by the grade buttons of most modules: 1200, 1500, 1600, 1700.
+inline constexpr std::array<int, 4> kStandardGradeFs{1200, 1500, 1600, 1700};
+// The column module's own values: 1200, 1200, 1400, 1600.
+inline constexpr std::array<int, 4> kColumnGradeFs{1200, 1200, 1400, 1600};
+
+inline int gradeFs(SteelGrade g, const std::array<int, 4>& table = kStandardGradeFs) {
+    return table[static_cast<std::size_t>(g)];
+}
+
+}  // namespace mx

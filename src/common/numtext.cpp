@@ -1,0 +1,95 @@
+#include "common/numtext.h"
+
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace mx {
+
+namespace {
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+}  // namespace
+
+double num(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r')) ++i;
+    const std::size_t start = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+    }
+    if (digits == 0) return 0.0;
+    std::size_t end = i;
+    // An exponent only counts when at least one digit follows it ("1e" reads as 1).
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        std::size_t expDigits = 0;
+        while (j < text.size() && isDigit(text[j])) { ++j; ++expDigits; }
+        if (expDigits > 0) end = j;
+    }
+    std::string prefix(text.substr(start, end - start));
+    for (char& c : prefix) {
+        if (c == 'd' || c == 'D') c = 'e';
+    }
+    const char* first = prefix.c_str();
+    if (*first == '+') ++first;  // from_chars takes no plus sign
+    double value = 0.0;
+    const auto res = std::from_chars(first, prefix.c_str() + prefix.size(), value);
+    if (res.ec == std::errc::result_out_of_range) {
+        // Overflow or underflow: the decimal exponent of the first significant digit
+        // tells which (a value that small reads as 0, one that large as the limit).
+        const bool negative = prefix[0] == '-';
+        const std::size_t e = prefix.find('e');
+        const std::string mantissa = prefix.substr(0, e);
+        const std::size_t point = mantissa.find('.') == std::string::npos ? mantissa.size() : mantissa.find('.');
+        const std::size_t firstSig = mantissa.find_first_of("123456789");
+        long long magnitude = static_cast<long long>(point) - static_cast<long long>(firstSig);
+        if (e != std::string::npos) magnitude += std::strtoll(prefix.c_str() + e + 1, nullptr, 10);
+        if (firstSig == std::string::npos || magnitude <= 0) return 0.0;
+        return negative ? -DBL_MAX : DBL_MAX;
+    }
+    if (res.ec != std::errc() || !std::isfinite(value)) return 0.0;
+    return value == 0.0 ? 0.0 : value;  // no negative zero
+}
+
+std::string numText(double x) {
+    if (!std::isfinite(x) || x == 0.0) return "0";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", x);  // d.dddddddddddddde±XX: 15 significant digits
+    std::string s(buf);
+    const bool negative = s[0] == '-';
+    if (negative) s.erase(0, 1);
+    const std::size_t ePos = s.find('e');
+    const int exponent = std::atoi(s.c_str() + ePos + 1);
+    std::string digits = s.substr(0, 1) + s.substr(2, ePos - 2);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    std::string out;
+    if (exponent < 0) {
+        out = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    } else if (static_cast<std::size_t>(exponent) + 1 >= digits.size()) {
+        out = digits + std::string(static_cast<std::size_t>(exponent) + 1 - digits.size(), '0');
+    } else {
+        out = digits.substr(0, static_cast<std::size_t>(exponent) + 1) + "." + digits.substr(static_cast<std::size_t>(exponent) + 1);
+    }
+    return negative ? "-" + out : out;
+}
+
+std::string numText(Fixed x) { return x.text(); }
+
+std::string numText(std::int64_t x) { return std::to_string(x); }
+
+std::string sheetText(std::string_view labelText) {
+    std::string s;
+    if (labelText.empty() || labelText[0] != '-') s += ' ';
+    s += labelText;
+    s += ' ';
+    return s;
+}
+
+}  // namespace mx

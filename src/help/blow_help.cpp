@@ -1,0 +1,8 @@
+#include "help/help_texts.h"
+
+namespace mx::help {
+
+// Written together with the module's window.
+HelpText blowHelp() { return {"blowhelp", "", ""}; }
+
+}  // namespace mx::help

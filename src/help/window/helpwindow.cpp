@@ -1,0 +1,31 @@
+#include "help/window/helpwindow.h"
+
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "ui/registry.h"
+
+namespace mx::help {
+
+HelpWindow::HelpWindow(const HelpText& text, QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QString::fromStdString(text.name));
+    setWindowTitle(QString::fromStdString(text.caption));
+    auto* layout = new QVBoxLayout(this);
+    auto* body = new QPlainTextEdit(QString::fromStdString(text.text), this);
+    body->setObjectName(QStringLiteral("Text1"));
+    body->setReadOnly(true);
+    QFont f = body->font();
+    f.setPointSize(12);
+    body->setFont(f);
+    layout->addWidget(body);
+    resize(560, 460);
+}
+
+void registerHelpWindows() {
+    for (const HelpText& t : allHelpTexts()) {
+        if (t.text.empty()) continue;  // module not built yet
+        ui::WindowRegistry::instance().add(QString::fromStdString(t.name), [t] { return new HelpWindow(t); });
+    }
+}
+
+}  // namespace mx::help

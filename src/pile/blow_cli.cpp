@@ -1,0 +1,8 @@
+#include "common/cli_modules.h"
+
+namespace mx::cli {
+
+// Not built yet: the tool reports the module as unavailable.
+Module blowCliModule() { return Module{"blow", {}, {}, {}, {}}; }
+
+}  // namespace mx::cli

@@ -1,0 +1,93 @@
+#include "ui/pagepainter.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <variant>
+
+namespace mx::ui {
+
+namespace {
+QColor toColor(std::uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+}  // namespace
+
+QFont pageFont(const std::string& family, double sizePt, bool bold) {
+    const QString fam = QString::fromStdString(family);
+    QFont f;
+    if (QFontDatabase::families().contains(fam, Qt::CaseInsensitive) || !fam.contains("Cordia", Qt::CaseInsensitive)) {
+        f = QFont(fam);
+        f.setPointSizeF(sizePt);
+    } else {
+        f = QFont(QStringLiteral("Umpush"));
+        f.setPointSizeF(sizePt * 0.65);
+    }
+    f.setBold(bold);
+    return f;
+}
+
+double textWidthTwips(const PageText& t, const std::string& family, QPaintDevice* device) {
+    const QFont f = pageFont(family, t.sizePt, t.bold);
+    const QFontMetricsF fm(f, device);
+    const double unitsPerTwip = device->logicalDpiX() / 1440.0;
+    return fm.horizontalAdvance(QString::fromStdString(t.text)) / unitsPerTwip;
+}
+
+void paintPage(QPainter& painter, const PageModel& page, double u, QPaintDevice* device) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    // A line width of 1 is a hairline on the screen; on paper each unit is 15 twips
+    // (one screen pixel), so the printed drawing keeps the weights seen on the window.
+    double penWidth = 0;
+    auto pen = [&](std::uint32_t color) {
+        QPen p(toColor(color));
+        p.setWidthF(penWidth <= 1 ? 0.0 : penWidth * 15.0 * u);
+        return p;
+    };
+    for (const auto& item : page.items()) {
+        if (const auto* t = std::get_if<PageText>(&item)) {
+            const QFont f = pageFont(page.fontFamily, t->sizePt, t->bold);
+            painter.setFont(f);
+            painter.setPen(toColor(t->color));
+            const QFontMetricsF fm(f, device);
+            painter.drawText(QPointF(t->x * u, t->y * u + fm.ascent()), QString::fromStdString(t->text));
+        } else if (const auto* l = std::get_if<PageLine>(&item)) {
+            painter.setPen(pen(l->color));
+            painter.drawLine(QPointF(l->x1 * u, l->y1 * u), QPointF(l->x2 * u, l->y2 * u));
+        } else if (const auto* c = std::get_if<PageCircle>(&item)) {
+            painter.setPen(pen(c->color));
+            painter.setBrush(c->filled ? QBrush(toColor(c->color)) : Qt::NoBrush);
+            painter.drawEllipse(QPointF(c->x * u, c->y * u), c->radius * u, c->radius * u);
+            painter.setBrush(Qt::NoBrush);
+        } else if (const auto* w = std::get_if<PageLineWidth>(&item)) {
+            penWidth = w->width;
+        }
+    }
+    painter.restore();
+}
+
+DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+}
+
+void DrawingSurface::setPage(PageModel page) {
+    page_ = std::move(page);
+    update();
+}
+
+void DrawingSurface::clear() {
+    page_ = PageModel();
+    update();
+}
+
+void DrawingSurface::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    paintPage(p, page_, unitsPerTwip_ * logicalDpiX() / 96.0, this);
+}
+
+}  // namespace mx::ui

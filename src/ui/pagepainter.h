@@ -1,0 +1,47 @@
+#pragma once
+// Puts a page model onto a paint device: a window's drawing surface, a printer or a
+// PDF file. Twips are mapped to the device's own units, so one model looks the same
+// on each.
+#include <QFont>
+#include <QWidget>
+
+#include "common/page.h"
+
+class QPainter;
+class QPaintDevice;
+
+namespace mx::ui {
+
+// The font a page asks for. "CordiaUPC" is used where installed; elsewhere Umpush
+// (Debian's Thai stand-in for Cordia) at 0.65 of the size, which is the two fonts'
+// own calibration: without it the long sheet lines run off an A4 page.
+QFont pageFont(const std::string& family, double sizePt, bool bold = false);
+
+// Paints every item; unitsPerTwip converts twips into the painter's coordinates.
+// Text is measured with the metrics of the device being painted.
+void paintPage(QPainter& painter, const PageModel& page, double unitsPerTwip, QPaintDevice* device);
+
+// Width in twips of a text item as the device would print it.
+double textWidthTwips(const PageText& t, const std::string& family, QPaintDevice* device);
+
+// A window's drawing surface: shows a page model and redraws it on every repaint or
+// resize, so the picture is never lost. clear() erases it.
+class DrawingSurface : public QWidget {
+    Q_OBJECT
+public:
+    explicit DrawingSurface(QWidget* parent = nullptr);
+    void setPage(PageModel page);
+    void clear();
+    const PageModel& page() const { return page_; }
+    // Pixels per twip; 1/15 at 96 dpi by default.
+    void setUnitsPerTwip(double u) { unitsPerTwip_ = u; update(); }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    PageModel page_;
+    double unitsPerTwip_ = 1.0 / 15.0;
+};
+
+}  // namespace mx::ui

@@ -1,0 +1,83 @@
+#include "ui/printing.h"
+
+#include <QFileDialog>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "ui/pagepainter.h"
+#include "ui/prompter.h"
+
+namespace mx::ui {
+
+void setUpSheetPrinter(QPrinter& printer) {
+    printer.setFullPage(false);
+    const QMarginsF margins(6.35, 6.35, 6.35, 6.35);  // a quarter inch, what most printers can reach
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Millimeter));
+}
+
+bool renderSheet(QPrinter& printer, const PageModel& page) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    paintPage(painter, page, printer.resolution() / 1440.0, &printer);
+    return painter.end();
+}
+
+bool writeSheetPdf(const PageModel& page, const QString& path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setResolution(1440);
+    setUpSheetPrinter(printer);
+    return renderSheet(printer, page);
+}
+
+namespace {
+
+class DialogTarget : public PrintTarget {
+public:
+    bool choose(QPrinter& printer, QWidget* parent) override {
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("บันทึกรายการคำนวณเป็นไฟล์ PDF"),
+                                                              QStringLiteral("รายการคำนวณ.pdf"),
+                                                              QStringLiteral("PDF (*.pdf)"));
+            if (path.isEmpty()) return false;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path.endsWith(".pdf", Qt::CaseInsensitive) ? path : path + ".pdf");
+            return true;
+        }
+        QPrintDialog dialog(&printer, parent);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+        return dialog.exec() == QDialog::Accepted;
+    }
+};
+
+DialogTarget dialogs;
+PrintTarget* currentTarget = &dialogs;
+
+}  // namespace
+
+PrintTarget& printTarget() { return *currentTarget; }
+void setPrintTarget(PrintTarget* t) { currentTarget = t ? t : &dialogs; }
+
+bool PdfFileTarget::choose(QPrinter& printer, QWidget*) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path_);
+    ++count;
+    return true;
+}
+
+bool printSheet(const PageModel& page, const Message& question, QWidget* parent) {
+    if (!prompter().ask(question, parent)) return false;
+    QPrinter printer(QPrinter::HighResolution);
+    setUpSheetPrinter(printer);
+    if (!printTarget().choose(printer, parent)) return false;
+    // The dialog may have changed the paper; the sheet is always A4 portrait.
+    setUpSheetPrinter(printer);
+    if (printer.outputFormat() == QPrinter::PdfFormat) printer.setResolution(1440);
+    return renderSheet(printer, page);
+}
+
+}  // namespace mx::ui

@@ -1,0 +1,76 @@
+#pragma once
+// The one place that shows modal messages and asks OK/Cancel questions. Windows never
+// open a message box themselves; they call prompter(), which tests replace with a
+// recorder that logs each box in order and answers questions from a script.
+#include <deque>
+#include <vector>
+
+#include "common/message.h"
+
+class QWidget;
+
+namespace mx::ui {
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    // A message box with one OK button.
+    virtual void show(const Message& m, QWidget* parent = nullptr) = 0;
+    // An OK/Cancel question; true for OK.
+    virtual bool ask(const Message& m, QWidget* parent = nullptr) = 0;
+};
+
+// The prompter in force: QMessageBox boxes unless a test installed another.
+Prompter& prompter();
+// Installs p (not owned); nullptr restores the message boxes.
+void setPrompter(Prompter* p);
+
+// Shows a calculation's messages in order and applies each correction as it comes
+// (through apply, which writes the field and so runs its change check).
+template <typename Apply>
+void replay(const Diagnostics& d, QWidget* parent, Apply apply) {
+    for (const auto& e : d.events()) {
+        if (const auto* m = std::get_if<Message>(&e))
+            prompter().show(*m, parent);
+        else
+            apply(std::get<Correction>(e));
+    }
+}
+
+// For tests: records every box and answers questions from a queue (then defaultAnswer).
+class RecordingPrompter : public Prompter {
+public:
+    RecordingPrompter() { setPrompter(this); }
+    ~RecordingPrompter() override { setPrompter(nullptr); }
+    RecordingPrompter(const RecordingPrompter&) = delete;
+    RecordingPrompter& operator=(const RecordingPrompter&) = delete;
+
+    struct Entry {
+        Message message;
+        bool question = false;
+        bool answer = false;
+    };
+
+    void show(const Message& m, QWidget*) override { log.push_back({m, false, false}); }
+    bool ask(const Message& m, QWidget*) override {
+        bool a = defaultAnswer;
+        if (!answers.empty()) {
+            a = answers.front();
+            answers.pop_front();
+        }
+        log.push_back({m, true, a});
+        return a;
+    }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const auto& e : log) out.push_back(e.message.text);
+        return out;
+    }
+    void clear() { log.clear(); }
+
+    std::vector<Entry> log;
+    std::deque<bool> answers;
+    bool defaultAnswer = true;
+};
+
+}  // namespace mx::ui
