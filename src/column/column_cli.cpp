@@ -1,8 +1,84 @@
+#include "column/column_design.h"
+#include "column/column_form.h"
 #include "common/cli_modules.h"
 
 namespace mx::cli {
 
-// Not built yet: the tool reports the module as unavailable.
-Module columnCliModule() { return Module{"column", {}, {}, {}, {}}; }
+namespace {
+
+using namespace mx::column;
+
+void addResult(ResultList& out, const ColumnDesignResult& r) {
+    out.add("shape", r.shape);
+    out.add("P", r.P);
+    out.add("t1", r.t1);
+    out.add("t2", r.t2);
+    out.add("H", r.H);
+    out.add("db", r.db);
+    out.add("dt", r.dt);
+    out.add("fcPrime", r.fcPrime);
+    out.add("fs", r.fs);
+    out.add("k", r.k);
+    out.add("t", r.t);
+    out.add("ht", r.ht);
+    out.add("hr", r.hr);
+    out.add("R", r.R);
+    out.add("isLong", r.isLong);
+    out.addText("columnKind", r.columnKind);
+    out.add("m", r.m);
+    out.add("W", r.W);
+    out.add("Pt", r.Pt);
+    out.add("N", r.N);
+    out.add("Ag", r.Ag);
+    out.add("Pc", r.Pc);
+    out.add("Ps", r.Ps);
+    out.add("As", r.As);
+    out.add("pg", r.pg);
+    out.add("Ab", r.Ab);
+    out.add("x", r.x);
+    out.add("nb", r.nb);
+    out.add("s16", r.s16);
+    out.add("s48", r.s48);
+    out.add("s", r.s);
+    out.add("status", static_cast<int>(r.status));
+}
+
+Report runColumn(FormState& state, bool /*wantSheet: the sheet is not built yet*/) {
+    // A round column is designed as its square of equal area: the diameter box's OK
+    // writes that side into both width fields before Calculate, when a diameter is given.
+    if (state.typeCode == kShapeRound && state.fields.num("Text11") > 0) applyRoundDiameter(state.fields);
+
+    const ColumnOutcome outcome = calculateColumn(readColumnInput(state.fields, state.typeCode));
+    applyCorrections(outcome.diagnostics, state.fields);
+
+    Report report;
+    report.status = static_cast<int>(outcome.status);
+    report.verdict = outcome.verdict;
+    report.messages = outcome.diagnostics.messages();
+    if (const ColumnShapeButton* shape = columnShape(state.typeCode)) report.labels.set("Label1", shape->label1);
+    if (state.grade) writeGradeLabels(*state.grade, report.labels);
+    writeColumnLabels(outcome, report.labels);
+    addResult(report.result, outcome.result);
+    return report;
+}
+
+}  // namespace
+
+Module columnCliModule() {
+    Module m;
+    m.name = "column";
+    m.defaults = columnDefaultFields();
+    m.pressType = [](FormState& s, int code) {
+        if (!columnShape(code)) return false;
+        s.typeCode = code;
+        return true;
+    };
+    m.pressGrade = [](FormState& s, SteelGrade g) {
+        s.grade = g;
+        pressColumnGrade(s.fields, g);
+    };
+    m.run = runColumn;
+    return m;
+}
 
 }  // namespace mx::cli

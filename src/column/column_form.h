@@ -1,0 +1,87 @@
+#pragma once
+// The column window's inputs without the window: its fields with their default texts,
+// how Calculate reads them, what the shape, grade and round-diameter buttons write, and
+// the texts of the result labels. The window and the command-line tool share these.
+#include <array>
+#include <string>
+
+#include "column/column_design.h"
+#include "common/fieldset.h"
+#include "common/material.h"
+#include "common/message.h"
+
+namespace mx::column {
+
+struct FieldDefault {
+    const char* name;
+    const char* text;
+};
+
+// Input fields in window order: load, width, depth, height, main bar, tie, fc', fs,
+// own-weight multiplier, and the round column's diameter box.
+inline constexpr std::array<FieldDefault, 10> kColumnFields{{
+    {"Text1", "8000"},
+    {"Text2", "15"},
+    {"Text3", "15"},
+    {"Text5", "3"},
+    {"Text6", "12"},
+    {"Text7", "6"},
+    {"Text9", "150"},
+    {"Text10", "1200"},
+    {"Text23", "1.7"},
+    {"Text11", "?"},
+}};
+
+FieldSet columnDefaultFields();
+
+// Calculate's reading of the fields: the leading number of each text.
+ColumnDesignInput readColumnInput(const FieldSet& fields, int shape);
+
+// Writes the calculation's corrections into the fields, in the order raised.
+void applyCorrections(const Diagnostics& diagnostics, FieldSet& fields);
+
+// Writes the labels a calculation sets: the short/long caption when the design got
+// that far, the whole result panel when it got to the results, and the verdict always.
+// Labels a calculation did not reach keep their texts.
+void writeColumnLabels(const ColumnOutcome& outcome, FieldSet& labels);
+
+// Steel-grade buttons of the column window; the column takes lower allowable steel
+// stresses than the other members, capped at 1600 ksc.
+struct ColumnGradeButton {
+    const char* button;
+    const char* tooltip;
+    const char* label7;    // grade caption of the input panel
+    const char* label55;   // grade caption of the material panel
+};
+inline constexpr std::array<ColumnGradeButton, 4> kColumnGrades{{
+    {"Command3", "เหล็กยืนเส้นกลม", "เหล็กเส้นกลม SR.24", "เหล็กเส้นกลม SR.24"},
+    {"Command4", "เหล็กยืนข้ออ้อย", "เหล็กข้ออ้อย SD.30", "เหล็กเส้นข้ออ้อย SD.30"},
+    {"Command5", "เหล็กยืนข้ออ้อย", "เหล็กข้ออ้อย SD.35", "เหล็กเส้นข้ออ้อย SD.35"},
+    {"Command6", "เหล็กยืนข้ออ้อย", "เหล็กข้ออ้อย SD.40", "เหล็กเส้นข้ออ้อย SD.40"},
+}};
+const ColumnGradeButton& columnGrade(SteelGrade grade);
+// What a grade button writes: the column's fs of the grade (kColumnGradeFs) into Text10.
+void pressColumnGrade(FieldSet& fields, SteelGrade grade);
+// The grade captions (Label7, Label55) of a pressed grade.
+void writeGradeLabels(SteelGrade grade, FieldSet& labels);
+
+// Shape buttons and the caption each writes into Label1.
+struct ColumnShapeButton {
+    int code;
+    const char* button;
+    const char* tooltip;
+    const char* label1;
+};
+inline constexpr std::array<ColumnShapeButton, 2> kColumnShapes{{
+    {kShapeSquare, "Command17", "เลือกเสาสี่เหลี่ยม", "เสาที่คุณเลือกออกแบบเป็นเสาสี่เหลี่ยม"},
+    {kShapeRound, "Command18", "เลือกเสาแบบกลม", "เสาที่คุณเลือกออกแบบเป็นเสากลม"},
+}};
+// The shape button of a code, or nullptr when there is none.
+const ColumnShapeButton* columnShape(int code);
+
+// Side of the square of equal area to a circle of diameter D (0.886^2 is about pi/4).
+inline constexpr double kRoundToSquareSide = 0.886;
+// The diameter box's OK button: D = num(Text11), and 0.886 D into Text2 and Text3.
+void applyRoundDiameter(FieldSet& fields);
+
+}  // namespace mx::column
