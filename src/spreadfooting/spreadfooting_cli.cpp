@@ -1,8 +1,99 @@
+#include <charconv>
+
 #include "common/cli_modules.h"
+#include "spreadfooting/spreadfooting.h"
+#include "spreadfooting/spreadfooting_form.h"
 
 namespace mx::cli {
 
-// Not built yet: the tool reports the module as unavailable.
-Module spreadFootingCliModule() { return Module{"spreadfooting", {}, {}, {}, {}}; }
+namespace {
+
+// A single-precision value as its own shortest decimal text reads, so 12.923077f is
+// reported as 12.923077 rather than as the digits of its widened double.
+double single(float x) {
+    char buf[32];
+    const auto res = std::to_chars(buf, buf + sizeof buf, x);
+    double v = 0;
+    std::from_chars(buf, res.ptr, v);
+    return v;
+}
+
+void addResult(ResultList& out, const spreadfooting::SpreadFootingResult& r) {
+    out.add("P", r.P);
+    out.add("q", r.q);
+    out.add("db", r.db);
+    out.add("fcPrime", r.fcPrime);
+    out.add("fc", r.fc);
+    out.add("fs", r.fs);
+    out.add("p", r.p);
+    out.add("pf", r.pf);
+    out.add("cf", r.cf);
+    out.add("Wf", r.Wf);
+    out.add("W", r.W);
+    out.add("A", r.A);
+    out.add("L", r.L);
+    out.add("B", r.B);
+    out.add("Aact", r.Aact);
+    out.add("w", r.w);
+    out.add("cRoot", r.cRoot);
+    out.add("c", r.c);
+    out.add("a", r.a);
+    out.add("l", r.l);
+    out.add("M", r.M);
+    out.add("n", r.n);
+    out.add("k", r.k);
+    out.add("j", r.j);
+    out.add("R", r.R);
+    out.add("dr", r.dr);
+    out.add("dreq", r.dreq);
+    out.add("inc", r.inc);
+    out.add("d", r.d);
+    out.add("t", r.t);
+    out.add("vcb", r.vcb);
+    out.add("Vb", r.Vb);
+    out.add("vb", r.vb);
+    out.add("vcp", r.vcp);
+    out.add("Vp", r.Vp);
+    out.add("b0", r.b0);
+    out.add("vp", r.vp);
+    out.add("Wact", r.Wact);
+    out.add("As", r.As);
+    out.add("Ab", r.Ab);
+    out.add("o", r.o);
+    out.add("na", r.na);
+    out.add("nb", r.nb);
+    out.add("N", r.N);
+    out.add("s", single(r.s));
+    out.add("Ns", r.Ns);
+    out.add("sL", single(r.sL));
+    out.add("sS", single(r.sS));
+    out.add("status", r.status);
+}
+
+}  // namespace
+
+Module spreadFootingCliModule() {
+    Module m;
+    m.name = "spreadfooting";
+    m.defaults = spreadfooting::defaultFields();
+    m.pressGrade = [](FormState& s, SteelGrade g) {
+        s.grade = g;
+        spreadfooting::pressGrade(s.fields, g);
+    };
+    m.run = [](FormState& s, bool /*wantSheet: the sheet is not built yet*/) {
+        const auto outcome = spreadfooting::calculateSpreadFooting(spreadfooting::readInput(s.fields));
+        spreadfooting::applyCorrections(s.fields, outcome.diagnostics);
+        Report rep;
+        rep.status = static_cast<int>(outcome.status);
+        rep.verdict = outcome.verdict;
+        rep.messages = outcome.diagnostics.messages();
+        // A design that stopped before the result panel leaves its labels untouched.
+        if (outcome.panelWritten) rep.labels = spreadfooting::resultLabels(outcome.result);
+        rep.labels.set("Label33", outcome.verdict);
+        addResult(rep.result, outcome.result);
+        return rep;
+    };
+    return m;
+}
 
 }  // namespace mx::cli

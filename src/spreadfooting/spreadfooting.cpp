@@ -1,0 +1,273 @@
+#include "spreadfooting/spreadfooting.h"
+
+#include <algorithm>
+#include <array>
+
+#include "common/checked.h"
+#include "common/workingstress.h"
+
+namespace mx::spreadfooting {
+
+namespace {
+
+const std::array<Message, 16> kMessages{{
+    {"1.คุณยังไม่ได้บวก นน.ฐานรากว่าเพิ่มขึ้นอีกกี่เปอร์เซนต์!?!", "กำหนด นน .ฐานราก", Icon::Critical},
+    {"2.นน.ที่กระทำลงบนฐานรากน้อยมาก?", "นน.ที่กระทำลงบนฐานราก", Icon::Critical},
+    {"3.คุณกำหนดหน่วยแรงต้านทานของดินน้อยเกินไป?", "หน่วยแรงดันต้านทานของดิน", Icon::Critical},
+    {"4.คุณยังไม่ได้กำหนดขนาดของเหล็กตะแกรง!?!หรือกำหนดขนาดเหล็กตะแกรงไม่เหมาะสม", "กำหนดขนาดเหล็กตะแกรง",
+     Icon::Critical},
+    {"5.ค่าหน่วยแรงอัดคอนกรีตที่คุณกำหนดน้อยเกินไป? ตกลงแก้ไขอัตโนมัติ", "หน่วยแรงอัดคอนกรีตน้อยเกิน", Icon::Critical},
+    {"6.คุณทราบหรือไม่ว่าประเทศของเรายังไม่สามารถผลิต HIGH STRENGTH CONCRETE ได้สูงกว่า 1000 ksc.",
+     "ค่าหน่วยแรงอัด fc' มากเกินไป", Icon::Critical},
+    {"7.คุณกำหนดค่าหน่วยแรงอัดของคอนกรีตน้อยเกินไป? แก้ไขอัตโนมัติ", "หน่วยแรงอัดคอนกรีต", Icon::Critical},
+    {"8.คุณกำหนดค่าหน่วยแรงดึงของเหล็กน้อยเกินไป? แก้ไขอัตโนมัติ", "ค่าหน่วยแรงดึงของเหล็ก", Icon::Critical},
+    {"9.นน.ฐานรากจริงที่คำนวณออกมามากกว่าที่คาดการณ์โปรดแก้ไขโดยเปลี่ยนค่าเปอร์เซนต์ นน. ฐานรากเพิ่มขึ้น",
+     "แก้ไขค่า % นน.ฐานรากเพิ่มขึ้น", Icon::Critical},
+    {"10.ฐานรากคุณใหญ่เกิน 10 เมตร โปรดตรวจสอบ นน.ที่ลงบนฐานราก ?", "ฐานใหญ่ผิดปรกติ", Icon::Question},
+    {"11.ขนาดเสาใหญ่กว่าความกว้างของฐานราก!?! ยังใช้ไม่ได้", "ขนาดฐานรากที่ออกแบบไม่เหมาะสม", Icon::Critical},
+    {"12.คุณต้องเปลี่ยนขนาดเหล็กตะแกรงให้เล็กลง", "ระยะห่างเหล็กตะแกรงมากเกินไป", Icon::Critical},
+    {"13.คุณต้องเปลี่ยนขนาดเหล็กตะแกรงให้เล็กลง", "ระยะห่างเหล็กตะแกรงมากเกินไป", Icon::Critical},
+    {"14.คุณต้องเปลี่ยนขนาดเหล็กตะแกรงให้ใหญ่ขึ้น", "ระยะห่างเหล็กตะแกรงชิดเกินไป", Icon::Critical},
+    {"15.คุณต้องเปลี่ยนขนาดเหล็กตะแกรงให้ใหญ่ขึ้น", "ระยะห่างเหล็กตะแกรงชิดเกินไป", Icon::Critical},
+    {"16.ฐานรากที่คุณออกแบบยังใช้ไม่ได้? โปรดแก้ไขข้อมูลใหม่", "โปรดแก้ไขข้อมูลใหม่", Icon::Critical},
+}};
+
+// Limits of the design.
+constexpr double kMinLoad = 1000;          // kg; anything lighter is not a footing load
+constexpr double kMinBearing = 2;          // t/m2
+constexpr double kMinBar = 9;              // mm
+constexpr double kMinFcPrime = 100;        // ksc
+constexpr double kMaxFcPrime = 1000;       // ksc
+constexpr double kMinFc = 30;              // ksc, at or below is refused
+constexpr double kMinFs = 800;             // ksc, at or below is refused
+constexpr double kMinStub = 15;            // cm
+constexpr double kMinDepth = 15;           // cm, depth by moment
+constexpr double kCover = 5;               // cm, from the steel to the underside
+constexpr double kPunchStep = 5;           // cm added per failed punching check
+constexpr double kConcreteWeight = 2400;   // kg/m3
+constexpr double kBond = 11;               // allowable bond stress u, ksc
+constexpr int kEndCover = 10;              // cm, 5 cm at each end of a bar row
+constexpr int kMaxLength = 1000;           // cm
+constexpr float kMaxPitch = 25;            // cm
+constexpr float kMinPitch = 5;             // cm
+// The punching loop always ends: once d passes L the punching force is negative.
+// A footing is at most 32 767 cm, so this many rounds can never be needed.
+constexpr int kMaxPunchRounds = 10000;
+
+enum class Ending { Report, NotUsable };
+
+class Calculation {
+public:
+    Calculation(const SpreadFootingInput& in, SpreadFootingOutcome& out) : in_(in), out_(out), r_(out.result) {}
+
+    Ending run();
+
+private:
+    void say(int number) { out_.diagnostics.say(kMessages[static_cast<std::size_t>(number - 1)]); }
+    void correct(const char* field, const char* text) { out_.diagnostics.correct(field, text); }
+
+    const SpreadFootingInput& in_;
+    SpreadFootingOutcome& out_;
+    SpreadFootingResult& r_;
+};
+
+Ending Calculation::run() {
+    using chk::div;
+    using chk::mul;
+
+    // Self-weight allowance: without one the pad would be sized for the column load alone.
+    r_.p = in_.p;
+    if (r_.p <= 0) {
+        say(1);
+        r_.p = 0.1;
+        correct("Text13", "0.1");
+    }
+    r_.pf = div(r_.p, 10);
+
+    r_.P = in_.P;
+    if (r_.P < kMinLoad) {
+        correct("Text1", "1000");
+        say(2);
+        return Ending::NotUsable;
+    }
+    r_.q = in_.q;
+    if (r_.q < kMinBearing) {
+        correct("Text3", "8");
+        say(3);
+        return Ending::NotUsable;
+    }
+    r_.db = in_.db;
+    if (r_.db < kMinBar) {
+        say(4);
+        r_.db = 25;
+        correct("Text2", "25");
+    }
+    r_.fcPrime = in_.fcPrime;
+    if (r_.fcPrime < kMinFcPrime) {
+        say(5);
+        r_.fcPrime = 150;
+        correct("Text4", "150");
+    }
+    if (r_.fcPrime > kMaxFcPrime) {
+        say(6);
+        r_.fcPrime = 150;
+        correct("Text4", "150");
+        return Ending::NotUsable;
+    }
+    r_.fc = in_.fc;
+    if (r_.fc <= kMinFc) {
+        say(7);
+        r_.fc = 65;
+        correct("Text5", "65");
+    }
+    r_.fs = in_.fs;
+    if (r_.fs <= kMinFs) {
+        say(8);
+        r_.fs = 1200;
+        correct("Text6", "1200");
+    }
+
+    const WorkingStress ws = workingStress(r_.fcPrime, r_.fc, r_.fs);
+    r_.n = ws.n;
+    r_.k = ws.k;
+    r_.j = ws.j;
+    r_.R = ws.R;
+
+    // Plan size from the bearing, with the self-weight allowance growing with the load.
+    r_.cf = chk::toInt16(div(r_.P, 10000) + 5);
+    r_.Wf = div(mul(mul(r_.P, r_.pf), r_.cf), 100);
+    r_.W = chk::add(r_.Wf, r_.P);
+    r_.A = div(r_.W, mul(1000, r_.q));
+    r_.L = chk::toInt16(chk::ceilUp(chk::sqrt(mul(10000, r_.A))));
+    r_.B = r_.L;
+    r_.Aact = Fixed::fromInt(static_cast<std::int64_t>(r_.L) * r_.L);
+    r_.w = Fixed::fromDouble(div(mul(10000, r_.W), r_.Aact.toDouble()));
+
+    // Smallest stub, to a multiple of 10 cm.
+    r_.cRoot = Fixed::fromDouble(chk::sqrt(mul(0.0158, r_.P)));
+    r_.c = Fixed::fromDouble(chk::ceilUp(r_.cRoot.toDouble()));
+    r_.a = 10 * chk::ceilUp(div(r_.c.toDouble(), 10));
+    if (r_.a < kMinStub) r_.a = kMinStub;
+
+    // Moment at the stub face per metre width of pad.
+    const double Lm = static_cast<double>(chk::toSingle(r_.L / 100.0));
+    r_.l = Fixed::fromDouble((Lm - r_.a / 100) / 2);
+    const double l = r_.l.toDouble();
+    r_.M = Fixed::fromDouble(mul(mul(r_.w.toDouble(), 0.5), mul(l, l)));
+
+    // Depth by moment on a 100 cm strip.
+    r_.dr = Fixed::fromDouble(chk::sqrt(div(mul(100, r_.M.toDouble()), mul(100, r_.R.toDouble()))));
+    if (r_.dr.toDouble() < kMinDepth) r_.dr = Fixed::fromInt(static_cast<std::int64_t>(kMinDepth));
+    r_.dreq = chk::ceilUp(r_.dr.toDouble());
+
+    // Punching shear round the stub decides the depth; one-way shear is only reported.
+    r_.inc = 0;
+    const double w = r_.w.toDouble();
+    const double Lw = r_.L / 100.0;
+    for (int round = 0;; ++round) {
+        if (round >= kMaxPunchRounds) throw ArithmeticError("punching-shear depth does not settle");
+        r_.d = r_.dreq + kCover + r_.inc;
+        r_.t = r_.d + kCover;
+        r_.vcb = 0.29 * chk::sqrt(r_.fcPrime);
+        r_.Vb = mul(mul(l - r_.d / 100, w), Lw);
+        r_.vb = div(r_.Vb, mul(r_.d, r_.L));
+        r_.vcp = 0.53 * chk::sqrt(r_.fcPrime);
+        const double dm = r_.d / 100;
+        r_.Vp = mul(w, mul(Lw, Lw) - mul(dm, dm));
+        r_.b0 = 4 * (r_.d + r_.a);
+        r_.vp = div(r_.Vp, mul(r_.d, r_.b0));
+        if (!(r_.vp > r_.vcp)) break;
+        r_.inc += kPunchStep;
+    }
+
+    // The pad as designed must not weigh more than was allowed for in sizing it.
+    const double plan = static_cast<double>(
+        chk::toSingle(static_cast<double>(chk::toSingle(r_.B / 100.0)) * static_cast<double>(chk::toSingle(r_.L / 100.0))));
+    r_.Wact = Fixed::fromDouble(mul(mul(kConcreteWeight, plan), r_.t / 100));
+    if (r_.Wact.toDouble() > r_.Wf) {
+        say(9);
+        return Ending::NotUsable;
+    }
+
+    // Mesh: area per metre width from the moment.
+    const double j = r_.j.toDouble();
+    r_.As = Fixed::fromDouble(div(mul(100, r_.M.toDouble()), mul(mul(j, r_.fs), r_.d)));
+    const double radius = r_.db / 20;  // cm
+    r_.Ab = Fixed::fromDouble(div(mul(22, mul(radius, radius)), 7));
+    r_.o = Fixed::fromDouble(div(mul(mul(2, radius), 22), 7));
+
+    // As is per metre, so the bars across the whole pad are As x B/100 over one bar's
+    // area; counting As / Ab alone would put a one-metre strip's steel under a wider pad.
+    r_.na = Fixed::fromDouble(div(mul(r_.As.toDouble(), r_.B / 100.0), r_.Ab.toDouble()));
+    // Bond: V / (u o j d), halved, with the perimeter term held to four decimals.
+    const Fixed Vp = Fixed::fromDouble(r_.Vp);
+    const Fixed uoj = Fixed::fromDouble(mul(r_.o.times(static_cast<std::int64_t>(kBond)).toDouble(), j));
+    r_.nb = Fixed::fromDouble(div(Vp.toDouble(), mul(r_.d, uoj.toDouble()))).half();
+
+    const Fixed governing = r_.nb > r_.na ? r_.nb : r_.na;
+    r_.N = chk::toInt16((governing + Fixed::fromInt(1)).toDouble());
+
+    // Spacing over the length less the end covers; a single bar has no spacing.
+    r_.s = chk::toSingle(div(r_.L - kEndCover, r_.N - 1));
+    r_.Ns = chk::toInt16(div(r_.B - kEndCover, static_cast<double>(r_.s)) + 1);
+
+    out_.panelWritten = true;
+
+    r_.sL = chk::toSingle(div(r_.B, r_.N));
+    r_.sS = chk::toSingle(div(r_.L, r_.Ns));
+    if (r_.B > kMaxLength) {
+        say(10);
+        return Ending::NotUsable;
+    }
+    if (r_.a >= r_.L) {
+        say(11);
+        out_.status = DesignStatus::NotUsable;
+    }
+    if (r_.sL > kMaxPitch) {
+        say(12);
+        return Ending::NotUsable;
+    }
+    if (r_.sS > kMaxPitch) {
+        say(13);
+        return Ending::NotUsable;
+    }
+    if (r_.sL < kMinPitch) {
+        say(14);
+        return Ending::NotUsable;
+    }
+    if (r_.sS < kMinPitch) {
+        say(15);
+        return Ending::NotUsable;
+    }
+    return Ending::Report;
+}
+
+}  // namespace
+
+const Message& spreadFootingMessage(int number) {
+    return kMessages.at(static_cast<std::size_t>(std::clamp(number, 1, 16) - 1));
+}
+
+SpreadFootingOutcome calculateSpreadFooting(const SpreadFootingInput& input, const SpreadFootingResult& previous) {
+    SpreadFootingOutcome out;
+    out.result = previous;
+    out.status = DesignStatus::Usable;
+    out.result.inc = 0;
+    try {
+        Calculation calc(input, out);
+        if (calc.run() == Ending::NotUsable) out.status = DesignStatus::NotUsable;
+    } catch (const ArithmeticError&) {
+        // An impossible operation abandons the design; the values reached so far stay.
+        out.status = DesignStatus::NotUsable;
+    }
+    out.result.status = static_cast<int>(out.status);
+    if (out.status == DesignStatus::NotUsable) {
+        out.diagnostics.say(kMessages[15]);
+        out.verdict = kVerdictNotUsable;
+    } else {
+        out.verdict = kVerdictUsable;
+    }
+    return out;
+}
+
+}  // namespace mx::spreadfooting

@@ -1,0 +1,130 @@
+#include "spreadfooting/spreadfooting_form.h"
+
+#include <algorithm>
+#include <variant>
+
+#include "common/numtext.h"
+
+namespace mx::spreadfooting {
+
+namespace {
+
+const std::array<GradeButton, 4> kGrades{{
+    {"Command3", "เหล็กตะแกรงที่ใช้เป็นเหล็กเส้นกลม SR.24", 1200},
+    {"Command4", "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.30", 1500},
+    {"Command5", "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.35", 1600},
+    {"Command6", "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.40", 1700},
+}};
+
+const std::array<SummaryLine, 17> kSummary{{
+    {"Label9", "นน. ที่ลงบนเสาตอม่อ / กก. ="},
+    {"Label10", "นน.ของฐานราก / กก. ="},
+    {"Label11", "รวม นน. ทั้งสิ้น / กก. ="},
+    {"Label12", "หน่วยแรงดันของดิน ตัน / ตร.ม. ="},
+    {"Label13", "พื้นที่ของฐานราก / ตร. ม. ="},
+    {"Label14", "หน่วยแรงดันของดิน / กก. ="},
+    {"Label15", "ความกว้างของฐานราก / ซม. ="},
+    {"Label16", "ความยาวของฐานราก / ซม. ="},
+    {"Label17", "ความลึกของฐานราก / ซม. ="},
+    {"Label18", "ขนาดของเสาตอม่อน้อยที่สุด / ซม. ="},
+    {"Label19", "โมเมนต์ที่ขอบเสา / กก.-เมตร ="},
+    {"Label20", "พท.หน้าตัดเหล็กเสริมทางยาว As / ตร.ซม. ="},
+    {"Label21", "จำนวนเส้นคิดจากพท.หน้าตัด / เส้น ="},
+    {"Label22", "จำนวนเส้นคิดจากหน่วยแรงยึดเกาะ / เส้น ="},
+    {"Label23", "ขนาดเหล็กตะแกรง / มม. ="},
+    {"Label24", "จำนวนเส้นเหล็กตะแกรงทางยาว / เส้น ="},
+    {"Label25", "จำนวนเส้นเหล็กตะแกรงทางสั้น / เส้น ="},
+}};
+
+// Columns a line takes on screen: Thai vowel and tone marks above or below a
+// consonant share its column, so they do not count.
+std::size_t columns(const std::string& s) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < s.size();) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        char32_t cp = c;
+        std::size_t len = 1;
+        if (c >= 0xF0) {
+            len = 4;
+            cp = c & 0x07;
+        } else if (c >= 0xE0) {
+            len = 3;
+            cp = c & 0x0F;
+        } else if (c >= 0xC0) {
+            len = 2;
+            cp = c & 0x1F;
+        }
+        for (std::size_t k = 1; k < len && i + k < s.size(); ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        i += len;
+        const bool mark = cp == 0x0E31 || (cp >= 0x0E34 && cp <= 0x0E3A) || (cp >= 0x0E47 && cp <= 0x0E4E);
+        if (!mark) ++n;
+    }
+    return n;
+}
+
+}  // namespace
+
+FieldSet defaultFields() {
+    return FieldSet{{"Text1", "20000"}, {"Text3", ""},     {"Text2", "12"},  {"Text4", "150"},
+                    {"Text5", "65"},    {"Text6", "1200"}, {"Text13", "17"}};
+}
+
+SpreadFootingInput readInput(const FieldSet& fields) {
+    SpreadFootingInput in;
+    in.P = fields.num("Text1");
+    in.q = fields.num("Text3");
+    in.db = fields.num("Text2");
+    in.fcPrime = fields.num("Text4");
+    in.fc = fields.num("Text5");
+    in.fs = fields.num("Text6");
+    in.p = fields.num("Text13");
+    return in;
+}
+
+void applyCorrections(FieldSet& fields, const Diagnostics& diagnostics) {
+    for (const auto& e : diagnostics.events())
+        if (const auto* c = std::get_if<Correction>(&e)) fields.set(c->field, c->text);
+}
+
+const GradeButton& gradeButton(SteelGrade grade) { return kGrades[static_cast<std::size_t>(grade)]; }
+
+void pressGrade(FieldSet& fields, SteelGrade grade) { fields.set("Text6", std::to_string(gradeButton(grade).fs)); }
+
+FieldSet resultLabels(const SpreadFootingResult& r) {
+    FieldSet l;
+    l.set("Label9", numText(r.P));
+    l.set("Label10", numText(r.Wf));
+    l.set("Label11", numText(r.W));
+    l.set("Label12", numText(r.q));
+    l.set("Label13", numText(r.Aact.toDouble() / 10000));  // m2
+    l.set("Label14", numText(r.w));
+    l.set("Label15", numText(r.L));
+    l.set("Label16", numText(r.B));
+    l.set("Label17", numText(r.t));
+    l.set("Label18", numText(r.a));
+    l.set("Label19", numText(r.M));
+    l.set("Label20", numText(r.As));
+    l.set("Label21", numText(r.na));
+    l.set("Label22", numText(r.nb));
+    l.set("Label23", numText(r.db));
+    l.set("Label24", numText(r.N));
+    l.set("Label25", numText(r.Ns));
+    return l;
+}
+
+const std::array<SummaryLine, 17>& summaryLines() { return kSummary; }
+
+std::string summaryText() {
+    std::size_t width = 0;
+    for (const auto& line : kSummary) width = std::max(width, columns(line.text));
+    std::string out = kSummaryHeading;
+    for (const auto& line : kSummary) {
+        out += '\n';
+        out.append(width - columns(line.text), ' ');
+        out += line.text;
+    }
+    return out;
+}
+
+}  // namespace mx::spreadfooting

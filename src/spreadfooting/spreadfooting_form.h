@@ -1,0 +1,49 @@
+#pragma once
+// The input form of the spread-footing window without the toolkit: its fields and
+// default texts, how Calculate reads them, what the steel-grade buttons write, and the
+// texts of the result labels. The window and the headless tool share these so a field
+// is read and a label written the same way in both.
+#include <array>
+#include <string>
+
+#include "common/fieldset.h"
+#include "common/material.h"
+#include "spreadfooting/spreadfooting.h"
+
+namespace mx::spreadfooting {
+
+// Input fields in the window's order, with their default texts. The bearing field
+// starts empty on purpose: the engineer must state the soil.
+FieldSet defaultFields();
+
+// Calculate's reading of the fields: the number at the start of each text.
+SpreadFootingInput readInput(const FieldSet& fields);
+
+// Writes the corrections of a calculation into the fields, in the order raised.
+void applyCorrections(FieldSet& fields, const Diagnostics& diagnostics);
+
+// Steel-grade buttons Command3..Command6: the sentence put into Label8 and fs.
+struct GradeButton {
+    const char* button;
+    const char* caption;
+    int fs;
+};
+const GradeButton& gradeButton(SteelGrade grade);
+// What a grade button does to the fields: fs into Text6.
+void pressGrade(FieldSet& fields, SteelGrade grade);
+inline constexpr const char* kInitialGradeCaption = "เหล็กตะแกรงที่ใช้เป็นเหล็กเส้นกลม SR.24";
+
+// Result panel: Label9..Label25 with the plain decimal text of each value.
+FieldSet resultLabels(const SpreadFootingResult& result);
+
+// The summary beside the result labels (Text7): a heading and one line per label,
+// right-aligned with leading blanks. Fixed text; a calculation never changes it.
+struct SummaryLine {
+    const char* label;
+    const char* text;
+};
+const std::array<SummaryLine, 17>& summaryLines();
+inline constexpr const char* kSummaryHeading = "สรุปผลการคำนวณฐานรากแผ่";
+std::string summaryText();
+
+}  // namespace mx::spreadfooting
