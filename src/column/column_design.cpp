@@ -66,6 +66,12 @@ std::int64_t roundWholeHalfEven(Fixed v) {
     return (fl % 2 == 0) ? fl : fl + 1;
 }
 
+std::int64_t barsForRatio(Fixed x) {
+    std::int64_t bars = roundWholeHalfEven(x);
+    if (floorWhole(x) > 0) ++bars;
+    return bars;
+}
+
 namespace {
 
 using chk::div;
@@ -181,8 +187,7 @@ void design(const ColumnDesignInput& in, ColumnOutcome& out) {
     // Bars: the nearest whole number, plus one whenever at least one whole bar is needed,
     // so the steel provided never falls short of the steel required.
     r.x = hold(div(r.As.toDouble(), r.Ab.toDouble()));
-    std::int64_t bars = roundWholeHalfEven(r.x);
-    if (floorWhole(r.x) > 0) ++bars;
+    std::int64_t bars = barsForRatio(r.x);
     if (bars < 4) d.say(msg::kFewerThanFourBars);
     if (bars <= 4) bars = 4;
     r.nb = Fixed::fromInt(bars);

@@ -113,5 +113,8 @@ ColumnOutcome calculateColumn(const ColumnDesignInput& in, const ColumnDesignRes
 // and the largest whole number not above the value.
 std::int64_t roundWholeHalfEven(Fixed v);
 std::int64_t floorWhole(Fixed v);
+// Main bars for x = As / Ab before the four-bar minimum: x to the nearest whole number
+// (ties to even), plus one whenever x holds at least one whole bar (3.2 -> 4, 4.0 -> 5).
+std::int64_t barsForRatio(Fixed x);
 
 }  // namespace mx::column
