@@ -1,8 +1,80 @@
 #include "common/cli_modules.h"
+#include "pilecap/pilecap.h"
+#include "pilecap/pilecap_form.h"
 
 namespace mx::cli {
 
-// Not built yet: the tool reports the module as unavailable.
-Module pileCapCliModule() { return Module{"pilecap", {}, {}, {}, {}}; }
+namespace {
+
+using namespace mx::pilecap;
+
+void addResult(ResultList& out, const PileCapResult& r) {
+    out.add("P", r.P);
+    out.add("Ps", r.Ps);
+    out.add("q", r.q);
+    out.add("db", r.db);
+    out.add("fcPrime", r.fcPrime);
+    out.add("fc", r.fc);
+    out.add("fs", r.fs);
+    out.add("p", r.p);
+    out.add("pf", r.pf);
+    out.add("Wf", r.Wf);
+    out.add("W", r.W);
+    out.add("np", r.np);
+    out.add("Bw", r.Bw);
+    out.add("Lc", r.Lc);
+    out.add("Pp", r.Pp);
+    out.add("c", r.c);
+    out.add("a", r.a);
+    out.add("M", r.M);
+    out.add("n", r.n);
+    out.add("k", r.k);
+    out.add("j", r.j);
+    out.add("R", r.R);
+    out.add("dr", r.dr);
+    out.add("d", r.d);
+    out.add("t", r.t);
+    out.add("Wact", r.Wact);
+    out.add("As", r.As);
+    out.add("Ab", r.Ab);
+    out.add("o", r.o);
+    out.add("na", r.na);
+    out.add("V", r.V);
+    out.add("nb", r.nb);
+    out.add("N", r.N);
+    out.add("s", singleValue(r.s));
+    out.add("Ns", r.Ns);
+    out.add("sL", singleValue(r.sL));
+    out.add("sS", singleValue(r.sS));
+    out.add("status", r.status);
+}
+
+Report run(FormState& state, bool /*wantSheet: the sheet is not built yet*/) {
+    const PileCapOutcome outcome = calculatePileCap(readPileCapInput(state.fields));
+    applyPileCapCorrections(state.fields, outcome.diagnostics);
+
+    Report report;
+    report.status = static_cast<int>(outcome.status);
+    report.verdict = outcome.verdict;
+    report.messages = outcome.diagnostics.messages();
+    report.labels = initialResultLabels();
+    writeResultLabels(report.labels, outcome);
+    addResult(report.result, outcome.result);
+    return report;
+}
+
+}  // namespace
+
+Module pileCapCliModule() {
+    Module m;
+    m.name = "pilecap";
+    m.defaults = pileCapDefaults();
+    m.pressGrade = [](FormState& state, SteelGrade grade) {
+        state.grade = grade;
+        pressGradeButton(state.fields, grade);
+    };
+    m.run = run;
+    return m;
+}
 
 }  // namespace mx::cli

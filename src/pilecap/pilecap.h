@@ -1,0 +1,128 @@
+#pragma once
+// Pile-cap footing: a rectangular reinforced-concrete cap on 1 to 20 piles under one
+// column stub, designed by the working-stress method. The number of piles comes from
+// the load and the safe load of one pile; the piles are laid out by a fixed set of
+// arrangements, 3 pile sizes apart and 1.5 pile sizes from the cap edge; the cap is
+// sized from that arrangement, then the stub, the moment at the stub face, the depth,
+// the bottom mesh and its pitch are found and judged.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "common/fixed.h"
+#include "common/message.h"
+
+namespace mx::pilecap {
+
+// The eight numbers Calculate reads from the window.
+struct PileCapInput {
+    double P = 0;        // load brought onto the cap by the column stub, kg
+    double Ps = 0;       // safe load of one pile, t
+    double q = 0;        // narrowest side (or diameter) of one pile, cm
+    double db = 0;       // diameter of the mesh bars, mm
+    double fcPrime = 0;  // ultimate compressive strength of concrete, ksc
+    double fc = 0;       // allowable compressive stress of concrete, ksc
+    double fs = 0;       // allowable tensile stress of the mesh steel, ksc
+    double p = 0;        // cap self-weight allowance, per cent of P
+};
+
+// Everything the last calculation found. The window keeps it between calculations; a
+// calculation that stops early leaves the later values as the previous one left them.
+// The inputs are kept as they were used (after any correction), for the sheet.
+struct PileCapResult {
+    // inputs as used
+    double P = 0, Ps = 0, q = 0, db = 0, fcPrime = 0, fc = 0, fs = 0, p = 0;
+
+    double pf = 0;      // p / 10
+    double Wf = 0;      // estimated self-weight of the cap, kg
+    double W = 0;       // P + Wf, kg
+    double np = 0;      // number of piles
+    std::int16_t Bw = 0;  // cap width, cm
+    std::int16_t Lc = 0;  // cap length, cm
+    Fixed Pp;           // load on one pile, kg
+    Fixed c;            // stub side by load before rounding up, cm
+    double a = 0;       // smallest column stub (square side), cm
+    Fixed M;            // moment at the stub face, kg-m
+    Fixed n, k, j, R;   // working-stress constants
+    Fixed dr;           // depth required by the moment (at least 15), cm
+    double d = 0;       // effective depth, cm
+    double t = 0;       // total depth, cm
+    Fixed Wact;         // actual self-weight of the cap, kg
+    Fixed As;           // mesh area, cm²
+    Fixed Ab;           // area of one bar, cm²
+    Fixed o;            // perimeter of one bar, cm
+    Fixed na;           // bars required by area
+    Fixed V;            // shear from the piles outside the critical section, kg
+    Fixed nb;           // bars required by bond
+    std::int16_t N = 0;   // bars in the long direction
+    float s = 0;          // bar spacing, cm
+    std::int16_t Ns = 0;  // bars in the short direction
+    float sL = 0;         // mean pitch Lc / N, cm
+    float sS = 0;         // mean pitch Bw / Ns, cm
+    int status = 0;       // 1 not usable, 2 usable (0 before the first calculation)
+};
+
+struct PileCapOutcome {
+    PileCapResult result;
+    Diagnostics diagnostics;  // messages and field corrections, in order
+    DesignStatus status = DesignStatus::NotUsable;
+    std::string verdict;      // caption of Label36
+    bool panelWritten = false;  // the result labels were filled
+};
+
+// ---- Tables by number of piles (index 0 is one pile) -------------------------------
+
+inline constexpr int kMaxPiles = 20;
+
+// One side of the cap in multiples of the pile size q:
+//   (whole + surd √root) q, plus √((hyp q)² − (leg q)²) when hyp is set (the height of
+//   a triangle of piles 3q apart).
+struct CapSide {
+    double whole = 0;
+    double surd = 0;
+    int root = 1;
+    double hyp = 0;
+    double leg = 0;
+};
+struct PileLayout {
+    CapSide Bw;
+    CapSide Lc;
+};
+extern const std::array<PileLayout, kMaxPiles> PileLayoutTable;
+
+// Moment at the stub face: m piles whose centres lie (whole + surd √root) q / 2 from
+// the cap centre. Up to four groups per arrangement; unused groups have m = 0.
+struct PileMomentTerm {
+    int m = 0;
+    double whole = 0;
+    double surd = 0;
+    int root = 1;
+};
+extern const std::array<std::array<PileMomentTerm, 4>, kMaxPiles> PileMomentTable;
+
+// Piles counted outside the critical section for shear.
+extern const std::array<int, kMaxPiles> PileShearTable;
+
+// Side of the cap in cm for a pile size q, before rounding to a whole centimetre.
+double capSide(const CapSide& side, double q);
+// Distance factor c of a moment term (so the centre lies c q / 2 from the cap centre).
+double termFactor(const PileMomentTerm& term);
+
+// ---- Messages ----------------------------------------------------------------------
+
+// The numbered messages of Calculate, 1 to 16 (index 0 unused).
+const Message& pileCapMessage(int number);
+
+inline constexpr const char* kUsableVerdict = "ฐานรากที่คุณออกแบบใช้ได้ OK.";
+inline constexpr const char* kNotUsableVerdict = "ฐานรากที่คุณออกแบบยังใช้ไม่ได้ !?! ต้องแก้ไข !!!";
+inline constexpr const char* kVerdictBeforeCalculation = "สรุปผลฐานรากที่คุณออกแบบ ?";
+
+// Runs Calculate on the inputs. `previous` is the result record of the last
+// calculation, whose values stay where this one stops early.
+PileCapOutcome calculatePileCap(const PileCapInput& in, const PileCapResult& previous = {});
+
+// A single-precision value as the decimal it stands for (7 significant digits), so a
+// pitch of 123 / 9 cm reads 13.66667 and not the binary tail of the float.
+double singleValue(float x);
+
+}  // namespace mx::pilecap

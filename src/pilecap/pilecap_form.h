@@ -1,0 +1,88 @@
+#pragma once
+// The pile-cap window's form without the toolkit: its input fields and defaults, how
+// Calculate reads them, how the calculation's corrections land in them, the result
+// labels and the verdict caption, the steel-grade and allowance buttons, and the
+// pickers of standard piles and bar sizes. The window and the headless tool share it.
+#include <array>
+#include <string>
+
+#include "common/fieldset.h"
+#include "common/material.h"
+#include "pilecap/pilecap.h"
+
+namespace mx::pilecap {
+
+inline constexpr const char* kWindowCaption = "ฐานรากชนิดมีเข็ม FOOT-01 MX.7100";
+
+struct FieldSpec {
+    const char* name;
+    const char* caption;  // caption beside the field (or its tooltip)
+    const char* defaultText;
+};
+// Input fields in window order.
+extern const std::array<FieldSpec, 8> kInputFields;
+
+// Every input field with its default text.
+FieldSet pileCapDefaults();
+// What Calculate reads: the number at the start of each field text.
+PileCapInput readPileCapInput(const FieldSet& fields);
+// Writes the calculation's corrections into the fields, in order.
+void applyPileCapCorrections(FieldSet& fields, const Diagnostics& diagnostics);
+
+// ---- Result panel ---------------------------------------------------------------------
+
+struct ResultLabelSpec {
+    const char* label;
+    const char* line;  // its line in the summary text Text8 ("" when it has none)
+};
+extern const std::array<ResultLabelSpec, 19> kResultLabels;
+inline constexpr const char* kPitchCaption = "ระยะปลอก";  // Label27 and Label28 before a calculation
+// The fixed summary text of Text8 beside the labels.
+std::string summaryText();
+
+// The result labels and the verdict caption Label36 as a fresh window shows them.
+FieldSet initialResultLabels();
+// Fills the labels from a calculation: the value labels only when the calculation got
+// as far as writing them, the verdict caption always.
+void writeResultLabels(FieldSet& labels, const PileCapOutcome& outcome);
+
+// ---- Buttons and pickers --------------------------------------------------------------
+
+struct GradeButtonSpec {
+    const char* button;
+    const char* tooltip;
+    const char* caption;  // written into Label9
+    const char* fs;       // written into Text7
+};
+extern const std::array<GradeButtonSpec, 4> kGradeButtons;
+inline constexpr const char* kGradeLabel = "Label9";
+// Writes the grade's fs into Text7; returns the Label9 caption.
+std::string pressGradeButton(FieldSet& fields, SteelGrade grade);
+
+// The self-weight allowance buttons: Command25 writes "17", Command27 "10" into Text14.
+inline constexpr const char* kAllowanceDefault = "17";
+inline constexpr const char* kAllowanceSmall = "10";
+
+struct StandardPile {
+    const char* text;
+    double Ps;  // safe load, t -> Text3
+    double q;   // size, cm -> Text4
+};
+struct PileList {
+    const char* list;     // List1 .. List4
+    const char* button;   // Command17 .. Command20
+    const char* tooltip;
+    const StandardPile* rows;
+    std::size_t count;
+};
+extern const std::array<PileList, 4> StandardPileTable;
+// A click on a pile row: its safe load into Text3 and its size into Text4.
+void pickStandardPile(FieldSet& fields, const StandardPile& pile);
+
+struct BarSize {
+    const char* text;
+    int db;
+};
+extern const std::array<BarSize, 12> kBarSizes;  // List5, written to Text2
+
+}  // namespace mx::pilecap
