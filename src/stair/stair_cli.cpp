@@ -1,8 +1,100 @@
 #include "common/cli_modules.h"
+#include "stair/stair_design.h"
+#include "stair/stair_form.h"
 
 namespace mx::cli {
 
-// Not built yet: the tool reports the module as unavailable.
-Module stairCliModule() { return Module{"stair", {}, {}, {}, {}}; }
+namespace {
+
+void addResult(ResultList& out, const stair::StairDesignResult& r) {
+    out.add("stairType", r.stairType);
+    out.add("L", r.L);
+    out.add("LL", r.LL);
+    out.add("T", r.T);
+    out.add("Rs", r.Rs);
+    out.add("mainBar", r.mainBar);
+    out.add("tempBar", r.tempBar);
+    out.add("t", r.t);
+    out.add("fcPrime", r.fcPrime);
+    out.add("fc", r.fc);
+    out.add("fs", r.fs);
+    out.add("fD", r.fD);
+    out.add("fL", r.fL);
+    out.add("n", r.n);
+    out.add("k", r.k);
+    out.add("j", r.j);
+    out.add("R", r.R);
+    out.add("stepsPerMetre", r.stepsPerMetre);
+    out.add("Wstep", r.Wstep);
+    out.add("Wslab", r.Wslab);
+    out.add("D", r.D);
+    out.add("fDxD", r.fDxD);
+    out.add("fLxLL", r.fLxLL);
+    out.add("w", r.w);
+    out.add("M", r.M);
+    out.add("d", r.d);
+    out.add("dReq", r.dReq);
+    out.add("As", r.As);
+    out.add("aMain", r.aMain);
+    out.add("Nmain", r.Nmain);
+    out.add("countMain", r.countMain);
+    out.add("sMain", r.sMain);
+    out.add("AsT", r.AsT);
+    out.add("aTemp", r.aTemp);
+    out.add("countTemp", r.countTemp);
+    out.add("sTemp", r.sTemp);
+    out.add("V", r.V);
+    out.add("Vd", r.Vd);
+    out.add("v", r.v);
+    out.add("vc", r.vc);
+    out.add("perimeter", r.perimeter);
+    out.add("sumPerimeter", r.sumPerimeter);
+    out.add("u", r.u);
+    out.add("status", static_cast<int>(r.status));
+}
+
+Report runStair(FormState& state, bool /*wantSheet: the stair sheet is not printed from here yet*/) {
+    const auto typeCode = static_cast<std::int16_t>(state.typeCode);
+    const stair::StairOutcome outcome = stair::calculateStair(stair::readStairInput(state.fields, typeCode));
+
+    Report report;
+    report.status = static_cast<int>(outcome.status);
+    report.verdict = outcome.verdict;
+    // Messages in the order the window shows them; a correction is written into its
+    // field when the message before it is dismissed, and its field rule runs then.
+    for (const auto& event : outcome.diagnostics.events()) {
+        if (const auto* m = std::get_if<Message>(&event)) {
+            report.messages.push_back(*m);
+        } else {
+            Diagnostics one;
+            const auto& c = std::get<Correction>(event);
+            one.correct(c.field, c.text);
+            for (auto& m : stair::applyStairCorrections(state.fields, one)) report.messages.push_back(std::move(m));
+        }
+    }
+    if (outcome.panelWritten) report.labels = stair::stairResultLabels(outcome.result);
+    report.labels.set(stair::kVerdictLabel, outcome.verdict);
+    addResult(report.result, outcome.result);
+    return report;
+}
+
+}  // namespace
+
+Module stairCliModule() {
+    Module m;
+    m.name = "stair";
+    m.defaults = stair::stairDefaultFields();
+    m.pressType = [](FormState& s, int code) {
+        if (!stair::stairTypeInfo(code)) return false;
+        s.typeCode = code;
+        return true;
+    };
+    m.pressGrade = [](FormState& s, SteelGrade g) {
+        s.grade = g;
+        stair::pressStairGrade(s.fields, g);
+    };
+    m.run = runStair;
+    return m;
+}
 
 }  // namespace mx::cli

@@ -1,0 +1,167 @@
+#include "stair/stair_form.h"
+
+#include <cmath>
+
+#include "common/checked.h"
+#include "common/numtext.h"
+
+namespace mx::stair {
+
+FieldSet stairDefaultFields() {
+    FieldSet f;
+    for (const auto& d : kStairFields) f.set(d.name, d.text);
+    return f;
+}
+
+const StairTypeInfo* stairTypeInfo(int code) {
+    for (const auto& t : kStairTypes)
+        if (t.code == code) return &t;
+    return nullptr;
+}
+
+const StairGradeInfo& stairGrade(SteelGrade g) { return kStairGrades[static_cast<std::size_t>(g)]; }
+
+void pressStairGrade(FieldSet& fields, SteelGrade g) { fields.set("Text11", stairGrade(g).fs); }
+
+StairDesignInput readStairInput(const FieldSet& fields, std::int16_t stairType) {
+    StairDesignInput in;
+    in.stairType = stairType;
+    in.L = fields.num("Text1");
+    in.LL = fields.num("Text2");
+    in.T = fields.num("Text3");
+    in.Rs = fields.num("Text4");
+    in.mainBar = fields.num("Text5");
+    in.tempBar = fields.num("Text6");
+    in.t = fields.num("Text7");
+    in.fcPrime = fields.num("Text9");
+    in.fc = fields.num("Text10");
+    in.fs = fields.num("Text11");
+    in.fD = fields.num("Text18");
+    in.fL = fields.num("Text19");
+    return in;
+}
+
+namespace {
+
+// How a field holds its number: lengths to four decimals, the live load and the
+// thickness as whole numbers, the materials and factors as typed. The rounding here
+// only decides the limit test, so it never fails: a number too large for the held
+// kind is simply over the limit.
+enum class Held { FourDecimals, Whole, AsTyped };
+
+enum class Limit { Above, Below };
+
+struct FieldRule {
+    const char* field;
+    Held held;
+    Limit limit;
+    double bound;
+    const char* title;
+    const char* text;
+    Icon icon;
+    const char* reset;  // nullptr: the value is kept
+};
+
+constexpr std::array<FieldRule, 9> kFieldRules{{
+    {"Text1", Held::FourDecimals, Limit::Above, 8, "ระยะห่างคานบันไดมากผิดปรกติ",
+     "บันไดกว้างผิดปรกติ โปรดตรวจสอบใหม่ !?!", Icon::Critical, "3"},
+    {"Text2", Held::Whole, Limit::Above, 800, "นน.จรมากผิดปรกติ", "นน.จรที่คุณกำหนดมากผิดปรกติ โปรดแก้ไข !?!",
+     Icon::Critical, "400"},
+    {"Text3", Held::FourDecimals, Limit::Above, 50, "ลูกนอนบันไดกว้างผิดปรกติ",
+     "ลูกนอนบันไดกว้างผิดปรกติ โปรดแก้ไขใหม่ !?!", Icon::Critical, "25"},
+    {"Text4", Held::FourDecimals, Limit::Above, 20, "ลูกตั้งขั้นบันไดสูงเกินมาตรฐาน",
+     "ความสูงของลูกตั้งของบันไดแต่ละขั้นต้องไม่เกิน 20 ซม.!?!", Icon::Critical, "18"},
+    {"Text7", Held::Whole, Limit::Above, 50, "พื้นบันไดหนาผิดปรกติ",
+     "คุณกำหนดความหนาพื้นบันไดมากผิดปรกติ โปรดแก้ไข !?!", Icon::Critical, "10"},
+    {"Text9", Held::AsTyped, Limit::Above, 150, "หน่วยแรงอัดประลัยของคอนกรีตมากกว่ากำหนด",
+     "หน่วยแรงอัดประลัยของคอนกรีต พรบ.ควบคุมอาคารห้ามใช้เกิน 150 กก./ตร.ซม.คุณแน่ใจหรือว่าจะใช้ค่า fc' เท่านี้",
+     Icon::Information, nullptr},
+    {"Text10", Held::AsTyped, Limit::Above, 65, "ค่า fc สูงกว่ามาตรฐาน",
+     "คุณกำหนดค่าหน่วยแรงอัดของคอนกรีต fc สูงกว่าที่ พรบ.ควบคุมอาคาร !?! ห้ามใช้เกิน 65 กก. / ตร.ซม.",
+     Icon::Critical, "65"},
+    {"Text18", Held::AsTyped, Limit::Below, 1, "นน.บันไดน้อยเกินไป",
+     "คุณกำหนดนน.บันได DEAD LOAD น้อยกว่า 1 เท่าไม่ได้!?!", Icon::Critical, "1"},
+    {"Text19", Held::AsTyped, Limit::Below, 1, "นน.จรบนบันไดน้อยเกินไป",
+     "คุณกำหนดนน.จรบนบันไดน้อยกว่า 1 เท่าไม่ได้!?!", Icon::Critical, "1"},
+}};
+
+double heldValue(double x, Held h) {
+    switch (h) {
+    case Held::FourDecimals: {
+        const double scaled = x * static_cast<double>(Fixed::kScale);
+        return std::isfinite(scaled) ? std::nearbyint(scaled) / static_cast<double>(Fixed::kScale) : x;
+    }
+    case Held::Whole: return std::nearbyint(x);
+    case Held::AsTyped: break;
+    }
+    return x;
+}
+
+}  // namespace
+
+std::optional<FieldRuleHit> stairFieldRule(std::string_view field, std::string_view text) {
+    for (const auto& rule : kFieldRules) {
+        if (field != rule.field) continue;
+        const double v = heldValue(num(text), rule.held);
+        const bool broken = rule.limit == Limit::Above ? v > rule.bound : v < rule.bound;
+        if (!broken) return std::nullopt;
+        FieldRuleHit hit{Message{rule.text, rule.title, rule.icon}, std::nullopt};
+        if (rule.reset) hit.reset = rule.reset;
+        return hit;
+    }
+    return std::nullopt;
+}
+
+std::vector<Message> applyStairCorrections(FieldSet& fields, const Diagnostics& diagnostics) {
+    std::vector<Message> ruleMessages;
+    for (const Correction& c : diagnostics.corrections()) {
+        std::string text = c.text;
+        // Writing a field runs its rule; a reset is itself a write. Every reset text
+        // passes its own rule, so this ends after one round, but never loop forever.
+        for (int round = 0; round < 4; ++round) {
+            fields.set(c.field, text);
+            const auto hit = stairFieldRule(c.field, text);
+            if (!hit) break;
+            ruleMessages.push_back(hit->message);
+            if (!hit->reset) break;
+            text = *hit->reset;
+        }
+    }
+    return ruleMessages;
+}
+
+FieldSet stairResultLabels(const StairDesignResult& r) {
+    FieldSet l;
+    l.set("Label11", numText(r.Wstep));
+    l.set("Label12", numText(r.Wslab));
+    l.set("Label13", numText(r.D));
+    l.set("Label64", numText(r.fD));
+    l.set("Label14", numText(r.fDxD));
+    l.set("Label15", numText(r.LL));
+    l.set("Label65", numText(r.fL));
+    l.set("Label16", numText(r.fLxLL));
+    l.set("Label18", numText(r.w));
+    l.set("Label17", numText(r.M));
+    l.set("Label23", numText(r.n));
+    l.set("Label24", numText(r.k));
+    l.set("Label25", numText(r.j));
+    l.set("Label26", numText(r.R));
+    l.set("Label27", numText(r.As));
+    l.set("Label28", numText(r.aMain));
+    l.set("Label30", numText(r.countMain));
+    l.set("Label31", numText(r.sMain));
+    // The recommended waist thickness: the required depth plus cover and half a bar.
+    l.set("Label32", numText(r.dReq + Fixed::fromRaw(25000)));
+    l.set("Label33", numText(r.AsT));
+    l.set("Label34", numText(r.sTemp));
+    l.set("Label36", numText(r.V));
+    l.set("Label37", numText(r.Vd));
+    l.set("Label38", numText(r.v));
+    l.set("Label39", numText(r.vc));
+    l.set("Label40", numText(r.perimeter));
+    l.set("Label41", numText(r.sumPerimeter));
+    l.set("Label42", numText(r.u));
+    return l;
+}
+
+}  // namespace mx::stair

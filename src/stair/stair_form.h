@@ -1,0 +1,104 @@
+#pragma once
+// The stair window's data without the window: its input fields and their default
+// texts, the type and steel-grade buttons, how Calculate reads the fields, how the
+// calculation's corrections land in them, each field's change rule, and the texts of
+// the result panel. The window and the command-line tool share all of it.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/fieldset.h"
+#include "common/material.h"
+#include "common/message.h"
+#include "stair/stair_design.h"
+
+namespace mx::stair {
+
+struct FieldDefault {
+    const char* name;
+    const char* text;
+};
+
+// Every input field of the stair window with its default text, in window order.
+inline constexpr std::array<FieldDefault, 12> kStairFields{{
+    {"Text1", "1.20"},   // L, m
+    {"Text2", "300"},    // live load, kg/m2
+    {"Text3", "25"},     // tread, cm
+    {"Text4", "18"},     // riser, cm
+    {"Text5", "9"},      // main bar, mm
+    {"Text6", "6"},      // temperature bar, mm
+    {"Text7", "8"},      // waist slab thickness, cm
+    {"Text9", "150"},    // fc', ksc
+    {"Text10", "65"},    // fc, ksc
+    {"Text11", "1200"},  // fs, ksc
+    {"Text18", "1.7"},   // dead-load factor
+    {"Text19", "2"},     // live-load factor
+}};
+
+FieldSet stairDefaultFields();
+
+// The type buttons: the button, its tooltip, the caption of the type label Label1 and
+// the caption of the span field's label.
+struct StairTypeInfo {
+    std::int16_t code;
+    const char* button;
+    const char* tooltip;
+    const char* typeCaption;
+    const char* spanCaption;
+    bool showsTempBar;  // the folded plate hides the temperature-bar field
+};
+inline constexpr std::array<StairTypeInfo, 3> kStairTypes{{
+    {1, "Command18", "บันไดท้องเรียบมีคานรับ2ข้าง", "บันไดท้องเรียบช่วงกว้างมีคานรับบันได 2 ข้าง",
+     "L ความกว้างของบันได / ม. =", true},
+    {2, "Command19", "บันไดท้องเรียบมีคานรับหัวท้าย-ชานพัก", "บันไดท้องเรียบมีคานรับระดับต่ำและระดับสูง",
+     "L ช่วงห่างระหว่างคานรับบันได / เมตร =", true},
+    {3, "Command20", "บันไดพับผ้ามีคานรับหัวท้าย-ชานพัก", "บันไดพับผ้ามีคานรับระดับต่ำและระดับสูง",
+     "L ช่วงห่างระหว่างคานรับบันได / เมตร =", false},
+}};
+inline constexpr const char* kNoTypeCaption = "บันไดที่คุณเลือกแบบ ?";
+inline constexpr const char* kDefaultSpanCaption = "ความกว้างของบันได / ม. =";
+
+// nullptr for a code that is not a stair type.
+const StairTypeInfo* stairTypeInfo(int code);
+
+// The steel-grade buttons Command3 to Command6: fs written into Text11 and the
+// caption of Label22.
+struct StairGradeInfo {
+    const char* button;
+    const char* fs;
+    const char* caption;
+};
+inline constexpr std::array<StairGradeInfo, 4> kStairGrades{{
+    {"Command3", "1200", "เหล็กที่ใช้เป็นเหล็กเส้นกลม SR.24"},
+    {"Command4", "1500", "เหล็กที่ใช้เป็นเหล็กข้ออ้อย SD.30"},
+    {"Command5", "1600", "เหล็กที่ใช้เป็นเหล็กข้ออ้อย SD.35"},
+    {"Command6", "1700", "เหล็กที่ใช้เป็นเหล็กข้ออ้อย SD.40"},
+}};
+const StairGradeInfo& stairGrade(SteelGrade g);
+// Presses a grade button: writes its fs into Text11.
+void pressStairGrade(FieldSet& fields, SteelGrade g);
+
+// Calculate reads each field's leading number; the stair type comes from the buttons.
+StairDesignInput readStairInput(const FieldSet& fields, std::int16_t stairType);
+
+// A field's change rule: run on every change of the field text, also the program's
+// own. When the number breaks the field's plausibility limit, the message to show and
+// the text written back (none for a note that keeps the value).
+struct FieldRuleHit {
+    Message message;
+    std::optional<std::string> reset;
+};
+std::optional<FieldRuleHit> stairFieldRule(std::string_view field, std::string_view text);
+
+// Writes the calculation's corrections into the fields, in order, each followed by
+// its field's change rule as the window runs it (rule messages are returned in order).
+std::vector<Message> applyStairCorrections(FieldSet& fields, const Diagnostics& diagnostics);
+
+// The result panel as the window shows it (label name -> text), without the verdict.
+FieldSet stairResultLabels(const StairDesignResult& r);
+inline constexpr const char* kVerdictLabel = "Label29";
+
+}  // namespace mx::stair
