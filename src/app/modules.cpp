@@ -1,7 +1,11 @@
 #include "app/modules.h"
 
 #include "help/window/helpwindow.h"
+#include "pile/window/pilewindow.h"
+#include "shell/window/shellwindows.h"
 
 void registerModuleWindows() {
     mx::help::registerHelpWindows();
+    mx::pile::registerPileWindows();
+    mx::shell::registerShellWindows();
 }
