@@ -223,26 +223,22 @@ Ending Calculation::run() {
         say(11);
         out_.status = DesignStatus::NotUsable;
     }
-    if (r_.sL > kMaxPitch) {
-        say(12);
-        return Ending::NotUsable;
-    }
-    if (r_.sS > kMaxPitch) {
-        say(13);
-        return Ending::NotUsable;
-    }
-    if (r_.sL < kMinPitch) {
-        say(14);
-        return Ending::NotUsable;
-    }
-    if (r_.sS < kMinPitch) {
-        say(15);
+    if (const int m = pitchMessage(r_.sL, r_.sS)) {
+        say(m);
         return Ending::NotUsable;
     }
     return Ending::Report;
 }
 
 }  // namespace
+
+int pitchMessage(float sL, float sS) {
+    if (sL > kMaxPitch) return 12;
+    if (sS > kMaxPitch) return 13;
+    if (sL < kMinPitch) return 14;
+    if (sS < kMinPitch) return 15;
+    return 0;
+}
 
 const Message& spreadFootingMessage(int number) {
     return kMessages.at(static_cast<std::size_t>(std::clamp(number, 1, 16) - 1));

@@ -84,6 +84,12 @@ struct SpreadFootingOutcome {
 SpreadFootingOutcome calculateSpreadFooting(const SpreadFootingInput& input,
                                             const SpreadFootingResult& previous = {});
 
+// The mesh pitch check of a finished design: the mean pitches B / N and L / Ns must
+// lie within 5..25 cm. Gives the number of the first message that holds (12 too wide
+// long way, 13 too wide short way, 14 too close long way, 15 too close short way),
+// or 0 when both pitches are fine.
+int pitchMessage(float sL, float sS);
+
 // Message texts, titles and icons, by number (1..16).
 const Message& spreadFootingMessage(int number);
 
