@@ -27,16 +27,8 @@ TEST(StairForm, ReadsTheLeadingNumberOfEachField) {
     EXPECT_EQ(in.stairType, 3);
     EXPECT_DOUBLE_EQ(in.L, 2.5);
     EXPECT_EQ(in.LL, 0);
-    EXPECT_EQ(in.T, 25);
-    EXPECT_EQ(in.Rs, 18);
-    EXPECT_EQ(in.mainBar, 9);
-    EXPECT_EQ(in.tempBar, 6);
-    EXPECT_EQ(in.t, 8);
-    EXPECT_EQ(in.fcPrime, 150);
-    EXPECT_EQ(in.fc, 65);
     EXPECT_EQ(in.fs, 1200);
     EXPECT_DOUBLE_EQ(in.fD, 1.4);
-    EXPECT_EQ(in.fL, 2);
 }
 
 TEST(StairForm, FieldRulesRefuseImplausibleValues) {
