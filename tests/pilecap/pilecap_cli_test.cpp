@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "common/cli.h"
+#include "common/cli_modules.h"
+#include "pilecap/pilecap_form.h"
+
+using namespace mx;
+using namespace mx::cli;
+using namespace mx::pilecap;
+
+namespace {
+
+struct ToolRun {
+    FormState state;
+    Report report;
+};
+
+ToolRun calc(const std::vector<std::string>& args) {
+    const Module m = pileCapCliModule();
+    Invocation inv;
+    const auto err = parseSettings(m, args, inv);
+    EXPECT_FALSE(err.has_value()) << *err;
+    ToolRun r;
+    r.report = m.run(inv.state, false);
+    r.state = inv.state;
+    return r;
+}
+
+std::string value(const Report& rep, const std::string& name) {
+    for (const auto& [k, v] : rep.result.entries())
+        if (k == name) return v;
+    return "<missing>";
+}
+
+std::vector<int> numbers(const Report& rep) {
+    std::vector<int> out;
+    for (const Message& m : rep.messages) out.push_back(std::atoi(m.text.c_str()));
+    return out;
+}
+
+}  // namespace
+
+TEST(PileCapTool, DefaultsInWindowOrder) {
+    const Module m = pileCapCliModule();
+    EXPECT_EQ(m.name, "pilecap");
+    const std::vector<std::pair<std::string, std::string>> expected{
+        {"Text1", "80000"}, {"Text3", "36"},   {"Text4", "22"},   {"Text2", "25"},
+        {"Text5", "150"},   {"Text6", "65"},   {"Text7", "1200"}, {"Text14", "17"},
+    };
+    EXPECT_EQ(m.defaults.entries(), expected);
+    EXPECT_FALSE(m.pressType);
+    Invocation inv;
+    EXPECT_TRUE(parseSettings(m, {"type=1"}, inv).has_value());
+}
+
+TEST(PileCapTool, DefaultsDesignAndResultPanel) {
+    const ToolRun r = calc({});
+    EXPECT_EQ(r.report.status, 2);
+    EXPECT_EQ(r.report.verdict, "ฐานรากที่คุณออกแบบใช้ได้ OK.");
+    EXPECT_TRUE(r.report.messages.empty());
+    EXPECT_FALSE(r.report.sheet.has_value());
+    const std::vector<std::pair<std::string, std::string>> labels{
+        {"Label10", "80000"},   {"Label11", "13600"},  {"Label12", "93600"},  {"Label13", "36"},
+        {"Label14", "3"},       {"Label15", "31200"},  {"Label16", "132"},    {"Label17", "123"},
+        {"Label18", "30"},      {"Label19", "40"},     {"Label20", "4056"},   {"Label21", "15.3445"},
+        {"Label22", "3.1247"},  {"Label23", "8.1942"}, {"Label24", "25"},     {"Label25", "9"},
+        {"Label26", "8"},       {"Label27", "13.66667"}, {"Label28", "16.5"},
+        {"Label36", "ฐานรากที่คุณออกแบบใช้ได้ OK."},
+    };
+    EXPECT_EQ(r.report.labels.entries(), labels);
+    const std::pair<const char*, const char*> values[] = {
+        {"pf", "1.7"},    {"Wf", "13600"},     {"W", "93600"},  {"np", "3"},       {"Bw", "132"},
+        {"Lc", "123"},    {"Pp", "31200"},     {"a", "40"},     {"M", "4056"},     {"n", "10.2425"},
+        {"k", "0.3568"},  {"j", "0.8811"},     {"R", "10.2172"}, {"d", "25"},      {"t", "30"},
+        {"Wact", "1168.9921"}, {"As", "15.3445"}, {"Ab", "4.9107"}, {"o", "7.8571"}, {"na", "3.1247"},
+        {"V", "31200"},   {"nb", "8.1942"},    {"N", "9"},      {"s", "15.25"},    {"Ns", "8"},
+        {"sL", "13.66667"}, {"sS", "16.5"},    {"status", "2"}, {"q", "22"},       {"fs", "1200"},
+    };
+    for (const auto& [name, v] : values) EXPECT_EQ(value(r.report, name), v) << name;
+}
+
+TEST(PileCapTool, GradeButtonsWriteSteelStress) {
+    const std::pair<const char*, const char*> grades[] = {
+        {"SR24", "1200"}, {"SD30", "1500"}, {"SD35", "1600"}, {"SD40", "1700"}};
+    for (const auto& [g, fs] : grades) {
+        const ToolRun r = calc({std::string("grade=") + g});
+        EXPECT_EQ(r.state.fields.get("Text7"), fs) << g;
+        EXPECT_EQ(value(r.report, "fs"), fs) << g;
+    }
+    FieldSet f = pileCapDefaults();
+    EXPECT_EQ(pressGradeButton(f, SteelGrade::SD40), "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.40");
+    EXPECT_EQ(pressGradeButton(f, SteelGrade::SR24), "เหล็กตะแกรงที่ใช้เป็นเหล็กเส้นกลม SR.24");
+    EXPECT_EQ(f.get("Text7"), "1200");
+}
+
+TEST(PileCapTool, EdgeCasesThroughTheTool) {
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<int> messages;
+        int status;
+        const char* np;
+        const char* Bw;
+        std::vector<std::pair<std::string, std::string>> fields;  // after the corrections
+    };
+    const Case cases[] = {
+        {{"Text1=20000", "Text3=30", "Text4=40"}, {}, 2, "1", "120", {}},
+        {{"Text1=100000", "Text14=20", "Text3=6"}, {11, 16}, 1, "20", "264", {}},
+        {{"Text1=100000", "Text14=20", "Text3=5.99"}, {9, 16}, 1, "21", "0", {}},
+        {{"Text3=0"}, {16}, 1, "0", "0", {{"Text3", "0"}}},
+        {{"Text3="}, {16}, 1, "0", "0", {{"Text3", ""}}},
+        {{"Text3=-2"}, {9, 16}, 1, "188", "0", {{"Text3", "0.5"}}},
+        {{"Text3=0.0001"}, {9, 16}, 1, "936000", "0", {}},
+        {{"Text4=?"}, {16}, 1, "3", "60", {{"Text4", "10"}}},
+        {{"Text4=999"}, {8, 10, 16}, 1, "3", "1200", {{"Text4", "200"}}},
+        {{"Text14=abc", "Text1=12"}, {1, 2, 10, 16}, 1, "1", "66", {{"Text14", "0.1"}, {"Text1", "1000"}}},
+        {{"Text2=", "Text5=", "Text6=", "Text7="}, {3, 4, 6, 7}, 2, "3", "132",
+         {{"Text2", "25"}, {"Text5", "150"}, {"Text6", "65"}, {"Text7", "1200"}}},
+        {{"Text5=1001"}, {5, 16}, 1, "0", "0", {{"Text5", "150"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.front());
+        const ToolRun r = calc(c.args);
+        EXPECT_EQ(numbers(r.report), c.messages);
+        EXPECT_EQ(r.report.status, c.status);
+        EXPECT_EQ(value(r.report, "np"), c.np);
+        EXPECT_EQ(value(r.report, "Bw"), c.Bw);
+        EXPECT_EQ(r.report.labels.get("Label36"),
+                  c.status == 2 ? "ฐานรากที่คุณออกแบบใช้ได้ OK." : "ฐานรากที่คุณออกแบบยังใช้ไม่ได้ !?! ต้องแก้ไข !!!");
+        for (const auto& [field, text] : c.fields) EXPECT_EQ(r.state.fields.get(field), text) << field;
+        for (const auto& [name, json] : r.report.result.entries()) {
+            EXPECT_EQ(json.find_first_of("naif"), std::string::npos) << name << " " << json;  // no nan/inf
+        }
+    }
+}
+
+TEST(PileCapTool, LabelsStayUntilThePanelIsWritten) {
+    // A design that stops before the mesh leaves the panel as a fresh window shows it.
+    const ToolRun r = calc({"Text14=1"});
+    EXPECT_EQ(numbers(r.report), (std::vector<int>{10, 16}));
+    EXPECT_EQ(r.report.labels.get("Label10"), "");
+    EXPECT_EQ(r.report.labels.get("Label27"), "ระยะปลอก");
+    EXPECT_EQ(r.report.labels.get("Label28"), "ระยะปลอก");
+    // A pitch failure is judged after the panel is filled.
+    const ToolRun wide = calc({"Text1=1000", "Text3=1", "Text4=10", "Text2=9"});
+    EXPECT_EQ(numbers(wide.report), (std::vector<int>{11, 16}));
+    EXPECT_EQ(wide.report.labels.get("Label27"), "30");
+    EXPECT_EQ(wide.report.labels.get("Label25"), "2");
+}
+
+TEST(PileCapForm, ReadsTheNumberAtTheStartOfEachField) {
+    FieldSet f = pileCapDefaults();
+    f.set("Text1", "  120000 kg");
+    f.set("Text3", "?");
+    f.set("Text4", "22.5cm");
+    f.set("Text14", "-3");
+    const PileCapInput in = readPileCapInput(f);
+    EXPECT_EQ(in.P, 120000);
+    EXPECT_EQ(in.Ps, 0);
+    EXPECT_EQ(in.q, 22.5);
+    EXPECT_EQ(in.db, 25);
+    EXPECT_EQ(in.fcPrime, 150);
+    EXPECT_EQ(in.fc, 65);
+    EXPECT_EQ(in.fs, 1200);
+    EXPECT_EQ(in.p, -3);
+}
+
+TEST(PileCapForm, PickersAndFixedTexts) {
+    struct Pick {
+        std::size_t list, row;
+        const char* text;
+        const char* Ps;
+        const char* q;
+    };
+    const Pick picks[] = {
+        {3, 2, "เสาเข็มตัวไอ 0.26 x 0.26 ม. x 21.00 ม.", "44", "26"},
+        {0, 3, "เสาเข็มไม้  6 นิ้ว x 6.00 เมตร", "0.89", "15"},
+        {0, 2, "เสาเข็มไม้  5 นิ้ว x 5.00 เมตร", "0.93", "12.5"},
+        {1, 13, "เสาเข็มเจาะ 1.20 ม. x 21.00 ม.", "131", "120"},
+        {2, 2, "เสาเข็มสี่เหลี่ยมกลวง 0.525 x 0.525 ม. x 21.00 ม.", "73", "52.5"},
+        {2, 12, "เสาเข็มแปดเหลี่ยมกลวง 6 นิ้ว x 6.00 ม.", "1.8", "15"},
+    };
+    for (const Pick& p : picks) {
+        const PileList& list = StandardPileTable[p.list];
+        ASSERT_LT(p.row, list.count);
+        const StandardPile& pile = list.rows[p.row];
+        EXPECT_EQ(std::string(pile.text), p.text);
+        FieldSet f = pileCapDefaults();
+        pickStandardPile(f, pile);
+        EXPECT_EQ(f.get("Text3"), p.Ps) << p.text;
+        EXPECT_EQ(f.get("Text4"), p.q) << p.text;
+    }
+    EXPECT_EQ(StandardPileTable[0].count, 4u);
+    EXPECT_EQ(StandardPileTable[1].count, 14u);
+    EXPECT_EQ(StandardPileTable[2].count, 13u);
+    EXPECT_EQ(StandardPileTable[3].count, 12u);
+    EXPECT_EQ(kBarSizes.front().db, 9);
+    EXPECT_EQ(kBarSizes.back().db, 40);
+
+    const std::string summary = summaryText();
+    EXPECT_EQ(summary.rfind("สรุปผลการคำนวณ\n", 0), 0u);
+    EXPECT_EQ(std::count(summary.begin(), summary.end(), '\n'), 17);
+    EXPECT_EQ(initialResultLabels().get("Label36"), "สรุปผลฐานรากที่คุณออกแบบ ?");
+}

@@ -1,0 +1,336 @@
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
+#include <variant>
+#include <vector>
+
+#include "common/numtext.h"
+#include "pilecap/pilecap.h"
+
+using namespace mx;
+using namespace mx::pilecap;
+
+namespace {
+
+PileCapInput defaults() { return PileCapInput{80000, 36, 22, 25, 150, 65, 1200, 17}; }
+
+std::vector<int> numbers(const PileCapOutcome& o) {
+    std::vector<int> out;
+    for (const Message& m : o.diagnostics.messages()) out.push_back(std::atoi(m.text.c_str()));
+    return out;
+}
+
+Fixed F(double x) { return Fixed::fromDouble(x); }
+
+}  // namespace
+
+TEST(PileCapCalculation, DefaultsDesignThreePileCap) {
+    const PileCapOutcome o = calculatePileCap(defaults());
+    const PileCapResult& r = o.result;
+    EXPECT_TRUE(o.diagnostics.empty());
+    EXPECT_EQ(o.status, DesignStatus::Usable);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(o.verdict, "ฐานรากที่คุณออกแบบใช้ได้ OK.");
+    EXPECT_TRUE(o.panelWritten);
+    EXPECT_EQ(r.pf, 1.7);
+    EXPECT_EQ(r.Wf, 13600);
+    EXPECT_EQ(r.W, 93600);
+    EXPECT_EQ(r.np, 3);
+    EXPECT_EQ(r.Bw, 132);
+    EXPECT_EQ(r.Lc, 123);
+    EXPECT_EQ(r.Pp, F(31200));
+    EXPECT_EQ(r.a, 40);
+    EXPECT_EQ(r.M, F(4056));
+    EXPECT_EQ(r.n, F(10.2425));
+    EXPECT_EQ(r.k, F(0.3568));
+    EXPECT_EQ(r.j, F(0.8811));
+    EXPECT_EQ(r.R, F(10.2172));
+    EXPECT_EQ(r.d, 25);
+    EXPECT_EQ(r.t, 30);
+    EXPECT_EQ(r.Wact, F(1168.9921));  // plan area held in single precision
+    EXPECT_EQ(r.As, F(15.3445));
+    EXPECT_EQ(r.Ab, F(4.9107));
+    EXPECT_EQ(r.o, F(7.8571));
+    EXPECT_EQ(r.na, F(3.1247));
+    EXPECT_EQ(r.V, F(31200));
+    EXPECT_EQ(r.nb, F(8.1942));  // 16.3883 halved, the tie going to even
+    EXPECT_EQ(r.N, 9);
+    EXPECT_EQ(r.s, 15.25f);
+    EXPECT_EQ(r.Ns, 8);
+    EXPECT_EQ(singleValue(r.sL), 13.66667);
+    EXPECT_EQ(r.sS, 16.5f);
+}
+
+// Every arrangement, with q = 40 cm and a 40 cm stub (P = 80 000 kg, with an allowance
+// large enough for every cap to pass its weight check): the cap sides, the moment
+// factor Σ m (c − 1) (so M = 0.2 Pp Σ, lever arm 40 (c − 1) cm) and the piles counted
+// for shear.
+TEST(PileCapCalculation, EveryArrangementByPileCount) {
+    const double s2 = std::sqrt(2.0), s3 = std::sqrt(3.0);
+    struct Row {
+        int np, Bw, Lc;
+        double sum;  // Σ m (c − 1)
+        int shear;
+    };
+    const Row rows[] = {
+        {1, 120, 120, 0, 1},    {2, 120, 240, 2, 1},   {3, 240, 224, 2, 1},
+        {4, 240, 240, 4, 2},    {5, 290, 290, 2 * (3 * s2 - 1), 2},
+        {6, 240, 360, 10, 2},   {7, 328, 360, 14, 3},  {8, 240, 480, 20, 4},
+        {9, 360, 360, 15, 3},   {10, 328, 480, 20, 4}, {11, 328, 480, 25, 5},
+        {12, 360, 480, 30, 6},  {13, 328, 600, 36, 6}, {14, 448, 480, 30, 6},
+        {15, 360, 600, 48, 6},  {16, 480, 480, 40, 8}, {17, 480, 536, 30 * s3 - 7, 7},
+        {18, 480, 536, 33 * s3 - 7, 8},                {19, 536, 600, 46, 8},
+        {20, 480, 600, 64, 8},
+    };
+    for (const Row& row : rows) {
+        PileCapInput in = defaults();
+        in.q = 40;
+        in.p = 1000;                     // W = 880 000 kg
+        in.Ps = 880 / (row.np - 0.5);    // W / 1000 Ps = np - 0.5
+        const PileCapResult r = calculatePileCap(in).result;
+        SCOPED_TRACE(row.np);
+        EXPECT_EQ(r.np, row.np);
+        EXPECT_EQ(r.Bw, row.Bw);
+        EXPECT_EQ(r.Lc, row.Lc);
+        EXPECT_EQ(r.a, 40);
+        if (row.np == 1)
+            EXPECT_EQ(r.M, r.Pp);
+        else
+            EXPECT_NEAR(r.M.toDouble(), 0.2 * r.Pp.toDouble() * row.sum, 1.5e-4);
+        EXPECT_EQ(r.V, r.Pp.times(row.shear));
+    }
+}
+
+TEST(PileCapCalculation, TablesHoldTwentyArrangements) {
+    for (int np = 1; np <= kMaxPiles; ++np) {
+        const std::size_t i = static_cast<std::size_t>(np - 1);
+        // Every arrangement keeps 1.5q of edge beyond the outer piles, so no side is
+        // narrower than one pile spacing plus edges.
+        EXPECT_GE(capSide(PileLayoutTable[i].Bw, 1), 3.0) << np;
+        EXPECT_GE(capSide(PileLayoutTable[i].Lc, 1), 3.0) << np;
+        int piles = 0;
+        for (const PileMomentTerm& t : PileMomentTable[i]) piles += t.m;
+        EXPECT_LE(piles, np) << np;
+        EXPECT_GE(PileShearTable[i], 1) << np;
+        EXPECT_LE(PileShearTable[i], np) << np;
+    }
+}
+
+TEST(PileCapCalculation, PileCountBoundaryAtTwenty) {
+    // W = 120 000 kg exactly 20 000 Ps: the last arrangement.
+    PileCapInput in = defaults();
+    in.P = 100000;
+    in.p = 20;
+    in.Ps = 6;
+    PileCapOutcome o = calculatePileCap(in);
+    EXPECT_EQ(o.result.np, 20);
+    EXPECT_EQ(o.result.Bw, 264);
+    EXPECT_EQ(o.result.Lc, 330);
+    EXPECT_EQ(o.result.Pp, F(6000));
+    EXPECT_EQ(o.result.M, F(37920));  // 6000 x 0.005 x (4 x 224 + 4 x 92)
+    EXPECT_EQ(o.result.V, F(48000));
+    for (int n : numbers(o)) EXPECT_NE(n, 9);
+
+    // Any more and there are too many piles: the cap is left without a size.
+    const double tooSmall[] = {5.99, 0.001, 1e-9, 1e-300};
+    for (double Ps : tooSmall) {
+        in.Ps = Ps;
+        o = calculatePileCap(in, calculatePileCap(defaults()).result);
+        SCOPED_TRACE(Ps);
+        EXPECT_EQ(numbers(o), (std::vector<int>{9, 16}));
+        EXPECT_EQ(o.diagnostics.messages()[0].title, "เสาเข็มเกิน 20 ต้น");
+        EXPECT_GT(o.result.np, 20);
+        EXPECT_TRUE(std::isfinite(o.result.np));
+        EXPECT_EQ(o.result.Bw, 0);
+        EXPECT_EQ(o.result.Lc, 0);
+        EXPECT_EQ(o.result.Pp, F(31200));  // later values stay from the last calculation
+        EXPECT_EQ(o.status, DesignStatus::NotUsable);
+        EXPECT_FALSE(o.panelWritten);
+    }
+}
+
+TEST(PileCapCalculation, OnePileCap) {
+    PileCapInput in = defaults();
+    in.P = 20000;
+    in.Ps = 30;
+    in.q = 40;
+    const PileCapOutcome o = calculatePileCap(in);
+    const PileCapResult& r = o.result;
+    EXPECT_EQ(r.np, 1);
+    EXPECT_EQ(r.Bw, 120);
+    EXPECT_EQ(r.Lc, 120);
+    EXPECT_EQ(r.Pp, F(23400));
+    EXPECT_EQ(r.M, r.Pp);
+    EXPECT_EQ(r.V, r.Pp);
+    EXPECT_EQ(r.a, 20);
+    EXPECT_EQ(r.d, 53);  // √(23400 / 10.2172) = 47.86
+    EXPECT_EQ(r.N, 10);
+    EXPECT_EQ(r.Ns, 10);
+    EXPECT_EQ(o.status, DesignStatus::Usable);
+}
+
+TEST(PileCapCalculation, SafeLoadOfOnePile) {
+    // Zero cannot carry the load: the count divides by zero and only the closing
+    // message is shown.
+    PileCapInput in = defaults();
+    in.Ps = 0;
+    PileCapOutcome o = calculatePileCap(in);
+    EXPECT_EQ(numbers(o), std::vector<int>{16});
+    EXPECT_TRUE(o.diagnostics.corrections().empty());
+    EXPECT_EQ(o.status, DesignStatus::NotUsable);
+    EXPECT_EQ(o.verdict, "ฐานรากที่คุณออกแบบยังใช้ไม่ได้ !?! ต้องแก้ไข !!!");
+    EXPECT_EQ(o.result.W, 93600);  // values before the failing step are kept
+    EXPECT_EQ(o.result.np, 0);
+    EXPECT_FALSE(o.panelWritten);
+
+    // A negative safe load is quietly taken as 0.5 t; 93 600 kg then needs 188 piles.
+    for (double Ps : {-3.0, -0.0001}) {
+        in.Ps = Ps;
+        o = calculatePileCap(in);
+        EXPECT_EQ(o.diagnostics.corrections(), (std::vector<Correction>{{"Text3", "0.5"}}));
+        EXPECT_EQ(o.result.Ps, 0.5);
+        EXPECT_EQ(o.result.np, 188);
+        EXPECT_EQ(numbers(o), (std::vector<int>{9, 16}));
+    }
+}
+
+// Each check's effect: the messages in order, the corrections, and whether the design
+// goes on (a corrected value leads to the usable default design) or stops.
+TEST(PileCapCalculation, EachMessageAndItsEffect) {
+    struct Case {
+        const char* what;
+        PileCapInput in;
+        std::vector<int> messages;
+        std::vector<Correction> corrections;
+        int status;
+    };
+    auto with = [](auto change) {
+        PileCapInput in = defaults();
+        change(in);
+        return in;
+    };
+    const std::vector<Case> cases{
+        {"no allowance", with([](auto& i) { i.p = 0; }), {1, 10, 16}, {{"Text14", "0.1"}}, 1},
+        {"negative allowance", with([](auto& i) { i.p = -5; }), {1, 10, 16}, {{"Text14", "0.1"}}, 1},
+        {"small load", with([](auto& i) { i.P = 999; }), {2, 10, 16}, {{"Text1", "1000"}}, 1},
+        {"small load goes on", with([](auto& i) { i.P = 500; i.p = 100; }), {2}, {{"Text1", "1000"}}, 2},
+        {"no bar size", with([](auto& i) { i.db = 8.9; }), {3}, {{"Text2", "25"}}, 2},
+        {"bar size 9 accepted", with([](auto& i) { i.db = 9; }), {13, 16}, {}, 1},
+        {"weak concrete", with([](auto& i) { i.fcPrime = 99; }), {4}, {{"Text5", "150"}}, 2},
+        {"too strong concrete", with([](auto& i) { i.fcPrime = 1000.5; }), {5, 16}, {{"Text5", "150"}}, 1},
+        {"low fc", with([](auto& i) { i.fc = 30; }), {6}, {{"Text6", "65"}}, 2},
+        {"low fs", with([](auto& i) { i.fs = 800; }), {7}, {{"Text7", "1200"}}, 2},
+        {"small pile, no message", with([](auto& i) { i.q = 9.9; }), {16}, {{"Text4", "10"}}, 1},
+        {"large pile", with([](auto& i) { i.q = 200.5; }), {8, 10, 16}, {{"Text4", "200"}}, 1},
+        {"pile size 200 accepted", with([](auto& i) { i.q = 200; }), {10, 16}, {}, 1},
+        {"heavier cap than allowed", with([](auto& i) { i.p = 0.5; }), {10, 16}, {}, 1},
+        {"wide pitch long way", PileCapInput{1000, 1, 10, 9, 150, 65, 1200, 17}, {11, 16}, {}, 1},
+        {"wide pitch short way", PileCapInput{5000, 3, 30, 10, 150, 65, 1200, 50}, {12, 16}, {}, 1},
+        {"close pitch long way", PileCapInput{1000, 3, 10, 9, 150, 65, 1200, 17}, {13, 16}, {}, 1},
+        {"close pitch short way", PileCapInput{1000, 10, 10, 9, 150, 65, 1200, 1000}, {14, 16}, {}, 1},
+        {"stub as wide as the cap", PileCapInput{50000, 100, 10, 40, 150, 65, 1200, 17}, {15, 16}, {}, 1},
+        {"one bar each way", PileCapInput{1000, 1, 10, 10, 150, 65, 1200, 17}, {16}, {}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const PileCapOutcome o = calculatePileCap(c.in);
+        EXPECT_EQ(numbers(o), c.messages);
+        EXPECT_EQ(o.diagnostics.corrections(), c.corrections);
+        EXPECT_EQ(o.result.status, c.status);
+        EXPECT_EQ(static_cast<int>(o.status), c.status);
+        EXPECT_EQ(o.verdict, c.status == 2 ? kUsableVerdict : kNotUsableVerdict);
+        for (const Message& m : o.diagnostics.messages()) EXPECT_EQ(m.icon, Icon::Critical);
+    }
+}
+
+TEST(PileCapCalculation, MessageTextsAndTitles) {
+    struct Row {
+        int number;
+        const char* text;
+        const char* title;
+    };
+    const Row rows[] = {
+        {2, "2.นน.ที่ลงบนฐานรากน้อยมาก?", "นน.ที่ลงบนฐานราก"},
+        {8, "8.ขนาดของเสาเข็มใหญ่ผิดปรกติ?", "เสาเข็มใหญ่ผิดปรกติ"},
+        {9, "9.คุณเลือกเสาเข็มเล็กเกินไป?โปรดแก้ไข!!!", "เสาเข็มเกิน 20 ต้น"},
+        {12, "12.คุณต้องเปลี่ยนขนาดเหล็กตะแกรงให้เล็กลง", "ระยะห่างเหล็กตะแกรงมากเกินไป"},
+        {14, "14.คุณต้องเปลี่ยนขนาดเหล็กตะแกรงให้ใหญ่ขึ้น", "ระยะห่างเหล็กตะแกรงชิดเกินไป"},
+        {16, "16.ฐานรากที่คุณออกแบบยังใช้ไม่ได้? โปรดแก้ไขข้อมูลใหม่", "โปรดแก้ไขข้อมูลใหม่"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(pileCapMessage(row.number).text, row.text);
+        EXPECT_EQ(pileCapMessage(row.number).title, row.title);
+    }
+    for (int i = 1; i <= 16; ++i) EXPECT_EQ(std::atoi(pileCapMessage(i).text.c_str()), i);
+}
+
+TEST(PileCapCalculation, CorrectionFollowsItsMessage) {
+    PileCapInput in = defaults();
+    in.p = 0;
+    in.P = 10;
+    in.db = 0;
+    const PileCapOutcome o = calculatePileCap(in);
+    const auto& events = o.diagnostics.events();
+    ASSERT_GE(events.size(), 6u);
+    EXPECT_EQ(std::atoi(std::get<Message>(events[0]).text.c_str()), 1);
+    EXPECT_EQ(std::get<Correction>(events[1]), (Correction{"Text14", "0.1"}));
+    EXPECT_EQ(std::atoi(std::get<Message>(events[2]).text.c_str()), 2);
+    EXPECT_EQ(std::get<Correction>(events[3]), (Correction{"Text1", "1000"}));
+    EXPECT_EQ(std::atoi(std::get<Message>(events[4]).text.c_str()), 3);
+    EXPECT_EQ(std::get<Correction>(events[5]), (Correction{"Text2", "25"}));
+}
+
+TEST(PileCapCalculation, StoppingEarlyKeepsLaterValues) {
+    const PileCapResult previous = calculatePileCap(defaults()).result;
+    PileCapInput in = defaults();
+    in.fcPrime = 5000;
+    const PileCapOutcome o = calculatePileCap(in, previous);
+    EXPECT_EQ(numbers(o), (std::vector<int>{5, 16}));
+    EXPECT_EQ(o.result.fcPrime, 150);
+    EXPECT_EQ(o.result.status, 1);
+    EXPECT_EQ(o.result.np, 3);  // from the previous design
+    EXPECT_EQ(o.result.N, 9);
+
+    // The cap outweighs its allowance: the mesh is not designed and the labels stay.
+    in = defaults();
+    in.p = 1;
+    const PileCapOutcome heavy = calculatePileCap(in, PileCapResult{});
+    EXPECT_EQ(numbers(heavy), (std::vector<int>{10, 16}));
+    EXPECT_GT(heavy.result.Wact.toDouble(), heavy.result.Wf);
+    EXPECT_EQ(heavy.result.As, Fixed());
+    EXPECT_FALSE(heavy.panelWritten);
+}
+
+// A stub wider than the pile spacing puts the piles inside the stub face: the moment
+// comes out negative and its root fails, ending the design as not usable.
+TEST(PileCapCalculation, NegativeMomentEndsThroughFailure) {
+    PileCapInput in = defaults();
+    in.q = 10;
+    const PileCapOutcome o = calculatePileCap(in);
+    EXPECT_LT(o.result.M, Fixed());
+    EXPECT_EQ(numbers(o), std::vector<int>{16});
+    EXPECT_EQ(o.result.d, 0);
+}
+
+TEST(PileCapCalculation, OddInputsNeverLeakNonFiniteValues) {
+    const double big = DBL_MAX;
+    const PileCapInput odd[] = {
+        {big, 36, 22, 25, 150, 65, 1200, 17},   {80000, big, 22, 25, 150, 65, 1200, 17},
+        {80000, 36, big, 25, 150, 65, 1200, 17}, {80000, 36, 22, big, 150, 65, 1200, 17},
+        {80000, 36, 22, 25, 999.9, 65, 1200, 17}, {80000, 36, 22, 25, 150, big, 1200, 17},
+        {80000, 36, 22, 25, 150, 65, big, 17},   {80000, 36, 22, 25, 150, 65, 1200, big},
+        {1e30, 1e27, 22, 25, 150, 65, 1200, 17}, {80000, 4.9e-324, 22, 25, 150, 65, 1200, 17},
+        {-big, -big, -big, -big, -big, -big, -big, -big}, {0, 0, 0, 0, 0, 0, 0, 0},
+        {1e6, 500, 200, 40, 1000, 1e5, 1e9, 1e4},
+    };
+    for (const PileCapInput& in : odd) {
+        const PileCapOutcome o = calculatePileCap(in);
+        const PileCapResult& r = o.result;
+        for (double v : {r.P, r.Ps, r.q, r.db, r.fcPrime, r.fc, r.fs, r.p, r.pf, r.Wf, r.W, r.np, r.a, r.d, r.t,
+                         static_cast<double>(r.s), static_cast<double>(r.sL), static_cast<double>(r.sS)})
+            EXPECT_TRUE(std::isfinite(v));
+        EXPECT_TRUE(o.status == DesignStatus::Usable || numbers(o).back() == 16);
+    }
+}
