@@ -1,8 +1,44 @@
 #include "common/cli_modules.h"
+#include "pile/pile_form.h"
 
 namespace mx::cli {
 
-// Not built yet: the tool reports the module as unavailable.
-Module pileCliModule() { return Module{"pile", {}, {}, {}, {}}; }
+Module pileCliModule() {
+    Module m;
+    m.name = "pile";
+    m.defaults = pile::pileDefaults();
+    // The type buttons only set the code; the fields keep their texts.
+    m.pressType = [](FormState& s, int code) {
+        if (!pile::pileTypeInfo(code)) return false;
+        s.typeCode = code;
+        return true;
+    };
+    m.run = [](FormState& s, bool wantSheet) {
+        const pile::PileOutcome o = pile::runPile(s.fields, s.typeCode, pile::kLabel9Quiet);
+        s.typeCode = o.result.code;
+        Report rep;
+        // The module gives no verdict; only a calculation stopped by an impossible
+        // number is reported as not usable.
+        if (o.failed) rep.status = static_cast<int>(DesignStatus::NotUsable);
+        rep.messages = o.diagnostics.messages();
+        rep.labels = pile::pileLabels(o);
+        const pile::PileResult& r = o.result;
+        rep.result.add("code", r.code);
+        rep.result.add("size", r.size);
+        rep.result.add("L", r.L);
+        rep.result.add("L1", r.L1);
+        rep.result.add("L2", r.L2);
+        rep.result.add("p", r.p);
+        rep.result.add("pF", r.pF);
+        rep.result.add("P1", r.P1);
+        rep.result.add("f2", r.f2);
+        rep.result.add("P2", r.P2);
+        rep.result.add("P", r.P);
+        rep.result.add("Pw", r.Pw);
+        (void)wantSheet;
+        return rep;
+    };
+    return m;
+}
 
 }  // namespace mx::cli

@@ -1,0 +1,208 @@
+#include "pile/window/pile_pictures.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace mx::pile {
+
+namespace {
+
+const QColor kSoil(150, 110, 70);
+const QColor kSoilDark(110, 78, 48);
+const QColor kConcrete(170, 172, 178);
+const QColor kConcreteDark(95, 98, 105);
+const QColor kWood(176, 120, 62);
+const QColor kWoodDark(112, 70, 30);
+const QColor kSky(214, 232, 248);
+
+// Ground across the lower part, the pile's shaft going into it: drawn on a 64-unit grid.
+void drawGround(QPainter& p) {
+    p.fillRect(QRectF(0, 0, 64, 30), kSky);
+    p.fillRect(QRectF(0, 30, 64, 34), kSoil);
+    p.setPen(QPen(kSoilDark, 1.2));
+    for (int i = 0; i < 9; ++i) {  // soil hatching
+        const double x = i * 8.0 - 4;
+        p.drawLine(QPointF(x, 64), QPointF(x + 10, 54));
+    }
+    p.setPen(QPen(QColor(60, 130, 50), 2));
+    p.drawLine(QPointF(0, 30), QPointF(64, 30));
+}
+
+// A shaft from the ground line down to a tip, shaded left to right.
+void drawShaft(QPainter& p, double x, double w, const QColor& light, const QColor& dark, bool pointed, double top = 22) {
+    QLinearGradient g(x, 0, x + w, 0);
+    g.setColorAt(0, dark);
+    g.setColorAt(0.35, light);
+    g.setColorAt(1, dark);
+    QPainterPath path;
+    path.moveTo(x, top);
+    path.lineTo(x + w, top);
+    path.lineTo(x + w, pointed ? 56 : 61);
+    if (pointed) path.lineTo(x + w / 2, 62);
+    path.lineTo(x, pointed ? 56 : 61);
+    path.closeSubpath();
+    p.setPen(QPen(dark.darker(130), 1));
+    p.setBrush(g);
+    p.drawPath(path);
+}
+
+QPixmap canvas(int size, QPainter& p) {
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    p.begin(&pm);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.scale(size / 64.0, size / 64.0);
+    return pm;
+}
+
+}  // namespace
+
+QPixmap pilePixmap(PilePicture kind, int size) {
+    QPixmap pm(size, size);
+    pm.fill(Qt::white);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.scale(size / 64.0, size / 64.0);
+    drawGround(p);
+    switch (kind) {
+    case PilePicture::Timber: {
+        // A log with its bark, and its end grain with growth rings.
+        QPainterPath log;
+        log.moveTo(36, 20);
+        log.lineTo(50, 20);
+        log.lineTo(47, 58);
+        log.lineTo(43, 62);
+        log.lineTo(39, 58);
+        log.closeSubpath();
+        QLinearGradient g(36, 0, 50, 0);
+        g.setColorAt(0, kWoodDark);
+        g.setColorAt(0.4, kWood);
+        g.setColorAt(1, kWoodDark);
+        p.setPen(QPen(kWoodDark.darker(140), 1));
+        p.setBrush(g);
+        p.drawPath(log);
+        p.setPen(QPen(kWoodDark, 0.8));
+        for (double y : {28.0, 37.0, 46.0}) p.drawLine(QPointF(39, y), QPointF(46, y + 3));
+        p.setBrush(QColor(222, 180, 120));
+        p.setPen(QPen(kWoodDark, 1.5));
+        p.drawEllipse(QPointF(16, 16), 12, 12);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kWood.darker(130), 1));
+        for (double r : {8.5, 5.5, 2.5}) p.drawEllipse(QPointF(16, 16), r, r);
+        break;
+    }
+    case PilePicture::Prestressed: {
+        drawShaft(p, 38, 12, kConcrete, kConcreteDark, true, 14);
+        // An I-section: two flanges and a web.
+        QPainterPath i;
+        i.addRect(3, 3, 26, 6);
+        i.addRect(13, 9, 6, 14);
+        i.addRect(3, 23, 26, 6);
+        p.setPen(QPen(kConcreteDark.darker(130), 1));
+        p.setBrush(kConcrete);
+        p.drawPath(i.simplified());
+        p.setPen(QPen(QColor(200, 30, 30), 1.2));  // the prestressing strands
+        p.setBrush(QColor(200, 30, 30));
+        for (QPointF s : {QPointF(8, 6), QPointF(24, 6), QPointF(8, 26), QPointF(24, 26)}) p.drawEllipse(s, 1.2, 1.2);
+        break;
+    }
+    case PilePicture::Bored: {
+        // A round shaft cast in a drilled hole, with the rig's auger above.
+        p.fillRect(QRectF(36, 30, 16, 32), kSoilDark.darker(120));
+        drawShaft(p, 38, 12, kConcrete, kConcreteDark, false, 30);
+        p.setPen(QPen(QColor(60, 60, 60), 2));
+        p.drawLine(QPointF(44, 2), QPointF(44, 26));
+        p.setPen(QPen(QColor(60, 60, 60), 1.5));
+        for (double y = 8; y < 26; y += 5) p.drawLine(QPointF(39, y + 3), QPointF(49, y));
+        p.setBrush(kConcrete);
+        p.setPen(QPen(kConcreteDark, 1.5));
+        p.drawEllipse(QPointF(16, 16), 12, 12);
+        p.setPen(QPen(kConcreteDark, 0.8));
+        for (double d = -8; d <= 8; d += 4) p.drawLine(QPointF(10 + d, 24), QPointF(22 + d, 8));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kConcreteDark, 1.5));
+        p.drawEllipse(QPointF(16, 16), 12, 12);
+        break;
+    }
+    case PilePicture::Hollow: {
+        drawShaft(p, 37, 14, kConcrete, kConcreteDark, false, 14);
+        p.setPen(QPen(kConcreteDark, 0.8, Qt::DashLine));
+        p.drawLine(QPointF(40.5, 16), QPointF(40.5, 60));
+        p.drawLine(QPointF(47.5, 16), QPointF(47.5, 60));
+        // A square section with its round hollow core.
+        QPainterPath s;
+        s.addRect(3, 3, 26, 26);
+        s.addEllipse(QPointF(16, 16), 8, 8);
+        p.setPen(QPen(kConcreteDark.darker(130), 1.2));
+        p.setBrush(kConcrete);
+        p.drawPath(s);
+        break;
+    }
+    }
+    return pm;
+}
+
+QPixmap printerPixmap(int size) {
+    QPainter p;
+    QPixmap pm = canvas(size, p);
+    p.setPen(QPen(QColor(40, 40, 40), 1.5));
+    p.setBrush(Qt::white);  // paper going in
+    p.drawRect(QRectF(18, 4, 28, 20));
+    p.setBrush(QColor(90, 96, 110));  // body
+    p.drawRoundedRect(QRectF(6, 20, 52, 26), 4, 4);
+    p.setBrush(QColor(60, 200, 90));
+    p.drawEllipse(QPointF(50, 27), 2.5, 2.5);
+    p.setBrush(Qt::white);  // the printed sheet
+    p.drawRect(QRectF(16, 38, 32, 22));
+    p.setPen(QPen(QColor(30, 60, 160), 1.5));
+    for (double y : {44.0, 49.0, 54.0}) p.drawLine(QPointF(20, y), QPointF(44, y));
+    p.end();
+    return pm;
+}
+
+QPixmap titleSheetPixmap(int size) {
+    QPainter p;
+    QPixmap pm = canvas(size, p);
+    p.setPen(QPen(QColor(40, 40, 40), 1.5));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(10, 4, 40, 56));
+    p.setPen(QPen(QColor(30, 60, 160), 2));
+    p.drawLine(QPointF(15, 11), QPointF(38, 11));
+    p.setPen(QPen(QColor(120, 120, 120), 1.2));
+    for (double y = 19; y < 44; y += 6) p.drawLine(QPointF(15, y), QPointF(45, y));
+    p.setPen(QPen(QColor(40, 40, 40), 1.2));
+    p.drawRect(QRectF(28, 46, 18, 10));  // the title block in the corner
+    // A pen signing it.
+    p.setPen(QPen(QColor(180, 40, 40), 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(58, 26), QPointF(40, 50));
+    p.setPen(QPen(QColor(40, 40, 40), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(40, 50), QPointF(37.5, 54));
+    p.end();
+    return pm;
+}
+
+QPixmap logoPixmap(int size) {
+    QPainter p;
+    QPixmap pm = canvas(size, p);
+    QLinearGradient g(0, 0, 64, 64);
+    g.setColorAt(0, QColor(20, 70, 160));
+    g.setColorAt(1, QColor(10, 30, 80));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setBold(true);
+    f.setPixelSize(22);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(2, 6, 60, 30), Qt::AlignCenter, QStringLiteral("MX"));
+    f.setPixelSize(14);
+    p.setFont(f);
+    p.setPen(QColor(255, 210, 80));
+    p.drawText(QRectF(2, 34, 60, 22), Qt::AlignCenter, QStringLiteral("7100"));
+    p.end();
+    return pm;
+}
+
+}  // namespace mx::pile
