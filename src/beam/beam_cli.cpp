@@ -1,8 +1,116 @@
+#include "beam/beam_cli.h"
+
+#include "beam/beam_form.h"
 #include "common/cli_modules.h"
+
+namespace mx::beam {
+
+void addBeamResult(cli::ResultList& out, const BeamDesignResult& r) {
+    out.add("beamType", r.beamType);
+    out.add("spanLength", r.spanLength);
+    out.add("liveLoad", r.liveLoad);
+    out.add("width", r.width);
+    out.add("depth", r.depth);
+    out.add("overhangLength", r.overhangLength);
+    out.add("topBarDia", r.topBarDia);
+    out.add("bottomBarDia", r.bottomBarDia);
+    out.add("stirrupDia", r.stirrupDia);
+    out.add("stirrupSets", r.stirrupSets);
+    out.add("fcPrime", r.fcPrime);
+    out.add("fc", r.fc);
+    out.add("fs", r.fs);
+    out.add("deadLoadFactor", r.deadLoadFactor);
+    out.add("liveLoadFactor", r.liveLoadFactor);
+    out.add("slenderness", r.slenderness);
+    out.add("narrowFactor", r.narrowFactor);
+    out.add("bottomBarArea", r.bottomBarArea);
+    out.add("topBarArea", r.topBarArea);
+    out.add("deadLoad", r.deadLoad);
+    out.add("designLoad", r.designLoad);
+    out.add("n", r.n);
+    out.add("k", r.k);
+    out.add("j", r.j);
+    out.add("r", r.r);
+    out.add("momentNeg", r.momentNeg);
+    out.add("momentPos", r.momentPos);
+    out.add("momentMax", r.momentMax);
+    out.add("requiredDepth", r.requiredDepth);
+    out.add("cover", r.cover);
+    out.add("depthTolerance", r.depthTolerance);
+    out.add("effectiveDepth", r.effectiveDepth);
+    out.add("recommendedDepth", r.recommendedDepth);
+    out.add("depthMargin", r.depthMargin);
+    out.add("momentConcrete", r.momentConcrete);
+    out.add("momentSteel", r.momentSteel);
+    out.add("steelAreaConcrete", r.steelAreaConcrete);
+    out.add("steelAreaSteel", r.steelAreaSteel);
+    out.add("steelArea", r.steelArea);
+    out.add("bottomBarRatio", r.bottomBarRatio);
+    out.add("bottomBarCount", r.bottomBarCount);
+    out.add("bottomBarGap", r.bottomBarGap);
+    out.add("bottomBarsPerLayer", r.bottomBarsPerLayer);
+    out.add("bottomLayers", r.bottomLayers);
+    out.add("compressionArea", r.compressionArea);
+    out.add("topBarRatio", r.topBarRatio);
+    out.add("topBarCount", r.topBarCount);
+    out.add("topBarGap", r.topBarGap);
+    out.add("topBarsPerLayer", r.topBarsPerLayer);
+    out.add("topLayers", r.topLayers);
+    out.add("reaction1", r.reaction1);
+    out.add("reaction2", r.reaction2);
+    out.add("concreteShearStress", r.concreteShearStress);
+    out.add("concreteShear", r.concreteShear);
+    out.add("maxShear", r.maxShear);
+    out.add("stirrupShear", r.stirrupShear);
+    out.add("stirrupArea", r.stirrupArea);
+    out.add("stirrupSpacing", r.stirrupSpacing);
+    out.add("maxStirrupSpacing", r.maxStirrupSpacing);
+    out.add("DesignStatus", static_cast<int>(r.status));
+}
+
+bool pressBeamType(cli::FormState& state, int code) {
+    if (!beamTypeButton(code)) return false;
+    state.typeCode = code;
+    return true;
+}
+
+void pressBeamGrade(cli::FormState& state, SteelGrade g) {
+    state.grade = g;
+    state.fields.set("Text14", gradeButton(g).fs);
+}
+
+BeamRun runBeam(cli::FormState& state) {
+    BeamRun run;
+    run.outcome = calculateBeam(readBeamInput(state.fields, state.typeCode));
+    // Corrections land in the fields as the window writes them. None of them breaks
+    // a field limit, and the span field's "0" deliberately runs no suggestions.
+    for (const Correction& c : run.outcome.diagnostics.corrections()) state.fields.set(c.field, c.text);
+    FieldSet& labels = run.report.labels;
+    if (run.outcome.reachedResults) {
+        labels = beamResultLabels(run.outcome.result);
+    } else {
+        for (const std::string& name : beamResultLabelNames()) labels.set(name, "");
+    }
+    labels.set("Label49", run.outcome.verdict);
+    run.report.status = static_cast<int>(run.outcome.status);
+    run.report.verdict = run.outcome.verdict;
+    run.report.messages = run.outcome.diagnostics.messages();
+    addBeamResult(run.report.result, run.outcome.result);
+    return run;
+}
+
+}  // namespace mx::beam
 
 namespace mx::cli {
 
-// Not built yet: the tool reports the module as unavailable.
-Module beamCliModule() { return Module{"beam", {}, {}, {}, {}}; }
+Module beamCliModule() {
+    Module m;
+    m.name = "beam";
+    m.defaults = beam::beamDefaultFields();
+    m.pressType = beam::pressBeamType;
+    m.pressGrade = beam::pressBeamGrade;
+    m.run = [](FormState& state, bool /*wantSheet*/) { return beam::runBeam(state).report; };
+    return m;
+}
 
 }  // namespace mx::cli

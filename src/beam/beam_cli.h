@@ -1,0 +1,23 @@
+#pragma once
+// The beam module as the headless tool runs it.
+#include "beam/beam_design.h"
+#include "common/cli.h"
+
+namespace mx::beam {
+
+// Every value of the result record under its record name.
+void addBeamResult(cli::ResultList& out, const BeamDesignResult& r);
+
+// The type buttons (1..5) and the steel-grade buttons acting on a tool state.
+bool pressBeamType(cli::FormState& state, int code);
+void pressBeamGrade(cli::FormState& state, SteelGrade g);
+
+// Calculate on a tool state: the outcome of the design and the report of it, with
+// the corrections written into state.fields.
+struct BeamRun {
+    BeamDesignOutcome outcome;
+    cli::Report report;
+};
+BeamRun runBeam(cli::FormState& state);
+
+}  // namespace mx::beam

@@ -1,0 +1,372 @@
+#include "beam/beam_form.h"
+
+#include <array>
+#include <cmath>
+
+#include "common/checked.h"
+#include "common/numtext.h"
+
+namespace mx::beam {
+
+FieldSet beamDefaultFields() {
+    return FieldSet{
+        {"Text1", "?"},   {"Text5", "?"},    {"Text2", "150"},  {"Text3", "20"},  {"Text4", "40"},
+        {"Text6", "12"},  {"Text7", "12"},   {"Text8", "6"},    {"Text10", "1"},  {"Text12", "150"},
+        {"Text13", "65"}, {"Text14", "1200"}, {"Text32", "1.7"}, {"Text31", "2"},
+        // Live-load calculator.
+        {"Text17", "4"}, {"Text18", "0"}, {"Text19", "300"}, {"Text21", "?"}, {"Text22", "3"}, {"Text23", "180"},
+        {"Text25", "?"}, {"Text26", "?"}, {"Text27", "?"},
+        // Title block of the printed sheet.
+        {"Text20", ""}, {"Text30", ""}, {"Text24", ""}, {"Text28", ""}, {"Text29", ""},
+    };
+}
+
+BeamDesignInput readBeamInput(const FieldSet& f, int beamType) {
+    BeamDesignInput in;
+    in.beamType = beamType;
+    in.spanLength = f.num("Text1");
+    in.liveLoad = f.num("Text2");
+    in.width = f.num("Text3");
+    in.depth = f.num("Text4");
+    in.overhangLength = f.num("Text5");
+    in.topBarDia = f.num("Text6");
+    in.bottomBarDia = f.num("Text7");
+    in.stirrupDia = f.num("Text8");
+    in.stirrupSets = f.num("Text10");
+    in.fcPrime = f.num("Text12");
+    in.fc = f.num("Text13");
+    in.fs = f.num("Text14");
+    in.deadLoadFactor = f.num("Text32");
+    in.liveLoadFactor = f.num("Text31");
+    return in;
+}
+
+std::vector<std::string> beamResultLabelNames() {
+    std::vector<std::string> names;
+    for (int i = 14; i <= 36; ++i) names.push_back("Label" + std::to_string(i));
+    return names;
+}
+
+FieldSet beamResultLabels(const BeamDesignResult& r) {
+    return FieldSet{
+        {"Label14", numText(r.recommendedDepth)},
+        {"Label15", numText(r.momentPos)},
+        {"Label16", numText(r.momentNeg)},
+        {"Label17", numText(r.momentMax)},
+        {"Label18", numText(r.momentConcrete)},
+        {"Label19", numText(r.momentSteel)},
+        {"Label20", numText(r.steelAreaConcrete)},
+        {"Label21", numText(r.steelAreaSteel)},
+        {"Label22", numText(r.steelArea)},
+        {"Label23", numText(r.bottomBarDia)},
+        {"Label24", numText(r.bottomBarCount)},
+        {"Label25", numText(r.compressionArea)},
+        {"Label26", numText(r.topBarDia)},
+        {"Label27", numText(r.topBarCount)},
+        {"Label28", numText(r.concreteShearStress)},
+        {"Label29", numText(r.concreteShear)},
+        {"Label30", numText(r.reaction1)},
+        {"Label31", numText(r.reaction2)},
+        {"Label32", numText(r.stirrupShear)},
+        {"Label33", numText(r.stirrupArea)},
+        {"Label34", numText(r.stirrupDia)},
+        {"Label35", numText(r.stirrupSets)},
+        {"Label36", numText(r.stirrupSpacing)},
+    };
+}
+
+const std::vector<ResultLine>& beamResultLines() {
+    static const std::vector<ResultLine> lines{
+        {"รายการคำนวณ", ""},
+        {"โมเมนต์บวก M+ (กก.-เมตร) =", "Label15"},
+        {"โมเมนต์ลบ M- (กก.-เมตร)     =", "Label16"},
+        {"โมเมนต์ดัดสูงสุดที่กระทำบนคาน MR (กก.-เมตร)=", "Label17"},
+        {kDotLine, ""},
+        {"โมเมนต์ต้านทานโดยคอนกรีต Mc (กก.-เมตร)=", "Label18"},
+        {"โมเมนต์ต้านทานโดยเหล็กเสริม Ms (กก.-เมตร) =", "Label19"},
+        {"พท.หน้าตัดเหล็กเสริมรับแรงดึงโดย", ""},
+        {"คอนกรีต As1 (ตร.ซม.) =", "Label20"},
+        {"พท.หน้าตัดเหล็กเสริมรับแรงดึงโดยเหล็ก", ""},
+        {"As2 (ตร.ซม.) =", "Label21"},
+        {"รวม พท.หน้าตัดเหล็กเสริมรับแรงดึง As (ตร.ซม.) =", "Label22"},
+        {"ใช้เหล็กเสริมรับแรงดึง ขนาด(มม.)=", "Label23"},
+        {"จำนวน(เส้น) =", "Label24"},
+        {kDotLine, ""},
+        {"พท.หน้าตัดเหล็กเสริมรับแรงอัด As' (ตร.ซม.) =", "Label25"},
+        {"ใช้เหล็กเสริมรับแรงอัดขนาด(มม.) =", "Label26"},
+        {"จำนวน(เส้น) =", "Label27"},
+        {kDotLine, ""},
+        {"ค่าหน่วยแรงเฉือนของคอนกรีต vc (กก./ตร.ซม.) =", "Label28"},
+        {"แรงเฉือนต้านทานโดยคอนกรีต Vc (กก.) =", "Label29"},
+        {"แรงปฏิกิริยาที่กระทำลงเสา R1 (กก.) =", "Label30"},
+        {"แรงปฏิกิริยาที่กระทำลงเสา R2 (กก.) =", "Label31"},
+        {"แรงเฉือนที่เหล็กปลอกรับ Vs1 (กก.) =", "Label32"},
+        {"พท.หน้าตัดเหล็กปลอกรับแรงเฉือน AV1 (ตร.ซม.) =", "Label33"},
+        {"ใช้เหล็กปลอกรับแรงเฉือนขนาด(มม.) =", "Label34"},
+        {"จำนวนปลอก(ป.) =", "Label35"},
+        {"ระยะห่างเหล็กปลอก(ซม.) =", "Label36"},
+    };
+    return lines;
+}
+
+const BeamTypeButton* beamTypeButton(int type) {
+    static const std::array<BeamTypeButton, 5> buttons{{
+        {"Command17", "คานเดี่ยว", "1.คานที่ออกแบบเป็นคานเดี่ยว"},
+        {"Command18", "คานหัว-ท้าย", "2.คานที่ออกแบบเป็นคานหัว-ท้าย"},
+        {"Command19", "คานต่อเนื่อง", "3.คานที่ออกแบบเป็นคานต่อเนื่อง"},
+        {"Command20", "คานมีปลายยื่น", "4.คานที่ออกแบบมีปลายเป็นคานยื่น"},
+        {"Command21", "คานยื่น", "5.คานที่ออกแบบเป็นคานยื่น"},
+    }};
+    if (type < 1 || type > 5) return nullptr;
+    return &buttons[static_cast<std::size_t>(type - 1)];
+}
+
+BarHeadings barHeadings(int type) {
+    if (type == kCantilever) return {"เหล็กนอนบน", "เหล็กนอนล่าง"};
+    return {"เหล็กนอนล่าง", "เหล็กนอนบน"};
+}
+
+const std::vector<GradeButton>& gradeButtons() {
+    static const std::vector<GradeButton> buttons{
+        {SteelGrade::SR24, "Command6", "เหล็กเส้นกลม", "1200", "เหล็กนอนที่ใช้คุณเลือกเป็นเหล็กเส้นกลม SR.-24"},
+        {SteelGrade::SD30, "Command11", "เหล็กข้ออ้อย", "1500", "เหล็กนอนที่ใช้คุณเลือกเป็นเหล็กข้ออ้อย SD.-30"},
+        {SteelGrade::SD35, "Command13", "เหล็กข้ออ้อย", "1600", "เหล็กนอนที่ใช้คุณเลือกเป็นเหล็กข้ออ้อย SD.-35"},
+        {SteelGrade::SD40, "Command12", "เหล็กข้ออ้อย", "1700", "เหล็กนอนที่ใช้คุณเลือกเป็นเหล็กข้ออ้อย SD.-40"},
+    };
+    return buttons;
+}
+
+const GradeButton& gradeButton(SteelGrade g) { return gradeButtons()[static_cast<std::size_t>(g)]; }
+
+namespace {
+
+enum class Compare { Above, Below };
+
+struct FieldLimit {
+    const char* field;
+    Compare compare;
+    double limit;
+    bool integer;            // read as a 16-bit integer (nearest)
+    const char* correction;  // nullptr when nothing is written back
+    bool correctionAfter;
+    const char* title;       // nullptr: the program title
+    Icon icon;
+    const char* text;
+};
+
+constexpr const char* kWrongEntry = "คุณใส่ข้อมูลผิดพลาด!?!";
+
+const std::vector<FieldLimit>& fieldLimits() {
+    static const std::vector<FieldLimit> limits{
+        {"Text2", Compare::Above, 17000, false, nullptr, false, "นน.บรรทุกจรมากผิดปรกติ", Icon::Critical,
+         "4.ข้อมูลผิดพลาด!?!โปรดตรวจสอบใหม่ให้แน่ชัด!!!"},
+        {"Text3", Compare::Above, 120, true, "20", false, "ความกว้างของคานมากเกินไป", Icon::Critical,
+         "5.ไม่สามารถคำนวณคานที่มีความกว้างเกินกว่า 120 ซม.!?! ควรเลือกออกแบบเป็นคอนกรีตอัดแรงหรือโครงสร้างชนิดอื่น!?! "
+         "จะสิ้นเปลืองน้อยกว่า!!!"},
+        {"Text4", Compare::Above, 280, true, "40", false, "คานลึกมากเกินไป", Icon::Critical,
+         "6.ไม่สามารถคำนวณคานที่มีความลึกมากกว่า 280 ซม.ควรเลือกออกแบบโครงสร้างเป็นโครงสร้างคอนกรีตอัดแรง!?!"
+         "หรือโครงสร้างชนิดอื่น!?!จะสิ้นเปลืองน้อยกว่า!!!"},
+        {"Text5", Compare::Above, 5, false, nullptr, false, "คานยื่นยื่นมากกว่าปรกติ", Icon::Exclamation,
+         "7.คุณแน่ใจหรือว่าคานยื่นคุณยื่นมากเกินกว่า 5 เมตร?"},
+        {"Text6", Compare::Above, 40, true, "25", false, "ขนาดเหล็กรับแรงอัดใหญ่เกินไป", Icon::Critical,
+         "10.เหล็กขนาดใหญ่เกินกว่า 40 มม.ไม่มีในท้องตลาด!?! โปรดแก้ไขนาดเหล็กใหม่!!!"},
+        {"Text7", Compare::Above, 40, true, "25", false, "ขนาดเหล็กรับแรงดึงใหญ่เกินไป", Icon::Critical,
+         "11.เหล็กขนาดใหญ่เกินกว่า 40 มม.ไม่มีในท้องตลาด!?! โปรดแก้ไขนาดเหล็กใหม่!!!"},
+        {"Text8", Compare::Above, 15, true, "15", false, "เหล็กปลอกใหญ่เกินปรกติ", Icon::Critical,
+         "12.ขนาดของเหล็กปลอกใหญ่เกินกว่า 15 มม.?โปรดแก้ไข!!!"},
+        {"Text10", Compare::Above, 3, true, "1", false, nullptr, Icon::None, "เหล็กปลอกไม่ควรมากกว่า 3ป. !?!"},
+        {"Text12", Compare::Above, 150, false, nullptr, false, "หน่วยแรงอัดประลัยของคอนกรีตมากกว่ากำหนด",
+         Icon::Information,
+         "หน่วยแรงอัดประลัยของคอนกรีต พรบ.ควบคุมอาคารห้ามใช้เกิน 150 กก./ตร.ซม.คุณแน่ใจหรือว่าจะใช้ค่า fc' เท่านี้"},
+        {"Text13", Compare::Above, 65, false, "45", false, "ค่าหน่วยแรงของคอนกรีต", Icon::Critical,
+         "ค่าหน่วยแรงอัดของคอนกรีต fc พรบ.ควบคุมอาคารกำหนดให้ใช้ได้ไม่เกิน 65 กก./ตร.ซม.!!!"},
+        {"Text14", Compare::Above, 1700, true, "1200", false, "ค่าหน่วยแรงดึงของเหล็กเสริม", Icon::Critical,
+         "ค่า fs มากเกินกว่า 1700 กก./ตร.ซม.? เหล็กเส้นกลม = 1200 ,เหล็กข้ออ้อย SD-30=1500 ,เหล็กข้ออ้อย SD-35=1600 "
+         ",เหล็กข้ออ้อย SD-40=1700 "},
+        {"Text31", Compare::Below, 1, false, "1", true, "กำหนดค่า LIVE LOAD ผิด", Icon::Critical,
+         "คุณกำหนดค่า SAFTY FACTOR นน. LIVE LOAD น้อยกว่า 1 ไม่ได้!?!"},
+        {"Text32", Compare::Below, 1, false, "1", true, "กำหนดค่า DEAD LOAD ผิด", Icon::Critical,
+         "คุณกำหนดค่า SAFTY FACTORนน. DEAD LOAD น้อยกว่า 1 ไม่ได้!?!"},
+        {"Text17", Compare::Above, 20, false, "0", false, nullptr, Icon::None, kWrongEntry},
+        {"Text18", Compare::Above, 20, false, "0", false, nullptr, Icon::None, kWrongEntry},
+        {"Text21", Compare::Above, 20, false, "0", false, nullptr, Icon::None, kWrongEntry},
+        {"Text22", Compare::Above, 10, false, "0", false, nullptr, Icon::None, kWrongEntry},
+        {"Text19", Compare::Above, 1000, false, "0", false, nullptr, Icon::None, kWrongEntry},
+        {"Text23", Compare::Above, 500, false, "0", false, nullptr, Icon::None, kWrongEntry},
+    };
+    return limits;
+}
+
+// Whether a field text breaks its limit. A field read as a 16-bit integer takes
+// the nearest integer; a text beyond the 16-bit range counts as above any upper
+// limit and below any lower one, so an edit never fails on the conversion.
+bool breaks(const FieldLimit& l, std::string_view text) {
+    double v = num(text);
+    if (l.integer) {
+        if (v > 32767) return l.compare == Compare::Above;
+        if (v < -32768) return l.compare == Compare::Below;
+        v = std::nearbyint(v);
+    }
+    return l.compare == Compare::Above ? v > l.limit : v < l.limit;
+}
+
+}  // namespace
+
+std::optional<FieldCheck> checkBeamField(std::string_view field, std::string_view text) {
+    for (const FieldLimit& l : fieldLimits()) {
+        if (field != l.field) continue;
+        if (!breaks(l, text)) return std::nullopt;
+        FieldCheck c;
+        c.message = Message{l.text, l.title ? l.title : kProgramTitle, l.icon};
+        if (l.correction) c.correction = l.correction;
+        c.correctionAfterMessage = l.correctionAfter;
+        return c;
+    }
+    return std::nullopt;
+}
+
+SpanCheck checkSpan(std::string_view text) {
+    SpanCheck c;
+    c.span = num(text);
+    if (c.span > 20) {
+        c.span = 1;
+        c.resetToOne = true;
+        c.message = Message{
+            "2.ไม่สามารถคำนวณความยาวคานที่ยาวเกินกว่า 20 เมตร!?! ควรเลือกเป็นโครงสร้างคอนกรีตอัดแรงหรือโครงสร้างชนิดอื่น!?! "
+            "จะประหยัดกว่า!!!",
+            "ความยาวคานมากเกินไป", Icon::Critical};
+    }
+    if (c.span <= 0) {
+        c.span = 1;
+        c.message = Message{"3.คุณยังไม่ได้กำหนดความยาวของคาน?", "ยังไม่ได้กำหนดความยาวของคาน", Icon::Critical};
+    }
+    return c;
+}
+
+std::vector<std::pair<std::string, std::string>> spanSuggestions(double L, int beamType) {
+    std::vector<std::pair<std::string, std::string>> w;
+    if (!(L > 0 && L <= 20)) return w;  // the span check keeps L within these bounds
+    w.emplace_back("Text2", numText((L / 2) * L * 800 / L));
+    w.emplace_back("Text3", numText(5 * L));
+    w.emplace_back("Text4", numText((L / 10) * 100));
+    w.emplace_back("Text17", numText(L));
+    w.emplace_back("Text18", numText(L));
+    w.emplace_back("Text21", numText(L));
+    if (L > 3) {
+        w.emplace_back("Text6", "15");
+        w.emplace_back("Text7", "15");
+    }
+    if (L > 4) {
+        w.emplace_back("Text6", "19");
+        w.emplace_back("Text7", "19");
+    }
+    if (L > 6) {
+        w.emplace_back("Text6", "25");
+        w.emplace_back("Text7", "25");
+        w.emplace_back("Text8", "9");
+    }
+    if (beamType == kCantilever) {
+        w.emplace_back("Text3", numText(10 * L));
+        w.emplace_back("Text4", numText((L / 10) * 200));
+    }
+    return w;
+}
+
+LiveLoadEstimate estimateLiveLoad(const FieldSet& f) {
+    LiveLoadEstimate e;
+    e.floor = chk::mul(chk::mul(f.num("Text17"), f.num("Text18")), f.num("Text19"));
+    e.wall = chk::mul(chk::mul(f.num("Text21"), f.num("Text22")), f.num("Text23"));
+    e.points = chk::add(chk::add(f.num("Text25"), f.num("Text26")), f.num("Text27"));
+    e.total = chk::add(chk::add(e.floor, e.wall), e.points);
+    double L = f.num("Text1");
+    if (L <= 0) {
+        L = 1;
+        e.message = Message{"1.คุณยังไม่ได้กำหนดค่าความยาวของคาน", "BEAM-01", Icon::Critical};
+    }
+    e.perMetre = chk::div(e.total, L);
+    return e;
+}
+
+const std::vector<LoadEntry>& floorLoadTable() {
+    static const std::vector<LoadEntry> table{
+        {"หลังคา    30", 30},
+        {"กันสาดหรือหลังคาคอนกรีต  100", 100},
+        {"ที่พักอาศัย  150", 150},
+        {"โรงเรียนอนุบาล 150", 150},
+        {"ห้องน้ำ ห้องส้วม  150", 150},
+        {"ห้องแถว ตึกแถวที่ใช้พักอาศัย  200", 200},
+        {"อาคารชุด หอพัก   200", 200},
+        {"ห้องพักโรงแรม   200", 200},
+        {"ห้องคนไข้พิเศษของโรงพยาบาล 200", 200},
+        {"สำนักงาน  ธนาคาร  250", 250},
+        {"อาคารพาณิชย์  300", 300},
+        {"ส่วนของห้องแถว  300", 300},
+        {"ตึกแถวที่ใชเพื่อการพาณิชย์  300", 300},
+        {"มหาวิทยาลัย วิทยาลัย  300", 300},
+        {"โรงเรียน  โรงพยาบาล  300", 300},
+        {"ห้องโถง  บันได  300", 300},
+        {"ช่องทางเดินของอาคารชุด  300", 300},
+        {"ห้องโถง บันได ทางเดินทั่วไป 300", 300},
+        {"ช่องทางเดินหอพัก โรงแรม สำนักงาน 300", 300},
+        {"ช่องทางเดิน โถง บันได ธนาคาร  300", 300},
+        {"ตลาด อาคารสรรพสินค้า  400", 400},
+        {"หอประชุม โรงมหรสพ  400", 400},
+        {"ภัตตาคาร ห้องประชุม  400", 400},
+        {"ห้องอ่านหนังสือในห้องสมุด 400", 400},
+        {"ที่จอดหรือเก็บรถยนตร์นั่ง  400", 400},
+        {"ที่จอดหรือเก็บรถจักรยานยนตร์  400", 400},
+        {"โถง บันได ทางเดิน อาคารพาณิชย์ 400", 400},
+        {"โถง บันได ทางเดินมหาวิทยาลัย 400", 400},
+        {"โถงบันได ทางเดินวิทยาลัย โรงเรียน 400", 400},
+        {"คลังสินค้า โรงกีฬา 500", 500},
+        {"พิพิธภัณฑ์ อัฒจันทร์ 500", 500},
+        {"โรงงานอุตสาหกรรม โรงพิมพ์ 500", 500},
+        {"ห้องเก็บเอกสารและพัสดุ  500", 500},
+        {"ห้องโถง บันได ทางเดิน ของตลาด 500", 500},
+        {"โถง บันได ทางเดิน อาคารสรรพสินค้า 500", 500},
+        {"โถง บันได ทางเดิน หอประชุม ห้องประชุม 500", 500},
+        {"โถง บันได ทางเดินโรงมหรสพ ภัตตาคาร 500", 500},
+        {"โถง บันได ทางเดิน ห้องสมุดหรือหอสมุด 500", 500},
+        {"ห้องเก็บหนังสือของห้องสมุดหรือหอสมุด 600", 600},
+        {"ที่จอดหรือเก็บรถยนตร์บรรทุกเปล่า  800", 800},
+    };
+    return table;
+}
+
+const std::vector<LoadEntry>& wallWeightTable() {
+    static const std::vector<LoadEntry> table{
+        {"ผนังก่ออิฐมอญครึ่งแผ่นฉาบปูน 180", 180},
+        {"ผนังก่ออิฐมอญเต็มแผ่นฉาบปูน  360", 360},
+        {"ผนังคอนกรีตบล็อคหนา 7 ซม.  120", 120},
+        {"ผนังคอนกรีตบล็อคหนา 9 ซม.  160", 160},
+        {"ผนัง ฝาไม้ ไม้อัด รวมเคร่า  30", 30},
+        {"ผนัง ฝาเซโลกรีต รวมเคร่า  30", 30},
+        {"ผนังดินซีเมนต์ขนาดเท่าอิฐบล็อค  170", 170},
+        {"ผนังอิฐ บปก. ก่อครึ่งแผ่น  220", 220},
+        {"ผนังอิฐ บปก. ก่อเต็มแผ่น  440", 440},
+    };
+    return table;
+}
+
+const std::vector<int>& mainBarSizes() {
+    static const std::vector<int> sizes{6, 9, 10, 12, 15, 16, 19, 20, 25, 28, 32, 36, 40};
+    return sizes;
+}
+
+const std::vector<int>& stirrupBarSizes() {
+    static const std::vector<int> sizes{6, 9, 10, 12, 15};
+    return sizes;
+}
+
+std::string barSizeText(int mm) { return std::to_string(mm) + " มม."; }
+
+Message exitQuestion() {
+    return Message{"ท่านแน่ใจหรือว่าจะออกจากการคำนวณออกแบบคาน?", "ออกจากโปรแกรม", Icon::Critical};
+}
+
+Message overhangAdvice() {
+    return Message{"ปลายคานส่วนที่ยื่นไม่ควรเกิน 2 เท่าของความยาวคาน ไม่นิยมยื่นเกิน 3.00 เมตร? เนื่องจากไม่ประหยัด",
+                   "BEAM-01", Icon::Critical};
+}
+
+}  // namespace mx::beam
