@@ -46,15 +46,15 @@ void addResult(ResultList& out, const ColumnDesignResult& r) {
 Report runColumn(FormState& state, bool /*wantSheet: the sheet is not built yet*/) {
     // A round column is designed as its square of equal area: the diameter box's OK
     // writes that side into both width fields before Calculate, when a diameter is given.
-    if (state.typeCode == kShapeRound && state.fields.num("Text11") > 0) applyRoundDiameter(state.fields);
+    Report report;
+    if (state.typeCode == kShapeRound && state.fields.num("Text11") > 0)
+        applyRoundDiameter(state.fields, report.messages);
 
     const ColumnOutcome outcome = calculateColumn(readColumnInput(state.fields, state.typeCode));
-    applyCorrections(outcome.diagnostics, state.fields);
+    applyCorrections(outcome.diagnostics, state.fields, report.messages);
 
-    Report report;
     report.status = static_cast<int>(outcome.status);
     report.verdict = outcome.verdict;
-    report.messages = outcome.diagnostics.messages();
     if (const ColumnShapeButton* shape = columnShape(state.typeCode)) report.labels.set("Label1", shape->label1);
     if (state.grade) writeGradeLabels(*state.grade, report.labels);
     writeColumnLabels(outcome, report.labels);

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "common/checked.h"
 #include "common/numtext.h"
 
 namespace mx::column {
@@ -27,9 +28,117 @@ ColumnDesignInput readColumnInput(const FieldSet& fields, int shape) {
     return in;
 }
 
-void applyCorrections(const Diagnostics& diagnostics, FieldSet& fields) {
-    for (const auto& e : diagnostics.events())
-        if (const auto* c = std::get_if<Correction>(&e)) fields.set(c->field, c->text);
+namespace {
+
+// Change checks that compare a field with one limit and show one message.
+struct FieldLimit {
+    const char* field;
+    bool above;        // true: the check fails above the limit, false: below it
+    double limit;
+    Message message;
+    const char* reset;  // text written back, or nullptr when the field is kept
+};
+
+const std::array<FieldLimit, 10> kFieldLimits{{
+    {"Text3", true, 200,
+     {"2.คุณแน่ใจหรือว่าเสาที่คุณจะออกแบบใหญ่ขนาดนั้น?โปรดแก้ไข!!!", "เสาที่คุณกำหนดใหญ่เกินไป", Icon::Critical}, "15"},
+    {"Text5", true, 12, {"7.คุณแน่ใจหรือว่าเสาของคุณสูงเกิน 12 เมตร?", "เสาสูงผิดปรกติ", Icon::Critical}, "3"},
+    {"Text9", true, 150,
+     {"หน่วยแรงอัดประลัยของคอนกรีต พรบ.ควบคุมอาคารห้ามใช้เกิน 150 กก./ตร.ซม.คุณแน่ใจหรือว่าจะใช้ค่า fc' เท่านี้",
+      "หน่วยแรงอัดประลัยของคอนกรีตมากกว่ากำหนด", Icon::Information},
+     nullptr},
+    {"Text10", true, 1600,
+     {"9.หน่วยแรงอัดของเหล็กเสริมตาม พรบ.ควบคุมอาคารให้ใช้ไม่เกิน 1600 กก./ตร.ซม.(เหล็กข้ออ้อย SD-40)",
+      "หน่วยแรงอัดของเหล็กมากกว่ากำหนด", Icon::Critical},
+     "1200"},
+    {"Text23", false, 1, {"คุณกำหนด SAFTY FACTOR นน.เสาน้อยกว่า 1 เท่าไม่ได้!?!", "กำหนดค่า DEAD LOAD ผิด", Icon::Critical},
+     "1"},
+    {"Text13", true, 20, {"คุณกำหนดความกว้างมากเกินไป?", "ข้อมูลผิดพลาด", Icon::Critical}, nullptr},
+    {"Text14", true, 20, {"คุณกำหนดความยาวมากเกินไป?", "ข้อมูลผิดพลาด", Icon::Critical}, nullptr},
+    {"Text15", true, 1000, {"คุณกำหนด นน. จร มากเกินไป?", "ข้อมูลผิดพลาด", Icon::Critical}, nullptr},
+    {"Text16", true, 90, {"คุณกำหนดจำนวนชั้นมากเกินไป", "ข้อมูลผิดพลาด", Icon::Critical}, nullptr},
+    {"Text17", true, 900000, {"คุณกำหนดนน.POINT LOAD มากเกินไป?", "ข้อมูลผิดพลาด", Icon::Critical}, nullptr},
+}};
+
+const Message kNoLoad{"3.คุณยังไม่ได้กำหนดนน.ที่กระทำลงบนเสา?", "กำหนด นน.ที่กระทำลงบนเสา", Icon::Critical};
+const Message kLoadTooLarge{"4.คุณแน่ใจหรือว่า นน.ที่ลงบนเสามากขนาดนี้?โปรดแก้ไข!!!", "นน.ลงบนเสามากเกินปรกติ",
+                            Icon::Critical};
+const Message kWidthTooLarge{"1.คุณแน่ใจหรือว่าเสาที่คุณจะออกแบบใหญ่ขนาดนั้น?โปรดแก้ไข!!!", "เสาที่คุณกำหนดใหญ่เกินไป",
+                             Icon::Critical};
+constexpr double kMaxLoad = 2000000;
+
+// The load proposes a main bar and a section for it: the side of a square that carries
+// the load at a modest stress, sqrt(0.3 * 145 * P / 2900) cm.
+void checkLoad(const FieldSet& fields, Diagnostics& d) {
+    const double P = fields.num("Text1");
+    if (P <= 0) {
+        d.say(kNoLoad);
+        d.correct("Text1", "8000");  // the default load then makes its own proposal
+        return;
+    }
+    if (P > kMaxLoad) {
+        d.say(kLoadTooLarge);
+        d.correct("Text1", "2000000");
+        return;
+    }
+    if (P > 18000) {
+        d.correct("Text6", "25");
+    } else if (P > 14000) {
+        d.correct("Text6", "19");
+    } else if (P > 11000) {
+        d.correct("Text6", "15");
+    }
+    const std::int16_t side = chk::toInt16(chk::sqrt(0.3 * (145 * (P / 2900))));  // at most 173 cm here
+    d.correct("Text2", numText(side));
+    d.correct("Text3", numText(side));
+}
+
+// The width sets the tie: 6 mm up to 60 cm, 9 mm beyond.
+void checkWidth(const FieldSet& fields, Diagnostics& d) {
+    const double t1 = fields.num("Text2");
+    d.correct("Text7", t1 <= 60 ? "6" : "9");
+    if (t1 > 200) {
+        d.say(kWidthTooLarge);
+        d.correct("Text2", "15");
+    }
+}
+
+}  // namespace
+
+Diagnostics checkColumnField(std::string_view field, const FieldSet& fields) {
+    Diagnostics d;
+    if (field == "Text1") {
+        checkLoad(fields, d);
+    } else if (field == "Text2") {
+        checkWidth(fields, d);
+    } else {
+        for (const FieldLimit& l : kFieldLimits) {
+            if (field != l.field) continue;
+            const double v = fields.num(field);
+            if (l.above ? v > l.limit : v < l.limit) {
+                d.say(l.message);
+                if (l.reset) d.correct(l.field, l.reset);
+            }
+        }
+    }
+    return d;
+}
+
+void setColumnField(FieldSet& fields, std::string_view field, std::string text, std::vector<Message>& shown) {
+    if (fields.has(field) && fields.get(field) == text) return;  // no change, no check
+    fields.set(field, std::move(text));
+    applyCorrections(checkColumnField(field, fields), fields, shown);
+}
+
+void applyCorrections(const Diagnostics& diagnostics, FieldSet& fields, std::vector<Message>& shown) {
+    for (const auto& e : diagnostics.events()) {
+        if (const auto* m = std::get_if<Message>(&e)) {
+            shown.push_back(*m);
+        } else {
+            const auto& c = std::get<Correction>(e);
+            setColumnField(fields, c.field, c.text, shown);
+        }
+    }
 }
 
 void writeColumnLabels(const ColumnOutcome& outcome, FieldSet& labels) {
@@ -79,11 +188,11 @@ const ColumnShapeButton* columnShape(int code) {
     return nullptr;
 }
 
-void applyRoundDiameter(FieldSet& fields) {
+void applyRoundDiameter(FieldSet& fields, std::vector<Message>& shown) {
     // num() never exceeds the largest double, so 0.886 D stays finite.
     const std::string side = numText(kRoundToSquareSide * fields.num("Text11"));
-    fields.set("Text2", side);
-    fields.set("Text3", side);
+    setColumnField(fields, "Text2", side, shown);
+    setColumnField(fields, "Text3", side, shown);
 }
 
 }  // namespace mx::column

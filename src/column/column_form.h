@@ -4,6 +4,8 @@
 // the texts of the result labels. The window and the command-line tool share these.
 #include <array>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "column/column_design.h"
 #include "common/fieldset.h"
@@ -37,8 +39,21 @@ FieldSet columnDefaultFields();
 // Calculate's reading of the fields: the leading number of each text.
 ColumnDesignInput readColumnInput(const FieldSet& fields, int shape);
 
-// Writes the calculation's corrections into the fields, in the order raised.
-void applyCorrections(const Diagnostics& diagnostics, FieldSet& fields);
+// Change checks. Every edit of a field, the program's own included, runs its field's
+// check; a check may show a message and write other fields (or its own), which runs
+// their checks in turn.
+//
+// The check of one field on its current text, without the cascade: the messages in
+// order and the writes it makes, each write following the message that asked for it.
+Diagnostics checkColumnField(std::string_view field, const FieldSet& fields);
+// Writes a field the way the window does: when the text changes, the field's check
+// runs and its writes are made the same way. Messages shown are appended to `shown`.
+void setColumnField(FieldSet& fields, std::string_view field, std::string text, std::vector<Message>& shown);
+
+// Replays a calculation's messages and corrections in order, as the window shows and
+// applies them: each correction is written with setColumnField, so its field's check
+// runs. Every message shown, the checks' own included, is appended to `shown`.
+void applyCorrections(const Diagnostics& diagnostics, FieldSet& fields, std::vector<Message>& shown);
 
 // Writes the labels a calculation sets: the short/long caption when the design got
 // that far, the whole result panel when it got to the results, and the verdict always.
@@ -82,6 +97,6 @@ const ColumnShapeButton* columnShape(int code);
 // Side of the square of equal area to a circle of diameter D (0.886^2 is about pi/4).
 inline constexpr double kRoundToSquareSide = 0.886;
 // The diameter box's OK button: D = num(Text11), and 0.886 D into Text2 and Text3.
-void applyRoundDiameter(FieldSet& fields);
+void applyRoundDiameter(FieldSet& fields, std::vector<Message>& shown);
 
 }  // namespace mx::column
