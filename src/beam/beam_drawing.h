@@ -1,0 +1,29 @@
+#pragma once
+// The beam drawn from its last design: on the window an elevation with supports,
+// reactions and dimensions plus the dimensioned cross-section with its stirrup and
+// bars; on the printed sheet the cross-section alone. Both are page models in twips.
+#include "beam/beam_design.h"
+#include "common/page.h"
+
+namespace mx::beam {
+
+// Twips per cm of span in the elevation: 3 above 13 m, 4 above 10 m, 5 above 6.5 m, else 7.
+int beamLengthScale(double spanMetres);
+// Twips per cm in the cross-section, chosen from the depth. The printer bands differ
+// from the screen's between 106 and 140 cm (25 from 116 on paper, from 121 on screen).
+int beamSectionScale(int depthCm, bool printer);
+
+// Splits a face's bars into up to three rows: the first row takes the bars per layer,
+// a lone bar in a later row is made a pair (the row before gives one up), and a second
+// row longer than the first spills into a third.
+struct BarRows {
+    int row1 = 0, row2 = 0, row3 = 0;
+};
+BarRows splitBarRows(int barsPerLayer, int barCount);
+
+// The screen drawing (elevation and section); never fails, zeros draw nothing visible.
+PageModel beamDrawing(const BeamDesignResult& r);
+// The printed variant: the cross-section at (9000, 8500) with the printer scale.
+PageModel beamPrintedSection(const BeamDesignResult& r);
+
+}  // namespace mx::beam

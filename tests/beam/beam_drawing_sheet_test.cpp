@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <variant>
+
+#include "beam/beam_design.h"
+#include "beam/beam_drawing.h"
+#include "beam/beam_form.h"
+#include "beam/beam_sheet.h"
+
+using namespace mx;
+using namespace mx::beam;
+
+namespace {
+
+BeamDesignResult defaultsExample(int type = kSimple, const char* span = "4") {
+    FieldSet f = beamDefaultFields();
+    f.set("Text1", span);
+    return calculateBeam(readBeamInput(f, type)).result;
+}
+
+std::vector<PageCircle> circles(const PageModel& p) {
+    std::vector<PageCircle> out;
+    for (const auto& i : p.items())
+        if (const auto* c = std::get_if<PageCircle>(&i)) out.push_back(*c);
+    return out;
+}
+
+std::vector<int> lineWidths(const PageModel& p) {
+    std::vector<int> out;
+    for (const auto& i : p.items())
+        if (const auto* w = std::get_if<PageLineWidth>(&i)) out.push_back(w->width);
+    return out;
+}
+
+bool hasText(const PageModel& p, const std::string& s) {
+    const auto l = p.lines();
+    return std::find(l.begin(), l.end(), s) != l.end();
+}
+
+const PageText* textAt(const std::vector<PageText>& t, double x, double y) {
+    for (const auto& i : t)
+        if (i.x == x && i.y == y) return &i;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(BeamScales, LengthAndSectionBands) {
+    struct L {
+        double span;
+        int scale;
+    };
+    for (const L c : {L{4, 7}, L{6.5, 7}, L{6.6, 5}, L{10, 5}, L{10.5, 4}, L{13, 4}, L{15, 3}})
+        EXPECT_EQ(beamLengthScale(c.span), c.scale) << c.span;
+    struct S {
+        int depth, screen, printer;
+    };
+    for (const S c : {S{0, 50, 50}, S{60, 50, 50}, S{61, 40, 40}, S{80, 40, 40}, S{81, 35, 35}, S{105, 35, 35},
+                      S{106, 30, 30}, S{115, 30, 30}, S{116, 30, 25}, S{118, 30, 25}, S{120, 30, 25}, S{121, 25, 25},
+                      S{140, 25, 25}, S{141, 20, 20}, S{170, 20, 20}, S{171, 15, 15}}) {
+        EXPECT_EQ(beamSectionScale(c.depth, false), c.screen) << c.depth;
+        EXPECT_EQ(beamSectionScale(c.depth, true), c.printer) << c.depth;
+    }
+}
+
+TEST(BeamBarRows, SplitIntoUpToThreeRows) {
+    struct C {
+        int perLayer, count, r1, r2, r3;
+    };
+    const C cases[] = {
+        {6, 4, 4, 0, 0},   // all in one row
+        {4, 5, 3, 2, 0},   // a lone bar in row 2 becomes a pair
+        {4, 8, 4, 4, 0},   // two full rows
+        {3, 8, 3, 3, 2},   // spill into a third row
+        {3, 7, 3, 3, 2},   // a lone bar in row 3 becomes a pair
+        {1, 2, 0, 0, 2},   // one per layer: the pair made of the lone bar outgrows row 1
+        {5, 0, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const BarRows r = splitBarRows(c.perLayer, c.count);
+        EXPECT_EQ(r.row1, c.r1) << c.perLayer << "/" << c.count;
+        EXPECT_EQ(r.row2, c.r2) << c.perLayer << "/" << c.count;
+        EXPECT_EQ(r.row3, c.r3) << c.perLayer << "/" << c.count;
+    }
+}
+
+TEST(BeamDrawing, ElevationFollowsTheSpanScale) {
+    const BeamDesignResult r = defaultsExample(kSimple, "4");
+    const PageModel p = beamDrawing(r);
+    // The first four lines are the beam outline: 4 m at 7 twips per cm = 2800 twips.
+    const auto& first = std::get<PageLine>(p.items()[0]);
+    EXPECT_EQ(first.x1, 1000);
+    EXPECT_EQ(first.x2, 3800);
+    BeamDesignResult longBeam = r;
+    longBeam.spanLength = 15;
+    EXPECT_EQ(std::get<PageLine>(beamDrawing(longBeam).items()[0]).x2, 1000 + 4500);
+}
+
+TEST(BeamDrawing, SameAfterDrawingTwiceAndForACantilever) {
+    for (int type : {kSimple, kCantilever}) {
+        const BeamDesignResult r = defaultsExample(type);
+        const PageModel a = beamDrawing(r), b = beamDrawing(r);
+        EXPECT_EQ(a.lines(), b.lines());
+        EXPECT_EQ(circles(a).size(), circles(b).size());
+    }
+}
+
+TEST(BeamDrawing, CantileverShowsTheTensionBarsOnTop) {
+    BeamDesignResult r = defaultsExample(kSimple);
+    r.beamType = kCantilever;
+    r.bottomBarDia = 16;
+    r.bottomBarCount = 5;
+    r.topBarDia = 12;
+    r.topBarCount = 2;
+    const PageModel p = beamDrawing(r);
+    const auto t = p.texts();
+    const bool topNamesTension = std::any_of(t.begin(), t.end(), [](const PageText& x) {
+        return x.text == "  เหล็กเสริมบนขนาด=  16  มม.จำนวน  5  เส้น";
+    });
+    EXPECT_TRUE(topNamesTension);
+    // The record itself is untouched.
+    EXPECT_EQ(r.bottomBarDia, 16);
+}
+
+TEST(BeamDrawing, SideBarNoteFromDepth61) {
+    BeamDesignResult r = defaultsExample();
+    auto note = [](const PageModel& p) {
+        const auto l = p.lines();
+        return std::any_of(l.begin(), l.end(), [](const std::string& s) { return s.find("เสริมเหล็กนอน 2-") != std::string::npos; });
+    };
+    r.depth = 60;
+    EXPECT_FALSE(note(beamDrawing(r)));
+    r.depth = 61;
+    EXPECT_TRUE(note(beamDrawing(r)));
+}
+
+TEST(BeamDrawing, BarsAreCirclesOnTheStirrupLine) {
+    BeamDesignResult r{};
+    r.width = 30;
+    r.depth = 60;
+    r.bottomBarCount = 3;
+    r.bottomBarsPerLayer = 4;
+    r.topBarCount = 2;
+    r.topBarsPerLayer = 4;
+    const PageModel p = beamDrawing(r);
+    const auto c = circles(p);
+    ASSERT_EQ(c.size(), 5u);
+    // s = 50: first bar at X0 + 2.5 s, last at X1 - 2.5 s.
+    EXPECT_EQ(c[0].x, 500 + 125);
+    EXPECT_EQ(c[2].x, 500 + 1500 - 125);
+    EXPECT_EQ(c[0].y, 2500 + 3000 - 125);
+    EXPECT_EQ(c[0].radius, 10);
+    EXPECT_EQ(lineWidths(p), (std::vector<int>{3, 1}));
+    EXPECT_EQ(lineWidths(beamPrintedSection(r)), (std::vector<int>{10, 1}));
+}
+
+TEST(BeamDrawing, BeforeAnyCalculateDrawsZerosWithoutFailing) {
+    const BeamDesignResult empty{};
+    const PageModel p = beamDrawing(empty);
+    EXPECT_FALSE(p.empty());
+    EXPECT_TRUE(circles(p).empty() || circles(p).size() == 1);  // at most the cantilever point
+    EXPECT_NO_THROW(beamSheet(empty, {}));
+}
+
+TEST(BeamSheet, DefaultExampleLinesInOrder) {
+    const BeamDesignResult r = defaultsExample();
+    const ProjectTitleBlock tb{"อาคารพักอาศัย", "B1", "นายวิศวกร", "สย.123", "1/1"};
+    const PageModel p = beamSheet(r, tb);
+    const auto t = p.texts();
+    ASSERT_NE(textAt(t, 1200, 400), nullptr);
+    EXPECT_EQ(textAt(t, 1200, 400)->text, "โครงการ อาคารพักอาศัย");
+    EXPECT_EQ(textAt(t, 1200, 700)->text, "แสดงรายการคำนวณคาน B1");
+    EXPECT_EQ(textAt(t, 1200, 700)->sizePt, 20);
+    const PageText* tension = textAt(t, 1200, 7800);
+    ASSERT_NE(tension, nullptr);
+    EXPECT_EQ(tension->sizePt, 18);
+    EXPECT_EQ(tension->text, "*** ใช้เหล็กเสริมรับแรงดึงขนาด  12  มม. จำนวน  6  เส้น O.K.");
+    EXPECT_EQ(textAt(t, 1200, 9500)->text, "(คานตัวนี้ เป็นคานเดี่ยว เหล็กล่างรับแรงดึง-เหล็กบนรับแรงอัด)");
+    EXPECT_EQ(textAt(t, 6000, 14300)->text, "นายวิศวกร สย.123");
+    EXPECT_EQ(textAt(t, 10000, 15000)->text, "1/1");
+    // Lines run down the page in order, up to the footer; the printed section follows.
+    std::size_t footer = 0;
+    while (footer < t.size() && t[footer].y != 14300) ++footer;
+    ASSERT_LT(footer, t.size());
+    for (std::size_t i = 1; i < footer; ++i) EXPECT_LE(t[i].y, t[i + 1].y) << t[i + 1].text;
+    EXPECT_TRUE(hasText(p, " " + std::to_string(r.width) + "  ซม."));
+}
+
+TEST(BeamSheet, NegativeMsAndTheCantileverLine) {
+    BeamDesignResult r = defaultsExample();
+    r.momentSteel = Fixed::fromDouble(-512.5);
+    r.steelAreaSteel = Fixed();
+    r.beamType = kCantilever;
+    const auto t = beamSheet(r, {}).texts();
+    EXPECT_EQ(textAt(t, 2000, 6000)->text.find("Ms = "), 0u);
+    EXPECT_NE(textAt(t, 2000, 6000)->text.find(" = -512.5  กก.- เมตร"), std::string::npos);
+    EXPECT_NE(textAt(t, 2000, 7200)->text.find(") =  0  ตร.ซม."), std::string::npos);
+    EXPECT_EQ(textAt(t, 1200, 9500)->text, "(คานตัวนี้เป็นคานยื่น เหล็กบนรับแรงดึง-เหล็กล่างรับแรงอัด)");
+}
