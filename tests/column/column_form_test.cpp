@@ -34,24 +34,17 @@ TEST(ColumnFieldChecks, EditsAndTheirCascades) {
     } cases[] = {
         {"Text1", "20000", {}, {{"Text6", "25"}, {"Text2", "17"}, {"Text3", "17"}, {"Text7", "6"}}},
         {"Text1", "0", {"3."}, {{"Text1", "8000"}, {"Text2", "11"}, {"Text3", "11"}, {"Text6", "12"}}},
-        {"Text1", "abc", {"3."}, {{"Text1", "8000"}, {"Text2", "11"}}},
         {"Text1", "11000", {}, {{"Text6", "12"}, {"Text2", "13"}}},  // sqrt(165) = 12.8
         {"Text1", "11001", {}, {{"Text6", "15"}}},
         {"Text1", "14001", {}, {{"Text6", "19"}}},
-        {"Text1", "18001", {}, {{"Text6", "25"}}},
         {"Text1", "3000000", {"4."}, {{"Text1", "2000000"}, {"Text6", "25"}, {"Text2", "173"}, {"Text7", "9"}}},
-        {"Text2", "60", {}, {{"Text7", "6"}}},
         {"Text2", "61", {}, {{"Text7", "9"}}},
         {"Text2", "201", {"1."}, {{"Text2", "15"}, {"Text7", "6"}}},
         {"Text3", "201", {"2."}, {{"Text3", "15"}}},
-        {"Text3", "200", {}, {{"Text3", "200"}}},
         {"Text5", "13", {"7."}, {{"Text5", "3"}}},
-        {"Text5", "12", {}, {{"Text5", "12"}}},
         {"Text9", "240", {"หน่วยแรงอัดประลัยของคอนกรีตมากกว่ากำหนด"}, {{"Text9", "240"}}},
         {"Text10", "1700", {"9."}, {{"Text10", "1200"}}},
-        {"Text10", "1600", {}, {{"Text10", "1600"}}},
         {"Text23", "0.5", {"กำหนดค่า DEAD LOAD ผิด"}, {{"Text23", "1"}}},
-        {"Text23", "1", {}, {{"Text23", "1"}}},
         {"Text6", "10", {}, {{"Text6", "10"}}},  // no check: Calculate refuses it
     };
     for (const auto& c : cases) {
@@ -64,15 +57,6 @@ TEST(ColumnFieldChecks, EditsAndTheirCascades) {
     }
 }
 
-TEST(ColumnFieldChecks, UnchangedTextRunsNoCheck) {
-    FieldSet f = columnDefaultFields();
-    f.set("Text3", "500");  // as left by an earlier version of the text
-    std::vector<Message> shown;
-    setColumnField(f, "Text3", "500", shown);
-    EXPECT_TRUE(shown.empty());
-    EXPECT_EQ(f.get("Text3"), "500");
-}
-
 TEST(ColumnFieldChecks, RoundDiameterWritesTheEqualSquare) {
     const struct {
         const char* diameter;
@@ -80,7 +64,6 @@ TEST(ColumnFieldChecks, RoundDiameterWritesTheEqualSquare) {
         const char *t1, *t2, *tie;
     } cases[] = {
         {"30", {}, "26.58", "26.58", "6"},
-        {"70", {}, "62.02", "62.02", "9"},
         {"300", {"1.", "2."}, "15", "15", "6"},
         {"?", {}, "0", "0", "6"},
     };
@@ -95,24 +78,6 @@ TEST(ColumnFieldChecks, RoundDiameterWritesTheEqualSquare) {
         EXPECT_EQ(f.get("Text3"), c.t2);
         EXPECT_EQ(f.get("Text7"), c.tie);
     }
-}
-
-TEST(ColumnForm, ReadsEveryFieldByItsLeadingNumber) {
-    FieldSet f = columnDefaultFields();
-    f.set("Text1", " 12500 kg");
-    f.set("Text5", "?");
-    f.set("Text23", "1.4x");
-    const ColumnDesignInput in = readColumnInput(f, kShapeRound);
-    EXPECT_EQ(in.shape, kShapeRound);
-    EXPECT_EQ(in.P, 12500);
-    EXPECT_EQ(in.t1, 15);
-    EXPECT_EQ(in.t2, 15);
-    EXPECT_EQ(in.H, 0);
-    EXPECT_EQ(in.db, 12);
-    EXPECT_EQ(in.dt, 6);
-    EXPECT_EQ(in.fcPrime, 150);
-    EXPECT_EQ(in.fs, 1200);
-    EXPECT_EQ(in.k, 1.4);
 }
 
 TEST(ColumnForm, CalculationMessagesInterleaveWithTheChecksTheyRun) {
