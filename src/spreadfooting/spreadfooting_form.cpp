@@ -87,6 +87,49 @@ void applyCorrections(FieldSet& fields, const Diagnostics& diagnostics) {
         if (const auto* c = std::get_if<Correction>(&e)) fields.set(c->field, c->text);
 }
 
+Diagnostics changeCheck(std::string_view field, const FieldSet& fields) {
+    Diagnostics d;
+    const double v = fields.num(field);
+    if (field == "Text1") {
+        // A load this large is beyond any pad this design covers.
+        if (v > 1000000) {
+            d.say("1.ค่านน.ที่ลงฐานรากมากผิดปรกติไม่สามารถคำนวณได้โปรดแก้ไข", "นน.ที่ลงฐานมากผิดปรกติ", Icon::Critical);
+            d.correct("Text1", "1000000");
+        }
+        // Heavy loads need a heavy mesh.
+        if (v > 100000) d.correct("Text2", "25");
+    } else if (field == "Text2") {
+        if (v > 40) {
+            d.say("3.ขนาดเหล็กตะแกรงที่คุณกำหนดใหญ่เกินกว่ามาตรฐานที่มีในท้องตลาด ตกลงแก้ไข?", "ขนาดเหล็กตะแกรงใหญ่ผิดปรกติ",
+                  Icon::Exclamation);
+            d.correct("Text2", "25");
+        }
+    } else if (field == "Text3") {
+        if (v > 100) {
+            d.say("คุณกำหนด นน.บรรทุกของดินมากเกินไป!?! โปรดตรวจดูให้ถูกต้อง", "นน.บรรทุกบนดินของฐานรากมากเกินไป",
+                  Icon::Critical);
+            d.correct("Text3", "8");
+        }
+    } else if (field == "Text4") {
+        if (v > 150)
+            d.say("หน่วยแรงอัดประลัยของคอนกรีต พรบ.ควบคุมอาคารห้ามใช้เกิน 150 กก./ตร.ซม.คุณแน่ใจหรือว่าจะใช้ค่า fc' เท่านี้",
+                  "หน่วยแรงอัดประลัยของคอนกรีตมากกว่ากำหนด", Icon::Information);
+    } else if (field == "Text5") {
+        if (v > 65) {
+            d.correct("Text5", "65");
+            d.say("พรบ.ควบคุมอาคารกำหนดให้ใช้หน่วยแรงอัดคอนกรีตไม่เกิน 65 กก./ตร.ซม.!?!", "ค่าหน่วยแรงอัดของคอนกรีต fc มากเกินไป",
+                  Icon::Critical);
+        }
+    } else if (field == "Text6") {
+        if (v > 1700) {
+            d.correct("Text6", "1200");
+            d.say("ค่าหน่วยแรงดึงของเหล็ก fs เกินกว่าที่ พรบ.ควบคุมอาคารกำหนด!?!", "ค่าหน่วยแรงดึงของเหล็ก fs มากกว่ากำหนด",
+                  Icon::Critical);
+        }
+    }
+    return d;
+}
+
 const GradeButton& gradeButton(SteelGrade grade) { return kGrades[static_cast<std::size_t>(grade)]; }
 
 void pressGrade(FieldSet& fields, SteelGrade grade) { fields.set("Text6", std::to_string(gradeButton(grade).fs)); }

@@ -5,6 +5,7 @@
 // is read and a label written the same way in both.
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "common/fieldset.h"
 #include "common/material.h"
@@ -21,6 +22,11 @@ SpreadFootingInput readInput(const FieldSet& fields);
 
 // Writes the corrections of a calculation into the fields, in the order raised.
 void applyCorrections(FieldSet& fields, const Diagnostics& diagnostics);
+
+// The check a field runs on every edit, the program's own included: the messages to
+// show and the texts to write back, in order. A text written back passes its check,
+// so the caller need not run it again.
+Diagnostics changeCheck(std::string_view field, const FieldSet& fields);
 
 // Steel-grade buttons Command3..Command6: the sentence put into Label8 and fs.
 struct GradeButton {
