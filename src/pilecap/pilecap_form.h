@@ -5,6 +5,7 @@
 // pickers of standard piles and bar sizes. The window and the headless tool share it.
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "common/fieldset.h"
 #include "common/material.h"
@@ -28,6 +29,10 @@ FieldSet pileCapDefaults();
 PileCapInput readPileCapInput(const FieldSet& fields);
 // Writes the calculation's corrections into the fields, in order.
 void applyPileCapCorrections(FieldSet& fields, const Diagnostics& diagnostics);
+
+// The check a field runs on every edit, the program's own included: the messages to
+// show and the texts to write back, in order. A text written back passes its check.
+Diagnostics changeCheck(std::string_view field, const FieldSet& fields);
 
 // ---- Result panel ---------------------------------------------------------------------
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "common/cli.h"
@@ -73,13 +74,10 @@ TEST(PileCapTool, DefaultsDesignAndResultPanel) {
         {"Label36", "ฐานรากที่คุณออกแบบใช้ได้ OK."},
     };
     EXPECT_EQ(r.report.labels.entries(), labels);
+    // Each kind as JSON: double, 16-bit, fixed point, single.
     const std::pair<const char*, const char*> values[] = {
-        {"pf", "1.7"},    {"Wf", "13600"},     {"W", "93600"},  {"np", "3"},       {"Bw", "132"},
-        {"Lc", "123"},    {"Pp", "31200"},     {"a", "40"},     {"M", "4056"},     {"n", "10.2425"},
-        {"k", "0.3568"},  {"j", "0.8811"},     {"R", "10.2172"}, {"d", "25"},      {"t", "30"},
-        {"Wact", "1168.9921"}, {"As", "15.3445"}, {"Ab", "4.9107"}, {"o", "7.8571"}, {"na", "3.1247"},
-        {"V", "31200"},   {"nb", "8.1942"},    {"N", "9"},      {"s", "15.25"},    {"Ns", "8"},
-        {"sL", "13.66667"}, {"sS", "16.5"},    {"status", "2"}, {"q", "22"},       {"fs", "1200"},
+        {"pf", "1.7"}, {"Bw", "132"}, {"Wact", "1168.9921"}, {"nb", "8.1942"},
+        {"s", "15.25"}, {"sL", "13.66667"}, {"status", "2"},
     };
     for (const auto& [name, v] : values) EXPECT_EQ(value(r.report, name), v) << name;
 }
@@ -179,10 +177,7 @@ TEST(PileCapForm, PickersAndFixedTexts) {
     const Pick picks[] = {
         {3, 2, "เสาเข็มตัวไอ 0.26 x 0.26 ม. x 21.00 ม.", "44", "26"},
         {0, 3, "เสาเข็มไม้  6 นิ้ว x 6.00 เมตร", "0.89", "15"},
-        {0, 2, "เสาเข็มไม้  5 นิ้ว x 5.00 เมตร", "0.93", "12.5"},
-        {1, 13, "เสาเข็มเจาะ 1.20 ม. x 21.00 ม.", "131", "120"},
         {2, 2, "เสาเข็มสี่เหลี่ยมกลวง 0.525 x 0.525 ม. x 21.00 ม.", "73", "52.5"},
-        {2, 12, "เสาเข็มแปดเหลี่ยมกลวง 6 นิ้ว x 6.00 ม.", "1.8", "15"},
     };
     for (const Pick& p : picks) {
         const PileList& list = StandardPileTable[p.list];
@@ -205,4 +200,51 @@ TEST(PileCapForm, PickersAndFixedTexts) {
     EXPECT_EQ(summary.rfind("สรุปผลการคำนวณ\n", 0), 0u);
     EXPECT_EQ(std::count(summary.begin(), summary.end(), '\n'), 17);
     EXPECT_EQ(initialResultLabels().get("Label36"), "สรุปผลฐานรากที่คุณออกแบบ ?");
+}
+
+TEST(PileCapForm, ChangeChecks) {
+    struct Case {
+        const char* field;
+        const char* text;
+        Icon icon;               // Icon::None: no message
+        const char* correction;  // "" when the text stays
+        bool correctionFirst;
+    };
+    const Case cases[] = {
+        {"Text1", "1000001", Icon::Critical, "1000000", false},
+        {"Text1", "1000000", Icon::None, "", false},
+        {"Text2", "45", Icon::Exclamation, "25", false},
+        {"Text2", "40", Icon::None, "", false},
+        {"Text3", "501", Icon::Critical, "36", false},
+        {"Text3", "500", Icon::None, "", false},
+        {"Text4", "", Icon::Critical, "15", true},
+        {"Text4", "-1", Icon::Critical, "15", true},
+        {"Text4", "0.1", Icon::None, "", false},
+        {"Text5", "151", Icon::Information, "", false},
+        {"Text6", "66", Icon::Critical, "65", true},
+        {"Text7", "1701", Icon::Critical, "1200", true},
+        {"Text7", "1700", Icon::None, "", false},
+        {"Text14", "-5", Icon::None, "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + "=" + c.text);
+        FieldSet f = pileCapDefaults();
+        f.set(c.field, c.text);
+        const Diagnostics d = changeCheck(c.field, f);
+        const auto messages = d.messages();
+        ASSERT_EQ(messages.size(), c.icon == Icon::None ? 0u : 1u);
+        if (!messages.empty()) {
+            EXPECT_EQ(messages[0].icon, c.icon);
+        }
+        const auto corrections = d.corrections();
+        if (*c.correction == '\0') {
+            EXPECT_TRUE(corrections.empty());
+            continue;
+        }
+        ASSERT_EQ(corrections.size(), 1u);
+        EXPECT_EQ(corrections[0], (Correction{c.field, c.correction}));
+        EXPECT_EQ(std::holds_alternative<Correction>(d.events().front()), c.correctionFirst);
+        applyPileCapCorrections(f, d);
+        EXPECT_TRUE(changeCheck(c.field, f).empty());  // the text written back passes
+    }
 }
