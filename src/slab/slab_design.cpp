@@ -93,7 +93,7 @@ public:
         r_.minSteelRatio = in_.minSteelRatio > 0 ? in_.minSteelRatio : kRoundBarSteelRatio;
 
         readSides();
-        if (!readMeshSize()) return false;
+        readMeshSize();
         if (!readFcPrime()) return false;
         r_.fc = in_.fc;
         r_.fs = in_.fs;
@@ -132,7 +132,7 @@ private:
         r_.LL = in_.liveLoad;
     }
 
-    bool readMeshSize() {
+    void readMeshSize() {
         double m = in_.meshSize;
         const char* reset = nullptr;
         if (m > kLargestBar) {
@@ -155,7 +155,6 @@ private:
                 r_.barSize[i] = m;
             }
         }
-        return true;
     }
 
     bool readFcPrime() {

@@ -116,50 +116,23 @@ TEST(SlabForm, MeshSizeFillsTheFourBarSizes) {
 }
 
 TEST(SlabForm, ButtonsWriteTheirFieldsAndCaptions) {
-    struct Grade {
-        SteelGrade grade;
-        const char* fs;
-        const char* caption;
-        double ratio;
-    };
-    const Grade grades[] = {
-        {SteelGrade::SR24, "1200", "เหล็กตะแกรงที่ใช้เป็นเหล็กเส้นกลม SR.24", 0.0025},
-        {SteelGrade::SD30, "1500", "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.30", 0.002},
-        {SteelGrade::SD35, "1600", "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.35", 0.002},
-        {SteelGrade::SD40, "1700", "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.40", 0.002},
-    };
-    for (const auto& g : grades) {
+    const std::pair<SteelGrade, const char*> grades[] = {
+        {SteelGrade::SR24, "1200"}, {SteelGrade::SD30, "1500"}, {SteelGrade::SD35, "1600"}, {SteelGrade::SD40, "1700"}};
+    for (const auto& [grade, fs] : grades) {
         FieldSet f = slabDefaultFields();
-        EXPECT_EQ(pressSlabGrade(f, g.grade), g.caption);
-        EXPECT_EQ(f.get("Text9"), g.fs);
-        EXPECT_EQ(slabMinSteelRatio(g.grade), g.ratio);
+        f.set("Text9", "1650");
+        pressSlabGrade(f, grade);
+        EXPECT_EQ(f.get("Text9"), fs);
+        // Plain round bar needs more shrinkage steel than deformed bar.
+        EXPECT_EQ(slabMinSteelRatio(grade), grade == SteelGrade::SR24 ? 0.0025 : 0.002);
     }
     EXPECT_EQ(slabMinSteelRatio(std::nullopt), 0);
 
     FieldSet f = slabDefaultFields();
     EXPECT_STREQ(pressSlabContinuity(f, 1), "พื้นเป็นแบบพื้นช่วงเดี่ยว");
     EXPECT_EQ(f.get("Text6"), "1");
-    EXPECT_STREQ(pressSlabContinuity(f, 2), "พื้นเป็นแบบพื้นช่วงริมนอก");
-    EXPECT_STREQ(pressSlabContinuity(f, 3), "พื้นเป็นแบบพื้นช่วงกลาง");
-    EXPECT_EQ(f.get("Text6"), "3");
-    EXPECT_EQ(pressSlabContinuity(f, 4), nullptr);
-    EXPECT_EQ(f.get("Text6"), "3");
-    EXPECT_STREQ(slabKindCaption(kCantilever), "ลักษณะพื้นเป็นพื้นยื่นหรือกันสาด");
-    EXPECT_STREQ(slabKindCaption(kTwoWay), "ลักษณะพื้นเป็นพื้นสองทางมีคานรัดโดยรอบ");
-    pressDeadLoadAsIs(f);
-    pressLiveLoadAsIs(f);
-    EXPECT_EQ(f.get("Text23"), "1");
-    EXPECT_EQ(f.get("Text24"), "1");
-}
-
-TEST(SlabForm, PickListsWriteTheLoadInTheirText) {
-    for (const auto& row : kLiveLoadList) {
-        const std::string text = row.text;
-        EXPECT_NE(text.find(std::to_string(row.value)), std::string::npos) << text;
-    }
-    EXPECT_EQ(kLiveLoadList.front().value, 30);
-    EXPECT_EQ(kLiveLoadList.back().value, 800);
-    EXPECT_EQ(kBarSizeList.back().value, 16);
+    EXPECT_EQ(pressSlabContinuity(f, 4), nullptr);  // no such button: the field stays
+    EXPECT_EQ(f.get("Text6"), "1");
 }
 
 TEST(SlabForm, ResultLabelsShowTheDesign) {
