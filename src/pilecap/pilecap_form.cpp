@@ -6,7 +6,7 @@
 
 namespace mx::pilecap {
 
-const std::array<FieldSpec, 8> kInputFields{{
+const std::array<InputFieldDef, 8> kInputFields{{
     {"Text1", "นน.ที่ลงบนฐานราก / กก. =", "80000"},
     {"Text3", "เสาเข็มรับ นน.ปลอดภัย ตัน / 1 ต้น =", "36"},
     {"Text4", "ขนาดด้านแคบที่สุดของเสาเข็ม / ซม. =", "22"},
@@ -19,7 +19,7 @@ const std::array<FieldSpec, 8> kInputFields{{
 
 FieldSet pileCapDefaults() {
     FieldSet f;
-    for (const FieldSpec& spec : kInputFields) f.set(spec.name, spec.defaultText);
+    for (const InputFieldDef& def : kInputFields) f.set(def.name, def.defaultText);
     return f;
 }
 
@@ -90,7 +90,7 @@ Diagnostics changeCheck(std::string_view field, const FieldSet& fields) {
 
 // ---- Result panel ---------------------------------------------------------------------
 
-const std::array<ResultLabelSpec, 19> kResultLabels{{
+const std::array<ResultLabelDef, 19> kResultLabels{{
     {"Label10", "นน.ที่ลงบนฐานราก / กก. ="},
     {"Label11", "นน.ฐานราก / กก. ="},
     {"Label12", "รวม นน.ฐานราก + นน.บรรทุก / กก. ="},
@@ -114,17 +114,17 @@ const std::array<ResultLabelSpec, 19> kResultLabels{{
 
 std::string summaryText() {
     std::string text = "สรุปผลการคำนวณ";
-    for (const ResultLabelSpec& spec : kResultLabels) {
-        if (*spec.line == '\0') continue;
+    for (const ResultLabelDef& def : kResultLabels) {
+        if (*def.line == '\0') continue;
         text += '\n';
-        text += spec.line;
+        text += def.line;
     }
     return text;
 }
 
 FieldSet initialResultLabels() {
     FieldSet labels;
-    for (const ResultLabelSpec& spec : kResultLabels) labels.set(spec.label, "");
+    for (const ResultLabelDef& def : kResultLabels) labels.set(def.label, "");
     labels.set("Label27", kPitchCaption);
     labels.set("Label28", kPitchCaption);
     labels.set("Label36", kVerdictBeforeCalculation);
@@ -147,7 +147,7 @@ void writeResultLabels(FieldSet& labels, const PileCapOutcome& outcome) {
 
 // ---- Buttons and pickers --------------------------------------------------------------
 
-const std::array<GradeButtonSpec, 4> kGradeButtons{{
+const std::array<GradeButtonDef, 4> kGradeButtons{{
     {"Command3", "เหล็กเส้นกลม", "เหล็กตะแกรงที่ใช้เป็นเหล็กเส้นกลม SR.24", "1200"},
     {"Command4", "เหล็กข้ออ้อย", "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.30", "1500"},
     {"Command5", "เหล็กข้ออ้อย", "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.35", "1600"},
@@ -155,7 +155,7 @@ const std::array<GradeButtonSpec, 4> kGradeButtons{{
 }};
 
 std::string pressGradeButton(FieldSet& fields, SteelGrade grade) {
-    const GradeButtonSpec& b = kGradeButtons[static_cast<std::size_t>(grade)];
+    const GradeButtonDef& b = kGradeButtons[static_cast<std::size_t>(grade)];
     fields.set("Text7", b.fs);
     return b.caption;
 }

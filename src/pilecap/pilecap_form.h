@@ -15,13 +15,13 @@ namespace mx::pilecap {
 
 inline constexpr const char* kWindowCaption = "ฐานรากชนิดมีเข็ม FOOT-01 MX.7100";
 
-struct FieldSpec {
+struct InputFieldDef {
     const char* name;
     const char* caption;  // caption beside the field (or its tooltip)
     const char* defaultText;
 };
 // Input fields in window order.
-extern const std::array<FieldSpec, 8> kInputFields;
+extern const std::array<InputFieldDef, 8> kInputFields;
 
 // Every input field with its default text.
 FieldSet pileCapDefaults();
@@ -36,11 +36,11 @@ Diagnostics changeCheck(std::string_view field, const FieldSet& fields);
 
 // ---- Result panel ---------------------------------------------------------------------
 
-struct ResultLabelSpec {
+struct ResultLabelDef {
     const char* label;
     const char* line;  // its line in the summary text Text8 ("" when it has none)
 };
-extern const std::array<ResultLabelSpec, 19> kResultLabels;
+extern const std::array<ResultLabelDef, 19> kResultLabels;
 inline constexpr const char* kPitchCaption = "ระยะปลอก";  // Label27 and Label28 before a calculation
 // The fixed summary text of Text8 beside the labels.
 std::string summaryText();
@@ -53,13 +53,13 @@ void writeResultLabels(FieldSet& labels, const PileCapOutcome& outcome);
 
 // ---- Buttons and pickers --------------------------------------------------------------
 
-struct GradeButtonSpec {
+struct GradeButtonDef {
     const char* button;
     const char* tooltip;
     const char* caption;  // written into Label9
     const char* fs;       // written into Text7
 };
-extern const std::array<GradeButtonSpec, 4> kGradeButtons;
+extern const std::array<GradeButtonDef, 4> kGradeButtons;
 inline constexpr const char* kGradeLabel = "Label9";
 // Writes the grade's fs into Text7; returns the Label9 caption.
 std::string pressGradeButton(FieldSet& fields, SteelGrade grade);
