@@ -1,11 +1,30 @@
+// The report pages from the headless tool: the fields as set on the command line,
+// printed as the windows print them. Nothing is calculated, so there is no status,
+// verdict, message or result value.
 #include "common/cli_modules.h"
+#include "shell/coverpages.h"
 
 namespace mx::cli {
 
-// Not built yet: the tool reports the module as unavailable.
-Module coverCliModule() { return Module{"cover", {}, {}, {}, {}}; }
+namespace {
 
-// Not built yet: the tool reports the module as unavailable.
-Module criteriaCliModule() { return Module{"criteria", {}, {}, {}, {}}; }
+Module pageModule(std::string name, FieldSet defaults, PageModel (*build)(const FieldSet&)) {
+    Module m;
+    m.name = std::move(name);
+    m.defaults = std::move(defaults);
+    m.pressType = [](FormState&, int) { return false; };  // the page makers have no type buttons
+    m.run = [build](FormState& state, bool wantSheet) {
+        Report r;
+        if (wantSheet) r.sheet = build(state.fields);
+        return r;
+    };
+    return m;
+}
+
+}  // namespace
+
+Module coverCliModule() { return pageModule("cover", shell::coverDefaults(), &shell::coverPage); }
+
+Module criteriaCliModule() { return pageModule("criteria", shell::criteriaDefaults(), &shell::criteriaPage); }
 
 }  // namespace mx::cli

@@ -1,0 +1,50 @@
+#pragma once
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "common/fieldset.h"
+#include "common/page.h"
+
+class QPlainTextEdit;
+
+namespace mx::shell {
+
+// A report-page maker: editable fields laid out as they stand on the printed page,
+// with print, clear, instructions, about and exit buttons. cover01 makes the cover
+// page, cover02 the design-criteria page.
+class PageMakerWindow : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { Cover, Criteria };
+    explicit PageMakerWindow(Kind kind, QWidget* parent = nullptr);
+
+    Kind kind() const { return kind_; }
+    // The fields as typed, in window order.
+    FieldSet fields() const;
+    // The page as it prints now.
+    PageModel page() const;
+
+public slots:
+    void printPage();     // Command1: prints without a question
+    void clearTexts();    // Command2
+    void showInstructions();  // Command4
+
+private:
+    Kind kind_;
+    std::vector<std::string> names_;
+    QPlainTextEdit* instructions_ = nullptr;
+};
+
+// The about screen opened from the page makers' ABOUT buttons.
+class AboutWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit AboutWindow(QWidget* parent = nullptr);
+};
+
+// Prints a page at once (no question): the print dialog or PDF file chooser, then the
+// page. Tells the user through the prompter when the printer could not be used.
+bool printPageNow(const PageModel& page, QWidget* parent);
+
+}  // namespace mx::shell
