@@ -1,10 +1,12 @@
 #include "app/modules.h"
 
+#include "beam/window/beamwindow.h"
 #include "help/window/helpwindow.h"
 #include "pile/window/pilewindow.h"
 #include "shell/window/shellwindows.h"
 
 void registerModuleWindows() {
+    mx::beam::registerBeamWindows();
     mx::help::registerHelpWindows();
     mx::pile::registerPileWindows();
     mx::shell::registerShellWindows();
