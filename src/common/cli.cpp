@@ -18,9 +18,9 @@ std::optional<std::string> parseSettings(const Module& module, const std::vector
     out.state.fields = module.defaults;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--sheet") {
-            if (i + 1 >= args.size()) return "--sheet needs a file name";
-            out.sheetPath = args[++i];
+        if (a == "--sheet" || a == "--drawing") {
+            if (i + 1 >= args.size()) return a + " needs a file name";
+            (a == "--sheet" ? out.sheetPath : out.drawingPath) = args[++i];
             continue;
         }
         const std::size_t eq = a.find('=');

@@ -50,7 +50,8 @@ struct Report {
     std::vector<Message> messages;       // in the order the window shows them
     FieldSet labels;                     // result labels as the window shows them
     ResultList result;                   // every value of the result record
-    std::optional<PageModel> sheet;      // filled when a sheet was asked for
+    std::optional<PageModel> sheet;      // filled when pages were asked for and the module prints a sheet
+    std::optional<PageModel> drawing;    // filled when pages were asked for and the module draws the member
 };
 
 struct Module {
@@ -60,16 +61,19 @@ struct Module {
     std::function<bool(FormState&, int code)> pressType;
     // Presses a steel-grade button; empty when the module has none.
     std::function<void(FormState&, SteelGrade)> pressGrade;
-    // Runs Calculate on the state (corrections land in state.fields); builds the
-    // printed sheet too when wantSheet is set. Empty while the module is not built.
-    std::function<Report(FormState&, bool wantSheet)> run;
+    // Runs Calculate on the state (corrections land in state.fields); when wantPages
+    // is set it also builds the printed sheet and the window drawing of that run.
+    // Empty while the module is not built.
+    std::function<Report(FormState&, bool wantPages)> run;
 };
 
-// Parses SETTING arguments (CONTROL=TEXT, type=N, grade=G, --sheet FILE) onto a
-// state made from the module's defaults. Returns an error text for a bad setting.
+// Parses SETTING arguments (CONTROL=TEXT, type=N, grade=G, --sheet FILE.pdf,
+// --drawing FILE.png) onto a state made from the module's defaults. Returns an error
+// text for a bad setting.
 struct Invocation {
     FormState state;
     std::string sheetPath;
+    std::string drawingPath;
 };
 std::optional<std::string> parseSettings(const Module& module, const std::vector<std::string>& args, Invocation& out);
 

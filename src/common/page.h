@@ -6,6 +6,7 @@
 // every line and stroke without a screen or a printer.
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -67,6 +68,8 @@ public:
     const std::vector<PageItem>& items() const { return items_; }
     bool empty() const { return items_.empty(); }
     std::vector<PageText> texts() const;  // the text items in order, for tests and checks
+    // The largest x and y any item reaches (text by its starting point only).
+    std::pair<double, double> extent() const;
     std::vector<std::string> lines() const;  // just their strings
 
 private:

@@ -28,7 +28,10 @@ Module sample() {
 
 TEST(CliSettings, AppliedInOrderOverDefaults) {
     Invocation inv;
-    ASSERT_FALSE(parseSettings(sample(), {"Text1=126", "type=2", "grade=SD40", "Text9=1650", "--sheet", "x.pdf"}, inv));
+    ASSERT_FALSE(parseSettings(sample(), {"Text1=126", "type=2", "grade=SD40", "Text9=1650", "--sheet", "x.pdf",
+                                          "--drawing", "x.png"},
+                               inv));
+    EXPECT_EQ(inv.drawingPath, "x.png");
     EXPECT_EQ(inv.state.fields.get("Text1"), "126");
     EXPECT_EQ(inv.state.fields.get("Text2"), "21");
     EXPECT_EQ(inv.state.fields.get("Text9"), "1650");  // the later setting wins
@@ -40,7 +43,7 @@ TEST(CliSettings, AppliedInOrderOverDefaults) {
 }
 
 TEST(CliSettings, BadSettingsAreReported) {
-    const char* bad[][1] = {{"Text7=1"}, {"type=9"}, {"type=x"}, {"type=2x"}, {"grade=SD50"}, {"oops"}, {"=5"}, {"--sheet"}};
+    const char* bad[][1] = {{"Text7=1"}, {"type=9"}, {"type=x"}, {"type=2x"}, {"grade=SD50"}, {"oops"}, {"=5"}, {"--sheet"}, {"--drawing"}};
     for (const auto& a : bad) {
         Invocation inv;
         EXPECT_TRUE(parseSettings(sample(), {a[0]}, inv).has_value()) << a[0];
