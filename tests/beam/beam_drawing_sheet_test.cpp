@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <variant>
 
@@ -198,4 +199,28 @@ TEST(BeamSheet, NegativeMsAndTheCantileverLine) {
     EXPECT_NE(textAt(t, 2000, 6000)->text.find(" = -512.5  กก.- เมตร"), std::string::npos);
     EXPECT_NE(textAt(t, 2000, 7200)->text.find(") =  0  ตร.ซม."), std::string::npos);
     EXPECT_EQ(textAt(t, 1200, 9500)->text, "(คานตัวนี้เป็นคานยื่น เหล็กบนรับแรงดึง-เหล็กล่างรับแรงอัด)");
+}
+
+TEST(BeamDrawing, OneBarRowsDrawAtTheRowStart) {
+    // A narrow beam whose bars split into rows of 1, 1 and 2: each single bar sits at
+    // the row start, on the stirrup line, and nothing divides by the empty step.
+    FieldSet f = beamDefaultFields();
+    f.set("Text1", "3");
+    f.set("Text3", "12");
+    f.set("Text4", "30");
+    const BeamDesignResult r = calculateBeam(readBeamInput(f, kSimple)).result;
+    for (const PageModel& p : {beamDrawing(r), beamPrintedSection(r)}) {
+        for (const auto& c : circles(p)) {
+            EXPECT_TRUE(std::isfinite(c.x));
+            EXPECT_TRUE(std::isfinite(c.y));
+        }
+    }
+    BeamDesignResult one{};
+    one.width = 20;
+    one.depth = 40;
+    one.bottomBarCount = 1;
+    one.bottomBarsPerLayer = 3;
+    const auto c = circles(beamDrawing(one));
+    ASSERT_EQ(c.size(), 1u);
+    EXPECT_EQ(c[0].x, 500 + 2.5 * 50);
 }
