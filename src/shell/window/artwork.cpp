@@ -255,20 +255,24 @@ QPixmap skylinePicture() {
 
 QPixmap nameStrip() {
     const QString name = QStringLiteral("MX7100");
-    const QStringList thai = graphemes(QStringLiteral("โปรแกรมออกแบบโครงสร้าง"));
+    // The Thai line, "structural design program", set on two lines.
+    const QStringList line1 = graphemes(QStringLiteral("โปรแกรม"));
+    const QStringList line2 = graphemes(QStringLiteral("ออกแบบโครงสร้าง"));
+    const int thaiCount = static_cast<int>(line1.size() + line2.size());
     QPixmap pm(750, 150);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
-    // The Thai line shrinks until the whole of it fits a cell.
-    double thaiPx = 16;
+    double thaiPx = 18;
     QFont thaiFont = uiFont(thaiPx, true);
-    while (thaiPx > 7 && QFontMetricsF(thaiFont).horizontalAdvance(thai.join(QString())) > 117) {
+    while (thaiPx > 8 && QFontMetricsF(thaiFont).horizontalAdvance(line2.join(QString())) > 112) {
         thaiPx -= 0.5;
         thaiFont = uiFont(thaiPx, true);
     }
-    const QFont nameFont = uiFont(21, true, QStringLiteral("DejaVu Sans"));
+    const QFont nameFont = uiFont(22, true, QStringLiteral("DejaVu Sans"));
+    const QFontMetricsF nameMetrics(nameFont), thaiMetrics(thaiFont);
+    const QColor gold(0xff, 0xd0, 0x50), white(0xf4, 0xf4, 0xff);
 
     for (int i = 0; i < 18; ++i) {
         const QRectF cell((i % 6) * 125, (i / 6) * 50, 125, 50);
@@ -279,37 +283,37 @@ QPixmap nameStrip() {
         p.setPen(QPen(QColor(0xd4, 0xa0, 0x30), 1));
         p.setBrush(Qt::NoBrush);
         p.drawRect(cell.adjusted(0.5, 0.5, -0.5, -0.5));
+        const bool cursor = i % 2 == 0;  // the typing cursor blinks
 
-        // Cells 0-5 type the name, 6-15 the Thai line, 16-17 hold the whole text.
-        const int nameLetters = std::min(i + 1, 6);
-        int thaiLetters = 0;
-        if (i >= 6) {
-            const int n = static_cast<int>(thai.size());
-            thaiLetters = std::min(n, (n * (i - 5) + 9) / 10);
+        // Cells 0-5 type the name, 6-15 the Thai line; 16 and 17 show each whole.
+        if (i < 6 || i == 16) {
+            const QString shown = name.left(std::min(i + 1, 6));
+            const double x = cell.left() + (125 - nameMetrics.horizontalAdvance(name)) / 2;
+            const double baseline = cell.top() + 25 + nameMetrics.ascent() / 2 - 2;
+            p.setFont(nameFont);
+            p.setPen(i == 16 ? white : gold);
+            p.drawText(QPointF(x, baseline), shown);
+            if (i < 6 && cursor)
+                p.fillRect(QRectF(x + nameMetrics.horizontalAdvance(shown) + 2, baseline, 14, 3), gold);
+            continue;
         }
-        const bool done = i >= 16;
-        const QColor gold(0xff, 0xd0, 0x50), white(0xf4, 0xf4, 0xff);
-
-        p.setFont(nameFont);
-        const QString shownName = name.left(nameLetters);
-        const double nameWidth = QFontMetricsF(nameFont).horizontalAdvance(name);
-        const double nx = cell.left() + (125 - nameWidth) / 2;
-        p.setPen(done && i == 16 ? white : gold);
-        p.drawText(QPointF(nx, cell.top() + 23), shownName);
-        if (i < 6 && i % 2 == 0) {
-            const double cx = nx + QFontMetricsF(nameFont).horizontalAdvance(shownName) + 1;
-            p.fillRect(QRectF(cx, cell.top() + 21, 10, 2.5), gold);
-        }
-
+        const int typed = i == 17 ? thaiCount : std::min(thaiCount, (thaiCount * (i - 5) + 9) / 10);
+        const int n1 = std::min<int>(typed, static_cast<int>(line1.size()));
+        const QString shown1 = line1.mid(0, n1).join(QString());
+        const QString shown2 = line2.mid(0, typed - n1).join(QString());
+        const double lineH = thaiMetrics.height();
+        const double top = cell.top() + (50 - 2 * lineH) / 2;
+        const double x1 = cell.left() + (125 - thaiMetrics.horizontalAdvance(line1.join(QString()))) / 2;
+        const double x2 = cell.left() + (125 - thaiMetrics.horizontalAdvance(line2.join(QString()))) / 2;
         p.setFont(thaiFont);
-        const QString shownThai = thai.mid(0, thaiLetters).join(QString());
-        const double thaiWidth = QFontMetricsF(thaiFont).horizontalAdvance(thai.join(QString()));
-        const double tx = cell.left() + (125 - thaiWidth) / 2;
-        p.setPen(done && i == 17 ? gold : white);
-        p.drawText(QPointF(tx, cell.top() + 43), shownThai);
-        if (i >= 6 && i < 16 && i % 2 == 0) {
-            const double cx = tx + QFontMetricsF(thaiFont).horizontalAdvance(shownThai) + 1;
-            p.fillRect(QRectF(cx, cell.top() + 42, 7, 2), white);
+        p.setPen(i == 17 ? gold : white);
+        p.drawText(QPointF(x1, top + thaiMetrics.ascent()), shown1);
+        p.drawText(QPointF(x2, top + lineH + thaiMetrics.ascent()), shown2);
+        if (i < 16 && cursor) {
+            const bool onFirst = typed <= static_cast<int>(line1.size()) && typed < static_cast<int>(line1.size());
+            const double cx = onFirst ? x1 + thaiMetrics.horizontalAdvance(shown1) : x2 + thaiMetrics.horizontalAdvance(shown2);
+            const double cy = onFirst ? top + thaiMetrics.ascent() + 1 : top + lineH + thaiMetrics.ascent() + 1;
+            p.fillRect(QRectF(cx + 1, cy, 8, 2), white);
         }
     }
     return pm;

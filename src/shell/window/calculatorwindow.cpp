@@ -1,5 +1,6 @@
 #include "shell/window/calculatorwindow.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -104,7 +105,20 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QWidget(parent, Qt::Window
     setFixedSize(sizeHint());
 }
 
-void CalculatorWindow::refresh() { readout_->setText(QString::fromStdString(engine_.display())); }
+void CalculatorWindow::refresh() {
+    // A number wider than the display loses its leading digits behind an ellipsis;
+    // the whole of it stays readable in the tooltip.
+    const QString text = QString::fromStdString(engine_.display());
+    const int room = readout_->contentsRect().width() - 20;
+    const QFontMetrics fm(readout_->font());
+    if (room > 0 && fm.horizontalAdvance(text) > room) {
+        readout_->setText(fm.elidedText(text, Qt::ElideLeft, room));
+        readout_->setToolTip(text);
+    } else {
+        readout_->setText(text);
+        readout_->setToolTip(QString());
+    }
+}
 
 void CalculatorWindow::digit(int d) {
     engine_.digit(d);

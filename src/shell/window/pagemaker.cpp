@@ -36,9 +36,9 @@ struct Place {
 };
 
 const Place kCoverPlaces[] = {
-    {"Text2", 4200, 1600, 4200, 20, true, false},   {"Text1", 2800, 2200, 8200, 30, true, false},
+    {"Text2", 4200, 1600, 4200, 20, true, false},   {"Text1", 2800, 2200, 8400, 30, true, false},
     {"Text5", 4200, 3000, 7000, 18, false, false},  {"Text6", 4800, 3700, 5200, 16, false, false},
-    {"Text3", 8000, 13500, 3300, 18, true, false},  {"Text4", 8450, 14000, 2800, 16, false, false},
+    {"Text3", 8000, 13500, 3100, 18, true, false},  {"Text4", 8450, 14000, 2650, 16, false, false},
 };
 
 const Place kCriteriaPlaces[] = {
@@ -47,8 +47,8 @@ const Place kCriteriaPlaces[] = {
     {"Text9", 8300, 3500, 2000, 18, false, false},  {"Text5", 3400, 4200, 3700, 18, false, false},
     {"Text10", 7150, 4200, 1100, 18, false, true},  {"Text11", 8300, 4200, 2000, 18, false, false},
     {"Text6", 3400, 4900, 3700, 18, false, false},  {"Text12", 7150, 4900, 1100, 18, false, true},
-    {"Text13", 8300, 4900, 2000, 18, false, false}, {"Text3", 8000, 13500, 3300, 18, true, false},
-    {"Text4", 8450, 14000, 2800, 16, false, false},
+    {"Text13", 8300, 4900, 2000, 18, false, false}, {"Text3", 8000, 13500, 3100, 18, true, false},
+    {"Text4", 8450, 14000, 2650, 16, false, false},
 };
 
 // The white sheet the fields sit on, with its frame and three ruled lines.
@@ -116,13 +116,15 @@ PageMakerWindow::PageMakerWindow(Kind kind, QWidget* parent) : QWidget(parent, Q
     auto placeField = [&](const Place& pl) {
         auto* e = ui::makeField(sheet, pl.name, ui::qs(defaults.get(pl.name)));
         QFont f = e->font();
-        // Point size on paper to pixels on the scaled page: 20 twips to the point.
-        f.setPixelSize(std::max(8, static_cast<int>(pl.sizePt * 20 / kScale * 0.92)));
+        // Point size on paper to pixels on the scaled page (20 twips to the point),
+        // narrowed to the printed font's width: the screen's Thai fonts run wider.
+        f.setPixelSize(std::max(8, static_cast<int>(pl.sizePt * 20 / kScale * 0.74)));
         f.setBold(pl.bold);
         e->setFont(f);
         e->setAlignment(pl.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         const int h = static_cast<int>(pl.sizePt * 20 / kScale * 1.45) + 4;
         e->setGeometry(sx(pl.x), sx(pl.y), sx(pl.widthTwips), h);
+        e->setCursorPosition(0);
         names_.push_back(pl.name);
     };
     if (cover)

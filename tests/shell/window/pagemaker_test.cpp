@@ -129,6 +129,7 @@ TEST(PageMaker, OpenOnceAboutAndExit) {
         click(*w, name == std::string("cover01") ? "Command5" : "Command6");
         QWidget* about = mx::ui::WindowRegistry::instance().find("about");
         ASSERT_NE(about, nullptr);
+        if (qEnvironmentVariableIsSet("MX_SHOT_DIR")) about->grab().save(qEnvironmentVariable("MX_SHOT_DIR") + "/about.png");
         about->close();
         click(*w, "Command3");
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
