@@ -1,8 +1,53 @@
 #include "common/cli_modules.h"
+#include "pile/blow_form.h"
+#include "pile/pile_sheet.h"
 
 namespace mx::cli {
 
-// Not built yet: the tool reports the module as unavailable.
-Module blowCliModule() { return Module{"blow", {}, {}, {}, {}}; }
+Module blowCliModule() {
+    Module m;
+    m.name = "blow";
+    m.defaults = pile::blowDefaults();
+    // Type 1, 2, 3 = prestressed, hollow, timber: the choice only changes the list on
+    // show, so the fields and the calculation are untouched.
+    m.pressType = [](FormState& s, int code) {
+        if (!pile::blowTypeInfo(code)) return false;
+        s.typeCode = code;
+        return true;
+    };
+    m.run = [](FormState& s, bool wantSheet) {
+        const pile::BlowOutcome o = pile::calculateBlow(pile::readBlowInput(s.fields));
+        const pile::BlowResult r = pile::heldBlowResult(pile::BlowResult{}, o);
+        Report rep;
+        // No verdict in this module; a calculation that stopped is reported as not usable.
+        if (!o.completed) rep.status = static_cast<int>(DesignStatus::NotUsable);
+        rep.messages = o.diagnostics.messages();
+        if (o.completed) {
+            rep.labels = pile::blowLabels(r);
+        } else {
+            for (const std::string& l : pile::kBlowResultLabels) rep.labels.set(l, pile::kBlowNoResult);
+        }
+        rep.result.add("L1", r.in.L1);
+        rep.result.add("W", r.in.W);
+        rep.result.add("h", r.in.h);
+        rep.result.add("B", r.in.B);
+        rep.result.add("R", r.in.R);
+        rep.result.add("A", r.in.A);
+        rep.result.add("P", r.P);
+        rep.result.add("S", r.S);
+        rep.result.add("C1", r.C1);
+        rep.result.add("C2", r.C2);
+        rep.result.add("C3", r.C3);
+        rep.result.add("C", r.C);
+        rep.result.add("N", r.N);
+        rep.result.add("Rn", r.Rn);
+        rep.result.add("Ra", r.Ra);
+        rep.result.add("Wmin", r.Wmin);
+        rep.result.add("Wmax", r.Wmax);
+        if (wantSheet) rep.sheet = pile::buildBlowSheet(r, pile::blowTitleBlock(s.fields));
+        return rep;
+    };
+    return m;
+}
 
 }  // namespace mx::cli

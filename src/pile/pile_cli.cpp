@@ -1,5 +1,6 @@
 #include "common/cli_modules.h"
 #include "pile/pile_form.h"
+#include "pile/pile_sheet.h"
 
 namespace mx::cli {
 
@@ -35,7 +36,12 @@ Module pileCliModule() {
         rep.result.add("P2", r.P2);
         rep.result.add("P", r.P);
         rep.result.add("Pw", r.Pw);
-        (void)wantSheet;
+        if (wantSheet) {
+            pile::PileSheet sheet = pile::buildPileSheet(r, pile::pileTitleBlock(s.fields));
+            // The sheet's own warning comes after the calculation's messages.
+            if (sheet.warning) rep.messages.push_back(*sheet.warning);
+            rep.sheet = std::move(sheet.page);
+        }
         return rep;
     };
     return m;

@@ -11,7 +11,10 @@
 
 #include "common/numtext.h"
 #include "pile/pile_form.h"
+#include "pile/pile_sheet.h"
+#include "pile/window/blowwindow.h"
 #include "pile/window/pile_pictures.h"
+#include "pile/window/sheetprint.h"
 #include "ui/fields.h"
 #include "ui/prompter.h"
 #include "ui/registry.h"
@@ -246,7 +249,7 @@ void PileWindow::buildTitlePanel(QFrame* f) {
         grid->addWidget(e, 2 + 2 * i, 0, 1, 2);
     }
     QPushButton* print = pictureButton(f, "Command24", printerPixmap(), qs("พิมพ์รายการคำนวณ"), 58);
-    print->setEnabled(false);  // the printed sheet is not offered yet
+    connect(print, &QPushButton::clicked, this, [this] { printSheet(); });
     QPushButton* cancel = makeButton(f, "Command22", qs("ยกเลิกการพิมพ์"));
     cancel->setMinimumHeight(58);
     connect(cancel, &QPushButton::clicked, this, [this] { frame3_->hide(); });
@@ -316,8 +319,15 @@ void PileWindow::calculate() {
     showResults();
 }
 
+void PileWindow::printSheet() {
+    PileSheet sheet = buildPileSheet(result_, pileTitleBlock(ui::readFields(this, kPileFields)));
+    if (sheet.warning) code_ = 0;
+    if (printPileSheet(sheet.page, sheet.warning, this)) frame3_->hide();
+}
+
 void registerPileWindows() {
     ui::WindowRegistry::instance().add(QStringLiteral("pile"), [] { return new PileWindow; });
+    ui::WindowRegistry::instance().add(QStringLiteral("blow"), [] { return new BlowWindow; });
 }
 
 }  // namespace mx::pile

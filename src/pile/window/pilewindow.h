@@ -24,6 +24,7 @@ public:
     // The actions of the buttons, callable on their own.
     void chooseType(int code);
     void calculate();
+    void printSheet();
 
 private:
     void buildToolbar(QFrame* frame);

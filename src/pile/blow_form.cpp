@@ -1,0 +1,151 @@
+#include "pile/blow_form.h"
+
+#include "common/numtext.h"
+
+namespace mx::pile {
+
+const std::vector<BlowField>& blowInputFields() {
+    static const std::vector<BlowField> fields = {
+        {"Text1", "พท.หน้าตัดของเสาเข็ม / ตร.ซม. =", "Label1", "?", 5000,
+         {"พื้นที่หน้าตัดเสาเข็มที่คุณกำหนดมากเกินไปคุณแน่ใจหรือว่าเสาเข็มของคุณใหญ่ขนาดนั้น!?!",
+          "พื้นที่หน้าตัดของเสาเข็มมากเกินไป"},
+         "100"},
+        {"Text3", " นน.ปลอดภัยเสาเข็มที่ออกแบบไว้ ตัน / ต้น =", "Label2", "?", 500,
+         {"คุณแน่ใจหรือว่าเสาเข็มรับ นน.ปลอดภัยได้มากขนาดนั้น!?!", "ข้อมูลที่คุณป้อนผิดพลาด"}, "3"},
+        {"Text2", "ความยาวของเสาเข็ม / เมตร =", "Label3", "21", 80,
+         {"คุณแน่ใจหรือว่าเสาเข็มยาวขนาดนั้น!?!", "เสาเข็มยาวผิดปรกติ"}, "21"},
+        {"Text9", "นน. ลูกตุ้มที่ใช้ตอก / ตัน =", "Label4", "3", 50,
+         {"คุณแน่ใจหรือว่าลูกตุ้มที่ใช้ตอกหนักขนาดนั้น!?!โปรดถามบริษัทที่รับจ้างตอกเสาเข็ม", "ลูกตุ้มที่ใช้ตอกหนักผิดปรกติ"},
+         "3"},
+        {"Text10", "ความสูงหรือระยะยกของลูกตุ้มเหนือหัวเข็ม / ซม. =", "Label5", "30", 120,
+         {"ระยะยกลูกตุ้มสูงเกินไป!?!หัวเสาเข็มอาจแตก", "ระยะยกลูกตุ้มจากหัวเสาเข็มมากเกินไป"}, "30"},
+        {"Text11", "จำนวนครั้งที่ตอกในฟุตสุดท้าย / ครั้ง =", "Label6", "50", 200,
+         {"จำนวนครั้งในการตอกในฟุตสุดท้ายมากเกินไป!?!", "BLOW COUNT มากผิดปรกติ"}, "50"},
+    };
+    return fields;
+}
+
+FieldSet blowDefaults() {
+    FieldSet f;
+    for (const BlowField& b : blowInputFields()) f.set(b.name, b.defaultText);
+    for (const std::string& t : kBlowTitleFields) f.set(t, "");
+    return f;
+}
+
+const std::vector<BlowTypeInfo>& blowTypes() {
+    static const std::vector<BlowTypeInfo> types = {
+        {1, "เสาเข็มไอ และสี่เหลี่ยม", "เสาเข็มคอนกรีตอัดแรง", "Command3", "Command17", 1},
+        {2, "เสาเข็มกลวง", "เสาเข็มกลวง", "Command4", "Command18", 2},
+        {3, "เสาเข็มไม้", "เสาเข็มไม้", "Command5", "Command19", 3},
+    };
+    return types;
+}
+
+const BlowTypeInfo* blowTypeInfo(int code) {
+    for (const auto& t : blowTypes())
+        if (t.code == code) return &t;
+    return nullptr;
+}
+
+namespace {
+
+std::vector<BlowSectionRow> timberRows() {
+    // Area and design load of round timber piles of 2 to 12 inches (5 to 30 cm in
+    // steps of 2.5 cm). Each row takes the pair of its own diameter, so the 3-inch
+    // row (7.5 cm) gets 44 cm², and the 2-inch pair is not offered.
+    static const std::pair<const char*, const char*> pairs[] = {
+        {"19", "0.14"},  {"44", "0.33"},  {"78", "0.59"},  {"122", "0.93"}, {"176", "1.34"}, {"240", "1.83"},
+        {"314", "2.54"}, {"397", "3.47"}, {"491", "4.67"}, {"594", "6.16"}, {"707", "8"}};
+    std::vector<BlowSectionRow> rows;
+    for (int inch = 3; inch <= 12; ++inch) {
+        const auto& p = pairs[inch - 2];
+        rows.push_back({"เสาเข็มไม้เส้นผ่าศูนย์กลางภายนอก ขนาด  " + std::to_string(inch) + " นิ้ว", p.first, p.second});
+    }
+    return rows;
+}
+
+}  // namespace
+
+const std::vector<BlowSectionRow>& blowSections(int list) {
+    static const std::vector<BlowSectionRow> prestressed = {
+        {"เสาเข็มหน้าตัดรูปตัวไอ ขนาด 0.22 x 0.22 ม.", "341", "15"},
+        {"เสาเข็มหน้าตัดรูปตัวไอ ขนาด 0.26 x 0.26 ม.", "480", "25"},
+        {"เสาเข็มหน้าตัดรูปตัวไอ ขนาด 0.30 x 0.30 ม.", "660", "30"},
+        {"เสาเข็มหน้าตัดรูปตัวไอ ขนาด 0.35 x 0.35 ม.", "935", "40"},
+        {"เสาเข็มหน้าตัดรูปตัวไอ ขนาด 0.40 x 0.40 ม.", "1240", "60"},
+        {"เสาเข็มหน้าตัดสี่เหลี่ยมตัน ขนาด 0.18 x 0.18 ม.", "324", "17"},
+        {"เสาเข็มหน้าตัดสี่เหลี่ยมตัน ขนาด 0.22 x 0.22 ม.", "400", "20"},
+        {"เสาเข็มหน้าตัดสี่เหลี่ยมตัน ขนาด 0.25 x 0.25 ม.", "625", "30"},
+        {"เสาเข็มหน้าตัดสี่เหลี่ยมตัน ขนาด 0.26 x 0.26 ม.", "676", "35"},
+        {"เสาเข็มหน้าตัดสี่เหลี่ยมตัน ขนาด 0.30 x 0.30 ม.", "900", "50"},
+        {"เสาเข็มหน้าตัดสี่เหลี่ยมตัน ขนาด 0.35 x 0.35 ม.", "1225", "60"},
+        {"เสาเข็มหน้าตัดสี่เหลี่ยมตัน ขนาด 0.40 x 0.40 ม.", "1660", "80"},
+        {"เสาเข็มหน้าตัดสี่เหลี่ยมตัน ขนาด 0.45 x 0.45 ม.", "2025", "90"},
+    };
+    static const std::vector<BlowSectionRow> hollow = {
+        {"เสาเข็มหน้าตัดสี่เหลี่ยมกลวง ขนาด 0.40 x 0.40 ม.", "1286", "70"},
+        {"เสาเข็มหน้าตัดสี่เหลี่ยมกลวง ขนาด 0.45 x 0.45 ม.", "1534", "80"},
+        {"เสาเข็มหน้าตัดสี่เหลี่ยมกลวง ขนาด 0.525 x 0.525 ม.", "2049", "100"},
+        {"เสาเข็มหน้าตัดสี่เหลี่ยมกลวง ขนาด 0.65 x 0.65 ม.", "2554", "120"},
+        {"เสาเข็มหน้าตัด กลมกลวง เส้นผ่าศูนย์กลางภายนอก ขนาด 0.30 ม.", "480", "45"},
+        {"เสาเข็มหน้าตัด กลมกลวง เส้นผ่าศูนย์กลางภายนอก ขนาด 0.35 ม.", "616", "70"},
+        {"เสาเข็มหน้าตัด กลมกลวง เส้นผ่าศูนย์กลางภายนอก ขนาด 0.40 ม.", "766", "80"},
+        {"เสาเข็มหน้าตัด กลมกลวง เส้นผ่าศูนย์กลางภายนอก ขนาด 0.45 ม.", "930", "90"},
+        {"เสาเข็มหน้าตัด กลมกลวง เส้นผ่าศูนย์กลางภายนอก ขนาด 0.50 ม.", "1159", "100"},
+        {"เสาเข็มหน้าตัด กลมกลวง เส้นผ่าศูนย์กลางภายนอก ขนาด 0.60 ม.", "1571", "120"},
+        {"เสาเข็มหน้าตัด กลมกลวง เส้นผ่าศูนย์กลางภายนอก ขนาด 0.80 ม.", "2564", "200"},
+        {"เสาเข็มหกเหลี่ยมกลวง ขนาด 6 นิ้ว", "138", "2"},
+    };
+    static const std::vector<BlowSectionRow> timber = timberRows();
+    static const std::vector<BlowSectionRow> none;
+    switch (list) {
+    case 1: return prestressed;
+    case 2: return hollow;
+    case 3: return timber;
+    default: return none;
+    }
+}
+
+std::optional<std::pair<std::string, std::string>> blowSectionValues(int list, int row) {
+    const auto& rows = blowSections(list);
+    if (row < 0 || row >= static_cast<int>(rows.size())) return std::nullopt;
+    const BlowSectionRow& r = rows[static_cast<std::size_t>(row)];
+    return std::make_pair(std::string(r.area), std::string(r.load));
+}
+
+Diagnostics checkBlowField(const std::string& name, const std::string& text) {
+    Diagnostics d;
+    for (const BlowField& f : blowInputFields()) {
+        if (name != f.name || num(text) <= f.limit) continue;
+        d.say(f.message);
+        d.correct(f.name, f.reset);
+    }
+    return d;
+}
+
+BlowInput readBlowInput(const FieldSet& f) {
+    BlowInput in;
+    in.L1 = f.num("Text2");
+    in.W = f.num("Text9");
+    in.h = f.num("Text10");
+    in.B = f.num("Text11");
+    in.R = f.num("Text3");
+    in.A = f.num("Text1");
+    return in;
+}
+
+FieldSet blowLabels(const BlowResult& r) {
+    FieldSet l;
+    l.set("Label11", numText(r.Rn));
+    l.set("Label12", numText(r.Ra));
+    l.set("Label18", numText(r.P));
+    l.set("Label15", numText(r.Wmin));
+    l.set("Label17", numText(r.Wmax));
+    return l;
+}
+
+ProjectTitleBlock blowTitleBlock(const FieldSet& f) {
+    return ProjectTitleBlock{f.get("Text4"), f.get("Text5"), f.get("Text6"), f.get("Text7"), f.get("Text8")};
+}
+
+}  // namespace mx::pile

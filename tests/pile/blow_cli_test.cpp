@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include "common/cli.h"
+#include "common/cli_modules.h"
+
+using namespace mx;
+using namespace mx::cli;
+
+namespace {
+
+struct BlowRun {
+    Invocation inv;
+    Report report;
+    std::string json;
+};
+
+BlowRun runTool(const Module& m, const std::vector<std::string>& args) {
+    BlowRun r;
+    const auto err = parseSettings(m, args, r.inv);
+    EXPECT_FALSE(err) << *err;
+    r.report = m.run(r.inv.state, !r.inv.sheetPath.empty());
+    r.json = toJson(m, r.inv.state, r.report);
+    return r;
+}
+
+std::string value(const Report& rep, const std::string& name) {
+    for (const auto& [k, v] : rep.result.entries())
+        if (k == name) return v;
+    return "<missing>";
+}
+
+std::vector<std::string> numbers(const Report& rep) {
+    std::vector<std::string> out;
+    for (const auto& m : rep.messages) out.push_back(m.text.substr(0, m.text.find('.')));
+    return out;
+}
+
+}  // namespace
+
+TEST(BlowTool, Defaults) {
+    const Module m = blowCliModule();
+    ASSERT_TRUE(m.run);
+    std::vector<std::string> names;
+    for (const auto& [k, v] : m.defaults.entries()) names.push_back(k + "=" + v);
+    EXPECT_EQ(names, (std::vector<std::string>{"Text1=?", "Text3=?", "Text2=21", "Text9=3", "Text10=30", "Text11=50",
+                                               "Text4=", "Text5=", "Text6=", "Text7=", "Text8="}));
+}
+
+TEST(BlowTool, WorkedExamplesAndEdges) {
+    struct Case {
+        std::vector<std::string> args;
+        const char *Rn, *Ra;
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {
+        {{"type=1", "Text1=480", "Text3=25"}, "50.8138", "25.4069", {}},
+        {{"Text1=660", "Text3=30"}, "45.9029", "22.9514", {}},
+        {{"Text1=480", "Text3=25", "Text11=30"}, "34.2073", "17.1036", {}},  // S = 1: no advice
+        {{"Text1=480", "Text3=25", "Text9=4.8384"}, nullptr, nullptr, {}},
+        {{"Text1=480", "Text3=25", "Text9=1.6934"}, nullptr, nullptr, {}},
+        {{"Text1=480", "Text3=25", "Text11=29"}, nullptr, nullptr, {"7"}},
+        {{"Text1=480", "Text3=25", "Text11=20", "Text9=5"}, nullptr, nullptr, {"7", "8"}},
+    };
+    const Module m = blowCliModule();
+    for (const Case& c : cases) {
+        const BlowRun r = runTool(m, c.args);
+        EXPECT_EQ(numbers(r.report), c.messages) << r.json;
+        EXPECT_FALSE(r.report.status);
+        if (c.Rn) {
+            EXPECT_EQ(value(r.report, "Rn"), c.Rn);
+            EXPECT_EQ(value(r.report, "Ra"), c.Ra);
+            EXPECT_EQ(r.report.labels.get("Label11"), c.Rn);
+            EXPECT_EQ(r.report.labels.get("Label12"), c.Ra);
+        }
+    }
+}
+
+TEST(BlowTool, StopReportsNotUsableAndNoResults) {
+    const BlowRun r = runTool(blowCliModule(), {"Text3=25"});  // empty area
+    EXPECT_EQ(numbers(r.report), std::vector<std::string>{"6"});
+    EXPECT_EQ(r.report.status, 1);
+    EXPECT_EQ(r.report.labels.get("Label11"), "?");
+    EXPECT_EQ(value(r.report, "A"), "1");
+    EXPECT_EQ(r.inv.state.fields.get("Text1"), "?");
+}
+
+TEST(BlowTool, ReportsEveryResultValue) {
+    const BlowRun r = runTool(blowCliModule(), {"Text1=480", "Text3=25"});
+    std::vector<std::string> names;
+    for (const auto& [k, v] : r.report.result.entries()) names.push_back(k);
+    EXPECT_EQ(names, (std::vector<std::string>{"L1", "W", "h", "B", "R", "A", "P", "S", "C1", "C2", "C3", "C", "N",
+                                               "Rn", "Ra", "Wmin", "Wmax"}));
+    EXPECT_EQ(value(r.report, "S"), "0.6");
+    EXPECT_EQ(value(r.report, "C"), "0.4479");
+}
+
+TEST(BlowTool, TypesOnlyOneToThree) {
+    const Module m = blowCliModule();
+    for (const char* bad : {"type=0", "type=4", "grade=SR24"}) {
+        Invocation inv;
+        EXPECT_TRUE(parseSettings(m, {bad}, inv)) << bad;
+    }
+}
+
+TEST(PileSheetsThroughTheTool, SheetIsBuiltWhenAsked) {
+    const BlowRun blow = runTool(blowCliModule(), {"Text1=480", "Text3=25", "Text5=P1", "--sheet", "x.pdf"});
+    ASSERT_TRUE(blow.report.sheet);
+    EXPECT_EQ(blow.report.sheet->texts()[1].text, "แสดงรายการคำนวณ P1");
+    const BlowRun plain = runTool(blowCliModule(), {"Text1=480", "Text3=25"});
+    EXPECT_FALSE(plain.report.sheet);
+
+    const BlowRun pile = runTool(pileCliModule(), {"Text1=126", "Text4=P7", "--sheet", "x.pdf"});
+    ASSERT_TRUE(pile.report.sheet);
+    EXPECT_EQ(pile.report.sheet->texts()[1].text, "คำนวณหาการรับ นน. ของเสาเข็ม P7");
+    // No type: the calculation's warning, then the sheet's own.
+    ASSERT_EQ(pile.report.messages.size(), 2u);
+    EXPECT_EQ(pile.report.messages[1].text, "คุณยังไม่ได้เลือกชนิดของเสาเข็ม?");
+}
