@@ -77,7 +77,7 @@ void load(QPainter& p, double x0, double x1, double top = 14, double bottom = 33
 
 // Beam continuing beyond the drawn span: a dashed stub.
 void continues(QPainter& p, double x0, double x1) {
-    QPen pen(kConcrete, 1.0, Qt::DashLine);
+    QPen pen(kInk, 0.9, Qt::DashLine);
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(std::min(x0, x1), 34, std::abs(x1 - x0), 9));

@@ -26,17 +26,20 @@ using ui::ss;
 
 namespace {
 
-constexpr int kWindowWidth = 1000;
+constexpr int kWindowWidth = 1040;
 constexpr int kWindowHeight = 700;
 constexpr int kToolbarHeight = 64;
 constexpr int kPanelTop = kToolbarHeight + 6;
-constexpr int kInputWidth = 520;
+constexpr int kInputWidth = 560;
 constexpr int kRightX = kInputWidth + 12;
 constexpr int kRightWidth = kWindowWidth - kRightX - 6;
-constexpr int kRow = 28;      // row pitch of the input panel, px
+constexpr int kRow = 30;      // row pitch of the input panel, px
 constexpr int kFieldX = 262;  // left edge of the input fields
 
 int rowY(int row) { return 8 + row * kRow; }
+// The material rows lie below the normal height (4800 twips = 320 px) of the panel,
+// so only the extended height uncovers them.
+int materialY(int row) { return 332 + row * 28; }
 
 QPushButton* pictureButton(QWidget* parent, const char* name, const QPixmap& pm, const QString& tip, int side) {
     QPushButton* b = makeButton(parent, name, QString(), tip);
@@ -207,7 +210,7 @@ void BeamWindow::buildTypeChooser() {
         b->setIcon(QIcon(beamTypePixmap(t, QSize(90, 63))));
         b->setIconSize(QSize(90, 63));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setGeometry(6 + (t - 1) * 102, 6, 98, 106);
+        b->setGeometry(6 + (t - 1) * 110, 6, 106, 106);
         connect(b, &QToolButton::clicked, this, [this, t] { chooseType(t); });
     }
 }
@@ -231,15 +234,16 @@ void BeamWindow::buildInputPanel() {
         return addField(name, kFieldX, rowY(row), 64);
     };
     fieldRow("Text1", "คานยาว / เมตร =", 0);
-    label5_ = caption(frame3_, QStringLiteral("มีคานยื่นที่ปลายยาว /เมตร ="), rowY(1));
-    addField("Text5", kFieldX, rowY(1), 64);
+    // The overhang sits beside the span, shown for the overhanging beam only.
+    label5_ = caption(frame3_, QStringLiteral("มีคานยื่นที่ปลายยาว /เมตร ="), rowY(0), kFieldX + 66, 156);
+    addField("Text5", kFieldX + 226, rowY(0), 40);
     command29_ = makeButton(frame3_, "Command29", QStringLiteral("?"), QStringLiteral("ปุ่มช่วยเหลือ"));
-    command29_->setGeometry(kFieldX + 70, rowY(1), 28, 24);
+    command29_->setGeometry(kFieldX + 270, rowY(0), 24, 24);
     connect(command29_, &QPushButton::clicked, this, [this] { ui::prompter().show(overhangAdvice(), this); });
 
-    fieldRow("Text2", "นน.ที่ลงบนคาน กก./ เมตร =", 2);
+    fieldRow("Text2", "นน.ที่ลงบนคาน กก./ เมตร =", 1);
     QPushButton* c25 = makeButton(frame3_, "Command25", QStringLiteral("คำนวณ นน."), QStringLiteral("กดช่วยเหลือในการคำนวณ"));
-    c25->setGeometry(kFieldX + 70, rowY(2), 80, 24);
+    c25->setGeometry(kFieldX + 70, rowY(1), 80, 24);
     connect(c25, &QPushButton::clicked, this, [this] {
         frame5_->show();
         frame5_->raise();
@@ -247,7 +251,7 @@ void BeamWindow::buildInputPanel() {
     label8_ = new ClickLabel(QStringLiteral("ช่วยคำนวณ นน.จร"), frame3_);
     label8_->setObjectName(QStringLiteral("Label8"));
     label8_->setToolTip(QStringLiteral("กดช่วยเหลือในการคำนวณ"));
-    label8_->setGeometry(kFieldX + 156, rowY(2), 96, 24);
+    label8_->setGeometry(kFieldX + 158, rowY(1), 130, 24);
     label8_->setStyleSheet(QStringLiteral("color: #1a3c8c; text-decoration: underline;"));
     connect(label8_, &ClickLabel::clicked, this, [this] {
         label8_->setBorder(true);
@@ -259,11 +263,11 @@ void BeamWindow::buildInputPanel() {
         frame5_->hide();
     });
 
-    fieldRow("Text3", "ความกว้างของคาน / ซ.ม.=", 3);
-    fieldRow("Text4", "ความลึกของคาน / ซ.ม. =", 4);
+    fieldRow("Text3", "ความกว้างของคาน / ซ.ม.=", 2);
+    fieldRow("Text4", "ความลึกของคาน / ซ.ม. =", 3);
     label14_ = makeLabel(frame3_, "Label14", QString());
     label14_->setToolTip(QStringLiteral("ความลึกของคานที่แนะนำ"));
-    label14_->setGeometry(kFieldX + 70, rowY(4), 60, 24);
+    label14_->setGeometry(kFieldX + 70, rowY(3), 60, 24);
     label14_->setFrameShape(QFrame::Panel);
     label14_->setFrameShadow(QFrame::Sunken);
     label14_->setAlignment(Qt::AlignCenter);
@@ -288,35 +292,35 @@ void BeamWindow::buildInputPanel() {
         b->setGeometry(kFieldX + 70, rowY(row), 56, 24);
         connect(b, &QPushButton::clicked, this, [this, list] { showOnlyList(list); });
     };
-    fieldRow("Text6", "ขนาดเหล็กบน(รับแรงอัด)/ มม. =", 5);
-    pickButton("Command22", "ขนาดเหล็กมาตรฐาน", 5, list3_);
-    fieldRow("Text7", "ขนาดเหล็กล่าง(รับแรงดึง)/ มม. =", 6);
-    pickButton("Command23", "ขนาดเหล็กมาตรฐาน", 6, list4_);
-    fieldRow("Text8", "ป. ขนาดเหล็กปลอก / มม. =", 7);
-    pickButton("Command24", "ขนาดเหล็กปลอก", 7, list5_);
-    caption(frame3_, QStringLiteral("จำนวนปลอก ="), rowY(7), kFieldX + 128, 80);
-    addField("Text10", kFieldX + 212, rowY(7), 40)->setToolTip(QStringLiteral("1 ปลอกเดี่ยว, 2 ปลอกคู่, 3 ปลอกซ้อน 3"));
+    fieldRow("Text6", "ขนาดเหล็กบน(รับแรงอัด)/ มม. =", 4);
+    pickButton("Command22", "ขนาดเหล็กมาตรฐาน", 4, list3_);
+    fieldRow("Text7", "ขนาดเหล็กล่าง(รับแรงดึง)/ มม. =", 5);
+    pickButton("Command23", "ขนาดเหล็กมาตรฐาน", 5, list4_);
+    fieldRow("Text8", "ป. ขนาดเหล็กปลอก / มม. =", 6);
+    pickButton("Command24", "ขนาดเหล็กปลอก", 6, list5_);
+    caption(frame3_, QStringLiteral("จำนวนปลอก ="), rowY(6), kFieldX + 128, 86);
+    addField("Text10", kFieldX + 218, rowY(6), 40)->setToolTip(QStringLiteral("1 ปลอกเดี่ยว, 2 ปลอกคู่, 3 ปลอกซ้อน 3"));
     auto* sets = new QLabel(QStringLiteral("ป."), frame3_);
-    sets->setGeometry(kFieldX + 256, rowY(7), 24, 24);
+    sets->setGeometry(kFieldX + 262, rowY(6), 24, 24);
 
     // Load factors: locked until unlocked on purpose.
-    caption(frame3_, QStringLiteral("ตัวคูณ นน.คงที่ DL / นน.จร LL ="), rowY(8));
-    QLineEdit* dl = addField("Text32", kFieldX, rowY(8), 40);
+    caption(frame3_, QStringLiteral("ตัวคูณ นน.คงที่ DL / นน.จร LL ="), rowY(7));
+    QLineEdit* dl = addField("Text32", kFieldX, rowY(7), 36);
     dl->setToolTip(QStringLiteral("คิดกี่เท่าของ DEAD LOAD"));
     QPushButton* c28 = makeButton(frame3_, "Command28", QStringLiteral("DL"), QStringLiteral("นน.คงที่จริง"));
-    c28->setGeometry(kFieldX + 42, rowY(8), 32, 24);
-    QLineEdit* ll = addField("Text31", kFieldX + 80, rowY(8), 40);
+    c28->setGeometry(kFieldX + 38, rowY(7), 32, 24);
+    QLineEdit* ll = addField("Text31", kFieldX + 76, rowY(7), 36);
     ll->setToolTip(QStringLiteral("คิดกี่เท่าของ LIVE LOAD"));
     QPushButton* c36 = makeButton(frame3_, "Command36", QStringLiteral("LL"), QStringLiteral("นน.จรจริง"));
-    c36->setGeometry(kFieldX + 122, rowY(8), 32, 24);
+    c36->setGeometry(kFieldX + 114, rowY(7), 32, 24);
     dl->setReadOnly(true);
     ll->setReadOnly(true);
     connect(c28, &QPushButton::clicked, this, [this] { field("Text32")->setText(QStringLiteral("1")); });
     connect(c36, &QPushButton::clicked, this, [this] { field("Text31")->setText(QStringLiteral("1")); });
     QPushButton* c16 = makeButton(frame3_, "Command16", QStringLiteral("ค่ามาตรฐาน"), QStringLiteral("แก้ไข SAFTY FACTOR"));
-    c16->setGeometry(kFieldX + 160, rowY(8), 70, 24);
+    c16->setGeometry(kFieldX + 152, rowY(7), 80, 24);
     command37_ = makeButton(frame3_, "Command37", QStringLiteral("แก้ไข"), QStringLiteral("แก้ไข SAFTY FACTOR"));
-    command37_->setGeometry(kFieldX + 234, rowY(8), kInputWidth - kFieldX - 242, 24);
+    command37_->setGeometry(kFieldX + 236, rowY(7), kInputWidth - kFieldX - 244, 24);
     connect(c16, &QPushButton::clicked, this, [this] {
         command37_->show();
         field("Text31")->setText(QStringLiteral("2"));
@@ -333,19 +337,19 @@ void BeamWindow::buildInputPanel() {
 
     // Steel grade.
     label50_ = makeLabel(frame3_, "Label50", qs(kGradePrompt));
-    label50_->setGeometry(8, rowY(9), 300, 24);
+    label50_->setGeometry(8, rowY(8), 320, 24);
     label50_->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
-    int gx = 312;
+    int gx = 330;
     for (const GradeButton& g : gradeButtons()) {
         const bool round = g.grade == SteelGrade::SR24;
         QPushButton* b = makeButton(frame3_, g.button, QString(), QString::fromUtf8(g.tooltip));
         b->setIcon(QIcon(toolPixmap(round ? ToolPicture::RoundBar : ToolPicture::DeformedBar, QSize(24, 24))));
         static const char* const kShort[] = {"SR24", "SD30", "SD35", "SD40"};
         b->setText(QString::fromLatin1(kShort[static_cast<int>(g.grade)]));
-        b->setGeometry(gx, rowY(9), 48, 24);
+        b->setGeometry(gx, rowY(8), 52, 24);
         b->setIconSize(QSize(14, 14));
         b->setStyleSheet(QStringLiteral("padding: 0px; font-size: 8pt;"));
-        gx += 50;
+        gx += 55;
         const SteelGrade grade = g.grade;
         connect(b, &QPushButton::clicked, this, [this, grade] { pressGrade(grade); });
     }
@@ -353,7 +357,7 @@ void BeamWindow::buildInputPanel() {
     // Material values, uncovered by the extended height.
     label6_ = new ClickLabel(QStringLiteral("*ค่าหน่วยแรงของคอนกรีตและเหล็กที่ใช้คำนวณ"), frame3_);
     label6_->setObjectName(QStringLiteral("Label6"));
-    label6_->setGeometry(8, rowY(10), 300, 24);
+    label6_->setGeometry(8, rowY(9), 300, 24);
     label6_->setStyleSheet(QStringLiteral("color: #8c1a1a;"));
     connect(label6_, &ClickLabel::clicked, this, [this] {
         label6_->setBorder(true);
@@ -364,11 +368,15 @@ void BeamWindow::buildInputPanel() {
         setInputHeight(4800);
     });
     QPushButton* c34 = makeButton(frame3_, "Command34", QStringLiteral("▾"), QStringLiteral("กดเพื่อเปลี่ยนแปลงค่าที่ใช้คำนวณ"));
-    c34->setGeometry(312, rowY(10), 28, 24);
+    c34->setGeometry(330, rowY(9), 28, 24);
     connect(c34, &QPushButton::clicked, this, [this] { setInputHeight(6720); });
-    fieldRow("Text12", "fc' แรงอัดประลัยของคอนกรีต กก./ตร.ซม.=", 11);
-    fieldRow("Text13", "fc หน่วยแรงอัดคอนกรีต กก./ตร.ซม.=", 12);
-    fieldRow("Text14", "fs หน่วยแรงดึงของเหล็กเส้น กก./ตร.ซม.=", 13)
+    auto materialRow = [&](const char* name, const char* text, int row) {
+        caption(frame3_, QString::fromUtf8(text), materialY(row));
+        return addField(name, kFieldX, materialY(row), 64);
+    };
+    materialRow("Text12", "fc' แรงอัดประลัยของคอนกรีต กก./ตร.ซม.=", 0);
+    materialRow("Text13", "fc หน่วยแรงอัดคอนกรีต กก./ตร.ซม.=", 1);
+    materialRow("Text14", "fs หน่วยแรงดึงของเหล็กเส้น กก./ตร.ซม.=", 2)
         ->setToolTip(QStringLiteral("เปลี่ยนค่าโดยเลือกเหล็กเส้นกลมหรือเหล็กข้ออ้อย"));
 
     field("Text5")->hide();
@@ -559,7 +567,7 @@ void BeamWindow::placePanels() {
     frame3_->move(6, top);
     for (QListWidget* list : {list3_, list4_, list5_}) {
         // The pickers open beside their buttons, over whatever lies to the right.
-        const int row = list == list3_ ? 5 : list == list4_ ? 6 : 7;
+        const int row = list == list3_ ? 4 : list == list4_ ? 5 : 6;
         const int y = std::min(top + rowY(row), kWindowHeight - 250);
         list->setGeometry(kFieldX + 136, y, 90, 240);
     }
