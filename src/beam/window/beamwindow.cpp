@@ -77,8 +77,10 @@ void ClickLabel::mousePressEvent(QMouseEvent* e) {
 }
 
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent* e) {
+    // Not passed on: the default handler would take the double-click for one more
+    // press and undo what the double-click just did.
     if (e->button() == Qt::LeftButton) emit doubleClicked();
-    QLabel::mouseDoubleClickEvent(e);
+    e->accept();
 }
 
 void Panel::mouseDoubleClickEvent(QMouseEvent* e) {

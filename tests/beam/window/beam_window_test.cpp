@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -366,4 +367,34 @@ TEST_F(Fixture, ExitAsksFirst) {
     EXPECT_EQ(second->findChild<QLineEdit*>("Text1")->text(), "?");
     second->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(Fixture, PanelsFollowTheirButtonsAndCaptions) {
+    // The calculator button only works where the calculator window exists.
+    EXPECT_EQ(button("Command2")->isEnabled(), ui::WindowRegistry::instance().has("fcal"));
+    auto* label6 = w->findChild<QLabel*>("Label6");
+    QTest::mouseClick(label6, Qt::LeftButton);
+    EXPECT_EQ(widget("Frame3")->height(), ui::px(6720));
+    QTest::mouseDClick(label6, Qt::LeftButton);
+    EXPECT_EQ(widget("Frame3")->height(), ui::px(4800));
+    click("Command34");
+    EXPECT_EQ(widget("Frame3")->height(), ui::px(6720));
+    QTest::mouseDClick(widget("Frame3"), Qt::LeftButton, {}, QPoint(500, 5));
+    EXPECT_TRUE(widget("Frame3")->isHidden());
+    click("Command3");
+    EXPECT_FALSE(widget("Frame3")->isHidden());
+    EXPECT_TRUE(widget("Frame4")->isHidden());
+    click("Command7");
+    EXPECT_FALSE(widget("Frame4")->isHidden());
+    EXPECT_TRUE(widget("Frame3")->isHidden());
+    click("Command5");
+    EXPECT_FALSE(widget("Frame6")->isHidden());
+    EXPECT_TRUE(widget("Frame2")->isHidden());
+    click("Command35");
+    EXPECT_TRUE(widget("Frame6")->isHidden());
+    QTest::mouseClick(w->findChild<QLabel*>("Label8"), Qt::LeftButton);
+    EXPECT_FALSE(widget("Frame5")->isHidden());
+    QTest::mouseDClick(w->findChild<QLabel*>("Label8"), Qt::LeftButton);
+    EXPECT_TRUE(widget("Frame5")->isHidden());
+    EXPECT_TRUE(rec.log.empty());
 }
