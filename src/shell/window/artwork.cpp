@@ -340,6 +340,8 @@ std::vector<QIcon> identityIcons() {
     return icons;
 }
 
+QIcon programIcon() { return identityIcons().back(); }
+
 namespace {
 
 const QColor kConcrete(0xa8, 0xad, 0xb5);

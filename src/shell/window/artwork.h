@@ -37,6 +37,9 @@ QPixmap nameStrip();
 // 18 icons of 32 x 32 that turn in step with the name strip.
 std::vector<QIcon> identityIcons();
 
+// The program's own icon: the identity icon with its ring full.
+QIcon programIcon();
+
 // The menu button icons, by button object name ("Command1" ... "Command12").
 QIcon menuIcon(const QString& button, int size = 40);
 

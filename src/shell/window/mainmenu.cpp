@@ -173,6 +173,8 @@ MainMenu::MainMenu(QWidget* parent) : QWidget(parent) {
     timer_->setInterval(100);
     connect(timer_, &QTimer::timeout, this, &MainMenu::tick);
 
+    setFixedSize(sizeHint());
+
     // Load: cell 2 first, then the animation runs.
     animation_.load();
     showCell();
