@@ -126,15 +126,6 @@ TEST(WarningLine, PerimeterAroundSevenMetres) {
     }
 }
 
-TEST(Perimeter, ByType) {
-    EXPECT_NEAR(pilePerimeter(kTimber, 8), 0.638628, 1e-6);
-    EXPECT_NEAR(pilePerimeter(kBored, 0.6), 1.885714, 1e-6);
-    EXPECT_DOUBLE_EQ(pilePerimeter(kPrestressed, 126), 1.26);
-    EXPECT_DOUBLE_EQ(pilePerimeter(kHollow, 50), 0.5);
-    EXPECT_DOUBLE_EQ(pilePerimeter(0, 126), 0);
-    EXPECT_DOUBLE_EQ(pilePerimeter(7, 126), 0);
-}
-
 TEST(SafeLoadFailure, HugeNumbersEndCleanly) {
     // Numbers only the command line can pass (the field checks cap typed values).
     for (double size : {1e300, 1.7976931348623157e308}) {
@@ -185,12 +176,3 @@ TEST(Sections, ListRowsWriteTheirValues) {
     EXPECT_EQ(sectionValue(0, 0), std::nullopt);
 }
 
-TEST(TypeCaptions, EachCodeAndNone) {
-    EXPECT_EQ(sizeCaption(1), "ขนาดเส้นผ่าศูนย์กลางเสาเข็มไม้ / นิ้ว =");
-    EXPECT_EQ(lengthCaption(4), "ความยาวของเสาเข็มอัดแรง / เมตร =");
-    EXPECT_EQ(sizeCaption(0), kDefaultSizeCaption);
-    EXPECT_EQ(lengthCaption(0), kDefaultLengthCaption);
-    EXPECT_EQ(pileTypeInfo(2)->list, 1);
-    EXPECT_EQ(pileTypeInfo(4)->list, 2);
-    EXPECT_EQ(pileTypeInfo(5), nullptr);
-}

@@ -145,10 +145,3 @@ TEST(HileySheet, BeforeAnyCalculationPrintsZeros) {
     EXPECT_TRUE(hasLine(page, "Rn = (  0  x 0.80 x  0  x  0  ) / (  0  + (  0  / 2 ) ) =  0  ตัน"));
     expectOrderedListing(page);
 }
-
-TEST(Sheets, PrintQuestion) {
-    const Message q = sheetQuestion();
-    EXPECT_EQ(q.text, "คุณตกลงที่จะพิมพ์รายการคำนวณใช่ไหม?");
-    EXPECT_EQ(q.title, "พิมพ์รายการคำนวณ");
-    EXPECT_EQ(q.icon, Icon::Question);
-}

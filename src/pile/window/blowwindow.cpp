@@ -181,7 +181,10 @@ void BlowWindow::buildInputPanel(QFrame* f) {
     for (int i = 0; i < 3; ++i) {
         auto* w = new QListWidget(f);
         w->setObjectName(QString::fromLatin1(listNames[i]));
-        for (const BlowSectionRow& r : blowSections(i + 1)) w->addItem(qs(r.text));
+        for (const BlowSectionRow& r : blowSections(i + 1)) {
+            w->addItem(qs(r.text));
+            w->item(w->count() - 1)->setToolTip(qs(r.text));  // the longer names run past the list
+        }
         w->setGeometry(524, 96, 326, 188);
         const int list = i + 1;
         connect(w, &QListWidget::currentRowChanged, this, [this, list](int row) { listRowChosen(list, row); });
