@@ -1,6 +1,8 @@
 #include "beam/beam_cli.h"
 
+#include "beam/beam_drawing.h"
 #include "beam/beam_form.h"
+#include "beam/beam_sheet.h"
 #include "common/cli_modules.h"
 
 namespace mx::beam {
@@ -109,7 +111,14 @@ Module beamCliModule() {
     m.defaults = beam::beamDefaultFields();
     m.pressType = beam::pressBeamType;
     m.pressGrade = beam::pressBeamGrade;
-    m.run = [](FormState& state, bool /*wantSheet*/) { return beam::runBeam(state).report; };
+    m.run = [](FormState& state, bool wantPages) {
+        auto run = beam::runBeam(state);
+        if (wantPages) {
+            run.report.sheet = beam::beamSheet(run.outcome.result, beam::beamTitleBlock(state.fields));
+            run.report.drawing = beam::beamDrawing(run.outcome.result);
+        }
+        return run.report;
+    };
     return m;
 }
 

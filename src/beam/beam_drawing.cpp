@@ -58,7 +58,8 @@ void section(PageModel& p, const BeamDesignResult& r, const Faces& f, SectionOri
     p.line(x0 - 200, y0, x0 - 200, y1);
     p.line(x0 - 300, y0, x0 - 100, y0);
     p.line(x0 - 300, y1, x0 - 100, y1);
-    p.text(x0 - 650, (y0 + y1) / 2 - 150, sheetNum(r.depth) + unit, kTextPt);
+    // Left of its dimension line; on the window the section sits near the edge.
+    p.text(std::max(x0 - (printer ? 1000 : 650), 0.0), (y0 + y1) / 2 - 150, sheetNum(r.depth) + unit, kTextPt);
 
     const double c = 2.5 * s;  // 2.5 cm of cover to the stirrup
     p.line(x0 + c, y0 + c, x1 - c, y0 + c, kRed);
@@ -148,7 +149,7 @@ PageModel beamDrawing(const BeamDesignResult& r) {
     p.line(800, 500, 800, yb);
     p.line(700, 500, 900, 500);
     p.line(700, yb, 900, yb);
-    p.text(0, (500 + yb) / 2 - 150, "          " + sheetNum(r.depth), kTextPt);
+    p.text(800, (500 + yb) / 2 - 150, "          " + sheetNum(r.depth), kTextPt);
     if (r.beamType == kOverhang) {
         const double xo = xe + k * 100.0 * r.overhangLength;
         p.line(xe, 500, xo, 500);

@@ -29,6 +29,10 @@ std::string n(T v) {
 
 Message beamPrintQuestion() { return Message{"คุณแน่ใจหรือว่าจะพิมพ์รายการคำนวณ?", "พิมพ์รายการคำนวน", Icon::Critical}; }
 
+ProjectTitleBlock beamTitleBlock(const FieldSet& f) {
+    return {f.get("Text20"), f.get("Text30"), f.get("Text24"), f.get("Text28"), f.get("Text29")};
+}
+
 PageModel beamSheet(const BeamDesignResult& r, const ProjectTitleBlock& tb) {
     PageModel p;
     auto line = [&p](double x, double y, const std::string& s, double pt = kBody) { p.text(x, y, s, pt); };

@@ -3,6 +3,7 @@
 // numbers of the last design, the chosen reinforcement in large type and the printed
 // cross-section.
 #include "beam/beam_design.h"
+#include "common/fieldset.h"
 #include "common/page.h"
 #include "common/titleblock.h"
 
@@ -13,5 +14,8 @@ inline constexpr const char* kBeamSheetHeading = "แสดงรายการ
 Message beamPrintQuestion();
 
 PageModel beamSheet(const BeamDesignResult& r, const ProjectTitleBlock& tb);
+
+// The title block as typed in the window's Frame6 (Text20, Text30, Text24, Text28, Text29).
+ProjectTitleBlock beamTitleBlock(const FieldSet& fields);
 
 }  // namespace mx::beam

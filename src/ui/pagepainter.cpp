@@ -38,12 +38,13 @@ void paintPage(QPainter& painter, const PageModel& page, double u, QPaintDevice*
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    // A line width of 1 is a hairline on the screen; on paper each unit is 15 twips
-    // (one screen pixel), so the printed drawing keeps the weights seen on the window.
+    // Line widths count device pixels, as on the window: a screen pixel is 15 twips,
+    // a printer dot (600 to the inch) 2.4 twips. A width of 1 is a hairline.
+    const double twipsPerWidthUnit = device && device->logicalDpiX() >= 300 ? 1440.0 / 600.0 : 1440.0 / 96.0;
     double penWidth = 0;
     auto pen = [&](std::uint32_t color) {
         QPen p(toColor(color));
-        p.setWidthF(penWidth <= 1 ? 0.0 : penWidth * 15.0 * u);
+        p.setWidthF(penWidth <= 1 ? 0.0 : penWidth * twipsPerWidthUnit * u);
         return p;
     };
     for (const auto& item : page.items()) {

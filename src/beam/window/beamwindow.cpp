@@ -7,12 +7,15 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "beam/beam_drawing.h"
 #include "beam/beam_form.h"
+#include "beam/beam_sheet.h"
 #include "beam/window/beam_pictures.h"
 #include "common/checked.h"
 #include "common/numtext.h"
 #include "ui/fields.h"
 #include "ui/pagepainter.h"
+#include "ui/printing.h"
 #include "ui/prompter.h"
 #include "ui/registry.h"
 
@@ -158,9 +161,10 @@ void BeamWindow::buildToolbar() {
                 frame4_->raise();
                 frame3_->hide();
             });
-    // Drawing and printing are added with their own code; until then the buttons wait.
-    add("Command10", toolPixmap(ToolPicture::Draw, icon), "เขียนแบบคาน")->setEnabled(false);
-    add("Command8", toolPixmap(ToolPicture::Erase, icon), "ลบแบบคาน")->setEnabled(false);
+    connect(add("Command10", toolPixmap(ToolPicture::Draw, icon), "เขียนแบบคาน"), &QPushButton::clicked, this,
+            &BeamWindow::draw);
+    connect(add("Command8", toolPixmap(ToolPicture::Erase, icon), "ลบแบบคาน"), &QPushButton::clicked, this,
+            &BeamWindow::eraseDrawing);
     auto showTitleBlock = [this] {
         eraseDrawing();
         frame6_->show();
@@ -557,7 +561,7 @@ void BeamWindow::buildTitleBlock() {
     QPushButton* print = pictureButton(frame6_, "Command27", toolPixmap(ToolPicture::Print, QSize(40, 40)),
                                        QStringLiteral("พิมพ์รายการคำนวณ"), 44);
     print->move(154, y + 2);
-    print->setEnabled(false);  // printing is wired in with the sheet
+    connect(print, &QPushButton::clicked, this, &BeamWindow::printSheet);
     QPushButton* cancel = pictureButton(frame6_, "Command35", toolPixmap(ToolPicture::Cancel, QSize(40, 40)),
                                         QStringLiteral("ยกเลิกการพิมพ์"), 44);
     cancel->move(204, y + 2);
@@ -583,6 +587,24 @@ void BeamWindow::setInputHeight(int twips) {
 }
 
 void BeamWindow::eraseDrawing() { surface_->clear(); }
+
+BeamDesignResult BeamWindow::lastResult() const { return outcome_ ? outcome_->result : BeamDesignResult{}; }
+
+void BeamWindow::draw() {
+    // The panels make way for the picture, which shows the last design (zeros before any).
+    frame2_->hide();
+    frame3_->hide();
+    frame4_->hide();
+    surface_->setPage(beamDrawing(lastResult()));
+    surface_->lower();
+}
+
+bool BeamWindow::printSheet() {
+    eraseDrawing();
+    const bool printed = ui::printSheet(beamSheet(lastResult(), beamTitleBlock(fields())), beamPrintQuestion(), this);
+    if (printed) frame6_->hide();
+    return printed;
+}
 
 void BeamWindow::showOnlyList(QListWidget* list) {
     for (QListWidget* l : {list3_, list4_, list5_}) l->setVisible(l == list);

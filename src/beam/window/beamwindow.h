@@ -70,6 +70,12 @@ public:
     void pressGrade(SteelGrade g);
     void runLiveLoadCalculator();
     void eraseDrawing();
+    // Command10: draws the last design on the window's surface.
+    void draw();
+    // Command27: asks, prints the sheet of the last design, then hides Frame6.
+    bool printSheet();
+    // The last design's result, or an empty one before any Calculate.
+    BeamDesignResult lastResult() const;
     // Frame3 at 2800, 4800 or 6720 twips.
     void setInputHeight(int twips);
     int inputHeightTwips() const { return inputHeight_; }

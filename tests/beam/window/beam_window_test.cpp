@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -14,6 +15,7 @@
 #include "beam/window/beamwindow.h"
 #include "ui/fields.h"
 #include "ui/pagepainter.h"
+#include "ui/printing.h"
 #include "ui/prompter.h"
 #include "ui/registry.h"
 
@@ -79,7 +81,7 @@ TEST_F(Fixture, OpensWithDefaultsAndEveryControl) {
     EXPECT_TRUE(w->findChild<ui::DrawingSurface*>("Picture1"));
     EXPECT_TRUE(field("Text31")->isReadOnly());
     EXPECT_TRUE(field("Text32")->isReadOnly());
-    for (const char* name : {"Command10", "Command8", "Command27"}) EXPECT_FALSE(button(name)->isEnabled()) << name;
+    for (const char* name : {"Command10", "Command8", "Command27"}) EXPECT_TRUE(button(name)->isEnabled()) << name;
     EXPECT_EQ(label("Label49"), qs(kVerdictPrompt));
     EXPECT_EQ(label("Label1"), qs(kTypePrompt));
     EXPECT_TRUE(field("Text5")->isHidden());
@@ -397,4 +399,43 @@ TEST_F(Fixture, PanelsFollowTheirButtonsAndCaptions) {
     QTest::mouseDClick(w->findChild<QLabel*>("Label8"), Qt::LeftButton);
     EXPECT_TRUE(widget("Frame5")->isHidden());
     EXPECT_TRUE(rec.log.empty());
+}
+
+TEST_F(Fixture, DrawShowsTheLastDesignAndEraseClearsIt) {
+    auto* surface = w->findChild<ui::DrawingSurface*>("Picture1");
+    click("Command10");  // before any Calculate: zero sizes, no failure
+    EXPECT_FALSE(surface->page().empty());
+    defaultsExample();
+    click("Command15");
+    click("Command10");
+    EXPECT_TRUE(widget("Frame3")->isHidden());
+    EXPECT_TRUE(widget("Frame4")->isHidden());
+    const auto lines = surface->page().lines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "  เหล็กเสริมล่าง=  12  มม.จำนวน  6  เส้น"), lines.end());
+    click("Command8");
+    EXPECT_TRUE(surface->page().empty());
+    click("Command10");
+    click("Command15");  // Calculate erases the picture
+    EXPECT_TRUE(surface->page().empty());
+}
+
+TEST_F(Fixture, PrintAsksThenPrintsAndClosesTheTitleBlock) {
+    QTemporaryDir dir;
+    ui::PdfFileTarget target(dir.filePath("beam.pdf"));
+    defaultsExample();
+    click("Command15");
+    click("Command5");
+    field("Text20")->setText(QStringLiteral("อาคารทดสอบ"));
+    rec.answers = {false};
+    click("Command27");
+    ASSERT_EQ(rec.log.size(), 1u);
+    EXPECT_TRUE(rec.log[0].question);
+    EXPECT_EQ(rec.log[0].message.title, "พิมพ์รายการคำนวน");
+    EXPECT_EQ(target.count, 0);
+    EXPECT_FALSE(widget("Frame6")->isHidden());  // cancel leaves the panel open
+    click("Command27");
+    EXPECT_EQ(target.count, 1);
+    EXPECT_TRUE(widget("Frame6")->isHidden());
+    EXPECT_TRUE(QFile::exists(dir.filePath("beam.pdf")));
+    EXPECT_EQ(text("Text20"), QStringLiteral("อาคารทดสอบ"));  // kept for the next print
 }
