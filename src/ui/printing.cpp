@@ -14,7 +14,7 @@ namespace mx::ui {
 
 void setUpSheetPrinter(QPrinter& printer) {
     printer.setFullPage(false);
-    const QMarginsF margins(6.35, 6.35, 6.35, 6.35);  // a quarter inch, what most printers can reach
+    const QMarginsF margins(5, 5, 5, 5);  // millimetres: what office printers can reach
     printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Millimeter));
 }
 
