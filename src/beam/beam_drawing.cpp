@@ -143,8 +143,10 @@ PageModel beamDrawing(const BeamDesignResult& r) {
     else
         support(p, 1000, yb);
     support(p, xe, yb);
-    p.text(700, yb + 700, "R1=" + sheetNum(r.reaction1), kTextPt);
-    p.text(std::max(xe - 300, 1900.0), yb + 700, "R2=" + sheetNum(r.reaction2), kTextPt);
+    // Each reaction beside its support, within the supports' height, so a deep beam's
+    // labels stay clear of the section drawn below.
+    p.text(1150, yb + 250, "R1=" + sheetNum(r.reaction1), kTextPt);
+    p.text(xe + 150, yb + 250, "R2=" + sheetNum(r.reaction2), kTextPt);
     dimensionAcross(p, 1000, xe, 300, sheetNum(100.0 * r.spanLength));
     p.line(800, 500, 800, yb);
     p.line(700, 500, 900, 500);
@@ -156,7 +158,7 @@ PageModel beamDrawing(const BeamDesignResult& r) {
         p.line(xo, 500, xo, yb);
         p.line(xo, yb, xe, yb);
         dimensionAcross(p, xe, xo, 300, sheetNum(100.0 * r.overhangLength));
-        p.text(xe + 100, yb + 200, "คานยื่นยังไม่ได้คำนวณ", kTextPt, false, kBlue);
+        p.text(xe + 150, yb + 550, "คานยื่นยังไม่ได้คำนวณ", kTextPt, false, kBlue);
     }
 
     // Cross-section and its reinforcement notes.
