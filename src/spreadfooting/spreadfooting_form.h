@@ -28,9 +28,11 @@ void applyCorrections(FieldSet& fields, const Diagnostics& diagnostics);
 // so the caller need not run it again.
 Diagnostics changeCheck(std::string_view field, const FieldSet& fields);
 
-// Steel-grade buttons Command3..Command6: the sentence put into Label8 and fs.
+// Steel-grade buttons Command3..Command6: the tooltip, the sentence put into Label8
+// and fs.
 struct GradeButton {
     const char* button;
+    const char* tooltip;
     const char* caption;
     int fs;
 };

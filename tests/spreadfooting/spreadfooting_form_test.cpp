@@ -26,7 +26,23 @@ TEST(SpreadFootingForm, DefaultsReadingAndGradeButtons) {
         ASSERT_FALSE(cli::parseSettings(m, {"Text6=900", std::string("grade=") + grade}, inv));
         EXPECT_EQ(inv.state.fields.get("Text6"), fs) << grade;
     }
-    EXPECT_STREQ(gradeButton(SteelGrade::SD40).caption, "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.40");
+    struct Button {
+        SteelGrade grade;
+        const char* button;
+        const char* tooltip;
+        const char* caption;
+    } buttons[] = {
+        {SteelGrade::SR24, "Command3", "เหล็กเส้นกลม", "เหล็กตะแกรงที่ใช้เป็นเหล็กเส้นกลม SR.24"},
+        {SteelGrade::SD30, "Command4", "เหล็กข้ออ้อย", "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.30"},
+        {SteelGrade::SD35, "Command5", "เหล็กข้ออ้อย", "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.35"},
+        {SteelGrade::SD40, "Command6", "เหล็กข้ออ้อย", "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.40"},
+    };
+    for (const auto& b : buttons) {
+        EXPECT_STREQ(gradeButton(b.grade).button, b.button);
+        EXPECT_STREQ(gradeButton(b.grade).tooltip, b.tooltip) << b.button;
+        EXPECT_STREQ(gradeButton(b.grade).caption, b.caption) << b.button;
+    }
+    EXPECT_STREQ(kInitialGradeCaption, gradeButton(SteelGrade::SR24).caption);
 }
 
 TEST(SpreadFootingForm, ChangeChecksWhileTyping) {

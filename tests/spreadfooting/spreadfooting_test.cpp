@@ -143,6 +143,35 @@ TEST(SpreadFootingDesign, PunchingShearAddsDepthInFiveCentimetreSteps) {
     }
 }
 
+TEST(SpreadFootingDesign, LoadFactorAndSideRounding) {
+    // The load factor P / 10 000 + 5 is a 16-bit integer: halves go to the even
+    // neighbour. The side is rounded up to the next whole centimetre.
+    struct Case {
+        double P;
+        int cf;
+        double Wf;
+        int L;
+    } cases[] = {
+        {15000, 6, 1530, 144},   // 6.5 -> 6
+        {25000, 8, 3400, 189},   // 7.5 -> 8
+        {35000, 8, 4760, 223},   // 8.5 -> 8
+        {34999, 8, 4759.864, 223},
+        {20000, 7, 2380, 168},
+    };
+    for (const auto& c : cases) {
+        SpreadFootingInput in = typical();
+        in.P = c.P;
+        const SpreadFootingResult r = calculateSpreadFooting(in).result;
+        EXPECT_EQ(r.cf, c.cf) << c.P;
+        EXPECT_DOUBLE_EQ(r.Wf, c.Wf) << c.P;
+        EXPECT_EQ(r.L, c.L) << c.P;
+        EXPECT_EQ(r.B, r.L) << c.P;
+        // The side is the least whole centimetre that carries the load on the soil.
+        EXPECT_GE(r.L * r.L, r.W / (1000 * in.q) * 10000) << c.P;
+        EXPECT_LT((r.L - 1) * (r.L - 1), r.W / (1000 * in.q) * 10000) << c.P;
+    }
+}
+
 TEST(SpreadFootingDesign, MeshCoversTheSteelOfTheWholeWidth) {
     // 50 t on 8 t/m2 gives a 2.71 m pad. As is per metre of width; counting As / Ab
     // alone would give 21 bars, about 63 % of the steel the pad needs.
