@@ -10,6 +10,7 @@ namespace mx::column {
 FieldSet columnDefaultFields() {
     FieldSet f;
     for (const auto& d : kColumnFields) f.set(d.name, d.text);
+    for (const auto& d : kColumnEstimatorFields) f.set(d.name, d.text);
     return f;
 }
 

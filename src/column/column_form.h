@@ -34,6 +34,18 @@ inline constexpr std::array<FieldDefault, 10> kColumnFields{{
     {"Text11", "?"},
 }};
 
+// The load estimator's fields: tributary width and length, live load, floors, and an
+// extra point load. Calculate does not read them; the estimator writes its total into Text1.
+inline constexpr std::array<FieldDefault, 5> kColumnEstimatorFields{{
+    {"Text13", "4"},
+    {"Text14", "4"},
+    {"Text15", "300"},
+    {"Text16", "1"},
+    {"Text17", "?"},
+}};
+
+// Every input field of the window with its default text: the input panel, then the
+// load estimator.
 FieldSet columnDefaultFields();
 
 // Calculate's reading of the fields: the leading number of each text.

@@ -41,7 +41,8 @@ ToolRun run(const std::vector<std::string>& args) {
 TEST(ColumnTool, DefaultsAreTheWindowFieldsInOrder) {
     EXPECT_EQ(columnCliModule().defaults.entries(),
               (Pairs{{"Text1", "8000"}, {"Text2", "15"}, {"Text3", "15"}, {"Text5", "3"}, {"Text6", "12"},
-                     {"Text7", "6"}, {"Text9", "150"}, {"Text10", "1200"}, {"Text23", "1.7"}, {"Text11", "?"}}));
+                     {"Text7", "6"}, {"Text9", "150"}, {"Text10", "1200"}, {"Text23", "1.7"}, {"Text11", "?"},
+                     {"Text13", "4"}, {"Text14", "4"}, {"Text15", "300"}, {"Text16", "1"}, {"Text17", "?"}}));
 }
 
 TEST(ColumnTool, WorkedExamples) {
@@ -107,7 +108,8 @@ TEST(ColumnTool, CorrectionsLandInTheFields) {
     // writes 1; this calculation still used 0.1. The height is replaced for the calculation only.
     EXPECT_EQ(r.fields().entries(),
               (Pairs{{"Text1", "8000"}, {"Text2", "15"}, {"Text3", "15"}, {"Text5", "0"}, {"Text6", "12"},
-                     {"Text7", "6"}, {"Text9", "150"}, {"Text10", "1200"}, {"Text23", "1"}, {"Text11", "?"}}));
+                     {"Text7", "6"}, {"Text9", "150"}, {"Text10", "1200"}, {"Text23", "1"}, {"Text11", "?"},
+                     {"Text13", "4"}, {"Text14", "4"}, {"Text15", "300"}, {"Text16", "1"}, {"Text17", "?"}}));
     EXPECT_EQ(r.result("k"), "0.1");
     EXPECT_EQ(r.result("H"), "1");
     ASSERT_GE(r.report.messages.size(), 6u);
