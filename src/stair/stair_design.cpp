@@ -46,8 +46,11 @@ constexpr Prompt kBond{"15.หน่วยแรงยึดเกาะที�
 
 Fixed held(double x) { return Fixed::fromDouble(x); }
 
-// Area of one round bar of the given diameter in mm, cm2, with pi as 22/7.
+// Area of one round bar of the given diameter in mm, cm2, with pi as 22/7. A bar of
+// no positive size cannot be placed: squaring a negative size would give a real area
+// and let the design pass on a bar that does not exist.
 double barArea(std::int16_t diameterMm) {
+    if (diameterMm <= 0) throw ArithmeticError("bar diameter must be positive");
     const double r = diameterMm / 20.0;
     return r * r * 22.0 / 7.0;
 }
@@ -248,8 +251,10 @@ private:
         const float perimeter = chk::toSingle(r_.mainBar) / 20.0f * 44.0f / 7.0f;
         r_.perimeter = held(static_cast<double>(perimeter));
         r_.sumPerimeter = held(chk::mul(r_.perimeter.toDouble(), r_.countMain));
-        r_.u = held(chk::div(r_.V.toDouble(),
-                             chk::mul(chk::mul(r_.sumPerimeter.toDouble(), r_.j.toDouble()), d)));
+        // Each product of two held values is held in turn, as worked on the sheet.
+        const Fixed sumJ = held(chk::mul(r_.sumPerimeter.toDouble(), r_.j.toDouble()));
+        const Fixed sumJd = held(chk::mul(sumJ.toDouble(), d));
+        r_.u = held(chk::div(r_.V.toDouble(), sumJd.toDouble()));
         if (r_.u > held(kAllowableBond)) {
             say(kBond);
             mark();

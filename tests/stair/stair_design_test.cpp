@@ -223,6 +223,9 @@ TEST(StairDesign, ArithmeticFailureEndsWithClosingMessageOnly) {
         {"thickness times 24 beyond 16 bits", 2, {{"Text7", "1366"}}, {"close"}, true},
         {"length too large to hold", 2, {{"Text1", "1e300"}}, {"close"}, false},
         {"huge load factor", 2, {{"Text18", "1e308"}}, {"close"}, true},
+        // A bar of no positive size cannot be placed, whatever its square gives.
+        {"negative main bar", 2, {{"Text5", "-9"}}, {"close"}, true},
+        {"negative temperature bar", 1, {{"Text6", "-6"}}, {"close"}, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -259,10 +262,38 @@ TEST(StairDesign, FoldedPlateIgnoresItsHiddenTemperatureBar) {
     EXPECT_EQ(o.result.AsT, Fixed());
     EXPECT_EQ(txt(o.result.sTemp), "0.15");
     // Any temperature bar gives the same folded-plate design.
-    for (const char* size : {"6", "16", "2"}) {
+    for (const char* size : {"6", "16", "2", "-6"}) {
         f.set("Text6", size);
         const StairOutcome same = calculateStair(readStairInput(f, 3));
         EXPECT_EQ(same.status, DesignStatus::Usable) << size;
         EXPECT_EQ(same.result.u, o.result.u) << size;
+    }
+}
+
+// The bond stress divides by sum of perimeters x j x d, each product of two held
+// values held in turn, as the hand calculation on the sheet does.
+TEST(StairDesign, BondStressOnHeldProducts) {
+    const struct {
+        std::int16_t type;
+        const char *LL, *mainBar, *t;
+        const char *sumPerimeter, *V, *u;
+    } rows[] = {
+        // 11.3142 x 0.8811 = 9.9689; x 7.4 = 73.7699; 701.9708 / 73.7699 = 9.5157
+        {1, "150", "12", "10", "11.3142", "701.9708", "9.5157"},
+        // 15.7145 x 0.8811 = 13.8460; x 9.5 = 131.537; 1062.301 / 131.537 = 8.0761
+        {1, "400", "10", "12", "15.7145", "1062.301", "8.0761"},
+        {2, "300", "9", "8", "19.8002", "821.6407", "8.4858"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.LL) + " " + row.mainBar + " " + row.t);
+        FieldSet f = stairDefaultFields();
+        f.set("Text2", row.LL);
+        f.set("Text5", row.mainBar);
+        f.set("Text7", row.t);
+        const StairOutcome o = calculateStair(readStairInput(f, row.type));
+        ASSERT_TRUE(o.panelWritten);
+        EXPECT_EQ(txt(o.result.sumPerimeter), row.sumPerimeter);
+        EXPECT_EQ(txt(o.result.V), row.V);
+        EXPECT_EQ(txt(o.result.u), row.u);
     }
 }
