@@ -163,6 +163,11 @@ TEST(ColumnDesign, SteelRatioAndBarMinimums) {
         {"round, six bars", kShapeRound, 16000, 20, {}, 6},
         {"unknown code as round", 7, 15000, 20, {msg::kFewerThanSixBars}, 6},
         {"ratio above 8 %", kShapeSquare, 60000, 20, {msg::kSteelRatioHigh, msg::kClosing}, 50},
+        // Short 30 cm columns (own weight 1101.6 kg) whose steel ratio lands on a limit.
+        {"ratio exactly 1 %", kShapeSquare, 36765.9, 30, {}, 9},
+        {"ratio 0.9999 %", kShapeSquare, 36764.9, 30, {msg::kSteelRatioLow}, 9},
+        {"ratio exactly 8 %", kShapeSquare, 101025.9, 30, {}, 65},
+        {"ratio 8.0001 %", kShapeSquare, 101026.9, 30, {msg::kSteelRatioHigh, msg::kClosing}, 65},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
