@@ -73,46 +73,43 @@ private:
     // A correction writes the field; the field's change rule then stores its number
     // as the value the rest of the design works with.
     void correct(const char* field, const char* text) { out_.diagnostics.correct(field, text); }
+    // A missing size or load: its message, the field written back as "0" (whose rule
+    // then holds 0 as the value the design goes on with), and the design marked.
+    void missing(const Prompt& p, const char* field) {
+        say(p);
+        correct(field, "0");
+        mark();
+    }
 
     void readInputs() {
         r_.stairType = in_.stairType;
 
         r_.L = held(in_.L);
         if (r_.L <= Fixed()) {
-            say(kNoSpan);
-            correct("Text1", "0");
+            missing(kNoSpan, "Text1");
             r_.L = Fixed();
-            mark();
         }
         r_.LL = chk::toInt16(in_.LL);
         if (r_.LL < 1) {
-            say(kNoLiveLoad);
-            correct("Text2", "0");
+            missing(kNoLiveLoad, "Text2");
             r_.LL = 0;
-            mark();
         }
         r_.T = held(in_.T);
         if (r_.T <= Fixed()) {
-            say(kNoTread);
-            correct("Text3", "0");
+            missing(kNoTread, "Text3");
             r_.T = Fixed();
-            mark();
         }
         r_.Rs = held(in_.Rs);
         if (r_.Rs <= Fixed()) {
-            say(kNoRiser);
-            correct("Text4", "0");
+            missing(kNoRiser, "Text4");
             r_.Rs = Fixed();
-            mark();
         }
         r_.mainBar = chk::toInt16(in_.mainBar);
         r_.tempBar = chk::toInt16(in_.tempBar);
         r_.t = chk::toInt16(in_.t);
         if (r_.t < 1) {
-            say(kNoThickness);
-            correct("Text7", "0");
+            missing(kNoThickness, "Text7");
             r_.t = 0;
-            mark();
         }
 
         r_.fcPrime = chk::finite(in_.fcPrime);
