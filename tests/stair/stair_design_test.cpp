@@ -207,25 +207,26 @@ TEST(StairDesign, ArithmeticFailureEndsWithClosingMessageOnly) {
         std::int16_t type;
         std::vector<std::pair<std::string, std::string>> fields;
         std::vector<std::string> messages;
+        std::vector<Correction> corrections;
         bool designStarted;
     };
     const std::vector<Row> rows = {
-        {"empty length", 2, {{"Text1", ""}}, {"1", "close"}, true},
-        {"negative length is corrected to 0", 1, {{"Text1", "-2"}}, {"1", "close"}, true},
-        {"no tread", 2, {{"Text3", "?"}}, {"3", "close"}, true},
+        {"empty length", 2, {{"Text1", ""}}, {"1", "close"}, {{"Text1", "0"}}, true},
+        {"negative length is corrected to 0", 1, {{"Text1", "-2"}}, {"1", "close"}, {{"Text1", "0"}}, true},
+        {"no tread", 2, {{"Text3", "?"}}, {"3", "close"}, {{"Text3", "0"}}, true},
         // Zero thickness: the depth goes negative (9), so does the bar count (10), and
         // the temperature steel then divides by a zero bar count.
-        {"no thickness", 2, {{"Text7", "0"}}, {"5", "9", "10", "close"}, true},
-        {"no temperature bar", 1, {{"Text6", ""}}, {"close"}, true},
-        {"no main bar and no type", 0, {{"Text5", "0"}}, {"8", "close"}, true},
-        {"live load beyond 16 bits", 2, {{"Text2", "40000"}}, {"close"}, false},
-        {"steel stress beyond 16 bits", 2, {{"Text11", "33000"}}, {"close"}, false},
-        {"thickness times 24 beyond 16 bits", 2, {{"Text7", "1366"}}, {"close"}, true},
-        {"length too large to hold", 2, {{"Text1", "1e300"}}, {"close"}, false},
-        {"huge load factor", 2, {{"Text18", "1e308"}}, {"close"}, true},
+        {"no thickness", 2, {{"Text7", "0"}}, {"5", "9", "10", "close"}, {{"Text7", "0"}}, true},
+        {"no temperature bar", 1, {{"Text6", ""}}, {"close"}, {}, true},
+        {"no main bar and no type", 0, {{"Text5", "0"}}, {"8", "close"}, {}, true},
+        {"live load beyond 16 bits", 2, {{"Text2", "40000"}}, {"close"}, {}, false},
+        {"steel stress beyond 16 bits", 2, {{"Text11", "33000"}}, {"close"}, {}, false},
+        {"thickness times 24 beyond 16 bits", 2, {{"Text7", "1366"}}, {"close"}, {}, true},
+        {"length too large to hold", 2, {{"Text1", "1e300"}}, {"close"}, {}, false},
+        {"huge load factor", 2, {{"Text18", "1e308"}}, {"close"}, {}, true},
         // A bar of no positive size cannot be placed, whatever its square gives.
-        {"negative main bar", 2, {{"Text5", "-9"}}, {"close"}, true},
-        {"negative temperature bar", 1, {{"Text6", "-6"}}, {"close"}, true},
+        {"negative main bar", 2, {{"Text5", "-9"}}, {"close"}, {}, true},
+        {"negative temperature bar", 1, {{"Text6", "-6"}}, {"close"}, {}, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -238,6 +239,7 @@ TEST(StairDesign, ArithmeticFailureEndsWithClosingMessageOnly) {
         EXPECT_EQ(o.result.status, DesignStatus::NotUsable);
         EXPECT_EQ(o.verdict, kVerdictNotUsable);
         EXPECT_EQ(numbers(o), row.messages);
+        EXPECT_EQ(o.diagnostics.corrections(), row.corrections);
         EXPECT_EQ(o.result.n != Fixed(), row.designStarted);
     }
     // An empty length: everything up to the main-bar spacing was worked out.

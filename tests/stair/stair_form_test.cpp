@@ -95,26 +95,6 @@ TEST(StairForm, CorrectionsLandInTheFieldsAndRunTheirRules) {
     EXPECT_EQ(ruleMessages[0].text, "บันไดกว้างผิดปรกติ โปรดตรวจสอบใหม่ !?!");
 }
 
-TEST(StairForm, TypeAndGradeButtons) {
-    EXPECT_EQ(stairTypeInfo(0), nullptr);
-    EXPECT_EQ(stairTypeInfo(4), nullptr);
-    ASSERT_NE(stairTypeInfo(1), nullptr);
-    EXPECT_STREQ(stairTypeInfo(1)->spanCaption, "L ความกว้างของบันได / ม. =");
-    EXPECT_TRUE(stairTypeInfo(2)->showsTempBar);
-    EXPECT_FALSE(stairTypeInfo(3)->showsTempBar);
-    const struct {
-        SteelGrade g;
-        const char* fs;
-    } grades[] = {{SteelGrade::SR24, "1200"}, {SteelGrade::SD30, "1500"}, {SteelGrade::SD35, "1600"}, {SteelGrade::SD40, "1700"}};
-    for (const auto& row : grades) {
-        FieldSet f = stairDefaultFields();
-        f.set("Text11", "1");
-        pressStairGrade(f, row.g);
-        EXPECT_EQ(f.get("Text11"), row.fs);
-    }
-    EXPECT_STREQ(stairGrade(SteelGrade::SD35).caption, "เหล็กที่ใช้เป็นเหล็กข้ออ้อย SD.35");
-}
-
 TEST(StairForm, ResultLabelsOfTheFoldedPlate) {
     const StairOutcome o = calculateStair(readStairInput(stairDefaultFields(), 3));
     const FieldSet l = stairResultLabels(o.result);
