@@ -14,6 +14,9 @@ namespace {
 constexpr double kBodyTop = 1300;
 constexpr double kBodyPt = 14;
 constexpr double kResultPt = 18;
+// The lines that work the friction out carry the perimeter to fifteen digits and the
+// lengths as typed; a point smaller keeps the longest of them inside the A4 page.
+constexpr double kWorkingPt = 13;
 
 // Writes ‹name› placeholders of a sheet line with their values.
 std::string fill(std::string line, std::initializer_list<std::pair<const char*, std::string>> values) {
@@ -30,8 +33,8 @@ std::string fill(std::string line, std::initializer_list<std::pair<const char*, 
 class Column {
 public:
     explicit Column(PageModel& page) : page_(page) {}
-    void line(const std::string& s, double x = kSheetLeft, bool bold = false) {
-        page_.text(x, y_, s, kBodyPt, bold);
+    void line(const std::string& s, double x = kSheetLeft, bool bold = false, double pt = kBodyPt) {
+        page_.text(x, y_, s, pt, bold);
         y_ += kSheetLineStep;
     }
     void result(const std::string& s) {
@@ -83,12 +86,15 @@ PileSheet buildPileSheet(const PileResult& r, const ProjectTitleBlock& tb) {
     col.line("p = เส้นรอบรูปของเสาเข็ม / ซม.", kSheetContinuation);
     col.gap();
     col.line(fill("คำนวณหาเส้นรอบรูปของเสาเข็มที่รับแรงฝืด= ‹p› เมตร", {{"p", p}}));
-    col.line(fill("ช่วง ‹L1› เมตรมีแรงฝืด = 600x‹p›x‹L1› =‹P1› ตัน", {{"L1", L1}, {"p", p}, {"P1", P1}}));
+    col.line(fill("ช่วง ‹L1› เมตรมีแรงฝืด = 600x‹p›x‹L1› =‹P1› ตัน", {{"L1", L1}, {"p", p}, {"P1", P1}}), kSheetLeft,
+             false, kWorkingPt);
     if (r.L > 7) {
         col.line(fill("ช่วง ‹L2› เมตรต่อไปมีความฝืด = 800 + 200 x( ‹L› -7 ) = ‹f2› กก. / ตร.เมตร",
-                      {{"L2", L2}, {"L", L}, {"f2", f2}}));
+                      {{"L2", L2}, {"L", L}, {"f2", f2}}),
+                 kSheetLeft, false, kWorkingPt);
         col.line(fill("ช่วง ‹L2› เมตรหลังมีแรงฝืด = ( 800 + ‹f2› ) / 2 x ( ‹p› ) x ( ‹L› - 7 ) = ‹P2› ตัน",
-                      {{"L2", L2}, {"f2", f2}, {"p", p}, {"L", L}, {"P2", P2}}));
+                      {{"L2", L2}, {"f2", f2}, {"p", p}, {"L", L}, {"P2", P2}}),
+                 kSheetLeft, false, kWorkingPt);
         col.result(fill("***เสาเข็มต้นนี้รับ น.น.ปลอดภัยได้ = ‹P1›+‹P2› = ‹P› ตัน / ต้น O.K.",
                         {{"P1", P1}, {"P2", P2}, {"P", P}}));
     }
@@ -148,8 +154,7 @@ PageModel buildBlowSheet(const BlowResult& r, const ProjectTitleBlock& tb) {
     col.line("จากสูตร HILEY 's FORMULA ( Ultimate Bearing )", kSheetLeft, true);
     col.line("คำนวณ   Rn = ( N x E x W x h ) / ( S + ( C / 2 ) )");
     col.line(fill("Rn = ( ‹N› x 0.80 x ‹W› x ‹h› ) / ( ‹S› + ( ‹C› / 2 ) ) = ‹Rn› ตัน",
-                  {{"N", N}, {"W", W}, {"h", h}, {"S", S}, {"C", C}, {"Rn", Rn}}),
-             kSheetContinuation);
+                  {{"N", N}, {"W", W}, {"h", h}, {"S", S}, {"C", C}, {"Rn", Rn}}));  // S may run to fifteen digits
     col.gap();
     col.line("กำหนดค่า SAFTY FACTOR ของเสาเข็ม = 2 เท่า");
     col.result(fill("***เสาเข็มจะรับนํ้าหนักได้โดยปลอดภัย = ‹Rn› / 2 = ‹Ra› ตัน  OK.", {{"Rn", Rn}, {"Ra", sheetNum(r.Ra)}}));

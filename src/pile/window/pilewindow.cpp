@@ -320,8 +320,10 @@ void PileWindow::calculate() {
 }
 
 void PileWindow::printSheet() {
+    // The sheet records the last calculation, type and numbers together, so its captions
+    // always belong to its numbers. A type chosen since then stays chosen for the next
+    // Calculate: the warning is about the sheet, not about the window.
     PileSheet sheet = buildPileSheet(result_, pileTitleBlock(ui::readFields(this, kPileFields)));
-    if (sheet.warning) code_ = 0;
     if (printPileSheet(sheet.page, sheet.warning, this)) frame3_->hide();
 }
 

@@ -222,6 +222,26 @@ TEST_F(PilePrintFixture, NoTypeWarnsAfterTheQuestionAndStillPrints) {
     EXPECT_FALSE(frame("Frame3")->isVisible());
 }
 
+TEST_F(PilePrintFixture, PrintingKeepsTheTypeChosenSinceTheLastCalculation) {
+    QTemporaryDir dir;
+    ui::PdfFileTarget target(dir.filePath("pile.pdf"));
+    list("List1")->setCurrentRow(2);
+    click("Command13");  // no type yet: warned, the result has none
+    click("Command3");   // now chosen, not yet calculated
+    rec.clear();
+    rec.answers = {true};
+    click("Command24");
+    ASSERT_EQ(rec.log.size(), 2u);  // the sheet of that calculation has no type
+    EXPECT_EQ(target.count, 1);
+    // The window keeps the type on show, and the next Calculate uses it.
+    EXPECT_EQ(w->typeCode(), 2);
+    EXPECT_EQ(label("Label1")->text(), QString("เสาเข็มคอนกรีตอัดแรง"));
+    rec.clear();
+    click("Command13");
+    EXPECT_TRUE(rec.log.empty());
+    EXPECT_EQ(label("Label7")->text(), "44.1");
+}
+
 TEST(BlowWindowLinks, RegisteredWithItsHelpAndLogo) {
     int t01 = 0, help = 0;
     auto& reg = ui::WindowRegistry::instance();
