@@ -135,25 +135,27 @@ private:
     void readMeshSize() {
         double m = in_.meshSize;
         const char* reset = nullptr;
+        SlabMessage message = SlabMessage::MeshTooLarge;
         if (m > kLargestBar) {
             m = kLargestBar;
             reset = kLargestBarText;
-            say(SlabMessage::MeshTooLarge);
         } else if (m < kSmallestBar) {
             m = kSmallestBar;
             reset = kSmallestBarText;
-            say(SlabMessage::MeshTooSmall);
+            message = SlabMessage::MeshTooSmall;
         }
         r_.meshSize = m;
         r_.barSize = in_.barSize;
         if (reset) {
-            // Setting the mesh size copies it into the four bar-size fields, so the
-            // bars read later are the mesh size just set.
+            // The field is set first, then the message is shown. Setting the mesh
+            // size copies it into the four bar-size fields, so the bars read later
+            // are the mesh size just set.
             out_.diagnostics.correct(kMeshSizeField, reset);
             for (std::size_t i = 0; i < 4; ++i) {
                 out_.diagnostics.correct(kBarSizeFields[i], reset);
                 r_.barSize[i] = m;
             }
+            say(message);
         }
     }
 
@@ -173,18 +175,18 @@ private:
     }
 
     bool readThickness() {
+        // The field is set back before the message, so the thickness field's own
+        // warning on the value written back comes first.
         r_.t = in_.thickness;
         if (r_.t > kThickestSlab) {
-            say(SlabMessage::TooThick);
             out_.diagnostics.correct(kThicknessField, "30");
             r_.t = kThickestSlab;
-            return false;
+            return stop(SlabMessage::TooThick);
         }
         if (r_.t < kThinnestSlab) {
-            say(SlabMessage::TooThin);
             out_.diagnostics.correct(kThicknessField, "8");
             r_.t = kThinnestSlab;
-            return false;
+            return stop(SlabMessage::TooThin);
         }
         return true;
     }
@@ -192,14 +194,15 @@ private:
     void readBarSizes() {
         for (std::size_t i = 0; i < 4; ++i) {
             double& size = r_.barSize[i];
+            // Each field is set back before its message.
             if (size > kLargestBar) {
-                say(kBarTooLarge[i]);
                 out_.diagnostics.correct(kBarSizeFields[i], kLargestBarText);
                 size = kLargestBar;
+                say(kBarTooLarge[i]);
             } else if (size < kSmallestBar) {
-                say(kBarTooSmall[i]);
                 out_.diagnostics.correct(kBarSizeFields[i], kSmallestBarText);
                 size = kSmallestBar;
+                say(kBarTooSmall[i]);
             }
         }
     }

@@ -64,8 +64,8 @@ TEST(SlabCli, EdgeCasesThroughTheTool) {
         {"fc' 50", {"type=2", "Text7=50"}, 2, {"3"}, {{"fcPrime", "150"}, {"Text7", "150"}}},
         {"fc' 1200", {"type=2", "Text7=1200"}, 1, {"คุณทราบหรือไม่ว่าประเทศของเรายังไม่สามารถผลิต HIGH STRENGTH CONCRETE ได้สูงกว่า 1000 ksc", kClosing},
          {{"Text7", "150"}}},
-        // The thickness rule warns once more on the 30 written back.
-        {"t 31", {"type=2", "Text4=31"}, 1, {"4", "3", kClosing}, {{"Text4", "30"}}},
+        // The 30 written back is still above 20: the thickness rule warns first.
+        {"t 31", {"type=2", "Text4=31"}, 1, {"3", "4", kClosing}, {{"Text4", "30"}}},
         {"t 7", {"type=2", "Text4=7"}, 1, {"5", kClosing}, {{"Text4", "8"}}},
         {"cantilever", {"type=1"}, 1, {"14", kClosing},
          {{"hMin", "16.6667"}, {"dReq", "14.3283"}, {"Label26", "2097.6"}, {"Mneg1", "2097.6"}}},

@@ -230,13 +230,42 @@ TEST(SlabDesign, InputChecksShowTheirMessagesAndCorrections) {
     }
 }
 
-TEST(SlabDesign, CorrectionsFollowTheirMessages) {
+// A reset of the mesh size, the thickness or a bar size writes the field before its
+// message (the field's own rule may speak first); the low concrete strength is
+// announced before it is put right.
+TEST(SlabDesign, EachResetComesOnItsSideOfItsMessage) {
+    struct Case {
+        const char* name;
+        Edit edit;
+        std::vector<std::string> events;  // "Text4=30" for a correction, the number of a message
+    };
+    const std::vector<Case> cases = {
+        {"thickness too large", [](SlabDesignInput& in) { in.thickness = 31; }, {"Text4=30", "4", kClosing}},
+        {"thickness too small", [](SlabDesignInput& in) { in.thickness = 7; }, {"Text4=8", "5", kClosing}},
+        {"mesh too small", [](SlabDesignInput& in) { in.meshSize = 5; },
+         {"Text5=6", "Text10=6", "Text11=6", "Text12=6", "Text13=6", "3"}},
+        {"bar sizes", [](SlabDesignInput& in) { in.barSize = {5, 6, 6, 5}; }, {"Text10=6", "7", "Text13=6", "13"}},
+        {"fc' low", [](SlabDesignInput& in) { in.fcPrime = 50; }, {"3", "Text7=150"}},
+        {"fc' high", [](SlabDesignInput& in) { in.fcPrime = 1001; },
+         {"ค่าหน่วยแรงอัด fc' มากเกินไป", "Text7=150", kClosing}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SlabDesignOutcome o = design(c.edit);
+        std::vector<std::string> events;
+        for (const auto& e : o.diagnostics.events()) {
+            if (const auto* fix = std::get_if<Correction>(&e)) {
+                events.push_back(fix->field + "=" + fix->text);
+            } else {
+                SlabDesignOutcome one;
+                one.diagnostics.say(std::get<Message>(e));
+                events.push_back(numbers(one).front());
+            }
+        }
+        EXPECT_EQ(events, c.events);
+    }
     const SlabDesignOutcome o = design([](SlabDesignInput& in) { in.thickness = 31; });
-    const auto& e = o.diagnostics.events();
-    ASSERT_EQ(e.size(), 3u);
-    EXPECT_EQ(std::get<Message>(e[0]).title, "ความหนาของพื้นมากเกินไป");
-    EXPECT_EQ(std::get<Correction>(e[1]), (Correction{"Text4", "30"}));
-    const Message closing = std::get<Message>(e[2]);
+    const Message closing = o.diagnostics.messages().back();
     EXPECT_EQ(closing.text, "พื้น คสล.ที่คุณออกแบบยังใช้ไม่ได้? ต้องแก้ไขข้อมูลใหม่");
     EXPECT_EQ(closing.icon, Icon::Critical);
     EXPECT_EQ(o.verdict, "พื้นที่คุณออกแบบยังต้องแก้ไข !?!");

@@ -169,13 +169,13 @@ TEST(SlabForm, ResultLabelsShowTheDesign) {
 }
 
 TEST(SlabForm, ReplayingACorrectionRunsTheFieldRule) {
-    // The thickness set back to 30 is still above 20: its rule warns after message 4.
+    // The thickness set back to 30 is still above 20: its rule warns before message 4.
     FieldSet f = slabDefaultFields();
     f.set("Text4", "31");
     SlabDesignInput in = readSlabInput(f, kTwoWay, 0);
     const auto shown = replaySlabDiagnostics(f, calculateSlab(in).diagnostics);
     EXPECT_EQ(titles(shown),
-              (std::vector<std::string>{"ความหนาของพื้นมากเกินไป", "เตือนพื้นหนาเกินกว่ามาตรฐาน", "ต้องแก้ไขข้อมูลใหม่"}));
+              (std::vector<std::string>{"เตือนพื้นหนาเกินกว่ามาตรฐาน", "ความหนาของพื้นมากเกินไป", "ต้องแก้ไขข้อมูลใหม่"}));
     EXPECT_EQ(f.get("Text4"), "30");
 
     FieldSet g = slabDefaultFields();
