@@ -217,6 +217,14 @@ TEST(PileCapCalculation, EachMessageAndItsEffect) {
         {"close pitch short way", PileCapInput{1000, 10, 10, 9, 150, 65, 1200, 1000}, {14, 16}, {}, 1},
         {"stub as wide as the cap", PileCapInput{50000, 100, 10, 40, 150, 65, 1200, 17}, {15, 16}, {}, 1},
         {"one bar each way", PileCapInput{1000, 1, 10, 10, 150, 65, 1200, 17}, {16}, {}, 1},
+        // Each limit itself passes its check untouched.
+        {"load 1000 accepted", with([](auto& i) { i.P = 1000; }), {10, 16}, {}, 1},
+        {"fc' 100 accepted", with([](auto& i) { i.fcPrime = 100; }), {}, {}, 2},
+        {"fc' 1000 accepted", with([](auto& i) { i.fcPrime = 1000; }), {12, 16}, {}, 1},
+        {"fc just above 30", with([](auto& i) { i.fc = 30.01; }), {}, {}, 2},
+        {"fs just above 800", with([](auto& i) { i.fs = 800.01; }), {}, {}, 2},
+        {"pile size 10 kept", with([](auto& i) { i.q = 10; }), {16}, {}, 1},
+        {"tiny allowance kept", with([](auto& i) { i.p = 0.01; }), {10, 16}, {}, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
