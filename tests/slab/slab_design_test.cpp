@@ -305,6 +305,12 @@ TEST(SlabDesign, FirstFailingCheckStopsTheRest) {
          },
          "15"},
         {"long bottom spacing", [](SlabDesignInput& in) { in.barSize[1] = 15; }, "16"},
+        // s2 = 81 and s4 = 34 are both beyond 3d = 26.1.
+        {"long bottom before top", [](SlabDesignInput& in) {
+             in.barSize = {6, 15, 6, 15};
+             in.continuityCase = 1;
+         },
+         "16"},
         {"top bar 4 spacing", [](SlabDesignInput& in) {
              in.barSize[3] = 15;
              in.continuityCase = 1;
@@ -323,6 +329,16 @@ TEST(SlabDesign, FirstFailingCheckStopsTheRest) {
              in.barSize = {6, 6, 15, 15};
          },
          "17"},
+        // s3 = 84 is beyond 3d = 20.1 and t = 9 is under hMin = 9.6667.
+        {"top spacing before code thickness", [](SlabDesignInput& in) {
+             in.sideA = 2.9;
+             in.sideB = 2.9;
+             in.liveLoad = 100;
+             in.continuityCase = 2;
+             in.thickness = 9;
+             in.barSize[2] = 15;
+         },
+         "18"},
         {"code thickness", [](SlabDesignInput& in) {
              in.sideA = 5;
              in.sideB = 5;
