@@ -40,20 +40,6 @@ PilePicture pictureOf(int code) {
     }
 }
 
-QPushButton* pictureButton(QWidget* parent, const char* name, const QPixmap& pm, const QString& tip, int side) {
-    QPushButton* b = makeButton(parent, name, QString(), tip);
-    b->setIcon(QIcon(pm));
-    b->setIconSize(QSize(side - 8, side - 8));
-    b->setFixedSize(side, side);
-    return b;
-}
-
-QFont scaled(QFont f, double factor, bool bold = false) {
-    f.setPointSizeF(f.pointSizeF() * factor);
-    f.setBold(bold);
-    return f;
-}
-
 }  // namespace
 
 BlowWindow::BlowWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -145,10 +131,10 @@ void BlowWindow::buildInputPanel(QFrame* f) {
     command20_ = makeButton(f, "Command20", QStringLiteral("?"), qs("ชนิดของเสาเข็ม"));
     command20_->setGeometry(10, 10, 76, 76);
     command20_->setIconSize(QSize(66, 66));
-    command20_->setFont(scaled(base, 2.2, true));
+    command20_->setFont(scaledFont(base, 2.2, true));
     QLabel* l14 = makeLabel(f, "Label14", qs(kBlowDefaultTypeText));
     l14->setGeometry(96, 8, 400, 28);
-    l14->setFont(scaled(base, 1.25, true));
+    l14->setFont(scaledFont(base, 1.25, true));
     l14->setStyleSheet(QStringLiteral("color: #14448c;"));
     int x = 96;
     for (const BlowTypeInfo& t : blowTypes()) {
@@ -161,7 +147,7 @@ void BlowWindow::buildInputPanel(QFrame* f) {
 
     QPushButton* calc = makeButton(f, "Command13", qs("คำนวณ"));
     calc->setGeometry(640, 20, 200, 56);
-    calc->setFont(scaled(base, 1.3, true));
+    calc->setFont(scaledFont(base, 1.3, true));
     connect(calc, &QPushButton::clicked, this, [this] { calculate(); });
 
     int y = 96;
@@ -201,7 +187,7 @@ void BlowWindow::buildInputPanel(QFrame* f) {
     rule->setGeometry(10, 340, 840, 4);
     QLabel* heading = makeLabel(f, "Label7", qs("ผลการคำนวณเพื่อตรวจสอบการรับ นน. ของเสาเข็ม"));
     heading->setGeometry(10, 348, 400, 26);
-    heading->setFont(scaled(base, 1.15, true));
+    heading->setFont(scaledFont(base, 1.15, true));
     struct Row {
         const char* caption;
         const char* captionName;
@@ -224,7 +210,7 @@ void BlowWindow::buildInputPanel(QFrame* f) {
         v->setFrameShape(QFrame::Panel);
         v->setFrameShadow(QFrame::Sunken);
         v->setAlignment(Qt::AlignCenter);
-        v->setFont(scaled(base, 1.1, true));
+        v->setFont(scaledFont(base, 1.1, true));
         v->setStyleSheet(QStringLiteral("background: white; color: #0a3d91;"));
     }
 }
@@ -233,7 +219,7 @@ void BlowWindow::buildTitlePanel(QFrame* f) {
     auto* grid = new QGridLayout(f);
     grid->setContentsMargins(10, 8, 10, 10);
     QLabel* heading = makeLabel(f, "Label24", qs(kTitleBlockHeading));
-    heading->setFont(scaled(f->font(), 1.15, true));
+    heading->setFont(scaledFont(f->font(), 1.15, true));
     heading->setAlignment(Qt::AlignCenter);
     grid->addWidget(heading, 0, 0, 1, 2);
     const char* captions[] = {"ชื่อโครงการ", "ชื่อเสาเข็ม", "ชื่อวิศวกร / บริษัท", "เลขทะเบียน / โทร.", "หน้า / แผ่นที่"};

@@ -3,6 +3,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
+
+#include "ui/fields.h"
 
 namespace mx::pile {
 
@@ -203,6 +206,20 @@ QPixmap logoPixmap(int size) {
     p.drawText(QRectF(2, 34, 60, 22), Qt::AlignCenter, QStringLiteral("7100"));
     p.end();
     return pm;
+}
+
+QPushButton* pictureButton(QWidget* parent, const char* name, const QPixmap& pm, const QString& tip, int side) {
+    QPushButton* b = ui::makeButton(parent, name, QString(), tip);
+    b->setIcon(QIcon(pm));
+    b->setIconSize(QSize(side - 8, side - 8));
+    b->setFixedSize(side, side);
+    return b;
+}
+
+QFont scaledFont(QFont f, double factor, bool bold) {
+    f.setPointSizeF(f.pointSizeF() * factor);
+    f.setBold(bold);
+    return f;
 }
 
 }  // namespace mx::pile

@@ -42,20 +42,6 @@ PilePicture pictureOf(int code) {
     }
 }
 
-QPushButton* pictureButton(QWidget* parent, const char* name, const QPixmap& pm, const QString& tip, int side) {
-    QPushButton* b = makeButton(parent, name, QString(), tip);
-    b->setIcon(QIcon(pm));
-    b->setIconSize(QSize(side - 8, side - 8));
-    b->setFixedSize(side, side);
-    return b;
-}
-
-QFont scaled(QFont f, double factor, bool bold = false) {
-    f.setPointSizeF(f.pointSizeF() * factor);
-    f.setBold(bold);
-    return f;
-}
-
 }  // namespace
 
 PileWindow::PileWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -144,7 +130,7 @@ void PileWindow::buildInputPanel(QFrame* f) {
     command17_->setGeometry(10, 10, 76, 76);
     command17_->setIconSize(QSize(66, 66));
     command17_->setText(QStringLiteral("?"));  // no type chosen yet
-    command17_->setFont(scaled(base, 2.2, true));
+    command17_->setFont(scaledFont(base, 2.2, true));
     connect(command17_, &QPushButton::clicked, this, [this] {
         for (const PileTypeInfo& t : pileTypes())
             if (auto* b = findChild<QPushButton*>(QString::fromLatin1(t.panelButton))) b->show();
@@ -155,7 +141,7 @@ void PileWindow::buildInputPanel(QFrame* f) {
 
     QLabel* l1 = makeLabel(f, "Label1", qs(kDefaultTypeText));
     l1->setGeometry(96, 8, 460, 28);
-    l1->setFont(scaled(base, 1.25, true));
+    l1->setFont(scaledFont(base, 1.25, true));
     l1->setStyleSheet(QStringLiteral("color: #14448c;"));
     int x = 96;
     for (const PileTypeInfo& t : pileTypes()) {
@@ -196,7 +182,7 @@ void PileWindow::buildInputPanel(QFrame* f) {
 
     QPushButton* calc = makeButton(f, "Command13", qs("คำนวณ"));
     calc->setGeometry(396, 166, 160, 52);
-    calc->setFont(scaled(base, 1.3, true));
+    calc->setFont(scaledFont(base, 1.3, true));
     connect(calc, &QPushButton::clicked, this, [this] { calculate(); });
 
     // The results, uncovered below the inputs.
@@ -206,7 +192,7 @@ void PileWindow::buildInputPanel(QFrame* f) {
     rule->setGeometry(10, 290, 550, 4);
     QLabel* l4 = makeLabel(f, "Label4", qs("ผลการคำนวณค่าการรับ นน.ของเสาเข็ม"));
     l4->setGeometry(10, 300, 550, 28);
-    l4->setFont(scaled(base, 1.2, true));
+    l4->setFont(scaledFont(base, 1.2, true));
     l4->setAlignment(Qt::AlignCenter);
     QLabel* l5 = makeLabel(f, "Label5", qs("เสาเข็มต้นนี้รับ นน.ปลอดภัยได้ ตัน / ต้น ="));
     l5->setGeometry(10, 336, 420, 30);
@@ -220,7 +206,7 @@ void PileWindow::buildInputPanel(QFrame* f) {
         v->setFrameShape(QFrame::Panel);
         v->setFrameShadow(QFrame::Sunken);
         v->setAlignment(Qt::AlignCenter);
-        v->setFont(scaled(base, 1.15, true));
+        v->setFont(scaledFont(base, 1.15, true));
         v->setStyleSheet(QStringLiteral("background: white; color: #0a3d91;"));
     }
     list2_->hide();  // the prestressed list shows until a type says otherwise
@@ -236,7 +222,7 @@ void PileWindow::buildTitlePanel(QFrame* f) {
     auto* grid = new QGridLayout(f);
     grid->setContentsMargins(10, 8, 10, 10);
     QLabel* heading = makeLabel(f, "Label10", qs(kTitleBlockHeading));
-    heading->setFont(scaled(f->font(), 1.15, true));
+    heading->setFont(scaledFont(f->font(), 1.15, true));
     heading->setAlignment(Qt::AlignCenter);
     grid->addWidget(heading, 0, 0, 1, 2);
     const char* captions[] = {"ชื่อโครงการ", "ชื่อเสาเข็ม", "ชื่อวิศวกร / บริษัท", "เลขทะเบียน / โทร.", "หน้า / แผ่นที่"};
