@@ -87,12 +87,13 @@ std::string criteriaLine(const FieldSet& f, const char* caption, int blanks, con
 }  // namespace
 
 PageModel coverPage(const FieldSet& f) {
+    // The cover stands out by its sizes alone: every line prints in the regular weight.
     PageModel p;
-    put(p, 4200, 1600, f.get("Text2"), 20, true);
-    put(p, 2800, 2200, f.get("Text1"), 30, true);
+    put(p, 4200, 1600, f.get("Text2"), 20, false);
+    put(p, 2800, 2200, f.get("Text1"), 30, false);
     put(p, 4200, 3000, f.get("Text5"), 18, false);
     put(p, 4800, 3700, f.get("Text6"), 16, false);
-    put(p, 8000, 13500, f.get("Text3"), 18, true);
+    put(p, 8000, 13500, f.get("Text3"), 18, false);
     put(p, 8450, 14000, f.get("Text4"), 16, false);
     return p;
 }

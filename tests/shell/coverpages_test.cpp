@@ -40,11 +40,11 @@ TEST(CoverPage, DefaultsPrintAtTheirPlaces) {
     ASSERT_EQ(f.entries().size(), 6u);
     EXPECT_FALSE(kSite.empty());
     expectPage(coverPage(f), {
-                                 {4200, 1600, "รายการคำนวณโครงสร้าง", 20, true},
-                                 {2800, 2200, "โครงการก่อสร้างหอประชุมโรงเรียน", 30, true},
+                                 {4200, 1600, "รายการคำนวณโครงสร้าง", 20, false},
+                                 {2800, 2200, "โครงการก่อสร้างหอประชุมโรงเรียน", 30, false},
                                  {4200, 3000, kSite, 18, false},
                                  {4800, 3700, "วันที่ 24 กันยายน 2541", 16, false},
-                                 {8000, 13500, "นายวิศวกร โยธา", 18, true},
+                                 {8000, 13500, "นายวิศวกร โยธา", 18, false},
                                  {8450, 14000, "วย.00000", 16, false},
                              });
 }
@@ -52,10 +52,10 @@ TEST(CoverPage, DefaultsPrintAtTheirPlaces) {
 TEST(CoverPage, ClearingKeepsOnlyTheHeading) {
     FieldSet f = coverDefaults();
     clearCover(f);
-    expectPage(coverPage(f), {{4200, 1600, "รายการคำนวณโครงสร้าง", 20, true}});
+    expectPage(coverPage(f), {{4200, 1600, "รายการคำนวณโครงสร้าง", 20, false}});
     // The texts typed afterwards print in their places again.
     f.set("Text3", "นายสมชาย ใจดี");
-    expectPage(coverPage(f), {{4200, 1600, "รายการคำนวณโครงสร้าง", 20, true}, {8000, 13500, "นายสมชาย ใจดี", 18, true}});
+    expectPage(coverPage(f), {{4200, 1600, "รายการคำนวณโครงสร้าง", 20, false}, {8000, 13500, "นายสมชาย ใจดี", 18, false}});
 }
 
 TEST(CoverPage, EachEmptiedFieldLeavesOnlyItsOwnPlaceBlank) {

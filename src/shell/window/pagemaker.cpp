@@ -36,9 +36,9 @@ struct Place {
 };
 
 const Place kCoverPlaces[] = {
-    {"Text2", 4200, 1600, 4200, 20, true, false},   {"Text1", 2800, 2200, 8400, 30, true, false},
+    {"Text2", 4200, 1600, 4200, 20, false, false},  {"Text1", 2800, 2200, 8400, 30, false, false},
     {"Text5", 4200, 3000, 7000, 18, false, false},  {"Text6", 4800, 3700, 5200, 16, false, false},
-    {"Text3", 8000, 13500, 3100, 18, true, false},  {"Text4", 8450, 14000, 2650, 16, false, false},
+    {"Text3", 8000, 13500, 3100, 18, false, false}, {"Text4", 8450, 14000, 2650, 16, false, false},
 };
 
 const Place kCriteriaPlaces[] = {
@@ -155,6 +155,7 @@ PageMakerWindow::PageMakerWindow(Kind kind, QWidget* parent) : QWidget(parent, Q
     instructions_->setVisible(false);
 
     auto* side = new QVBoxLayout;
+    side->setContentsMargins(0, 0, 0, 0);  // the panel's width is the box's width
     for (QPushButton* b : {print, clear, help, about, exit}) side->addWidget(b);
     side->addSpacing(8);
     side->addWidget(instructions_, 1);

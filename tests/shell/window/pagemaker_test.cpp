@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -136,5 +138,51 @@ TEST(PageMaker, OpenOnceAboutAndExit) {
         QWidget* again = mx::ui::showWindow(name);
         EXPECT_EQ(text(*again, "Text3"), QStringLiteral("นายวิศวกร โยธา"));
         again->close();
+    }
+}
+
+TEST(PageMaker, FieldsOnScreenTakeThePrintedWeightAndOrder) {
+    // A field printed on its own line shows in the window at its printed weight, and a
+    // larger printed size is never shown smaller than a lesser one.
+    struct Case {
+        PageMakerWindow::Kind kind;
+        std::vector<const char*> alone;  // fields printed by themselves, in page order
+    };
+    const Case cases[] = {
+        {PageMakerWindow::Kind::Cover, {"Text2", "Text1", "Text5", "Text6", "Text3", "Text4"}},
+        {PageMakerWindow::Kind::Criteria, {"Text2", "Text14", "Text3", "Text4"}},
+    };
+    for (const auto& c : cases) {
+        PageMakerWindow w(c.kind);
+        const auto texts = w.page().texts();
+        for (const char* n : c.alone) {
+            SCOPED_TRACE(n);
+            const std::string value = w.fields().get(n);
+            const auto it = std::find_if(texts.begin(), texts.end(), [&](const auto& t) { return t.text == value; });
+            ASSERT_NE(it, texts.end());
+            const QFont f = w.findChild<QLineEdit*>(QString::fromLatin1(n))->font();
+            EXPECT_EQ(f.bold(), it->bold);
+            for (const char* m : c.alone) {
+                const auto other = std::find_if(texts.begin(), texts.end(),
+                                                [&](const auto& t) { return t.text == w.fields().get(m); });
+                if (other->sizePt < it->sizePt) {
+                    EXPECT_GE(f.pixelSize(), w.findChild<QLineEdit*>(QString::fromLatin1(m))->font().pixelSize()) << m;
+                }
+            }
+        }
+    }
+}
+
+TEST(PageMaker, InstructionBoxStandsWhollyInsideItsPanel) {
+    for (auto kind : {PageMakerWindow::Kind::Cover, PageMakerWindow::Kind::Criteria}) {
+        PageMakerWindow w(kind);
+        w.show();
+        click(w, "Command4");
+        QApplication::processEvents();
+        auto* box = w.findChild<QPlainTextEdit*>("Text7");
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->parentWidget()->rect().contains(box->geometry()));
+        for (auto* b : w.findChildren<QPushButton*>())
+            EXPECT_TRUE(b->parentWidget()->rect().contains(b->geometry())) << b->objectName().toStdString();
     }
 }
