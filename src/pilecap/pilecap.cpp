@@ -259,8 +259,12 @@ private:
         // many piles instead of overflowing an integer.
         r.Wf = chk::div(chk::mul(P, r.pf), 10);
         r.W = chk::add(r.Wf, P);
-        r.np = chk::ceilUp(chk::div(r.W, chk::mul(1000, Ps)));
-        if (r.np > kMaxPiles) {
+        const double perPile = chk::mul(1000, Ps);
+        // Compared before dividing: a safe load so small that the count itself would
+        // overflow a double is still a case of too many piles.
+        const bool tooMany = perPile > 0 && r.W > kMaxPiles * perPile;
+        if (!tooMany || std::isfinite(r.W / perPile)) r.np = chk::ceilUp(chk::div(r.W, perPile));
+        if (tooMany || r.np > kMaxPiles) {
             say(9);
             r.Bw = 0;
             r.Lc = 0;

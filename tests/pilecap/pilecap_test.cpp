@@ -134,6 +134,14 @@ TEST(PileCapCalculation, PileCountBoundaryAtTwenty) {
         EXPECT_EQ(o.status, DesignStatus::NotUsable);
         EXPECT_FALSE(o.panelWritten);
     }
+    // So small that the count would overflow a double: still too many piles.
+    for (double Ps : {1e-306, 1e-310, 5e-324}) {
+        in.Ps = Ps;
+        o = calculatePileCap(in);
+        SCOPED_TRACE(Ps);
+        EXPECT_EQ(numbers(o), (std::vector<int>{9, 16}));
+        EXPECT_TRUE(std::isfinite(o.result.np));
+    }
 }
 
 TEST(PileCapCalculation, OnePileCap) {
