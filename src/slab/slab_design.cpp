@@ -269,7 +269,9 @@ private:
             r_.dReq = requiredDepth(r_.Mcant, r_.R);
             r_.Mneg1 = r_.Mcant;
         }
-        r_.tReq = held(chk::add(r_.dReq.toDouble(), toSteel));
+        // Depth plus the 2 cm cover, then half the mesh bar, summed in that order: the
+        // order decides how a sum that falls on a half of the last decimal is held.
+        r_.tReq = held(chk::add(chk::add(r_.dReq.toDouble(), 2.0), chk::div(r_.meshSize, 20.0)));
 
         r_.a0 = held(barArea(r_.meshSize));
         r_.a1 = barArea(r_.barSize[0]);

@@ -149,6 +149,26 @@ TEST(SlabDesign, PanelShapeAndContinuityChooseShareThicknessAndGoverningMoment) 
     }
 }
 
+// The least thickness is the required depth plus the cover plus half the mesh bar,
+// added in that order: with an odd mesh size the sum can fall on a half of the last
+// decimal, and the order decides which way it is held.
+TEST(SlabDesign, LeastThicknessIsHeldFromTheSumInItsOrder) {
+    struct Case {
+        double liveLoad, mesh;
+        const char* dReq;
+        const char* tReq;
+    };
+    const Case cases[] = {{156, 6.005, "5.7886", "8.0888"}, {212, 7.001, "6.2001", "8.5501"}, {300, 6, "6.7965", "9.0965"}};
+    for (const auto& c : cases) {
+        const SlabDesignResult r = design([&](SlabDesignInput& in) {
+                                       in.liveLoad = c.liveLoad;
+                                       in.meshSize = c.mesh;
+                                   }).result;
+        EXPECT_EQ(r.dReq.text(), c.dReq) << c.liveLoad;
+        EXPECT_EQ(r.tReq.text(), c.tReq) << c.liveLoad;
+    }
+}
+
 TEST(SlabDesign, MinimumSteelFollowsTheGrade) {
     struct Case {
         double ratio;
