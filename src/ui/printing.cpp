@@ -70,14 +70,21 @@ bool PdfFileTarget::choose(QPrinter& printer, QWidget*) {
 }
 
 bool printSheet(const PageModel& page, const Message& question, QWidget* parent) {
-    if (!prompter().ask(question, parent)) return false;
+    return prompter().ask(question, parent) && sendSheet(page, parent);
+}
+
+bool sendSheet(const PageModel& page, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     setUpSheetPrinter(printer);
     if (!printTarget().choose(printer, parent)) return false;
     // The dialog may have changed the paper; the sheet is always A4 portrait.
     setUpSheetPrinter(printer);
     if (printer.outputFormat() == QPrinter::PdfFormat) printer.setResolution(1440);
-    return renderSheet(printer, page);
+    if (renderSheet(printer, page)) return true;
+    // A printer that is off or a file that cannot be written: say so rather than
+    // let the user believe the sheet is on its way.
+    prompter().show(Message{"ไม่สามารถพิมพ์ได้ กรุณาตรวจสอบเครื่องพิมพ์แล้วลองใหม่อีกครั้ง", "พิมพ์", Icon::Exclamation}, parent);
+    return false;
 }
 
 }  // namespace mx::ui

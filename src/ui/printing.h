@@ -41,6 +41,10 @@ private:
     QString path_;
 };
 
+// Sends the page to the destination the user chooses, without a question (the report
+// pages print at once). Returns true when the sheet was printed.
+bool sendSheet(const PageModel& page, QWidget* parent);
+
 // The print action: asks the question through the prompter; on OK sends the page to
 // the chosen destination. Returns true when the sheet was printed.
 bool printSheet(const PageModel& page, const Message& question, QWidget* parent);

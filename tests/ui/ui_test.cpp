@@ -131,3 +131,13 @@ TEST(Printing, LongThaiLineFitsTheA4TextColumn) {
     EXPECT_GT(width, 1000);
     EXPECT_LT(1200 + width, printer.pageLayout().paintRectPoints().width() * 20.0);
 }
+
+TEST(Printing, AFailedPrintIsReportedNotTakenForSuccess) {
+    RecordingPrompter rec;
+    PdfFileTarget target("/nonexistent-directory/sheet.pdf");
+    PageModel p;
+    p.text(1200, 400, "x");
+    EXPECT_FALSE(printSheet(p, Message{"พิมพ์?", "พิมพ์", Icon::Question}, nullptr));
+    ASSERT_EQ(rec.log.size(), 2u);
+    EXPECT_EQ(rec.log[1].message.icon, Icon::Exclamation);
+}

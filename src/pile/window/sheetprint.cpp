@@ -1,7 +1,5 @@
 #include "pile/window/sheetprint.h"
 
-#include <QPrinter>
-
 #include "pile/pile_sheet.h"
 #include "ui/printing.h"
 #include "ui/prompter.h"
@@ -14,12 +12,7 @@ bool printPileSheet(const PageModel& page, const std::optional<Message>& warning
     // to print, is told the sheet has no pile type, and the sheet still prints.
     if (!ui::prompter().ask(sheetQuestion(), parent)) return false;
     ui::prompter().show(*warning, parent);
-    QPrinter printer(QPrinter::HighResolution);
-    ui::setUpSheetPrinter(printer);
-    if (!ui::printTarget().choose(printer, parent)) return false;
-    ui::setUpSheetPrinter(printer);
-    if (printer.outputFormat() == QPrinter::PdfFormat) printer.setResolution(1440);
-    return ui::renderSheet(printer, page);
+    return ui::sendSheet(page, parent);
 }
 
 }  // namespace mx::pile

@@ -91,18 +91,7 @@ QPlainTextEdit#Text7 { background: #fffbe6; border: 1px solid #c9a640; color: #3
 
 }  // namespace
 
-bool printPageNow(const PageModel& page, QWidget* parent) {
-    QPrinter printer(QPrinter::HighResolution);
-    ui::setUpSheetPrinter(printer);
-    if (!ui::printTarget().choose(printer, parent)) return false;
-    // A dialog may have changed the paper; the page is always A4 portrait.
-    ui::setUpSheetPrinter(printer);
-    if (printer.outputFormat() == QPrinter::PdfFormat) printer.setResolution(1440);
-    if (ui::renderSheet(printer, page)) return true;
-    ui::prompter().show(Message{"ไม่สามารถพิมพ์ได้ กรุณาตรวจสอบเครื่องพิมพ์แล้วลองใหม่อีกครั้ง", "พิมพ์", Icon::Exclamation},
-                        parent);
-    return false;
-}
+bool printPageNow(const PageModel& page, QWidget* parent) { return ui::sendSheet(page, parent); }
 
 PageMakerWindow::PageMakerWindow(Kind kind, QWidget* parent) : QWidget(parent, Qt::Window), kind_(kind) {
     const bool cover = kind == Kind::Cover;
