@@ -28,4 +28,8 @@ void FieldSet::set(std::string_view name, std::string text) {
     fields_.emplace_back(std::string(name), std::move(text));
 }
 
+void FieldSet::apply(const Diagnostics& diagnostics) {
+    for (const auto& c : diagnostics.corrections()) set(c.field, c.text);
+}
+
 }  // namespace mx

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/message.h"
+
 namespace mx {
 
 class FieldSet {
@@ -21,6 +23,8 @@ public:
     double num(std::string_view name) const;
     // Sets an existing field or appends a new one.
     void set(std::string_view name, std::string text);
+    // Writes every correction of a calculation into its field, in order.
+    void apply(const Diagnostics& diagnostics);
 
     const std::vector<std::pair<std::string, std::string>>& entries() const { return fields_; }
 

@@ -51,7 +51,7 @@ void addResult(ResultList& out, const PileCapResult& r) {
 
 Report run(FormState& state, bool /*wantSheet: the sheet is not built yet*/) {
     const PileCapOutcome outcome = calculatePileCap(readPileCapInput(state.fields));
-    applyPileCapCorrections(state.fields, outcome.diagnostics);
+    state.fields.apply(outcome.diagnostics);
 
     Report report;
     report.status = static_cast<int>(outcome.status);

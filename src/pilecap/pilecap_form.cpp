@@ -36,11 +36,6 @@ PileCapInput readPileCapInput(const FieldSet& fields) {
     return in;
 }
 
-void applyPileCapCorrections(FieldSet& fields, const Diagnostics& diagnostics) {
-    for (const auto& event : diagnostics.events())
-        if (const auto* c = std::get_if<Correction>(&event)) fields.set(c->field, c->text);
-}
-
 Diagnostics changeCheck(std::string_view field, const FieldSet& fields) {
     Diagnostics d;
     const double v = fields.num(field);

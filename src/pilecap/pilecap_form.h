@@ -28,7 +28,6 @@ FieldSet pileCapDefaults();
 // What Calculate reads: the number at the start of each field text.
 PileCapInput readPileCapInput(const FieldSet& fields);
 // Writes the calculation's corrections into the fields, in order.
-void applyPileCapCorrections(FieldSet& fields, const Diagnostics& diagnostics);
 
 // The check a field runs on every edit, the program's own included: the messages to
 // show and the texts to write back, in order. A text written back passes its check.

@@ -82,7 +82,7 @@ Module spreadFootingCliModule() {
     };
     m.run = [](FormState& s, bool /*wantSheet: the sheet is not built yet*/) {
         const auto outcome = spreadfooting::calculateSpreadFooting(spreadfooting::readInput(s.fields));
-        spreadfooting::applyCorrections(s.fields, outcome.diagnostics);
+        s.fields.apply(outcome.diagnostics);
         Report rep;
         rep.status = static_cast<int>(outcome.status);
         rep.verdict = outcome.verdict;

@@ -82,11 +82,6 @@ SpreadFootingInput readInput(const FieldSet& fields) {
     return in;
 }
 
-void applyCorrections(FieldSet& fields, const Diagnostics& diagnostics) {
-    for (const auto& e : diagnostics.events())
-        if (const auto* c = std::get_if<Correction>(&e)) fields.set(c->field, c->text);
-}
-
 Diagnostics changeCheck(std::string_view field, const FieldSet& fields) {
     Diagnostics d;
     const double v = fields.num(field);

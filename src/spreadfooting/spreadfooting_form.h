@@ -21,7 +21,6 @@ FieldSet defaultFields();
 SpreadFootingInput readInput(const FieldSet& fields);
 
 // Writes the corrections of a calculation into the fields, in the order raised.
-void applyCorrections(FieldSet& fields, const Diagnostics& diagnostics);
 
 // The check a field runs on every edit, the program's own included: the messages to
 // show and the texts to write back, in order. A text written back passes its check,

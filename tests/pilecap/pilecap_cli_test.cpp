@@ -244,7 +244,7 @@ TEST(PileCapForm, ChangeChecks) {
         ASSERT_EQ(corrections.size(), 1u);
         EXPECT_EQ(corrections[0], (Correction{c.field, c.correction}));
         EXPECT_EQ(std::holds_alternative<Correction>(d.events().front()), c.correctionFirst);
-        applyPileCapCorrections(f, d);
+        f.apply(d);
         EXPECT_TRUE(changeCheck(c.field, f).empty());  // the text written back passes
     }
 }

@@ -69,7 +69,7 @@ TEST(SpreadFootingForm, ChangeChecksWhileTyping) {
         const auto messages = d.messages();
         EXPECT_EQ(messages.empty() ? "" : messages.front().title, std::string(c.title)) << c.field << c.text;
         EXPECT_EQ(d.corrections(), c.corrections) << c.field << c.text;
-        applyCorrections(f, d);
+        f.apply(d);
         for (const auto& corr : d.corrections()) EXPECT_TRUE(changeCheck(corr.field, f).messages().empty());
     }
 }
