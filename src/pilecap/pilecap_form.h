@@ -27,7 +27,6 @@ extern const std::array<InputFieldDef, 8> kInputFields;
 FieldSet pileCapDefaults();
 // What Calculate reads: the number at the start of each field text.
 PileCapInput readPileCapInput(const FieldSet& fields);
-// Writes the calculation's corrections into the fields, in order.
 
 // The check a field runs on every edit, the program's own included: the messages to
 // show and the texts to write back, in order. A text written back passes its check.

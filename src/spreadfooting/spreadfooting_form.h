@@ -20,8 +20,6 @@ FieldSet defaultFields();
 // Calculate's reading of the fields: the number at the start of each text.
 SpreadFootingInput readInput(const FieldSet& fields);
 
-// Writes the corrections of a calculation into the fields, in the order raised.
-
 // The check a field runs on every edit, the program's own included: the messages to
 // show and the texts to write back, in order. A text written back passes its check,
 // so the caller need not run it again.
