@@ -18,7 +18,7 @@ struct MessageText {
     Icon icon;
 };
 
-constexpr std::array<MessageText, 26> kMessages{{
+constexpr std::array<MessageText, 27> kMessages{{
     {"1", "เตือนให้เลือกลักษณะคาน", "1.คุณยังไม่ได้เลือกกำหนดลักษณะของคาน?", Icon::Critical},
     {"2", "เตือนให้กำหนดความยาวของคาน", "2.คุณยังไม่ได้กำหนดความยาวของคาน?", Icon::Critical},
     {"3a", "เตือนให้กำหนดค่า นน.จร", "3.คุณยังไม่ได้ใส่ค่า นน.จรที่คานบรรทุก?", Icon::Critical},
@@ -65,13 +65,11 @@ constexpr std::array<MessageText, 26> kMessages{{
      "26.ท่านต้องเปลี่ยนขนาดเหล็กรับแรงอัดให้ใหญ่ขึ้น?หรือเปลี่ยนขนาดความกว้างของคานให้กว้างขึ้น?"
      "เพราะจำนวนเรียงเหล็กนอนรับแรงอัดมากกว่า 2 แถว!!!",
      Icon::Critical},
+    {"27", "ระยะปลอกยังไม่เหมาะสม",
+     "27.ระยะห่างของเหล็กปลอกน้อยกว่า 5 ซม.ทำให้เทคอนกรีตลำบาก ตรวจดูความลึกของคาน เพิ่มขนาดเหล็กปลอก "
+     "หรือซ้อนเหล็กปลอก 2 ป.(ปลอกคู่) 3 ป.(ปลอกซ้อน 3 ) เป็นต้น!?!",
+     Icon::Critical},
 }};
-
-constexpr MessageText kMessage27{
-    "27", "ระยะปลอกยังไม่เหมาะสม",
-    "27.ระยะห่างของเหล็กปลอกน้อยกว่า 5 ซม.ทำให้เทคอนกรีตลำบาก ตรวจดูความลึกของคาน เพิ่มขนาดเหล็กปลอก "
-    "หรือซ้อนเหล็กปลอก 2 ป.(ปลอกคู่) 3 ป.(ปลอกซ้อน 3 ) เป็นต้น!?!",
-    Icon::Critical};
 
 // Cover to the bar centre and the allowed depth margin, by total depth D (cm).
 struct DepthBand {
@@ -377,7 +375,6 @@ void design(Run& run, const BeamDesignInput& in) {
 Message beamMessage(const std::string& key) {
     for (const MessageText& m : kMessages)
         if (key == m.key) return Message{m.text, m.title, m.icon};
-    if (key == kMessage27.key) return Message{kMessage27.text, kMessage27.title, kMessage27.icon};
     return Message{"", "", Icon::None};
 }
 

@@ -303,6 +303,38 @@ TEST(BeamDesign, StirrupSpacing) {
     EXPECT_EQ(design(kSimple, {{"Text1", "4"}, {"Text10", "2"}}).result.stirrupArea.text(), "1.1314");
 }
 
+TEST(BeamDesign, FinalChecksEachMarkTheBeamUnusable) {
+    struct Case {
+        const char* what;
+        Overrides fields;
+        std::vector<std::string> messages;
+        const char* topLayers;
+    };
+    // Every final check runs and each that holds adds its message in order.
+    const std::vector<Case> cases{
+        {"defaults", {{"Text1", "4"}}, {}, "1"},
+        // As1 balances the whole concrete moment, so a deep section also asks for
+        // more bottom bars than two layers hold.
+        {"deep beam, light load", {{"Text1", "1"}, {"Text4", "80"}}, {"23", "25", "end"}, "1"},
+        // Small top bars under heavy compression steel need ten layers; the count
+        // of layers above two keeps its fraction. Compression steel stays below the
+        // tension steel, so only the layers, the depth and the stirrups fail.
+        {"top bars in more than two layers",
+         {{"Text1", "4"}, {"Text2", "2500"}, {"Text4", "35"}, {"Text6", "9"}, {"Text7", "32"}},
+         {"24", "26", "27", "end"},
+         "9.8"},
+    };
+    for (const Case& c : cases) {
+        const BeamDesignOutcome o = design(kSimple, c.fields);
+        EXPECT_TRUE(o.reachedResults) << c.what;
+        EXPECT_EQ(numbers(o), c.messages) << c.what;
+        EXPECT_EQ(o.status, c.messages.empty() ? DesignStatus::Usable : DesignStatus::NotUsable) << c.what;
+        EXPECT_EQ(o.result.topLayers.text(), c.topLayers) << c.what;
+        // The final checks come after the result panel is filled.
+        EXPECT_EQ(o.resultEventIndex, 0u) << c.what;
+    }
+}
+
 TEST(BeamDesign, CompressionSteelAboveTensionSteel) {
     const BeamDesignOutcome o = design(kSimple, {{"Text1", "2.6"}, {"Text2", "5000"}, {"Text3", "13"}, {"Text4", "13"}});
     EXPECT_GT(o.result.compressionArea, o.result.steelArea);

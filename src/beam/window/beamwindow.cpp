@@ -423,7 +423,7 @@ void BeamWindow::buildResultPanel() {
             if (separators == 1 || separators == 2) {
                 QLabel* h = makeLabel(frame4_, separators == 1 ? "Label40" : "Label41",
                                       QString::fromUtf8(separators == 1 ? barHeadings(0).label40 : barHeadings(0).label41));
-                h->setGeometry(12, 4 + y, 110, lineH);
+                h->setGeometry(4, 4 + y, 110, lineH);  // over the start of the rule, no stray dots before it
                 h->setAlignment(Qt::AlignCenter);
                 h->setAutoFillBackground(true);
                 h->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));

@@ -300,6 +300,28 @@ TEST_F(Fixture, CalculateAppliesCorrectionsAtTheirMessages) {
     EXPECT_EQ(label("Label49"), qs(kVerdictUsable));
 }
 
+TEST_F(Fixture, ResultPanelFilledBetweenRunAndFinalMessages) {
+    defaultsExample();
+    click("Command15");
+    // Compression steel above the tension steel: 18 during the run, 22 among the
+    // final checks, with the new results already on the panel.
+    const std::pair<const char*, const char*> inputs[] = {{"Text1", "2.6"}, {"Text2", "5000"}, {"Text3", "13"}, {"Text4", "13"}};
+    for (const auto& [f, t] : inputs) field(f)->setText(t);
+    rec.clear();
+    rec.watch = [this] { return ss(label("Label17")); };
+    click("Command15");
+    rec.watch = nullptr;
+    ASSERT_GE(rec.log.size(), 3u);
+    EXPECT_EQ(rec.log[0].message.text.substr(0, 3), "18.");
+    EXPECT_EQ(rec.seen[0], "1252.8");  // still the previous run
+    EXPECT_EQ(rec.log[1].message.text.substr(0, 3), "22.");
+    ASSERT_TRUE(w->lastOutcome());
+    EXPECT_EQ(rec.seen[1], w->lastOutcome()->result.momentMax.text());
+    EXPECT_NE(rec.seen[1], "1252.8");
+    EXPECT_EQ(rec.log.back().message, beamClosingMessage());
+    EXPECT_EQ(label("Label49"), qs(kVerdictNotUsable));
+}
+
 TEST_F(Fixture, StoppedCalculationKeepsResultsAndInputs) {
     defaultsExample();
     click("Command15");
