@@ -87,7 +87,9 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void Panel::mouseDoubleClickEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) emit doubleClicked();
+    // A plain caption passes its double-click on to the panel; only the panel's own
+    // background hides it, as a double-click on a caption is meant for the caption.
+    if (e->button() == Qt::LeftButton && !childAt(e->position().toPoint())) emit doubleClicked();
     QFrame::mouseDoubleClickEvent(e);
 }
 

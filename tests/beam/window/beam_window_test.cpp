@@ -403,6 +403,13 @@ TEST_F(Fixture, PanelsFollowTheirButtonsAndCaptions) {
     EXPECT_EQ(widget("Frame3")->height(), ui::px(4800));
     click("Command34");
     EXPECT_EQ(widget("Frame3")->height(), ui::px(6720));
+    // A double-click on one of the panel's captions belongs to the caption, not the panel.
+    QLabel* spanCaption = nullptr;
+    for (QLabel* l : widget("Frame3")->findChildren<QLabel*>())
+        if (l->text() == QStringLiteral("คานยาว / เมตร =")) spanCaption = l;
+    ASSERT_TRUE(spanCaption);
+    QTest::mouseDClick(spanCaption, Qt::LeftButton);
+    EXPECT_FALSE(widget("Frame3")->isHidden());
     QTest::mouseDClick(widget("Frame3"), Qt::LeftButton, {}, QPoint(500, 5));
     EXPECT_TRUE(widget("Frame3")->isHidden());
     click("Command3");
