@@ -24,35 +24,21 @@ double num(std::string_view text) {
         while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
     }
     if (digits == 0) return 0.0;
-    std::size_t end = i;
-    // An exponent only counts when at least one digit follows it ("1e" reads as 1).
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
-        std::size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
-        std::size_t expDigits = 0;
-        while (j < text.size() && isDigit(text[j])) { ++j; ++expDigits; }
-        if (expDigits > 0) end = j;
-    }
-    std::string prefix(text.substr(start, end - start));
-    for (char& c : prefix) {
-        if (c == 'd' || c == 'D') c = 'e';
-    }
+    // Sign, digits and one decimal point: an exponent is not part of a field's number
+    // ("1e3" reads as 1), so a stray letter never multiplies a load by a thousand.
+    const std::string prefix(text.substr(start, i - start));
     const char* first = prefix.c_str();
     if (*first == '+') ++first;  // from_chars takes no plus sign
     double value = 0.0;
     const auto res = std::from_chars(first, prefix.c_str() + prefix.size(), value);
     if (res.ec == std::errc::result_out_of_range) {
-        // Overflow or underflow: the decimal exponent of the first significant digit
-        // tells which (a value that small reads as 0, one that large as the limit).
-        const bool negative = prefix[0] == '-';
-        const std::size_t e = prefix.find('e');
-        const std::string mantissa = prefix.substr(0, e);
-        const std::size_t point = mantissa.find('.') == std::string::npos ? mantissa.size() : mantissa.find('.');
-        const std::size_t firstSig = mantissa.find_first_of("123456789");
-        long long magnitude = static_cast<long long>(point) - static_cast<long long>(firstSig);
-        if (e != std::string::npos) magnitude += std::strtoll(prefix.c_str() + e + 1, nullptr, 10);
-        if (firstSig == std::string::npos || magnitude <= 0) return 0.0;
-        return negative ? -DBL_MAX : DBL_MAX;
+        // Too many digits for a double: a run of digits before the point overflows
+        // (read as the largest double, which the field's limit catches); a tiny
+        // fraction underflows to 0.
+        const std::size_t point = prefix.find('.') == std::string::npos ? prefix.size() : prefix.find('.');
+        const bool large = prefix.find_first_of("123456789") < point;
+        if (!large) return 0.0;
+        return prefix[0] == '-' ? -DBL_MAX : DBL_MAX;
     }
     if (res.ec != std::errc() || !std::isfinite(value)) return 0.0;
     return value == 0.0 ? 0.0 : value;  // no negative zero

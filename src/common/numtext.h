@@ -9,9 +9,10 @@
 namespace mx {
 
 // The number at the start of a field text: leading blanks skipped, then the longest
-// prefix that reads as a number (sign, digits, point, exponent). A text that does not
-// begin with a number ("", "?", "abc") reads as 0. A number too large for a double
-// reads as the largest double of its sign, so the field's own limit check catches it.
+// prefix that reads as a decimal number (optional sign, digits, one decimal point).
+// A text that does not begin with a number ("", "?", "abc") reads as 0. A number too
+// long for a double reads as the largest double of its sign, so the field's own limit
+// check catches it.
 double num(std::string_view text);
 
 // Label text of a double: up to 15 significant digits, never an exponent, trailing

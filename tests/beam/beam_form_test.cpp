@@ -39,7 +39,7 @@ TEST(BeamForm, FieldLimits) {
         {"Text22", "11", true, "0", Icon::None},              {"Text19", "1001", true, "0", Icon::None},
         {"Text23", "501", true, "0", Icon::None},             {"Text1", "999", false, nullptr, Icon::None},
         // Beyond the 16-bit range counts as above the limit, never as a failure.
-        {"Text3", "99999", true, "20", Icon::Critical},       {"Text14", "1e9", true, "1200", Icon::Critical},
+        {"Text3", "99999", true, "20", Icon::Critical},       {"Text14", "1000000000", true, "1200", Icon::Critical},
         {"Text10", "-99999", false, nullptr, Icon::None},
     };
     for (const Case& c : cases) {
@@ -112,8 +112,8 @@ TEST(BeamForm, LiveLoadCalculator) {
     EXPECT_EQ(noSpan.perMetre, 5310);
     ASSERT_TRUE(noSpan.message);
     EXPECT_EQ(noSpan.message->title, "BEAM-01");
-    f.set("Text25", "1e308");
-    f.set("Text26", "1e308");
+    f.set("Text25", "100000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000");
+    f.set("Text26", "100000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000");
     EXPECT_THROW(estimateLiveLoad(f), ArithmeticError);
 }
 

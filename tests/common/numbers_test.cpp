@@ -21,17 +21,18 @@ TEST(Num, ReadsTheLeadingNumber) {
         {"", 0},          {"?", 0},         {"abc", 0},       {"   ", 0},       {"12", 12},
         {"  12", 12},     {"\t7.5", 7.5},   {"-3", -3},       {"+4", 4},        {"-", 0},
         {"+", 0},         {".5", 0.5},      {"5.", 5},        {".", 0},         {"-.25", -0.25},
-        {"1e3", 1000},    {"1E3", 1000},    {"1e", 1},        {"1e+", 1},       {"2e-2", 0.02},
-        {"1d2", 100},     {"12abc", 12},    {"12 34", 12},    {"3.4.5", 3.4},   {"1,5", 1},
-        {"0012", 12},     {"-0", 0},        {"ก12", 0},       {"126 ซม.", 126}, {"1e-400", 0},
+        {"1e3", 1},       {"1E3", 1},       {"1e", 1},        {"1e+", 1},       {"2e-2", 2},
+        {"1d2", 1},       {"12abc", 12},    {"12 34", 12},    {"3.4.5", 3.4},   {"1,5", 1},
+        {"0012", 12},     {"-0", 0},        {"ก12", 0},       {"126 ซม.", 126}, {"1e-400", 1},
+        {"- 5", 0},       {"+-5", 0},       {"--5", 0},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(num(c.text), c.value) << "text: '" << c.text << "'";
 }
 
 TEST(Num, HugeAndLongTextsStayFinite) {
-    EXPECT_EQ(num("1e400"), DBL_MAX);
-    EXPECT_EQ(num("-1e400"), -DBL_MAX);
+    EXPECT_EQ(num("1e400"), 1);
     EXPECT_EQ(num(std::string(5000, '9')), DBL_MAX);
+    EXPECT_EQ(num("-" + std::string(400, '9') + ".5"), -DBL_MAX);
     EXPECT_DOUBLE_EQ(num("1" + std::string(300, '0')), 1e300);
     EXPECT_DOUBLE_EQ(num("0." + std::string(3000, '0') + "1"), 0.0);
     EXPECT_FALSE(std::signbit(num("-0")));

@@ -98,10 +98,10 @@ TEST(SpreadFootingTool, MessagesCorrectionsAndVerdicts) {
         {{"Text3=8", "Text1=100000", "Text2=9"}, {14, 16}, {}, 1, true},
         // Impossible arithmetic: the closing message alone.
         {{"Text3=1000"}, {16}, {}, 1, false},                  // one bar, no spacing
-        {{"Text3=8", "Text1=1e300"}, {16}, {}, 1, false},      // load factor beyond 16 bits
-        {{"Text3=2", "Text1=3e8"}, {16}, {}, 1, false},        // side beyond 16 bits
-        {{"Text3=8", "Text6=1e12"}, {16}, {}, 1, false},       // no lever arm left
-        {{"Text3=8", "Text2=1e20"}, {16}, {}, 1, false},       // bar beyond fixed point
+        {{"Text3=8", "Text1=1000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"}, {16}, {}, 1, false},      // load factor beyond 16 bits
+        {{"Text3=2", "Text1=300000000"}, {16}, {}, 1, false},        // side beyond 16 bits
+        {{"Text3=8", "Text6=1000000000000"}, {16}, {}, 1, false},       // no lever arm left
+        {{"Text3=8", "Text2=100000000000000000000"}, {16}, {}, 1, false},       // bar beyond fixed point
     };
     const Module m = spreadFootingCliModule();
     for (const auto& c : cases) {

@@ -73,7 +73,7 @@ TEST(StairForm, FieldRulesRefuseImplausibleValues) {
     }
     // Every reset text passes its own rule.
     for (const char* f : {"Text1", "Text2", "Text3", "Text4", "Text7", "Text10", "Text18", "Text19"}) {
-        const auto hit = stairFieldRule(f, "1e9");
+        const auto hit = stairFieldRule(f, "1000000000");
         const auto low = stairFieldRule(f, "-1");
         for (const auto& h : {hit, low})
             if (h && h->reset) {
