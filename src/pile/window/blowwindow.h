@@ -1,7 +1,7 @@
 #pragma once
 // The blow-count window: a driven pile checked against its driving record by the
 // Hiley formula, with the hammer advice and the title block for the printed sheet.
-#include <QWidget>
+#include "pile/window/pileformwindow.h"
 
 #include "pile/blow_calc.h"
 
@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace mx::pile {
 
-class BlowWindow : public QWidget {
+class BlowWindow : public PileFormWindow {
     Q_OBJECT
 public:
     explicit BlowWindow(QWidget* parent = nullptr);
@@ -20,24 +20,19 @@ public:
     const BlowResult& result() const { return result_; }
     const BlowInput& working() const { return working_; }
 
-    void chooseType(int code);
+    void chooseType(int code) override;
     void calculate();
-    void printSheet();
+    void printSheet() override;
 
 private:
-    void buildToolbar(QFrame* frame);
     void buildInputPanel(QFrame* frame);
-    void buildTitlePanel(QFrame* frame);
     void fieldChanged(const QString& name, const QString& text);
     void listRowChosen(int list, int row);
-    void askToExit();
 
     int code_ = 0;
     BlowInput working_;  // each field's number, stored at every change
     BlowResult result_;
 
-    QFrame* frame2_ = nullptr;
-    QFrame* frame3_ = nullptr;
     QListWidget* lists_[3] = {nullptr, nullptr, nullptr};
     QPushButton* command20_ = nullptr;
 };

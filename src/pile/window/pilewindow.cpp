@@ -1,13 +1,10 @@
 #include "pile/window/pilewindow.h"
 
 #include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "common/numtext.h"
 #include "pile/pile_form.h"
@@ -16,7 +13,6 @@
 #include "pile/window/pile_pictures.h"
 #include "pile/window/sheetprint.h"
 #include "ui/fields.h"
-#include "ui/prompter.h"
 #include "ui/registry.h"
 
 namespace mx::pile {
@@ -29,10 +25,6 @@ using ui::ss;
 
 namespace {
 
-// Heights of the input panel: the inputs alone, and with the results uncovered.
-constexpr int kInputsHeight = 4295;
-constexpr int kResultsHeight = 6735;
-
 PilePicture pictureOf(int code) {
     switch (code) {
     case kTimber: return PilePicture::Timber;
@@ -42,116 +34,49 @@ PilePicture pictureOf(int code) {
     }
 }
 
-}  // namespace
-
-PileWindow::PileWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("pile"));
-    setWindowTitle(qs(kPileCaption));
-    setWindowIcon(QIcon(pilePixmap(PilePicture::Prestressed, 32)));
-
-    auto* frame1 = new QFrame(this);
-    frame1->setObjectName(QStringLiteral("Frame1"));
-    frame1->setFrameShape(QFrame::StyledPanel);
-    frame2_ = new QFrame(this);
-    frame2_->setObjectName(QStringLiteral("Frame2"));
-    frame2_->setFrameShape(QFrame::StyledPanel);
-    frame3_ = new QFrame(this);
-    frame3_->setObjectName(QStringLiteral("Frame3"));
-    frame3_->setFrameShape(QFrame::StyledPanel);
-
-    buildToolbar(frame1);
-    buildInputPanel(frame2_);
-    buildTitlePanel(frame3_);
-
-    auto* panels = new QHBoxLayout;
-    panels->addWidget(frame2_, 0, Qt::AlignTop);
-    panels->addWidget(frame3_, 0, Qt::AlignTop);
-    panels->addStretch(1);
-    auto* main = new QVBoxLayout(this);
-    main->setSizeConstraint(QLayout::SetFixedSize);  // the window follows its panels
-    main->addWidget(frame1);
-    main->addLayout(panels);
-
-    frame3_->hide();
-    ui::setHeightTwips(frame2_, kInputsHeight);
+PileFormDesign pileDesign() {
+    PileFormDesign d{
+        "pile",
+        kPileCaption,
+        {},
+        "กำหนดรูปแบบของเสาเข็ม",
+        "pilehelp",
+        Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณหาการรับ นน.ของเสาเข็ม?",
+                "ออกจากการคำนวณหาการรับ นน.ปลอดภัยของเสาเข็ม", Icon::Critical},
+        4295,  // the input panel with the inputs alone
+        6735,  // and with the results uncovered
+        {"Label10",
+         {"Label11", "Label12", "Label13", "Label14", "Label15"},
+         {"Text3", "Text4", "Text5", "Text6", "Text7"},
+         300,
+         "Command24",
+         "Command22"},
+    };
+    for (const PileTypeInfo& t : pileTypes())
+        d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip});
+    return d;
 }
 
-void PileWindow::buildToolbar(QFrame* frame) {
-    auto* grid = new QGridLayout(frame);
-    grid->setContentsMargins(6, 6, 6, 6);
-    grid->setHorizontalSpacing(4);
-    int col = 0;
-    for (const PileTypeInfo& t : pileTypes()) {
-        QPushButton* b = pictureButton(frame, t.toolbarButton, pilePixmap(pictureOf(t.code)), qs(t.tooltip), 58);
-        const int code = t.code;
-        connect(b, &QPushButton::clicked, this, [this, code] { chooseType(code); });
-        grid->addWidget(b, 0, col++, 2, 1);
-    }
-    grid->setColumnMinimumWidth(col++, 10);
-    QPushButton* c15 = pictureButton(frame, "Command15", titleSheetPixmap(), qs("วิศวกร-โครงการ"), 58);
-    connect(c15, &QPushButton::clicked, this, [this] { frame3_->show(); });
-    grid->addWidget(c15, 0, col++, 2, 1);
-    QPushButton* c14 = pictureButton(frame, "Command14", logoPixmap(), QStringLiteral("MX7100"), 58);
-    connect(c14, &QPushButton::clicked, this, [] { ui::showWindow(QStringLiteral("t01")); });
-    grid->addWidget(c14, 0, col++, 2, 1);
-    grid->setColumnMinimumWidth(col++, 10);
+}  // namespace
 
-    QPushButton* c2 = makeButton(frame, "Command2", qs("กำหนดรูปแบบของเสาเข็ม"));
-    QPushButton* c7 = makeButton(frame, "Command7", qs("ป้อนข้อมูล"));
-    QPushButton* c9 = makeButton(frame, "Command9", qs("ดูผลการคำนวณ"));
-    QPushButton* c8 = makeButton(frame, "Command8", qs("วิศวกร-โครงการ"));
-    QPushButton* c10 = makeButton(frame, "Command10", qs("แนะนำวิธีการใช้"));
-    QPushButton* c16 = makeButton(frame, "Command16", qs("เครื่องคิดเลข"));
-    QPushButton* c1 = makeButton(frame, "Command1", qs("ออกจากโปรแกรม"));
-    connect(c2, &QPushButton::clicked, this, [this] { showInputs(); });
-    connect(c7, &QPushButton::clicked, this, [this] { showInputs(); });
-    connect(c9, &QPushButton::clicked, this, [this] { showResults(); });
-    connect(c8, &QPushButton::clicked, this, [this] { frame3_->show(); });
-    connect(c10, &QPushButton::clicked, this, [] { ui::showWindow(QStringLiteral("pilehelp")); });
-    connect(c16, &QPushButton::clicked, this, [] { ui::showWindow(QStringLiteral("fcal")); });
-    connect(c1, &QPushButton::clicked, this, [this] { askToExit(); });
-    // The calculator is offered only where the program has one.
-    c16->setEnabled(ui::WindowRegistry::instance().has(QStringLiteral("fcal")));
-    grid->addWidget(c2, 0, col);
-    grid->addWidget(c8, 1, col++);
-    grid->addWidget(c7, 0, col);
-    grid->addWidget(c10, 1, col++);
-    grid->addWidget(c9, 0, col);
-    grid->addWidget(c16, 1, col++);
-    c1->setMinimumHeight(58);
-    grid->addWidget(c1, 0, col++, 2, 1);
+PileWindow::PileWindow(QWidget* parent) : PileFormWindow(pileDesign(), parent) {
+    assemble([this](QFrame* f) { buildInputPanel(f); });
 }
 
 void PileWindow::buildInputPanel(QFrame* f) {
     f->setFixedWidth(570);
     const QFont base = f->font();
 
-    command17_ = makeButton(f, "Command17", QString(), qs("กำหนดรูปแบบของเสาเข็ม"));
-    command17_->setGeometry(10, 10, 76, 76);
-    command17_->setIconSize(QSize(66, 66));
-    command17_->setText(QStringLiteral("?"));  // no type chosen yet
-    command17_->setFont(scaledFont(base, 2.2, true));
+    command17_ = addChosenTypeButton(f, "Command17", qs("กำหนดรูปแบบของเสาเข็ม"));
     connect(command17_, &QPushButton::clicked, this, [this] {
         for (const PileTypeInfo& t : pileTypes())
             if (auto* b = findChild<QPushButton*>(QString::fromLatin1(t.panelButton))) b->show();
         // It carries the picture of the type chosen last.
-        if (const PileTypeInfo* t = pileTypeInfo(code_))
-            command17_->setIcon(findChild<QPushButton*>(QString::fromLatin1(t->toolbarButton))->icon());
+        if (pileTypeInfo(code_)) command17_->setIcon(typeIcon(code_));
     });
 
-    QLabel* l1 = makeLabel(f, "Label1", qs(kDefaultTypeText));
-    l1->setGeometry(96, 8, 460, 28);
-    l1->setFont(scaledFont(base, 1.25, true));
-    l1->setStyleSheet(QStringLiteral("color: #14448c;"));
-    int x = 96;
-    for (const PileTypeInfo& t : pileTypes()) {
-        QPushButton* b = pictureButton(f, t.panelButton, pilePixmap(pictureOf(t.code), 48), qs(t.tooltip), 48);
-        b->move(x, 38);
-        x += 54;
-        const int code = t.code;
-        connect(b, &QPushButton::clicked, this, [this, code] { chooseType(code); });
-        b->hide();
-    }
+    addTypeHeading(f, "Label1", qs(kDefaultTypeText), 460);
+    for (QPushButton* b : addPanelTypeButtons(f)) b->hide();
 
     QLabel* l2 = makeLabel(f, "Label2", qs(kDefaultSizeCaption));
     l2->setGeometry(10, 96, 380, 28);
@@ -186,10 +111,7 @@ void PileWindow::buildInputPanel(QFrame* f) {
     connect(calc, &QPushButton::clicked, this, [this] { calculate(); });
 
     // The results, uncovered below the inputs.
-    auto* rule = new QFrame(f);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    rule->setGeometry(10, 290, 550, 4);
+    addResultRule(f, 290, 550);
     QLabel* l4 = makeLabel(f, "Label4", qs("ผลการคำนวณค่าการรับ นน.ของเสาเข็ม"));
     l4->setGeometry(10, 300, 550, 28);
     l4->setFont(scaledFont(base, 1.2, true));
@@ -203,11 +125,7 @@ void PileWindow::buildInputPanel(QFrame* f) {
     for (auto [name, y] : {std::pair{"Label7", 336}, std::pair{"Label8", 372}}) {
         QLabel* v = makeLabel(f, name, qs(kNoResult));
         v->setGeometry(436, y, 120, 30);
-        v->setFrameShape(QFrame::Panel);
-        v->setFrameShadow(QFrame::Sunken);
-        v->setAlignment(Qt::AlignCenter);
-        v->setFont(scaledFont(base, 1.15, true));
-        v->setStyleSheet(QStringLiteral("background: white; color: #0a3d91;"));
+        styleResultValue(v, 1.15);
     }
     list2_->hide();  // the prestressed list shows until a type says otherwise
     l6->hide();
@@ -218,50 +136,11 @@ void PileWindow::buildInputPanel(QFrame* f) {
     label9_->setStyleSheet(QStringLiteral("color: #c01010; font-weight: bold;"));
 }
 
-void PileWindow::buildTitlePanel(QFrame* f) {
-    auto* grid = new QGridLayout(f);
-    grid->setContentsMargins(10, 8, 10, 10);
-    QLabel* heading = makeLabel(f, "Label10", qs(kTitleBlockHeading));
-    heading->setFont(scaledFont(f->font(), 1.15, true));
-    heading->setAlignment(Qt::AlignCenter);
-    grid->addWidget(heading, 0, 0, 1, 2);
-    const char* captions[] = {"ชื่อโครงการ", "ชื่อเสาเข็ม", "ชื่อวิศวกร / บริษัท", "เลขทะเบียน / โทร.", "หน้า / แผ่นที่"};
-    const char* labels[] = {"Label11", "Label12", "Label13", "Label14", "Label15"};
-    const char* fields[] = {"Text3", "Text4", "Text5", "Text6", "Text7"};
-    for (int i = 0; i < 5; ++i) {
-        grid->addWidget(makeLabel(f, labels[i], qs(captions[i])), 1 + 2 * i, 0, 1, 2);
-        QLineEdit* e = makeField(f, fields[i], QString());
-        e->setMinimumWidth(300);
-        grid->addWidget(e, 2 + 2 * i, 0, 1, 2);
-    }
-    QPushButton* print = pictureButton(f, "Command24", printerPixmap(), qs("พิมพ์รายการคำนวณ"), 58);
-    connect(print, &QPushButton::clicked, this, [this] { printSheet(); });
-    QPushButton* cancel = makeButton(f, "Command22", qs("ยกเลิกการพิมพ์"));
-    cancel->setMinimumHeight(58);
-    connect(cancel, &QPushButton::clicked, this, [this] { frame3_->hide(); });
-    grid->addWidget(print, 11, 0, Qt::AlignLeft);
-    grid->addWidget(cancel, 11, 1);
-}
-
-void PileWindow::showInputs() {
-    frame2_->show();
-    ui::setHeightTwips(frame2_, kInputsHeight);
-}
-
-void PileWindow::showResults() { ui::setHeightTwips(frame2_, kResultsHeight); }
-
-void PileWindow::askToExit() {
-    const Message question{"คุณแน่ใจหรือว่าจะออกจากการคำนวณหาการรับ นน.ของเสาเข็ม?",
-                           "ออกจากการคำนวณหาการรับ นน.ปลอดภัยของเสาเข็ม", Icon::Critical};
-    if (ui::prompter().ask(question, this)) close();
-}
-
 void PileWindow::chooseType(int code) {
     const PileTypeInfo* t = pileTypeInfo(code);
     if (!t) return;
     code_ = static_cast<std::int16_t>(code);
-    command17_->setText(QString());
-    command17_->setIcon(findChild<QPushButton*>(QString::fromLatin1(t->toolbarButton))->icon());
+    showChosenType(command17_, code);
     findChild<QLabel*>(QStringLiteral("Label1"))->setText(qs(t->typeText));
     findChild<QLabel*>(QStringLiteral("Label2"))->setText(qs(t->sizeCaption));
     findChild<QLabel*>(QStringLiteral("Label3"))->setText(qs(t->lengthCaption));
@@ -282,12 +161,12 @@ void PileWindow::chooseType(int code) {
 
 void PileWindow::sizeChanged(const QString& text) {
     size_ = num(ss(text));
-    ui::replay(checkSizeField(ss(text)), this, [this](const Correction& c) { ui::applyCorrection(this, c); });
+    replayHere(checkSizeField(ss(text)));
 }
 
 void PileWindow::lengthChanged(const QString& text) {
     length_ = num(ss(text));
-    ui::replay(checkLengthField(ss(text)), this, [this](const Correction& c) { ui::applyCorrection(this, c); });
+    replayHere(checkLengthField(ss(text)));
 }
 
 void PileWindow::listRowChosen(int list, int row) {
@@ -300,7 +179,7 @@ void PileWindow::calculate() {
     const PileOutcome o = runPile(fields, code_, ss(label9_->text()));
     code_ = o.result.code;
     result_ = o.result;
-    ui::replay(o.diagnostics, this, [this](const Correction& c) { ui::applyCorrection(this, c); });
+    replayHere(o.diagnostics);
     ui::writeLabels(this, pileLabels(o));
     showResults();
 }
@@ -310,7 +189,7 @@ void PileWindow::printSheet() {
     // always belong to its numbers. A type chosen since then stays chosen for the next
     // Calculate: the warning is about the sheet, not about the window.
     PileSheet sheet = buildPileSheet(result_, pileTitleBlock(ui::readFields(this, kPileFields)));
-    if (printPileSheet(sheet.page, sheet.warning, this)) frame3_->hide();
+    if (printPileSheet(sheet.page, sheet.warning, this)) hideTitlePanel();
 }
 
 void registerPileWindows() {

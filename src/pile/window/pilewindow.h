@@ -1,11 +1,10 @@
 #pragma once
 // The pile safe-load window: pile type, size and length in, the safe load by skin
 // friction out, and the title block for the printed sheet.
-#include <QWidget>
+#include "pile/window/pileformwindow.h"
 
 #include "pile/pile_calc.h"
 
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -13,7 +12,7 @@ class QPushButton;
 
 namespace mx::pile {
 
-class PileWindow : public QWidget {
+class PileWindow : public PileFormWindow {
     Q_OBJECT
 public:
     explicit PileWindow(QWidget* parent = nullptr);
@@ -22,17 +21,12 @@ public:
     const PileResult& result() const { return result_; }
 
     // The actions of the buttons, callable on their own.
-    void chooseType(int code);
+    void chooseType(int code) override;
     void calculate();
-    void printSheet();
+    void printSheet() override;
 
 private:
-    void buildToolbar(QFrame* frame);
     void buildInputPanel(QFrame* frame);
-    void buildTitlePanel(QFrame* frame);
-    void showInputs();
-    void showResults();
-    void askToExit();
     void sizeChanged(const QString& text);
     void lengthChanged(const QString& text);
     void listRowChosen(int list, int row);
@@ -42,8 +36,6 @@ private:
     double length_ = 21;
     PileResult result_;
 
-    QFrame* frame2_ = nullptr;
-    QFrame* frame3_ = nullptr;
     QLineEdit* text1_ = nullptr;
     QLineEdit* text2_ = nullptr;
     QListWidget* list1_ = nullptr;
