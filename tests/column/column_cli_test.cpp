@@ -8,6 +8,7 @@
 #include "column/column_design.h"
 #include "common/cli.h"
 #include "common/cli_modules.h"
+#include "support/tool_run.h"
 
 using namespace mx;
 using namespace mx::cli;
@@ -16,25 +17,9 @@ namespace {
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
-struct ToolRun {
-    Invocation inv;
-    Report report;
-    const FieldSet& fields() const { return inv.state.fields; }
-    std::string result(const std::string& name) const {
-        for (const auto& [n, v] : report.result.entries())
-            if (n == name) return v;
-        return "missing";
-    }
-};
+using mxtest::ToolRun;
 
-ToolRun run(const std::vector<std::string>& args) {
-    const Module m = columnCliModule();
-    ToolRun r;
-    const auto err = parseSettings(m, args, r.inv);
-    EXPECT_FALSE(err) << *err;
-    r.report = m.run(r.inv.state, false);
-    return r;
-}
+ToolRun run(const std::vector<std::string>& args) { return mxtest::runTool(columnCliModule(), args); }
 
 }  // namespace
 

@@ -2,32 +2,17 @@
 
 #include "common/cli.h"
 #include "common/cli_modules.h"
+#include "support/tool_run.h"
 
 using namespace mx;
 using namespace mx::cli;
 
 namespace {
 
-struct BlowRun {
-    Invocation inv;
-    Report report;
-    std::string json;
-};
+using BlowRun = mxtest::ToolRun;
+using mxtest::runTool;
 
-BlowRun runTool(const Module& m, const std::vector<std::string>& args) {
-    BlowRun r;
-    const auto err = parseSettings(m, args, r.inv);
-    EXPECT_FALSE(err) << *err;
-    r.report = m.run(r.inv.state, !r.inv.sheetPath.empty());
-    r.json = toJson(m, r.inv.state, r.report);
-    return r;
-}
-
-std::string value(const Report& rep, const std::string& name) {
-    for (const auto& [k, v] : rep.result.entries())
-        if (k == name) return v;
-    return "<missing>";
-}
+std::string value(const Report& rep, const std::string& name) { return mxtest::resultOf(rep, name); }
 
 std::vector<std::string> numbers(const Report& rep) {
     std::vector<std::string> out;

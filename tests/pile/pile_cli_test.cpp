@@ -2,33 +2,17 @@
 
 #include "common/cli.h"
 #include "common/cli_modules.h"
+#include "support/tool_run.h"
 
 using namespace mx;
 using namespace mx::cli;
 
 namespace {
 
-struct ToolRun {
-    Invocation inv;
-    Report report;
-    std::string json;
-};
+using mxtest::ToolRun;
+using mxtest::resultOf;
 
-ToolRun runPile(const std::vector<std::string>& args) {
-    const Module m = pileCliModule();
-    ToolRun r;
-    const auto err = parseSettings(m, args, r.inv);
-    EXPECT_FALSE(err) << *err;
-    r.report = m.run(r.inv.state, !r.inv.sheetPath.empty());
-    r.json = toJson(m, r.inv.state, r.report);
-    return r;
-}
-
-std::string resultValue(const Report& rep, const std::string& name) {
-    for (const auto& [k, v] : rep.result.entries())
-        if (k == name) return v;
-    return "<missing>";
-}
+ToolRun runPile(const std::vector<std::string>& args) { return mxtest::runTool(pileCliModule(), args); }
 
 }  // namespace
 
@@ -54,8 +38,8 @@ TEST(PileTool, WorkedExamples) {
     };
     for (const Case& c : cases) {
         const ToolRun r = runPile(c.args);
-        EXPECT_EQ(resultValue(r.report, "P"), c.P);
-        EXPECT_EQ(resultValue(r.report, "Pw"), c.Pw);
+        EXPECT_EQ(resultOf(r.report, "P"), c.P);
+        EXPECT_EQ(resultOf(r.report, "Pw"), c.Pw);
         EXPECT_EQ(r.report.labels.get("Label7"), c.label7);
         EXPECT_TRUE(r.report.messages.empty());
         EXPECT_FALSE(r.report.status);
@@ -67,9 +51,9 @@ TEST(PileTool, ReportsEveryResultValue) {
     std::vector<std::string> names;
     for (const auto& [k, v] : r.report.result.entries()) names.push_back(k);
     EXPECT_EQ(names, (std::vector<std::string>{"code", "size", "L", "L1", "L2", "p", "pF", "P1", "f2", "P2", "P", "Pw"}));
-    EXPECT_EQ(resultValue(r.report, "P1"), "5.292");
-    EXPECT_EQ(resultValue(r.report, "f2"), "3600");
-    EXPECT_EQ(resultValue(r.report, "L2"), "14");
+    EXPECT_EQ(resultOf(r.report, "P1"), "5.292");
+    EXPECT_EQ(resultOf(r.report, "f2"), "3600");
+    EXPECT_EQ(resultOf(r.report, "L2"), "14");
     EXPECT_NE(r.json.find("\"labels\": {\"Label7\": \"44.1\", \"Label8\": \"34.398\", \"Label9\": \"...\"}"),
               std::string::npos)
         << r.json;
@@ -82,7 +66,7 @@ TEST(PileTool, NoTypeAndBadLength) {
     EXPECT_EQ(r.report.messages[1].text, "2.คุณยังไม่ได้กำหนดความยาวของเสาเข็มหรือกำหนดผิดพลาด!!!");
     EXPECT_EQ(r.report.labels.get("Label7"), "0");
     EXPECT_EQ(r.report.labels.get("Label8"), "0");
-    EXPECT_EQ(resultValue(r.report, "L"), "0");
+    EXPECT_EQ(resultOf(r.report, "L"), "0");
     // The tool sets fields without their change checks, as documented.
     EXPECT_EQ(r.inv.state.fields.get("Text2"), "-3");
 }

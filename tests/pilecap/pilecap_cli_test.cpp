@@ -8,6 +8,7 @@
 
 #include "common/cli.h"
 #include "common/cli_modules.h"
+#include "support/tool_run.h"
 #include "pilecap/pilecap_form.h"
 
 using namespace mx;
@@ -16,27 +17,11 @@ using namespace mx::pilecap;
 
 namespace {
 
-struct ToolRun {
-    FormState state;
-    Report report;
-};
+using mxtest::ToolRun;
 
-ToolRun calc(const std::vector<std::string>& args) {
-    const Module m = pileCapCliModule();
-    Invocation inv;
-    const auto err = parseSettings(m, args, inv);
-    EXPECT_FALSE(err.has_value()) << *err;
-    ToolRun r;
-    r.report = m.run(inv.state, false);
-    r.state = inv.state;
-    return r;
-}
+ToolRun calc(const std::vector<std::string>& args) { return mxtest::runTool(pileCapCliModule(), args); }
 
-std::string value(const Report& rep, const std::string& name) {
-    for (const auto& [k, v] : rep.result.entries())
-        if (k == name) return v;
-    return "<missing>";
-}
+std::string value(const Report& r, const std::string& name) { return mxtest::resultOf(r, name); }
 
 std::vector<int> numbers(const Report& rep) {
     std::vector<int> out;
@@ -87,7 +72,7 @@ TEST(PileCapTool, GradeButtonsWriteSteelStress) {
         {"SR24", "1200"}, {"SD30", "1500"}, {"SD35", "1600"}, {"SD40", "1700"}};
     for (const auto& [g, fs] : grades) {
         const ToolRun r = calc({std::string("grade=") + g});
-        EXPECT_EQ(r.state.fields.get("Text7"), fs) << g;
+        EXPECT_EQ(r.fields().get("Text7"), fs) << g;
         EXPECT_EQ(value(r.report, "fs"), fs) << g;
     }
     FieldSet f = pileCapDefaults();
@@ -129,7 +114,7 @@ TEST(PileCapTool, EdgeCasesThroughTheTool) {
         EXPECT_EQ(value(r.report, "Bw"), c.Bw);
         EXPECT_EQ(r.report.labels.get("Label36"),
                   c.status == 2 ? "ฐานรากที่คุณออกแบบใช้ได้ OK." : "ฐานรากที่คุณออกแบบยังใช้ไม่ได้ !?! ต้องแก้ไข !!!");
-        for (const auto& [field, text] : c.fields) EXPECT_EQ(r.state.fields.get(field), text) << field;
+        for (const auto& [field, text] : c.fields) EXPECT_EQ(r.fields().get(field), text) << field;
         for (const auto& [name, json] : r.report.result.entries()) {
             EXPECT_EQ(json.find_first_of("naif"), std::string::npos) << name << " " << json;  // no nan/inf
         }

@@ -4,33 +4,18 @@
 #include <vector>
 
 #include "common/cli_modules.h"
+#include "support/tool_run.h"
 
 using namespace mx;
 using namespace mx::cli;
 
 namespace {
 
-struct ToolRun {
-    FormState state;
-    Report report;
-};
+using mxtest::ToolRun;
 
-ToolRun run(const std::vector<std::string>& args) {
-    const Module m = slabCliModule();
-    Invocation inv;
-    const auto err = parseSettings(m, args, inv);
-    EXPECT_FALSE(err.has_value()) << *err;
-    ToolRun r;
-    r.report = m.run(inv.state, false);
-    r.state = inv.state;
-    return r;
-}
+ToolRun run(const std::vector<std::string>& args) { return mxtest::runTool(slabCliModule(), args); }
 
-std::string result(const Report& r, const std::string& name) {
-    for (const auto& [n, v] : r.result.entries())
-        if (n == name) return v;
-    return "<missing>";
-}
+std::string result(const Report& r, const std::string& name) { return mxtest::resultOf(r, name); }
 
 std::vector<std::string> heads(const Report& r) {
     std::vector<std::string> out;
@@ -86,7 +71,7 @@ TEST(SlabCli, EdgeCasesThroughTheTool) {
         EXPECT_EQ(heads(r.report), c.messages);
         for (const auto& [name, value] : c.values) {
             const std::string got = name.rfind("Label", 0) == 0  ? r.report.labels.get(name)
-                                    : name.rfind("Text", 0) == 0 ? r.state.fields.get(name)
+                                    : name.rfind("Text", 0) == 0 ? r.fields().get(name)
                                                                  : result(r.report, name);
             EXPECT_EQ(got, value) << name;
         }

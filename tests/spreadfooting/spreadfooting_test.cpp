@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/cli_modules.h"
+#include "support/tool_run.h"
 #include "spreadfooting/spreadfooting.h"
 #include "spreadfooting/spreadfooting_form.h"
 
@@ -14,11 +15,7 @@ struct ToolRun {
     Invocation inv;
     SpreadFootingOutcome outcome;  // the core on the same fields, for what the tool does not show
     Report report;
-    std::string value(const std::string& name) const {
-        for (const auto& [k, v] : report.result.entries())
-            if (k == name) return v;
-        return "<missing>";
-    }
+    std::string value(const std::string& name) const { return mxtest::resultOf(report, name); }
     std::vector<int> messages() const {
         std::vector<int> out;
         for (const auto& m : report.messages) out.push_back(std::atoi(m.text.c_str()));

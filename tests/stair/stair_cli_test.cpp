@@ -5,33 +5,17 @@
 
 #include "common/cli.h"
 #include "common/cli_modules.h"
+#include "support/tool_run.h"
 
 using namespace mx;
 using namespace mx::cli;
 
 namespace {
 
-struct CalcRun {
-    Invocation inv;
-    Report report;
-    std::string json;
-};
+using CalcRun = mxtest::ToolRun;
+using mxtest::resultOf;
 
-CalcRun calc(const std::vector<std::string>& args) {
-    const Module m = stairCliModule();
-    CalcRun r;
-    const auto err = parseSettings(m, args, r.inv);
-    EXPECT_FALSE(err.has_value()) << *err;
-    r.report = m.run(r.inv.state, false);
-    r.json = toJson(m, r.inv.state, r.report);
-    return r;
-}
-
-std::string resultValue(const Report& r, const std::string& name) {
-    for (const auto& [k, v] : r.result.entries())
-        if (k == name) return v;
-    return "<missing>";
-}
+CalcRun calc(const std::vector<std::string>& args) { return mxtest::runTool(stairCliModule(), args); }
 
 }  // namespace
 
@@ -52,7 +36,7 @@ TEST(StairCli, DefaultStairOfEachType) {
         EXPECT_EQ(r.report.labels.get("Label12"), row.Wslab);
         EXPECT_EQ(r.report.labels.get("Label34"), row.sTemp);
         EXPECT_EQ(r.report.labels.get("Label29"), "บันไดที่ออกแบบใช้ได้ OK.");
-        EXPECT_EQ(resultValue(r.report, "Wslab"), row.Wslab);
+        EXPECT_EQ(resultOf(r.report, "Wslab"), row.Wslab);
         EXPECT_FALSE(r.report.sheet.has_value());
     }
     // Every value of the result record is reported, in record order.
@@ -76,7 +60,7 @@ TEST(StairCli, ButtonsAndBadSettings) {
     }
     const CalcRun r = calc({"type=2", "grade=SD40"});
     EXPECT_EQ(r.inv.state.fields.get("Text11"), "1700");
-    EXPECT_EQ(resultValue(r.report, "fs"), "1700");
+    EXPECT_EQ(resultOf(r.report, "fs"), "1700");
     EXPECT_EQ(r.inv.state.grade, SteelGrade::SD40);
 }
 
@@ -92,14 +76,14 @@ TEST(StairCli, CorrectionsAndFailuresReachTheFields) {
     EXPECT_EQ(r.inv.state.fields.get("Text1"), "0");
     EXPECT_EQ(r.report.labels.entries().size(), 1u);
     EXPECT_EQ(r.report.labels.get("Label29"), "บันไดที่ออกแบบยังใช้ไม่ได้!?!");
-    EXPECT_EQ(resultValue(r.report, "Wslab"), "236.5889");
+    EXPECT_EQ(resultOf(r.report, "Wslab"), "236.5889");
 
     // fc of 20: message 7, the field and the design take 65.
     r = calc({"type=1", "Text10=20"});
     ASSERT_EQ(r.report.messages.size(), 1u);
     EXPECT_EQ(r.report.messages[0].title, "ค่า fc น้อยเกินไป");
     EXPECT_EQ(r.inv.state.fields.get("Text10"), "65");
-    EXPECT_EQ(resultValue(r.report, "fc"), "65");
+    EXPECT_EQ(resultOf(r.report, "fc"), "65");
     EXPECT_EQ(r.report.status, 2);
 
     // fc' beyond 1000 stops before the design; fc' is reset to 150.
@@ -108,7 +92,7 @@ TEST(StairCli, CorrectionsAndFailuresReachTheFields) {
     EXPECT_EQ(r.report.messages[0].title, "ค่าหน่วยแรงอัด fc' มากเกินไป");
     EXPECT_EQ(r.inv.state.fields.get("Text9"), "150");
     EXPECT_EQ(r.report.status, 1);
-    EXPECT_EQ(resultValue(r.report, "n"), "0");
+    EXPECT_EQ(resultOf(r.report, "n"), "0");
 
     // No type chosen: message 8, the design runs and the panel is still filled.
     r = calc({});
