@@ -45,6 +45,11 @@ struct PageLineWidth {
 
 using PageItem = std::variant<PageText, PageLine, PageCircle, PageLineWidth>;
 
+// A rectangle of the page, in twips.
+struct PageBox {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
 class PageModel {
 public:
     // The sheets ask for this family; the painter substitutes a Thai font where the
@@ -63,7 +68,14 @@ public:
         items_.emplace_back(PageCircle{x, y, radius, color, filled});
     }
     void lineWidth(int w) { items_.emplace_back(PageLineWidth{w}); }
-    void append(const PageModel& other) { items_.insert(items_.end(), other.items_.begin(), other.items_.end()); }
+    void append(const PageModel& other) {
+        items_.insert(items_.end(), other.items_.begin(), other.items_.end());
+        clear_.insert(clear_.end(), other.clear_.begin(), other.clear_.end());
+    }
+    // The box a printed drawing occupies: a text line that starts left of it and
+    // shares its rows is condensed by the printer so that it ends before the box.
+    void keepClear(double x1, double y1, double x2, double y2) { clear_.push_back(PageBox{x1, y1, x2, y2}); }
+    const std::vector<PageBox>& clearBoxes() const { return clear_; }
 
     const std::vector<PageItem>& items() const { return items_; }
     bool empty() const { return items_.empty(); }
@@ -74,6 +86,7 @@ public:
 
 private:
     std::vector<PageItem> items_;
+    std::vector<PageBox> clear_;
 };
 
 // A printed sheet's text column: lines start at x = 1200 and are normally 300 twips apart.
