@@ -1,6 +1,7 @@
 #pragma once
 // Messages and corrections produced by a calculation, in the order the window shows
 // and applies them.
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -42,6 +43,9 @@ public:
         say(Message{std::move(text), title.empty() ? std::string(kProgramTitle) : std::move(title), icon});
     }
     void correct(std::string field, std::string text) { events_.emplace_back(Correction{std::move(field), std::move(text)}); }
+    // The moment the result panel is written: after the events so far, before the rest.
+    void markResults() { resultsAt_ = events_.size(); }
+    std::optional<std::size_t> resultsAt() const { return resultsAt_; }
 
     const std::vector<Event>& events() const { return events_; }
     std::vector<Message> messages() const;
@@ -50,6 +54,7 @@ public:
 
 private:
     std::vector<Event> events_;
+    std::optional<std::size_t> resultsAt_;
 };
 
 }  // namespace mx

@@ -105,6 +105,7 @@ public:
         minimumThickness();
         design();
         out_.resultsShown = true;
+        out_.diagnostics.markResults();
         return checks();
     }
 

@@ -94,25 +94,14 @@ constexpr const char* kContinuityCaptions[] = {
 };
 
 void runRule(FieldSet& fields, std::string_view name, std::vector<Message>& shown) {
-    const double v = fields.num(name);
-    for (const auto& rule : kRules) {
-        if (name != rule.field || !(v > rule.limit)) continue;
-        shown.push_back(Message{rule.text, rule.title, rule.icon});
-        if (rule.reset) {
-            // Writing the reset runs the rule again on the new text; that run has
-            // made every later check and copy for it.
-            fields.set(name, rule.reset);
-            runRule(fields, name, shown);
-            return;
-        }
-    }
-    if (name == kMeshSizeField) {
-        // One mesh size fills all four bar sizes until they are changed on the
-        // bar-size panel.
-        const std::string mesh = fields.get(kMeshSizeField);
-        for (const char* bar : kBarSizeFields) {
-            fields.set(bar, mesh);
-            runRule(fields, bar, shown);
+    for (const auto& e : checkSlabField(name, fields).events()) {
+        if (const auto* m = std::get_if<Message>(&e)) {
+            shown.push_back(*m);
+        } else {
+            // A write-back is an edit of its field: its own rule runs on the new text.
+            const auto& c = std::get<Correction>(e);
+            fields.set(c.field, c.text);
+            runRule(fields, c.field, shown);
         }
     }
 }
@@ -151,6 +140,27 @@ const std::array<PickRow, 6> kBarSizeList{{
     {"15 มม.", 15},
     {"16 มม.", 16},
 }};
+
+Diagnostics checkSlabField(std::string_view name, const FieldSet& fields) {
+    Diagnostics d;
+    const double v = fields.num(name);
+    for (const auto& rule : kRules) {
+        if (name != rule.field || !(v > rule.limit)) continue;
+        d.say(Message{rule.text, rule.title, rule.icon});
+        if (rule.reset) {
+            // The reset is checked again when it is written; that check makes every
+            // later test and copy for it.
+            d.correct(std::string(name), rule.reset);
+            return d;
+        }
+    }
+    if (name == kMeshSizeField) {
+        // One mesh size fills all four bar sizes until they are changed on the
+        // bar-size panel.
+        for (const char* bar : kBarSizeFields) d.correct(bar, fields.get(kMeshSizeField));
+    }
+    return d;
+}
 
 FieldSet slabDefaultFields() {
     FieldSet f;

@@ -28,6 +28,11 @@ double slabMinSteelRatio(std::optional<SteelGrade> grade);
 // Calculate's reading of the fields: the number at the start of each text.
 SlabDesignInput readSlabInput(const FieldSet& fields, int slabKind, double minSteelRatio);
 
+// The change rule of one field on the window's texts: its messages, and the texts it
+// writes back (a reset, or the mesh size copied into the four bar sizes); each
+// write-back runs its own field's rule in turn.
+Diagnostics checkSlabField(std::string_view name, const FieldSet& fields);
+
 // Writes a field and runs its change rule, as an edit of the window does (also an
 // edit made by the program). Returns the messages the rule shows, in order. A reset
 // writes the field again and runs the rule on the new text; the mesh-size rule then

@@ -1,0 +1,444 @@
+#include "ui/memberwindow.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "ui/fields.h"
+#include "ui/pagepainter.h"
+#include "ui/printing.h"
+#include "ui/prompter.h"
+#include "ui/registry.h"
+
+namespace mx::ui {
+
+namespace {
+
+constexpr int kWindowWidth = 1220;
+constexpr int kWindowHeight = 700;
+constexpr int kToolSide = 50;
+constexpr int kFieldWidth = 84;
+constexpr int kTwipsPerPixel = 15;
+
+const char* const kTitleCaptions[5] = {"ชื่อโครงการ", nullptr, "ชื่อวิศวกร / บริษัท", "เลขทะเบียน / โทร.",
+                                       "หน้า / แผ่นที่"};
+
+QFrame* makePanelFrame(QWidget* parent, const char* name) {
+    auto* f = new QFrame(parent);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setFrameShape(QFrame::StyledPanel);
+    f->setAutoFillBackground(true);
+    return f;
+}
+
+}  // namespace
+
+// --- ClickLabel ----------------------------------------------------------------
+
+void ClickLabel::setBorder(bool on) { setFrameShape(on ? QFrame::Box : QFrame::NoFrame); }
+
+void ClickLabel::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) emit clicked();
+    QLabel::mousePressEvent(e);
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent* e) {
+    // Not passed on: the default handler would take the double-click for one more
+    // press and undo what the double-click just did.
+    if (e->button() == Qt::LeftButton) emit doubleClicked();
+    e->accept();
+}
+
+// --- the frame ------------------------------------------------------------------
+
+MemberWindow::MemberWindow(MemberWindowDesign design, QWidget* parent)
+    : QWidget(parent, Qt::Window), design_(std::move(design)) {
+    setObjectName(QString::fromLatin1(design_.name));
+    setWindowTitle(qs(design_.caption));
+    if (!design_.icon.isNull()) setWindowIcon(QIcon(design_.icon));
+    setFixedSize(kWindowWidth, kWindowHeight);
+
+    toolbar_ = makePanelFrame(this, "Frame1");
+    inputColumn_ = new QWidget(this);
+    inputColumn_->setFixedWidth(design_.inputColumnWidth);
+    inputLayout_ = new QVBoxLayout(inputColumn_);
+    inputLayout_->setContentsMargins(0, 0, 0, 0);
+    inputLayout_->setSpacing(6);
+    captionColumn_ = new QWidget(this);
+    auto* captions = new QVBoxLayout(captionColumn_);
+    captions->setContentsMargins(4, 0, 4, 0);
+    captions->setSpacing(2);
+    surface_ = new DrawingSurface(this);
+    surface_->setObjectName(QStringLiteral("Picture1"));
+    surface_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+
+    for (const PanelSpec& p : design_.panels) {
+        QWidget* parentWidget = p.place == PanelPlace::Inputs ? inputColumn_ : static_cast<QWidget*>(surface_);
+        QFrame* f = makePanelFrame(parentWidget, p.name);
+        panels_.insert(QString::fromLatin1(p.name), f);
+        if (p.heightTwips > 0) heights_.insert(QString::fromLatin1(p.name), p.heightTwips);
+        if (p.place == PanelPlace::Inputs) inputLayout_->addWidget(f);
+    }
+    inputLayout_->addStretch(1);
+}
+
+MemberWindow::~MemberWindow() = default;
+
+void MemberWindow::assemble() {
+    buildToolbar();
+    buildPanels();
+    buildTitleBlock();
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(4);
+    right->addWidget(captionColumn_);
+    right->addWidget(surface_, 1);
+    auto* body = new QHBoxLayout;
+    body->setSpacing(6);
+    body->addWidget(inputColumn_, 0);
+    body->addLayout(right, 1);
+    auto* main = new QVBoxLayout(this);
+    main->setContentsMargins(6, 6, 6, 6);
+    main->setSpacing(6);
+    main->addWidget(toolbar_);
+    main->addLayout(body, 1);
+
+    for (const PanelSpec& p : design_.panels) {
+        QFrame* f = panel(p.name);
+        f->setVisible(p.shownAtStart);
+        if (p.heightTwips > 0) setPanelHeight(p.name, p.heightTwips);
+    }
+    main->activate();  // the surface has its size before the window is first shown
+    placeOverlays();
+}
+
+void MemberWindow::buildToolbar() {
+    auto* row = new QHBoxLayout(toolbar_);
+    row->setContentsMargins(4, 4, 4, 4);
+    row->setSpacing(3);
+    for (const ToolButtonSpec& spec : design_.toolbar) {
+        QPixmap pm = toolPixmap(spec.picture, QSize(36, 36));
+        if (spec.badge) {
+            // Buttons of one picture (the deformed-bar grades) tell themselves apart.
+            QPainter p(&pm);
+            QFont f = p.font();
+            f.setBold(true);
+            f.setPixelSize(11);
+            p.setFont(f);
+            p.setPen(QColor(20, 40, 120));
+            p.drawText(QRect(0, 24, 36, 12), Qt::AlignCenter, QString::fromLatin1(spec.badge));
+        }
+        QPushButton* b = addPictureButton(toolbar_, spec.name, pm, QString::fromUtf8(spec.tooltip), kToolSide);
+        row->addWidget(b);
+        const ToolButtonSpec* s = &spec;
+        connect(b, &QPushButton::clicked, this, [this, s] { runTool(*s); });
+        if (spec.action == ToolAction::Calculator)
+            b->setEnabled(WindowRegistry::instance().has(QStringLiteral("fcal")));
+    }
+    row->addStretch(1);
+}
+
+void MemberWindow::buildTitleBlock() {
+    const TitleBlockSpec& tb = design_.titleBlock;
+    QFrame* f = panel(tb.panel);
+    if (!f) return;
+    auto* grid = new QGridLayout(f);
+    grid->setContentsMargins(12, 10, 12, 12);
+    grid->setHorizontalSpacing(8);
+    QLabel* heading = new QLabel(QString::fromUtf8(kTitleBlockHeading), f);
+    QFont hf = heading->font();
+    hf.setBold(true);
+    hf.setPointSizeF(hf.pointSizeF() * 1.15);
+    heading->setFont(hf);
+    heading->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    grid->addWidget(heading, 0, 0, 1, 3);
+    for (int i = 0; i < 5; ++i) {
+        const char* caption = i == 1 ? tb.memberCaption : kTitleCaptions[i];
+        auto* l = new QLabel(QString::fromUtf8(caption), f);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(l, i + 1, 0);
+        QLineEdit* e = addField(f, tb.fields[i]);
+        e->setMinimumWidth(340);
+        grid->addWidget(e, i + 1, 1, 1, 2);
+    }
+    QPushButton* print = addPictureButton(f, tb.printButton, toolPixmap(ToolPicture::Print, QSize(36, 36)),
+                                          QStringLiteral("พิมพ์รายการคำนวณ"), kToolSide);
+    connect(print, &QPushButton::clicked, this, [this] { this->print(); });
+    QPushButton* cancel = addPictureButton(f, tb.cancelButton, toolPixmap(ToolPicture::Cancel, QSize(36, 36)),
+                                           QStringLiteral("ยกเลิกการพิมพ์"), kToolSide);
+    connect(cancel, &QPushButton::clicked, this, [this] { hidePanel(design_.titleBlock.panel); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(print);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    grid->addLayout(buttons, 6, 1, 1, 2);
+}
+
+void MemberWindow::runTool(const ToolButtonSpec& spec) {
+    if (spec.erase) erase();
+    for (const char* name : spec.hide) hidePanel(name);
+    for (const char* name : spec.show) showPanel(name);
+    switch (spec.action) {
+    case ToolAction::None: break;
+    case ToolAction::Calculate: calculate(); break;
+    case ToolAction::Draw: draw(); break;
+    case ToolAction::Erase: erase(); break;
+    case ToolAction::Help: showWindow(QString::fromLatin1(design_.helpWindow)); break;
+    case ToolAction::Calculator: showWindow(QStringLiteral("fcal")); break;
+    case ToolAction::Logo: showWindow(QStringLiteral("t01")); break;
+    case ToolAction::StartWindow:
+        // The main menu is never hidden; bring it forward.
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("MX5100")) {
+                w->show();
+                w->raise();
+                w->activateWindow();
+            }
+        break;
+    case ToolAction::Exit:
+        if (prompter().ask(design_.exitQuestion, this)) close();
+        break;
+    }
+}
+
+// --- panels ---------------------------------------------------------------------
+
+QFrame* MemberWindow::panel(const char* name) const { return panels_.value(QString::fromLatin1(name), nullptr); }
+
+int MemberWindow::panelHeightTwips(const char* name) const { return heights_.value(QString::fromLatin1(name), 0); }
+
+void MemberWindow::showPanel(const char* name) {
+    QFrame* f = panel(name);
+    if (!f) return;
+    if (f->parentWidget() == surface_) {
+        // One panel at a time over the drawing.
+        for (QFrame* other : std::as_const(panels_))
+            if (other != f && other->parentWidget() == surface_) other->hide();
+    }
+    f->show();
+    f->raise();
+    placeOverlays();
+}
+
+void MemberWindow::hidePanel(const char* name) {
+    if (QFrame* f = panel(name)) f->hide();
+}
+
+void MemberWindow::setPanelHeight(const char* name, int twips) {
+    heights_.insert(QString::fromLatin1(name), twips);
+    QFrame* f = panel(name);
+    for (const RowGroup& g : groups_)
+        if (g.panel == f) g.group->setVisible(twips >= g.minHeight);
+    placeOverlays();
+}
+
+QWidget* MemberWindow::addRowGroup(QFrame* p, int minHeightTwips) {
+    auto* group = new QWidget(p);
+    auto* layout = new QVBoxLayout(group);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    panelLayout(p)->addWidget(group);
+    groups_.push_back({p, group, minHeightTwips});
+    group->setVisible(panelHeightTwips(qPrintable(p->objectName())) >= minHeightTwips);
+    return group;
+}
+
+QVBoxLayout* MemberWindow::panelLayout(QWidget* w) {
+    if (auto* l = qobject_cast<QVBoxLayout*>(w->layout())) return l;
+    auto* l = new QVBoxLayout(w);
+    const bool group = qobject_cast<QFrame*>(w) == nullptr;
+    l->setContentsMargins(group ? 0 : 8, group ? 0 : 6, group ? 0 : 8, group ? 0 : 6);
+    l->setSpacing(4);
+    return l;
+}
+
+void MemberWindow::placeOverlays() {
+    const QSize area = surface_->size();
+    for (QFrame* f : std::as_const(panels_)) {
+        if (f->parentWidget() != surface_) continue;
+        const QSize hint = f->sizeHint();
+        const int w = std::max(hint.width(), std::min(area.width() - 8, 560));
+        f->setGeometry(4, 4, std::min(w, area.width() - 8), std::min(hint.height(), area.height() - 8));
+    }
+}
+
+void MemberWindow::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    placeOverlays();
+}
+
+// --- fields ---------------------------------------------------------------------
+
+QLineEdit* MemberWindow::addField(QWidget* parent, const char* name) {
+    QLineEdit* e = makeField(parent, name, qs(design_.defaults.get(name)));
+    fields_.insert(QString::fromLatin1(name), e);
+    connect(e, &QLineEdit::textChanged, this, [this, e] { fieldEdited(e); });
+    return e;
+}
+
+QGridLayout* MemberWindow::addFieldRows(QWidget* p, const std::vector<FieldRow>& rows) {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
+    grid->setColumnStretch(0, 1);
+    int r = 0;
+    for (const FieldRow& row : rows) {
+        auto* caption = new QLabel(QString::fromUtf8(row.caption), p);
+        if (row.captionName) caption->setObjectName(QString::fromLatin1(row.captionName));
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QLineEdit* e = addField(p, row.field);
+        e->setFixedWidth(kFieldWidth);
+        if (row.tooltip) e->setToolTip(QString::fromUtf8(row.tooltip));
+        grid->addWidget(caption, r, 0);
+        grid->addWidget(e, r, 1);
+        ++r;
+    }
+    panelLayout(p)->addLayout(grid);
+    return grid;
+}
+
+QLineEdit* MemberWindow::field(std::string_view name) const {
+    return fields_.value(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), nullptr);
+}
+
+FieldSet MemberWindow::fields() const {
+    FieldSet f;
+    for (auto it = fields_.cbegin(); it != fields_.cend(); ++it) f.set(ss(it.key()), ss(it.value()->text()));
+    return f;
+}
+
+ProjectTitleBlock MemberWindow::titleBlock() const {
+    const auto& n = design_.titleBlock.fields;
+    auto text = [this](const char* name) { return name && field(name) ? ss(field(name)->text()) : std::string(); };
+    return {text(n[0]), text(n[1]), text(n[2]), text(n[3]), text(n[4])};
+}
+
+void MemberWindow::fieldEdited(QLineEdit* e) {
+    if (!design_.check) return;
+    replay(design_.check(ss(e->objectName()), fields()));
+}
+
+void MemberWindow::replay(const Diagnostics& d, std::optional<std::size_t> resultsAt,
+                          const std::function<void()>& writeResults) {
+    const auto& events = d.events();
+    for (std::size_t i = 0; i <= events.size(); ++i) {
+        if (resultsAt && *resultsAt == i && writeResults) writeResults();
+        if (i == events.size()) break;
+        if (const auto* m = std::get_if<Message>(&events[i])) {
+            prompter().show(*m, this);
+        } else {
+            const auto& c = std::get<Correction>(events[i]);
+            // Written the moment its message is dismissed; the field's check runs on it.
+            if (QLineEdit* e = field(c.field)) e->setText(qs(c.text));
+        }
+    }
+}
+
+void MemberWindow::writeLabels(const FieldSet& labels) { ui::writeLabels(this, labels); }
+
+// --- small controls ---------------------------------------------------------------
+
+QListWidget* MemberWindow::addPickList(QWidget* parent, const char* name, const std::vector<PickItem>& items,
+                                       const char* targetField, std::function<void()> afterPick) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    for (const PickItem& item : items) {
+        auto* row = new QListWidgetItem(qs(item.text), list);
+        row->setData(Qt::UserRole, qs(item.value));
+        row->setToolTip(qs(item.text));
+    }
+    // Every row shows its whole text in the list itself.
+    list->setTextElideMode(Qt::ElideNone);
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                          list->verticalScrollBar()->sizeHint().width() + 8);
+    const QString target = QString::fromLatin1(targetField);
+    auto choose = [this, target, afterPick](QListWidgetItem* item) {
+        if (!item) return;
+        if (QLineEdit* e = fields_.value(target, nullptr)) e->setText(item->data(Qt::UserRole).toString());
+        if (afterPick) afterPick();
+    };
+    connect(list, &QListWidget::itemClicked, this, choose);
+    connect(list, &QListWidget::itemActivated, this, choose);
+    return list;
+}
+
+QPushButton* MemberWindow::addPictureButton(QWidget* parent, const char* name, const QPixmap& pm, const QString& tip,
+                                            int side) {
+    QPushButton* b = makeButton(parent, name, QString(), tip);
+    b->setIcon(QIcon(pm));
+    b->setIconSize(QSize(side - 12, side - 12));
+    b->setFixedSize(side, side);
+    return b;
+}
+
+ClickLabel* MemberWindow::addClickLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* l = new ClickLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setCursor(Qt::PointingHandCursor);
+    l->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    return l;
+}
+
+QLabel* MemberWindow::addLabel(QWidget* parent, const char* name, const QString& text) {
+    return makeLabel(parent, name, text);
+}
+
+QLabel* MemberWindow::addValueLabel(QWidget* parent, const char* name) {
+    QLabel* v = makeLabel(parent, name, QString());
+    v->setFrameShape(QFrame::Panel);
+    v->setFrameShadow(QFrame::Sunken);
+    v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    v->setMinimumWidth(110);
+    v->setStyleSheet(QStringLiteral("background: white; padding-right: 3px;"));
+    return v;
+}
+
+QLabel* MemberWindow::addToolbarCaption(const char* name, const QString& text, const char* colour) {
+    QLabel* l = makeLabel(captionColumn_, name, text);
+    QFont f = l->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.15);
+    l->setFont(f);
+    l->setStyleSheet(QStringLiteral("color: %1;").arg(QString::fromLatin1(colour)));
+    captionColumn_->layout()->addWidget(l);
+    return l;
+}
+
+QPushButton* MemberWindow::toolButton(const char* name) const {
+    return findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+// --- drawing and printing -----------------------------------------------------------
+
+PageBox MemberWindow::drawingArea() const {
+    const double margin = 150;
+    const double w = std::max(surface_->width(), 400) * kTwipsPerPixel;
+    const double h = std::max(surface_->height(), 300) * kTwipsPerPixel;
+    return PageBox{margin, margin, w - margin, h - margin};
+}
+
+void MemberWindow::draw() {
+    // The figure takes the place of the panels that open over the drawing.
+    for (QFrame* f : std::as_const(panels_))
+        if (f->parentWidget() == surface_) f->hide();
+    surface_->setPage(drawing(drawingArea()));
+}
+
+void MemberWindow::erase() { surface_->clear(); }
+
+bool MemberWindow::print() {
+    erase();
+    if (!printSheet(sheet(), printQuestion(), this)) return false;
+    hidePanel(design_.titleBlock.panel);
+    afterPrinting();
+    return true;
+}
+
+}  // namespace mx::ui

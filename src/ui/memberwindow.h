@@ -1,0 +1,234 @@
+#pragma once
+// The frame every member window is built on. A window describes itself as data (its
+// identity, toolbar, panels, title block and the change check of its fields) and
+// adds only what is its own: the contents of its input panels, Calculate, the sheet
+// and the drawing. The frame lays the window out, shows and hides the panels, runs
+// each field's change check on every edit, replays a calculation's messages and
+// corrections in order, draws, erases, prints and asks before closing.
+//
+// Layout: the toolbar across the top; below it a column of input panels on the left
+// and, on the right, the drawing surface. The result, title-block and pick-list
+// panels open over the drawing surface, one at a time; Draw closes them to make room
+// for the figure.
+#include <QFrame>
+#include <QLabel>
+#include <QMap>
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/fieldset.h"
+#include "common/message.h"
+#include "common/page.h"
+#include "common/titleblock.h"
+#include "ui/toolpictures.h"
+
+class QGridLayout;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QVBoxLayout;
+
+namespace mx::ui {
+
+class DrawingSurface;
+
+// A caption that answers clicks and double-clicks, and can show a single border.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    void setBorder(bool on);
+signals:
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+};
+
+// What a toolbar button does besides showing and hiding panels.
+enum class ToolAction {
+    None,        // only its panel changes (and whatever the window connects itself)
+    Calculate,   // the window's calculate()
+    Draw,        // the window's drawing on the surface
+    Erase,       // clears the surface
+    Help,        // the window's help window
+    Calculator,  // the calculator
+    Logo,        // the identity window
+    StartWindow, // the main menu
+    Exit,        // asks, then closes the window
+};
+
+struct ToolButtonSpec {
+    const char* name;     // object name, e.g. "Command13"
+    ToolPicture picture;
+    const char* tooltip;  // caption of the button, shown as its tooltip
+    ToolAction action = ToolAction::None;
+    bool erase = false;                // clears the drawing first
+    const char* badge = nullptr;       // a short mark on the picture (a steel grade)
+    std::vector<const char*> show;     // panels shown (the last one in front)
+    std::vector<const char*> hide;     // panels hidden
+};
+
+// Where a panel sits: in the input column on the left, or over the drawing surface.
+enum class PanelPlace { Inputs, OverDrawing };
+
+struct PanelSpec {
+    const char* name;  // object name, e.g. "Frame2"
+    PanelPlace place;
+    bool shownAtStart;
+    int heightTwips = 0;  // the panel's first height, for panels whose height uncovers rows
+};
+
+// The title-block panel: heading, the five ProjectTitleBlock fields, print and cancel.
+struct TitleBlockSpec {
+    const char* panel;                   // e.g. "Frame6"
+    const char* fields[5];               // project, member, engineer, registration, page
+    const char* memberCaption;           // e.g. "ชื่อพื้น"
+    const char* printButton;             // e.g. "Command24"
+    const char* cancelButton;            // e.g. "Command34"
+};
+
+struct MemberWindowDesign {
+    const char* name;       // object name, as the window registry knows it
+    std::string caption;    // window title
+    QPixmap icon;
+    const char* helpWindow; // registry name of its help window
+    Message exitQuestion;
+    FieldSet defaults;      // every input field with its default text
+    // The change check of a field, run on every edit of it (the program's own writes
+    // included): what it shows and what it writes back, in order. Each write-back is
+    // an edit too, so its field's check runs again on the written text.
+    std::function<Diagnostics(std::string_view field, const FieldSet& fields)> check;
+    std::vector<ToolButtonSpec> toolbar;
+    std::vector<PanelSpec> panels;
+    TitleBlockSpec titleBlock;
+    int inputColumnWidth = 520;  // pixels
+};
+
+// One caption-and-field row of an input panel.
+struct FieldRow {
+    const char* field;               // "Text1"
+    const char* caption;             // the caption beside it
+    const char* tooltip = nullptr;
+    const char* captionName = nullptr;  // object name of the caption, where it has one
+};
+
+// A row of a pick list: its text and the value it writes.
+struct PickItem {
+    std::string text;
+    std::string value;
+};
+
+class MemberWindow : public QWidget {
+    Q_OBJECT
+public:
+    ~MemberWindow() override;
+
+    // The buttons' actions, callable from tests.
+    virtual void calculate() = 0;
+    void draw();
+    void erase();
+    // Asks the print question; on OK prints the sheet of the last Calculate, hides the
+    // title-block panel and runs afterPrinting(). True when the sheet was printed.
+    bool print();
+
+    DrawingSurface* drawingSurface() const { return surface_; }
+    // Every input and title-block field with its text.
+    FieldSet fields() const;
+    QLineEdit* field(std::string_view name) const;
+    QFrame* panel(const char* name) const;
+    // A panel's height in twips, as its buttons set it (0 for a panel of natural height).
+    int panelHeightTwips(const char* name) const;
+    // The title block as typed.
+    ProjectTitleBlock titleBlock() const;
+    // The part of the drawing surface a figure may use, in twips.
+    PageBox drawingArea() const;
+
+protected:
+    MemberWindow(MemberWindowDesign design, QWidget* parent = nullptr);
+
+    // Builds the toolbar, the panels and the title block. The window builds the
+    // contents of its own panels first (or in buildPanels), then calls this.
+    void assemble();
+    // Called by assemble() for the window to fill its panels (panel(name) gives each).
+    virtual void buildPanels() = 0;
+
+    // The page of the last Calculate, as it prints, and the print question.
+    virtual PageModel sheet() const = 0;
+    virtual Message printQuestion() const = 0;
+    // The figure of the last Calculate, fitted into the area (twips).
+    virtual PageModel drawing(const PageBox& area) const = 0;
+    // What the window resets after a sheet has been printed.
+    virtual void afterPrinting() {}
+
+    // Panels: show (in front) and hide, and heights that uncover row groups.
+    void showPanel(const char* name);
+    void hidePanel(const char* name);
+    void setPanelHeight(const char* name, int twips);
+    // A group of rows inside a panel that is shown only while the panel is at least
+    // minHeightTwips high. Rows that the window hides inside it stay hidden.
+    QWidget* addRowGroup(QFrame* panel, int minHeightTwips);
+    // The layout rows of a panel are added to (a fixed-size column inside the panel).
+    QVBoxLayout* panelLayout(QWidget* panelOrGroup);
+
+    // Fields: a caption-and-field grid, each field with its default and change check.
+    QGridLayout* addFieldRows(QWidget* panelOrGroup, const std::vector<FieldRow>& rows);
+    QLineEdit* addField(QWidget* parent, const char* name);
+    // A pick list whose rows write their value into a field. Only a click, or Enter
+    // on the current row, chooses: moving the focus into the list changes nothing.
+    QListWidget* addPickList(QWidget* parent, const char* name, const std::vector<PickItem>& items,
+                             const char* targetField, std::function<void()> afterPick = {});
+    QPushButton* addPictureButton(QWidget* parent, const char* name, const QPixmap& pm, const QString& tip,
+                                  int side = 52);
+    ClickLabel* addClickLabel(QWidget* parent, const char* name, const QString& text);
+    QLabel* addLabel(QWidget* parent, const char* name, const QString& text = {});
+    // A sunken value box of the result panel.
+    QLabel* addValueLabel(QWidget* parent, const char* name);
+    // A caption of the toolbar, beside the buttons (the kind caption, the verdict).
+    QLabel* addToolbarCaption(const char* name, const QString& text, const char* colour);
+    QPushButton* toolButton(const char* name) const;
+
+    // Shows a check's or calculation's messages and writes its corrections, in order.
+    // When resultsAt is given, writeResults runs just before that event (or after the
+    // last, for an index at the end): the result panel fills at its moment among the
+    // messages. Corrections of a calculation are reports of what it read, so the
+    // fields' checks run on them as on any edit.
+    void replay(const Diagnostics& d, std::optional<std::size_t> resultsAt = std::nullopt,
+                const std::function<void()>& writeResults = {});
+    void writeLabels(const FieldSet& labels);
+
+    const MemberWindowDesign& design() const { return design_; }
+
+private:
+    void buildToolbar();
+    void buildTitleBlock();
+    void runTool(const ToolButtonSpec& spec);
+    void fieldEdited(QLineEdit* e);
+    void placeOverlays();
+    void resizeEvent(QResizeEvent* e) override;
+
+    MemberWindowDesign design_;
+    QFrame* toolbar_ = nullptr;
+    QWidget* inputColumn_ = nullptr;
+    QVBoxLayout* inputLayout_ = nullptr;
+    QWidget* captionColumn_ = nullptr;
+    DrawingSurface* surface_ = nullptr;
+    QMap<QString, QFrame*> panels_;
+    QMap<QString, QLineEdit*> fields_;
+    QMap<QString, int> heights_;
+    struct RowGroup {
+        QFrame* panel;
+        QWidget* group;
+        int minHeight;
+    };
+    std::vector<RowGroup> groups_;
+};
+
+}  // namespace mx::ui

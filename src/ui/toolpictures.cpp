@@ -1,0 +1,170 @@
+#include "ui/toolpictures.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+namespace mx::ui {
+
+namespace {
+
+const QColor kConcreteLight(205, 205, 212);
+const QColor kSupport(40, 70, 150);
+const QColor kInk(30, 30, 30);
+
+// A painter on a transparent pixmap mapped onto a logical canvas of w x h units.
+QPixmap begin(QSize size, QPainter& p, double w, double h) {
+    QPixmap pm(size);
+    pm.fill(Qt::transparent);
+    p.begin(&pm);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.scale(size.width() / w, size.height() / h);
+    return pm;
+}
+
+}  // namespace
+
+QPixmap toolPixmap(ToolPicture picture, QSize size) {
+    QPainter p;
+    QPixmap pm = begin(size, p, 48, 48);
+    QFont f = p.font();
+    f.setBold(true);
+    switch (picture) {
+    case ToolPicture::Input:
+        p.setPen(QPen(kInk, 1.2));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(8, 6, 28, 36));
+        p.setPen(QPen(QColor(90, 90, 90), 1.5));
+        for (int i = 0; i < 5; ++i) p.drawLine(QPointF(12, 13 + 6 * i), QPointF(30, 13 + 6 * i));
+        p.setPen(QPen(QColor(220, 160, 20), 4.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(28, 38), QPointF(43, 20));
+        p.setPen(QPen(kInk, 1.5));
+        p.drawLine(QPointF(26, 41), QPointF(28, 38));
+        break;
+    case ToolPicture::Calculate:
+    case ToolPicture::Calculator: {
+        const bool result = picture == ToolPicture::Calculate;
+        p.setPen(QPen(kInk, 1.2));
+        p.setBrush(result ? QColor(40, 120, 60) : QColor(70, 70, 80));
+        p.drawRoundedRect(QRectF(10, 4, 28, 40), 3, 3);
+        p.setBrush(QColor(190, 230, 190));
+        p.drawRect(QRectF(14, 8, 20, 9));
+        p.setBrush(Qt::white);
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c) p.drawRect(QRectF(14 + 7 * c, 21 + 7 * r, 5, 5));
+        if (result) {
+            f.setPixelSize(9);
+            p.setFont(f);
+            p.setPen(kInk);
+            p.drawText(QRectF(14, 8, 20, 9), Qt::AlignCenter, QStringLiteral("M=?"));
+        }
+        break;
+    }
+    case ToolPicture::Listing:
+        p.setPen(QPen(kInk, 1.2));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(10, 4, 28, 40));
+        p.setPen(QPen(QColor(40, 70, 150), 1.3));
+        for (int i = 0; i < 7; ++i) p.drawLine(QPointF(14, 10 + 5 * i), QPointF(i % 2 ? 28 : 34, 10 + 5 * i));
+        break;
+    case ToolPicture::Draw:
+        p.setPen(QPen(kInk, 1.5));
+        p.setBrush(kConcreteLight);
+        p.drawRect(QRectF(8, 10, 22, 32));
+        p.setPen(QPen(Qt::red, 1.2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(11, 13, 16, 26));
+        p.setBrush(kInk);
+        for (double x : {13.5, 19.0, 24.5}) p.drawEllipse(QPointF(x, 36.5), 1.6, 1.6);
+        p.setPen(QPen(QColor(220, 160, 20), 4.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(30, 34), QPointF(44, 12));
+        break;
+    case ToolPicture::Erase:
+        p.setPen(QPen(kInk, 1.2));
+        p.setBrush(QColor(240, 120, 140));
+        p.drawPolygon(QPolygonF({QPointF(8, 30), QPointF(26, 12), QPointF(40, 26), QPointF(22, 44)}));
+        p.setBrush(Qt::white);
+        p.drawPolygon(QPolygonF({QPointF(8, 30), QPointF(15, 23), QPointF(29, 37), QPointF(22, 44)}));
+        break;
+    case ToolPicture::Project:
+        p.setPen(QPen(kInk, 1.0));
+        p.setBrush(QColor(120, 150, 200));
+        p.drawRect(QRectF(24, 10, 18, 32));
+        p.setBrush(Qt::white);
+        for (int r = 0; r < 4; ++r)
+            for (int c = 0; c < 2; ++c) p.drawRect(QRectF(27 + 7 * c, 13 + 7 * r, 4, 4));
+        p.setBrush(QColor(240, 200, 160));
+        p.drawEllipse(QPointF(13, 16), 5, 5);
+        p.setBrush(QColor(60, 60, 70));
+        p.drawRoundedRect(QRectF(5, 23, 16, 19), 4, 4);
+        p.setBrush(QColor(250, 210, 0));
+        p.drawChord(QRectF(7, 8, 12, 9), 0, 180 * 16);
+        break;
+    case ToolPicture::Help:
+        p.setPen(QPen(kSupport, 2.0));
+        p.setBrush(QColor(225, 235, 255));
+        p.drawEllipse(QPointF(24, 24), 18, 18);
+        f.setPixelSize(26);
+        p.setFont(f);
+        p.drawText(QRectF(6, 6, 36, 36), Qt::AlignCenter, QStringLiteral("?"));
+        break;
+    case ToolPicture::Logo:
+        p.setPen(QPen(QColor(150, 20, 20), 2.0));
+        p.setBrush(QColor(255, 235, 200));
+        p.drawEllipse(QPointF(24, 24), 20, 20);
+        f.setPixelSize(13);
+        p.setFont(f);
+        p.drawText(QRectF(4, 10, 40, 16), Qt::AlignCenter, QStringLiteral("MX"));
+        f.setPixelSize(9);
+        p.setFont(f);
+        p.drawText(QRectF(4, 24, 40, 12), Qt::AlignCenter, QStringLiteral("7100"));
+        break;
+    case ToolPicture::Exit:
+        p.setPen(QPen(kInk, 1.2));
+        p.setBrush(QColor(150, 100, 60));
+        p.drawRect(QRectF(8, 6, 20, 36));
+        p.setBrush(QColor(250, 210, 0));
+        p.drawEllipse(QPointF(24, 25), 1.5, 1.5);
+        p.setPen(QPen(QColor(200, 30, 30), 3.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(30, 24), QPointF(44, 24));
+        p.drawLine(QPointF(38, 18), QPointF(44, 24));
+        p.drawLine(QPointF(38, 30), QPointF(44, 24));
+        break;
+    case ToolPicture::Print:
+        p.setPen(QPen(kInk, 1.2));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(14, 4, 20, 14));
+        p.setBrush(QColor(90, 90, 100));
+        p.drawRoundedRect(QRectF(6, 16, 36, 16), 3, 3);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(14, 28, 20, 16));
+        p.setPen(QPen(QColor(120, 120, 120), 1.0));
+        for (int i = 0; i < 3; ++i) p.drawLine(QPointF(17, 33 + 4 * i), QPointF(31, 33 + 4 * i));
+        break;
+    case ToolPicture::Cancel:
+        p.setPen(QPen(QColor(200, 30, 30), 5.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(12, 12), QPointF(36, 36));
+        p.drawLine(QPointF(36, 12), QPointF(12, 36));
+        break;
+    case ToolPicture::RoundBar:
+    case ToolPicture::DeformedBar: {
+        p.setPen(QPen(kInk, 1.0));
+        QLinearGradient g(0, 18, 0, 30);
+        g.setColorAt(0, QColor(200, 200, 210));
+        g.setColorAt(0.5, QColor(120, 120, 130));
+        g.setColorAt(1, QColor(70, 70, 80));
+        p.setBrush(g);
+        p.drawRoundedRect(QRectF(4, 18, 40, 12), 5, 5);
+        if (picture == ToolPicture::DeformedBar) {
+            p.setPen(QPen(QColor(50, 50, 50), 1.6));
+            for (double x = 8; x < 42; x += 5) p.drawLine(QPointF(x, 18), QPointF(x + 3, 30));
+        }
+        break;
+    }
+    }
+    p.end();
+    return pm;
+}
+
+}  // namespace mx::ui
