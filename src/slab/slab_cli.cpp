@@ -1,6 +1,8 @@
 #include "common/cli_modules.h"
 #include "slab/slab_design.h"
+#include "slab/slab_drawing.h"
 #include "slab/slab_form.h"
+#include "slab/slab_sheet.h"
 
 namespace mx::cli {
 
@@ -81,7 +83,7 @@ Module slabCliModule() {
         s.grade = g;
         slab::pressSlabGrade(s.fields, g);
     };
-    m.run = [](FormState& s, bool /*wantSheet*/) {
+    m.run = [](FormState& s, bool wantPages) {
         const slab::SlabDesignInput input =
             slab::readSlabInput(s.fields, s.typeCode, slab::slabMinSteelRatio(s.grade));
         const slab::SlabDesignOutcome outcome = slab::calculateSlab(input);
@@ -91,6 +93,11 @@ Module slabCliModule() {
         report.messages = slab::replaySlabDiagnostics(s.fields, outcome.diagnostics);
         report.labels = slab::slabResultLabels(outcome);
         addResult(report.result, outcome.result);
+        if (wantPages) {
+            const bool usable = outcome.status == DesignStatus::Usable;
+            report.sheet = slab::slabSheet(outcome.result, usable, slab::slabTitleBlock(s.fields));
+            report.drawing = slab::slabDrawing(outcome.result, slab::kSlabScreenArea);
+        }
         return report;
     };
     return m;

@@ -27,6 +27,8 @@ constexpr FieldDefault kDefaults[] = {
     {"Text11", "6"},   // bottom long bars, mm
     {"Text12", "6"},   // top bars at the outer edge, mm
     {"Text13", "6"},   // top bars over a continuous edge, mm
+    // Title block of the printed sheet.
+    {"Text18", ""}, {"Text19", ""}, {"Text20", ""}, {"Text21", ""}, {"Text22", ""},
 };
 
 // A change rule: above the limit the message is shown, and the reset text (if any)
@@ -94,7 +96,10 @@ constexpr const char* kContinuityCaptions[] = {
 };
 
 void runRule(FieldSet& fields, std::string_view name, std::vector<Message>& shown) {
-    for (const auto& e : checkSlabField(name, fields).events()) {
+    // The rule's record is held here: the loop reads its events, which a temporary
+    // would take with it before the first one is read.
+    const Diagnostics rule = checkSlabField(name, fields);
+    for (const auto& e : rule.events()) {
         if (const auto* m = std::get_if<Message>(&e)) {
             shown.push_back(*m);
         } else {

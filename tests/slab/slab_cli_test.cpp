@@ -88,7 +88,7 @@ TEST(SlabCli, ButtonsAndSettings) {
     ASSERT_FALSE(parseSettings(m, {"type=1", "grade=SD40"}, ok).has_value());
     EXPECT_EQ(ok.state.typeCode, 1);
     EXPECT_EQ(ok.state.fields.get("Text9"), "1700");
-    EXPECT_EQ(m.defaults.entries().size(), 15u);
+    EXPECT_EQ(m.defaults.entries().size(), 20u);
 }
 
 TEST(SlabCli, ResultHoldsEveryValueAndNoLabelWhenStoppedEarly) {

@@ -23,7 +23,8 @@ TEST(SlabForm, DefaultsAreTheWindowsFieldsInOrder) {
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"Text1", "300"}, {"Text2", "2"},    {"Text3", "4.5"}, {"Text4", "11"},  {"Text5", "6"},
         {"Text6", "3"},   {"Text7", "150"},  {"Text8", "65"},  {"Text9", "1200"}, {"Text23", "1.7"},
-        {"Text24", "2"},  {"Text10", "6"},   {"Text11", "6"},  {"Text12", "6"},  {"Text13", "6"}};
+        {"Text24", "2"},  {"Text10", "6"},   {"Text11", "6"},  {"Text12", "6"},  {"Text13", "6"},
+        {"Text18", ""},   {"Text19", ""},    {"Text20", ""},   {"Text21", ""},   {"Text22", ""}};
     EXPECT_EQ(f.entries(), expected);
     // Read as they stand they are the design's defaults.
     const SlabDesignInput in = readSlabInput(f, kTwoWay, 0);
