@@ -244,16 +244,15 @@ const Message& spreadFootingMessage(int number) {
     return kMessages.at(static_cast<std::size_t>(std::clamp(number, 1, 16) - 1));
 }
 
-SpreadFootingOutcome calculateSpreadFooting(const SpreadFootingInput& input, const SpreadFootingResult& previous) {
-    SpreadFootingOutcome out;
-    out.result = previous;
+SpreadFootingOutcome calculateSpreadFooting(const SpreadFootingInput& input) {
+    SpreadFootingOutcome out;  // a fresh record: nothing of an earlier run survives
     out.status = DesignStatus::Usable;
-    out.result.inc = 0;
     try {
         Calculation calc(input, out);
         if (calc.run() == Ending::NotUsable) out.status = DesignStatus::NotUsable;
     } catch (const ArithmeticError&) {
-        // An impossible operation abandons the design; the values reached so far stay.
+        // An impossible operation abandons the design; the values reached so far stay,
+        // the later ones remain 0.
         out.status = DesignStatus::NotUsable;
     }
     out.result.status = static_cast<int>(out.status);

@@ -23,9 +23,10 @@ struct SpreadFootingInput {
     double p = 0;        // self-weight allowance, per cent of the load (Text13)
 };
 
-// Every value of the last calculation. A calculation that stops early leaves the
-// values of the later steps as they were, so the sheet and the drawing always have
-// something to show.
+// Every value of one calculation. Each Calculate starts from an empty record, so a
+// design that stops early holds zeros for the steps it did not reach: the sheet and
+// the drawing then show that run alone, never the pad of one run beside the bars of
+// an earlier one.
 struct SpreadFootingResult {
     // Inputs as the calculation used them (after its own corrections).
     double P = 0, q = 0, db = 0, fcPrime = 0, fc = 0, fs = 0, p = 0;
@@ -79,10 +80,8 @@ struct SpreadFootingOutcome {
     bool panelWritten = false;  // the result labels are written only by a design that got that far
 };
 
-// The Calculate button. `previous` is the record of the last calculation; the values
-// this run does not reach are kept from it.
-SpreadFootingOutcome calculateSpreadFooting(const SpreadFootingInput& input,
-                                            const SpreadFootingResult& previous = {});
+// The Calculate button. The result holds this run only; values it did not reach are 0.
+SpreadFootingOutcome calculateSpreadFooting(const SpreadFootingInput& input);
 
 // The mesh pitch check of a finished design: the mean pitches B / N and L / Ns must
 // lie within 5..25 cm. Gives the number of the first message that holds (12 too wide

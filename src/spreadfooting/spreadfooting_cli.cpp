@@ -2,7 +2,9 @@
 
 #include "common/cli_modules.h"
 #include "spreadfooting/spreadfooting.h"
+#include "spreadfooting/spreadfooting_drawing.h"
 #include "spreadfooting/spreadfooting_form.h"
+#include "spreadfooting/spreadfooting_sheet.h"
 
 namespace mx::cli {
 
@@ -80,7 +82,7 @@ Module spreadFootingCliModule() {
         s.grade = g;
         spreadfooting::pressGrade(s.fields, g);
     };
-    m.run = [](FormState& s, bool /*wantSheet: the sheet is not built yet*/) {
+    m.run = [](FormState& s, bool wantPages) {
         const auto outcome = spreadfooting::calculateSpreadFooting(spreadfooting::readInput(s.fields));
         s.fields.apply(outcome.diagnostics);
         Report rep;
@@ -91,6 +93,12 @@ Module spreadFootingCliModule() {
         if (outcome.panelWritten) rep.labels = spreadfooting::resultLabels(outcome.result);
         rep.labels.set("Label33", outcome.verdict);
         addResult(rep.result, outcome.result);
+        if (wantPages) {
+            const bool usable = outcome.status == DesignStatus::Usable;
+            rep.sheet = spreadfooting::spreadFootingSheet(outcome.result, usable,
+                                                          spreadfooting::spreadFootingTitleBlock(s.fields));
+            rep.drawing = spreadfooting::spreadFootingDrawing(outcome.result, spreadfooting::kScreenDrawingArea);
+        }
         return rep;
     };
     return m;

@@ -36,9 +36,9 @@ const std::array<SummaryLine, 17> kSummary{{
     {"Label25", "จำนวนเส้นเหล็กตะแกรงทางสั้น / เส้น ="},
 }};
 
-// Columns a line takes on screen: Thai vowel and tone marks above or below a
-// consonant share its column, so they do not count.
-std::size_t columns(const std::string& s) {
+}  // namespace
+
+std::size_t displayColumns(std::string_view s) {
     std::size_t n = 0;
     for (std::size_t i = 0; i < s.size();) {
         const unsigned char c = static_cast<unsigned char>(s[i]);
@@ -63,11 +63,12 @@ std::size_t columns(const std::string& s) {
     return n;
 }
 
-}  // namespace
-
 FieldSet defaultFields() {
     return FieldSet{{"Text1", "20000"}, {"Text3", ""},     {"Text2", "12"},  {"Text4", "150"},
-                    {"Text5", "65"},    {"Text6", "1200"}, {"Text13", "17"}};
+                    {"Text5", "65"},    {"Text6", "1200"}, {"Text13", "17"},
+                    // The title block of the print panel, empty until the engineer types it.
+                    {"Text8", ""},      {"Text9", ""},     {"Text10", ""},   {"Text11", ""},
+                    {"Text12", ""}};
 }
 
 SpreadFootingInput readInput(const FieldSet& fields) {
@@ -155,11 +156,11 @@ const std::array<SummaryLine, 17>& summaryLines() { return kSummary; }
 
 std::string summaryText() {
     std::size_t width = 0;
-    for (const auto& line : kSummary) width = std::max(width, columns(line.text));
+    for (const auto& line : kSummary) width = std::max(width, displayColumns(line.text));
     std::string out = kSummaryHeading;
     for (const auto& line : kSummary) {
         out += '\n';
-        out.append(width - columns(line.text), ' ');
+        out.append(width - displayColumns(line.text), ' ');
         out += line.text;
     }
     return out;

@@ -13,7 +13,8 @@
 
 namespace mx::spreadfooting {
 
-// Input fields in the window's order, with their default texts. The bearing field
+// Input fields in the window's order, with their default texts, then the five title-block
+// fields of the print panel (Text8..Text12, empty). The bearing field
 // starts empty on purpose: the engineer must state the soil.
 FieldSet defaultFields();
 
@@ -50,5 +51,9 @@ struct SummaryLine {
 const std::array<SummaryLine, 17>& summaryLines();
 inline constexpr const char* kSummaryHeading = "สรุปผลการคำนวณฐานรากแผ่";
 std::string summaryText();
+
+// Columns a line takes in print or on screen: Thai vowel and tone marks above or below
+// a consonant share its column, so they do not count.
+std::size_t displayColumns(std::string_view s);
 
 }  // namespace mx::spreadfooting

@@ -10,7 +10,7 @@ TEST(SpreadFootingForm, DefaultsReadingAndGradeButtons) {
     const cli::Module m = cli::spreadFootingCliModule();
     const std::vector<std::pair<std::string, std::string>> expected{
         {"Text1", "20000"}, {"Text3", ""}, {"Text2", "12"}, {"Text4", "150"}, {"Text5", "65"}, {"Text6", "1200"},
-        {"Text13", "17"}};
+        {"Text13", "17"}, {"Text8", ""}, {"Text9", ""}, {"Text10", ""}, {"Text11", ""}, {"Text12", ""}};
     EXPECT_EQ(m.defaults.entries(), expected);
     FieldSet f = m.defaults;
     f.set("Text1", "  25000 kg");

@@ -221,15 +221,26 @@ TEST(SpreadFootingJudgement, PitchLimitsInOrder) {
     EXPECT_EQ(spreadFootingMessage(13).text, "13.คุณต้องเปลี่ยนขนาดเหล็กตะแกรงให้เล็กลง");
 }
 
-TEST(SpreadFootingLifecycle, StepsNotReachedKeepThePreviousValues) {
-    const auto first = calculateSpreadFooting(typical());
+TEST(SpreadFootingLifecycle, EachRunHoldsItselfOnly) {
+    // A run that stops early holds zeros for what it did not reach, never an earlier
+    // run's mesh beside its own pad.
+    const auto good = calculateSpreadFooting(typical());
+    ASSERT_EQ(good.result.N, 13);
     SpreadFootingInput in = typical();
-    in.q = 1000;  // the pad needs one bar: the spacing fails
-    const auto failed = calculateSpreadFooting(in, first.result);
-    EXPECT_EQ(failed.result.L, 15);   // reached
-    EXPECT_EQ(failed.result.N, 1);    // reached, then the spacing failed
-    EXPECT_EQ(failed.result.Ns, 13);  // from the first design
+    in.q = 5;  // the pad's own weight passes the 17 % allowance: message 9
+    const auto failed = calculateSpreadFooting(in);
+    EXPECT_EQ(failed.diagnostics.messages().front().text.substr(0, 2), "9.");
+    EXPECT_EQ(failed.result.L, 212);   // reached
+    EXPECT_GT(failed.result.Wact.toDouble(), failed.result.Wf);
+    for (const Fixed v : {failed.result.As, failed.result.Ab, failed.result.na, failed.result.nb})
+        EXPECT_EQ(v.toDouble(), 0);
+    EXPECT_EQ(failed.result.N, 0);
+    EXPECT_EQ(failed.result.Ns, 0);
+    EXPECT_EQ(failed.result.s, 0);
     EXPECT_EQ(failed.result.status, 1);
-    EXPECT_EQ(calculateSpreadFooting(typical(), failed.result).result.Ns, 13);
-    EXPECT_EQ(calculateSpreadFooting(typical(), failed.result).result.status, 2);
+
+    in.q = 1000;  // the pad needs one bar: the spacing fails after the count
+    const auto one = calculateSpreadFooting(in);
+    EXPECT_EQ(one.result.N, 1);
+    EXPECT_EQ(one.result.Ns, 0);
 }

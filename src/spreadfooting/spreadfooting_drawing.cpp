@@ -1,0 +1,241 @@
+#include "spreadfooting/spreadfooting_drawing.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "common/numtext.h"
+#include "spreadfooting/spreadfooting_form.h"
+
+namespace mx::spreadfooting {
+
+namespace {
+
+constexpr double kTextPt = 14;
+// The room a 14 pt label takes: a generous width per column of text (the Thai fonts
+// the painter uses run narrower) and the height of one line.
+constexpr double kColumnTwips = 120;
+constexpr double kTextHeight = 340;
+constexpr double kNoteStep = 300;       // notes stacked one under the other
+constexpr double kDimOffset = 200;      // dimension line off the outline
+constexpr double kTickFar = 300, kTickNear = 100;
+constexpr double kLabelGap = 60;        // a dimension figure off its tick
+constexpr double kStubRise = 2000;      // the stub drawn above the pad, twips
+constexpr double kFigureGap = 400;      // between the plan (with its note) and the section
+constexpr double kBarRadius = 8;
+constexpr double kBarBottom = 2.5;      // cm, bottom mesh above the underside and first bar in
+constexpr double kTopBars = 4;          // cm, the two top bars below the top face
+constexpr int kMaxBarsDrawn = 400;      // whatever the count, a row stays a row
+
+// Scale table: the longest footings first, twips per cm.
+struct ScaleBand {
+    int above;
+    double twipsPerCm;
+};
+constexpr std::array<ScaleBand, 12> kScales{{{1200, 2},
+                                             {1000, 3},
+                                             {900, 3.5},
+                                             {800, 4},
+                                             {600, 4.5},
+                                             {400, 5},
+                                             {300, 8},
+                                             {250, 10},
+                                             {200, 14},
+                                             {150, 18},
+                                             {100, 22},
+                                             {50, 25}}};
+constexpr double kSmallestScale = 40;  // 50 cm and less
+
+// The notes, as each medium words them.
+struct Notes {
+    const char* soil;
+    const char* soilUnit;
+    const char* stub;
+};
+constexpr Notes kScreenNotes{" นน.ที่ดินรับได้โดยปลอดภัย ", " ตัน/ตร.ม.", " เสาขนาด "};
+constexpr Notes kPaperNotes{" หน่วยแรงดันของดินรับ นน.ปลอดภัย = ", " ตัน / ตร.ม.", " เสา(Min)ขนาด "};
+
+// A bar drawn at width 2 reads as a dot of about this size: two screen pixels of pen
+// on the window, a fraction of a millimetre on paper. Closer bars would merge.
+double leastBarPitch(DrawingMedium m) { return m == DrawingMedium::Screen ? 50 : 25; }
+
+double textWidth(const std::string& s) { return static_cast<double>(displayColumns(s)) * kColumnTwips; }
+
+// The figure being built, with the box its items cover.
+class Figure {
+public:
+    explicit Figure(double dx, double dy) : dx_(dx), dy_(dy) {}
+
+    void text(double x, double y, const std::string& s) {
+        page_.text(x + dx_, y + dy_, s, kTextPt);
+        cover(x, y);
+        cover(x + textWidth(s), y + kTextHeight);
+    }
+    void line(double x1, double y1, double x2, double y2) {
+        page_.line(x1 + dx_, y1 + dy_, x2 + dx_, y2 + dy_);
+        cover(x1, y1);
+        cover(x2, y2);
+    }
+    void box(double x1, double y1, double x2, double y2) {
+        line(x1, y1, x2, y1);
+        line(x2, y1, x2, y2);
+        line(x2, y2, x1, y2);
+        line(x1, y2, x1, y1);
+    }
+    void bar(double x, double y) {
+        page_.circle(x + dx_, y + dy_, kBarRadius, kBlack, true);
+        cover(x - kBarRadius, y - kBarRadius);
+        cover(x + kBarRadius, y + kBarRadius);
+    }
+    void lineWidth(int w) { page_.lineWidth(w); }
+
+    // A dimension line above a span, ticks at both ends, the figure beside it.
+    void dimensionAbove(double xa, double xb, double y0, const std::string& label, bool labelRight) {
+        const double y = y0 - kDimOffset;
+        line(xa, y, xb, y);
+        line(xa, y0 - kTickFar, xa, y0 - kTickNear);
+        line(xb, y0 - kTickFar, xb, y0 - kTickNear);
+        if (labelRight)
+            text(xb + kLabelGap, y - kTextHeight / 2, label);
+        else
+            text((xa + xb - textWidth(label)) / 2, y0 - kTickFar - kTextHeight, label);
+    }
+    // A dimension line left of a span, the figure to its left.
+    void dimensionLeft(double x0, double ya, double yb, const std::string& label) {
+        const double x = x0 - kDimOffset;
+        line(x, ya, x, yb);
+        line(x0 - kTickFar, ya, x0 - kTickNear, ya);
+        line(x0 - kTickFar, yb, x0 - kTickNear, yb);
+        text(x0 - kTickFar - kLabelGap - textWidth(label), (ya + yb - kTextHeight) / 2, label);
+    }
+
+    PageModel& page() { return page_; }
+    double minX = 0, minY = 0, maxX = 0, maxY = 0;
+
+private:
+    void cover(double x, double y) {
+        if (first_) {
+            minX = maxX = x;
+            minY = maxY = y;
+            first_ = false;
+            return;
+        }
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
+    }
+
+    PageModel page_;
+    double dx_, dy_;
+    bool first_ = true;
+};
+
+// The figure at scale k, its plan's top-left corner at (dx, dy).
+Figure build(const SpreadFootingResult& r, double k, DrawingMedium medium, double dx, double dy) {
+    Figure f(dx, dy);
+    const Notes& notes = medium == DrawingMedium::Screen ? kScreenNotes : kPaperNotes;
+    const double L = std::max<double>(r.L, 0), B = std::max<double>(r.B, 0);
+    const double a = r.a > 0 && std::isfinite(r.a) ? r.a : 0;
+    const double t = r.t > 0 && std::isfinite(r.t) ? r.t : 0;
+    const bool pad = L >= 1 && B >= 1;  // the pad was sized
+    const std::string cm = " ซม.";
+    f.lineWidth(1);
+
+    // Plan: the pad, its two dimensions and the stub in its centre.
+    if (pad) {
+        f.lineWidth(2);
+        f.box(0, 0, k * L, k * B);
+        f.lineWidth(1);
+        f.dimensionAbove(0, k * L, 0, sheetNum(r.L) + cm, false);
+        f.dimensionLeft(0, 0, k * B, sheetNum(r.B) + cm);
+        if (a > 0) {
+            const double c = k * (L - a) / 2;
+            f.box(c, c, c + k * a, c + k * a);
+        }
+    }
+    const std::string soil = notes.soil + sheetNum(r.q) + notes.soilUnit;
+    f.text(0, k * B + kNoteStep / 2, soil);
+    const double planRight = std::max(k * L, textWidth(soil));
+
+    // Section, its stub rising to the level of the plan's top.
+    const std::string depth = sheetNum(r.t) + cm;
+    const double xs = planRight + kFigureGap + kTickFar + kLabelGap + textWidth(depth);
+    const double ys = kStubRise;
+    if (pad) {
+        f.lineWidth(2);
+        f.box(xs, ys, xs + k * L, ys + k * t);
+        f.lineWidth(1);
+        f.dimensionAbove(xs, xs + k * L, ys, sheetNum(r.L) + cm, true);
+        f.dimensionLeft(xs, ys, ys + k * t, depth);
+    }
+    const double stubLeft = xs + k * (L - a) / 2, stubRight = stubLeft + k * a;
+    if (pad && a > 0) {
+        f.lineWidth(2);
+        f.line(stubLeft, ys, stubLeft, ys - kStubRise);
+        f.line(stubRight, ys, stubRight, ys - kStubRise);
+        f.line(stubLeft, ys - kStubRise, stubRight, ys - kStubRise);
+        f.lineWidth(1);
+    }
+    f.text(pad ? stubRight + kLabelGap : xs, 0, notes.stub + sheetNum(r.a) + " ซม. x " + sheetNum(r.a) + " ซม.");
+
+    // The mesh: the long-direction bars along the bottom, the two top bars at the ends.
+    if (pad && t > 0 && r.N >= 1) {
+        f.lineWidth(2);
+        const double y = ys + k * (t - kBarBottom);
+        const double first = xs + k * kBarBottom;
+        const double spacing = static_cast<double>(r.s);
+        int count = r.N;
+        double step = 0;
+        if (count > 1) {
+            const double row = std::isfinite(spacing) && spacing > 0 ? k * spacing * (count - 1) : 0;
+            // As many bars as fit side by side, spread over the same row.
+            const double room = std::floor(row / leastBarPitch(medium)) + 1;
+            count = static_cast<int>(std::clamp(room, 1.0, static_cast<double>(std::min<int>(count, kMaxBarsDrawn))));
+            step = count > 1 ? row / (count - 1) : 0;
+        }
+        for (int i = 0; i < count; ++i) f.bar(first + step * i, y);
+        f.bar(first, ys + k * kTopBars);
+        if (k * (L - 5) >= leastBarPitch(medium)) f.bar(first + k * (L - 5), ys + k * kTopBars);
+        f.lineWidth(1);
+    }
+    double y = ys + k * t + kNoteStep / 2;
+    for (const std::string& note : {" เหล็กรัดรอบ 1-" + sheetNum(r.db) + " มม.",
+                                    " ตะแกรงทางสั้น " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.Ns) + " เส้น",
+                                    " ตะแกรงทางยาว " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.N) + " เส้น"}) {
+        f.text(xs, y, note);
+        y += kNoteStep;
+    }
+    return f;
+}
+
+}  // namespace
+
+double spreadFootingScale(int lengthCm) {
+    for (const ScaleBand& b : kScales)
+        if (lengthCm > b.above) return b.twipsPerCm;
+    return kSmallestScale;
+}
+
+PageModel spreadFootingDrawing(const SpreadFootingResult& r, const PageBox& area, DrawingMedium medium) {
+    const double width = area.x2 - area.x1, height = area.y2 - area.y1;
+    auto fits = [&](double k) {
+        const Figure f = build(r, k, medium, 0, 0);
+        return f.maxX - f.minX <= width && f.maxY - f.minY <= height;
+    };
+    // The table's scale, or the largest smaller one at which the figure fits.
+    double k = spreadFootingScale(r.B);
+    if (!fits(k)) {
+        double lo = 0, hi = k;
+        for (int i = 0; i < 40; ++i) {
+            const double mid = (lo + hi) / 2;
+            (fits(mid) ? lo : hi) = mid;
+        }
+        k = lo;
+    }
+    const Figure probe = build(r, k, medium, 0, 0);
+    return build(r, k, medium, area.x1 - probe.minX, area.y1 - probe.minY).page();
+}
+
+}  // namespace mx::spreadfooting

@@ -1,0 +1,30 @@
+#pragma once
+// The spread footing's one-page A4 calculation sheet: title block, every step of the
+// design with its numbers, the mesh in large type, the footer and the printed plan and
+// section of the pad.
+#include "common/fieldset.h"
+#include "common/message.h"
+#include "common/page.h"
+#include "common/titleblock.h"
+#include "spreadfooting/spreadfooting.h"
+
+namespace mx::spreadfooting {
+
+inline constexpr const char* kSpreadFootingSheetHeading = "แสดงรายการคำนวณฐานราก ";
+
+// The print question and its box.
+Message spreadFootingPrintQuestion();
+
+// The title block as typed in the window's print panel (Text8 project, Text9 footing,
+// Text10 engineer, Text11 registration, Text12 page).
+ProjectTitleBlock spreadFootingTitleBlock(const FieldSet& fields);
+
+// Where the printed drawing goes: below the text column, clear of the engineer line
+// and of the page text at (10000, 15000).
+inline constexpr PageBox kSheetDrawingBox{1200, 10800, 9900, 16200};
+
+// The sheet of the last calculation. `usable` is whether that Calculate ended usable
+// (false before any Calculate); otherwise no check is printed as passed.
+PageModel spreadFootingSheet(const SpreadFootingResult& r, bool usable, const ProjectTitleBlock& tb);
+
+}  // namespace mx::spreadfooting
