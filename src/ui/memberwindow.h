@@ -66,14 +66,20 @@ enum class ToolAction {
 };
 
 struct ToolButtonSpec {
+    ToolButtonSpec(const char* name, ToolPicture picture, const char* tooltip, ToolAction action = ToolAction::None,
+                   bool erase = false, const char* badge = nullptr, std::vector<const char*> show = {},
+                   std::vector<const char*> hide = {})
+        : name(name), picture(picture), tooltip(tooltip), action(action), erase(erase), badge(badge),
+          show(std::move(show)), hide(std::move(hide)) {}
+
     const char* name;     // object name, e.g. "Command13"
     ToolPicture picture;
     const char* tooltip;  // caption of the button, shown as its tooltip
-    ToolAction action = ToolAction::None;
-    bool erase = false;                // clears the drawing first
-    const char* badge = nullptr;       // a short mark on the picture (a steel grade)
-    std::vector<const char*> show;     // panels shown (the last one in front)
-    std::vector<const char*> hide;     // panels hidden
+    ToolAction action;
+    bool erase;           // clears the drawing first
+    const char* badge;    // a short mark on the picture (a steel grade)
+    std::vector<const char*> show;  // panels shown (the last one in front)
+    std::vector<const char*> hide;  // panels hidden
 };
 
 // Where a panel sits: in the input column on the left, or over the drawing surface.

@@ -1,0 +1,412 @@
+#include "slab/window/slabwindow.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "slab/slab_drawing.h"
+#include "slab/slab_form.h"
+#include "slab/slab_sheet.h"
+#include "slab/window/slab_pictures.h"
+#include "ui/fields.h"
+#include "ui/registry.h"
+
+namespace mx::slab {
+
+using ui::qs;
+using ui::ToolAction;
+using ui::ToolPicture;
+
+namespace {
+
+// Input-panel heights: the fields alone, and with the material fields uncovered.
+constexpr int kInputsHeight = 4335;
+constexpr int kMaterialsHeight = 6735;
+
+constexpr const char* kInputPanel = "Frame2";
+constexpr const char* kLiveLoadPanel = "Frame3";
+constexpr const char* kBarSizePanel = "Frame4";
+constexpr const char* kResultPanel = "Frame5";
+constexpr const char* kTitlePanel = "Frame6";
+
+struct GradeTool {
+    SteelGrade grade;
+    const char* button;
+};
+constexpr GradeTool kGradeTools[] = {
+    {SteelGrade::SR24, "Command3"},
+    {SteelGrade::SD30, "Command4"},
+    {SteelGrade::SD35, "Command5"},
+    {SteelGrade::SD40, "Command6"},
+};
+
+struct ContinuityButton {
+    int continuityCase;
+    const char* button;
+    const char* tooltip;
+};
+constexpr ContinuityButton kContinuityButtons[] = {
+    {kSingleSpan, "Command19", "พื้นช่วงเดี่ยว"},
+    {kEndSpan, "Command20", "พื้นช่วงริมนอก"},
+    {kInteriorSpan, "Command21", "พื้นช่วงกลาง"},
+};
+
+// Result rows: caption, the value label, and for the bar rows the spacing label.
+struct ResultRow {
+    const char* caption;
+    const char* value;
+    const char* spacing = nullptr;
+};
+constexpr ResultRow kResultRows[] = {
+    {"ความหนาพื้นน้อยที่สุด / ซม. =", "Label18"},
+    {"ลักษณะพื้น ?", "Label19"},
+    {"อัตราส่วนด้านยาว / ด้านสั้น =", "Label20"},
+    {"ความหนาของพื้น / ซม. =", "Label21"},
+    {"นน.ของพื้น  กก. / ตร.ม. =", "Label22"},
+    {"รวม นน.พื้น + นน.จร  กก. / ตร.ม. =", "Label23"},
+    {"โมเมนต์บวก +M1  / กก.-เมตร =", "Label24"},
+    {"ระยะ d  / ซม. =", "Label25"},
+    {"โมเมนต์ลบ - M1 / กก.-ม. =", "Label26"},
+    {"โมเมนต์ลบ - M2 / กก.-ม. =", "Label27"},
+    {"โมเมนต์บวก +M2 / กก.-ม. =", "Label28"},
+    {"-As1 พท.หน้าตัดเหล็กเสริมรับโมเมนต์ - M1 / ตร.ซม. =", "Label29"},
+    {"-As2 พท.หน้าตัดเหล็กเสริมรับโมเมนต์ - M2 / ตร.ซม. =", "Label30"},
+    {"+As พท.หน้าตัดเหล็กเสริมทางสั้น / ตร.ซม. =", "Label31"},
+    {"+Ast พท.หน้าตัดเหล็กเสริมทางยาวกันร้าว / ตร.ซม. =", "Label32"},
+    {"มม. เสริมบนทางสั้น(คอม้า)  ระยะห่าง / ซม.  @ =", "Label33", "Label37"},
+    {"มม.เสริมบนทางยาว(คอม้า) ระยะห่าง / ซม. @ =", "Label34", "Label38"},
+    {"มม. เสริมล่างทางยาวกันร้าว ระยะห่าง / ซม. @ =", "Label35", "Label39"},
+    {"มม. เสริมล่างทางสั้น ระยะห่าง / ซม. @ =", "Label36", "Label40"},
+};
+// The fixed caption boxes beside the groups of result rows.
+constexpr const char* kResultCaptionBoxes[] = {"Text14", "Text15", "Text16", "Text17"};
+
+ui::MemberWindowDesign slabDesign() {
+    ui::MemberWindowDesign d;
+    d.name = "slab";
+    d.caption = "ออกแบบพื้น คสล. SLAB -01 MX.7100";
+    d.icon = slabKindPixmap(kTwoWay, QSize(32, 32));
+    d.helpWindow = "shelp";
+    d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณออกแบบพื้น?", "ออกจากการออกแบบพื้น", Icon::Critical};
+    d.defaults = slabDefaultFields();
+    d.check = checkSlabField;
+    d.toolbar = {
+        {"Command2", ToolPicture::Input, "เลือกลักษณะพื้น", ToolAction::None, true, nullptr, {kInputPanel},
+         {kResultPanel, kTitlePanel}},
+        {"Command7", ToolPicture::Input, "ป้อนข้อมูล", ToolAction::None, true, nullptr, {kInputPanel},
+         {kResultPanel, kTitlePanel}},
+        {"Command10", ToolPicture::DeformedBar, "เปลี่ยนขนาดเหล็กตะแกรง", ToolAction::None, true, nullptr,
+         {kBarSizePanel}, {kResultPanel}},
+        {"Command13", ToolPicture::Calculate, "คำนวณ", ToolAction::Calculate},
+        {"Command9", ToolPicture::Listing, "รายการคำนวณ", ToolAction::None, true, nullptr, {kResultPanel},
+         {kInputPanel, kBarSizePanel, kTitlePanel}},
+        {"Command11", ToolPicture::Draw, "เขียนแบบพื้น", ToolAction::Draw},
+        {"Command12", ToolPicture::Erase, "ลบแบบ", ToolAction::Erase},
+        {"Command3", ToolPicture::RoundBar, "เหล็กเส้นกลม", ToolAction::None, false, "SR24"},
+        {"Command4", ToolPicture::DeformedBar, "เหล็กข้ออ้อย", ToolAction::None, false, "SD30"},
+        {"Command5", ToolPicture::DeformedBar, "เหล็กข้ออ้อย", ToolAction::None, false, "SD35"},
+        {"Command6", ToolPicture::DeformedBar, "เหล็กข้ออ้อย", ToolAction::None, false, "SD40"},
+        {"Command8", ToolPicture::Project, "วิศวกร-โครงการ", ToolAction::None, false, nullptr, {kTitlePanel},
+         {kBarSizePanel, kResultPanel}},
+        {"Command15", ToolPicture::Print, "วิศวกร-โครงการ", ToolAction::None, false, nullptr, {kTitlePanel},
+         {kBarSizePanel, kResultPanel}},
+        {"Command14", ToolPicture::Help, "แนะนำวิธีการใช้", ToolAction::Help},
+        {"Command16", ToolPicture::Calculator, "เครื่องคิดเลข", ToolAction::Calculator},
+        {"Command23", ToolPicture::Logo, "MX7100", ToolAction::StartWindow},
+        {"Command1", ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit},
+    };
+    d.panels = {
+        {kInputPanel, ui::PanelPlace::Inputs, true, kInputsHeight},
+        {kLiveLoadPanel, ui::PanelPlace::OverDrawing, false},
+        {kBarSizePanel, ui::PanelPlace::OverDrawing, false},
+        {kResultPanel, ui::PanelPlace::OverDrawing, false},
+        {kTitlePanel, ui::PanelPlace::OverDrawing, false},
+    };
+    d.titleBlock = {kTitlePanel, {"Text18", "Text19", "Text20", "Text21", "Text22"}, "ชื่อพื้น", "Command24",
+                    "Command34"};
+    return d;
+}
+
+std::vector<ui::PickItem> pickItems(const auto& rows) {
+    std::vector<ui::PickItem> items;
+    for (const PickRow& r : rows) items.push_back({r.text, std::to_string(r.value)});
+    return items;
+}
+
+QPushButton* helpButton(QWidget* parent, const char* name) {
+    QPushButton* b = ui::makeButton(parent, name, QStringLiteral("?"), QStringLiteral("ปุ่มช่วยเหลือ"));
+    b->setFixedSize(26, 24);
+    return b;
+}
+
+}  // namespace
+
+SlabWindow::SlabWindow(QWidget* parent) : MemberWindow(slabDesign(), parent) {
+    assemble();
+    addToolbarCaption("Label11", QString(), "#1a3c8c");
+    addToolbarCaption("Label48", QStringLiteral("สรุปผลการออกแบบพื้น ?"), "#8c1a1a");
+    for (const GradeTool& g : kGradeTools) {
+        const SteelGrade grade = g.grade;
+        connect(toolButton(g.button), &QPushButton::clicked, this, [this, grade] { pressGrade(grade); });
+    }
+    // Changing the bar sizes starts again from the usual load factors.
+    connect(toolButton("Command10"), &QPushButton::clicked, this, [this] {
+        field("Text23")->setText(QStringLiteral("1.7"));
+        field("Text24")->setText(QStringLiteral("2"));
+    });
+}
+
+void SlabWindow::buildPanels() {
+    buildInputPanel();
+    buildLiveLoadPanel();
+    buildBarSizePanel();
+    buildResultPanel();
+}
+
+void SlabWindow::buildInputPanel() {
+    QFrame* p = panel(kInputPanel);
+    QVBoxLayout* column = panelLayout(p);
+
+    // Kind and continuity, each picture button with the caption of the choice.
+    auto* choices = new QGridLayout;
+    choices->setHorizontalSpacing(4);
+    QPushButton* twoWay = addPictureButton(p, "Command17", slabKindPixmap(kTwoWay, QSize(44, 44)),
+                                           QStringLiteral("พื้นเหล็ก 2 ทาง"), 50);
+    QPushButton* canopy = addPictureButton(p, "Command18", slabKindPixmap(kCantilever, QSize(44, 44)),
+                                           QStringLiteral("พื้นยื่น"), 50);
+    connect(twoWay, &QPushButton::clicked, this, [this] { chooseKind(kTwoWay); });
+    connect(canopy, &QPushButton::clicked, this, [this] { chooseKind(kCantilever); });
+    choices->addWidget(twoWay, 0, 0);
+    choices->addWidget(canopy, 0, 1);
+    int col = 2;
+    for (const ContinuityButton& c : kContinuityButtons) {
+        QPushButton* b = addPictureButton(p, c.button, continuityPixmap(c.continuityCase, QSize(44, 44)),
+                                          QString::fromUtf8(c.tooltip), 50);
+        const int cc = c.continuityCase;
+        connect(b, &QPushButton::clicked, this, [this, cc] { chooseContinuity(cc); });
+        choices->addWidget(b, 0, col++);
+    }
+    choices->setColumnStretch(col, 1);
+    FieldSet start = slabDefaultFields();
+    QLabel* label5 = addLabel(p, "Label5", QString::fromUtf8(pressSlabContinuity(start, static_cast<int>(start.num("Text6")))));
+    label5->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    choices->addWidget(label5, 1, 0, 1, col + 1);
+    column->addLayout(choices);
+
+    QGridLayout* grid = addFieldRows(p, {
+        {"Text1", "นน.จรเฉลี่ยที่พื้นรับ นน. กก. / ตร.เมตร ="},
+        {"Text2", "พื้นด้านสั้นกว้าง / เมตร ="},
+        {"Text3", "พื้นด้านยาว ยาว / เมตร ="},
+        {"Text4", "พื้นหนา / ซม. ="},
+        {"Text5", "ขนาดเหล็กตะแกรง / มม. ="},
+        {"Text6", "กรณีความต่อเนื่องของพื้น ( 1 - 3 ) ="},
+        {"Text23", "คิด นน.พื้น ( DEAD LOAD ) กี่เท่า =", "คิดกี่เท่าของ DEAD LOAD"},
+        {"Text24", "คิด นน.จร ( LIVE LOAD ) กี่เท่า =", "คิดกี่เท่าของ LIVE LOAD"},
+    });
+    // Aids beside their fields: the live-load table, the one mesh size, the factors.
+    QPushButton* c27 = helpButton(p, "Command27");
+    ui::ClickLabel* label6 = addClickLabel(p, "Label6", QStringLiteral("ตาราง นน.จร"));
+    auto showLiveLoads = [this] { showPanel(kLiveLoadPanel); };
+    connect(c27, &QPushButton::clicked, this, showLiveLoads);
+    connect(label6, &ui::ClickLabel::clicked, this, showLiveLoads);
+    auto* aid = new QHBoxLayout;
+    aid->addWidget(c27);
+    aid->addWidget(label6);
+    aid->addStretch(1);
+    grid->addLayout(aid, 0, 2);
+
+    QPushButton* c26 = ui::makeButton(p, "Command26", QStringLiteral("เท่ากันหมด"),
+                                      QStringLiteral("กำหนดขนาดเหล็กตะแกรงเท่ากันหมด"));
+    grid->addWidget(c26, 4, 2, Qt::AlignLeft);
+    list2_ = addPickList(p, "List2", pickItems(kBarSizeList), "Text5", [this] { list2_->hide(); });
+    list2_->setFixedHeight(list2_->sizeHintForRow(0) * 6 + 2 * list2_->frameWidth());
+    list2_->hide();
+    grid->addWidget(list2_, 0, 3, 8, 1, Qt::AlignTop);
+    connect(c26, &QPushButton::clicked, this, [this] {
+        list2_->show();
+        list2_->raise();
+    });
+    QPushButton* dl = ui::makeButton(p, "Command35", QStringLiteral("DL"), QStringLiteral("นน.พื้นจริง"));
+    QPushButton* ll = ui::makeButton(p, "Command36", QStringLiteral("LL"), QStringLiteral("นน.จร บนพื้นจริง"));
+    dl->setFixedWidth(44);
+    ll->setFixedWidth(44);
+    connect(dl, &QPushButton::clicked, this, [this] { field("Text23")->setText(QStringLiteral("1")); });
+    connect(ll, &QPushButton::clicked, this, [this] { field("Text24")->setText(QStringLiteral("1")); });
+    grid->addWidget(dl, 6, 2, Qt::AlignLeft);
+    grid->addWidget(ll, 7, 2, Qt::AlignLeft);
+
+    label12_ = addClickLabel(p, "Label12", QStringLiteral("***เปลี่ยนขนาดเหล็กตะแกรง"));
+    connect(label12_, &ui::ClickLabel::clicked, this, [this] { showPanel(kBarSizePanel); });
+    connect(label12_, &ui::ClickLabel::doubleClicked, this, [this] { hidePanel(kBarSizePanel); });
+    column->addWidget(label12_);
+    label7_ = addClickLabel(p, "Label7", QStringLiteral("***ค่ามาตรฐานคอนกรีต และเหล็กที่ใช้คำนวณ"));
+    connect(label7_, &ui::ClickLabel::clicked, this, [this] {
+        label7_->setBorder(true);
+        setPanelHeight(kInputPanel, kMaterialsHeight);
+    });
+    connect(label7_, &ui::ClickLabel::doubleClicked, this, [this] {
+        label7_->setBorder(false);
+        setPanelHeight(kInputPanel, kInputsHeight);
+    });
+    column->addWidget(label7_);
+
+    // The materials, uncovered by the taller panel.
+    QWidget* materials = addRowGroup(p, kMaterialsHeight);
+    addFieldRows(materials, {
+        {"Text7", "หน่วยแรงอัดประลัยของคอนกรีต กก. / ตร. ซม. fc' ="},
+        {"Text8", "หน่วยแรงอัดของคอนกรีต กก. / ตร.ซม. fc ="},
+        {"Text9", "หน่วยแรงดึงของเหล็ก กก. / ตร.ซม. fs ="},
+    });
+    QLabel* label17 = addLabel(materials, "Label17");
+    label17->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    panelLayout(materials)->addWidget(label17);
+}
+
+void SlabWindow::buildLiveLoadPanel() {
+    QFrame* p = panel(kLiveLoadPanel);
+    QVBoxLayout* column = panelLayout(p);
+    QLabel* heading = addLabel(p, "Label49", QStringLiteral("เลือก นน.จรเฉลี่ย ตาม พรบ.ควบคุมอาคาร"));
+    heading->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
+    column->addWidget(heading);
+    QListWidget* list = addPickList(p, "List1", pickItems(kLiveLoadList), "Text1");
+    list->setMinimumHeight(list->sizeHintForRow(0) * 14);
+    column->addWidget(list);
+    QPushButton* ok = ui::makeButton(p, "Command22", QStringLiteral("ตกลง"));
+    connect(ok, &QPushButton::clicked, this, [this] { hidePanel(kLiveLoadPanel); });
+    column->addWidget(ok, 0, Qt::AlignRight);
+}
+
+void SlabWindow::buildBarSizePanel() {
+    QFrame* p = panel(kBarSizePanel);
+    QVBoxLayout* column = panelLayout(p);
+    struct BarRow {
+        const char* field;
+        const char* caption;
+        const char* captionName;
+        const char* button;
+        const char* list;
+    };
+    const BarRow rows[] = {
+        {"Text10", "เหล็กตะแกรงล่างทางสั้น / มม. =", "Label13", "Command28", "List3"},
+        {"Text11", "เหล็กตะแกรงล่างทางยาว / มม. =", "Label14", "Command29", "List4"},
+        {"Text12", "เหล็กเสริมบนทางสั้น(คอม้า) / มม. =", "Label15", "Command30", "List5"},
+        {"Text13", "เหล็กเสริมบนทางยาว(คอม้า) / มม. =", "Label16", "Command31", "List6"},
+    };
+    std::vector<ui::FieldRow> fieldRows;
+    for (const BarRow& r : rows) fieldRows.push_back({r.field, r.caption, nullptr, r.captionName});
+    QGridLayout* grid = addFieldRows(p, fieldRows);
+    int i = 0;
+    for (const BarRow& r : rows) {
+        QPushButton* b = helpButton(p, r.button);
+        grid->addWidget(b, i++, 2);
+        QListWidget* list = addPickList(p, r.list, pickItems(kBarSizeList), r.field);
+        list->setFixedHeight(list->sizeHintForRow(0) * 6 + 2 * list->frameWidth());
+        list->hide();
+        grid->addWidget(list, 0, 3, 4, 1, Qt::AlignTop);
+        barLists_.push_back(list);
+        connect(b, &QPushButton::clicked, this, [this, list] {
+            for (QListWidget* l : barLists_) l->setVisible(l == list);
+        });
+    }
+    QPushButton* ok = ui::makeButton(p, "Command25", QStringLiteral("ตกลง"));
+    connect(ok, &QPushButton::clicked, this, [this] { hidePanel(kBarSizePanel); });
+    column->addWidget(ok, 0, Qt::AlignRight);
+}
+
+void SlabWindow::buildResultPanel() {
+    QFrame* p = panel(kResultPanel);
+    QVBoxLayout* column = panelLayout(p);
+    QLabel* heading = new QLabel(QStringLiteral("รายการคำนวณ"), p);
+    heading->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
+    column->addWidget(heading);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+    int r = 0;
+    for (const ResultRow& row : kResultRows) {
+        if (row.spacing) {
+            // Bar size, what it is, and its spacing.
+            grid->addWidget(addValueLabel(p, row.value), r, 0);
+            auto* caption = new QLabel(QString::fromUtf8(row.caption), p);
+            grid->addWidget(caption, r, 1);
+            grid->addWidget(addValueLabel(p, row.spacing), r, 2);
+        } else {
+            auto* caption = new QLabel(QString::fromUtf8(row.caption), p);
+            caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grid->addWidget(caption, r, 0, 1, 2);
+            grid->addWidget(addValueLabel(p, row.value), r, 2);
+        }
+        ++r;
+    }
+    // The caption boxes of the form keep their names for whoever looks them up.
+    for (const char* name : kResultCaptionBoxes) {
+        auto* box = new QWidget(p);
+        box->setObjectName(QString::fromLatin1(name));
+        box->hide();
+    }
+    p->findChild<QLabel*>(QStringLiteral("Label18"))->setToolTip(QStringLiteral("ความหนาพื้นน้อยที่สุด"));
+    p->findChild<QLabel*>(QStringLiteral("Label19"))->setMinimumWidth(260);
+    column->addLayout(grid);
+}
+
+void SlabWindow::chooseKind(int kind) {
+    kind_ = kind;
+    writeLabels({{"Label11", slabKindCaption(kind)}});
+    toolButton("Command2")->setIcon(QIcon(slabKindPixmap(kind, QSize(38, 38))));
+}
+
+void SlabWindow::chooseContinuity(int continuityCase) {
+    FieldSet f;
+    const char* caption = pressSlabContinuity(f, continuityCase);
+    if (!caption) return;
+    field("Text6")->setText(qs(f.get("Text6")));
+    writeLabels({{"Label5", caption}});
+}
+
+void SlabWindow::pressGrade(SteelGrade g) {
+    FieldSet f = fields();
+    const std::string caption = pressSlabGrade(f, g);
+    field("Text9")->setText(qs(f.get("Text9")));  // through its change check
+    writeLabels({{"Label17", caption}});
+    minSteelRatio_ = slabMinSteelRatio(g);
+}
+
+void SlabWindow::calculate() {
+    erase();
+    SlabDesignOutcome out = calculateSlab(readSlabInput(fields(), kind_, minSteelRatio_));
+    const auto at = out.resultsShown ? out.diagnostics.resultsAt() : std::nullopt;
+    replay(out.diagnostics, at, [this, &out] {
+        writeLabels(slabResultPanel(out.result));
+        showPanel(kResultPanel);
+    });
+    writeLabels({{"Label48", out.verdict}});
+    outcome_ = std::move(out);
+}
+
+SlabDesignResult SlabWindow::lastResult() const { return outcome_ ? outcome_->result : SlabDesignResult{}; }
+
+bool SlabWindow::lastUsable() const { return outcome_ && outcome_->status == DesignStatus::Usable; }
+
+PageModel SlabWindow::sheet() const { return slabSheet(lastResult(), lastUsable(), titleBlock()); }
+
+Message SlabWindow::printQuestion() const { return slabPrintQuestion(); }
+
+PageModel SlabWindow::drawing(const PageBox& area) const { return slabDrawing(lastResult(), area); }
+
+void SlabWindow::afterPrinting() {
+    if (!outcome_ || outcome_->result.slabKind != kCantilever) return;
+    // A canopy's sheet is out: the window starts the next design as a two-way slab,
+    // and says so in its caption and picture, so that what it shows is what it designs.
+    resetAfterCantileverPrint(outcome_->result);
+    field("Text6")->setText(QStringLiteral("0"));
+    chooseKind(kTwoWay);
+}
+
+void registerSlabWindows() {
+    ui::WindowRegistry::instance().add(QStringLiteral("slab"), [] { return new SlabWindow; });
+}
+
+}  // namespace mx::slab

@@ -1,0 +1,57 @@
+#pragma once
+// The slab window: slab kind and continuity, the loads, spans and thickness, the mesh
+// and bar sizes with their pick lists, the materials, and Calculate, Draw and Print
+// of the shared member-window frame.
+#include <optional>
+
+#include "common/material.h"
+#include "slab/slab_design.h"
+#include "ui/memberwindow.h"
+
+class QListWidget;
+
+namespace mx::slab {
+
+class SlabWindow : public ui::MemberWindow {
+    Q_OBJECT
+public:
+    explicit SlabWindow(QWidget* parent = nullptr);
+
+    void calculate() override;
+    void chooseKind(int kind);
+    void chooseContinuity(int continuityCase);
+    void pressGrade(SteelGrade g);
+
+    int slabKind() const { return kind_; }
+    double minSteelRatio() const { return minSteelRatio_; }
+    // The last Calculate, none before the first.
+    const std::optional<SlabDesignOutcome>& lastOutcome() const { return outcome_; }
+
+protected:
+    void buildPanels() override;
+    PageModel sheet() const override;
+    Message printQuestion() const override;
+    PageModel drawing(const PageBox& area) const override;
+    void afterPrinting() override;
+
+private:
+    void buildInputPanel();
+    void buildLiveLoadPanel();
+    void buildBarSizePanel();
+    void buildResultPanel();
+    SlabDesignResult lastResult() const;
+    bool lastUsable() const;
+
+    int kind_ = 0;
+    double minSteelRatio_ = 0;
+    std::optional<SlabDesignOutcome> outcome_;
+    ui::ClickLabel* label7_ = nullptr;
+    ui::ClickLabel* label12_ = nullptr;
+    QListWidget* list2_ = nullptr;
+    std::vector<QListWidget*> barLists_;
+};
+
+// Makes the slab window known to the window registry.
+void registerSlabWindows();
+
+}  // namespace mx::slab
