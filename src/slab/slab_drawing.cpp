@@ -132,7 +132,7 @@ void cantilever(PageModel& p, const SlabDesignResult& r) {
     leader(p, 2050, barBottom, 2050, row1);
 
     // Distribution bars (size 2 @ s2), end on, under the main bars.
-    const double rowY = barTop + kBarRadius + 30;
+    const double rowY = barTop + kBarRadius + 60;
     double lead = 4650;
     if (r.s2 > 0) {
         p.lineWidth(2);
@@ -199,13 +199,15 @@ void twoWay(PageModel& p, const SlabDesignResult& r) {
         p.line(anchorL, barBottom, anchorR, barBottom, kBarColor);
         p.line(anchorR, barBottom, anchorR, barBottom - kHook, kBarColor);
     }
+    // Both bottom labels stay between the beams: the first row's ends before the
+    // second row's leader.
     const double row1 = bottom + 50, row2 = bottom + 350;
-    p.text(1300, row1, barLabel(r.barSize[0], r.s1), kLabelPt);
-    leader(p, 1250, barBottom, 1250, row1 + slabTextHeight(kLabelPt) / 2);
+    p.text(1050, row1, barLabel(r.barSize[0], r.s1), kLabelPt);
+    leader(p, 1000, barBottom, 1000, row1 + slabTextHeight(kLabelPt) / 2);
 
     // Bottom long bars (Ast, size 2 @ s2), end on, on the short bars.
-    const double rowY = barBottom - kBarRadius - 30;
-    double lead = 4300;
+    const double rowY = barBottom - kBarRadius - 50;
+    double lead = 3300;
     if (r.s2 > 0) {
         p.lineWidth(2);
         lead = barRow(p, faceL + kBarPitch / 2, faceR - kBarPitch / 2, rowY, lead);
