@@ -299,8 +299,14 @@ private:
             r.M = Fixed::fromDouble(sum);
         }
 
-        // Depth from the moment on a 100 cm strip, at least 15 cm, plus cover.
-        r.dr = Fixed::fromDouble(chk::sqrt(chk::div(r.M.toDouble(), r.R.toDouble())));
+        // Depth from the moment, at least 15 cm, plus cover. The moment is that of the
+        // whole cap; working it on a 1 m strip is on the safe side for a cap 1 m wide
+        // or wider, but a narrower cap has less concrete than the strip assumes, so it
+        // is worked on its own width: dr = √(M × 100 / (R × b)), b = min(Bw, 100) cm.
+        r.b = std::min<double>(r.Bw, 100);
+        double perStrip = chk::div(r.M.toDouble(), r.R.toDouble());
+        if (r.b < 100) perStrip = chk::div(chk::mul(perStrip, 100), r.b);
+        r.dr = Fixed::fromDouble(chk::sqrt(perStrip));
         if (r.dr < Fixed::fromInt(15)) r.dr = Fixed::fromInt(15);
         r.d = chk::ceilUp(r.dr.toDouble()) + 5;
         r.t = r.d + 5;

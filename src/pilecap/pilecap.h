@@ -44,6 +44,7 @@ struct PileCapResult {
     double a = 0;       // smallest column stub (square side), cm
     Fixed M;            // moment at the stub face, kg-m
     Fixed n, k, j, R;   // working-stress constants
+    double b = 0;       // width of the strip the depth is worked on, min(Bw, 100), cm
     Fixed dr;           // depth required by the moment (at least 15), cm
     double d = 0;       // effective depth, cm
     double t = 0;       // total depth, cm

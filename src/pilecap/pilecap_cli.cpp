@@ -1,6 +1,8 @@
 #include "common/cli_modules.h"
 #include "pilecap/pilecap.h"
+#include "pilecap/pilecap_drawing.h"
 #include "pilecap/pilecap_form.h"
+#include "pilecap/pilecap_sheet.h"
 
 namespace mx::cli {
 
@@ -31,6 +33,7 @@ void addResult(ResultList& out, const PileCapResult& r) {
     out.add("k", r.k);
     out.add("j", r.j);
     out.add("R", r.R);
+    out.add("b", r.b);
     out.add("dr", r.dr);
     out.add("d", r.d);
     out.add("t", r.t);
@@ -49,7 +52,7 @@ void addResult(ResultList& out, const PileCapResult& r) {
     out.add("status", r.status);
 }
 
-Report run(FormState& state, bool /*wantSheet: the sheet is not built yet*/) {
+Report run(FormState& state, bool wantPages) {
     const PileCapOutcome outcome = calculatePileCap(readPileCapInput(state.fields));
     state.fields.apply(outcome.diagnostics);
 
@@ -60,6 +63,11 @@ Report run(FormState& state, bool /*wantSheet: the sheet is not built yet*/) {
     report.labels = initialResultLabels();
     writeResultLabels(report.labels, outcome);
     addResult(report.result, outcome.result);
+    if (wantPages) {
+        const bool usable = outcome.status == DesignStatus::Usable;
+        report.sheet = pileCapSheet(outcome.result, usable, pileCapTitleBlock(state.fields));
+        report.drawing = pileCapDrawing(outcome.result, kPileCapScreenArea);
+    }
     return report;
 }
 

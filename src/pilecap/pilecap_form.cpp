@@ -20,6 +20,8 @@ const std::array<InputFieldDef, 8> kInputFields{{
 FieldSet pileCapDefaults() {
     FieldSet f;
     for (const InputFieldDef& def : kInputFields) f.set(def.name, def.defaultText);
+    // The title block of the printed sheet starts empty.
+    for (const char* name : kTitleBlockFields) f.set(name, "");
     return f;
 }
 

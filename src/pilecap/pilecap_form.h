@@ -23,7 +23,10 @@ struct InputFieldDef {
 // Input fields in window order.
 extern const std::array<InputFieldDef, 8> kInputFields;
 
-// Every input field with its default text.
+// The title-block fields of Frame4: project, footing name, engineer, registration, page.
+inline constexpr std::array<const char*, 5> kTitleBlockFields{"Text9", "Text10", "Text11", "Text12", "Text13"};
+
+// Every input field with its default text, then the empty title-block fields.
 FieldSet pileCapDefaults();
 // What Calculate reads: the number at the start of each field text.
 PileCapInput readPileCapInput(const FieldSet& fields);

@@ -37,6 +37,7 @@ TEST(PileCapTool, DefaultsInWindowOrder) {
     const std::vector<std::pair<std::string, std::string>> expected{
         {"Text1", "80000"}, {"Text3", "36"},   {"Text4", "22"},   {"Text2", "25"},
         {"Text5", "150"},   {"Text6", "65"},   {"Text7", "1200"}, {"Text14", "17"},
+        {"Text9", ""},      {"Text10", ""},    {"Text11", ""},    {"Text12", ""},  {"Text13", ""},
     };
     EXPECT_EQ(m.defaults.entries(), expected);
     EXPECT_FALSE(m.pressType);

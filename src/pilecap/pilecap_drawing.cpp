@@ -1,0 +1,280 @@
+#include "pilecap/pilecap_drawing.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "common/numtext.h"
+
+namespace mx::pilecap {
+
+// ---- Pile centres -----------------------------------------------------------------------
+// Piles stand 3q apart and 1.5q in from the cap edge; a staggered (hexagonal) row lies
+// 1.5√3 q from its neighbour, so its places are 1.5 + 1.5√3 (h1) and 1.5 + 4.5√3 (h2).
+
+namespace {
+
+using From = PilePlace::From;
+
+PilePlace at(double whole) { return PilePlace{From::Start, whole, 0}; }
+PilePlace mid(double offset = 0) { return PilePlace{From::Middle, offset, 0}; }
+PilePlace end(double back) { return PilePlace{From::End, back, 0}; }
+const PilePlace h1{From::Start, 1.5, 1.5};
+const PilePlace h2{From::Start, 1.5, 4.5};
+
+std::vector<PilePlace> row(std::initializer_list<double> wholes) {
+    std::vector<PilePlace> out;
+    for (double w : wholes) out.push_back(at(w));
+    return out;
+}
+
+const std::array<std::vector<PileGroup>, kMaxPiles>& table() {
+    static const std::array<std::vector<PileGroup>, kMaxPiles> t{{
+        /* 1 */ {{{mid()}, {mid()}}},
+        /* 2 */ {{{mid()}, row({1.5, 4.5})}},
+        /* 3 */ {{{at(1.5)}, {end(1.5)}}, {{mid()}, {at(1.5)}}, {{at(4.5)}, {end(1.5)}}},
+        /* 4 */ {{row({1.5, 4.5}), row({1.5, 4.5})}},
+        /* 5 */ {{{at(1.5), end(1.5)}, {at(1.5), end(1.5)}}, {{mid()}, {mid()}}},
+        /* 6 */ {{row({1.5, 4.5}), row({1.5, 4.5, 7.5})}},
+        /* 7 */ {{{at(1.5), end(1.5)}, row({3, 6})}, {{mid()}, {at(1.5), mid(), end(1.5)}}},
+        /* 8 */ {{row({1.5, 4.5}), row({1.5, 4.5, 7.5, 10.5})}},
+        /* 9 */ {{row({1.5, 4.5, 7.5}), row({1.5, 4.5, 7.5})}},
+        /* 10 */ {{{at(1.5), end(1.5)}, row({3, 6, 9})}, {{mid()}, row({1.5, 4.5, 7.5, 10.5})}},
+        /* 11 */ {{{at(1.5), end(1.5)}, row({1.5, 4.5, 7.5, 10.5})}, {{mid()}, row({3, 6, 9})}},
+        /* 12 */ {{row({1.5, 4.5, 7.5}), row({1.5, 4.5, 7.5, 10.5})}},
+        /* 13 */ {{{at(1.5), end(1.5)}, row({3, 6, 9, 12})}, {{mid()}, row({1.5, 4.5, 7.5, 10.5, 13.5})}},
+        /* 14 */ {{{at(1.5), end(1.5)}, row({3, 6, 9})}, {{mid(-1.5), mid(1.5)}, row({1.5, 4.5, 7.5, 10.5})}},
+        /* 15 */ {{row({1.5, 4.5, 7.5}), row({1.5, 4.5, 7.5, 10.5, 13.5})}},
+        /* 16 */ {{row({1.5, 4.5, 7.5, 10.5}), row({1.5, 4.5, 7.5, 10.5})}},
+        /* 17 */ {{row({1.5, 4.5, 7.5, 10.5}), {h1, h2}}, {row({3, 6, 9}), {at(1.5), mid(), end(1.5)}}},
+        /* 18 */ {{row({1.5, 4.5, 7.5, 10.5}), {at(1.5), mid(), end(1.5)}}, {row({3, 6, 9}), {h1, h2}}},
+        /* 19 */
+        {{{at(1.5), end(1.5)}, {at(4.5), mid(), at(10.5)}},
+         {{h1, h2}, row({3, 6, 9, 12})},
+         {{mid()}, row({1.5, 4.5, 7.5, 10.5, 13.5})}},
+        /* 20 */ {{row({1.5, 4.5, 7.5, 10.5}), row({1.5, 4.5, 7.5, 10.5, 13.5})}},
+    }};
+    return t;
+}
+
+double place(const PilePlace& p, double q, double side) {
+    const double along = (p.whole + p.root3 * std::sqrt(3.0)) * q;
+    switch (p.from) {
+        case From::Middle: return side / 2 + along;
+        case From::End: return side - along;
+        case From::Start: break;
+    }
+    return along;
+}
+
+}  // namespace
+
+const std::vector<PileGroup>& pileCentreTable(int piles) {
+    static const std::vector<PileGroup> none;
+    if (piles < 1 || piles > kMaxPiles) return none;
+    return table()[static_cast<std::size_t>(piles - 1)];
+}
+
+std::vector<PileCentre> pileCentres(double piles, double q, double Bw, double Lc) {
+    std::vector<PileCentre> out;
+    // Only a whole count that is one of the arrangements has centres.
+    if (!(piles >= 1 && piles <= kMaxPiles) || piles != std::floor(piles)) return out;
+    for (const PileGroup& g : pileCentreTable(static_cast<int>(piles)))
+        for (const PilePlace& x : g.across)
+            for (const PilePlace& y : g.along) out.push_back(PileCentre{place(x, q, Bw), place(y, q, Lc)});
+    return out;
+}
+
+int pileCapLengthScale(double Lc) {
+    struct Band {
+        double from;
+        int k;
+    };
+    constexpr std::array<Band, 12> bands{{
+        {601, 4}, {551, 6}, {451, 7}, {301, 9}, {251, 12}, {171, 14},
+        {141, 20}, {121, 25}, {106, 28}, {81, 30}, {61, 35}, {1, 40},
+    }};
+    for (const Band& b : bands)
+        if (Lc >= b.from) return b.k;
+    // Between 0 and 1 cm there is no whole length; treat it as the smallest cap.
+    return Lc > 0 ? 40 : 0;
+}
+
+// ---- The figure --------------------------------------------------------------------------
+
+namespace {
+
+constexpr double kNote = 14;          // point size of every label
+constexpr double kNoteStep = 300;     // between note lines
+constexpr double kTextHeight = 330;   // one 14 pt line, top to bottom of its glyphs
+constexpr double kLeftRoom = 1100;    // left of the plan: the length dimension and its figure
+constexpr double kTopRoom = 750;      // above the plan: the width dimension and its figure
+constexpr double kGap = 700;          // between the plan and the section column
+constexpr double kStubRise = 450;     // the stub above the section
+constexpr double kPileDrop = 400;     // the pile heads shown below the section
+constexpr double kBarRadius = 8;      // a mesh bar seen end-on
+constexpr double kBarGap = 20;        // least distance between drawn bars, twips
+constexpr double kCover = 5;          // cm from a cap face to the outermost bar
+
+// Width of a 14 pt label on paper, from its characters. Thai marks above and below a
+// letter take no width of their own. Generous, so a note laid out by it fits.
+double labelWidth(const std::string& s) {
+    double chars = 0;
+    for (std::size_t i = 0; i < s.size();) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        if (len == 3 && i + 2 < s.size()) {
+            const unsigned cp = ((c & 0x0Fu) << 12) | ((static_cast<unsigned char>(s[i + 1]) & 0x3Fu) << 6) |
+                                (static_cast<unsigned char>(s[i + 2]) & 0x3Fu);
+            const bool mark = cp == 0x0E31 || (cp >= 0x0E34 && cp <= 0x0E3A) || (cp >= 0x0E47 && cp <= 0x0E4E);
+            if (!mark) chars += 1;
+        } else {
+            chars += 1;
+        }
+        i += len;
+    }
+    return chars * 110;
+}
+
+// Offsets (twips from the first bar) of `count` bars `pitch` twips apart, thinned to
+// every n-th bar (the last always kept) where they would stand closer than kBarGap,
+// so a row never holds more bars than fit side by side at the drawing's scale.
+std::vector<double> barOffsets(int count, double pitch) {
+    std::vector<double> out;
+    if (count < 1 || !std::isfinite(pitch) || pitch < 0) return out;
+    if (count == 1 || pitch == 0) return {0.0};
+    const int stride = pitch >= kBarGap ? 1 : static_cast<int>(std::ceil(kBarGap / pitch));
+    for (int i = 0; i < count - 1; i += stride) out.push_back(i * pitch);
+    const double last = (count - 1) * pitch;
+    if (out.empty() || last - out.back() >= kBarGap) out.push_back(last);
+    return out;
+}
+
+struct Figure {
+    double k = 0;  // twips per cm
+    std::vector<std::string> notes;
+    double notesWidth = 0;
+    double tLabelWidth = 0;
+
+    double sectionWidth(double Bw) const { return k * Bw + 150 + tLabelWidth; }
+    double width(double Bw) const { return kLeftRoom + k * Bw + kGap + std::max(sectionWidth(Bw), notesWidth); }
+    double sectionHeight(double t) const { return kStubRise + k * t + kPileDrop + 250; }
+    double height(double Lc, double t) const {
+        const double listed = static_cast<double>(notes.size()) * kNoteStep + kTextHeight;
+        return std::max(kTopRoom + k * Lc + 100, kTopRoom - kStubRise + sectionHeight(t) + listed);
+    }
+};
+
+}  // namespace
+
+PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area) {
+    PageModel p;
+    const double Bw = r.Bw, Lc = r.Lc;
+    // Nothing to draw without a cap: before any Calculate, or with too many piles.
+    if (Bw <= 0 || Lc <= 0 || r.np > kMaxPiles) return p;
+    const double q = std::isfinite(r.q) && r.q > 0 ? r.q : 0;
+    const double a = std::isfinite(r.a) && r.a > 0 ? std::min(r.a, std::min(Bw, Lc)) : 0;
+    const double t = std::isfinite(r.t) && r.t > 0 ? r.t : 0;
+
+    Figure f;
+    f.notes.push_back(" ฐานรากใช้เข็ม จำนวน " + sheetNum(r.np) + " ต้น");
+    if (r.np == 1) f.notes.push_back("อย่าลืมทำ PILE CAP เสาเข็มเดี่ยว");
+    f.notes.push_back(" เสาขนาด " + sheetNum(r.a) + " ซม. x " + sheetNum(r.a) + " ซม.");
+    f.notes.push_back(" เหล็กรัดรอบ 1-" + sheetNum(r.db) + " มม.");
+    f.notes.push_back(" ตะแกรงทางสั้น " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.Ns) + " เส้น");
+    f.notes.push_back(" ตะแกรงทางยาว " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.N) + " เส้น");
+    for (const std::string& n : f.notes) f.notesWidth = std::max(f.notesWidth, labelWidth(n));
+    const std::string tLabel = sheetNum(r.t) + " ซม.";
+    f.tLabelWidth = labelWidth(tLabel);
+
+    // The scale by the cap length, made smaller until the whole figure fits the area.
+    const double areaW = area.x2 - area.x1, areaH = area.y2 - area.y1;
+    f.k = pileCapLengthScale(Lc);
+    for (int i = 0; i < 200 && (f.width(Bw) > areaW || f.height(Lc, t) > areaH); ++i) f.k *= 0.95;
+    const double k = f.k;
+
+    const double X0 = area.x1 + kLeftRoom, Y0 = area.y1 + kTopRoom;
+    const double X1 = X0 + k * Bw, Y1 = Y0 + k * Lc;
+
+    // Plan: the cap and the stub in heavy line.
+    p.lineWidth(2);
+    p.box(X0, Y0, X1, Y1);
+    const double cx = (X0 + X1) / 2, cy = (Y0 + Y1) / 2;
+    if (a > 0) p.box(cx - k * a / 2, cy - k * a / 2, cx + k * a / 2, cy + k * a / 2);
+    p.lineWidth(1);
+
+    // Width above the plan, length to its left, each with its ticks and figure.
+    p.line(X0, Y0 - 200, X1, Y0 - 200);
+    p.line(X0, Y0 - 300, X0, Y0 - 100);
+    p.line(X1, Y0 - 300, X1, Y0 - 100);
+    const std::string bwLabel = sheetNum(r.Bw) + " ซม.";
+    p.text(std::max(X0, cx - labelWidth(bwLabel) / 2), Y0 - 200 - kTextHeight - 60, bwLabel, kNote);
+    p.line(X0 - 200, Y0, X0 - 200, Y1);
+    p.line(X0 - 300, Y0, X0 - 100, Y0);
+    p.line(X0 - 300, Y1, X0 - 100, Y1);
+    const std::string lcLabel = sheetNum(r.Lc) + " ซม.";
+    p.text(std::max(area.x1, X0 - 350 - labelWidth(lcLabel)), cy - kTextHeight / 2, lcLabel, kNote);
+
+    // Piles at their centres.
+    const std::vector<PileCentre> centres = pileCentres(r.np, q, Bw, Lc);
+    for (const PileCentre& c : centres) p.circle(X0 + k * c.x, Y0 + k * c.y, k * q / 2);
+
+    // The mesh in plan: the long bars at the pitch s across the width, the short bars
+    // spread over the length between the same covers.
+    const bool meshDesigned = r.N >= 2 && r.Ns >= 2 && std::isfinite(r.s) && r.s > 0 && Bw > 2 * kCover &&
+                              Lc > 2 * kCover;
+    if (meshDesigned) {
+        const double longPitch = std::min<double>(r.s, (Bw - 2 * kCover) / (r.N - 1));
+        for (double off : barOffsets(r.N, k * longPitch)) {
+            const double x = X0 + k * kCover + off;
+            p.line(x, Y0 + k * kCover, x, Y1 - k * kCover, kBlue);
+        }
+        for (double off : barOffsets(r.Ns, k * (Lc - 2 * kCover) / (r.Ns - 1))) {
+            const double y = Y0 + k * kCover + off;
+            p.line(X0 + k * kCover, y, X1 - k * kCover, y, kBlue);
+        }
+    }
+
+    // Section across the width: the cap k t deep under the stub, the pile heads below.
+    const double XS = X1 + kGap, XS1 = XS + k * Bw;
+    const double YS = Y0, YS1 = YS + k * t;
+    const double sx = XS + k * Bw / 2;
+    p.lineWidth(2);
+    p.box(XS, YS, XS1, YS1);
+    if (a > 0) {
+        p.line(sx - k * a / 2, YS, sx - k * a / 2, YS - kStubRise);
+        p.line(sx + k * a / 2, YS, sx + k * a / 2, YS - kStubRise);
+        p.line(sx - k * a / 2, YS - kStubRise, sx + k * a / 2, YS - kStubRise);
+    }
+    p.lineWidth(1);
+    std::vector<double> pileColumns;
+    for (const PileCentre& c : centres)
+        if (std::none_of(pileColumns.begin(), pileColumns.end(), [&](double x) { return std::abs(x - c.x) < 0.5; }))
+            pileColumns.push_back(c.x);
+    for (double x : pileColumns) {
+        p.line(XS + k * (x - q / 2), YS1, XS + k * (x - q / 2), YS1 + kPileDrop);
+        p.line(XS + k * (x + q / 2), YS1, XS + k * (x + q / 2), YS1 + kPileDrop);
+    }
+    p.text(XS1 + 150, (YS + YS1) / 2 - kTextHeight / 2, tLabel, kNote);
+    if (meshDesigned && t > 2 * kCover) {
+        // Long bars end-on above the underside, the perimeter bar below the top face.
+        p.lineWidth(2);
+        const double longPitch = std::min<double>(r.s, (Bw - 2 * kCover) / (r.N - 1));
+        for (double off : barOffsets(r.N, k * longPitch))
+            p.circle(XS + k * kCover + off, YS1 - k * kCover, kBarRadius, kBlack, true);
+        p.circle(XS + k * kCover, YS + k * kCover, kBarRadius, kBlack, true);
+        p.circle(XS1 - k * kCover, YS + k * kCover, kBarRadius, kBlack, true);
+        p.lineWidth(1);
+    }
+
+    // Notes under the section.
+    double y = YS1 + kPileDrop + 250;
+    for (const std::string& n : f.notes) {
+        p.text(XS, y, n, kNote);
+        y += kNoteStep;
+    }
+    return p;
+}
+
+}  // namespace mx::pilecap

@@ -1,0 +1,33 @@
+#pragma once
+// The pile cap's one-page A4 calculation sheet: title block, the design written out
+// step by step with the numbers of the last Calculate, the mesh in large type, the
+// engineer's line and the printed plan of the cap with its piles.
+#include "common/fieldset.h"
+#include "common/message.h"
+#include "common/page.h"
+#include "common/titleblock.h"
+#include "pilecap/pilecap.h"
+
+namespace mx::pilecap {
+
+inline constexpr const char* kPileCapSheetHeading = "แสดงรายการคำนวณฐานราก ";
+// The whole sheet when the last Calculate found more piles than any arrangement holds.
+inline constexpr const char* kNothingToPrint = "NO CALCULATE & DESIGN!!!";
+// The engineer's line, right of the listing's last line.
+inline constexpr double kEngineerX = 7000;
+inline constexpr double kEngineerY = 10200;
+// The box below the listing that the printed drawing keeps to.
+inline constexpr PageBox kSheetDrawingBox{1200, 10650, 11300, 14900};
+
+// The print question and its box.
+Message pileCapPrintQuestion();
+
+// The sheet of a result record. `r` is the record of the last Calculate alone (a
+// default record before any), and `usable` whether that Calculate ended usable: only
+// then does the sheet certify its checks.
+PageModel pileCapSheet(const PileCapResult& r, bool usable, const ProjectTitleBlock& tb);
+
+// The title block as typed in the window's Frame4 (Text9 to Text13).
+ProjectTitleBlock pileCapTitleBlock(const FieldSet& fields);
+
+}  // namespace mx::pilecap
