@@ -1,6 +1,8 @@
 #include "common/cli_modules.h"
 #include "stair/stair_design.h"
+#include "stair/stair_drawing.h"
 #include "stair/stair_form.h"
+#include "stair/stair_sheet.h"
 
 namespace mx::cli {
 
@@ -53,7 +55,7 @@ void addResult(ResultList& out, const stair::StairDesignResult& r) {
     out.add("status", static_cast<int>(r.status));
 }
 
-Report runStair(FormState& state, bool /*wantSheet: the stair sheet is not printed from here yet*/) {
+Report runStair(FormState& state, bool wantPages) {
     const auto typeCode = static_cast<std::int16_t>(state.typeCode);
     const stair::StairOutcome outcome = stair::calculateStair(stair::readStairInput(state.fields, typeCode));
 
@@ -75,6 +77,11 @@ Report runStair(FormState& state, bool /*wantSheet: the stair sheet is not print
     if (outcome.panelWritten) report.labels = stair::stairResultLabels(outcome.result);
     report.labels.set(stair::kVerdictLabel, outcome.verdict);
     addResult(report.result, outcome.result);
+    if (wantPages) {
+        const bool usable = outcome.status == DesignStatus::Usable;
+        report.sheet = stair::stairSheet(outcome.result, usable, stair::stairTitleBlock(state.fields));
+        report.drawing = stair::stairDrawing(outcome.result, stair::kStairScreenArea);
+    }
     return report;
 }
 

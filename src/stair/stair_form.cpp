@@ -10,6 +10,7 @@ namespace mx::stair {
 FieldSet stairDefaultFields() {
     FieldSet f;
     for (const auto& d : kStairFields) f.set(d.name, d.text);
+    for (const auto& t : kStairTitleFields) f.set(t.name, "");
     return f;
 }
 
@@ -97,7 +98,40 @@ double heldValue(double x, Held h) {
     return x;
 }
 
+// How each field holds the number its rule stores; a field not listed is free text.
+struct HeldField {
+    const char* field;
+    Held held;
+};
+constexpr std::array<HeldField, 12> kHeldFields{{
+    {"Text1", Held::FourDecimals}, {"Text2", Held::Whole},    {"Text3", Held::FourDecimals},
+    {"Text4", Held::FourDecimals}, {"Text5", Held::Whole},    {"Text6", Held::Whole},
+    {"Text7", Held::Whole},        {"Text9", Held::AsTyped},  {"Text10", Held::AsTyped},
+    {"Text11", Held::Whole},       {"Text18", Held::AsTyped}, {"Text19", Held::AsTyped},
+}};
+
 }  // namespace
+
+std::optional<double> stairFieldValue(std::string_view field, std::string_view text) {
+    for (const auto& h : kHeldFields) {
+        if (field != h.field) continue;
+        const double x = num(text);
+        switch (h.held) {
+        case Held::FourDecimals: {
+            const double scaled = x * static_cast<double>(Fixed::kScale);
+            if (!std::isfinite(scaled) || std::fabs(scaled) > 9.0e18) return std::nullopt;
+            return std::nearbyint(scaled) / static_cast<double>(Fixed::kScale);
+        }
+        case Held::Whole: {
+            const double whole = std::nearbyint(x);
+            if (!(whole >= INT16_MIN && whole <= INT16_MAX)) return std::nullopt;
+            return whole;
+        }
+        case Held::AsTyped: return std::isfinite(x) ? std::optional<double>(x) : std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
 
 std::optional<FieldRuleHit> stairFieldRule(std::string_view field, std::string_view text) {
     for (const auto& rule : kFieldRules) {

@@ -38,6 +38,20 @@ inline constexpr std::array<FieldDefault, 12> kStairFields{{
     {"Text19", "2"},     // live-load factor
 }};
 
+// The title-block fields of Frame5 with their captions; they start empty.
+struct TitleField {
+    const char* name;
+    const char* caption;
+};
+inline constexpr std::array<TitleField, 5> kStairTitleFields{{
+    {"Text12", "ชื่อโครงการ"},
+    {"Text13", "ชื่อบันได"},
+    {"Text14", "ชื่อวิศวกร / บริษัท"},
+    {"Text15", "เลขทะเบียน / โทร."},
+    {"Text16", "หน้า / แผ่นที่"},
+}};
+
+// The input fields with their defaults, then the empty title-block fields.
 FieldSet stairDefaultFields();
 
 // The type buttons: the button, its tooltip, the caption of the type label Label1 and
@@ -93,12 +107,58 @@ struct FieldRuleHit {
 };
 std::optional<FieldRuleHit> stairFieldRule(std::string_view field, std::string_view text);
 
+// The working value a field's change rule stores: lengths to four decimals, the live
+// load, thickness, bar sizes and fs as 16-bit whole numbers, materials and factors as
+// typed. A number the field's kind cannot hold (a bar size of 40000) gives nothing
+// and raises nothing: the rule keeps no value of its own, and Calculate's own reading
+// of the field then ends the design through its failure path.
+std::optional<double> stairFieldValue(std::string_view field, std::string_view text);
+
 // Writes the calculation's corrections into the fields, in order, each followed by
 // its field's change rule as the window runs it (rule messages are returned in order).
 std::vector<Message> applyStairCorrections(FieldSet& fields, const Diagnostics& diagnostics);
 
 // The result panel as the window shows it (label name -> text), without the verdict.
 FieldSet stairResultLabels(const StairDesignResult& r);
+
+// The fixed caption that stands to the left of each result label, as the result panel
+// shows it. Spacings are worked and shown in metres (0.1429), so their captions say
+// metres; loads per area are kg/m2.
+struct ResultCaption {
+    const char* label;
+    const char* caption;
+};
+inline constexpr std::array<ResultCaption, 25> kStairResultCaptions{{
+    {"Label11", "นน.ขั้นบันได กก. / ตร.ม.="},
+    {"Label12", "นน.พื้นบันได/ขั้นบันได กก. / ตร.ม.="},
+    {"Label13", "รวม นน.บันได กก. / ตร.ม.="},
+    // The factor as entered (Label64, Label65) stands in the gap of its row's caption.
+    {"Label14", "คิด                   เท่า รวม นน. ="},
+    {"Label15", "นน. จร กก. / ตร.ม.="},
+    {"Label16", "คิด                   เท่า รวม นน. ="},
+    {"Label18", "รวม นน.ทางราบทั้งสิ้น ="},
+    {"Label17", "โมเมนต์ กก.-เมตร ="},
+    {"Label23", "ค่า n ="},
+    {"Label24", "ค่า k ="},
+    {"Label25", "ค่า j ="},
+    {"Label26", "ค่า R ="},
+    {"Label27", "พท.หน้าตัดเหล็ก / ตร.ซม.="},
+    {"Label28", "พท.หน้าตัดเหล็กต่อเส้น / ตร.ซม. ="},
+    {"Label30", "จำนวนเส้น  / เส้น ="},
+    {"Label31", "ระยะห่าง @ / ม. ="},
+    {"Label33", "พท.หน้าตัดเหล็กเสริมกันร้าว / ตร.ซม.="},
+    {"Label34", "ระยะห่าง @ / ม. ="},
+    {"Label36", "แรงเฉือน v / กก. ="},
+    {"Label37", "vd / กก. ="},
+    {"Label38", "V กก. / ตร.ซม. ="},
+    {"Label39", "หน่วยแรงเฉือนที่ยอมให้ Vc กก. / ตร.ซม. ="},
+    {"Label40", "เส้นรอบวงเหล็กเสริมหลักต่อเส้น / ซม. ="},
+    {"Label41", "รวมเส้นรอบวงเหล็กเสริมหลัก / ซม. ="},
+    {"Label42", "แรงยึดเกาะ u กก. / ตร.ซม. ="},
+}};
+// The recommended thickness Label32 has no caption, only this tooltip.
+inline constexpr const char* kRecommendedThicknessTip = "ความหนาพื้นบันไดที่แนะนำ";
+inline constexpr const char* kVerdictCaption = "บันไดที่คุณออกแบบใช้ได้หรือไม่?";
 inline constexpr const char* kVerdictLabel = "Label29";
 
 }  // namespace mx::stair

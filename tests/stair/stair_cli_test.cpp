@@ -54,7 +54,7 @@ TEST(StairCli, DefaultStairOfEachType) {
 
 TEST(StairCli, ButtonsAndBadSettings) {
     const Module m = stairCliModule();
-    for (const char* bad : {"type=0", "type=4", "Text8=1", "Text12=x"}) {
+    for (const char* bad : {"type=0", "type=4", "Text8=1", "Text17=x"}) {
         Invocation inv;
         EXPECT_TRUE(parseSettings(m, {bad}, inv).has_value()) << bad;
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -15,7 +16,7 @@ TEST(StairForm, DefaultsInWindowOrder) {
     for (const auto& [name, text] : f.entries()) joined += name + "=" + text + " ";
     EXPECT_EQ(joined,
               "Text1=1.20 Text2=300 Text3=25 Text4=18 Text5=9 Text6=6 Text7=8 Text9=150 Text10=65 Text11=1200 "
-              "Text18=1.7 Text19=2 ");
+              "Text18=1.7 Text19=2 Text12= Text13= Text14= Text15= Text16= ");
 }
 
 TEST(StairForm, ReadsTheLeadingNumberOfEachField) {
@@ -110,4 +111,65 @@ TEST(StairForm, ResultLabelsOfTheFoldedPlate) {
     for (const auto& [name, text] : expected) EXPECT_EQ(l.get(name), text) << name;
     EXPECT_EQ(l.entries().size(), 28u);
     EXPECT_FALSE(l.has(kVerdictLabel));
+}
+
+// A number a 16-bit field cannot hold never raises in its change rule: the rule keeps
+// no value, and Calculate's own reading ends the design with the closing message only.
+TEST(StairForm, NumbersBeyondSixteenBitsNeverRaiseInTheRules) {
+    const struct {
+        const char* field;
+        const char* text;
+        bool ruleMessage;  // the field's plausibility limit still speaks
+    } rows[] = {
+        {"Text5", "40000", false}, {"Text6", "40000", false}, {"Text11", "40000", false},
+        {"Text2", "40000", true},  {"Text7", "40000", true},  {"Text5", "-40000", false},
+        {"Text11", "99999999999999999999", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.field) + "=" + row.text);
+        std::optional<FieldRuleHit> hit;
+        EXPECT_NO_THROW(hit = stairFieldRule(row.field, row.text));
+        EXPECT_EQ(hit.has_value(), row.ruleMessage);
+        EXPECT_NO_THROW(EXPECT_FALSE(stairFieldValue(row.field, row.text).has_value()));
+
+        FieldSet f = stairDefaultFields();
+        f.set(row.field, row.text);
+        StairOutcome o;
+        ASSERT_NO_THROW(o = calculateStair(readStairInput(f, 2)));
+        EXPECT_EQ(o.status, DesignStatus::NotUsable);
+        EXPECT_TRUE(o.arithmeticFailure);
+        ASSERT_EQ(o.diagnostics.messages().size(), 1u);
+        EXPECT_EQ(o.diagnostics.messages()[0].text, kClosingText);
+    }
+    // Values the fields can hold are stored as each field holds them.
+    const struct {
+        const char* field;
+        const char* text;
+        double value;
+    } held[] = {{"Text5", "12.4", 12}, {"Text11", "32767", 32767}, {"Text1", "1.23456", 1.2346}, {"Text18", "1.75", 1.75}};
+    for (const auto& h : held) EXPECT_EQ(stairFieldValue(h.field, h.text), h.value) << h.field;
+    EXPECT_FALSE(stairFieldValue("Text12", "5").has_value());  // a title-block field holds text
+}
+
+// Every result label but the recommended thickness has its caption; the spacings,
+// worked in metres, are captioned in metres.
+TEST(StairForm, ResultCaptionsMatchTheUnitsShown) {
+    const FieldSet labels = stairResultLabels(StairDesignResult{});
+    std::size_t captioned = 0;
+    for (const auto& [name, text] : labels.entries()) {
+        const auto* c = std::find_if(kStairResultCaptions.begin(), kStairResultCaptions.end(),
+                                     [&](const ResultCaption& rc) { return name == rc.label; });
+        if (name == "Label32" || name == "Label64" || name == "Label65") {
+            EXPECT_EQ(c, kStairResultCaptions.end()) << name;
+            continue;
+        }
+        ASSERT_NE(c, kStairResultCaptions.end()) << name;
+        ++captioned;
+    }
+    EXPECT_EQ(captioned, kStairResultCaptions.size());
+    for (const auto& c : kStairResultCaptions) {
+        if (std::string(c.label) == "Label31" || std::string(c.label) == "Label34") {
+            EXPECT_STREQ(c.caption, "ระยะห่าง @ / ม. =") << c.label;
+        }
+    }
 }
