@@ -1,5 +1,7 @@
 #include "column/column_design.h"
+#include "column/column_drawing.h"
 #include "column/column_form.h"
+#include "column/column_sheet.h"
 #include "common/cli_modules.h"
 
 namespace mx::cli {
@@ -13,6 +15,7 @@ void addResult(ResultList& out, const ColumnDesignResult& r) {
     out.add("P", r.P);
     out.add("t1", r.t1);
     out.add("t2", r.t2);
+    out.add("D", r.D);
     out.add("H", r.H);
     out.add("db", r.db);
     out.add("dt", r.dt);
@@ -43,7 +46,10 @@ void addResult(ResultList& out, const ColumnDesignResult& r) {
     out.add("status", static_cast<int>(r.status));
 }
 
-Report runColumn(FormState& state, bool /*wantSheet: the sheet is not built yet*/) {
+// The window's drawing surface left free for the section.
+constexpr PageBox kScreenDrawingArea{0, 0, 9000, 7500};
+
+Report runColumn(FormState& state, bool wantPages) {
     // A round column is designed as its square of equal area: the diameter box's OK
     // writes that side into both width fields before Calculate, when a diameter is given.
     Report report;
@@ -51,7 +57,7 @@ Report runColumn(FormState& state, bool /*wantSheet: the sheet is not built yet*
         applyRoundDiameter(state.fields, report.messages);
 
     const ColumnOutcome outcome = calculateColumn(readColumnInput(state.fields, state.typeCode));
-    applyCorrections(outcome.diagnostics, state.fields, report.messages);
+    applyCorrections(outcome.diagnostics, state.fields, state.typeCode, report.messages);
 
     report.status = static_cast<int>(outcome.status);
     report.verdict = outcome.verdict;
@@ -59,6 +65,10 @@ Report runColumn(FormState& state, bool /*wantSheet: the sheet is not built yet*
     if (state.grade) writeGradeLabels(*state.grade, report.labels);
     writeColumnLabels(outcome, report.labels);
     addResult(report.result, outcome.result);
+    if (wantPages) {
+        report.sheet = columnSheet(outcome.result, outcome.status == DesignStatus::Usable, columnTitleBlock(state.fields));
+        report.drawing = columnDrawing(outcome.result, kScreenDrawingArea);
+    }
     return report;
 }
 

@@ -87,6 +87,7 @@ void design(const ColumnDesignInput& in, ColumnOutcome& out) {
     auto fail = [&] { r.status = DesignStatus::NotUsable; };
 
     r.shape = in.shape;
+    r.D = in.D;
 
     // Own-weight multiplier: none or a negative one would leave the column weightless.
     r.k = in.k;
@@ -226,12 +227,8 @@ void design(const ColumnDesignInput& in, ColumnOutcome& out) {
 
 }  // namespace
 
-ColumnOutcome calculateColumn(const ColumnDesignInput& in, const ColumnDesignResult& previous) {
+ColumnOutcome calculateColumn(const ColumnDesignInput& in) {
     ColumnOutcome out;
-    out.result = previous;
-    out.result.nb = Fixed();
-    out.result.pg = Fixed();
-    out.result.status = DesignStatus::Usable;
     try {
         design(in, out);
     } catch (const ArithmeticError&) {

@@ -1,8 +1,9 @@
 #pragma once
 // Design of one axially loaded tied column, square or round, short or long, by the
 // working-stress formula P = 0.85 Ag (0.25 fc' + fs pg). A round column of diameter D
-// is designed as the square of equal area, side 0.886 D, which the form writes into
-// both width fields before Calculate.
+// is designed as the square of equal area, side 0.886 D: the form reads a round
+// column's widths from its diameter (readColumnInput), and the record keeps D so the
+// sheet prints the section that was designed.
 #include <cstdint>
 #include <string>
 
@@ -22,6 +23,7 @@ struct ColumnDesignInput {
     double P = 8000;         // load on the column, kg (Text1)
     double t1 = 15;          // width, cm (Text2)
     double t2 = 15;          // depth, cm (Text3)
+    double D = 0;            // round column's diameter, cm (Text11); 0 when none is given
     double H = 3;            // height, m (Text5)
     double db = 12;          // main bar diameter, mm (Text6)
     double dt = 6;           // tie diameter, mm (Text7)
@@ -30,15 +32,17 @@ struct ColumnDesignInput {
     double k = 1.7;          // multiplier of the column's own weight (Text23)
 };
 
-// Everything one calculation works out. The window keeps it between calculations and
-// the sheet and drawing read it, so a calculation that ends early leaves the values
-// it did not reach as the previous calculation left them.
+// Everything one calculation works out. The sheet and the drawing read it, so each
+// calculation starts from an empty record: a value it did not reach stays 0 and never
+// shows a previous run's number beside this run's. (The result labels a calculation
+// does not reach keep their texts; that is the labels' business, see writeColumnLabels.)
 struct ColumnDesignResult {
     // The inputs as the calculation used them (after its own corrections).
     int shape = kShapeNone;
     double P = 0;
     double t1 = 0;
     double t2 = 0;
+    double D = 0;
     double H = 0;
     double db = 0;
     double dt = 0;
@@ -105,9 +109,8 @@ extern const Message kSteelRatioLow;      // 14
 extern const Message kClosing;            // status 1 at the end
 }  // namespace msg
 
-// Designs the column. `previous` is the result record the window holds from its last
-// calculation; the values this calculation does not reach keep their contents there.
-ColumnOutcome calculateColumn(const ColumnDesignInput& in, const ColumnDesignResult& previous = {});
+// Designs the column from an empty result record.
+ColumnOutcome calculateColumn(const ColumnDesignInput& in);
 
 // Whole-number helpers on four-decimal values: nearest whole number with ties to even,
 // and the largest whole number not above the value.

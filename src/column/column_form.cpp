@@ -11,6 +11,7 @@ FieldSet columnDefaultFields() {
     FieldSet f;
     for (const auto& d : kColumnFields) f.set(d.name, d.text);
     for (const auto& d : kColumnEstimatorFields) f.set(d.name, d.text);
+    for (const auto& d : kColumnTitleFields) f.set(d.name, d.text);
     return f;
 }
 
@@ -26,6 +27,10 @@ ColumnDesignInput readColumnInput(const FieldSet& fields, int shape) {
     in.fcPrime = fields.num("Text9");
     in.fs = fields.num("Text10");
     in.k = fields.num("Text23");
+    if (shape == kShapeRound) {
+        in.D = fields.num("Text11");
+        if (in.D > 0) in.t1 = in.t2 = roundColumnSide(in.D);
+    }
     return in;
 }
 
@@ -69,8 +74,9 @@ const Message kWidthTooLarge{"1.คุณแน่ใจหรือว่าเ
 constexpr double kMaxLoad = 2000000;
 
 // The load proposes a main bar and a section for it: the side of a square that carries
-// the load at a modest stress, sqrt(0.3 * 145 * P / 2900) cm.
-void checkLoad(const FieldSet& fields, Diagnostics& d) {
+// the load at a modest stress, sqrt(0.3 * 145 * P / 2900) cm. A round column is sized
+// by its diameter, so it gets no proposed widths.
+void checkLoad(const FieldSet& fields, int shape, Diagnostics& d) {
     const double P = fields.num("Text1");
     if (P <= 0) {
         d.say(kNoLoad);
@@ -89,6 +95,7 @@ void checkLoad(const FieldSet& fields, Diagnostics& d) {
     } else if (P > 11000) {
         d.correct("Text6", "15");
     }
+    if (shape == kShapeRound) return;
     const std::int16_t side = chk::toInt16(chk::sqrt(0.3 * (145 * (P / 2900))));  // at most 173 cm here
     d.correct("Text2", numText(side));
     d.correct("Text3", numText(side));
@@ -106,10 +113,10 @@ void checkWidth(const FieldSet& fields, Diagnostics& d) {
 
 }  // namespace
 
-Diagnostics checkColumnField(std::string_view field, const FieldSet& fields) {
+Diagnostics checkColumnField(std::string_view field, const FieldSet& fields, int shape) {
     Diagnostics d;
     if (field == "Text1") {
-        checkLoad(fields, d);
+        checkLoad(fields, shape, d);
     } else if (field == "Text2") {
         checkWidth(fields, d);
     } else {
@@ -125,19 +132,20 @@ Diagnostics checkColumnField(std::string_view field, const FieldSet& fields) {
     return d;
 }
 
-void setColumnField(FieldSet& fields, std::string_view field, std::string text, std::vector<Message>& shown) {
+void setColumnField(FieldSet& fields, int shape, std::string_view field, std::string text,
+                    std::vector<Message>& shown) {
     if (fields.has(field) && fields.get(field) == text) return;  // no change, no check
     fields.set(field, std::move(text));
-    applyCorrections(checkColumnField(field, fields), fields, shown);
+    applyCorrections(checkColumnField(field, fields, shape), fields, shape, shown);
 }
 
-void applyCorrections(const Diagnostics& diagnostics, FieldSet& fields, std::vector<Message>& shown) {
+void applyCorrections(const Diagnostics& diagnostics, FieldSet& fields, int shape, std::vector<Message>& shown) {
     for (const auto& e : diagnostics.events()) {
         if (const auto* m = std::get_if<Message>(&e)) {
             shown.push_back(*m);
         } else {
             const auto& c = std::get<Correction>(e);
-            setColumnField(fields, c.field, c.text, shown);
+            setColumnField(fields, shape, c.field, c.text, shown);
         }
     }
 }
@@ -189,11 +197,15 @@ const ColumnShapeButton* columnShape(int code) {
     return nullptr;
 }
 
-void applyRoundDiameter(FieldSet& fields, std::vector<Message>& shown) {
+double roundColumnSide(double D) {
     // num() never exceeds the largest double, so 0.886 D stays finite.
-    const std::string side = numText(kRoundToSquareSide * fields.num("Text11"));
-    setColumnField(fields, "Text2", side, shown);
-    setColumnField(fields, "Text3", side, shown);
+    return num(numText(kRoundToSquareSide * D));
+}
+
+void applyRoundDiameter(FieldSet& fields, std::vector<Message>& shown) {
+    const std::string side = numText(roundColumnSide(fields.num("Text11")));
+    setColumnField(fields, kShapeRound, "Text2", side, shown);
+    setColumnField(fields, kShapeRound, "Text3", side, shown);
 }
 
 }  // namespace mx::column

@@ -44,28 +44,43 @@ inline constexpr std::array<FieldDefault, 5> kColumnEstimatorFields{{
     {"Text17", "?"},
 }};
 
-// Every input field of the window with its default text: the input panel, then the
-// load estimator.
+// The title block of Frame7: project, column name, engineer or company, registration
+// or telephone, page or sheet. Empty until typed.
+inline constexpr std::array<FieldDefault, 5> kColumnTitleFields{{
+    {"Text18", ""},
+    {"Text19", ""},
+    {"Text20", ""},
+    {"Text21", ""},
+    {"Text22", ""},
+}};
+
+// Every input field of the window with its default text: the input panel, the load
+// estimator, then the title block.
 FieldSet columnDefaultFields();
 
-// Calculate's reading of the fields: the leading number of each text.
+// Calculate's reading of the fields: the leading number of each text. A round column
+// with a diameter in Text11 is designed with the section it is printed with: both
+// widths are the diameter box's side, 0.886 D, whatever the hidden width fields hold
+// (a load edit after the diameter box may have rewritten them).
 ColumnDesignInput readColumnInput(const FieldSet& fields, int shape);
 
 // Change checks. Every edit of a field, the program's own included, runs its field's
 // check; a check may show a message and write other fields (or its own), which runs
-// their checks in turn.
+// their checks in turn. The checks take the chosen shape: the load proposes a square
+// section, which a round column (sized by its diameter) does not take.
 //
 // The check of one field on its current text, without the cascade: the messages in
 // order and the writes it makes, each write following the message that asked for it.
-Diagnostics checkColumnField(std::string_view field, const FieldSet& fields);
+Diagnostics checkColumnField(std::string_view field, const FieldSet& fields, int shape);
 // Writes a field the way the window does: when the text changes, the field's check
 // runs and its writes are made the same way. Messages shown are appended to `shown`.
-void setColumnField(FieldSet& fields, std::string_view field, std::string text, std::vector<Message>& shown);
+void setColumnField(FieldSet& fields, int shape, std::string_view field, std::string text,
+                    std::vector<Message>& shown);
 
 // Replays a calculation's messages and corrections in order, as the window shows and
 // applies them: each correction is written with setColumnField, so its field's check
 // runs. Every message shown, the checks' own included, is appended to `shown`.
-void applyCorrections(const Diagnostics& diagnostics, FieldSet& fields, std::vector<Message>& shown);
+void applyCorrections(const Diagnostics& diagnostics, FieldSet& fields, int shape, std::vector<Message>& shown);
 
 // Writes the labels a calculation sets: the short/long caption when the design got
 // that far, the whole result panel when it got to the results, and the verdict always.
@@ -108,6 +123,9 @@ const ColumnShapeButton* columnShape(int code);
 
 // Side of the square of equal area to a circle of diameter D (0.886^2 is about pi/4).
 inline constexpr double kRoundToSquareSide = 0.886;
+// That side as the diameter box writes it (plain number text read back), so the
+// design, the fields and the sheet agree to the last digit.
+double roundColumnSide(double D);
 // The diameter box's OK button: D = num(Text11), and 0.886 D into Text2 and Text3.
 void applyRoundDiameter(FieldSet& fields, std::vector<Message>& shown);
 

@@ -27,7 +27,8 @@ TEST(ColumnTool, DefaultsAreTheWindowFieldsInOrder) {
     EXPECT_EQ(columnCliModule().defaults.entries(),
               (Pairs{{"Text1", "8000"}, {"Text2", "15"}, {"Text3", "15"}, {"Text5", "3"}, {"Text6", "12"},
                      {"Text7", "6"}, {"Text9", "150"}, {"Text10", "1200"}, {"Text23", "1.7"}, {"Text11", "?"},
-                     {"Text13", "4"}, {"Text14", "4"}, {"Text15", "300"}, {"Text16", "1"}, {"Text17", "?"}}));
+                     {"Text13", "4"}, {"Text14", "4"}, {"Text15", "300"}, {"Text16", "1"}, {"Text17", "?"},
+                     {"Text18", ""}, {"Text19", ""}, {"Text20", ""}, {"Text21", ""}, {"Text22", ""}}));
 }
 
 TEST(ColumnTool, WorkedExamples) {
@@ -94,7 +95,8 @@ TEST(ColumnTool, CorrectionsLandInTheFields) {
     EXPECT_EQ(r.fields().entries(),
               (Pairs{{"Text1", "8000"}, {"Text2", "15"}, {"Text3", "15"}, {"Text5", "0"}, {"Text6", "12"},
                      {"Text7", "6"}, {"Text9", "150"}, {"Text10", "1200"}, {"Text23", "1"}, {"Text11", "?"},
-                     {"Text13", "4"}, {"Text14", "4"}, {"Text15", "300"}, {"Text16", "1"}, {"Text17", "?"}}));
+                     {"Text13", "4"}, {"Text14", "4"}, {"Text15", "300"}, {"Text16", "1"}, {"Text17", "?"},
+                     {"Text18", ""}, {"Text19", ""}, {"Text20", ""}, {"Text21", ""}, {"Text22", ""}}));
     EXPECT_EQ(r.result("k"), "0.1");
     EXPECT_EQ(r.result("H"), "1");
     ASSERT_GE(r.report.messages.size(), 6u);

@@ -51,7 +51,7 @@ TEST(ColumnFieldChecks, EditsAndTheirCascades) {
         SCOPED_TRACE(std::string(c.field) + "=" + c.text);
         FieldSet f = columnDefaultFields();
         std::vector<Message> shown;
-        setColumnField(f, c.field, c.text, shown);
+        setColumnField(f, kShapeSquare, c.field, c.text, shown);
         EXPECT_EQ(heads(shown), c.messages);
         for (const auto& [name, text] : c.after) EXPECT_EQ(f.get(name), text) << name;
     }
@@ -87,7 +87,7 @@ TEST(ColumnForm, CalculationMessagesInterleaveWithTheChecksTheyRun) {
     d.say("last", "", Icon::Critical);
     FieldSet f = columnDefaultFields();
     std::vector<Message> shown;
-    applyCorrections(d, f, shown);
+    applyCorrections(d, f, kShapeSquare, shown);
     EXPECT_EQ(heads(shown), (std::vector<std::string>{"MX7100", "9.", "MX7100"}));
     EXPECT_EQ(f.get("Text10"), "1200");
 }
