@@ -146,6 +146,7 @@ QPushButton* helpButton(QWidget* parent, const char* name) {
 
 SlabWindow::SlabWindow(QWidget* parent) : MemberWindow(slabDesign(), parent) {
     assemble();
+    toolButton("Command2")->setIcon(QIcon(slabKindPixmap(kNoSlabKind, QSize(38, 38))));  // no kind chosen yet
     addToolbarCaption("Label11", QString(), "#1a3c8c");
     addToolbarCaption("Label48", QStringLiteral("สรุปผลการออกแบบพื้น ?"), "#8c1a1a");
     for (const GradeTool& g : kGradeTools) {
@@ -329,7 +330,10 @@ void SlabWindow::buildResultPanel() {
     for (const ResultRow& row : kResultRows) {
         if (row.spacing) {
             // Bar size, what it is, and its spacing.
-            grid->addWidget(addValueLabel(p, row.value), r, 0);
+            QLabel* size = addValueLabel(p, row.value);
+            size->setMinimumWidth(0);
+            size->setFixedWidth(44);
+            grid->addWidget(size, r, 0, Qt::AlignRight);
             auto* caption = new QLabel(QString::fromUtf8(row.caption), p);
             grid->addWidget(caption, r, 1);
             grid->addWidget(addValueLabel(p, row.spacing), r, 2);

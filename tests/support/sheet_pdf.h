@@ -1,0 +1,44 @@
+#pragma once
+// Paints a sheet into a PDF the way the print button does and reads it back: one A4
+// portrait page, and every word inside the printable width (pdftotext's word boxes,
+// in points; the printable area ends 14 pt before the paper's right edge).
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include "common/page.h"
+#include "ui/printing.h"
+
+namespace mxtest {
+
+inline void expectOneA4PageInside(const mx::PageModel& page) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sheet.pdf");
+    ASSERT_TRUE(mx::ui::writeSheetPdf(page, path));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray pdf = f.readAll();
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page>>") + pdf.count("/Type /Page "), 1);
+    EXPECT_TRUE(pdf.contains("/MediaBox [0 0 595.000000 842.000000]")) << "A4 portrait";
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext not installed";
+    QProcess p;
+    p.start(pdftotext, {"-bbox", path, "-"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    int words = 0;
+    for (const QString& line : out.split('\n')) {
+        const int at = line.indexOf(QLatin1String("xMax=\""));
+        if (at < 0 || !line.contains(QLatin1String("<word"))) continue;
+        ++words;
+        const double xMax = line.mid(at + 6).section('"', 0, 0).toDouble();
+        EXPECT_LE(xMax, 581.5) << line.toStdString();
+    }
+    EXPECT_GT(words, 0);
+}
+
+}  // namespace mxtest
