@@ -103,6 +103,38 @@ TEST(PileCapCalculation, EveryArrangementByPileCount) {
     }
 }
 
+// The depth is worked on a strip as wide as the cap, up to 1 m: a cap of 1 m or more
+// keeps the 1 m strip, a narrower one has only its own width to carry the moment.
+TEST(PileCapCalculation, NarrowCapDepthFromItsOwnWidth) {
+    // Two piles of 22 cm: a cap 66 cm wide. On a 1 m strip √(5265 / 10.2172) = 22.70
+    // would give d = 28; on its 66 cm the depth is √(5265 x 100 / (10.2172 x 66)).
+    PileCapInput in = defaults();
+    in.P = 50000;
+    in.db = 28;
+    const PileCapOutcome o = calculatePileCap(in);
+    const PileCapResult& r = o.result;
+    EXPECT_EQ(o.status, DesignStatus::Usable);
+    EXPECT_EQ(r.np, 2);
+    EXPECT_EQ(r.Bw, 66);
+    EXPECT_EQ(r.Lc, 132);
+    EXPECT_EQ(r.M, F(5265));
+    EXPECT_EQ(r.b, 66);
+    EXPECT_EQ(r.dr, F(27.9422));
+    EXPECT_EQ(r.d, 33);
+    EXPECT_EQ(r.t, 38);
+    EXPECT_EQ(r.As, F(15.0896));
+    EXPECT_EQ(r.N, 6);
+    EXPECT_EQ(r.Ns, 12);
+
+    // Wide caps keep the 1 m strip, whatever their width beyond it.
+    EXPECT_EQ(calculatePileCap(defaults()).result.b, 100);  // 132 cm
+    in = defaults();
+    in.q = 40;
+    in.P = 20000;
+    in.Ps = 30;  // one pile, a cap exactly 120 cm
+    EXPECT_EQ(calculatePileCap(in).result.b, 100);
+}
+
 TEST(PileCapCalculation, PileCountBoundaryAtTwenty) {
     // W = 120 000 kg exactly 20 000 Ps: the last arrangement.
     PileCapInput in = defaults();

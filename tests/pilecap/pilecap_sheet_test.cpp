@@ -1,0 +1,347 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "common/certify.h"
+#include "common/cli_modules.h"
+#include "pilecap/pilecap_drawing.h"
+#include "pilecap/pilecap_form.h"
+#include "pilecap/pilecap_sheet.h"
+#include "support/tool_run.h"
+
+using namespace mx;
+using namespace mx::pilecap;
+
+namespace {
+
+PileCapInput defaults() { return PileCapInput{80000, 36, 22, 25, 150, 65, 1200, 17}; }
+
+PileCapOutcome design(double P, double Ps, double q, double db = 25, double p = 17) {
+    return calculatePileCap(PileCapInput{P, Ps, q, db, 150, 65, 1200, p});
+}
+
+// W = P (1 + p / 100) = 1000 Ps (np − 0.5): a design on exactly np piles.
+PileCapOutcome onPiles(int np, double q, double p = 1000) {
+    const double W = 80000 * (1 + p / 100);
+    return design(80000, W / 1000 / (np - 0.5), q, 25, p);
+}
+
+PageModel sheetOf(const PileCapOutcome& o, const ProjectTitleBlock& tb = {}) {
+    return pileCapSheet(o.result, o.status == DesignStatus::Usable, tb);
+}
+
+std::string textAt(const PageModel& page, double x, double y) {
+    for (const PageText& t : page.texts())
+        if (t.x == x && t.y == y) return t.text;
+    return "<none>";
+}
+
+bool contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
+
+std::vector<PageCircle> circles(const PageModel& page, bool filled) {
+    std::vector<PageCircle> out;
+    for (const PageItem& item : page.items())
+        if (const auto* c = std::get_if<PageCircle>(&item); c && c->filled == filled) out.push_back(*c);
+    return out;
+}
+
+// Every stroke inside the box, every text starting inside it with room for its line
+// below and, at 100 twips a character, for its width to the right.
+void expectInside(const PageModel& page, const PageBox& box, const std::string& what) {
+    SCOPED_TRACE(what);
+    auto inside = [&](double x, double y) {
+        return x >= box.x1 - 1e-6 && x <= box.x2 + 1e-6 && y >= box.y1 - 1e-6 && y <= box.y2 + 1e-6;
+    };
+    for (const PageItem& item : page.items()) {
+        if (const auto* t = std::get_if<PageText>(&item)) {
+            std::size_t chars = 0;
+            for (unsigned char c : t->text) chars += (c & 0xC0) != 0x80;
+            EXPECT_TRUE(inside(t->x, t->y) && inside(t->x + 100.0 * chars * 0.8, t->y + 330)) << t->text;
+        } else if (const auto* l = std::get_if<PageLine>(&item)) {
+            EXPECT_TRUE(inside(l->x1, l->y1) && inside(l->x2, l->y2));
+        } else if (const auto* c = std::get_if<PageCircle>(&item)) {
+            EXPECT_TRUE(inside(c->x - c->radius, c->y - c->radius) && inside(c->x + c->radius, c->y + c->radius));
+        }
+    }
+}
+
+}  // namespace
+
+// The defaults' sheet, line by line: position, size and text as printed.
+TEST(PileCapSheet, DefaultsSheetLineByLine) {
+    const ProjectTitleBlock tb{"อาคารสำนักงาน", "F1", "นายช่าง ใจดี", "สย.1234", "2/5"};
+    const PageModel page = sheetOf(calculatePileCap(defaults()), tb);
+    struct Line {
+        double y, x, size;
+        const char* text;
+    };
+    const Line lines[] = {
+        {400, 1200, 14, "โครงการ อาคารสำนักงาน"},
+        {700, 1200, 20, "แสดงรายการคำนวณฐานราก F1"},
+        {1200, 1200, 14, "กำหนด นน. ที่กระทำลงบนฐานรากชนิดมีเสาเข็มรองรับ =  80000  กก."},
+        {1500, 3000, 14, " คิด นน.ฐานราก = 10 % x  1.7  เท่า =  13600 "},
+        {1800, 1200, 14, "รวม นน. ที่กระทำลงบนฐานรากที่นำมาคำนวณ =  93600 "},
+        {2100, 1200, 14, "ใช้เสาเข็มรับ นน.ปลอดภัยต้นละ  36  ตัน ขนาดด้านแคบที่สุดของเข็ม =  22  ซม."},
+        {2400, 3000, 14, "ใช้เสาเข็มจำนวน =  93600 / 36  x 1000 =  3  ต้น "},
+        {2700, 3000, 14, "เพราะฉะนั้น เสาเข็ม 1 ต้นรับ นน. =  31200 "},
+        {3000, 1200, 14,
+         "กำหนดค่าหน่วยแรงอัดประลัยของคอนกรีต fc'=  150  กก./ตร.ซม.  หน่วยแรงอัดของคอนกรีต fc =  65  กก./ตร.ซม."},
+        {3300, 1200, 14, "กำหนดค่าหน่วยแรงดึงของเหล็กตะแกรง fs =  1200 "},
+        {3600, 1200, 14, "จากการจัดวางเสาเข็ม โดยกำหนดระยะห่างของเสาเข็ม = 3 เท่าของเส้นผ่าศูนย์กลางของเสาเข็ม =  66 "},
+        {3900, 1200, 14, "ระยะศูนย์กลางเสาเข็มถึงริมขอบนอกฐานราก = 1.5 เท่าของเส้นผ่าศูนย์กลางของเสาเข็ม =  33 "},
+        {4200, 3000, 14, "ได้ขนาดของฐานราก กว้าง =  132  ซม. x ยาว =  123 "},
+        {4500, 1200, 14, "คำนวณหาขนาดเสาตอม่อ = SQR( 0.0158 x นน.ที่กระทำลงบนฐาน ) = SQR( 0.0158 x  80000 "},
+        {4800, 3000, 14, " ซม. กำหนดขนาดเสาตอม่อ =  40  ซม. x  40  ซม.( ถือเป็นขนาดที่น้อยที่สุด Min.)"},
+        {5100, 1200, 14, "วิเคราะห์ลักษณะของฐานราก โมเมนต์ที่ขอบเสา M =  4056  กก.-เมตร"},
+        {5400, 1200, 14, "คำนวณหาค่า constant  n,  k,  j,  r  เพื่อใช้ในการคำนวณ"},
+        {5700, 3000, 14, "n = 2323000 / (1512 x fc') =  10.2425       k = 1 /( 1+( fs /( n x fc )))=  0.3568 "},
+        {6000, 3000, 14, "j = 1 - ( k / 3 ) =  0.8811          r = 0.5 x fc x k x j =  10.2172 "},
+        {6300, 1200, 14, "คำนวณหาค่าความลึกของฐานราก d = SQR ( M / r x b ) = SQR (  4056 / 10.2172  x 1 ) =  19.9243 "},
+        {6600, 3000, 14, "คิดค่า d =  25  ซม.  ความลึกของฐานราก =  25  + 5 =  30 "},
+        {6900, 1200, 14,
+         "หาค่า พท.หน้าตัดเหล็กเสริมทางยาว As = M / fs x j x d =  405600  / (  1200 x 0.8811 x 25  ) =  15.3445  ตร.ซม."},
+        {7200, 1200, 14, "กำหนดขนาดเหล็กตะแกรง =  25  มม.  ***ใช้เหล็กขนาด  25  มม.  จำนวน =  3.1247  เส้น ***( 1 )"},
+        {7500, 1200, 14, "คำนวณหาค่าแรงเฉือนคิดจากเสาเข็มที่อยู่ห่างจากหน้าตัดวิกฤต V =  31200 "},
+        {7800, 3000, 14, "คิดหน่วยแรงยึดเกาะที่ยอมให้ไม่เกิน 11 กก. / ตร.ซม. = u"},
+        {8100, 1200, 14,
+         "จำนวนเหล็กเสริม = V / ( u x เส้นรอบรูปเหล็กเสริม x j x d ) / 2 =  31200  / ( 11 x  7.8571 x 0.8811 x 25  ) / 2"},
+        {8400, 3000, 14, " 8.1942  เส้น ***ใช้เหล็กตะแกรงขนาด  25  มม.  จำนวน  8.1942  เส้น ***( 2 )"},
+        {8700, 1200, 14,
+         "เมื่อเปรียบเทียบจำนวนเส้นเหล็กเสริมที่คิดจากพื้นที่หน้าตัด( 1 ) กับหน่วยแรงยึดเกาะที่ยอมให้ ( 2 ) ( "
+         "โดยเลือกค่าที่มากกว่า )"},
+        {9000, 1200, 18, "***จำนวนเหล็กตะแกรงเสริมทางยาวใช้เหล็กขนาด  25  มม. จำนวน  9  เส้น O.K."},
+        {9400, 1200, 18, "***จำนวนเหล็กตะแกรงเสริมทางสั้นใช้เหล็กขนาด  25  มม. จำนวน  8  เส้น O.K."},
+        {15000, 10000, 14, "2/5"},
+        {9800, 1200, 14,
+         "ขนาดของฐานราก = กว้าง  132  ซม.x ยาว  123  ซม.x ลึก  30  ซม. นน.ฐานราก =  1168.9921  กก. O.K."},
+        {10200, 7000, 14, "นายช่าง ใจดี สย.1234"},
+    };
+    const std::vector<PageText> texts = page.texts();
+    ASSERT_GT(texts.size(), std::size(lines));
+    for (std::size_t i = 0; i < std::size(lines); ++i) {
+        SCOPED_TRACE(lines[i].text);
+        EXPECT_EQ(texts[i].y, lines[i].y);
+        EXPECT_EQ(texts[i].x, lines[i].x);
+        EXPECT_EQ(texts[i].sizePt, lines[i].size);
+        EXPECT_EQ(texts[i].text, lines[i].text);
+    }
+    // The rest is the printed drawing, in its box below the listing.
+    const PageModel figure = pileCapDrawing(calculatePileCap(defaults()).result, kSheetDrawingBox);
+    EXPECT_EQ(page.items().size(), texts.size() - (figure.texts().size()) + figure.items().size());
+    expectInside(figure, kSheetDrawingBox, "printed drawing");
+    EXPECT_EQ(circles(figure, false).size(), 3u);
+    EXPECT_GT(kSheetDrawingBox.y1, 10200 + 330);  // clear of the engineer's line
+}
+
+// A design the last Calculate rejected never reads as passed, and one that stopped
+// before the mesh prints zeros where it did not reach.
+TEST(PileCapSheet, FailedDesignIsNotCertified) {
+    struct Case {
+        const char* what;
+        PileCapOutcome outcome;
+    };
+    const Case cases[] = {
+        {"mesh too open (20 piles)", design(100000, 6, 22, 25, 20)},
+        {"cap heavier than allowed", design(80000, 36, 22, 25, 1)},
+        {"stub wider than the cap", design(50000, 100, 10, 40)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(c.outcome.status, DesignStatus::NotUsable);
+        const PageModel page = sheetOf(c.outcome);
+        for (const std::string& s : page.lines()) {
+            EXPECT_FALSE(contains(s, "O.K.") || contains(s, "OK.")) << s;
+        }
+        for (double y : {9000.0, 9400.0, 9800.0}) EXPECT_TRUE(contains(textAt(page, 1200, y), kNotYetUsable)) << y;
+    }
+    // The heavy cap stopped before the mesh: no bar count and no mesh drawn.
+    const PageModel heavy = sheetOf(cases[1].outcome);
+    EXPECT_TRUE(contains(textAt(heavy, 1200, 9000), "จำนวน  0  เส้น"));
+    EXPECT_TRUE(circles(heavy, true).empty());
+    // The same usable record printed as not usable is not certified either.
+    const PageModel doubted = pileCapSheet(calculatePileCap(defaults()).result, false, {});
+    EXPECT_EQ(textAt(doubted, 1200, 9000), "***จำนวนเหล็กตะแกรงเสริมทางยาวใช้เหล็กขนาด  25  มม. จำนวน  9  เส้น ยังใช้ไม่ได้");
+}
+
+TEST(PileCapSheet, BeforeAnyCalculatePrintsZeros) {
+    const PageModel page = pileCapSheet(PileCapResult{}, false, {});
+    EXPECT_EQ(textAt(page, 1200, 1200), "กำหนด นน. ที่กระทำลงบนฐานรากชนิดมีเสาเข็มรองรับ =  0  กก.");
+    EXPECT_EQ(textAt(page, 1200, 6300),
+              "คำนวณหาค่าความลึกของฐานราก d = SQR ( M / r x b ) = SQR (  0 / 0  x 0 ) =  0 ");
+    for (const std::string& s : page.lines()) {
+        for (const char* bad : {"nan", "inf", "e+", "e-", "O.K.", "OK."}) EXPECT_FALSE(contains(s, bad)) << s;
+    }
+    // No cap, so no figure: only the listing's own lines.
+    EXPECT_TRUE(pileCapDrawing(PileCapResult{}, kPileCapScreenArea).empty());
+    for (const PageItem& item : page.items()) EXPECT_TRUE(std::holds_alternative<PageText>(item));
+}
+
+TEST(PileCapSheet, TooManyPilesPrintsOnlyTheNotice) {
+    const PileCapOutcome o = design(80000, 0.5, 22);
+    ASSERT_GT(o.result.np, 20);
+    const PageModel page = sheetOf(o, {"p", "m", "e", "r", "1/1"});
+    EXPECT_EQ(page.lines(), std::vector<std::string>{"NO CALCULATE & DESIGN!!!"});
+    EXPECT_TRUE(pileCapDrawing(o.result, kPileCapScreenArea).empty());
+    // Even over a record that still holds a previous run's cap.
+    PileCapResult stale = calculatePileCap(defaults()).result;
+    stale.np = 25;
+    EXPECT_TRUE(pileCapDrawing(stale, kPileCapScreenArea).empty());
+}
+
+// A cap narrower than 1 m prints the strip it was worked on, in metres.
+TEST(PileCapSheet, NarrowCapPrintsItsStrip) {
+    const PageModel page = sheetOf(design(50000, 36, 22, 28));
+    EXPECT_EQ(textAt(page, 1200, 6300),
+              "คำนวณหาค่าความลึกของฐานราก d = SQR ( M / r x b ) = SQR (  5265 / 10.2172  x 0.66 ) =  27.9422 ");
+    EXPECT_EQ(textAt(page, 3000, 6600), "คิดค่า d =  33  ซม.  ความลึกของฐานราก =  33  + 5 =  38 ");
+    EXPECT_TRUE(contains(textAt(page, 1200, 9800), "O.K."));
+}
+
+TEST(PileCapSheet, SinglePileNote) {
+    for (int np : {1, 2}) {
+        const PileCapOutcome o = onPiles(np, 40);
+        ASSERT_EQ(o.result.np, np);
+        const std::vector<std::string> lines = sheetOf(o).lines();
+        const bool noted =
+            std::find(lines.begin(), lines.end(), "อย่าลืมทำ PILE CAP เสาเข็มเดี่ยว") != lines.end();
+        EXPECT_EQ(noted, np == 1) << np;
+        EXPECT_NE(std::find(lines.begin(), lines.end(), " ฐานรากใช้เข็ม จำนวน  " + std::to_string(np) + "  ต้น"),
+                  lines.end());
+    }
+}
+
+// ---- Pile arrangement -------------------------------------------------------------------
+
+// Every arrangement on the exact cap of its row: each pile 1.5q inside the edges and
+// 3q from its nearest neighbour. On the cap as designed (sides rounded to whole cm)
+// a pair may close up by at most the half centimetre of one rounding.
+TEST(PileCapArrangement, EveryPileInsideTheCapAndThreeSizesApart) {
+    for (double q : {22.0, 40.0}) {
+        for (int np = 1; np <= kMaxPiles; ++np) {
+            SCOPED_TRACE(std::to_string(np) + " piles, q " + std::to_string(q));
+            const PileLayout& layout = PileLayoutTable[static_cast<std::size_t>(np - 1)];
+            const double exactBw = capSide(layout.Bw, q), exactLc = capSide(layout.Lc, q);
+            struct Cap {
+                double Bw, Lc, slack;
+            };
+            for (const Cap cap : {Cap{exactBw, exactLc, 1e-9}, Cap{std::nearbyint(exactBw), std::nearbyint(exactLc), 0.5}}) {
+                const std::vector<PileCentre> c = pileCentres(np, q, cap.Bw, cap.Lc);
+                ASSERT_EQ(c.size(), static_cast<std::size_t>(np));
+                for (const PileCentre& p : c) {
+                    EXPECT_GE(p.x, 1.5 * q - cap.slack);
+                    EXPECT_LE(p.x, cap.Bw - 1.5 * q + cap.slack);
+                    EXPECT_GE(p.y, 1.5 * q - cap.slack);
+                    EXPECT_LE(p.y, cap.Lc - 1.5 * q + cap.slack);
+                }
+                for (std::size_t i = 0; i < c.size(); ++i)
+                    for (std::size_t j = i + 1; j < c.size(); ++j)
+                        EXPECT_GE(std::hypot(c[i].x - c[j].x, c[i].y - c[j].y), 3 * q - cap.slack) << i << "," << j;
+            }
+        }
+    }
+    // Counts that are not an arrangement have no centres.
+    for (double np : {0.0, -1.0, 21.0, 2.5, 1e300}) EXPECT_TRUE(pileCentres(np, 22, 132, 123).empty()) << np;
+}
+
+// ---- Drawing ----------------------------------------------------------------------------
+
+TEST(PileCapDrawing, ScaleByCapLength) {
+    const std::pair<double, int> bands[] = {{3000, 4}, {601, 4}, {600, 6}, {551, 6}, {550, 7}, {451, 7}, {450, 9},
+                                            {301, 9},  {300, 12}, {251, 12}, {250, 14}, {171, 14}, {170, 20},
+                                            {141, 20}, {140, 25}, {121, 25}, {120, 28}, {106, 28}, {105, 30},
+                                            {81, 30},  {80, 35},  {61, 35},  {60, 40},  {1, 40},   {0, 0}, {-5, 0}};
+    for (const auto& [Lc, k] : bands) EXPECT_EQ(pileCapLengthScale(Lc), k) << Lc;
+}
+
+// Every arrangement and the extreme pile sizes: every item inside the area, one circle
+// per pile centred inside the plan, and a bounded figure.
+TEST(PileCapDrawing, EveryItemInsideItsArea) {
+    const PageBox areas[] = {kPileCapScreenArea, kSheetDrawingBox};
+    for (double q : {10.0, 22.0, 60.0, 200.0}) {
+        for (int np = 1; np <= kMaxPiles; ++np) {
+            const PileCapOutcome o = onPiles(np, q);
+            ASSERT_EQ(o.result.np, np);
+            for (const PageBox& area : areas) {
+                const std::string what = std::to_string(np) + " piles, q " + std::to_string(q);
+                const PageModel d = pileCapDrawing(o.result, area);
+                expectInside(d, area, what);
+                const std::vector<PageCircle> piles = circles(d, false);
+                ASSERT_EQ(piles.size(), static_cast<std::size_t>(np)) << what;
+                EXPECT_LT(d.items().size(), 2000u) << what;
+            }
+        }
+    }
+    // Mesh values beyond anything a design would keep: thinned to what fits, bounded.
+    PileCapResult r = calculatePileCap(defaults()).result;
+    r.N = 30000;
+    r.Ns = 30000;
+    r.s = 0.004f;
+    const PageModel d = pileCapDrawing(r, kPileCapScreenArea);
+    expectInside(d, kPileCapScreenArea, "dense mesh");
+    EXPECT_LT(d.items().size(), 2000u);
+    std::vector<PageCircle> bars = circles(d, true);
+    std::sort(bars.begin(), bars.end(), [](const PageCircle& a, const PageCircle& b) { return a.x < b.x; });
+    for (std::size_t i = 1; i < bars.size(); ++i)
+        if (bars[i].y == bars[i - 1].y) {
+            EXPECT_GE(bars[i].x - bars[i - 1].x, 2 * bars[i].radius);
+        }
+}
+
+TEST(PileCapDrawing, DrawsOnlyWhatTheDesignHas) {
+    // A cap but no mesh yet (the weight check stopped the run): piles, no bars.
+    const PileCapOutcome heavy = design(80000, 36, 22, 25, 1);
+    const PageModel d = pileCapDrawing(heavy.result, kPileCapScreenArea);
+    EXPECT_EQ(circles(d, false).size(), 3u);
+    EXPECT_TRUE(circles(d, true).empty());
+    // A corrupt count draws the cap without piles and does not fail.
+    PileCapResult r = calculatePileCap(defaults()).result;
+    for (double np : {0.0, -3.0, 2.5}) {
+        r.np = np;
+        EXPECT_TRUE(circles(pileCapDrawing(r, kPileCapScreenArea), false).empty()) << np;
+    }
+    // The notes of the design.
+    const std::vector<std::string> notes = pileCapDrawing(calculatePileCap(defaults()).result, kPileCapScreenArea).lines();
+    for (const char* note : {" ฐานรากใช้เข็ม จำนวน  3  ต้น", " เสาขนาด  40  ซม. x  40  ซม.", " เหล็กรัดรอบ 1- 25  มม.",
+                             " ตะแกรงทางสั้น  25  มม.จำนวน  8  เส้น", " ตะแกรงทางยาว  25  มม.จำนวน  9  เส้น",
+                             " 132  ซม.", " 123  ซม.", " 30  ซม."})
+        EXPECT_NE(std::find(notes.begin(), notes.end(), note), notes.end()) << note;
+}
+
+// ---- The headless tool ------------------------------------------------------------------
+
+TEST(PileCapSheet, ToolBuildsSheetAndDrawing) {
+    const mxtest::ToolRun run = mxtest::runTool(
+        cli::pileCapCliModule(), {"Text9=โรงงาน", "Text10=F2", "Text11=บริษัท ก", "Text12=02-1234", "Text13=3",
+                                   "--sheet", "/tmp/unused.pdf"});
+    ASSERT_TRUE(run.report.sheet.has_value());
+    ASSERT_TRUE(run.report.drawing.has_value());
+    EXPECT_EQ(textAt(*run.report.sheet, 1200, 400), "โครงการ โรงงาน");
+    EXPECT_EQ(textAt(*run.report.sheet, 1200, 700), "แสดงรายการคำนวณฐานราก F2");
+    EXPECT_EQ(textAt(*run.report.sheet, 7000, 10200), "บริษัท ก 02-1234");
+    EXPECT_EQ(textAt(*run.report.sheet, 10000, 15000), "3");
+    expectInside(*run.report.drawing, kPileCapScreenArea, "window drawing");
+
+    // A failed run prints its sheet uncertified.
+    const mxtest::ToolRun failed = mxtest::runTool(cli::pileCapCliModule(), {"Text14=1", "--sheet", "/tmp/unused.pdf"});
+    EXPECT_EQ(failed.report.status, 1);
+    EXPECT_TRUE(contains(textAt(*failed.report.sheet, 1200, 9800), kNotYetUsable));
+}
+
+TEST(PileCapSheet, PrintQuestionAndTitleBlock) {
+    const Message m = pileCapPrintQuestion();
+    EXPECT_EQ(m.text, "คุณแน่ใจหรือว่าจะพิมพ์รายการคำนวณ?");
+    EXPECT_EQ(m.title, "พิมพ์รายการคำนวน");
+    FieldSet f = pileCapDefaults();
+    f.set("Text9", "a");
+    f.set("Text10", "b");
+    f.set("Text11", "c");
+    f.set("Text12", "d");
+    f.set("Text13", "e");
+    const ProjectTitleBlock tb = pileCapTitleBlock(f);
+    EXPECT_EQ(std::vector<std::string>({tb.project, tb.member, tb.engineer, tb.registration, tb.page}),
+              (std::vector<std::string>{"a", "b", "c", "d", "e"}));
+}
