@@ -9,7 +9,6 @@
 #include "common/certify.h"
 #include "common/cli_modules.h"
 #include "pilecap/pilecap_drawing.h"
-#include "pilecap/pilecap_form.h"
 #include "pilecap/pilecap_sheet.h"
 #include "support/tool_run.h"
 
@@ -201,19 +200,6 @@ TEST(PileCapSheet, NarrowCapPrintsItsStrip) {
     EXPECT_TRUE(contains(textAt(page, 1200, 9800), "O.K."));
 }
 
-TEST(PileCapSheet, SinglePileNote) {
-    for (int np : {1, 2}) {
-        const PileCapOutcome o = onPiles(np, 40);
-        ASSERT_EQ(o.result.np, np);
-        const std::vector<std::string> lines = sheetOf(o).lines();
-        const bool noted =
-            std::find(lines.begin(), lines.end(), "อย่าลืมทำ PILE CAP เสาเข็มเดี่ยว") != lines.end();
-        EXPECT_EQ(noted, np == 1) << np;
-        EXPECT_NE(std::find(lines.begin(), lines.end(), " ฐานรากใช้เข็ม จำนวน  " + std::to_string(np) + "  ต้น"),
-                  lines.end());
-    }
-}
-
 // ---- Pile arrangement -------------------------------------------------------------------
 
 // Every arrangement on the exact cap of its row: each pile 1.5q inside the edges and
@@ -250,10 +236,10 @@ TEST(PileCapArrangement, EveryPileInsideTheCapAndThreeSizesApart) {
 // ---- Drawing ----------------------------------------------------------------------------
 
 TEST(PileCapDrawing, ScaleByCapLength) {
-    const std::pair<double, int> bands[] = {{3000, 4}, {601, 4}, {600, 6}, {551, 6}, {550, 7}, {451, 7}, {450, 9},
-                                            {301, 9},  {300, 12}, {251, 12}, {250, 14}, {171, 14}, {170, 20},
-                                            {141, 20}, {140, 25}, {121, 25}, {120, 28}, {106, 28}, {105, 30},
-                                            {81, 30},  {80, 35},  {61, 35},  {60, 40},  {1, 40},   {0, 0}, {-5, 0}};
+    // Each band's lower bound and the length just below it.
+    const std::pair<double, int> bands[] = {{601, 4},  {600, 6},  {451, 7},  {450, 9},  {301, 9},  {300, 12},
+                                            {171, 14}, {170, 20}, {121, 25}, {120, 28}, {81, 30},  {80, 35},
+                                            {61, 35},  {60, 40},  {1, 40},   {0, 0}};
     for (const auto& [Lc, k] : bands) EXPECT_EQ(pileCapLengthScale(Lc), k) << Lc;
 }
 
@@ -303,12 +289,16 @@ TEST(PileCapDrawing, DrawsOnlyWhatTheDesignHas) {
         r.np = np;
         EXPECT_TRUE(circles(pileCapDrawing(r, kPileCapScreenArea), false).empty()) << np;
     }
+    // One pile carries its own reminder.
+    const std::vector<std::string> single = pileCapDrawing(onPiles(1, 40).result, kPileCapScreenArea).lines();
+    EXPECT_NE(std::find(single.begin(), single.end(), "อย่าลืมทำ PILE CAP เสาเข็มเดี่ยว"), single.end());
     // The notes of the design.
     const std::vector<std::string> notes = pileCapDrawing(calculatePileCap(defaults()).result, kPileCapScreenArea).lines();
     for (const char* note : {" ฐานรากใช้เข็ม จำนวน  3  ต้น", " เสาขนาด  40  ซม. x  40  ซม.", " เหล็กรัดรอบ 1- 25  มม.",
                              " ตะแกรงทางสั้น  25  มม.จำนวน  8  เส้น", " ตะแกรงทางยาว  25  มม.จำนวน  9  เส้น",
                              " 132  ซม.", " 123  ซม.", " 30  ซม."})
         EXPECT_NE(std::find(notes.begin(), notes.end(), note), notes.end()) << note;
+    EXPECT_EQ(std::find(notes.begin(), notes.end(), "อย่าลืมทำ PILE CAP เสาเข็มเดี่ยว"), notes.end());
 }
 
 // ---- The headless tool ------------------------------------------------------------------
@@ -329,19 +319,4 @@ TEST(PileCapSheet, ToolBuildsSheetAndDrawing) {
     const mxtest::ToolRun failed = mxtest::runTool(cli::pileCapCliModule(), {"Text14=1", "--sheet", "/tmp/unused.pdf"});
     EXPECT_EQ(failed.report.status, 1);
     EXPECT_TRUE(contains(textAt(*failed.report.sheet, 1200, 9800), kNotYetUsable));
-}
-
-TEST(PileCapSheet, PrintQuestionAndTitleBlock) {
-    const Message m = pileCapPrintQuestion();
-    EXPECT_EQ(m.text, "คุณแน่ใจหรือว่าจะพิมพ์รายการคำนวณ?");
-    EXPECT_EQ(m.title, "พิมพ์รายการคำนวน");
-    FieldSet f = pileCapDefaults();
-    f.set("Text9", "a");
-    f.set("Text10", "b");
-    f.set("Text11", "c");
-    f.set("Text12", "d");
-    f.set("Text13", "e");
-    const ProjectTitleBlock tb = pileCapTitleBlock(f);
-    EXPECT_EQ(std::vector<std::string>({tb.project, tb.member, tb.engineer, tb.registration, tb.page}),
-              (std::vector<std::string>{"a", "b", "c", "d", "e"}));
 }
