@@ -15,7 +15,7 @@ namespace {
 constexpr double kTextPt = 14;
 // The room a 14 pt label takes: a generous width per column of text (the Thai fonts
 // the painter uses run narrower) and the height of one line.
-constexpr double kColumnTwips = 120;
+constexpr double kColumnTwips = 100;
 constexpr double kTextHeight = 340;
 constexpr double kNoteStep = 300;       // notes stacked one under the other
 constexpr double kDimOffset = 200;      // dimension line off the outline
@@ -58,7 +58,7 @@ constexpr Notes kPaperNotes{" หน่วยแรงดันของดิ�
 
 // A bar drawn at width 2 reads as a dot of about this size: two screen pixels of pen
 // on the window, a fraction of a millimetre on paper. Closer bars would merge.
-double leastBarPitch(DrawingMedium m) { return m == DrawingMedium::Screen ? 50 : 25; }
+double leastBarPitch(DrawingMedium m) { return m == DrawingMedium::Screen ? 50 : 40; }
 
 double textWidth(const std::string& s) { return static_cast<double>(displayColumns(s)) * kColumnTwips; }
 
@@ -155,14 +155,10 @@ Figure build(const SpreadFootingResult& r, double k, DrawingMedium medium, doubl
             f.box(c, c, c + k * a, c + k * a);
         }
     }
-    const std::string soil = notes.soil + sheetNum(r.q) + notes.soilUnit;
-    f.text(0, k * B + kNoteStep / 2, soil);
-    const double planRight = std::max(k * L, textWidth(soil));
-
-    // Section, its stub rising to the level of the plan's top.
+    // Section, right of the plan, its stub rising to the level of the plan's top.
     const std::string depth = sheetNum(r.t) + cm;
-    const double xs = planRight + kFigureGap + kTickFar + kLabelGap + textWidth(depth);
-    const double ys = kStubRise;
+    const double xs = k * L + kFigureGap + kTickFar + kLabelGap + textWidth(depth);
+    const double ys = pad ? kStubRise : 0;  // nothing sized, only the notes: keep them together
     if (pad) {
         f.lineWidth(2);
         f.box(xs, ys, xs + k * L, ys + k * t);
@@ -178,8 +174,9 @@ Figure build(const SpreadFootingResult& r, double k, DrawingMedium medium, doubl
         f.line(stubLeft, ys - kStubRise, stubRight, ys - kStubRise);
         f.lineWidth(1);
     }
-    f.text(pad ? stubRight + kLabelGap : xs, 0, notes.stub + sheetNum(r.a) + " ซม. x " + sheetNum(r.a) + " ซม.");
-
+    // The stub's note above its top, clear of the plan's width figure.
+    const std::string stub = notes.stub + sheetNum(r.a) + " ซม. x " + sheetNum(r.a) + " ซม.";
+    f.text(std::max((stubLeft + stubRight - textWidth(stub)) / 2, k * L + kFigureGap), -kLabelGap - kTextHeight, stub);
     // The mesh: the long-direction bars along the bottom, the two top bars at the ends.
     if (pad && t > 0 && r.N >= 1) {
         f.lineWidth(2);
@@ -207,6 +204,16 @@ Figure build(const SpreadFootingResult& r, double k, DrawingMedium medium, doubl
         f.text(xs, y, note);
         y += kNoteStep;
     }
+
+    // The soil under the plan, from the plan's width figure on, when it ends before the
+    // section's depth figure; a long note on a small plan goes below the whole figure.
+    const std::string soil = notes.soil + sheetNum(r.q) + notes.soilUnit;
+    const double soilX = pad ? -(kTickFar + kLabelGap + textWidth(sheetNum(r.B) + cm)) : 0;
+    const double sectionLeft = xs - kTickFar - kLabelGap - textWidth(depth);
+    if (soilX + textWidth(soil) <= sectionLeft - kFigureGap / 2)
+        f.text(soilX, k * B + kNoteStep / 2, soil);
+    else
+        f.text(soilX, std::max(k * B, y - kNoteStep + kTextHeight) + kNoteStep / 2, soil);
     return f;
 }
 

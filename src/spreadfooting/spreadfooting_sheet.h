@@ -21,7 +21,7 @@ ProjectTitleBlock spreadFootingTitleBlock(const FieldSet& fields);
 
 // Where the printed drawing goes: below the text column, clear of the engineer line
 // and of the page text at (10000, 15000).
-inline constexpr PageBox kSheetDrawingBox{1200, 10800, 9900, 16200};
+inline constexpr PageBox kSheetDrawingBox{600, 10800, 9900, 16200};
 
 // The sheet of the last calculation. `usable` is whether that Calculate ended usable
 // (false before any Calculate); otherwise no check is printed as passed.

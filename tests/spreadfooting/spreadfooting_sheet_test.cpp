@@ -1,0 +1,326 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "common/certify.h"
+#include "common/cli_modules.h"
+#include "common/numtext.h"
+#include "spreadfooting/spreadfooting.h"
+#include "spreadfooting/spreadfooting_drawing.h"
+#include "spreadfooting/spreadfooting_form.h"
+#include "spreadfooting/spreadfooting_sheet.h"
+#include "support/tool_run.h"
+
+using namespace mx;
+using namespace mx::spreadfooting;
+
+namespace {
+
+using Settings = std::vector<std::pair<std::string, std::string>>;
+
+SpreadFootingOutcome design(const Settings& settings) {
+    FieldSet f = defaultFields();
+    f.set("Text3", "8");
+    for (const auto& [field, text] : settings) f.set(field, text);
+    return calculateSpreadFooting(readInput(f));
+}
+
+PageModel sheetOf(const SpreadFootingOutcome& o) {
+    return spreadFootingSheet(o.result, o.status == DesignStatus::Usable,
+                              ProjectTitleBlock{"บ้านพัก", "F1", "นายช่าง", "สย.1", "1/1"});
+}
+
+// The text printed at (x, y), or "<none>".
+std::string textAt(const PageModel& p, double x, double y) {
+    for (const PageText& t : p.texts())
+        if (t.x == x && t.y == y) return t.text;
+    return "<none>";
+}
+
+std::vector<PageCircle> circles(const PageModel& p) {
+    std::vector<PageCircle> out;
+    for (const auto& i : p.items())
+        if (const auto* c = std::get_if<PageCircle>(&i)) out.push_back(*c);
+    return out;
+}
+
+bool contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
+
+// Every item inside the box; a text's end is taken at the width the Thai fonts print.
+void expectInside(const PageModel& p, const PageBox& b, const std::string& what) {
+    auto inside = [&](double x, double y) { return x >= b.x1 && x <= b.x2 && y >= b.y1 && y <= b.y2; };
+    for (const auto& item : p.items()) {
+        if (const auto* t = std::get_if<PageText>(&item)) {
+            EXPECT_TRUE(inside(t->x, t->y)) << what << ": " << t->text;
+            EXPECT_LE(t->x + 95.0 * static_cast<double>(displayColumns(t->text)), b.x2) << what << ": " << t->text;
+        } else if (const auto* l = std::get_if<PageLine>(&item)) {
+            EXPECT_TRUE(inside(l->x1, l->y1) && inside(l->x2, l->y2)) << what;
+        } else if (const auto* c = std::get_if<PageCircle>(&item)) {
+            EXPECT_TRUE(inside(c->x - c->radius, c->y - c->radius) && inside(c->x + c->radius, c->y + c->radius)) << what;
+        }
+    }
+}
+
+}  // namespace
+
+TEST(SpreadFootingSheet, EveryLineAtItsPlaceAndSize) {
+    const PageModel p = sheetOf(design({}));
+    struct Line {
+        double y, x, pt;
+        const char* start;
+    } lines[] = {
+        {400, 1200, 14, "โครงการ บ้านพัก"},
+        {700, 1200, 20, "แสดงรายการคำนวณฐานราก F1"},
+        {1200, 1200, 14, "กำหนด นน.ที่กระทำลงบนฐานราก = "},
+        {1500, 3000, 14, " คิด นน.ฐานราก = "},
+        {1800, 1200, 14, "รวม นน. ที่กระทำลงบนฐานรากที่นำมาคำนวณ = "},
+        {2100, 1200, 14, "หน่วยแรงดันของดินที่รับ นน.ปลอดภัย = "},
+        {2400, 3000, 14, "พื้นที่ฐานราก = "},
+        {2700, 1200, 14, "ใช้ขนาดฐานราก กว้าง = "},
+        {3000, 1200, 14, "หน่วยแรงดันขึ้นของดิน ( w ) = "},
+        {3300, 1200, 14, "กำหนดค่าหน่วยแรงอัดประลัยของคอนกรีต fc'= "},
+        {3600, 1200, 14, "กำหนดค่าหน่วยแรงดึงของเหล็กตะแกรง fs = "},
+        {3900, 1200, 14, "คำนวณหาขนาดเสาตอม่อ = SQR( 0.0158 x นน.ที่กระทำลงบนฐาน ) = SQR( 0.0158 x "},
+        {4200, 3000, 14, "ปัดขึ้น = "},
+        {4500, 1200, 14, "วิเคราะห์ลักษณะของฐานราก โมเมนต์ที่ขอบเสา M = 0.50 x ( w ) x ( l ^ 2 )"},
+        {4800, 3000, 14, "l = ( L - a ) / 2 = ( "},
+        {5100, 3000, 14, "M = 0.50 x "},
+        {5400, 1200, 14, "คำนวณหาค่า constant  n,  k,  j,  r  เพื่อใช้ในการคำนวณ"},
+        {5700, 3000, 14, "n = 2323000 / (1512 x fc') = "},
+        {6000, 3000, 14, "j = 1 - ( k / 3 ) = "},
+        {6300, 1200, 14, "คำนวณหาค่าความลึกของฐานราก d = SQR ( M / r x b ) = SQR ( "},
+        {6600, 1200, 14, "พิจารณาแรงเฉือนแบบคานและรอบเสาตอม่อค่า d = "},
+        {6900, 1200, 14, "หาค่า พท.หน้าตัดเหล็กเสริมทางยาว As = M / fs x j x d = "},
+        {7200, 1200, 14, "กำหนดขนาดเหล็กตะแกรง = "},
+        {7500, 1200, 14, "คำนวณหาค่าแรงเฉือนที่อยู่ห่างจากหน้าตัดวิกฤต V = w x ( ( L ^ 2 ) - ( d ^ 2 ) )"},
+        {7800, 3000, 14, "V = "},
+        {8100, 3000, 14, "คิดหน่วยแรงยึดเกาะที่ยอมให้ไม่เกิน 11 กก. / ตร.ซม. = u"},
+        {8400, 1200, 14, "จำนวนเหล็กเสริม = V / ( u x เส้นรอบรูปเหล็กเสริม x j x d ) / 2 = "},
+        {8700, 3000, 14, " 11.9742  เส้น ***ใช้เหล็กตะแกรงขนาด "},
+        {9000, 1200, 14, "เมื่อเปรียบเทียบจำนวนเส้นเหล็กเสริมที่คิดจากพื้นที่หน้าตัด( 1 ) กับหน่วยแรงยึดเกาะที่ยอมให้ ( 2 ) ( โดยเลือกค่าที่มากกว่า )"},
+        {9300, 1200, 18, "***จำนวนเหล็กตะแกรงเสริมทางยาวใช้เหล็กขนาด "},
+        {9700, 1200, 18, "***จำนวนเหล็กตะแกรงเสริมทางสั้นใช้เหล็กขนาด "},
+        {10100, 1200, 14, "ขนาดของฐานราก = กว้าง "},
+        {10400, 6000, 14, "นายช่าง สย.1"},
+        {15000, 10000, 14, "1/1"},
+    };
+    std::vector<PageText> column;
+    for (const PageText& t : p.texts())
+        if (t.y < kSheetDrawingBox.y1 || t.x == 10000) column.push_back(t);
+    ASSERT_EQ(column.size(), std::size(lines));
+    for (std::size_t i = 0; i < column.size(); ++i) {
+        const Line& l = lines[i];
+        EXPECT_EQ(column[i].y, l.y) << l.start;
+        EXPECT_EQ(column[i].x, l.x) << l.start;
+        EXPECT_EQ(column[i].sizePt, l.pt) << l.start;
+        EXPECT_EQ(column[i].bold, l.pt == 18) << l.start;
+        EXPECT_EQ(column[i].text.rfind(l.start, 0), 0u) << column[i].text;
+    }
+}
+
+TEST(SpreadFootingSheet, WorkedExampleFigures) {
+    // q = 8 t/m2 under 20 t: a 168 cm pad 30 cm deep with 13 bars of 12 mm each way.
+    const PageModel p = sheetOf(design({}));
+    const struct {
+        double x, y;
+        const char* text;
+    } expected[] = {
+        {3000, 1500, " คิด นน.ฐานราก =  7  % x  1.7  เท่า =  2380  กก."},
+        {1200, 2700, "ใช้ขนาดฐานราก กว้าง =  168  ซม. x ยาว =  168  ซม. =  2.8224  ตร.เมตร >  2.7975  ตร.เมตร O.K."},
+        {3000, 4800, "l = ( L - a ) / 2 = (  1.68  -  0.2  ) / 2 =  0.74 "},
+        // The moment per metre width is in kg-m.
+        {3000, 5100, "M = 0.50 x  7929.4218  x (  0.74  ^ 2 ) =  2171.0757  กก.-เมตร"},
+        {1200, 6600, "พิจารณาแรงเฉือนแบบคานและรอบเสาตอม่อค่า d =  25  ซม.  ความลึกของฐานราก =  25  + 5 =  30 "},
+        // The count by area is the one for the whole width that the design uses.
+        {1200, 7200, "กำหนดขนาดเหล็กตะแกรง =  12  มม.  ***ใช้เหล็กขนาด  12  มม.  จำนวน =  12.1961  เส้น ***( 1 )"},
+        {1200, 9300, "***จำนวนเหล็กตะแกรงเสริมทางยาวใช้เหล็กขนาด  12  มม. จำนวน  13  เส้น O.K."},
+        {1200, 9700, "***จำนวนเหล็กตะแกรงเสริมทางสั้นใช้เหล็กขนาด  12  มม. จำนวน  13  เส้น O.K."},
+        {1200, 10100, "ขนาดของฐานราก = กว้าง  168  ซม.x ยาว  168  ซม.x ลึก  30  ซม. นน.ฐานราก =  2032.1279  กก. O.K."},
+    };
+    for (const auto& e : expected) EXPECT_EQ(textAt(p, e.x, e.y), e.text) << e.y;
+}
+
+TEST(SpreadFootingSheet, CertifiesOnlyAUsableRunAndShowsThatRunAlone) {
+    struct Case {
+        const char* name;
+        Settings settings;
+        bool usable;
+        const char* longBars;  // the 9300 line's count
+        bool barsDrawn;
+    } cases[] = {
+        {"worked example", {}, true, " 13 ", true},
+        // Message 9: the pad's weight passes the allowance; the mesh was never designed.
+        {"soil 5 t/m2", {{"Text3", "5"}}, false, " 0 ", false},
+        {"load 30 t on soil 5 t/m2", {{"Text3", "5"}, {"Text1", "30000"}}, false, " 0 ", false},
+        // Message 14: designed to the end, then the bars are too close.
+        {"pitch too close", {{"Text1", "100000"}, {"Text2", "9"}}, false, " 135 ", true},
+        // Message 16 alone: one bar, no spacing.
+        {"one bar", {{"Text3", "1000"}}, false, " 1 ", true},
+    };
+    const SpreadFootingOutcome earlier = design({});
+    for (const Case& c : cases) {
+        const SpreadFootingOutcome o = design(c.settings);
+        ASSERT_EQ(o.status == DesignStatus::Usable, c.usable) << c.name;
+        const PageModel p = sheetOf(o);
+        bool certified = false, refused = false;
+        for (const PageText& t : p.texts()) {
+            certified = certified || contains(t.text, "O.K.") || contains(t.text, "OK.");
+            refused = refused || contains(t.text, kNotYetUsable);
+        }
+        EXPECT_EQ(certified, c.usable) << c.name;
+        EXPECT_EQ(refused, !c.usable) << c.name;
+        EXPECT_TRUE(contains(textAt(p, 1200, 9300), std::string("จำนวน ") + c.longBars)) << c.name;
+        EXPECT_EQ(!circles(p).empty(), c.barsDrawn) << c.name;
+        // The pad size line states the true relation of the two areas.
+        const double built = o.result.Aact.toDouble() / 10000;
+        EXPECT_TRUE(contains(textAt(p, 1200, 2700), std::string(" ตร.เมตร ") + relation(built, o.result.A) + " "))
+            << c.name;
+        // The failed run after a good one: nothing of the good run's mesh survives.
+        if (!c.barsDrawn) {
+            EXPECT_FALSE(contains(textAt(p, 1200, 9700), sheetNum(earlier.result.Ns))) << c.name;
+        }
+    }
+}
+
+TEST(SpreadFootingSheet, BeforeAnyCalculatePrintsZeros) {
+    const PageModel p = spreadFootingSheet(SpreadFootingResult{}, false, ProjectTitleBlock{});
+    EXPECT_EQ(textAt(p, 1200, 1200), "กำหนด นน.ที่กระทำลงบนฐานราก =  0  กก.");
+    EXPECT_TRUE(contains(textAt(p, 1200, 2700), " ตร.เมตร =  0  ตร.เมตร " + std::string(kNotYetUsable)));
+    for (const PageText& t : p.texts()) {
+        for (const char* bad : {"nan", "inf", "e+", "e-", "O.K."}) EXPECT_FALSE(contains(t.text, bad)) << t.text;
+        // Every value set into the text (a figure between doubled blanks: the text's
+        // blank and the number's own) is a zero; the formulas' own digits are not values.
+        const std::string s = "  " + t.text + "  ";
+        for (std::size_t i = 2; i < s.size(); ++i) {
+            if (!(std::isdigit(static_cast<unsigned char>(s[i])) && s.compare(i - 2, 2, "  ") == 0)) continue;
+            std::size_t j = i;
+            while (j < s.size() && (std::isdigit(static_cast<unsigned char>(s[j])) || s[j] == '.')) ++j;
+            if (s.compare(j, 2, "  ") == 0) {
+                EXPECT_EQ(s.substr(i, j - i), "0") << t.text;
+            }
+        }
+    }
+    EXPECT_EQ(textAt(p, 1200, 9300), "***จำนวนเหล็กตะแกรงเสริมทางยาวใช้เหล็กขนาด  0  มม. จำนวน  0  เส้น ยังใช้ไม่ได้");
+    EXPECT_TRUE(circles(p).empty());
+}
+
+TEST(SpreadFootingDrawing, ScaleFromTheFootingLength) {
+    const std::pair<int, double> bands[] = {{0, 40},     {50, 40},     {51, 25},   {100, 25},  {101, 22},
+                                            {150, 22},   {151, 18},    {200, 18},  {201, 14},  {250, 14},
+                                            {251, 10},   {300, 10},    {301, 8},   {400, 8},   {401, 5},
+                                            {600, 5},    {601, 4.5},   {800, 4.5}, {801, 4},   {900, 4},
+                                            {901, 3.5},  {1000, 3.5},  {1001, 3},  {1200, 3},  {1201, 2},
+                                            {32767, 2}};
+    for (const auto& [B, k] : bands) EXPECT_EQ(spreadFootingScale(B), k) << B;
+
+    // The worked example on paper: the plan 168 cm wide at the table's 18 twips per cm
+    // or, where the labels need the room, a little less.
+    const PageModel p = spreadFootingDrawing(design({}).result, kSheetDrawingBox, DrawingMedium::Paper);
+    double widest = 0;
+    for (const auto& item : p.items())
+        if (const auto* l = std::get_if<PageLine>(&item)) widest = std::max(widest, std::abs(l->x2 - l->x1));
+    EXPECT_LE(widest, 168 * 18 + 1e-6);
+    EXPECT_GE(widest, 168 * 15);
+}
+
+TEST(SpreadFootingDrawing, EveryItemInsideItsArea) {
+    std::vector<std::pair<std::string, SpreadFootingResult>> results;
+    for (const char* P : {"1000", "20000", "100000", "1000000"})
+        for (const char* q : {"2", "5", "8", "30", "1000"})
+            for (const char* db : {"9", "12", "40"}) {
+                const Settings s{{"Text1", P}, {"Text3", q}, {"Text2", db}, {"Text13", "300"}};
+                results.emplace_back(std::string(P) + "/" + q + "/" + db, design(s).result);
+            }
+    results.emplace_back("before any Calculate", SpreadFootingResult{});
+    // Beyond anything a design reaches: the largest 16-bit sizes and counts.
+    SpreadFootingResult huge;
+    huge.L = huge.B = 32767;
+    huge.a = 30000;
+    huge.t = 40000;
+    huge.N = huge.Ns = 32767;
+    huge.s = 0.001f;
+    huge.q = 1e12;
+    huge.db = 40;
+    results.emplace_back("largest", huge);
+    SpreadFootingResult stubWider = design({}).result;
+    stubWider.a = 400;
+    results.emplace_back("stub wider than the pad", stubWider);
+
+    const PageBox screen = kScreenDrawingArea;
+    for (const auto& [name, r] : results) {
+        for (const auto& [box, medium] : {std::pair{screen, DrawingMedium::Screen},
+                                          std::pair{kSheetDrawingBox, DrawingMedium::Paper}}) {
+            const PageModel p = spreadFootingDrawing(r, box, medium);
+            expectInside(p, box, name);
+            EXPECT_LT(p.items().size(), 1000u) << name;
+        }
+    }
+}
+
+TEST(SpreadFootingDrawing, BarsOnlyAsDesignedAndNeverOverlapping) {
+    struct Case {
+        const char* name;
+        Settings settings;
+        std::size_t bottomBars;  // 0: as many as fit side by side
+        bool mesh;
+    } cases[] = {
+        {"worked example", {}, 13, true},
+        {"one bar", {{"Text3", "1000"}}, 1, true},
+        {"135 bars", {{"Text1", "100000"}, {"Text2", "9"}}, 0, true},
+        {"message 9", {{"Text3", "5"}}, 0, false},
+    };
+    for (const Case& c : cases) {
+        const SpreadFootingResult r = design(c.settings).result;
+        const PageModel p = spreadFootingDrawing(r, kScreenDrawingArea);
+        std::vector<PageCircle> all = circles(p);
+        if (!c.mesh) {
+            EXPECT_TRUE(all.empty()) << c.name;
+            continue;
+        }
+        // The bottom row is the lowest; the two top bars lie above it.
+        const double lowest = std::max_element(all.begin(), all.end(), [](auto& a, auto& b) { return a.y < b.y; })->y;
+        std::vector<double> row;
+        for (const PageCircle& b : all)
+            if (b.y == lowest) row.push_back(b.x);
+        std::sort(row.begin(), row.end());
+        if (c.bottomBars) {
+            EXPECT_EQ(row.size(), c.bottomBars) << c.name;
+        } else {
+            EXPECT_LT(row.size(), static_cast<std::size_t>(r.N)) << c.name;
+            EXPECT_GT(row.size(), 10u) << c.name;
+        }
+        for (std::size_t i = 1; i < row.size(); ++i) EXPECT_GE(row[i] - row[i - 1], 50 - 1e-9) << c.name;
+        EXPECT_EQ(all.size(), row.size() + 2) << c.name;
+    }
+}
+
+TEST(SpreadFootingTool, BuildsTheSheetAndTheDrawing) {
+    const cli::Module m = cli::spreadFootingCliModule();
+    struct Case {
+        std::vector<std::string> args;
+        bool usable;
+    } cases[] = {
+        {{"Text3=8", "Text8=บ้านพัก", "Text9=F2", "Text10=นายช่าง", "Text11=สย.1", "Text12=2/5", "--sheet",
+          "/tmp/unused.pdf"},
+         true},
+        {{"--sheet", "/tmp/unused.pdf"}, false},  // the empty bearing: message 3
+        {{"Text3=5", "--drawing", "/tmp/unused.png"}, false},
+    };
+    for (const Case& c : cases) {
+        const mxtest::ToolRun r = mxtest::runTool(m, c.args);
+        ASSERT_TRUE(r.report.sheet.has_value());
+        ASSERT_TRUE(r.report.drawing.has_value());
+        const PageModel& s = *r.report.sheet;
+        EXPECT_EQ(contains(textAt(s, 1200, 9300), "O.K."), c.usable);
+        EXPECT_EQ(textAt(s, 1200, 700), "แสดงรายการคำนวณฐานราก " + r.fields().get("Text9"));
+        EXPECT_EQ(textAt(s, 10000, 15000), r.fields().get("Text12"));
+        expectInside(*r.report.drawing, kScreenDrawingArea, c.args.front());
+    }
+    // Without pages asked for, none are built.
+    EXPECT_FALSE(mxtest::runTool(m, {"Text3=8"}).report.sheet.has_value());
+}
