@@ -257,6 +257,9 @@ private:
             mark();
             return false;
         }
+        // Every final check passed: the result panel is written now, before the
+        // closing message of a design marked earlier.
+        out_.diagnostics.markResults();
         return true;
     }
 

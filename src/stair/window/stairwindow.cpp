@@ -1,0 +1,396 @@
+#include "stair/window/stairwindow.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "stair/stair_drawing.h"
+#include "stair/stair_form.h"
+#include "stair/stair_sheet.h"
+#include "stair/window/stair_pictures.h"
+#include "ui/fields.h"
+#include "ui/registry.h"
+
+namespace mx::stair {
+
+using ui::qs;
+using ui::ToolAction;
+using ui::ToolPicture;
+
+namespace {
+
+// Input-panel heights: the fields alone, and with the material fields uncovered.
+constexpr int kInputsHeight = 5000;
+constexpr int kMaterialsHeight = 6735;
+
+constexpr const char* kInputPanel = "Frame2";
+constexpr const char* kTypePanel = "Frame3";
+constexpr const char* kResultPanel = "Frame4";
+constexpr const char* kTitlePanel = "Frame5";
+
+struct GradeTool {
+    SteelGrade grade;
+    const char* button;
+};
+constexpr GradeTool kGradeTools[] = {
+    {SteelGrade::SR24, "Command3"},
+    {SteelGrade::SD30, "Command4"},
+    {SteelGrade::SD35, "Command5"},
+    {SteelGrade::SD40, "Command6"},
+};
+
+struct PickRow {
+    const char* text;
+    int value;
+};
+// Live loads on stairs by the use of the building (building-control regulation), kg/m2.
+constexpr PickRow kLiveLoadRows[] = {
+    {"บันไดที่พักอาศัย โรงเรียนอนุบาล 150", 150},
+    {"บันไดอาคารชุด หอพัก โรงแรม สำนักงาน ธนาคาร 300", 300},
+    {"บันไดอาคารพาณิชย์ มหาวิทยาลัย วิทยาลัย โรงเรียน โรงพยาบาล 400", 400},
+    {"บันได ตลาด อาคารสรรพสินค้า ห้องประชุม หอประชุม 500", 500},
+    {"บันไดโรงมหรสพ ภัตตาคาร ห้องสมุด หอสมุด 500", 500},
+};
+// Bar sizes, mm, for the main and the temperature bars alike.
+constexpr PickRow kBarRows[] = {
+    {" 6 มม.", 6}, {" 9 มม.", 9}, {"10 มม.", 10}, {"12 มม.", 12}, {"15 มม.", 15}, {"16 มม.", 16},
+};
+
+// Input rows: field, caption, tooltip and the caption's object name. Text1's caption
+// names the span the chosen type has (set by the type buttons).
+const std::vector<ui::FieldRow> kInputRows = {
+    {"Text1", kDefaultSpanCaption, nullptr, "Label2"},
+    {"Text2", "นน.จรที่บันไดรับ กก./ ตร.ม. ="},
+    {"Text3", "ลูกนอนบันไดกว้าง / ซม. ="},
+    {"Text4", "ลูกตั้งบันไดสูง / ซม. ="},
+    {"Text5", "ขนาดเหล็กเสริมหลัก / มม. ="},
+    {"Text6", "ขนาดเหล็กเสริมกันร้าว / มม. =", nullptr, "Label7"},
+    {"Text7", "ความหนาของพื้นบันได / ซม. ="},
+    {"Text18", "คิด นน.บันได ( DEAD LOAD ) กี่เท่า =", "คิดกี่เท่าของ DEAD LOAD"},
+    {"Text19", "คิด นน.จร ( LIVE LOAD ) กี่เท่า =", "คิดกี่เท่าของ LIVE LOAD"},
+};
+// Grid rows of the fields with an aid beside them.
+constexpr int kLiveLoadRow = 1, kMainBarRow = 4, kTempBarRow = 5, kDeadFactorRow = 7, kLiveFactorRow = 8;
+
+const std::vector<ui::FieldRow> kMaterialRows = {
+    {"Text9", "fc' หน่วยแรงอัดประลัยของคอนกรีต กก. / ตร.ซม. ="},
+    {"Text10", "fc ค่าหน่วยแรงอัดของคอนกรีต กก. / ตร.ซม. ="},
+    {"Text11", "fs ค่าหน่วยแรงดึงของเหล็ก กก. / ตร.ซม. ="},
+};
+
+// The result panel in two columns: the loads, moment and constants; then the steel,
+// shear and bond. Label32, the recommended thickness, has a tooltip and no caption.
+constexpr const char* kLeftResults[] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label16",
+                                        "Label18", "Label17", "Label23", "Label24", "Label25", "Label26"};
+constexpr const char* kRightResults[] = {"Label27", "Label28", "Label30", "Label31", "Label32", "Label33", "Label34",
+                                         "Label36", "Label37", "Label38", "Label39", "Label40", "Label41", "Label42"};
+// The factor as entered stands in the gap of its row's caption.
+struct FactorLabel {
+    const char* row;
+    const char* factor;
+};
+constexpr FactorLabel kFactorLabels[] = {{"Label14", "Label64"}, {"Label16", "Label65"}};
+
+const char* resultCaption(std::string_view label) {
+    for (const ResultCaption& c : kStairResultCaptions)
+        if (label == c.label) return c.caption;
+    return nullptr;
+}
+
+// A field's change rule as one step of the frame: its message, then the text it
+// writes back (whose own rule runs when the frame writes it).
+Diagnostics checkStairField(std::string_view field, const FieldSet& fields) {
+    Diagnostics d;
+    if (const auto hit = stairFieldRule(field, fields.get(field))) {
+        d.say(hit->message);
+        if (hit->reset) d.correct(std::string(field), *hit->reset);
+    }
+    return d;
+}
+
+ui::MemberWindowDesign stairDesign() {
+    ui::MemberWindowDesign d;
+    d.name = "ST01";
+    d.caption = "ออกแบบบันได คสล. ST-01 MX.7100";
+    d.icon = stairTypePixmap(kFlatAlong, QSize(32, 32));
+    d.helpWindow = "sthelp";
+    d.exitQuestion =
+        Message{"คุณแน่ใจหรือว่าจะออกจากการออกแบบบันได?", "ออกจากโปรแกรมออกแบบบันได", Icon::Critical};
+    d.defaults = stairDefaultFields();
+    d.check = checkStairField;
+    d.toolbar = {
+        {"Command2", ToolPicture::Input, "เลือกแบบของบันได", ToolAction::None, true, nullptr, {kInputPanel}},
+        {"Command7", ToolPicture::Input, "ป้อนข้อมูล", ToolAction::None, true, nullptr, {kInputPanel},
+         {kResultPanel, kTitlePanel}},
+        {"Command13", ToolPicture::Calculate, "คำนวณ", ToolAction::Calculate},
+        {"Command9", ToolPicture::Listing, "ดูรายการคำนวณ", ToolAction::None, true, nullptr, {kResultPanel},
+         {kInputPanel, kTitlePanel}},
+        // The figure takes the window: the input panel closes with the others.
+        {"Command11", ToolPicture::Draw, "เขียนแบบบันได", ToolAction::Draw, false, nullptr, {}, {kInputPanel}},
+        {"Command12", ToolPicture::Erase, "ลบแบบ", ToolAction::Erase},
+        {"Command3", ToolPicture::RoundBar, "เหล็กเส้นกลม", ToolAction::None, false, "SR24"},
+        {"Command4", ToolPicture::DeformedBar, "เหล็กข้ออ้อย", ToolAction::None, false, "SD30"},
+        {"Command5", ToolPicture::DeformedBar, "เหล็กข้ออ้อย", ToolAction::None, false, "SD35"},
+        {"Command6", ToolPicture::DeformedBar, "เหล็กข้ออ้อย", ToolAction::None, false, "SD40"},
+        {"Command17", ToolPicture::Calculate, "เปลี่ยนค่า SAFTY FACTOR"},
+        {"Command10", ToolPicture::Project, "ใส่ชื่อวิศวกร-โครงการ", ToolAction::None, true, nullptr, {kTitlePanel}},
+        {"Command15", ToolPicture::Print, "ใส่ชื่อวิศวกร-โครงการ", ToolAction::None, true, nullptr, {kTitlePanel}},
+        {"Command8", ToolPicture::Help, "แนะนำการใช้โปรแกรม", ToolAction::Help},
+        {"Command16", ToolPicture::Calculator, "เครื่องคิดเลข", ToolAction::Calculator},
+        {"Command14", ToolPicture::Logo, "MX7100", ToolAction::StartWindow},
+        {"Command1", ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit},
+    };
+    d.panels = {
+        {kInputPanel, ui::PanelPlace::Inputs, true, kInputsHeight},
+        {kResultPanel, ui::PanelPlace::OverDrawing, false},
+        {kTitlePanel, ui::PanelPlace::OverDrawing, false},
+    };
+    d.titleBlock = {kTitlePanel,
+                    {kStairTitleFields[0].name, kStairTitleFields[1].name, kStairTitleFields[2].name,
+                     kStairTitleFields[3].name, kStairTitleFields[4].name},
+                    kStairTitleFields[1].caption,
+                    "Command26",
+                    "Command25"};
+    return d;
+}
+
+std::vector<ui::PickItem> pickItems(const auto& rows) {
+    std::vector<ui::PickItem> items;
+    for (const PickRow& r : rows) items.push_back({r.text, std::to_string(r.value)});
+    return items;
+}
+
+QPushButton* helpButton(QWidget* parent, const char* name) {
+    QPushButton* b = ui::makeButton(parent, name, QStringLiteral("?"), QStringLiteral("ปุ่มช่วยเหลือ"));
+    b->setFixedSize(26, 24);
+    return b;
+}
+
+}  // namespace
+
+StairWindow::StairWindow(QWidget* parent) : MemberWindow(stairDesign(), parent) {
+    assemble();
+    toolButton("Command2")->setIcon(QIcon(stairTypePixmap(kNoType, QSize(38, 38))));  // no type chosen yet
+    toolButton("Command17")->setIcon(QIcon(loadFactorPixmap(QSize(38, 38))));
+    addToolbarCaption("Label1", QString::fromUtf8(kNoTypeCaption), "#1a3c8c");
+    addToolbarCaption(kVerdictLabel, QString::fromUtf8(kVerdictCaption), "#8c1a1a");
+    for (const GradeTool& g : kGradeTools) {
+        const SteelGrade grade = g.grade;
+        connect(toolButton(g.button), &QPushButton::clicked, this, [this, grade] { pressGrade(grade); });
+    }
+    connect(toolButton("Command2"), &QPushButton::clicked, this, [this] { typePanel_->show(); });
+    connect(toolButton("Command7"), &QPushButton::clicked, this,
+            [this] { setPanelHeight(kInputPanel, kInputsHeight); });
+    // Back to the usual load factors of the working-stress design.
+    connect(toolButton("Command17"), &QPushButton::clicked, this, [this] {
+        field("Text18")->setText(QStringLiteral("1.7"));
+        field("Text19")->setText(QStringLiteral("2"));
+    });
+}
+
+void StairWindow::buildPanels() {
+    buildInputPanel();
+    buildResultPanel();
+}
+
+void StairWindow::buildInputPanel() {
+    QFrame* p = panel(kInputPanel);
+    QVBoxLayout* column = panelLayout(p);
+
+    // The type buttons, in a panel of their own that closes once a type is chosen.
+    typePanel_ = new QFrame(p);
+    typePanel_->setObjectName(QString::fromLatin1(kTypePanel));
+    typePanel_->setFrameShape(QFrame::StyledPanel);
+    auto* types = new QHBoxLayout(typePanel_);
+    types->setContentsMargins(6, 4, 6, 4);
+    types->setSpacing(6);
+    for (const StairTypeInfo& t : kStairTypes) {
+        QPushButton* b = addPictureButton(typePanel_, t.button, stairTypePixmap(t.code, QSize(50, 50)),
+                                          QString::fromUtf8(t.tooltip), 58);
+        const int code = t.code;
+        connect(b, &QPushButton::clicked, this, [this, code] { chooseType(code); });
+        types->addWidget(b);
+    }
+    types->addStretch(1);
+    column->addWidget(typePanel_);
+
+    QGridLayout* grid = addFieldRows(p, kInputRows);
+    QPushButton* c27 = helpButton(p, "Command27");
+    QPushButton* c22 = helpButton(p, "Command22");
+    QPushButton* c23 = helpButton(p, "Command23");
+    grid->addWidget(c27, kLiveLoadRow, 2);
+    grid->addWidget(c22, kMainBarRow, 2);
+    grid->addWidget(c23, kTempBarRow, 2);
+
+    // The bar lists beside their fields; choosing a row writes it and closes the list.
+    auto barList = [this, p, grid](const char* name, const char* target) {
+        QListWidget* list = nullptr;
+        list = addPickList(p, name, pickItems(kBarRows), target, [this, name] {
+            findChild<QListWidget*>(QString::fromLatin1(name))->hide();
+        });
+        list->setFixedHeight(list->sizeHintForRow(0) * 6 + 2 * list->frameWidth());
+        list->hide();
+        grid->addWidget(list, 0, 3, static_cast<int>(kInputRows.size()), 1, Qt::AlignTop);
+        lists_.push_back(list);
+        return list;
+    };
+    QListWidget* list1 = barList("List1", "Text5");
+    QListWidget* list2 = barList("List2", "Text6");
+    connect(c22, &QPushButton::clicked, this, [this, list1] { showList(list1); });
+    connect(c23, &QPushButton::clicked, this, [this, list2] { showList(list2); });
+
+    QPushButton* dl = ui::makeButton(p, "Command21", QStringLiteral("DL"), QStringLiteral("นน.บันได"));
+    QPushButton* ll = ui::makeButton(p, "Command28", QStringLiteral("LL"), QStringLiteral("นน.จรบนบันได"));
+    dl->setFixedWidth(44);
+    ll->setFixedWidth(44);
+    connect(dl, &QPushButton::clicked, this, [this] { field("Text18")->setText(QStringLiteral("1")); });
+    connect(ll, &QPushButton::clicked, this, [this] { field("Text19")->setText(QStringLiteral("1")); });
+    grid->addWidget(dl, kDeadFactorRow, 2, 1, 2, Qt::AlignLeft);
+    grid->addWidget(ll, kLiveFactorRow, 2, 1, 2, Qt::AlignLeft);
+
+    // The live-load table: its rows are long, so it opens under the fields at full width.
+    QListWidget* list3 = addPickList(p, "List3", pickItems(kLiveLoadRows), "Text2", [this] {
+        findChild<QListWidget*>(QStringLiteral("List3"))->hide();
+    });
+    list3->setFixedHeight(list3->sizeHintForRow(0) * 5 + 2 * list3->frameWidth());
+    list3->hide();
+    column->addWidget(list3);
+    lists_.push_back(list3);
+    connect(c27, &QPushButton::clicked, this, [this, list3] { showList(list3); });
+
+    // The temperature-bar row: the folded plate hides it, and it stays hidden whatever
+    // the panel's height, since the frame only shows and hides whole row groups.
+    tempBarRow_ = {findChild<QWidget*>(QStringLiteral("Label7")), field("Text6"), c23};
+    tempBarList_ = list2;
+
+    // The material heading: a click (or its help button) uncovers the materials, a
+    // double-click covers them again.
+    auto* heading = new QHBoxLayout;
+    QPushButton* c24 = helpButton(p, "Command24");
+    label8_ = addClickLabel(p, "Label8", QStringLiteral("*ค่าหน่วยแรงของคอนกรีตและเหล็กที่ใช้คำนวณ"));
+    heading->addWidget(c24);
+    heading->addWidget(label8_, 1);
+    column->addLayout(heading);
+    connect(c24, &QPushButton::clicked, this, [this] { setPanelHeight(kInputPanel, kMaterialsHeight); });
+    connect(label8_, &ui::ClickLabel::clicked, this, [this] {
+        label8_->setBorder(true);
+        setPanelHeight(kInputPanel, kMaterialsHeight);
+    });
+    connect(label8_, &ui::ClickLabel::doubleClicked, this, [this] {
+        label8_->setBorder(false);
+        setPanelHeight(kInputPanel, kInputsHeight);
+    });
+
+    QWidget* materials = addRowGroup(p, kMaterialsHeight);
+    addFieldRows(materials, kMaterialRows);
+    QLabel* label22 = addLabel(materials, "Label22", QString::fromUtf8(kStairGrades[0].caption));
+    label22->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    panelLayout(materials)->addWidget(label22);
+}
+
+void StairWindow::buildResultPanel() {
+    QFrame* p = panel(kResultPanel);
+    QVBoxLayout* column = panelLayout(p);
+    QLabel* heading = addLabel(p, "Label10", QStringLiteral("รายการคำนวณ"));
+    heading->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
+    column->addWidget(heading);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+    auto addRows = [this, p, grid](const auto& labels, int col) {
+        int r = 0;
+        for (const char* name : labels) {
+            QLabel* value = addValueLabel(p, name);
+            value->setMinimumWidth(84);
+            const QString caption = QString::fromUtf8(resultCaption(name) ? resultCaption(name) : "");
+            const FactorLabel* factor = nullptr;
+            for (const FactorLabel& f : kFactorLabels)
+                if (std::string_view(name) == f.row) factor = &f;
+            if (factor) {
+                // "คิด [factor] เท่า รวม นน. =": the caption's gap holds the factor.
+                const QString simplified = caption.simplified();
+                const qsizetype gap = simplified.indexOf(QLatin1Char(' '));
+                auto* row = new QHBoxLayout;
+                row->setSpacing(4);
+                row->addStretch(1);
+                row->addWidget(new QLabel(simplified.left(gap), p));
+                QLabel* f = addValueLabel(p, factor->factor);
+                f->setMinimumWidth(0);
+                f->setFixedWidth(44);
+                row->addWidget(f);
+                row->addWidget(new QLabel(simplified.mid(gap + 1), p));
+                grid->addLayout(row, r, col);
+            } else {
+                auto* l = new QLabel(caption, p);
+                l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                grid->addWidget(l, r, col);
+            }
+            grid->addWidget(value, r, col + 1);
+            ++r;
+        }
+    };
+    addRows(kLeftResults, 0);
+    addRows(kRightResults, 2);
+    grid->setColumnMinimumWidth(2, 8);
+    p->findChild<QLabel*>(QStringLiteral("Label32"))->setToolTip(QString::fromUtf8(kRecommendedThicknessTip));
+    column->addLayout(grid);
+}
+
+void StairWindow::showList(QListWidget* list) {
+    for (QListWidget* l : lists_) l->setVisible(l == list);
+    list->raise();
+}
+
+void StairWindow::chooseType(int type) {
+    const StairTypeInfo* info = stairTypeInfo(type);
+    if (!info) return;
+    type_ = info->code;
+    writeLabels({{"Label1", info->typeCaption}, {"Label2", info->spanCaption}});
+    for (QWidget* w : tempBarRow_) w->setVisible(info->showsTempBar);
+    if (!info->showsTempBar) tempBarList_->hide();  // the list opens only from its button
+    toolButton("Command2")->setIcon(QIcon(stairTypePixmap(type, QSize(38, 38))));
+    typePanel_->hide();
+}
+
+void StairWindow::pressGrade(SteelGrade g) {
+    FieldSet f = fields();
+    pressStairGrade(f, g);
+    field("Text11")->setText(qs(f.get("Text11")));  // through its change rule
+    writeLabels({{"Label22", stairGrade(g).caption}});
+    setPanelHeight(kInputPanel, kMaterialsHeight);
+}
+
+void StairWindow::calculate() {
+    erase();
+    StairOutcome out = calculateStair(readStairInput(fields(), type_));
+    auto writeResults = [this, &out] {
+        writeLabels(stairResultLabels(out.result));
+        showPanel(kResultPanel);
+    };
+    // The panel is filled when the final checks pass, before the closing message.
+    const auto at = out.panelWritten ? out.diagnostics.resultsAt() : std::nullopt;
+    replay(out.diagnostics, at, writeResults);
+    if (out.panelWritten && !at) writeResults();
+    writeLabels({{kVerdictLabel, out.verdict}});
+    outcome_ = std::move(out);
+}
+
+StairDesignResult StairWindow::lastResult() const { return outcome_ ? outcome_->result : StairDesignResult{}; }
+
+bool StairWindow::lastUsable() const { return outcome_ && outcome_->status == DesignStatus::Usable; }
+
+PageModel StairWindow::sheet() const { return stairSheet(lastResult(), lastUsable(), titleBlock()); }
+
+Message StairWindow::printQuestion() const { return stairPrintQuestion(); }
+
+PageModel StairWindow::drawing(const PageBox& area) const { return stairDrawing(lastResult(), area); }
+
+void registerStairWindows() {
+    ui::WindowRegistry::instance().add(QStringLiteral("ST01"), [] { return new StairWindow; });
+}
+
+}  // namespace mx::stair

@@ -1,0 +1,56 @@
+#pragma once
+// The stair window: the stair type, span, live load, steps, bar sizes with their pick
+// lists, waist thickness, load factors and materials, and Calculate, Draw and Print of
+// the shared member-window frame.
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "common/material.h"
+#include "stair/stair_design.h"
+#include "ui/memberwindow.h"
+
+class QListWidget;
+
+namespace mx::stair {
+
+class StairWindow : public ui::MemberWindow {
+    Q_OBJECT
+public:
+    explicit StairWindow(QWidget* parent = nullptr);
+
+    void calculate() override;
+    void chooseType(int type);
+    void pressGrade(SteelGrade g);
+
+    int stairType() const { return type_; }
+    // The last Calculate, none before the first.
+    const std::optional<StairOutcome>& lastOutcome() const { return outcome_; }
+
+protected:
+    void buildPanels() override;
+    PageModel sheet() const override;
+    Message printQuestion() const override;
+    PageModel drawing(const PageBox& area) const override;
+
+private:
+    void buildInputPanel();
+    void buildResultPanel();
+    void showList(QListWidget* list);
+    StairDesignResult lastResult() const;
+    bool lastUsable() const;
+
+    std::int16_t type_ = kNoType;
+    std::optional<StairOutcome> outcome_;
+    QFrame* typePanel_ = nullptr;
+    ui::ClickLabel* label8_ = nullptr;
+    std::vector<QListWidget*> lists_;
+    // The temperature-bar row, hidden for the folded plate.
+    std::vector<QWidget*> tempBarRow_;
+    QListWidget* tempBarList_ = nullptr;
+};
+
+// Makes the stair window known to the window registry.
+void registerStairWindows();
+
+}  // namespace mx::stair
