@@ -32,7 +32,7 @@ constexpr std::uint32_t kRoundInnerColor = 0xFA0000;
 constexpr double kRoundDimY = 300, kRoundDimLeft = 900, kRoundDimRight = 3100;
 constexpr double kRoundCaptionX = 4000, kRoundCaptionY = 1500;
 
-constexpr double kMinBarRadius = 10;
+constexpr double kMinBarRadius = 20;
 constexpr double kBarGap = 10;        // least clear space between two bars drawn
 constexpr int kMostBarsPerRow = 400;  // a bound on the items, whatever the inputs
 
@@ -134,9 +134,10 @@ void squareSection(PageModel& p, const ColumnDesignResult& r, const PageBox& are
     p.line(x0 - 300, y1, x0 - 100, y1);
     p.text(std::max(x0 - 300 - textWidth(h, kTextPt), area.x1), (y0 + y1) / 2 - 150, h, kTextPt);
 
-    // Bars drawn to their own size, but never smaller than a visible dot.
-    const double cover = kCover * s;
+    // Bars drawn to their own size, but never smaller than a visible dot, and on a
+    // small scale set in far enough for the tie to show outside them.
     const double radius = std::clamp(drawable(r.db) / 20 * s, kMinBarRadius, std::max(kMinBarRadius, 2 * s));
+    const double cover = std::max(kCover * s, radius + 30);
     // Centres at least three radii apart, so bars drawn side by side never touch.
     const double pitch = std::max(3 * radius, 2 * radius + kBarGap);
 
