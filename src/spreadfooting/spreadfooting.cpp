@@ -211,7 +211,9 @@ Ending Calculation::run() {
     r_.s = chk::toSingle(div(r_.L - kEndCover, r_.N - 1));
     r_.Ns = chk::toInt16(div(r_.B - kEndCover, static_cast<double>(r_.s)) + 1);
 
+    // The result panel is written here, before the proportions are judged.
     out_.panelWritten = true;
+    out_.diagnostics.markResults();
 
     r_.sL = chk::toSingle(div(r_.B, r_.N));
     r_.sS = chk::toSingle(div(r_.L, r_.Ns));

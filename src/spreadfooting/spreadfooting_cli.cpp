@@ -1,6 +1,7 @@
 #include <charconv>
 
 #include "common/cli_modules.h"
+#include "spreadfooting/spreadfooting_fields.h"
 #include "spreadfooting/spreadfooting.h"
 #include "spreadfooting/spreadfooting_drawing.h"
 #include "spreadfooting/spreadfooting_form.h"
@@ -78,6 +79,9 @@ Module spreadFootingCliModule() {
     Module m;
     m.name = "spreadfooting";
     m.defaults = spreadfooting::defaultFields();
+    m.title = "ฐานรากแผ่ (ไม่มีเข็ม ) FOOT -00 MX.7100";
+    m.fields = spreadfooting::spreadFootingFieldTable();
+    m.typeField = spreadfooting::typeSpreadFootingField;
     m.pressGrade = [](FormState& s, SteelGrade g) {
         s.grade = g;
         spreadfooting::pressGrade(s.fields, g);

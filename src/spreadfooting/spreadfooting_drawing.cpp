@@ -147,13 +147,13 @@ Figure build(const SpreadFootingResult& r, double k, DrawingMedium medium, doubl
     if (pad) {
         f.lineWidth(2);
         f.box(0, 0, k * L, k * B);
-        f.lineWidth(1);
-        f.dimensionAbove(0, k * L, 0, sheetNum(r.L) + cm, false);
-        f.dimensionLeft(0, 0, k * B, sheetNum(r.B) + cm);
         if (a > 0) {
             const double c = k * (L - a) / 2;
             f.box(c, c, c + k * a, c + k * a);
         }
+        f.lineWidth(1);
+        f.dimensionAbove(0, k * L, 0, sheetNum(r.L) + cm, false);
+        f.dimensionLeft(0, 0, k * B, sheetNum(r.B) + cm);
     }
     // Section, right of the plan, its stub rising to the level of the plan's top.
     const std::string depth = sheetNum(r.t) + cm;

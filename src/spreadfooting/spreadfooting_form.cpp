@@ -126,6 +126,25 @@ Diagnostics changeCheck(std::string_view field, const FieldSet& fields) {
     return d;
 }
 
+// Bangkok's soft clay and the usual upcountry soil are listed beside the soil kinds,
+// since most engineers pick by place.
+const std::array<PickRow, 9> kSoilList{{
+    {"ดินอ่อนหรือดินถมไว้แน่น  2 ตัน / ตร.ม.", "2"},
+    {"ดินปานกลางหรือทรายร่วน 5 ตัน / ตร.ม.", "5"},
+    {"ดินแน่นหรือทรายแน่น 10 ตัน / ตร.ม.", "10"},
+    {"กรวดหรือดินดาน 20 ตัน / ตร.ม.", "20"},
+    {"หินดินดาน 25 ตัน / ตร.ม.", "25"},
+    {"หินปูนหรือหินทราย 30 ตัน / ตร.ม.", "30"},
+    {"หินอัคนีที่ยังไม่แปรสภาพ 100 ตัน / ตร.ม.", "100"},
+    {"พื้นที่ในกรุงเทพ 2 ตัน / ตร.ม.", "2"},
+    {"ต่างจังหวัด 8 ตัน / ตร.ม.", "8"},
+}};
+
+const std::array<PickRow, 12> kBarSizeList{{
+    {"9 มม.", "9"},   {"10 มม.", "10"}, {"12 มม.", "12"}, {"15 มม.", "15"}, {"16 มม.", "16"}, {"19 มม.", "19"},
+    {"20 มม.", "20"}, {"25 มม.", "25"}, {"28 มม.", "28"}, {"32 มม.", "32"}, {"36 มม.", "36"}, {"40 มม.", "40"},
+}};
+
 const GradeButton& gradeButton(SteelGrade grade) { return kGrades[static_cast<std::size_t>(grade)]; }
 
 void pressGrade(FieldSet& fields, SteelGrade grade) { fields.set("Text6", std::to_string(gradeButton(grade).fs)); }

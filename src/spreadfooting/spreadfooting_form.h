@@ -39,6 +39,16 @@ const GradeButton& gradeButton(SteelGrade grade);
 void pressGrade(FieldSet& fields, SteelGrade grade);
 inline constexpr const char* kInitialGradeCaption = "เหล็กตะแกรงที่ใช้เป็นเหล็กเส้นกลม SR.24";
 
+// The pickers of the input panel: a row's text and the number it writes.
+struct PickRow {
+    const char* text;
+    const char* value;
+};
+// List1: soils and their allowable bearing, written to Text3.
+extern const std::array<PickRow, 9> kSoilList;
+// List2: the mesh bar sizes, written to Text2.
+extern const std::array<PickRow, 12> kBarSizeList;
+
 // Result panel: Label9..Label25 with the plain decimal text of each value.
 FieldSet resultLabels(const SpreadFootingResult& result);
 

@@ -1,0 +1,16 @@
+#pragma once
+// The spread footing's field table (object name, short name, caption, unit, default)
+// and an edit of a field as the window makes it, for the headless tool.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/cli.h"
+#include "common/fieldtable.h"
+
+namespace mx::spreadfooting {
+
+const FieldTable& spreadFootingFieldTable();
+std::vector<Message> typeSpreadFootingField(cli::FormState& state, std::string_view field, const std::string& text);
+
+}  // namespace mx::spreadfooting

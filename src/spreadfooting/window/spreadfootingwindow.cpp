@@ -1,0 +1,139 @@
+#include "spreadfooting/window/spreadfootingwindow.h"
+
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "spreadfooting/spreadfooting_drawing.h"
+#include "spreadfooting/spreadfooting_form.h"
+#include "spreadfooting/spreadfooting_sheet.h"
+#include "spreadfooting/window/spreadfooting_pictures.h"
+#include "ui/registry.h"
+
+namespace mx::spreadfooting {
+
+namespace {
+
+// Input-panel heights: the fields alone, and with the material fields uncovered.
+constexpr int kInputsHeight = 3375;
+constexpr int kMaterialsHeight = 5055;
+
+template <std::size_t N>
+std::vector<ui::PickItem> pickItems(const std::array<PickRow, N>& rows) {
+    std::vector<ui::PickItem> items;
+    for (const PickRow& r : rows) items.push_back({r.text, r.value});
+    return items;
+}
+
+ui::FootingWindowDesign spreadFootingDesign() {
+    ui::FootingWindowDesign d;
+    d.name = "foot00";
+    d.caption = "ฐานรากแผ่ (ไม่มีเข็ม ) FOOT -00 MX.7100";
+    d.icon = spreadFootingPixmap(QSize(32, 32));
+    d.helpWindow = "f00t1help";
+    d.defaults = defaultFields();
+    d.check = changeCheck;
+    d.titleBlock = {ui::FootingWindow::kTitlePanel, {"Text8", "Text9", "Text10", "Text11", "Text12"}, "ชื่อฐานรากแผ่",
+                    "Command22", "Command20"};
+    d.designTooltip = "ออกแบบฐานรากแผ่";
+    d.designPicture = spreadFootingPixmap(QSize(38, 38));
+    d.allowanceResetButton = "Command21";
+    d.titleButtonsErase = true;
+    d.inputsHeight = kInputsHeight;
+    d.materialsHeight = kMaterialsHeight;
+    d.inputRows = {
+        {"Text1", "นน.ทั้งหมดที่ลงบนฐานราก / กก. =", nullptr, "Label1"},
+        {"Text3", "หน่วยแรงดันต้านทานของดิน ตัน / ตร.ม. =", nullptr, "Label2", true},
+        {"Text2", "ขนาดของเหล็กตะแกรงฐานราก / มม. =", nullptr, "Label3"},
+        {"Text13", "คิด % ของ ฐานราก =", "คิด % ของ ฐานราก"},
+    };
+    d.materialRows = {
+        {"Text4", "หน่วยแรงอัดประลัยของคอนกรีต fc' กก. / ตร.ซม. =", nullptr, "Label5"},
+        {"Text5", "หน่วยแรงอัดของคอนกรีต fc กก. / ตร.ซม. =", nullptr, "Label6"},
+        {"Text6", "หน่วยแรงดึงของเหล็ก fs กก. / ตร.ซม. =", nullptr, "Label7"},
+    };
+    d.materialCaption = "Label4";
+    d.materialButton = "Command19";
+    for (int i = 0; i < 4; ++i)
+        d.gradeTooltips[static_cast<std::size_t>(i)] = gradeButton(static_cast<SteelGrade>(i)).tooltip;
+    d.pressGrade = [](FieldSet& f, SteelGrade g) {
+        pressGrade(f, g);
+        return std::string(gradeButton(g).caption);
+    };
+    d.fsField = "Text6";
+    d.gradeLabel = "Label8";
+    d.initialGradeCaption = kInitialGradeCaption;
+    d.allowanceField = "Text13";
+    d.allowanceSmallButton = "Command23";
+    d.allowanceUsual = "17";
+    d.allowanceSmall = "10";
+    d.barField = "Text2";
+    d.barButton = "Command17";
+    d.barList = "List2";
+    d.barSizes = pickItems(kBarSizeList);
+    d.summaryBox = "Text7";
+    d.summaryHeading = kSummaryHeading;
+    for (const SummaryLine& l : summaryLines()) d.resultRows.push_back({l.label, l.text});
+    d.extraRowCaption = "";
+    d.verdictLabel = "Label33";
+    d.initialVerdict = kVerdictInitial;
+    return d;
+}
+
+}  // namespace
+
+SpreadFootingWindow::SpreadFootingWindow(QWidget* parent) : FootingWindow(spreadFootingDesign(), parent) {
+    assembleFooting();
+}
+
+void SpreadFootingWindow::buildAids(QFrame* p, QGridLayout* grid) {
+    // The soil list, opened by the help button beside the bearing field or by its
+    // caption; a row writes its bearing and closes the list.
+    QPushButton* soilButton = helpButton(p, "Command18");
+    grid->addWidget(soilButton, 1, 2, Qt::AlignLeft);
+    soilList_ = addPickList(p, "List1", pickItems(kSoilList), "Text3", [this] { soilList_->hide(); });
+    soilList_->setFixedHeight(soilList_->sizeHintForRow(0) * 9 + 2 * soilList_->frameWidth());
+    soilList_->hide();
+    panelLayout(p)->addWidget(soilList_, 0, Qt::AlignLeft);
+    connect(soilButton, &QPushButton::clicked, this, [this] { soilList_->show(); });
+    soilCaption_ = findChild<ui::ClickLabel*>(QStringLiteral("Label2"));
+    connect(soilCaption_, &ui::ClickLabel::clicked, this, [this] {
+        soilList_->show();
+        soilCaption_->setBorder(true);
+    });
+    connect(soilCaption_, &ui::ClickLabel::doubleClicked, this, [this] {
+        soilList_->hide();
+        soilCaption_->setBorder(false);
+    });
+}
+
+void SpreadFootingWindow::closeAids() { soilList_->hide(); }
+
+void SpreadFootingWindow::calculate() {
+    erase();
+    SpreadFootingOutcome out = calculateSpreadFooting(readInput(fields()));
+    replayCalculation(out.diagnostics, out.panelWritten, resultLabels(out.result), out.verdict);
+    outcome_ = std::move(out);
+}
+
+SpreadFootingResult SpreadFootingWindow::lastResult() const {
+    return outcome_ ? outcome_->result : SpreadFootingResult{};
+}
+
+bool SpreadFootingWindow::lastUsable() const { return outcome_ && outcome_->status == DesignStatus::Usable; }
+
+PageModel SpreadFootingWindow::sheet() const { return spreadFootingSheet(lastResult(), lastUsable(), titleBlock()); }
+
+Message SpreadFootingWindow::printQuestion() const { return spreadFootingPrintQuestion(); }
+
+PageModel SpreadFootingWindow::drawing(const PageBox& area) const {
+    return spreadFootingDrawing(lastResult(), area, DrawingMedium::Screen);
+}
+
+void registerSpreadFootingWindows() {
+    ui::WindowRegistry::instance().add(QStringLiteral("foot00"), [] { return new SpreadFootingWindow; });
+}
+
+}  // namespace mx::spreadfooting
