@@ -1,6 +1,7 @@
 #include "beam/beam_cli.h"
 
 #include "beam/beam_drawing.h"
+#include "beam/beam_fields.h"
 #include "beam/beam_form.h"
 #include "beam/beam_sheet.h"
 #include "common/cli_modules.h"
@@ -109,6 +110,10 @@ Module beamCliModule() {
     Module m;
     m.name = "beam";
     m.defaults = beam::beamDefaultFields();
+    m.title = beam::kWindowCaption;
+    m.fields = beam::beamFieldTable();
+    m.types = beam::beamTypes();
+    m.typeField = beam::typeBeamField;
     m.pressType = beam::pressBeamType;
     m.pressGrade = beam::pressBeamGrade;
     m.run = [](FormState& state, bool wantPages) {

@@ -1,5 +1,6 @@
 #include "column/column_design.h"
 #include "column/column_drawing.h"
+#include "column/column_fields.h"
 #include "column/column_form.h"
 #include "column/column_sheet.h"
 #include "common/cli_modules.h"
@@ -78,6 +79,10 @@ Module columnCliModule() {
     Module m;
     m.name = "column";
     m.defaults = columnDefaultFields();
+    m.title = "ออกแบบเสา คสล. COLUMN-01 MX.7100";
+    m.fields = columnFieldTable();
+    m.types = columnTypes();
+    m.typeField = typeColumnField;
     m.pressType = [](FormState& s, int code) {
         if (!columnShape(code)) return false;
         s.typeCode = code;

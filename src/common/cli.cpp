@@ -1,7 +1,9 @@
 #include "common/cli.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <variant>
 
 #include "common/numtext.h"
 
@@ -14,17 +16,52 @@ void ResultList::add(std::string name, bool v) { entries_.emplace_back(std::move
 void ResultList::addText(std::string name, const std::string& v) { entries_.emplace_back(std::move(name), jsonString(v)); }
 void ResultList::addNull(std::string name) { entries_.emplace_back(std::move(name), "null"); }
 
-std::optional<std::string> parseSettings(const Module& module, const std::vector<std::string>& args, Invocation& out) {
+namespace {
+
+// Every name a setting may use: type and grade where the module has them, then each
+// field's object name and short name.
+std::vector<std::string> settingNames(const Module& module) {
+    std::vector<std::string> names;
+    if (!module.types.empty()) names.emplace_back("type");
+    if (module.pressGrade) names.emplace_back("grade");
+    if (module.fields.empty()) {
+        for (const auto& [object, text] : module.defaults.entries()) names.push_back(object);
+    }
+    for (const FieldInfo& f : module.fields) {
+        names.emplace_back(f.object);
+        names.emplace_back(f.name);
+    }
+    return names;
+}
+
+// The object name of a field named by object or short name; "" when there is none.
+std::string fieldObject(const Module& module, std::string_view key) {
+    if (const FieldInfo* f = findField(module.fields, key)) return f->object;
+    if (module.defaults.has(key)) return std::string(key);
+    return {};
+}
+
+}  // namespace
+
+std::optional<std::string> parseSettings(const Module& module, const std::vector<std::string>& args, Invocation& out,
+                                         SettingMode mode) {
     out.state.fields = module.defaults;
+    for (const std::string& a : args)
+        if (a == "--raw") mode = SettingMode::Raw;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (a == "--raw") continue;
         if (a == "--sheet" || a == "--drawing") {
             if (i + 1 >= args.size()) return a + " needs a file name";
             (a == "--sheet" ? out.sheetPath : out.drawingPath) = args[++i];
             continue;
         }
         const std::size_t eq = a.find('=');
-        if (eq == std::string::npos || eq == 0) return "malformed setting '" + a + "' (expected CONTROL=TEXT)";
+        if (eq == std::string::npos || eq == 0) {
+            std::string hint;
+            if (!a.empty() && a[0] == '-') hint = " (options: --raw, --sheet FILE.pdf, --drawing FILE.png, --help)";
+            return "malformed setting '" + a + "' (expected CONTROL=TEXT)" + hint;
+        }
         const std::string key = a.substr(0, eq);
         const std::string value = a.substr(eq + 1);
         if (key == "type") {
@@ -43,10 +80,149 @@ std::optional<std::string> parseSettings(const Module& module, const std::vector
             module.pressGrade(out.state, *g);
             continue;
         }
-        if (!module.defaults.has(key)) return "module " + module.name + " has no input field " + key;
-        out.state.fields.set(key, value);
+        const std::string object = fieldObject(module, key);
+        if (object.empty()) {
+            const std::string near = closestName(key, settingNames(module));
+            return "module " + module.name + " has no input field " + key +
+                   (near.empty() ? std::string() : " (did you mean " + near + "?)");
+        }
+        if (mode == SettingMode::Typed && module.typeField) {
+            for (Message& m : module.typeField(out.state, object, value)) out.typedMessages.push_back(std::move(m));
+        } else {
+            out.state.fields.set(object, value);
+        }
     }
     return std::nullopt;
+}
+
+Report runInvocation(const Module& module, Invocation& inv, bool wantPages) {
+    Report report = module.run(inv.state, wantPages);
+    report.messages.insert(report.messages.begin(), inv.typedMessages.begin(), inv.typedMessages.end());
+    return report;
+}
+
+namespace {
+
+// A rule's write-back may itself be checked and written back; a rule that kept
+// writing would be a fault of its own, so the cascade stops at a depth no real rule
+// reaches rather than running without end.
+constexpr int kMaxCascade = 16;
+
+void runRule(FieldSet& fields, std::string_view field, const FieldRule& rule, std::vector<Message>& shown,
+             int depth) {
+    if (depth > kMaxCascade) return;
+    const Diagnostics d = rule(field, fields);
+    for (const auto& event : d.events()) {
+        if (const auto* m = std::get_if<Message>(&event)) {
+            shown.push_back(*m);
+            continue;
+        }
+        const auto& c = std::get<Correction>(event);
+        // A text written over the same text is no edit: the field's rule does not run.
+        if (fields.has(c.field) && fields.get(c.field) == c.text) continue;
+        fields.set(c.field, c.text);
+        runRule(fields, c.field, rule, shown, depth + 1);
+    }
+}
+
+}  // namespace
+
+std::vector<Message> typeThroughRule(FieldSet& fields, std::string_view field, const std::string& text,
+                                     const FieldRule& rule) {
+    std::vector<Message> shown;
+    fields.set(field, text);
+    runRule(fields, field, rule, shown, 0);
+    return shown;
+}
+
+namespace {
+
+std::string pad(std::string s, std::size_t width) {
+    if (s.size() < width) s.append(width - s.size(), ' ');
+    return s + " ";
+}
+
+constexpr const char* kGradeKeys[] = {"SR24", "SD30", "SD35", "SD40"};
+
+}  // namespace
+
+std::string toolHelp(const std::vector<Module>& modules) {
+    std::string out =
+        "mx7100-calc: MX7100's design calculations without a window\n"
+        "\n"
+        "usage: mx7100-calc MODULE [SETTING ...] [--raw] [--sheet FILE.pdf] [--drawing FILE.png]\n"
+        "       mx7100-calc MODULE --help\n"
+        "       mx7100-calc batch FILE.csv [--sheets FILE.pdf]\n"
+        "       mx7100-calc --help | --version\n"
+        "\n"
+        "modules:\n";
+    for (const Module& m : modules) out += "  " + pad(m.name, 14) + m.title + "\n";
+    out +=
+        "\n"
+        "settings, applied in the order given:\n"
+        "  FIELD=TEXT        types TEXT into a field, named by its object name (Text3) or its\n"
+        "                    short name (width); the field's change rule runs as in the window\n"
+        "  type=N            presses the type button of code N\n"
+        "  grade=G           presses a steel-grade button: SR24, SD30, SD35 or SD40\n"
+        "  --raw             places the texts without their change rules (beyond the field limits)\n"
+        "  --sheet FILE.pdf  writes the printed calculation sheet\n"
+        "  --drawing FILE.png writes the window drawing of the member\n"
+        "\n"
+        "Prints one JSON object: status, verdict, the messages in the order the window shows\n"
+        "them, the fields after corrections, the result labels and the result record.\n"
+        "Exit status 0 after any calculation, 2 for a setting that cannot be applied.\n"
+        "\n"
+        "batch: each CSV row is one design: a module column, optional type and grade\n"
+        "columns and field columns by object or short name; an empty cell keeps the default.\n"
+        "One JSON line per row, with its row number; --sheets writes every sheet as a page\n"
+        "of one PDF.\n"
+        "\n"
+        "mx7100-calc MODULE --help lists the module's fields, types and grades.\n";
+    return out;
+}
+
+std::string moduleHelp(const Module& module) {
+    std::string out = "mx7100-calc " + module.name + ": " + module.title + "\n\nfields:\n";
+    out += "  " + pad("OBJECT", 7) + pad("NAME", 14) + pad("UNIT", 7) + pad("DEFAULT", 10) + "CAPTION\n";
+    if (module.fields.empty()) {
+        for (const auto& [object, text] : module.defaults.entries())
+            out += "  " + pad(object, 7) + pad("", 14) + pad("", 7) + pad(jsonString(text), 10) + "\n";
+    }
+    for (const FieldInfo& f : module.fields)
+        out += "  " + pad(f.object, 7) + pad(f.name, 14) + pad(*f.unit ? f.unit : "-", 7) +
+               pad(jsonString(f.defaultText), 10) + f.caption + "\n";
+    out += "\ntypes (type=N):\n";
+    if (module.types.empty()) out += "  none\n";
+    for (const TypeInfo& t : module.types) out += "  " + pad(std::to_string(t.code), 3) + t.caption + "\n";
+    out += "\ngrades (grade=G):\n";
+    if (!module.pressGrade) out += "  none\n";
+    else {
+        // What each button writes, found by pressing it on a fresh window: every field
+        // that some button changes, with the text each button leaves in it.
+        std::vector<FieldSet> pressed;
+        std::vector<std::string> written;
+        for (int g = 0; g < 4; ++g) {
+            FormState state;
+            state.fields = module.defaults;
+            module.pressGrade(state, static_cast<SteelGrade>(g));
+            for (const auto& [object, text] : state.fields.entries()) {
+                const bool changed = !module.defaults.has(object) || module.defaults.get(object) != text;
+                if (changed && std::find(written.begin(), written.end(), object) == written.end())
+                    written.push_back(object);
+            }
+            pressed.push_back(std::move(state.fields));
+        }
+        for (int g = 0; g < 4; ++g) {
+            std::string writes;
+            for (const std::string& object : written) {
+                const FieldInfo* f = findField(module.fields, object);
+                writes += (writes.empty() ? "" : ", ") + (f ? std::string(f->name) : object) + "=" +
+                          pressed[static_cast<std::size_t>(g)].get(object);
+            }
+            out += "  " + pad(kGradeKeys[g], 5) + writes + "\n";
+        }
+    }
+    return out;
 }
 
 std::string jsonString(std::string_view s) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/fieldset.h"
+#include "common/fieldtable.h"
 #include "common/fixed.h"
 #include "common/material.h"
 #include "common/message.h"
@@ -54,9 +55,27 @@ struct Report {
     std::optional<PageModel> drawing;    // filled when pages were asked for and the module draws the member
 };
 
+// A type button: its code and the caption it puts up.
+struct TypeInfo {
+    int code;
+    std::string caption;
+};
+
+// A field written as typing it in the window writes it: the field's change rule runs
+// and every text it writes back is an edit in turn. Returns the messages the window
+// shows, in order.
+using FieldTyper = std::function<std::vector<Message>(FormState&, std::string_view field, const std::string& text)>;
+
 struct Module {
     std::string name;
     FieldSet defaults;  // every input field with its window default
+    std::string title;  // one line for the tool's list of modules
+    // Every field the module reads: object name, short name, caption, unit, default.
+    // Its defaults are the module's defaults, field for field.
+    FieldTable fields;
+    std::vector<TypeInfo> types;  // the type buttons, in code order
+    // Writes a field through its change rule; empty when the module has no rules.
+    FieldTyper typeField;
     // Presses the type button of a code; false when the module has no such type.
     std::function<bool(FormState&, int code)> pressType;
     // Presses a steel-grade button; empty when the module has none.
@@ -74,8 +93,32 @@ struct Invocation {
     FormState state;
     std::string sheetPath;
     std::string drawingPath;
+    // Messages the change rules showed while the settings were typed, in order.
+    std::vector<Message> typedMessages;
 };
-std::optional<std::string> parseSettings(const Module& module, const std::vector<std::string>& args, Invocation& out);
+// Raw: texts are placed in the fields as given, without their change rules (the tool's
+// --raw, for a calculation beyond the field limits). Typed: each CONTROL=TEXT runs
+// the field's change rule as typing it in the window does.
+enum class SettingMode { Raw, Typed };
+// A field may be named by its object name or its short name; an unknown name is an
+// error that names the closest known one.
+std::optional<std::string> parseSettings(const Module& module, const std::vector<std::string>& args, Invocation& out,
+                                         SettingMode mode = SettingMode::Raw);
+
+// Runs Calculate on a parsed invocation: the messages shown while typing come first.
+Report runInvocation(const Module& module, Invocation& inv, bool wantPages);
+
+// The change rule of a field on the window's texts: the messages and write-backs of
+// one edit, in the order the window shows and writes them.
+using FieldRule = std::function<Diagnostics(std::string_view field, const FieldSet& fields)>;
+// Writes a field and runs its rule; each write-back that changes a field's text is an
+// edit of that field and runs its rule in turn. Returns the messages shown, in order.
+std::vector<Message> typeThroughRule(FieldSet& fields, std::string_view field, const std::string& text,
+                                     const FieldRule& rule);
+
+// Texts of --help: the list of modules, and one module's fields, types and grades.
+std::string toolHelp(const std::vector<Module>& modules);
+std::string moduleHelp(const Module& module);
 
 std::string jsonString(std::string_view s);
 std::string toJson(const Module& module, const FormState& state, const Report& report);

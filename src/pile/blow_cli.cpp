@@ -1,4 +1,5 @@
 #include "common/cli_modules.h"
+#include "pile/pile_fields.h"
 #include "pile/blow_form.h"
 #include "pile/pile_sheet.h"
 
@@ -8,6 +9,10 @@ Module blowCliModule() {
     Module m;
     m.name = "blow";
     m.defaults = pile::blowDefaults();
+    m.title = pile::kBlowCaption;
+    m.fields = pile::blowFieldTable();
+    m.types = pile::blowTypeList();
+    m.typeField = pile::typeBlowField;
     // Type 1, 2, 3 = prestressed, hollow, timber: the choice only changes the list on
     // show, so the fields and the calculation are untouched.
     m.pressType = [](FormState& s, int code) {

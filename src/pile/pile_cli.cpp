@@ -1,4 +1,5 @@
 #include "common/cli_modules.h"
+#include "pile/pile_fields.h"
 #include "pile/pile_form.h"
 #include "pile/pile_sheet.h"
 
@@ -8,6 +9,10 @@ Module pileCliModule() {
     Module m;
     m.name = "pile";
     m.defaults = pile::pileDefaults();
+    m.title = pile::kPileCaption;
+    m.fields = pile::pileFieldTable();
+    m.types = pile::pileTypeList();
+    m.typeField = pile::typePileField;
     // The type buttons only set the code; the fields keep their texts.
     m.pressType = [](FormState& s, int code) {
         if (!pile::pileTypeInfo(code)) return false;

@@ -1,4 +1,5 @@
 #include "common/cli_modules.h"
+#include "pilecap/pilecap_fields.h"
 #include "pilecap/pilecap.h"
 #include "pilecap/pilecap_drawing.h"
 #include "pilecap/pilecap_form.h"
@@ -77,6 +78,9 @@ Module pileCapCliModule() {
     Module m;
     m.name = "pilecap";
     m.defaults = pileCapDefaults();
+    m.title = kWindowCaption;
+    m.fields = pileCapFieldTable();
+    m.typeField = typePileCapField;
     m.pressGrade = [](FormState& state, SteelGrade grade) {
         state.grade = grade;
         pressGradeButton(state.fields, grade);

@@ -2,6 +2,7 @@
 // printed as the windows print them. Nothing is calculated, so there is no status,
 // verdict, message or result value.
 #include "common/cli_modules.h"
+#include "shell/cover_fields.h"
 #include "shell/coverpages.h"
 
 namespace mx::cli {
@@ -23,8 +24,18 @@ Module pageModule(std::string name, FieldSet defaults, PageModel (*build)(const 
 
 }  // namespace
 
-Module coverCliModule() { return pageModule("cover", shell::coverDefaults(), &shell::coverPage); }
+Module coverCliModule() {
+    Module m = pageModule("cover", shell::coverDefaults(), &shell::coverPage);
+    m.title = "หน้าปกรายการคำนวณ (report cover page)";
+    m.fields = shell::coverFieldTable();
+    return m;
+}
 
-Module criteriaCliModule() { return pageModule("criteria", shell::criteriaDefaults(), &shell::criteriaPage); }
+Module criteriaCliModule() {
+    Module m = pageModule("criteria", shell::criteriaDefaults(), &shell::criteriaPage);
+    m.title = "ข้อกำหนดประกอบรายการคำนวณ (design-criteria page)";
+    m.fields = shell::criteriaFieldTable();
+    return m;
+}
 
 }  // namespace mx::cli

@@ -1,4 +1,5 @@
 #include "common/cli_modules.h"
+#include "slab/slab_fields.h"
 #include "slab/slab_design.h"
 #include "slab/slab_drawing.h"
 #include "slab/slab_form.h"
@@ -74,6 +75,10 @@ Module slabCliModule() {
     Module m;
     m.name = "slab";
     m.defaults = slab::slabDefaultFields();
+    m.title = "ออกแบบพื้น คสล. SLAB -01 MX.7100";
+    m.fields = slab::slabFieldTable();
+    m.types = slab::slabTypes();
+    m.typeField = slab::typeSlabField;
     m.pressType = [](FormState& s, int code) {
         if (code != slab::kCantilever && code != slab::kTwoWay) return false;
         s.typeCode = code;

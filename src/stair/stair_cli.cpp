@@ -1,4 +1,5 @@
 #include "common/cli_modules.h"
+#include "stair/stair_fields.h"
 #include "stair/stair_design.h"
 #include "stair/stair_drawing.h"
 #include "stair/stair_form.h"
@@ -91,6 +92,10 @@ Module stairCliModule() {
     Module m;
     m.name = "stair";
     m.defaults = stair::stairDefaultFields();
+    m.title = "ออกแบบบันได คสล. ST-01 MX.7100";
+    m.fields = stair::stairFieldTable();
+    m.types = stair::stairTypes();
+    m.typeField = stair::typeStairField;
     m.pressType = [](FormState& s, int code) {
         if (!stair::stairTypeInfo(code)) return false;
         s.typeCode = code;
