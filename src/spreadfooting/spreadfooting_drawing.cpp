@@ -157,7 +157,7 @@ Figure build(const SpreadFootingResult& r, double k, DrawingMedium medium, doubl
     }
     // Section, right of the plan, its stub rising to the level of the plan's top.
     const std::string depth = sheetNum(r.t) + cm;
-    const double xs = k * L + kFigureGap + kTickFar + kLabelGap + textWidth(depth);
+    const double xs = pad ? k * L + kFigureGap + kTickFar + kLabelGap + textWidth(depth) : 0;
     const double ys = pad ? kStubRise : 0;  // nothing sized, only the notes: keep them together
     if (pad) {
         f.lineWidth(2);
@@ -176,7 +176,8 @@ Figure build(const SpreadFootingResult& r, double k, DrawingMedium medium, doubl
     }
     // The stub's note above its top, clear of the plan's width figure.
     const std::string stub = notes.stub + sheetNum(r.a) + " ซม. x " + sheetNum(r.a) + " ซม.";
-    f.text(std::max((stubLeft + stubRight - textWidth(stub)) / 2, k * L + kFigureGap), -kLabelGap - kTextHeight, stub);
+    const double stubNoteX = pad ? std::max((stubLeft + stubRight - textWidth(stub)) / 2, k * L + kFigureGap) : 0;
+    f.text(stubNoteX, -kLabelGap - kTextHeight, stub);
     // The mesh: the long-direction bars along the bottom, the two top bars at the ends.
     if (pad && t > 0 && r.N >= 1) {
         f.lineWidth(2);
