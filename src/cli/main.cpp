@@ -1,30 +1,34 @@
 // mx7100-calc: runs a module's calculation headless, as the window's Calculate would,
-// and prints the outcome as one JSON object (or writes the printed sheet as a PDF).
+// and prints the outcome as one JSON object (or writes the printed sheet as a PDF);
+// or runs a CSV schedule of designs, one JSON line per row.
 //
-//   mx7100-calc MODULE [CONTROL=TEXT | type=N | grade=SR24|SD30|SD35|SD40 ...]
+//   mx7100-calc MODULE [FIELD=TEXT | type=N | grade=SR24|SD30|SD35|SD40 ...] [--raw]
 //               [--sheet FILE.pdf] [--drawing FILE.png]
+//   mx7100-calc batch FILE.csv [--sheets FILE.pdf] [--raw]
+//   mx7100-calc [MODULE] --help | --version
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
+#include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "common/cli_modules.h"
+#include "cli/sheetbook.h"
+#include "cli/tool.h"
 #include "ui/pagepainter.h"
 #include "ui/printing.h"
 
-namespace {
+#ifndef MX_VERSION
+#define MX_VERSION "unknown"
+#endif
 
-std::vector<mx::cli::Module> modules() {
-    using namespace mx::cli;
-    return {pileCliModule(),   blowCliModule(),          beamCliModule(),    slabCliModule(),
-            columnCliModule(), stairCliModule(),         spreadFootingCliModule(), pileCapCliModule(),
-            coverCliModule(),  criteriaCliModule()};
-}
+namespace {
 
 // The window drawing as a PNG at screen scale (15 twips to a pixel), with room to
 // the right and below for the texts that start near the edge.
@@ -44,41 +48,119 @@ int fail(const std::string& message) {
     return 2;
 }
 
+bool isHelp(const std::string& a) { return a == "--help" || a == "-h" || a == "help"; }
+
+// Qt paints the sheets; without a display it paints offscreen.
+std::unique_ptr<QApplication> startQt(int& argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+int runBatchCommand(const std::vector<mx::cli::Module>& modules, const std::vector<std::string>& args, int& argc,
+                    char** argv) {
+    std::string csvPath, sheetsPath;
+    mx::cli::SettingMode mode = mx::cli::SettingMode::Typed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--sheets") {
+            if (i + 1 >= args.size()) return fail("--sheets needs a file name");
+            sheetsPath = args[++i];
+        } else if (args[i] == "--raw") {
+            mode = mx::cli::SettingMode::Raw;
+        } else if (csvPath.empty() && !args[i].starts_with("-")) {
+            csvPath = args[i];
+        } else {
+            return fail("batch takes FILE.csv [--sheets FILE.pdf] [--raw], not '" + args[i] + "'");
+        }
+    }
+    if (csvPath.empty()) return fail("usage: mx7100-calc batch FILE.csv [--sheets FILE.pdf] [--raw]");
+    std::ifstream in(csvPath, std::ios::binary);
+    if (!in) return fail("cannot read " + csvPath);
+    std::stringstream text;
+    text << in.rdbuf();
+    std::vector<mx::cli::CsvRecord> records;
+    if (const auto err = mx::cli::parseCsv(text.str(), records)) return fail(csvPath + ": " + *err);
+
+    std::unique_ptr<QApplication> app;
+    std::unique_ptr<mx::cli::SheetBook> book;
+    bool bookFailed = false;
+    std::function<bool(const mx::PageModel&)> addSheet;
+    if (!sheetsPath.empty()) {
+        app = startQt(argc, argv);
+        book = std::make_unique<mx::cli::SheetBook>(QString::fromStdString(sheetsPath));
+        addSheet = [&](const mx::PageModel& page) {
+            if (bookFailed) return false;
+            bookFailed = !book->add(page);
+            return !bookFailed;
+        };
+    }
+    const auto summary = mx::cli::runBatch(modules, records, mode, std::cout, std::cerr, addSheet);
+    std::cout.flush();
+    if (book && (!book->finish() || bookFailed)) {
+        std::cerr << "mx7100-calc: cannot write " << sheetsPath << "\n";
+        return 1;
+    }
+    // A row that could not be read is on its own line; the exit status says there was one.
+    return summary.bad > 0 ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::string names;
-        for (const auto& m : modules()) names += (names.empty() ? "" : "|") + m.name;
-        return fail("usage: mx7100-calc " + names + " [CONTROL=TEXT | type=N | grade=G ...] [--sheet FILE.pdf]");
+    const std::vector<mx::cli::Module> modules = mx::cli::allModules();
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::cerr << mx::cli::toolHelp(modules);
+        return 2;
     }
-    const std::string name = argv[1];
-    mx::cli::Module module;
-    bool found = false;
-    for (auto& m : modules()) {
-        if (m.name == name) {
-            module = m;
-            found = true;
+    const std::string& name = args[0];
+    if (isHelp(name)) {
+        // "help MODULE" is the same as "MODULE --help".
+        if (args.size() > 1 && mx::cli::findModule(modules, args[1])) {
+            std::cout << mx::cli::moduleHelp(*mx::cli::findModule(modules, args[1]));
+            return 0;
         }
+        std::cout << mx::cli::toolHelp(modules);
+        return 0;
     }
-    if (!found) return fail("unknown module '" + name + "'");
+    if (name == "--version" || name == "-V") {
+        std::cout << "mx7100-calc " MX_VERSION "\n";
+        return 0;
+    }
+    if (name == "batch") {
+        if (args.size() > 1 && isHelp(args[1])) {
+            std::cout << mx::cli::toolHelp(modules);
+            return 0;
+        }
+        return runBatchCommand(modules, {args.begin() + 1, args.end()}, argc, argv);
+    }
+    const mx::cli::Module* found = mx::cli::findModule(modules, name);
+    if (!found) {
+        std::vector<std::string> names{"batch"};
+        for (const auto& m : modules) names.push_back(m.name);
+        return fail("unknown module '" + name + "' (did you mean " + mx::closestName(name, names) +
+                    "? mx7100-calc --help lists them)");
+    }
+    const mx::cli::Module& module = *found;
+    if (std::any_of(args.begin() + 1, args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; })) {
+        std::cout << mx::cli::moduleHelp(module);
+        return 0;
+    }
     if (!module.run) return fail("module '" + name + "' is not available yet");
 
     mx::cli::Invocation inv;
-    if (const auto err = mx::cli::parseSettings(module, std::vector<std::string>(argv + 2, argv + argc), inv))
+    if (const auto err = mx::cli::parseSettings(module, {args.begin() + 1, args.end()}, inv, mx::cli::SettingMode::Typed))
         return fail(*err);
 
     const bool wantPages = !inv.sheetPath.empty() || !inv.drawingPath.empty();
-    mx::cli::Report report = module.run(inv.state, wantPages);
+    mx::cli::Report report = mx::cli::runInvocation(module, inv, wantPages);
     std::cout << mx::cli::toJson(module, inv.state, report) << std::endl;
     if (!wantPages) return 0;
 
     if (!inv.sheetPath.empty() && !report.sheet) return fail("module '" + name + "' has no printed sheet yet");
     if (!inv.drawingPath.empty() && !report.drawing) return fail("module '" + name + "' has no drawing");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    const auto app = startQt(argc, argv);
     if (!inv.sheetPath.empty() && !mx::ui::writeSheetPdf(*report.sheet, QString::fromStdString(inv.sheetPath))) {
         std::cerr << "mx7100-calc: cannot write " << inv.sheetPath << "\n";
         return 1;
