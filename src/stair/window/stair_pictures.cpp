@@ -134,6 +134,10 @@ QPixmap stairTypePixmap(int type, QSize size) {
         endBeams(p);
         break;
     default: {
+        // No type yet: a pale flight under a question mark.
+        p.setOpacity(0.35);
+        flatFlight(p);
+        p.setOpacity(1.0);
         QFont f = p.font();
         f.setBold(true);
         f.setPixelSize(60);

@@ -233,7 +233,9 @@ void StairWindow::buildInputPanel() {
         });
         list->setFixedHeight(list->sizeHintForRow(0) * 6 + 2 * list->frameWidth());
         list->hide();
-        grid->addWidget(list, 0, 3, static_cast<int>(kInputRows.size()), 1, Qt::AlignTop);
+        // Beside both bar fields, in the column right of the aids.
+        grid->addWidget(list, kMainBarRow - 1, 3, static_cast<int>(kInputRows.size()) - kMainBarRow + 1, 1,
+                        Qt::AlignTop);
         lists_.push_back(list);
         return list;
     };
@@ -248,8 +250,8 @@ void StairWindow::buildInputPanel() {
     ll->setFixedWidth(44);
     connect(dl, &QPushButton::clicked, this, [this] { field("Text18")->setText(QStringLiteral("1")); });
     connect(ll, &QPushButton::clicked, this, [this] { field("Text19")->setText(QStringLiteral("1")); });
-    grid->addWidget(dl, kDeadFactorRow, 2, 1, 2, Qt::AlignLeft);
-    grid->addWidget(ll, kLiveFactorRow, 2, 1, 2, Qt::AlignLeft);
+    grid->addWidget(dl, kDeadFactorRow, 2, Qt::AlignLeft);
+    grid->addWidget(ll, kLiveFactorRow, 2, Qt::AlignLeft);
 
     // The live-load table: its rows are long, so it opens under the fields at full width.
     QListWidget* list3 = addPickList(p, "List3", pickItems(kLiveLoadRows), "Text2", [this] {
@@ -285,7 +287,8 @@ void StairWindow::buildInputPanel() {
     });
 
     QWidget* materials = addRowGroup(p, kMaterialsHeight);
-    addFieldRows(materials, kMaterialRows);
+    // The material fields stand under the fields above, clear of the aids' column.
+    addFieldRows(materials, kMaterialRows)->setColumnMinimumWidth(2, dl->width());
     QLabel* label22 = addLabel(materials, "Label22", QString::fromUtf8(kStairGrades[0].caption));
     label22->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
     panelLayout(materials)->addWidget(label22);
