@@ -4,7 +4,7 @@
 # Exit 77 (skipped) when no package has been built.
 set -euo pipefail
 build=$1 version=$2
-deb=${MX_PACKAGE:-$(ls "$build"/mx7100_"$version"_*.deb 2>/dev/null | head -n1)}
+deb=${MX_PACKAGE:-$( (ls "$build"/mx7100_"$version"_*.deb 2>/dev/null || true) | head -n1)}
 if [ -z "$deb" ] || [ ! -f "$deb" ]; then
   echo "no package built (run cpack in $build, or scripts/package and set MX_PACKAGE)"
   exit 77
