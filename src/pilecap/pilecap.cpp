@@ -340,7 +340,9 @@ private:
         r.Ns = chk::toInt16(chk::add(chk::div(chk::add16(r.Lc, -10), r.s), 1));
         r.sL = chk::toSingle(chk::div(r.Lc, r.N));
         r.sS = chk::toSingle(chk::div(r.Bw, r.Ns));
+        // The result panel is written here, before the mesh and the stub are judged.
         out_.panelWritten = true;
+        out_.diagnostics.markResults();
 
         // Judgement of the mesh pitch and the stub against the cap.
         if (r.sL > 25) {

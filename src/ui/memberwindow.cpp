@@ -290,7 +290,8 @@ QGridLayout* MemberWindow::addFieldRows(QWidget* p, const std::vector<FieldRow>&
     grid->setColumnStretch(0, 1);
     int r = 0;
     for (const FieldRow& row : rows) {
-        auto* caption = new QLabel(QString::fromUtf8(row.caption), p);
+        QLabel* caption = row.clickable ? addClickLabel(p, row.captionName, QString::fromUtf8(row.caption))
+                                        : new QLabel(QString::fromUtf8(row.caption), p);
         if (row.captionName) caption->setObjectName(QString::fromLatin1(row.captionName));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         QLineEdit* e = addField(p, row.field);
@@ -347,6 +348,17 @@ void MemberWindow::writeLabels(const FieldSet& labels) { ui::writeLabels(this, l
 
 QListWidget* MemberWindow::addPickList(QWidget* parent, const char* name, const std::vector<PickItem>& items,
                                        const char* targetField, std::function<void()> afterPick) {
+    const QString target = QString::fromLatin1(targetField);
+    std::vector<QString> values;
+    for (const PickItem& item : items) values.push_back(qs(item.value));
+    return addChoiceList(parent, name, items, [this, target, values, afterPick](int row) {
+        if (QLineEdit* e = fields_.value(target, nullptr)) e->setText(values[static_cast<std::size_t>(row)]);
+        if (afterPick) afterPick();
+    });
+}
+
+QListWidget* MemberWindow::addChoiceList(QWidget* parent, const char* name, const std::vector<PickItem>& items,
+                                         std::function<void(int row)> choose) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QString::fromLatin1(name));
     for (const PickItem& item : items) {
@@ -358,14 +370,11 @@ QListWidget* MemberWindow::addPickList(QWidget* parent, const char* name, const 
     list->setTextElideMode(Qt::ElideNone);
     list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
                           list->verticalScrollBar()->sizeHint().width() + 8);
-    const QString target = QString::fromLatin1(targetField);
-    auto choose = [this, target, afterPick](QListWidgetItem* item) {
-        if (!item) return;
-        if (QLineEdit* e = fields_.value(target, nullptr)) e->setText(item->data(Qt::UserRole).toString());
-        if (afterPick) afterPick();
+    auto chosen = [list, choose](QListWidgetItem* item) {
+        if (item && choose) choose(list->row(item));
     };
-    connect(list, &QListWidget::itemClicked, this, choose);
-    connect(list, &QListWidget::itemActivated, this, choose);
+    connect(list, &QListWidget::itemClicked, this, chosen);
+    connect(list, &QListWidget::itemActivated, this, chosen);
     return list;
 }
 

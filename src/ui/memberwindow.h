@@ -124,6 +124,7 @@ struct FieldRow {
     const char* caption;             // the caption beside it
     const char* tooltip = nullptr;
     const char* captionName = nullptr;  // object name of the caption, where it has one
+    bool clickable = false;             // the caption is a ClickLabel (it opens an aid)
 };
 
 // A row of a pick list: its text and the value it writes.
@@ -191,6 +192,10 @@ protected:
     // on the current row, chooses: moving the focus into the list changes nothing.
     QListWidget* addPickList(QWidget* parent, const char* name, const std::vector<PickItem>& items,
                              const char* targetField, std::function<void()> afterPick = {});
+    // A list whose rows are chosen the same way, for a row that writes more than one
+    // field: choose gets the row's index.
+    QListWidget* addChoiceList(QWidget* parent, const char* name, const std::vector<PickItem>& items,
+                               std::function<void(int row)> choose);
     QPushButton* addPictureButton(QWidget* parent, const char* name, const QPixmap& pm, const QString& tip,
                                   int side = 52);
     ClickLabel* addClickLabel(QWidget* parent, const char* name, const QString& text);

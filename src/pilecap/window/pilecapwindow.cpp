@@ -1,0 +1,190 @@
+#include "pilecap/window/pilecapwindow.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/numtext.h"
+#include "pile/window/pile_pictures.h"
+#include "pilecap/pilecap_drawing.h"
+#include "pilecap/pilecap_form.h"
+#include "pilecap/pilecap_sheet.h"
+#include "pilecap/window/pilecap_pictures.h"
+#include "ui/fields.h"
+#include "ui/registry.h"
+
+namespace mx::pilecap {
+
+using ui::qs;
+
+namespace {
+
+// Input-panel heights: the fields alone, and with the material fields uncovered.
+constexpr int kInputsHeight = 4335;
+constexpr int kMaterialsHeight = 6375;
+
+// The picture of each pile type, in the order of StandardPileTable: timber, bored,
+// hollow, and I-section (drawn as the prestressed I-section pile).
+constexpr pile::PilePicture kTypePictures[] = {pile::PilePicture::Timber, pile::PilePicture::Bored,
+                                               pile::PilePicture::Hollow, pile::PilePicture::Prestressed};
+static_assert(std::size(kTypePictures) == StandardPileTable.size());
+
+const char* captionOf(const char* field) {
+    for (const InputFieldDef& def : kInputFields)
+        if (std::string_view(def.name) == field) return def.caption;
+    return "";
+}
+
+ui::FootingWindowDesign pileCapDesign() {
+    ui::FootingWindowDesign d;
+    d.name = "foot01";
+    d.caption = kWindowCaption;
+    d.icon = pileCapPixmap(QSize(32, 32));
+    d.helpWindow = "foot2help";
+    d.defaults = pileCapDefaults();
+    d.check = changeCheck;
+    d.titleBlock = {ui::FootingWindow::kTitlePanel,
+                    {kTitleBlockFields[0], kTitleBlockFields[1], kTitleBlockFields[2], kTitleBlockFields[3],
+                     kTitleBlockFields[4]},
+                    "ชื่อฐานราก", "Command26", "Command24"};
+    d.designTooltip = "ออกแบบฐานรากชนิดมีเข็ม";
+    d.designPicture = pileCapPixmap(QSize(38, 38));
+    d.allowanceResetButton = "Command25";
+    d.titleButtonsErase = false;
+    d.inputsHeight = kInputsHeight;
+    d.materialsHeight = kMaterialsHeight;
+    d.inputRows = {
+        {"Text1", captionOf("Text1"), nullptr, "Label1"},
+        {"Text3", captionOf("Text3"), nullptr, "Label2", true},
+        {"Text4", captionOf("Text4"), nullptr, "Label3"},
+        {"Text2", captionOf("Text2"), nullptr, "Label4"},
+        {"Text14", "คิด % ของ ฐานราก =", captionOf("Text14")},
+    };
+    d.materialRows = {
+        {"Text5", captionOf("Text5"), nullptr, "Label6"},
+        {"Text6", captionOf("Text6"), nullptr, "Label7"},
+        {"Text7", captionOf("Text7"), nullptr, "Label8"},
+    };
+    d.materialCaption = "Label5";
+    d.materialButton = "Command23";
+    for (std::size_t i = 0; i < kGradeButtons.size(); ++i) d.gradeTooltips[i] = kGradeButtons[i].tooltip;
+    d.pressGrade = pressGradeButton;
+    d.fsField = "Text7";
+    d.gradeLabel = kGradeLabel;
+    d.initialGradeCaption = kGradeButtons[0].caption;
+    d.allowanceField = "Text14";
+    d.allowanceSmallButton = "Command27";
+    d.allowanceUsual = kAllowanceDefault;
+    d.allowanceSmall = kAllowanceSmall;
+    d.barField = "Text2";
+    d.barButton = "Command21";
+    d.barList = "List5";
+    for (const BarSize& b : kBarSizes) d.barSizes.push_back({b.text, std::to_string(b.db)});
+    d.summaryBox = "Text8";
+    d.summaryHeading = "สรุปผลการคำนวณ";
+    for (const ResultLabelDef& l : kResultLabels) d.resultRows.push_back({l.label, l.line});
+    // The mean mesh pitches, long way and short way, have no summary line of their own.
+    d.extraRowCaption = "ระยะเหล็กตะแกรงทางยาว / ทางสั้น / ซม. =";
+    d.verdictLabel = "Label36";
+    d.initialVerdict = kVerdictBeforeCalculation;
+    return d;
+}
+
+}  // namespace
+
+PileCapWindow::PileCapWindow(QWidget* parent) : FootingWindow(pileCapDesign(), parent) {
+    assembleFooting();
+    writeLabels(initialResultLabels());
+}
+
+void PileCapWindow::buildAids(QFrame* p, QGridLayout* grid) {
+    // The safe load's help button and caption open the four pile types.
+    QPushButton* typesButton = helpButton(p, "Command22");
+    grid->addWidget(typesButton, 1, 2, Qt::AlignLeft);
+    connect(typesButton, &QPushButton::clicked, this, [this] { showPileTypes(true); });
+    pileCaption_ = findChild<ui::ClickLabel*>(QStringLiteral("Label2"));
+    connect(pileCaption_, &ui::ClickLabel::clicked, this, [this] {
+        pileCaption_->setBorder(true);
+        showPileTypes(true);
+    });
+    connect(pileCaption_, &ui::ClickLabel::doubleClicked, this, [this] {
+        pileCaption_->setBorder(false);
+        closeAids();
+    });
+
+    // Each type's button and its list of standard piles; a row fills the safe load and
+    // the size, and the list stays open to compare the next.
+    auto* types = new QHBoxLayout;
+    for (std::size_t i = 0; i < StandardPileTable.size(); ++i) {
+        const PileList& pl = StandardPileTable[i];
+        QPushButton* b = addPictureButton(p, pl.button, pile::pilePixmap(kTypePictures[i], 44),
+                                          QString::fromUtf8(pl.tooltip), 50);
+        const int type = static_cast<int>(i);
+        connect(b, &QPushButton::clicked, this, [this, type] { showPileList(type); });
+        b->hide();
+        types->addWidget(b);
+        typeButtons_.push_back(b);
+    }
+    types->addStretch(1);
+    panelLayout(p)->addLayout(types);
+    for (const PileList& pl : StandardPileTable) {
+        std::vector<ui::PickItem> items;
+        for (std::size_t r = 0; r < pl.count; ++r) items.push_back({pl.rows[r].text, numText(pl.rows[r].Ps)});
+        const PileList* table = &pl;
+        QListWidget* list = addChoiceList(p, pl.list, items, [this, table](int row) {
+            FieldSet f;
+            pickStandardPile(f, table->rows[static_cast<std::size_t>(row)]);
+            field("Text3")->setText(qs(f.get("Text3")));
+            field("Text4")->setText(qs(f.get("Text4")));
+        });
+        list->setFixedHeight(list->sizeHintForRow(0) * 7 + 2 * list->frameWidth());
+        list->hide();
+        panelLayout(p)->addWidget(list, 0, Qt::AlignLeft);
+        pileLists_.push_back(list);
+    }
+}
+
+void PileCapWindow::showPileTypes(bool shown) {
+    for (QPushButton* b : typeButtons_) b->setVisible(shown);
+}
+
+void PileCapWindow::showPileList(int type) {
+    for (std::size_t i = 0; i < pileLists_.size(); ++i) pileLists_[i]->setVisible(static_cast<int>(i) == type);
+}
+
+void PileCapWindow::closeAids() {
+    showPileTypes(false);
+    showPileList(-1);
+}
+
+void PileCapWindow::calculate() {
+    erase();
+    PileCapOutcome out = calculatePileCap(readPileCapInput(fields()));
+    FieldSet written;
+    writeResultLabels(written, out);
+    // The verdict caption comes last, after the closing message.
+    FieldSet panel;
+    for (const auto& [name, text] : written.entries())
+        if (name != "Label36") panel.set(name, text);
+    replayCalculation(out.diagnostics, out.panelWritten, panel, out.verdict);
+    outcome_ = std::move(out);
+}
+
+PileCapResult PileCapWindow::lastResult() const { return outcome_ ? outcome_->result : PileCapResult{}; }
+
+bool PileCapWindow::lastUsable() const { return outcome_ && outcome_->status == DesignStatus::Usable; }
+
+PageModel PileCapWindow::sheet() const { return pileCapSheet(lastResult(), lastUsable(), titleBlock()); }
+
+Message PileCapWindow::printQuestion() const { return pileCapPrintQuestion(); }
+
+PageModel PileCapWindow::drawing(const PageBox& area) const { return pileCapDrawing(lastResult(), area); }
+
+void registerPileCapWindows() {
+    ui::WindowRegistry::instance().add(QStringLiteral("foot01"), [] { return new PileCapWindow; });
+}
+
+}  // namespace mx::pilecap

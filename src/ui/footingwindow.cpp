@@ -1,0 +1,241 @@
+#include "ui/footingwindow.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/fields.h"
+
+namespace mx::ui {
+
+namespace {
+
+// Both footing windows ask the same question before closing.
+const Message kExitQuestion{"คุณแน่ใจหรือว่าจะเลิกจากการออกแบบฐานราก?", "เลิกการออกแบบฐานราก ค.ส.ล.", Icon::Critical};
+
+constexpr const char* kGradeButtons[4] = {"Command3", "Command4", "Command5", "Command6"};
+constexpr const char* kGradeBadges[4] = {"SR24", "SD30", "SD35", "SD40"};
+
+MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
+    using P = FootingWindow;
+    MemberWindowDesign d;
+    d.name = f.name;
+    d.caption = f.caption;
+    d.icon = f.icon;
+    d.helpWindow = f.helpWindow;
+    d.exitQuestion = kExitQuestion;
+    d.defaults = f.defaults;
+    d.check = f.check;
+    const bool e = f.titleButtonsErase;
+    d.toolbar = {
+        {"Command2", ToolPicture::Input, f.designTooltip, ToolAction::None, true, nullptr, {P::kInputPanel},
+         {P::kResultPanel}},
+        {"Command7", ToolPicture::Input, "ป้อนข้อมูล", ToolAction::None, true, nullptr, {P::kInputPanel},
+         {P::kResultPanel}},
+        {"Command13", ToolPicture::Calculate, "คำนวณ", ToolAction::Calculate},
+        {"Command9", ToolPicture::Listing, "ดูรายการคำนวณ", ToolAction::None, true, nullptr, {P::kResultPanel},
+         {P::kInputPanel, P::kTitlePanel}},
+        {"Command11", ToolPicture::Draw, "เขียนแบบฐานราก", ToolAction::Draw},
+        {"Command12", ToolPicture::Erase, "ลบแบบ", ToolAction::Erase},
+    };
+    for (int i = 0; i < 4; ++i)
+        d.toolbar.emplace_back(kGradeButtons[i], i == 0 ? ToolPicture::RoundBar : ToolPicture::DeformedBar,
+                               f.gradeTooltips[static_cast<std::size_t>(i)], ToolAction::None, false, kGradeBadges[i]);
+    d.toolbar.emplace_back(f.allowanceResetButton, ToolPicture::Input, "เปลี่ยนค่า % นน.ฐานราก");
+    d.toolbar.emplace_back("Command8", ToolPicture::Project, "วิศวกร-โครงการ", ToolAction::None, e, nullptr,
+                           std::vector<const char*>{P::kTitlePanel});
+    d.toolbar.emplace_back("Command15", ToolPicture::Print, "วิศวกร-โครงการ", ToolAction::None, e, nullptr,
+                           std::vector<const char*>{P::kTitlePanel});
+    d.toolbar.emplace_back("Command10", ToolPicture::Help, "แนะนำวิธีการใช้", ToolAction::Help);
+    d.toolbar.emplace_back("Command16", ToolPicture::Calculator, "เครื่องคิดเลข", ToolAction::Calculator);
+    d.toolbar.emplace_back("Command14", ToolPicture::Logo, "MX7100", ToolAction::Logo);
+    d.toolbar.emplace_back("Command1", ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit);
+    d.panels = {
+        {P::kInputPanel, PanelPlace::Inputs, true, f.inputsHeight},
+        {P::kResultPanel, PanelPlace::OverDrawing, false},
+        {P::kTitlePanel, PanelPlace::OverDrawing, false},
+    };
+    d.titleBlock = f.titleBlock;
+    d.inputColumnWidth = 540;
+    return d;
+}
+
+// The footing's picture marked with a per cent sign: its self-weight allowance.
+QPixmap allowancePixmap(QPixmap pm) {
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QRectF badge(pm.width() * 0.45, 0, pm.width() * 0.55, pm.height() * 0.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 220));
+    p.drawEllipse(badge);
+    QFont f = p.font();
+    f.setBold(true);
+    f.setPixelSize(static_cast<int>(pm.height() * 0.4));
+    p.setFont(f);
+    p.setPen(QColor(160, 30, 30));
+    p.drawText(badge, Qt::AlignCenter, QStringLiteral("%"));
+    return pm;
+}
+
+int rowOf(const std::vector<FieldRow>& rows, const char* field) {
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (std::string_view(rows[i].field) == field) return static_cast<int>(i);
+    return -1;
+}
+
+}  // namespace
+
+FootingWindow::FootingWindow(FootingWindowDesign design, QWidget* parent)
+    : MemberWindow(memberDesign(design), parent), footing_(std::move(design)) {}
+
+QPushButton* FootingWindow::helpButton(QWidget* parent, const char* name) {
+    QPushButton* b = makeButton(parent, name, QStringLiteral("?"), QStringLiteral("ปุ่มช่วยเหลือ"));
+    b->setFixedSize(26, 24);
+    return b;
+}
+
+void FootingWindow::buildPanels() {
+    buildInputPanel();
+    buildResultPanel();
+}
+
+void FootingWindow::assembleFooting() {
+    assemble();
+    toolButton("Command2")->setIcon(QIcon(footing_.designPicture));
+    toolButton(footing_.allowanceResetButton)->setIcon(QIcon(allowancePixmap(footing_.designPicture)));
+    addToolbarCaption(footing_.verdictLabel, QString::fromUtf8(footing_.initialVerdict), "#8c1a1a");
+    for (const char* b : {"Command2", "Command7"}) connect(toolButton(b), &QPushButton::clicked, this, [this] { showInputs(); });
+    for (int i = 0; i < 4; ++i) {
+        const auto grade = static_cast<SteelGrade>(i);
+        connect(toolButton(kGradeButtons[i]), &QPushButton::clicked, this, [this, grade] { pressGrade(grade); });
+    }
+    connect(toolButton(footing_.allowanceResetButton), &QPushButton::clicked, this,
+            [this] { field(footing_.allowanceField)->setText(QString::fromLatin1(footing_.allowanceUsual)); });
+}
+
+void FootingWindow::buildInputPanel() {
+    const FootingWindowDesign& f = footing_;
+    QFrame* p = panel(kInputPanel);
+    QVBoxLayout* column = panelLayout(p);
+
+    QGridLayout* grid = addFieldRows(p, f.inputRows);
+    // The mesh-size list beside the fields, opened by the help button of its field.
+    const int barRow = rowOf(f.inputRows, f.barField);
+    QPushButton* barButton = helpButton(p, f.barButton);
+    grid->addWidget(barButton, barRow, 2, Qt::AlignLeft);
+    barList_ = addPickList(p, f.barList, f.barSizes, f.barField, [this] { barList_->hide(); });
+    barList_->setFixedHeight(barList_->sizeHintForRow(0) * 6 + 2 * barList_->frameWidth());
+    barList_->hide();
+    grid->addWidget(barList_, 0, 3, static_cast<int>(f.inputRows.size()), 1, Qt::AlignTop);
+    connect(barButton, &QPushButton::clicked, this, [this] {
+        barList_->show();
+        barList_->raise();
+    });
+    // The allowance: the small value from the panel, the usual one from the toolbar.
+    QPushButton* small = makeButton(p, f.allowanceSmallButton, QString::fromLatin1(f.allowanceSmall) + "%",
+                                    QStringLiteral("นน.ฐานราก"));
+    small->setFixedWidth(44);
+    grid->addWidget(small, rowOf(f.inputRows, f.allowanceField), 2, Qt::AlignLeft);
+    connect(small, &QPushButton::clicked, this,
+            [this] { field(footing_.allowanceField)->setText(QString::fromLatin1(footing_.allowanceSmall)); });
+
+    buildAids(p, grid);
+
+    // The material caption opens the taller panel; a double-click closes it again.
+    auto* materialRow = new QHBoxLayout;
+    materialCaption_ = addClickLabel(p, f.materialCaption, QStringLiteral("***ค่ามาตรฐานของคอนกรีตและเหล็กที่ใช้คำนวณ"));
+    connect(materialCaption_, &ClickLabel::clicked, this, [this] {
+        materialCaption_->setBorder(true);
+        setPanelHeight(kInputPanel, footing_.materialsHeight);
+    });
+    connect(materialCaption_, &ClickLabel::doubleClicked, this, [this] {
+        materialCaption_->setBorder(false);
+        setPanelHeight(kInputPanel, footing_.inputsHeight);
+    });
+    QPushButton* materialButton = helpButton(p, f.materialButton);
+    connect(materialButton, &QPushButton::clicked, this,
+            [this] { setPanelHeight(kInputPanel, footing_.materialsHeight); });
+    materialRow->addWidget(materialCaption_);
+    materialRow->addWidget(materialButton);
+    materialRow->addStretch(1);
+    column->addLayout(materialRow);
+
+    QWidget* materials = addRowGroup(p, f.materialsHeight);
+    addFieldRows(materials, f.materialRows);
+    QLabel* grade = addLabel(materials, f.gradeLabel, QString::fromUtf8(f.initialGradeCaption));
+    grade->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    panelLayout(materials)->addWidget(grade);
+}
+
+void FootingWindow::buildResultPanel() {
+    const FootingWindowDesign& f = footing_;
+    QFrame* p = panel(kResultPanel);
+    QVBoxLayout* column = panelLayout(p);
+    // The summary box: its heading, then each line with its value beside it.
+    auto* box = new QFrame(p);
+    box->setObjectName(QString::fromLatin1(f.summaryBox));
+    box->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+    auto* heading = new QLabel(QString::fromUtf8(f.summaryHeading), box);
+    heading->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
+    grid->addWidget(heading, 0, 0, 1, 2);
+    int r = 1;
+    std::vector<QLabel*> extra;
+    for (const FootingWindowDesign::ResultRow& row : f.resultRows) {
+        if (*row.line == '\0') {
+            extra.push_back(addValueLabel(box, row.label));
+            continue;
+        }
+        auto* caption = new QLabel(QString::fromUtf8(row.line), box);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(caption, r, 0);
+        grid->addWidget(addValueLabel(box, row.label), r, 1);
+        ++r;
+    }
+    if (!extra.empty()) {
+        auto* caption = new QLabel(QString::fromUtf8(f.extraRowCaption), box);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(caption, r, 0);
+        auto* values = new QHBoxLayout;
+        for (QLabel* v : extra) {
+            v->setMinimumWidth(0);
+            values->addWidget(v);
+        }
+        grid->addLayout(values, r, 1);
+    }
+    column->addWidget(box);
+}
+
+void FootingWindow::pressGrade(SteelGrade g) {
+    FieldSet f = fields();
+    const std::string caption = footing_.pressGrade(f, g);
+    field(footing_.fsField)->setText(qs(f.get(footing_.fsField)));  // through its change check
+    writeLabels({{footing_.gradeLabel, caption}});
+    setPanelHeight(kInputPanel, footing_.materialsHeight);
+}
+
+void FootingWindow::showInputs() {
+    setPanelHeight(kInputPanel, footing_.inputsHeight);
+    closeAids();
+}
+
+void FootingWindow::replayCalculation(const Diagnostics& d, bool panelWritten, const FieldSet& labels,
+                                      const std::string& verdict) {
+    // Without a mark the core wrote the panel after its last check.
+    const auto at = panelWritten ? std::optional<std::size_t>(d.resultsAt().value_or(d.events().size()))
+                                 : std::nullopt;
+    replay(d, at, [this, &labels] {
+        writeLabels(labels);
+        showPanel(kResultPanel);
+    });
+    writeLabels({{footing_.verdictLabel, verdict}});
+}
+
+}  // namespace mx::ui

@@ -1,0 +1,126 @@
+#pragma once
+// What the two footing windows (spread footing and pile cap) share on the member
+// frame: the same toolbar, an input panel of two heights whose taller one uncovers the
+// materials, the steel-grade buttons with their sentence, the self-weight allowance
+// and its two preset buttons, the mesh-size list, and a result panel of summary lines
+// with their values beside them. Each window names the parts as its own form does and
+// adds what is its own (the soil list, the standard-pile pickers), Calculate, the
+// sheet and the drawing.
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/material.h"
+#include "ui/memberwindow.h"
+
+class QGridLayout;
+class QListWidget;
+
+namespace mx::ui {
+
+struct FootingWindowDesign {
+    // Identity, fields and title block, as for any member window.
+    const char* name;
+    std::string caption;
+    QPixmap icon;
+    const char* helpWindow;
+    FieldSet defaults;
+    std::function<Diagnostics(std::string_view field, const FieldSet& fields)> check;
+    TitleBlockSpec titleBlock;
+
+    // Toolbar: the tooltip and picture of the design button Command2 (the allowance
+    // button shows the same footing marked "%"), the toolbar button that puts the
+    // allowance back to its usual value, and whether the title-block buttons clear the
+    // drawing first.
+    const char* designTooltip;
+    QPixmap designPicture;
+    const char* allowanceResetButton;
+    bool titleButtonsErase;
+
+    // The input panel: its two heights, the rows always shown (load, soil or pile, mesh
+    // size, allowance), and the material rows the taller panel uncovers.
+    int inputsHeight;
+    int materialsHeight;
+    std::vector<FieldRow> inputRows;
+    std::vector<FieldRow> materialRows;
+    const char* materialCaption;  // the clickable "***ค่ามาตรฐาน..." caption
+    const char* materialButton;   // help button beside it: the taller panel
+
+    // Steel grades Command3..Command6: tooltips, and what a press writes (fs into its
+    // field through the form's own rule) and the sentence it returns for gradeLabel.
+    std::array<const char*, 4> gradeTooltips;
+    std::function<std::string(FieldSet&, SteelGrade)> pressGrade;
+    const char* fsField;
+    const char* gradeLabel;
+    const char* initialGradeCaption;
+
+    // Self-weight allowance: its field and the panel button that writes the small value.
+    const char* allowanceField;
+    const char* allowanceSmallButton;
+    const char* allowanceUsual;  // "17"
+    const char* allowanceSmall;  // "10"
+
+    // Mesh size: the field, its help button and its list.
+    const char* barField;
+    const char* barButton;
+    const char* barList;
+    std::vector<PickItem> barSizes;
+
+    // Result panel: the summary box with its heading and one line per value label; the
+    // labels without a line of their own share one last row under rowCaption.
+    const char* summaryBox;
+    const char* summaryHeading;
+    struct ResultRow {
+        const char* label;
+        const char* line;  // "" for a label without a summary line
+    };
+    std::vector<ResultRow> resultRows;
+    const char* extraRowCaption;
+
+    // The verdict caption above the drawing, and its text before the first Calculate.
+    const char* verdictLabel;
+    const char* initialVerdict;
+};
+
+class FootingWindow : public MemberWindow {
+    Q_OBJECT
+public:
+    static constexpr const char* kInputPanel = "Frame2";
+    static constexpr const char* kResultPanel = "Frame3";
+    static constexpr const char* kTitlePanel = "Frame4";
+
+    void pressGrade(SteelGrade g);
+    // Command2 and Command7: the input panel at its first height, aids closed.
+    void showInputs();
+
+protected:
+    explicit FootingWindow(FootingWindowDesign design, QWidget* parent = nullptr);
+    // assemble(), then the toolbar buttons that do more than switch panels and the
+    // verdict caption. Called by the window's constructor.
+    void assembleFooting();
+
+    void buildPanels() override;
+    // The window's own aids in the input panel: under the field rows (grid holds them,
+    // column 2 free beside each field), before the material caption.
+    virtual void buildAids(QFrame* inputPanel, QGridLayout* grid) = 0;
+    // Closes the window's own aids when the input panel starts afresh.
+    virtual void closeAids() {}
+
+    // The result labels at their moment among a Calculate's messages, then the verdict.
+    void replayCalculation(const Diagnostics& d, bool panelWritten, const FieldSet& labels,
+                           const std::string& verdict);
+
+    const FootingWindowDesign& footing() const { return footing_; }
+    QPushButton* helpButton(QWidget* parent, const char* name);
+
+private:
+    void buildInputPanel();
+    void buildResultPanel();
+
+    FootingWindowDesign footing_;
+    ClickLabel* materialCaption_ = nullptr;
+    QListWidget* barList_ = nullptr;
+};
+
+}  // namespace mx::ui
