@@ -213,6 +213,9 @@ void design(const ColumnDesignInput& in, ColumnOutcome& out) {
     const double byBars = (r.s16 <= r.s48) ? r.s16 : r.s48;
     r.s = (byBars <= r.t) ? byBars : r.t;
     out.resultsReached = true;
+    // The result panel is filled here, before the checks of the finished design, so
+    // their messages come up over the numbers they speak of.
+    d.markResults();
 
     if (tooSlender) {
         d.say(msg::kTooSlenderAfter);

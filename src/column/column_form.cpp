@@ -180,6 +180,37 @@ void writeColumnLabels(const ColumnOutcome& outcome, FieldSet& labels) {
     labels.set("Label65", outcome.verdict);
 }
 
+namespace {
+
+const Message kFloorLoadTooLarge{"1.ข้อมูลผิดพลาดหรือตัวเลขที่คำนวณออกมามากเกินไป?", "นน.พื้น ข้อมูลผิดพลาด",
+                                 Icon::Critical};
+const Message kTotalLoadTooLarge{"2.ข้อมูลผิดพลาดหรือตัวเลขที่คำนวณออกมามากเกินไป?", "นน.รวม ข้อมูลผิดพลาด",
+                                 Icon::Critical};
+const Message kEstimateFailed{"ข้อมูลผิดพลาดโปรดตรวจสอบใหม่", "ข้อมูลผิดพลาด", Icon::Critical};
+
+}  // namespace
+
+ColumnLoadEstimate estimateColumnLoad(const FieldSet& fields) {
+    ColumnLoadEstimate e;
+    Diagnostics& d = e.diagnostics;
+    try {
+        const double floorLoad = chk::mul(
+            chk::mul(chk::mul(fields.num("Text13"), fields.num("Text14")), fields.num("Text15")), fields.num("Text16"));
+        if (floorLoad > kMaxLoad) d.say(kFloorLoadTooLarge);  // advice; the estimate goes on
+        const double total = chk::add(fields.num("Text17"), floorLoad);
+        if (total > kMaxLoad) d.say(kTotalLoadTooLarge);
+        e.labels.set("Label56", numText(floorLoad));
+        e.labels.set("Label57", numText(total));
+        e.total = numText(total);
+        e.computed = true;
+        d.markResults();
+        d.correct("Text1", e.total);
+    } catch (const ArithmeticError&) {
+        d.say(kEstimateFailed);
+    }
+    return e;
+}
+
 const ColumnGradeButton& columnGrade(SteelGrade grade) { return kColumnGrades[static_cast<std::size_t>(grade)]; }
 
 void pressColumnGrade(FieldSet& fields, SteelGrade grade) {

@@ -87,6 +87,19 @@ void applyCorrections(const Diagnostics& diagnostics, FieldSet& fields, int shap
 // Labels a calculation did not reach keep their texts.
 void writeColumnLabels(const ColumnOutcome& outcome, FieldSet& labels);
 
+// The load estimator (Frame6): the floor load a x b x w x n of the area the column
+// carries (Text13 to Text16) plus an extra point load (Text17). Its diagnostics hold the
+// messages of a floor load or total above 2 000 000 kg, the moment its totals are shown
+// (the results mark), and the total written into Text1, whose load rule then runs. After
+// an arithmetic failure they hold the failure message only and nothing is written.
+struct ColumnLoadEstimate {
+    Diagnostics diagnostics;
+    bool computed = false;
+    FieldSet labels;  // Label56 floor load, Label57 total, kg
+    std::string total;  // the text written into Text1
+};
+ColumnLoadEstimate estimateColumnLoad(const FieldSet& fields);
+
 // Steel-grade buttons of the column window; the column takes lower allowable steel
 // stresses than the other members, capped at 1600 ksc.
 struct ColumnGradeButton {

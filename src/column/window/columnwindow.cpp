@@ -1,0 +1,504 @@
+#include "column/window/columnwindow.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "column/column_drawing.h"
+#include "column/column_fields.h"
+#include "column/column_form.h"
+#include "column/column_sheet.h"
+#include "column/window/column_pictures.h"
+#include "common/numtext.h"
+#include "ui/fields.h"
+#include "ui/registry.h"
+
+namespace mx::column {
+
+using ui::qs;
+using ui::ToolAction;
+using ui::ToolPicture;
+
+namespace {
+
+// Input-panel heights: the column's fields alone, and with the materials uncovered.
+constexpr int kInputsHeight = 4575;
+constexpr int kMaterialsHeight = 6735;
+
+constexpr const char* kInputPanel = "Frame2";
+constexpr const char* kShapePanel = "Frame3";
+constexpr const char* kRoundPanel = "Frame4";
+constexpr const char* kResultPanel = "Frame5";
+constexpr const char* kEstimatorPanel = "Frame6";
+constexpr const char* kTitlePanel = "Frame7";
+
+struct GradeTool {
+    SteelGrade grade;
+    ToolPicture picture;
+    const char* badge;
+};
+constexpr GradeTool kGradeTools[] = {
+    {SteelGrade::SR24, ToolPicture::RoundBar, "SR24"},
+    {SteelGrade::SD30, ToolPicture::DeformedBar, "SD30"},
+    {SteelGrade::SD35, ToolPicture::DeformedBar, "SD35"},
+    {SteelGrade::SD40, ToolPicture::DeformedBar, "SD40"},
+};
+
+// Live loads of the building control regulations, kg/m2: the row's text and its value.
+struct LiveLoadRow {
+    const char* text;
+    int value;
+};
+constexpr LiveLoadRow kLiveLoads[] = {
+    {"หลังคา  30", 30},
+    {"กันสาดหรือหลังคาคอนกรีต  100", 100},
+    {"ที่พักอาศัย โรงเรียนอนุบาล   150", 150},
+    {"ห้องน้ำห้องส้วม  150", 150},
+    {"ห้องแถว ตึกแถวที่ใช้พักอาศัย  200", 200},
+    {"อาคารชุด หอพัก ห้องพักในโรงแรม  200", 200},
+    {"ห้องคนไข้พิเศษในโรงพยาบาล  200", 200},
+    {"สำนักงาน ธนาคาร  250", 250},
+    {"อาคารพาณิชย์ โรงพยาบาล  300", 300},
+    {"ตึกแถวที่ใช้เพื่อการพาณิชย์  300", 300},
+    {"มหาวิทยาลัย วิทยาลัย โรงเรียน  300", 300},
+    {"ห้องโถง บันได ทางเดิน อาคารชุด 300", 300},
+    {"โถง บันได ทางเดินของหอพัก โรงแรม 300", 300},
+    {"โถง บันได ทางเดินของสำนักงาน ธนาคาร 300", 300},
+    {"ตลาด อาคารสรรพสินค้า หอประชุม 400", 400},
+    {"โรงมหรสพ ภัตตาคาร ห้องประชุม 400", 400},
+    {"ห้องอ่านหนังสือในห้องสมุด หอสมุด 400", 400},
+    {"ที่จอดหรือเก็บรถยนตร์นั่ง 400", 400},
+    {"ที่จอดหรือเก็บรถจักรยานยนตร์ 400", 400},
+    {"โถง บันได ทางเดิน อาคารพาณิชย์ 400", 400},
+    {"โถง บันได ทางเดิน มหาวิทยาลัย 400", 400},
+    {"โถง บันได ทางเดิน โรงเรียน 400", 400},
+    {"คลังสินค้า โรงกีฬา พิพิธภัณฑ์ 500", 500},
+    {"อัฒจันทร์ โรงงานอุตสาหกรรม 500", 500},
+    {"โรงพิมพ์ ห้องเก็บเอกสาร พัสดุ 500", 500},
+    {"โถง บันได ทางเดินของตลาด  500", 500},
+    {"โถง บันได ทางเดินของอาคารสรรพสินค้า 500", 500},
+    {"โถง บันได ทางเดินห้องประชุม โรงมหรสพ 500", 500},
+    {"โถง บันได ทางเดินของภัตตาคาร ห้องสมุด 500", 500},
+    {"ห้องเก็บหนังสือของห้องสมุดหอสมุด 600", 600},
+    {"ที่จอดหรือเก็บรถยนตร์บรรทุกเปล่า 800", 800},
+};
+// Main-bar and tie diameters, mm.
+constexpr int kMainBars[] = {12, 15, 16, 19, 20, 25, 28, 32, 36, 40};
+constexpr int kTies[] = {6, 9, 10, 12};
+
+// Result rows, in two columns: caption and value label.
+struct ResultRow {
+    const char* caption;
+    const char* value;
+};
+constexpr ResultRow kResultRows[] = {
+    {"ความกว้างของเสา t1 / ซม. =", "Label9"},
+    {"ความลึกของเสา t2 / ซม. =", "Label10"},
+    {"ความสูงของเสา / เมตร =", "Label11"},
+    {"ด้านแคบของเสา t / ซม. =", "Label50"},
+    {"ความชลูด h / r =", "Label27"},
+    {"ตัวคูณลดกำลัง R =", "Label20"},
+    {"นน.ที่กระทำลงบนเสา / กก. =", "Label18"},
+    {"นน.ของเสา x k / กก. =", "Label17"},
+    {"รวม นน.ลงเสา + นน.เสา / กก. =", "Label19"},
+    {"นน.ที่ใช้ออกแบบ P / กก. =", "Label16"},
+    {"พท.หน้าตัดเสา Ag / ตร.ซม. =", "Label13"},
+    {"กำลังรับ นน.ของคอนกรีต C / กก. =", "Label14"},
+    {"กำลังรับ นน.ของเหล็ก S / กก. =", "Label15"},
+    {"พท.เหล็กยืน As / ตร.ซม. =", "Label21"},
+    {"อัตราส่วนเหล็กยืน Pg / % =", "Label12"},
+    {"ขนาดเหล็กยืน / มม. =", "Label23"},
+    {"พท.เหล็กยืน 1 เส้น / ตร.ซม. =", "Label22"},
+    {"จำนวนเหล็กยืน / เส้น =", "Label24"},
+    {"ขนาดเหล็กปลอก / มม. =", "Label25"},
+    {"16 เท่าของเหล็กยืน / ซม. =", "Label48"},
+    {"48 เท่าของเหล็กปลอก / ซม. =", "Label49"},
+    {"ระยะเหล็กปลอก @ / ซม. =", "Label26"},
+};
+
+// The read-only caption boxes of the form: the captions are the labels of the rows
+// beside them; the names are kept for whoever looks the boxes up.
+constexpr const char* kCaptionBoxes[] = {"Text4", "Text8", "Text12"};
+
+ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
+    ui::MemberWindowDesign d;
+    d.name = "column";
+    d.caption = "ออกแบบเสา คสล. COLUMN-01 MX.7100";
+    d.icon = columnShapePixmap(kShapeSquare, QSize(32, 32));
+    d.helpWindow = "chelp";
+    d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะเลิกการทำงาน?", "ต้องการเลิกออกแบบเสา", Icon::Critical};
+    FieldSet defaults = columnDefaultFields();
+    d.defaults = defaults;
+    // The load rule depends on the chosen shape: a round column takes no proposed widths.
+    d.check = [self](std::string_view field, const FieldSet& fields) {
+        return checkColumnField(field, fields, self->shape());
+    };
+    d.toolbar = {
+        {"Command2", ToolPicture::Input, "เลือกชนิดของเสา", ToolAction::None, false, nullptr, {kInputPanel},
+         {kResultPanel}},
+        {"Command25", ToolPicture::Input, "เลือกรูปแบบเสา", ToolAction::None, false, nullptr, {kInputPanel},
+         {kResultPanel}},
+        {"Command7", ToolPicture::Input, "ป้อนข้อมูล", ToolAction::None, false, nullptr, {kInputPanel},
+         {kResultPanel, kEstimatorPanel, kTitlePanel}},
+        {"Command13", ToolPicture::Calculate, "คำนวณ", ToolAction::Calculate},
+        {"Command9", ToolPicture::Listing, "ดูรายการคำนวณ", ToolAction::None, false, nullptr, {kResultPanel},
+         {kInputPanel, kEstimatorPanel, kTitlePanel}},
+        {"Command11", ToolPicture::Draw, "เขียนแบบเสา", ToolAction::Draw},
+        {"Command12", ToolPicture::Erase, "ลบแบบเสา", ToolAction::Erase},
+    };
+    for (std::size_t i = 0; i < kColumnGrades.size(); ++i)
+        d.toolbar.push_back({kColumnGrades[i].button, kGradeTools[i].picture, kColumnGrades[i].tooltip,
+                             ToolAction::None, false, kGradeTools[i].badge});
+    d.toolbar.insert(d.toolbar.end(), {
+        {"Command8", ToolPicture::Project, "วิศวกร-โครงการ", ToolAction::None, false, nullptr, {kTitlePanel},
+         {kEstimatorPanel}},
+        {"Command15", ToolPicture::Print, "วิศวกร-โครงการ", ToolAction::None, false, nullptr, {kTitlePanel},
+         {kEstimatorPanel}},
+        {"Command10", ToolPicture::Help, "แนะนำวิธีการใช้", ToolAction::Help},
+        {"Command16", ToolPicture::Calculator, "เครื่องคิดเลข", ToolAction::Calculator},
+        {"Command14", ToolPicture::Logo, "MX7100", ToolAction::StartWindow},
+        {"Command1", ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit},
+    });
+    d.panels = {
+        {kInputPanel, ui::PanelPlace::Inputs, true, kInputsHeight},
+        {kResultPanel, ui::PanelPlace::OverDrawing, false},
+        {kEstimatorPanel, ui::PanelPlace::OverDrawing, false},
+        {kTitlePanel, ui::PanelPlace::OverDrawing, false},
+    };
+    d.titleBlock = {kTitlePanel, {"Text18", "Text19", "Text20", "Text21", "Text22"}, "ชื่อเสา", "Command29",
+                    "Command27"};
+    return d;
+}
+
+// A caption-and-field row with the field's caption from the column's field table.
+ui::FieldRow row(const char* field, const char* tooltip = nullptr, const char* captionName = nullptr) {
+    return {field, findField(columnFieldTable(), field)->caption, tooltip, captionName};
+}
+
+QPushButton* helpButton(QWidget* parent, const char* name) {
+    QPushButton* b = ui::makeButton(parent, name, QStringLiteral("?"), QStringLiteral("ปุ่มช่วยเหลือ"));
+    b->setFixedSize(26, 24);
+    return b;
+}
+
+std::vector<ui::PickItem> barItems(const auto& sizes) {
+    std::vector<ui::PickItem> items;
+    for (int mm : sizes) items.push_back({std::to_string(mm) + " มม.", std::to_string(mm)});
+    return items;
+}
+
+QFrame* innerFrame(QWidget* parent, const char* name) {
+    auto* f = new QFrame(parent);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setFrameShape(QFrame::StyledPanel);
+    return f;
+}
+
+}  // namespace
+
+ColumnWindow::ColumnWindow(QWidget* parent) : MemberWindow(columnDesign(this), parent) {
+    assemble();
+    toolButton("Command2")->setIcon(QIcon(columnShapePixmap(kShapeNone, QSize(38, 38))));  // no shape chosen yet
+    toolButton("Command25")->setIcon(QIcon(columnElevationPixmap(QSize(38, 38))));
+    addToolbarCaption("Label7", QString(), "#1a3c8c");
+    addToolbarCaption("Label8", QString(), "#1a3c8c");
+    addToolbarCaption("Label65", QStringLiteral("สรุปผลการออกแบบเสา ?"), "#8c1a1a");
+    // The shape buttons open the input panel at the height of the column's own fields.
+    for (const char* b : {"Command2", "Command7"})
+        connect(toolButton(b), &QPushButton::clicked, this, [this] { setPanelHeight(kInputPanel, kInputsHeight); });
+    for (const char* b : {"Command2", "Command25"})
+        connect(toolButton(b), &QPushButton::clicked, this, [this] { showShapeChoice(); });
+    for (const GradeTool& g : kGradeTools) {
+        const SteelGrade grade = g.grade;
+        connect(toolButton(columnGrade(grade).button), &QPushButton::clicked, this, [this, grade] { pressGrade(grade); });
+    }
+}
+
+void ColumnWindow::buildPanels() {
+    buildInputPanel();
+    buildEstimatorPanel();
+    buildResultPanel();
+}
+
+void ColumnWindow::buildInputPanel() {
+    QFrame* p = panel(kInputPanel);
+    QVBoxLayout* column = panelLayout(p);
+
+    // The shape: two picture buttons, and the caption of the choice beside them.
+    frame3_ = innerFrame(p, kShapePanel);
+    auto* shapes = new QHBoxLayout(frame3_);
+    shapes->setContentsMargins(6, 4, 6, 4);
+    for (const ColumnShapeButton& s : kColumnShapes) {
+        const int code = s.code;
+        QPushButton* b = addPictureButton(frame3_, s.button, columnShapePixmap(code, QSize(44, 44)),
+                                          QString::fromUtf8(s.tooltip), 50);
+        connect(b, &QPushButton::clicked, this, [this, code] { chooseShape(code); });
+        shapes->addWidget(b);
+    }
+    shapes->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(frame3_);
+    QLabel* label1 = addLabel(p, "Label1", QStringLiteral("เลือกเสาสี่เหลี่ยมหรือเสากลม"));
+    label1->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
+    label1->setWordWrap(true);
+    top->addWidget(label1, 1);
+    column->addLayout(top);
+
+    // The round column's diameter box, opened by the round shape.
+    frame4_ = innerFrame(p, kRoundPanel);
+    QGridLayout* round = addFieldRows(frame4_, {row("Text11", nullptr, "Label5")});
+    QPushButton* ok = ui::makeButton(frame4_, "Command19", QStringLiteral("ตกลง"));
+    connect(ok, &QPushButton::clicked, this, [this] { acceptDiameter(); });
+    round->addWidget(ok, 0, 2);
+    frame4_->hide();
+    column->addWidget(frame4_);
+
+    QGridLayout* grid = addFieldRows(p, {
+        row("Text1"),
+        row("Text2"),
+        row("Text3"),
+        row("Text5"),
+        row("Text6"),
+        row("Text7"),
+        row("Text23", "คิดกี่เท่าของ DEAD LOAD"),
+    });
+    for (int row : {1, 2})
+        for (int col : {0, 1}) widthRows_.push_back(grid->itemAtPosition(row, col)->widget());
+
+    // Aids beside their fields: the load estimator, the bar lists, the own-weight factor.
+    // The load's caption (Label2) answers a click: it takes the plain caption's place.
+    auto* plain = static_cast<QLabel*>(grid->itemAtPosition(0, 0)->widget());
+    ui::ClickLabel* label2 = addClickLabel(p, "Label2", plain->text());
+    label2->setAlignment(plain->alignment());
+    delete grid->replaceWidget(plain, label2);
+    delete plain;
+    auto showEstimator = [this] { showPanel(kEstimatorPanel); };
+    connect(label2, &ui::ClickLabel::clicked, this, showEstimator);
+    QPushButton* c24 = helpButton(p, "Command24");
+    connect(c24, &QPushButton::clicked, this, showEstimator);
+    grid->addWidget(c24, 0, 2, Qt::AlignLeft);
+
+    list2_ = addPickList(p, "List2", barItems(kMainBars), "Text6", [this] { list2_->hide(); });
+    list3_ = addPickList(p, "List3", barItems(kTies), "Text7", [this] { list3_->hide(); });
+    for (QListWidget* l : {list2_, list3_}) {
+        l->setFixedHeight(l->sizeHintForRow(0) * 6 + 2 * l->frameWidth());
+        l->hide();
+        grid->addWidget(l, 0, 3, 7, 1, Qt::AlignTop);
+    }
+    QPushButton* c22 = helpButton(p, "Command22");
+    QPushButton* c23 = helpButton(p, "Command23");
+    connect(c22, &QPushButton::clicked, this, [this] {
+        list3_->hide();
+        list2_->show();
+        list2_->raise();
+    });
+    connect(c23, &QPushButton::clicked, this, [this] {
+        list2_->hide();
+        list3_->show();
+        list3_->raise();
+    });
+    grid->addWidget(c22, 4, 2, Qt::AlignLeft);
+    grid->addWidget(c23, 5, 2, Qt::AlignLeft);
+
+    auto* factors = new QHBoxLayout;
+    factors->setSpacing(3);
+    QPushButton* c28 = ui::makeButton(p, "Command28", QStringLiteral("1.7"), QStringLiteral("เปลี่ยนค่า SAFTY FACTOR"));
+    QPushButton* c30 = ui::makeButton(p, "Command30", QStringLiteral("DL"), QStringLiteral("นน.เสาจริง"));
+    for (QPushButton* b : {c28, c30}) {
+        b->setFixedWidth(44);
+        factors->addWidget(b);
+    }
+    connect(c28, &QPushButton::clicked, this, [this] { field("Text23")->setText(QStringLiteral("1.7")); });
+    connect(c30, &QPushButton::clicked, this, [this] { field("Text23")->setText(QStringLiteral("1")); });
+    grid->addLayout(factors, 6, 2, 1, 2, Qt::AlignLeft);
+
+    // The material caption uncovers the materials; a double-click covers them again.
+    auto* materialsRow = new QHBoxLayout;
+    QPushButton* c26 = helpButton(p, "Command26");
+    connect(c26, &QPushButton::clicked, this, [this] { setPanelHeight(kInputPanel, kMaterialsHeight); });
+    ui::ClickLabel* label6 = addClickLabel(p, "Label6", QStringLiteral("* ค่ามาตรฐานของคอนกรีตและเหล็กที่ใช้คำนวณ"));
+    connect(label6, &ui::ClickLabel::clicked, this, [this] { setPanelHeight(kInputPanel, kMaterialsHeight); });
+    connect(label6, &ui::ClickLabel::doubleClicked, this, [this] { setPanelHeight(kInputPanel, kInputsHeight); });
+    materialsRow->addWidget(c26);
+    materialsRow->addWidget(label6, 1);
+    column->addLayout(materialsRow);
+
+    QWidget* materials = addRowGroup(p, kMaterialsHeight);
+    addFieldRows(materials, {
+        row("Text9"),
+        row("Text10"),
+    });
+    QLabel* label55 = addLabel(materials, "Label55");
+    label55->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    label55->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    panelLayout(materials)->addWidget(label55);
+
+    for (const char* name : kCaptionBoxes) {
+        auto* box = new QWidget(p);
+        box->setObjectName(QString::fromLatin1(name));
+        box->hide();
+    }
+}
+
+void ColumnWindow::buildEstimatorPanel() {
+    QFrame* p = panel(kEstimatorPanel);
+    QVBoxLayout* column = panelLayout(p);
+    QLabel* heading = new QLabel(QStringLiteral("คำนวณ นน. ที่ลงบนเสาจากพื้นที่รับ นน."), p);
+    heading->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
+    column->addWidget(heading);
+
+    QGridLayout* grid = addFieldRows(p, {
+        row("Text13"),
+        row("Text14"),
+        row("Text15"),
+        row("Text16"),
+    });
+    // The floor load, the point load added to it, and the total, in that order.
+    const int fieldWidth = field("Text13")->maximumWidth();
+    const int fieldHeight = field("Text13")->sizeHint().height();
+    auto valueRow = [&](int row, const char* caption, const char* name) {
+        auto* c = new QLabel(QString::fromUtf8(caption), p);
+        c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QLabel* v = addValueLabel(p, name);
+        v->setMinimumWidth(fieldWidth);
+        v->setFixedHeight(fieldHeight);
+        grid->addWidget(c, row, 0);
+        grid->addWidget(v, row, 1);
+    };
+    valueRow(4, "รวม นน. พื้นที่ลงบนเสา / กก. =", "Label56");
+    auto* c17 = new QLabel(QString::fromUtf8(findField(columnFieldTable(), "Text17")->caption), p);
+    c17->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QLineEdit* t17 = addField(p, "Text17");
+    t17->setFixedWidth(fieldWidth);
+    grid->addWidget(c17, 5, 0);
+    grid->addWidget(t17, 5, 1);
+    valueRow(6, "รวม นน. ทั้งสิ้นที่ลงบนเสา กก. =", "Label57");
+
+    // The live loads of the regulations beside the fields; a row writes its load.
+    QListWidget* list = addPickList(p, "List1", [] {
+        std::vector<ui::PickItem> items;
+        for (const LiveLoadRow& r : kLiveLoads) items.push_back({r.text, std::to_string(r.value)});
+        return items;
+    }(), "Text15");
+    list->setToolTip(QStringLiteral("นน.จรเฉลี่ยตาม พรบ.ควบคุมอาคาร"));
+    grid->addWidget(list, 0, 2, 7, 1);
+
+    auto* buttons = new QHBoxLayout;
+    QPushButton* run = ui::makeButton(p, "Command21", QStringLiteral("คำนวณ นน. ลงเสา"));
+    QPushButton* ok = ui::makeButton(p, "Command20", QStringLiteral("ตกลง"));
+    connect(run, &QPushButton::clicked, this, [this] { estimateLoad(); });
+    connect(ok, &QPushButton::clicked, this, [this] { acceptEstimate(); });
+    buttons->addWidget(run);
+    buttons->addWidget(ok);
+    buttons->addStretch(1);
+    column->addLayout(buttons);
+}
+
+void ColumnWindow::buildResultPanel() {
+    QFrame* p = panel(kResultPanel);
+    QVBoxLayout* column = panelLayout(p);
+    QLabel* heading = new QLabel(QStringLiteral("รายการคำนวณ"), p);
+    heading->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
+    column->addWidget(heading);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+    constexpr int kRowsPerColumn = (std::size(kResultRows) + 1) / 2;
+    int i = 0;
+    for (const ResultRow& row : kResultRows) {
+        const int r = i % kRowsPerColumn, c = 2 * (i / kRowsPerColumn);
+        auto* caption = new QLabel(QString::fromUtf8(row.caption), p);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(caption, r, c);
+        QLabel* v = addValueLabel(p, row.value);
+        v->setMinimumWidth(96);
+        grid->addWidget(v, r, c + 1);
+        ++i;
+    }
+    column->addLayout(grid);
+}
+
+void ColumnWindow::showShapeChoice() {
+    frame3_->show();
+}
+
+void ColumnWindow::chooseShape(int shape) {
+    const ColumnShapeButton* s = columnShape(shape);
+    if (!s) return;
+    shape_ = shape;
+    frame3_->hide();
+    frame4_->setVisible(shape == kShapeRound);
+    // A round column is sized by its diameter: its widths are the box's, not typed.
+    for (QWidget* w : widthRows_) w->setVisible(shape != kShapeRound);
+    toolButton("Command2")->setIcon(QIcon(columnShapePixmap(shape, QSize(38, 38))));
+    writeLabels({{"Label1", s->label1}});
+}
+
+void ColumnWindow::acceptDiameter() {
+    frame4_->hide();
+    const std::string side = numText(roundColumnSide(fields().num("Text11")));
+    field("Text2")->setText(qs(side));  // through the width rules
+    field("Text3")->setText(qs(side));
+}
+
+void ColumnWindow::estimateLoad() {
+    const ColumnLoadEstimate e = estimateColumnLoad(fields());
+    replay(e.diagnostics, e.diagnostics.resultsAt(), [this, &e] { writeLabels(e.labels); });
+    if (e.computed) estimate_ = e.total;
+}
+
+void ColumnWindow::acceptEstimate() {
+    hidePanel(kEstimatorPanel);
+    // Only a worked-out total replaces the load: OK before the estimator has run
+    // leaves the typed load alone.
+    if (estimate_) field("Text1")->setText(qs(*estimate_));
+}
+
+void ColumnWindow::pressGrade(SteelGrade g) {
+    FieldSet f;
+    pressColumnGrade(f, g);
+    field("Text10")->setText(qs(f.get("Text10")));  // through its change check
+    FieldSet labels;
+    writeGradeLabels(g, labels);
+    writeLabels(labels);
+    setPanelHeight(kInputPanel, kMaterialsHeight);
+}
+
+void ColumnWindow::calculate() {
+    erase();
+    ColumnOutcome out = calculateColumn(readColumnInput(fields(), shape_));
+    // The result panel (and the short/long caption with it) at its moment among the
+    // messages; the verdict once they are all shown.
+    FieldSet all, results;
+    writeColumnLabels(out, all);
+    for (const auto& [name, text] : all.entries())
+        if (name != "Label65") results.set(name, text);
+    const auto at = out.resultsReached ? out.diagnostics.resultsAt() : std::nullopt;
+    replay(out.diagnostics, at, [this, &results] {
+        writeLabels(results);
+        showPanel(kResultPanel);
+    });
+    if (!out.resultsReached) writeLabels(results);
+    writeLabels({{"Label65", out.verdict}});
+    outcome_ = std::move(out);
+}
+
+ColumnDesignResult ColumnWindow::lastResult() const { return outcome_ ? outcome_->result : ColumnDesignResult{}; }
+
+bool ColumnWindow::lastUsable() const { return outcome_ && outcome_->status == DesignStatus::Usable; }
+
+PageModel ColumnWindow::sheet() const { return columnSheet(lastResult(), lastUsable(), titleBlock()); }
+
+Message ColumnWindow::printQuestion() const { return columnPrintQuestion(); }
+
+PageModel ColumnWindow::drawing(const PageBox& area) const { return columnDrawing(lastResult(), area); }
+
+void registerColumnWindows() {
+    ui::WindowRegistry::instance().add(QStringLiteral("column"), [] { return new ColumnWindow; });
+}
+
+}  // namespace mx::column
