@@ -7,6 +7,11 @@
 
 namespace mx::shell {
 
+namespace {
+// Sign, 320 digits and the point: more than the 309 digits of the largest double.
+constexpr std::size_t kMaxTypedDisplay = 322;
+}  // namespace
+
 Message CalculatorEngine::divideByZeroMessage() { return Message{"Can't divide by zero", "Calculator", Icon::Exclamation}; }
 
 Message CalculatorEngine::overflowMessage() {
@@ -25,6 +30,11 @@ void CalculatorEngine::showNumber(double x) { display_ = numText(x); }
 
 void CalculatorEngine::digit(int d) {
     if (d < 0 || d > 9) return;
+    // The readout takes as many digits as a double's range needs and no more: further
+    // digits of the number being typed are ignored, so holding a key down cannot
+    // widen the label without end. A whole part that long is already beyond a double
+    // and ends in the overflow message at the next operator.
+    if (last_ == Last::Nums && display_.size() >= kMaxTypedDisplay) return;
     const char c = static_cast<char>('0' + d);
     if (last_ != Last::Nums) {
         display_ = ".";

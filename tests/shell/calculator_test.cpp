@@ -133,6 +133,22 @@ TEST(Calculator, OverflowKeepsTheFirstOperandAndNeverShowsInfinity) {
     }
 }
 
+TEST(Calculator, TypingStopsAtTheReadoutsWidth) {
+    // Digits held down: the readout stops growing, and the number, beyond a double
+    // either way, ends in the overflow message.
+    const std::vector<std::vector<std::string>> held = {
+        {std::string(5000, '9')}, {"-", std::string(5000, '1')}, {"0." + std::string(5000, '7')}};
+    for (const auto& keys : held) {
+        const KeyRun r = press(keys);
+        EXPECT_LE(r.display.size(), 330u);
+        EXPECT_EQ(r.display.find('e'), std::string::npos);
+    }
+    const KeyRun r = press({std::string(5000, '9'), "+"});
+    EXPECT_EQ(r.display, "0");
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0], CalculatorEngine::overflowMessage().text);
+}
+
 TEST(Calculator, StateAfterKeys) {
     CalculatorEngine c;
     EXPECT_EQ(c.lastInput(), CalculatorEngine::Last::None);
