@@ -119,7 +119,8 @@ Module beamCliModule() {
     m.run = [](FormState& state, bool wantPages) {
         auto run = beam::runBeam(state);
         if (wantPages) {
-            run.report.sheet = beam::beamSheet(run.outcome.result, beam::beamTitleBlock(state.fields));
+            run.report.sheet = beam::beamSheet(run.outcome.result, beam::beamTitleBlock(state.fields),
+                                               run.outcome.status == DesignStatus::Usable);
             run.report.drawing = beam::beamDrawing(run.outcome.result);
         }
         return run.report;

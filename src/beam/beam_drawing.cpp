@@ -18,6 +18,15 @@ struct SectionOrigin {
 };
 constexpr SectionOrigin kScreenOrigin{500, 2500};
 constexpr SectionOrigin kSheetOrigin{9000, 8500};
+// The pitch of the notes beside the section: two notes closer than one line print
+// over each other.
+constexpr double kNoteLine = 300;
+// How far the lowest text of the elevation (the overhang note) reaches below the beam,
+// and how far the section's width figure stands above the section.
+constexpr double kElevationFoot = 900;
+constexpr double kWidthFigure = 550;
+// The rows a 14 pt figure takes from its top.
+constexpr double kFigureRows = 380;
 
 // What the drawing shows at each face. A cantilever carries its tension at the top,
 // so its tension bars are drawn there; this exchange belongs to the picture only.
@@ -45,21 +54,30 @@ void barRow(PageModel& p, double x0, double y, double s, int b, int n) {
     for (int i = 0; i < n; ++i) p.circle(start + step * i, y, kBarRadius);
 }
 
+bool hasSection(const BeamDesignResult& r) { return r.width > 0 && r.depth > 0; }
+
 // Outline, dimension lines, stirrup and bars of the cross-section.
 void section(PageModel& p, const BeamDesignResult& r, const Faces& f, SectionOrigin o, double s, bool printer) {
     const double x0 = o.x, y0 = o.y, x1 = x0 + s * r.width, y1 = y0 + s * r.depth;
+    const double depthX = printer ? x0 - 1100 : std::max(x0 - 650, 0.0), depthY = (y0 + y1) / 2 - 150;
+    // The lines of text that run towards the section from the left (on the sheet) and
+    // the depth figure end before its dimension lines; the printer condenses them. On
+    // the sheet the depth figure's own place is kept clear of the text column too.
+    p.keepClear(x0 - (printer ? 300 : 200), y0 - kWidthFigure, x1, y1);
+    if (printer) p.keepClear(depthX, depthY, x0 - 300, depthY + kFigureRows);
     p.box(x0, y0, x1, y1);
 
     const std::string unit = printer ? " ซม." : "";
     p.line(x0, y0 - 200, x1, y0 - 200);
     p.line(x0, y0 - 300, x0, y0 - 100);
     p.line(x1, y0 - 300, x1, y0 - 100);
-    p.text((x0 + x1) / 2 - 300, y0 - 550, sheetNum(r.width) + unit, kTextPt);
+    p.text((x0 + x1) / 2 - 300, y0 - kWidthFigure, sheetNum(r.width) + unit, kTextPt);
     p.line(x0 - 200, y0, x0 - 200, y1);
     p.line(x0 - 300, y0, x0 - 100, y0);
     p.line(x0 - 300, y1, x0 - 100, y1);
-    // Left of its dimension line; on the window the section sits near the edge.
-    p.text(std::max(x0 - (printer ? 1000 : 650), 0.0), (y0 + y1) / 2 - 150, sheetNum(r.depth) + unit, kTextPt);
+    // Left of its dimension line. On the window the section sits near the edge, so the
+    // figure goes without its blanks there: three digits still end before the line.
+    p.text(depthX, depthY, printer ? sheetNum(r.depth) + unit : numText(r.depth), kTextPt);
 
     const double c = 2.5 * s;  // 2.5 cm of cover to the stirrup
     p.line(x0 + c, y0 + c, x1 - c, y0 + c, kRed);
@@ -91,6 +109,34 @@ void dimensionAcross(PageModel& p, double xa, double xb, double y, const std::st
     p.line(xa, y - 100, xa, y + 100);
     p.line(xb, y - 100, xb, y + 100);
     p.text((xa + xb) / 2 - 250, y - 330, label, kTextPt);
+}
+
+// The elevation: the beam between its supports, the reactions, the span and depth
+// dimensions, and the overhang of type 4.
+void elevation(PageModel& p, const BeamDesignResult& r, int k, double xe, double yb) {
+    p.box(1000, 500, xe, yb);
+    if (r.beamType == kCantilever)
+        p.circle(1000, yb, 15, kBlack, true);
+    else
+        support(p, 1000, yb);
+    support(p, xe, yb);
+    // Each reaction beside its support, within the supports' height, so a deep beam's
+    // labels stay clear of the section drawn below.
+    p.text(1150, yb + 250, "R1=" + sheetNum(r.reaction1), kTextPt);
+    p.text(xe + 150, yb + 250, "R2=" + sheetNum(r.reaction2), kTextPt);
+    dimensionAcross(p, 1000, xe, 300, sheetNum(100.0 * r.spanLength));
+    p.line(800, 500, 800, yb);
+    p.line(700, 500, 900, 500);
+    p.line(700, yb, 900, yb);
+    p.text(800, (500 + yb) / 2 - 150, "          " + sheetNum(r.depth), kTextPt);
+    if (r.beamType == kOverhang) {
+        const double xo = xe + k * 100.0 * r.overhangLength;
+        p.line(xe, 500, xo, 500);
+        p.line(xo, 500, xo, yb);
+        p.line(xo, yb, xe, yb);
+        dimensionAcross(p, xe, xo, 300, sheetNum(100.0 * r.overhangLength));
+        p.text(xe + 150, yb + 550, "คานยื่นยังไม่ได้คำนวณ", kTextPt, false, kBlue);
+    }
 }
 
 }  // namespace
@@ -133,40 +179,25 @@ PageModel beamDrawing(const BeamDesignResult& r) {
     PageModel p;
     const Faces f = facesOf(r);
 
-    // Elevation.
+    // Elevation: a beam without span or depth (no Calculate yet) shows nothing, rather
+    // than its labels piled on one another at the origin.
     const int k = beamLengthScale(r.spanLength);
     const double xe = 1000 + k * 100.0 * r.spanLength;
     const double yb = 500 + static_cast<double>(k) * r.depth;
-    p.box(1000, 500, xe, yb);
-    if (r.beamType == kCantilever)
-        p.circle(1000, yb, 15, kBlack, true);
-    else
-        support(p, 1000, yb);
-    support(p, xe, yb);
-    // Each reaction beside its support, within the supports' height, so a deep beam's
-    // labels stay clear of the section drawn below.
-    p.text(1150, yb + 250, "R1=" + sheetNum(r.reaction1), kTextPt);
-    p.text(xe + 150, yb + 250, "R2=" + sheetNum(r.reaction2), kTextPt);
-    dimensionAcross(p, 1000, xe, 300, sheetNum(100.0 * r.spanLength));
-    p.line(800, 500, 800, yb);
-    p.line(700, 500, 900, 500);
-    p.line(700, yb, 900, yb);
-    p.text(800, (500 + yb) / 2 - 150, "          " + sheetNum(r.depth), kTextPt);
-    if (r.beamType == kOverhang) {
-        const double xo = xe + k * 100.0 * r.overhangLength;
-        p.line(xe, 500, xo, 500);
-        p.line(xo, 500, xo, yb);
-        p.line(xo, yb, xe, yb);
-        dimensionAcross(p, xe, xo, 300, sheetNum(100.0 * r.overhangLength));
-        p.text(xe + 150, yb + 550, "คานยื่นยังไม่ได้คำนวณ", kTextPt, false, kBlue);
-    }
+    if (r.spanLength > 0 && r.depth > 0) elevation(p, r, k, xe, yb);
+    if (!hasSection(r)) return p;
 
-    // Cross-section and its reinforcement notes.
+    // Cross-section and its reinforcement notes. A deep beam's elevation reaches below
+    // the section's usual place; the section then moves down clear of it.
     const double s = beamSectionScale(r.depth, false);
-    section(p, r, f, kScreenOrigin, s, false);
-    const double x1 = kScreenOrigin.x + s * r.width, y0 = kScreenOrigin.y, y1 = y0 + s * r.depth;
+    SectionOrigin o = kScreenOrigin;
+    if (r.spanLength > 0) o.y = std::max(o.y, yb + kElevationFoot + kWidthFigure);
+    section(p, r, f, o, s, false);
+    const double x1 = o.x + s * r.width, y0 = o.y, y1 = y0 + s * r.depth;
     p.text(x1, y0, "  เหล็กเสริมบนขนาด= " + sheetNum(f.topDia) + " มม.จำนวน " + sheetNum(f.topCount) + " เส้น", kTextPt);
-    p.text(x1, y1 - 10 * s,
+    // The bottom-bar note stands on the third bar row, but at least a line above the
+    // stirrup note: in a deep beam drawn small the row is too close to the bottom.
+    p.text(x1, std::min(y1 - 10 * s, y1 - kNoteLine),
            "  เหล็กเสริมล่าง= " + sheetNum(f.bottomDia) + " มม.จำนวน " + sheetNum(f.bottomCount) + " เส้น", kTextPt);
     p.text(x1, y1,
            "  ใช้เหล็กปลอก " + sheetNum(r.stirrupSets) + " ป.ขนาด=" + sheetNum(r.stirrupDia) + " มม.ระยะห่าง @ " +
@@ -180,7 +211,7 @@ PageModel beamDrawing(const BeamDesignResult& r) {
 
 PageModel beamPrintedSection(const BeamDesignResult& r) {
     PageModel p;
-    section(p, r, facesOf(r), kSheetOrigin, beamSectionScale(r.depth, true), true);
+    if (hasSection(r)) section(p, r, facesOf(r), kSheetOrigin, beamSectionScale(r.depth, true), true);
     return p;
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "beam/beam_drawing.h"
+#include "common/certify.h"
 #include "common/numtext.h"
 
 namespace mx::beam {
@@ -33,7 +34,7 @@ ProjectTitleBlock beamTitleBlock(const FieldSet& f) {
     return {f.get("Text20"), f.get("Text30"), f.get("Text24"), f.get("Text28"), f.get("Text29")};
 }
 
-PageModel beamSheet(const BeamDesignResult& r, const ProjectTitleBlock& tb) {
+PageModel beamSheet(const BeamDesignResult& r, const ProjectTitleBlock& tb, bool usable) {
     PageModel p;
     auto line = [&p](double x, double y, const std::string& s, double pt = kBody) { p.text(x, y, s, pt); };
 
@@ -117,6 +118,7 @@ PageModel beamSheet(const BeamDesignResult& r, const ProjectTitleBlock& tb) {
          kResult);
     addSheetFooter(p, tb, 14300);
     p.append(beamPrintedSection(r));
+    certifySheet(p, usable);
     return p;
 }
 

@@ -13,7 +13,9 @@ inline constexpr const char* kBeamSheetHeading = "แสดงรายการ
 // The print question and its box.
 Message beamPrintQuestion();
 
-PageModel beamSheet(const BeamDesignResult& r, const ProjectTitleBlock& tb);
+// usable: whether the last Calculate ended usable (false when there was none); the
+// sheet certifies nothing ("O.K.") otherwise.
+PageModel beamSheet(const BeamDesignResult& r, const ProjectTitleBlock& tb, bool usable);
 
 // The title block as typed in the window's Frame6 (Text20, Text30, Text24, Text28, Text29).
 ProjectTitleBlock beamTitleBlock(const FieldSet& fields);

@@ -49,7 +49,7 @@ Module blowCliModule() {
         rep.result.add("Ra", r.Ra);
         rep.result.add("Wmin", r.Wmin);
         rep.result.add("Wmax", r.Wmax);
-        if (wantSheet) rep.sheet = pile::buildBlowSheet(r, pile::blowTitleBlock(s.fields));
+        if (wantSheet) rep.sheet = pile::buildBlowSheet(r, pile::blowTitleBlock(s.fields), pile::blowUsable(o));
         return rep;
     };
     return m;

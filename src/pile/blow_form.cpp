@@ -148,4 +148,6 @@ ProjectTitleBlock blowTitleBlock(const FieldSet& f) {
     return ProjectTitleBlock{f.get("Text4"), f.get("Text5"), f.get("Text6"), f.get("Text7"), f.get("Text8")};
 }
 
+bool blowUsable(const BlowOutcome& o) { return o.completed && !o.failed && o.result.S <= 1; }
+
 }  // namespace mx::pile

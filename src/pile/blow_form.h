@@ -63,4 +63,9 @@ inline constexpr const char* kBlowNoResult = "?";
 
 ProjectTitleBlock blowTitleBlock(const FieldSet& fields);
 
+// Whether the sheet may certify the result: the calculation completed and the driving
+// record is usable (a set of at most 1 cm per blow). The hammer advice concerns the
+// next piles driven, not the capacity this pile showed.
+bool blowUsable(const BlowOutcome& outcome);
+
 }  // namespace mx::pile

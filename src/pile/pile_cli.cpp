@@ -42,7 +42,7 @@ Module pileCliModule() {
         rep.result.add("P", r.P);
         rep.result.add("Pw", r.Pw);
         if (wantSheet) {
-            pile::PileSheet sheet = pile::buildPileSheet(r, pile::pileTitleBlock(s.fields));
+            pile::PileSheet sheet = pile::buildPileSheet(r, pile::pileTitleBlock(s.fields), pile::pileUsable(o));
             // The sheet's own warning comes after the calculation's messages.
             if (sheet.warning) rep.messages.push_back(*sheet.warning);
             rep.sheet = std::move(sheet.page);

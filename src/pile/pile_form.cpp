@@ -112,4 +112,8 @@ ProjectTitleBlock pileTitleBlock(const FieldSet& f) {
     return ProjectTitleBlock{f.get("Text3"), f.get("Text4"), f.get("Text5"), f.get("Text6"), f.get("Text7")};
 }
 
+bool pileUsable(const PileOutcome& o) {
+    return !o.failed && o.diagnostics.messages().empty() && o.label9 != kLabel9Warning;
+}
+
 }  // namespace mx::pile

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "common/certify.h"
 #include "common/numtext.h"
 #include "pile/pile_form.h"
 
@@ -54,7 +55,7 @@ private:
 
 Message sheetQuestion() { return Message{"คุณตกลงที่จะพิมพ์รายการคำนวณใช่ไหม?", "พิมพ์รายการคำนวณ", Icon::Question}; }
 
-PileSheet buildPileSheet(const PileResult& r, const ProjectTitleBlock& tb) {
+PileSheet buildPileSheet(const PileResult& r, const ProjectTitleBlock& tb, bool usable) {
     PileSheet sheet;
     int code = r.code;
     if (code <= 0) {
@@ -113,10 +114,11 @@ PileSheet buildPileSheet(const PileResult& r, const ProjectTitleBlock& tb) {
     default: break;
     }
     addSheetFooter(page, tb, col.y() + 600);
+    certifySheet(page, usable);
     return sheet;
 }
 
-PageModel buildBlowSheet(const BlowResult& r, const ProjectTitleBlock& tb) {
+PageModel buildBlowSheet(const BlowResult& r, const ProjectTitleBlock& tb, bool usable) {
     PageModel page;
     addSheetHeader(page, tb, "แสดงรายการคำนวณ ");
     Column col(page);
@@ -160,6 +162,7 @@ PageModel buildBlowSheet(const BlowResult& r, const ProjectTitleBlock& tb) {
     col.result(fill("***เสาเข็มจะรับนํ้าหนักได้โดยปลอดภัย = ‹Rn› / 2 = ‹Ra› ตัน  OK.", {{"Rn", Rn}, {"Ra", sheetNum(r.Ra)}}));
     col.result(fill("***จำนวนครั้งในการตอก ( BLOW COUNT ) ในฟุตสุดท้ายต้องไม่น้อยกว่า ‹B› ครั้ง O.K.", {{"B", B}}));
     addSheetFooter(page, tb, col.y() + 600);
+    certifySheet(page, usable);
     return page;
 }
 

@@ -21,7 +21,9 @@ struct PileSheet {
     std::optional<Message> warning;
 };
 
-PileSheet buildPileSheet(const PileResult& r, const ProjectTitleBlock& tb);
-PageModel buildBlowSheet(const BlowResult& r, const ProjectTitleBlock& tb);
+// usable: whether the last Calculate ended usable (false when there was none); the
+// sheets certify nothing ("O.K.", "OK.") otherwise.
+PileSheet buildPileSheet(const PileResult& r, const ProjectTitleBlock& tb, bool usable);
+PageModel buildBlowSheet(const BlowResult& r, const ProjectTitleBlock& tb, bool usable);
 
 }  // namespace mx::pile

@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <variant>
 
 namespace mx::ui {
@@ -34,6 +35,29 @@ double textWidthTwips(const PageText& t, const std::string& family, QPaintDevice
     return fm.horizontalAdvance(QString::fromStdString(t.text)) / unitsPerTwip;
 }
 
+std::vector<PlacedText> placeTexts(const PageModel& page, double u, QPaintDevice* device) {
+    std::vector<PlacedText> out;
+    const double pageRight = device->width() / u;
+    for (const PageText& t : page.texts()) {
+        const QFontMetricsF fm(pageFont(page.fontFamily, t.sizePt, t.bold), device);
+        PlacedText p;
+        p.text = t;
+        p.naturalWidth = fm.horizontalAdvance(QString::fromStdString(t.text)) / u;
+        p.height = fm.height() / u;
+        double right = pageRight;
+        // A drawing's box stops the lines that run towards it from the left.
+        for (const PageBox& b : page.clearBoxes())
+            if (t.x < b.x1 && t.y < b.y2 && t.y + p.height > b.y1) right = std::min(right, b.x1);
+        const double room = right - t.x;
+        // A line that starts at its limit still prints, squeezed to a sliver, rather
+        // than vanish from the sheet.
+        if (p.naturalWidth > room && p.naturalWidth > 0) p.condense = std::max(room, 1.0) / p.naturalWidth;
+        p.width = p.naturalWidth * p.condense;
+        out.push_back(std::move(p));
+    }
+    return out;
+}
+
 void paintPage(QPainter& painter, const PageModel& page, double u, QPaintDevice* device) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -47,13 +71,21 @@ void paintPage(QPainter& painter, const PageModel& page, double u, QPaintDevice*
         p.setWidthF(penWidth <= 1 ? 0.0 : penWidth * twipsPerWidthUnit * u);
         return p;
     };
+    const std::vector<PlacedText> placed = placeTexts(page, u, device);
+    std::size_t nextText = 0;
     for (const auto& item : page.items()) {
-        if (const auto* t = std::get_if<PageText>(&item)) {
-            const QFont f = pageFont(page.fontFamily, t->sizePt, t->bold);
+        if (std::holds_alternative<PageText>(item)) {
+            const PlacedText& p = placed[nextText++];
+            const PageText& t = p.text;
+            const QFont f = pageFont(page.fontFamily, t.sizePt, t.bold);
             painter.setFont(f);
-            painter.setPen(toColor(t->color));
+            painter.setPen(toColor(t.color));
             const QFontMetricsF fm(f, device);
-            painter.drawText(QPointF(t->x * u, t->y * u + fm.ascent()), QString::fromStdString(t->text));
+            painter.save();
+            painter.translate(t.x * u, t.y * u + fm.ascent());
+            painter.scale(p.condense, 1.0);
+            painter.drawText(QPointF(0, 0), QString::fromStdString(t.text));
+            painter.restore();
         } else if (const auto* l = std::get_if<PageLine>(&item)) {
             painter.setPen(pen(l->color));
             painter.drawLine(QPointF(l->x1 * u, l->y1 * u), QPointF(l->x2 * u, l->y2 * u));

@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QWidget>
 
+#include <vector>
+
 #include "common/page.h"
 
 class QPainter;
@@ -17,8 +19,24 @@ namespace mx::ui {
 // own calibration: without it the long sheet lines run off an A4 page.
 QFont pageFont(const std::string& family, double sizePt, bool bold = false);
 
+// Where a text item lands on a device, in twips. A text keeps its position and size;
+// when, measured with the device's metrics, it would end beyond the device's width
+// (the printable width of a printer) or, starting left of a keep-clear box and sharing
+// its rows, past that box's left edge, it is condensed horizontally just enough to end
+// there. It is never cut: an engineer must be able to read every figure he signs.
+struct PlacedText {
+    PageText text;
+    double naturalWidth = 0;  // as the font sets it
+    double width = 0;         // as printed, after condensing
+    double height = 0;        // the rows the line takes, from its top
+    double condense = 1;      // horizontal scale applied, 1 = none
+    double end() const { return text.x + width; }
+};
+std::vector<PlacedText> placeTexts(const PageModel& page, double unitsPerTwip, QPaintDevice* device);
+
 // Paints every item; unitsPerTwip converts twips into the painter's coordinates.
-// Text is measured with the metrics of the device being painted.
+// Text is measured with the metrics of the device being painted and placed by
+// placeTexts().
 void paintPage(QPainter& painter, const PageModel& page, double unitsPerTwip, QPaintDevice* device);
 
 // Width in twips of a text item as the device would print it.

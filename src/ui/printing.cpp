@@ -69,6 +69,14 @@ bool PdfFileTarget::choose(QPrinter& printer, QWidget*) {
     return true;
 }
 
+Message printFailure(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return Message{"บันทึกไฟล์ " + printer.outputFileName().toStdString() +
+                           " ไม่ได้ กรุณาตรวจสอบว่าโฟลเดอร์นั้นมีอยู่และบันทึกไฟล์ลงได้ แล้วลองใหม่อีกครั้ง",
+                       "บันทึกไฟล์ไม่ได้", Icon::Exclamation};
+    return Message{"ไม่สามารถพิมพ์ได้ กรุณาตรวจสอบเครื่องพิมพ์แล้วลองใหม่อีกครั้ง", "พิมพ์", Icon::Exclamation};
+}
+
 bool printSheet(const PageModel& page, const Message& question, QWidget* parent) {
     return prompter().ask(question, parent) && sendSheet(page, parent);
 }
@@ -81,9 +89,9 @@ bool sendSheet(const PageModel& page, QWidget* parent) {
     setUpSheetPrinter(printer);
     if (printer.outputFormat() == QPrinter::PdfFormat) printer.setResolution(1440);
     if (renderSheet(printer, page)) return true;
-    // A printer that is off or a file that cannot be written: say so rather than
+    // A printer that is off or a file that cannot be written: say which, rather than
     // let the user believe the sheet is on its way.
-    prompter().show(Message{"ไม่สามารถพิมพ์ได้ กรุณาตรวจสอบเครื่องพิมพ์แล้วลองใหม่อีกครั้ง", "พิมพ์", Icon::Exclamation}, parent);
+    prompter().show(printFailure(printer), parent);
     return false;
 }
 

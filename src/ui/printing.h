@@ -45,6 +45,10 @@ private:
 // pages print at once). Returns true when the sheet was printed.
 bool sendSheet(const PageModel& page, QWidget* parent);
 
+// What the user is told when a sheet could not be printed: a PDF file that could not
+// be written is named as such; otherwise the printer is to be checked.
+Message printFailure(const QPrinter& printer);
+
 // The print action: asks the question through the prompter; on OK sends the page to
 // the chosen destination. Returns true when the sheet was printed.
 bool printSheet(const PageModel& page, const Message& question, QWidget* parent);

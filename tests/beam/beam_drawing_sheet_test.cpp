@@ -157,18 +157,50 @@ TEST(BeamDrawing, BarsAreCirclesOnTheStirrupLine) {
     EXPECT_EQ(lineWidths(beamPrintedSection(r)), (std::vector<int>{10, 1}));
 }
 
-TEST(BeamDrawing, BeforeAnyCalculateDrawsZerosWithoutFailing) {
+TEST(BeamDrawing, BeforeAnyCalculateShowsNothing) {
+    // Zero sizes draw nothing visible: no labels stacked at the origin.
     const BeamDesignResult empty{};
-    const PageModel p = beamDrawing(empty);
-    EXPECT_FALSE(p.empty());
-    EXPECT_TRUE(circles(p).empty() || circles(p).size() == 1);  // at most the cantilever point
-    EXPECT_NO_THROW(beamSheet(empty, {}));
+    EXPECT_TRUE(beamDrawing(empty).empty());
+    EXPECT_TRUE(beamPrintedSection(empty).empty());
+    const PageModel sheet = beamSheet(empty, {}, false);
+    for (const std::string& l : sheet.lines()) EXPECT_EQ(l.find("O.K."), std::string::npos) << l;
+}
+
+TEST(BeamDrawing, NotesBesideTheSectionNeverShareALine) {
+    // Deep beams are drawn small: their third bar row lies 150 to 250 twips above the
+    // bottom, closer than a line of text. Each case also keeps the section clear of
+    // the elevation above it, however deep the beam.
+    struct Case {
+        const char* span;
+        const char* width;
+        const char* depth;
+    };
+    for (const Case& c : {Case{"4", "20", "40"}, Case{"6", "40", "150"}, Case{"3", "60", "280"}, Case{"8", "30", "125"}}) {
+        FieldSet f = beamDefaultFields();
+        f.set("Text1", c.span);
+        f.set("Text3", c.width);
+        f.set("Text4", c.depth);
+        const BeamDesignResult r = calculateBeam(readBeamInput(f, kSimple)).result;
+        ASSERT_GT(r.depth, 0) << c.depth;
+        const PageModel p = beamDrawing(r);
+        std::vector<double> noteRows;
+        double lowestElevationText = 0;
+        for (const PageText& t : p.texts()) {
+            if (t.text.rfind("  ", 0) == 0 && t.text.find("เหล็ก") != std::string::npos) noteRows.push_back(t.y);
+            if (t.text.rfind("R1=", 0) == 0) lowestElevationText = t.y;
+        }
+        ASSERT_EQ(noteRows.size(), 3u) << c.depth;
+        std::sort(noteRows.begin(), noteRows.end());
+        for (std::size_t i = 1; i < noteRows.size(); ++i) EXPECT_GE(noteRows[i] - noteRows[i - 1], 300) << c.depth;
+        ASSERT_EQ(p.clearBoxes().size(), 1u);
+        EXPECT_GE(p.clearBoxes()[0].y1, lowestElevationText + 300) << c.depth;
+    }
 }
 
 TEST(BeamSheet, DefaultExampleLinesInOrder) {
     const BeamDesignResult r = defaultsExample();
     const ProjectTitleBlock tb{"อาคารพักอาศัย", "B1", "นายวิศวกร", "สย.123", "1/1"};
-    const PageModel p = beamSheet(r, tb);
+    const PageModel p = beamSheet(r, tb, true);
     const auto t = p.texts();
     ASSERT_NE(textAt(t, 1200, 400), nullptr);
     EXPECT_EQ(textAt(t, 1200, 400)->text, "โครงการ อาคารพักอาศัย");
@@ -194,7 +226,7 @@ TEST(BeamSheet, NegativeMsAndTheCantileverLine) {
     r.momentSteel = Fixed::fromDouble(-512.5);
     r.steelAreaSteel = Fixed();
     r.beamType = kCantilever;
-    const auto t = beamSheet(r, {}).texts();
+    const auto t = beamSheet(r, {}, true).texts();
     EXPECT_EQ(textAt(t, 2000, 6000)->text.find("Ms = "), 0u);
     EXPECT_NE(textAt(t, 2000, 6000)->text.find(" = -512.5  กก.- เมตร"), std::string::npos);
     EXPECT_NE(textAt(t, 2000, 7200)->text.find(") =  0  ตร.ซม."), std::string::npos);
@@ -223,4 +255,36 @@ TEST(BeamDrawing, OneBarRowsDrawAtTheRowStart) {
     const auto c = circles(beamDrawing(one));
     ASSERT_EQ(c.size(), 1u);
     EXPECT_EQ(c[0].x, 500 + 2.5 * 50);
+}
+
+TEST(BeamSheet, CertifiesOnlyAUsableDesign) {
+    // The three result lines end in "O.K." for a usable design only; otherwise each
+    // says the design is not usable yet, and nothing else on the sheet changes.
+    const BeamDesignResult r = defaultsExample();
+    const auto usable = beamSheet(r, {}, true).lines();
+    const auto failed = beamSheet(r, {}, false).lines();
+    ASSERT_EQ(usable.size(), failed.size());
+    int certified = 0;
+    for (std::size_t i = 0; i < usable.size(); ++i) {
+        const std::string& u = usable[i];
+        const std::string& f = failed[i];
+        EXPECT_EQ(f.find("O.K."), std::string::npos) << f;
+        if (u.size() > 5 && u.compare(u.size() - 5, 5, " O.K.") == 0) {
+            ++certified;
+            EXPECT_EQ(f, u.substr(0, u.size() - 4) + "ยังใช้ไม่ได้");
+        } else {
+            EXPECT_EQ(f, u);
+        }
+    }
+    EXPECT_EQ(certified, 3);
+}
+
+TEST(BeamSheet, PrintedSectionKeepsTheTextColumnClear) {
+    // The lines that run towards the section stop before its depth dimension.
+    const PageModel p = beamSheet(defaultsExample(), {}, true);
+    ASSERT_EQ(p.clearBoxes().size(), 2u);  // the section, and its depth figure's place
+    const PageBox b = p.clearBoxes()[0];
+    EXPECT_EQ(b.x1, 9000 - 300);
+    EXPECT_LE(b.y1, 8500 - 300);
+    EXPECT_GT(b.y2, 8800);
 }

@@ -193,12 +193,13 @@ TEST(BeamCli, ButtonsCorrectionsAndStops) {
 
 TEST(BeamCli, ToolBinary) {
     // The tool lives in the same build tree: <build>/src/cli beside <build>/tests/beam.
+    // The span is set as it stands (--raw): typed, it would bring the span's suggestions.
     std::error_code ec;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
     const auto toolPath = self.parent_path().parent_path().parent_path() / "src" / "cli" / "mx7100-calc";
     if (ec || !std::filesystem::exists(toolPath)) GTEST_SKIP() << "mx7100-calc not built";
     const std::string tool = toolPath.string();
-    std::unique_ptr<FILE, int (*)(FILE*)> p(popen((tool + " beam type=1 Text1=4").c_str(), "r"), pclose);
+    std::unique_ptr<FILE, int (*)(FILE*)> p(popen((tool + " beam --raw type=1 Text1=4").c_str(), "r"), pclose);
     ASSERT_TRUE(p);
     std::string out;
     char buf[4096];

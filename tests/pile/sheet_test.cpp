@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "pile/blow_calc.h"
+#include "pile/blow_form.h"
 #include "pile/pile_calc.h"
+#include "pile/pile_form.h"
 #include "pile/pile_sheet.h"
 
 using namespace mx;
@@ -46,7 +48,8 @@ void expectOrderedListing(const PageModel& page) {
 
 TEST(SkinFrictionSheet, PrestressedLongerThanSevenMetres) {
     const PileOutcome o = calculatePile(kPrestressed, 126, 21, kLabel9Quiet);
-    const PileSheet s = buildPileSheet(o.result, kTitle);
+    EXPECT_TRUE(pileUsable(o));
+    const PileSheet s = buildPileSheet(o.result, kTitle, true);
     EXPECT_FALSE(s.warning);
     const auto texts = s.page.texts();
     EXPECT_EQ(texts[0].text, "โครงการ อาคารพักอาศัย");
@@ -83,7 +86,7 @@ TEST(SkinFrictionSheet, PrestressedLongerThanSevenMetres) {
 }
 
 TEST(SkinFrictionSheet, ExactlySevenMetresHasNoDeepLines) {
-    const PileSheet s = buildPileSheet(calculatePile(kHollow, 126, 7, kLabel9Quiet).result, kTitle);
+    const PileSheet s = buildPileSheet(calculatePile(kHollow, 126, 7, kLabel9Quiet).result, kTitle, true);
     for (const std::string& l : s.page.lines()) {
         EXPECT_EQ(l.find("เมตรต่อไปมีความฝืด"), std::string::npos) << l;
         EXPECT_EQ(l.find("เมตรหลังมีแรงฝืด"), std::string::npos) << l;
@@ -95,7 +98,7 @@ TEST(SkinFrictionSheet, ExactlySevenMetresHasNoDeepLines) {
 }
 
 TEST(SkinFrictionSheet, TimberReducedTo78Percent) {
-    const PileSheet s = buildPileSheet(calculatePile(kTimber, 8, 10, kLabel9Quiet).result, kTitle);
+    const PileSheet s = buildPileSheet(calculatePile(kTimber, 8, 10, kLabel9Quiet).result, kTitle, true);
     EXPECT_TRUE(hasLine(s.page, " สำหรับเสาเข็มไม้ควรลดกำลังใช้งานเหลือเพียง 78% ของค่าที่คำนวณได้"));
     EXPECT_TRUE(hasLine(s.page, "***เสาเข็มไม้ต้นนี้รับ นน. ปลอดภัยได้ =  3.7358  ตัน / ต้น OK."));
     EXPECT_TRUE(hasLine(s.page, "ขนาดเส้นผ่าศูนย์กลางเสาเข็มไม้ / นิ้ว = 8 "));
@@ -103,7 +106,7 @@ TEST(SkinFrictionSheet, TimberReducedTo78Percent) {
 }
 
 TEST(SkinFrictionSheet, NoTypeWarnsAndStillPrints) {
-    const PileSheet s = buildPileSheet(calculatePile(0, 126, 21, kLabel9Quiet).result, kTitle);
+    const PileSheet s = buildPileSheet(calculatePile(0, 126, 21, kLabel9Quiet).result, kTitle, false);
     ASSERT_TRUE(s.warning);
     EXPECT_EQ(s.warning->text, "คุณยังไม่ได้เลือกชนิดของเสาเข็ม?");
     EXPECT_EQ(s.warning->title, "เตือนให้เลือกชนิดของเสาเข็ม");
@@ -111,14 +114,14 @@ TEST(SkinFrictionSheet, NoTypeWarnsAndStillPrints) {
     EXPECT_TRUE(hasLine(s.page, "สรุปผลการคำนวณหาการรับ นน.ปลอดภัยของเสาเข็ม"));
     for (const std::string& l : s.page.lines()) EXPECT_EQ(l.find("ต้นนี้รับ นน. ปลอดภัยได้"), std::string::npos) << l;
     // A sheet printed before any calculation prints zeros.
-    const PileSheet empty = buildPileSheet(PileResult{}, ProjectTitleBlock{});
+    const PileSheet empty = buildPileSheet(PileResult{}, ProjectTitleBlock{}, false);
     EXPECT_TRUE(empty.warning);
     EXPECT_TRUE(hasLine(empty.page, "คำนวณหาเส้นรอบรูปของเสาเข็มที่รับแรงฝืด=  0  เมตร"));
 }
 
 TEST(HileySheet, FirstWorkedExample) {
     const BlowResult r = calculateBlow(BlowInput{21, 3, 30, 50, 25, 480}).result;
-    const PageModel page = buildBlowSheet(r, kTitle);
+    const PageModel page = buildBlowSheet(r, kTitle, true);
     const auto texts = page.texts();
     EXPECT_EQ(texts[1].text, "แสดงรายการคำนวณ P1");
     for (const char* line : {
@@ -141,7 +144,48 @@ TEST(HileySheet, FirstWorkedExample) {
 }
 
 TEST(HileySheet, BeforeAnyCalculationPrintsZeros) {
-    const PageModel page = buildBlowSheet(BlowResult{}, ProjectTitleBlock{});
+    const PageModel page = buildBlowSheet(BlowResult{}, ProjectTitleBlock{}, false);
     EXPECT_TRUE(hasLine(page, "Rn = (  0  x 0.80 x  0  x  0  ) / (  0  + (  0  / 2 ) ) =  0  ตัน"));
     expectOrderedListing(page);
+}
+
+TEST(SheetCertification, OnlyAUsableCalculationPrintsItsOK) {
+    // Each case: the last calculation, and whether its sheet may say "OK.".
+    struct Case {
+        const char* what;
+        PileOutcome outcome;
+        bool usable;
+    };
+    const Case cases[] = {
+        {"prestressed 21 m", calculatePile(kPrestressed, 126, 21, kLabel9Quiet), true},
+        {"no type", calculatePile(0, 126, 21, kLabel9Quiet), false},
+        {"no length", calculatePile(kPrestressed, 126, 0, kLabel9Quiet), false},
+        {"perimeter of 10 m", calculatePile(kHollow, 1000, 21, kLabel9Quiet), false},
+        {"load above 1800 t", calculatePile(kBored, 1000, 80, kLabel9Quiet), false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(pileUsable(c.outcome), c.usable) << c.what;
+        const PageModel page = buildPileSheet(c.outcome.result, kTitle, pileUsable(c.outcome)).page;
+        int ok = 0, notYet = 0;
+        for (const std::string& l : page.lines()) {
+            ok += l.find("OK.") != std::string::npos || l.find("O.K.") != std::string::npos;
+            notYet += l.find("ยังใช้ไม่ได้") != std::string::npos;
+        }
+        EXPECT_EQ(ok > 0, c.usable) << c.what;
+        EXPECT_EQ(notYet > 0, !c.usable) << c.what;
+    }
+}
+
+TEST(SheetCertification, AStoppedBlowCountPrintsZerosBeyondTheStop) {
+    // No area: the calculation stops before any result; the sheet prints the inputs
+    // as read and zeros for everything the calculation did not reach.
+    const BlowOutcome stopped = calculateBlow(BlowInput{21, 3, 30, 50, 25, 0});
+    EXPECT_FALSE(blowUsable(stopped));
+    const PageModel page = buildBlowSheet(stopped.result, kTitle, blowUsable(stopped));
+    EXPECT_TRUE(hasLine(page, "Rn = (  0  x 0.80 x  3  x  30  ) / (  0  + (  0  / 2 ) ) =  0  ตัน"));
+    EXPECT_TRUE(hasLine(page, "***เสาเข็มจะรับนํ้าหนักได้โดยปลอดภัย =  0  / 2 =  0  ตัน  ยังใช้ไม่ได้"));
+    EXPECT_TRUE(hasLine(page, "***จำนวนครั้งในการตอก ( BLOW COUNT ) ในฟุตสุดท้ายต้องไม่น้อยกว่า  50  ครั้ง ยังใช้ไม่ได้"));
+    // A set above 1 cm per blow (29 blows) is a driving record that cannot be used.
+    EXPECT_FALSE(blowUsable(calculateBlow(BlowInput{21, 3, 30, 29, 25, 480})));
+    EXPECT_TRUE(blowUsable(calculateBlow(BlowInput{21, 3, 30, 30, 25, 480})));
 }

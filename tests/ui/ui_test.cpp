@@ -140,4 +140,10 @@ TEST(Printing, AFailedPrintIsReportedNotTakenForSuccess) {
     EXPECT_FALSE(printSheet(p, Message{"พิมพ์?", "พิมพ์", Icon::Question}, nullptr));
     ASSERT_EQ(rec.log.size(), 2u);
     EXPECT_EQ(rec.log[1].message.icon, Icon::Exclamation);
+    // A file that cannot be written is named and said to be unsaved; the printer is
+    // not blamed for it.
+    const std::string& text = rec.log[1].message.text;
+    EXPECT_NE(text.find("/nonexistent-directory/sheet.pdf"), std::string::npos) << text;
+    EXPECT_NE(text.find("บันทึก"), std::string::npos) << text;
+    EXPECT_EQ(text.find("เครื่องพิมพ์"), std::string::npos) << text;
 }

@@ -1,6 +1,8 @@
 #include "beam/window/beamwindow.h"
 
+#include <QEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -66,6 +68,34 @@ QLabel* caption(QWidget* parent, const QString& text, int y, int x = 8, int w = 
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setGeometry(x, y, w, 24);
     return l;
+}
+
+// Space on a list's current row stands for Enter: both choose the row the keyboard
+// moved to.
+class SpaceActivates : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        auto* list = qobject_cast<QListWidget*>(watched);
+        if (list && e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Space &&
+            list->currentItem()) {
+            emit list->itemActivated(list->currentItem());
+            return true;
+        }
+        return QObject::eventFilter(watched, e);
+    }
+};
+
+// A row is chosen by a click on it, or by Enter or Space on the row the user moved to.
+// Moving the focus or the current row through a list chooses nothing, so tabbing
+// through the window never overwrites a field.
+template <typename F>
+void onRowChosen(QListWidget* list, QObject* context, F choose) {
+    list->installEventFilter(new SpaceActivates(list));
+    QObject::connect(list, &QListWidget::itemClicked, context, choose);
+    QObject::connect(list, &QListWidget::itemActivated, context, choose);
 }
 
 }  // namespace
@@ -146,6 +176,7 @@ void BeamWindow::buildToolbar() {
     connect(command4_, &QPushButton::clicked, this, [this] {
         eraseDrawing();
         frame2_->show();
+        frame2_->raise();
         setInputHeight(2800);
         frame4_->hide();
     });
@@ -286,7 +317,7 @@ void BeamWindow::buildInputPanel() {
         list->setObjectName(QString::fromLatin1(listName));
         for (int mm : sizes) list->addItem(qs(barSizeText(mm)));
         list->hide();
-        connect(list, &QListWidget::itemClicked, this, [this, list, target](QListWidgetItem* item) {
+        onRowChosen(list, this, [this, list, target](QListWidgetItem* item) {
             field(target)->setText(QString::number(static_cast<int>(num(ss(item->text())))));
             list->hide();
         });
@@ -525,7 +556,7 @@ void BeamWindow::buildCalculator() {
         }
         list->setGeometry(8, y, kRightWidth - 18, frame5_->height() - y - 8);
         list->hide();
-        connect(list, &QListWidget::itemClicked, this, [this, target](QListWidgetItem* item) {
+        onRowChosen(list, this, [this, target](QListWidgetItem* item) {
             field(target)->setText(QString::number(item->data(Qt::UserRole).toInt()));
         });
         return list;
@@ -584,6 +615,9 @@ void BeamWindow::placePanels() {
 void BeamWindow::setInputHeight(int twips) {
     inputHeight_ = twips;
     ui::setHeightTwips(frame3_, twips);
+    // The title block lies over the input panel: the panel a button asks for must be
+    // the one the user sees, so the title block makes way (as print-cancel does).
+    frame6_->hide();
     frame3_->show();
     placePanels();
 }
@@ -603,7 +637,8 @@ void BeamWindow::draw() {
 
 bool BeamWindow::printSheet() {
     eraseDrawing();
-    const bool printed = ui::printSheet(beamSheet(lastResult(), beamTitleBlock(fields())), beamPrintQuestion(), this);
+    const bool usable = outcome_ && outcome_->status == DesignStatus::Usable;
+    const bool printed = ui::printSheet(beamSheet(lastResult(), beamTitleBlock(fields()), usable), beamPrintQuestion(), this);
     if (printed) frame6_->hide();
     return printed;
 }

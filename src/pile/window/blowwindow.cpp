@@ -92,15 +92,11 @@ void BlowWindow::buildInputPanel(QFrame* f) {
     for (int i = 0; i < 3; ++i) {
         auto* w = new QListWidget(f);
         w->setObjectName(QString::fromLatin1(listNames[i]));
-        for (const BlowSectionRow& r : blowSections(i + 1)) {
-            w->addItem(qs(r.text));
-            w->item(w->count() - 1)->setToolTip(qs(r.text));  // the longer names run past the list
-        }
+        for (const BlowSectionRow& r : blowSections(i + 1)) w->addItem(qs(r.text));
         w->setGeometry(524, 96, 326, 188);
+        fitListToRows(w);
         const int list = i + 1;
-        connect(w, &QListWidget::currentRowChanged, this, [this, list](int row) { listRowChosen(list, row); });
-        connect(w, &QListWidget::itemClicked, this,
-                [this, list, w](QListWidgetItem* item) { listRowChosen(list, w->row(item)); });
+        onRowChosen(w, [this, list](int row) { listRowChosen(list, row); });
         lists_[i] = w;
         if (i > 0) w->hide();  // the prestressed list shows until a type says otherwise
     }
@@ -165,6 +161,8 @@ void BlowWindow::calculate() {
     const FieldSet fields = ui::readAllFields(this);
     const BlowOutcome o = calculateBlow(readBlowInput(fields));
     result_ = heldBlowResult(result_, o);
+    sheet_ = o.result;
+    usable_ = blowUsable(o);
     working_ = result_.in;
     // The result labels are written before the advice, which is about them; a stop
     // leaves them as they were.
@@ -174,7 +172,7 @@ void BlowWindow::calculate() {
 }
 
 void BlowWindow::printSheet() {
-    const PageModel page = buildBlowSheet(result_, blowTitleBlock(ui::readAllFields(this)));
+    const PageModel page = buildBlowSheet(sheet_, blowTitleBlock(ui::readAllFields(this)), usable_);
     if (printPileSheet(page, std::nullopt, this)) hideTitlePanel();
 }
 

@@ -31,7 +31,9 @@ private:
 
     int code_ = 0;
     BlowInput working_;  // each field's number, stored at every change
-    BlowResult result_;
+    BlowResult result_;  // as the labels show it: a stop leaves the previous results
+    BlowResult sheet_;   // as the sheet prints it: what the last Calculate reached, zeros beyond
+    bool usable_ = false;
 
     QListWidget* lists_[3] = {nullptr, nullptr, nullptr};
     QPushButton* command20_ = nullptr;

@@ -1,12 +1,18 @@
 #include "pile/window/pileformwindow.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "common/titleblock.h"
 #include "ui/fields.h"
@@ -28,6 +34,24 @@ QFrame* makePanel(QWidget* parent, const char* name) {
     f->setFrameShape(QFrame::StyledPanel);
     return f;
 }
+
+// Space on a list's current row stands for Enter: both choose the row the keyboard
+// moved to.
+class SpaceActivates : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        auto* list = qobject_cast<QListWidget*>(watched);
+        if (list && e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Space &&
+            list->currentItem()) {
+            emit list->itemActivated(list->currentItem());
+            return true;
+        }
+        return QObject::eventFilter(watched, e);
+    }
+};
 
 }  // namespace
 
@@ -55,6 +79,11 @@ void PileFormWindow::assemble(const std::function<void(QFrame*)>& buildInputPane
     main->addWidget(frame1_);
     main->addLayout(panels);
 
+    // The title block opens beside the inputs into room kept for it, so the window
+    // keeps one size whichever panels show.
+    QSizePolicy keep = frame3_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    frame3_->setSizePolicy(keep);
     frame3_->hide();
     ui::setHeightTwips(frame2_, design_.inputsHeight);
 }
@@ -104,6 +133,7 @@ void PileFormWindow::buildToolbar(QFrame* frame) {
     grid->addWidget(c16, 1, col++);
     c1->setMinimumHeight(58);
     grid->addWidget(c1, 0, col++, 2, 1);
+    grid->setColumnStretch(col, 1);  // spare width stays at the end, the buttons keep their size
 }
 
 void PileFormWindow::buildTitlePanel(QFrame* f) {
@@ -200,6 +230,19 @@ void PileFormWindow::styleResultValue(QLabel* value, double fontFactor) {
     value->setAlignment(Qt::AlignCenter);
     value->setFont(scaledFont(value->parentWidget()->font(), fontFactor, true));
     value->setStyleSheet(QStringLiteral("background: white; color: #0a3d91;"));
+}
+
+void PileFormWindow::onRowChosen(QListWidget* list, const std::function<void(int row)>& choose) {
+    list->installEventFilter(new SpaceActivates(list));
+    auto chosen = [list, choose](QListWidgetItem* item) { choose(list->row(item)); };
+    connect(list, &QListWidget::itemClicked, this, chosen);
+    connect(list, &QListWidget::itemActivated, this, chosen);
+}
+
+void PileFormWindow::fitListToRows(QListWidget* list) {
+    const int rows = list->sizeHintForColumn(0);
+    const int scrollBar = list->verticalScrollBar()->sizeHint().width();
+    list->setFixedWidth(std::max(list->width(), rows + scrollBar + 2 * list->frameWidth() + 4));
 }
 
 void PileFormWindow::replayHere(const Diagnostics& d) {

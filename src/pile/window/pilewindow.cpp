@@ -100,9 +100,8 @@ void PileWindow::buildInputPanel(QFrame* f) {
     for (const SectionRow& r : hollowSections()) list2_->addItem(qs(r.text));
     for (auto [list, w] : {std::pair{1, list1_}, std::pair{2, list2_}}) {
         w->setGeometry(10, 166, 380, 112);
-        connect(w, &QListWidget::currentRowChanged, this, [this, list = list](int row) { listRowChosen(list, row); });
-        connect(w, &QListWidget::itemClicked, this,
-                [this, list = list, w = w](QListWidgetItem* item) { listRowChosen(list, w->row(item)); });
+        fitListToRows(w);
+        onRowChosen(w, [this, list = list](int row) { listRowChosen(list, row); });
     }
 
     QPushButton* calc = makeButton(f, "Command13", qs("คำนวณ"));
@@ -179,6 +178,7 @@ void PileWindow::calculate() {
     const PileOutcome o = runPile(fields, code_, ss(label9_->text()));
     code_ = o.result.code;
     result_ = o.result;
+    usable_ = pileUsable(o);
     replayHere(o.diagnostics);
     ui::writeLabels(this, pileLabels(o));
     showResults();
@@ -188,7 +188,7 @@ void PileWindow::printSheet() {
     // The sheet records the last calculation, type and numbers together, so its captions
     // always belong to its numbers. A type chosen since then stays chosen for the next
     // Calculate: the warning is about the sheet, not about the window.
-    PileSheet sheet = buildPileSheet(result_, pileTitleBlock(ui::readFields(this, kPileFields)));
+    PileSheet sheet = buildPileSheet(result_, pileTitleBlock(ui::readFields(this, kPileFields)), usable_);
     if (printPileSheet(sheet.page, sheet.warning, this)) hideTitlePanel();
 }
 

@@ -35,6 +35,7 @@ private:
     double size_ = 0;    // working values stored at each change of the fields
     double length_ = 21;
     PileResult result_;
+    bool usable_ = false;  // the last Calculate's result may be certified; none before the first
 
     QLineEdit* text1_ = nullptr;
     QLineEdit* text2_ = nullptr;

@@ -27,7 +27,7 @@ TEST(BeamSheetPdf, OneA4PortraitPageWithTheTitle) {
     QTemporaryDir dir;
     const QString path = dir.filePath("beam.pdf");
     const ProjectTitleBlock tb{"Project-X1", "B1", "Engineer", "R-1", "1/1"};
-    ASSERT_TRUE(ui::writeSheetPdf(beamSheet(defaultsExample(), tb), path));
+    ASSERT_TRUE(ui::writeSheetPdf(beamSheet(defaultsExample(), tb, true), path));
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray pdf = f.readAll();
@@ -51,7 +51,7 @@ TEST(BeamSheetPdf, EveryLineStaysInsideThePage) {
     // Numbers as wide as a large building's beams give, everywhere the sheet prints them.
     big.momentMax = big.momentConcrete = big.momentSteel = Fixed::fromDouble(-54321.7891);
     big.steelAreaConcrete = big.steelAreaSteel = big.steelArea = Fixed::fromDouble(123.5678);
-    const PageModel page = beamSheet(big, {"โครงการทดสอบ", "คาน B1", "วิศวกร", "วย.1", "1/1"});
+    const PageModel page = beamSheet(big, {"โครงการทดสอบ", "คาน B1", "วิศวกร", "วย.1", "1/1"}, true);
     for (const PageText& t : page.texts()) {
         const double right = t.x + ui::textWidthTwips(t, page.fontFamily, &printer);
         EXPECT_LT(right, pageWidth) << t.text;

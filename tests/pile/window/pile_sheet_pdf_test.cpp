@@ -3,7 +3,9 @@
 #include <QPrinter>
 
 #include "pile/blow_calc.h"
+#include "pile/blow_form.h"
 #include "pile/pile_calc.h"
+#include "pile/pile_form.h"
 #include "pile/pile_sheet.h"
 #include "ui/pagepainter.h"
 #include "ui/printing.h"
@@ -23,9 +25,9 @@ void expectInsideThePage(const PageModel& page, const std::string& what) {
     printer.setResolution(1440);
     ui::setUpSheetPrinter(printer);
     const double pageWidth = printer.pageLayout().paintRectPoints().width() * 20.0;  // twips
-    for (const PageText& t : page.texts()) {
-        const double right = t.x + ui::textWidthTwips(t, page.fontFamily, &printer);
-        EXPECT_LT(right, pageWidth) << what << ": " << t.text;
+    for (const ui::PlacedText& t : ui::placeTexts(page, 1.0, &printer)) {
+        EXPECT_LE(t.end(), pageWidth + 0.5) << what << ": " << t.text.text;
+        EXPECT_GT(t.condense, 0.8) << what << ": " << t.text.text;  // still comfortably legible
     }
 }
 
@@ -47,7 +49,7 @@ TEST(PileSheetWidth, SkinFrictionLinesStayInsideThePage) {
     };
     for (const Case& c : cases) {
         const PileOutcome o = calculatePile(c.code, c.size, c.length, kLabel9Quiet);
-        expectInsideThePage(buildPileSheet(o.result, kTitle).page, c.what);
+        expectInsideThePage(buildPileSheet(o.result, kTitle, pileUsable(o)).page, c.what);
     }
 }
 
@@ -61,6 +63,6 @@ TEST(PileSheetWidth, HileyLinesStayInsideThePage) {
     };
     for (const BlowInput& in : cases) {
         const BlowOutcome o = calculateBlow(in);
-        expectInsideThePage(buildBlowSheet(o.result, kTitle), "L1 " + std::to_string(in.L1));
+        expectInsideThePage(buildBlowSheet(o.result, kTitle, blowUsable(o)), "L1 " + std::to_string(in.L1));
     }
 }
