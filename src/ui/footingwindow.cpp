@@ -17,6 +17,9 @@ namespace {
 // Both footing windows ask the same question before closing.
 const Message kExitQuestion{"คุณแน่ใจหรือว่าจะเลิกจากการออกแบบฐานราก?", "เลิกการออกแบบฐานราก ค.ส.ล.", Icon::Critical};
 
+// Width of the column of help buttons beside the fields, in pixels.
+constexpr int kAidColumn = 48;
+
 constexpr const char* kGradeButtons[4] = {"Command3", "Command4", "Command5", "Command6"};
 constexpr const char* kGradeBadges[4] = {"SR24", "SD30", "SD35", "SD40"};
 
@@ -123,6 +126,7 @@ void FootingWindow::buildInputPanel() {
     QVBoxLayout* column = panelLayout(p);
 
     QGridLayout* grid = addFieldRows(p, f.inputRows);
+    grid->setColumnMinimumWidth(2, kAidColumn);
     // The mesh-size list beside the fields, opened by the help button of its field.
     const int barRow = rowOf(f.inputRows, f.barField);
     QPushButton* barButton = helpButton(p, f.barButton);
@@ -165,7 +169,10 @@ void FootingWindow::buildInputPanel() {
     column->addLayout(materialRow);
 
     QWidget* materials = addRowGroup(p, f.materialsHeight);
-    addFieldRows(materials, f.materialRows);
+    // The material fields stand under the fields above, clear of the aids' column and
+    // of the spacing before the list column.
+    QGridLayout* materialGrid = addFieldRows(materials, f.materialRows);
+    materialGrid->addItem(new QSpacerItem(kAidColumn + grid->horizontalSpacing(), 0), 0, 2);
     QLabel* grade = addLabel(materials, f.gradeLabel, QString::fromUtf8(f.initialGradeCaption));
     grade->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
     panelLayout(materials)->addWidget(grade);

@@ -140,7 +140,7 @@ void PileCapWindow::buildAids(QFrame* p, QGridLayout* grid) {
             field("Text3")->setText(qs(f.get("Text3")));
             field("Text4")->setText(qs(f.get("Text4")));
         });
-        list->setFixedHeight(list->sizeHintForRow(0) * 7 + 2 * list->frameWidth());
+        list->setFixedHeight(list->sizeHintForRow(0) * 10 + 2 * list->frameWidth());
         list->hide();
         panelLayout(p)->addWidget(list, 0, Qt::AlignLeft);
         pileLists_.push_back(list);
