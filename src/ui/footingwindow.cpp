@@ -111,7 +111,8 @@ void FootingWindow::assembleFooting() {
     toolButton("Command2")->setIcon(QIcon(footing_.designPicture));
     toolButton(footing_.allowanceResetButton)->setIcon(QIcon(allowancePixmap(footing_.designPicture)));
     addToolbarCaption(footing_.verdictLabel, QString::fromUtf8(footing_.initialVerdict), "#8c1a1a");
-    for (const char* b : {"Command2", "Command7"}) connect(toolButton(b), &QPushButton::clicked, this, [this] { showInputs(); });
+    for (const char* b : {"Command2", "Command7"})
+        connect(toolButton(b), &QPushButton::clicked, this, [this] { showInputs(); });
     for (int i = 0; i < 4; ++i) {
         const auto grade = static_cast<SteelGrade>(i);
         connect(toolButton(kGradeButtons[i]), &QPushButton::clicked, this, [this, grade] { pressGrade(grade); });
