@@ -116,7 +116,7 @@ BatchSummary runBatch(const std::vector<Module>& modules, const std::vector<CsvR
     const std::size_t step = total >= 100 ? total / 10 : 0;
     for (std::size_t r = 1; r < records.size(); ++r) {
         const CsvRecord& rec = records[r];
-        if (step && r % step == 0)
+        if (step && r % step == 0 && r < total)
             progress << "mx7100-calc: " << r << " of " << total << " designs\n" << std::flush;
         if (rec.cells.size() > header.size()) {
             out << errorLine(rec.row, "the row has " + std::to_string(rec.cells.size()) + " cells, the header " +
