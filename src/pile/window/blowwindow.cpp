@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "common/numtext.h"
 #include "pile/blow_form.h"
 #include "pile/pile_sheet.h"
@@ -100,6 +102,8 @@ void BlowWindow::buildInputPanel(QFrame* f) {
         lists_[i] = w;
         if (i > 0) w->hide();  // the prestressed list shows until a type says otherwise
     }
+    // The panel reaches past the widest list, whose rows show whole.
+    for (QListWidget* l : lists_) f->setFixedWidth(std::max(f->width(), l->geometry().right() + 12));
 
     // The results, uncovered below the inputs.
     addResultRule(f, 340, 840);

@@ -75,16 +75,18 @@ void PileFormWindow::assemble(const std::function<void(QFrame*)>& buildInputPane
     panels->addWidget(frame3_, 0, Qt::AlignTop);
     panels->addStretch(1);
     auto* main = new QVBoxLayout(this);
-    main->setSizeConstraint(QLayout::SetFixedSize);  // the window follows its panels
     main->addWidget(frame1_);
     main->addLayout(panels);
+    main->addStretch(1);
 
-    // The title block opens beside the inputs into room kept for it, so the window
-    // keeps one size whichever panels show.
+    // One size whichever panels show: the title block opens beside the inputs into
+    // room kept for it, and the results uncover below the inputs within the window.
     QSizePolicy keep = frame3_->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
     frame3_->setSizePolicy(keep);
     frame3_->hide();
+    ui::setHeightTwips(frame2_, std::max(design_.inputsHeight, design_.resultsHeight));
+    setFixedSize(sizeHint());
     ui::setHeightTwips(frame2_, design_.inputsHeight);
 }
 
