@@ -27,6 +27,16 @@ constexpr double kElevationFoot = 900;
 constexpr double kWidthFigure = 550;
 // The rows a 14 pt figure takes from its top.
 constexpr double kFigureRows = 380;
+// The window's drawing surface, the whole window below the toolbar (1040 x 636 pixels
+// at 15 twips), and the room the elevation may take of it: its length leaves space
+// for the far reaction's figure, its height for the section below.
+constexpr double kSurfaceWidth = 1040 * 15, kSurfaceHeight = 636 * 15;
+constexpr double kElevationLength = kSurfaceWidth - 1000 - 2000;
+constexpr double kElevationHeight = 3000;
+// Where the section's notes begin at the latest, so they have room on the surface.
+constexpr double kSectionRight = kSurfaceWidth - 2000;
+// The printed section's room: to the printable width, and above the page text.
+constexpr double kSheetRight = 11240, kSheetBottom = 14700;
 
 // What the drawing shows at each face. A cantilever carries its tension at the top,
 // so its tension bars are drawn there; this exchange belongs to the picture only.
@@ -49,6 +59,10 @@ Faces facesOf(const BeamDesignResult& r) {
 // A row of n bars from the stirrup line on one side to the stirrup line on the other.
 void barRow(PageModel& p, double x0, double y, double s, int b, int n) {
     if (n <= 0) return;
+    // No more circles than fit side by side along the row at this scale; a count
+    // beyond that is a full row (the note beside the section gives the number).
+    const double room = s * (b - 5);
+    n = static_cast<int>(std::min<double>(n, room > 0 ? std::floor(room / (2 * kBarRadius)) + 1 : 1));
     const double start = x0 + 2.5 * s;
     const double step = n > 1 ? s * (b - 5) / (n - 1) : 0.0;
     for (int i = 0; i < n; ++i) p.circle(start + step * i, y, kBarRadius);
@@ -108,12 +122,12 @@ void dimensionAcross(PageModel& p, double xa, double xb, double y, const std::st
     p.line(xa, y, xb, y);
     p.line(xa, y - 100, xa, y + 100);
     p.line(xb, y - 100, xb, y + 100);
-    p.text((xa + xb) / 2 - 250, y - 330, label, kTextPt);
+    p.text((xa + xb) / 2 - 250, std::max(y - 330, 0.0), label, kTextPt);
 }
 
 // The elevation: the beam between its supports, the reactions, the span and depth
 // dimensions, and the overhang of type 4.
-void elevation(PageModel& p, const BeamDesignResult& r, int k, double xe, double yb) {
+void elevation(PageModel& p, const BeamDesignResult& r, double k, double xe, double yb) {
     p.box(1000, 500, xe, yb);
     if (r.beamType == kCantilever)
         p.circle(1000, yb, 15, kBlack, true);
@@ -181,17 +195,23 @@ PageModel beamDrawing(const BeamDesignResult& r) {
 
     // Elevation: a beam without span or depth (no Calculate yet) shows nothing, rather
     // than its labels piled on one another at the origin.
-    const int k = beamLengthScale(r.spanLength);
+    // A beam longer or deeper than the scale bands foresee is drawn smaller, so the
+    // elevation stays on the surface whatever was typed.
+    double k = beamLengthScale(r.spanLength);
+    const double length = 100.0 * (r.spanLength + (r.beamType == kOverhang ? std::fabs(r.overhangLength) : 0.0));
+    if (length > 0) k = std::min(k, kElevationLength / length);
+    if (r.depth > 0) k = std::min(k, kElevationHeight / r.depth);
     const double xe = 1000 + k * 100.0 * r.spanLength;
-    const double yb = 500 + static_cast<double>(k) * r.depth;
+    const double yb = 500 + k * r.depth;
     if (r.spanLength > 0 && r.depth > 0) elevation(p, r, k, xe, yb);
     if (!hasSection(r)) return p;
 
     // Cross-section and its reinforcement notes. A deep beam's elevation reaches below
     // the section's usual place; the section then moves down clear of it.
-    const double s = beamSectionScale(r.depth, false);
     SectionOrigin o = kScreenOrigin;
     if (r.spanLength > 0) o.y = std::max(o.y, yb + kElevationFoot + kWidthFigure);
+    const double s = std::min({static_cast<double>(beamSectionScale(r.depth, false)),
+                               (kSurfaceHeight - kNoteLine - o.y) / r.depth, (kSectionRight - o.x) / r.width});
     section(p, r, f, o, s, false);
     const double x1 = o.x + s * r.width, y0 = o.y, y1 = y0 + s * r.depth;
     p.text(x1, y0, "  เหล็กเสริมบนขนาด= " + sheetNum(f.topDia) + " มม.จำนวน " + sheetNum(f.topCount) + " เส้น", kTextPt);
@@ -211,7 +231,11 @@ PageModel beamDrawing(const BeamDesignResult& r) {
 
 PageModel beamPrintedSection(const BeamDesignResult& r) {
     PageModel p;
-    if (hasSection(r)) section(p, r, facesOf(r), kSheetOrigin, beamSectionScale(r.depth, true), true);
+    if (!hasSection(r)) return p;
+    // A section too large for its place at its band's scale is drawn smaller.
+    const double s = std::min({static_cast<double>(beamSectionScale(r.depth, true)),
+                               (kSheetRight - kSheetOrigin.x) / r.width, (kSheetBottom - kSheetOrigin.y) / r.depth});
+    section(p, r, facesOf(r), kSheetOrigin, s, true);
     return p;
 }
 

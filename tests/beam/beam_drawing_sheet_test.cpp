@@ -288,3 +288,48 @@ TEST(BeamSheet, PrintedSectionKeepsTheTextColumnClear) {
     EXPECT_LE(b.y1, 8500 - 300);
     EXPECT_GT(b.y2, 8800);
 }
+
+// Whatever the design holds, the window drawing stays on the beam window's surface
+// (1040 x 636 pixels at 15 twips), the printed section on the A4 page, and neither
+// draws more bars than fit side by side.
+TEST(BeamDrawing, AnyBeamStaysOnItsSurfaceWithBoundedWork) {
+    struct Case {
+        double span, overhang;
+        int type, width, depth, bars, perLayer;
+    };
+    const Case cases[] = {
+        {50000, 0, kSimple, 20, 40, 4, 2},         // a span typed as 50 km
+        {66049, 0, kSimple, 30, 1530, 4, 2},       // long and deep
+        {800000, 5, kOverhang, 30, 60, 4, 2},      // overhang beyond a long span
+        {4, 0, kSimple, 32767, 32767, 4, 2},       // a section of 16-bit sizes
+        {4, 0, kContinuous, 20, 40, 30000, 30000}, // more bars than the row holds
+        {0.5, 3000, kOverhang, 80, 100, 6, 3},     // an overhang far past its span
+        {4, 0, kCantilever, 80, 100, 6, 3},        // a wide section on the sheet
+    };
+    auto outside = [](const PageModel& p, double w, double h) {
+        int n = 0;
+        for (const auto& i : p.items()) {
+            auto off = [&](double x, double y) { return x < 0 || y < 0 || x > w || y > h; };
+            if (const auto* t = std::get_if<PageText>(&i)) n += off(t->x, t->y);
+            if (const auto* l = std::get_if<PageLine>(&i)) n += off(l->x1, l->y1) || off(l->x2, l->y2);
+            if (const auto* c = std::get_if<PageCircle>(&i))
+                n += off(c->x - c->radius, c->y - c->radius) || off(c->x + c->radius, c->y + c->radius);
+        }
+        return n;
+    };
+    for (const Case& c : cases) {
+        BeamDesignResult r = defaultsExample();
+        r.spanLength = c.span;
+        r.overhangLength = c.overhang;
+        r.beamType = c.type;
+        r.width = c.width;
+        r.depth = c.depth;
+        r.bottomBarCount = r.topBarCount = c.bars;
+        r.bottomBarsPerLayer = r.topBarsPerLayer = c.perLayer;
+        const PageModel screen = beamDrawing(r), paper = beamPrintedSection(r);
+        EXPECT_EQ(outside(screen, 1040 * 15, 636 * 15), 0) << c.span << " m x " << c.depth << " cm";
+        EXPECT_EQ(outside(paper, 11340, 16000), 0) << c.width << " x " << c.depth << " cm";
+        EXPECT_LT(screen.items().size(), 500u);
+        EXPECT_LT(paper.items().size(), 500u);
+    }
+}
