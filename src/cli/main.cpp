@@ -11,6 +11,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -32,10 +33,15 @@ namespace {
 
 // The window drawing as a PNG at screen scale (15 twips to a pixel), with room to
 // the right and below for the texts that start near the edge.
+// The image is never larger than a few window surfaces, whatever the drawing reaches:
+// what lies beyond is cut off rather than the image growing with the member's size.
 bool writeDrawingPng(const mx::PageModel& page, const QString& path) {
     const auto [x, y] = page.extent();
-    const int w = static_cast<int>((x + 6000) / 15.0), h = static_cast<int>((y + 800) / 15.0);
-    QImage image(std::max(w, 200), std::max(h, 150), QImage::Format_RGB32);
+    auto pixels = [](double twips, double least) {
+        constexpr double kMostPixels = 4000;
+        return static_cast<int>(std::isfinite(twips) ? std::clamp(twips / 15.0, least, kMostPixels) : least);
+    };
+    QImage image(pixels(x + 6000, 200), pixels(y + 800, 150), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     mx::ui::paintPage(painter, page, 1.0 / 15.0, &image);
