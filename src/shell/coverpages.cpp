@@ -77,11 +77,21 @@ void put(PageModel& p, double x, double y, const std::string& text, double size,
     p.text(x, y, text, size, bold);
 }
 
-// caption, blanks, value, two blanks, unit: the blanks line the values up under the
-// proportional font. A line left wholly empty prints nothing.
-std::string criteriaLine(const FieldSet& f, const char* caption, int blanks, const char* value, const char* unit) {
-    if (f.get(caption).empty() && f.get(value).empty() && f.get(unit).empty()) return {};
-    return f.get(caption) + std::string(static_cast<std::size_t>(blanks), ' ') + f.get(value) + "  " + f.get(unit);
+// The three values of the criteria page start at one x, where the window shows them:
+// runs of blanks after the captions line them up only in the font they were counted
+// for. A caption too long for its room is condensed by the printer to end before the
+// value column, which is kept clear for it like a drawing.
+constexpr double kCriteriaCaptionX = 3400;
+constexpr double kCriteriaValueX = 7150;
+constexpr double kCriteriaRows = 420;  // the rows an 18 pt line takes
+
+// Caption at the text column; value, two blanks and unit in the value column. A line
+// left wholly empty prints nothing.
+void criteriaLine(PageModel& p, double y, const FieldSet& f, const char* caption, const char* value, const char* unit) {
+    if (f.get(caption).empty() && f.get(value).empty() && f.get(unit).empty()) return;
+    put(p, kCriteriaCaptionX, y, f.get(caption), 18, false);
+    put(p, kCriteriaValueX, y, f.get(value) + "  " + f.get(unit), 18, false);
+    p.keepClear(kCriteriaValueX, y, 11900, y + kCriteriaRows);
 }
 
 }  // namespace
@@ -102,9 +112,9 @@ PageModel criteriaPage(const FieldSet& f) {
     PageModel p;
     put(p, 3400, 1600, f.get("Text2"), 24, true);
     put(p, 2000, 2800, f.get("Text14"), 18, true);
-    put(p, 3400, 3500, criteriaLine(f, "Text1", 16, "Text8", "Text9"), 18, false);
-    put(p, 3400, 4200, criteriaLine(f, "Text5", 2, "Text10", "Text11"), 18, false);
-    put(p, 3400, 4900, criteriaLine(f, "Text6", 8, "Text12", "Text13"), 18, false);
+    criteriaLine(p, 3500, f, "Text1", "Text8", "Text9");
+    criteriaLine(p, 4200, f, "Text5", "Text10", "Text11");
+    criteriaLine(p, 4900, f, "Text6", "Text12", "Text13");
     put(p, 8000, 13500, f.get("Text3"), 18, true);
     put(p, 8450, 14000, f.get("Text4"), 16, false);
     return p;

@@ -76,18 +76,25 @@ TEST(CoverPage, EachEmptiedFieldLeavesOnlyItsOwnPlaceBlank) {
     }
 }
 
-TEST(CriteriaPage, DefaultsPrintWithTheirBlanks) {
+TEST(CriteriaPage, DefaultsPrintWithTheThreeValuesAtOneX) {
     const FieldSet f = criteriaDefaults();
     ASSERT_EQ(f.entries().size(), 13u);
-    expectPage(criteriaPage(f), {
-                                    {3400, 1600, "ข้อกำหนดประกอบรายการคำนวณ", 24, true},
-                                    {2000, 2800, "กำหนดค่าและกำลังวัสดุที่ใช้ในการออกแบบดังนี้", 18, true},
-                                    {3400, 3500, "น้ำหนักบรรทุกจร =" + std::string(16, ' ') + "300  กก./ตร.ม.", 18, false},
-                                    {3400, 4200, "กำลังอัดประลัยของคอนกรีต =  150  กก./ตร.ซม.", 18, false},
-                                    {3400, 4900, "กำลังดึงของเหล็กเสริม =" + std::string(8, ' ') + "1200  กก./ตร.ซม.", 18, false},
-                                    {8000, 13500, "นายวิศวกร โยธา", 18, true},
-                                    {8450, 14000, "วย.00000", 16, false},
-                                });
+    const PageModel page = criteriaPage(f);
+    expectPage(page, {
+                         {3400, 1600, "ข้อกำหนดประกอบรายการคำนวณ", 24, true},
+                         {2000, 2800, "กำหนดค่าและกำลังวัสดุที่ใช้ในการออกแบบดังนี้", 18, true},
+                         {3400, 3500, "น้ำหนักบรรทุกจร =", 18, false},
+                         {7150, 3500, "300  กก./ตร.ม.", 18, false},
+                         {3400, 4200, "กำลังอัดประลัยของคอนกรีต =", 18, false},
+                         {7150, 4200, "150  กก./ตร.ซม.", 18, false},
+                         {3400, 4900, "กำลังดึงของเหล็กเสริม =", 18, false},
+                         {7150, 4900, "1200  กก./ตร.ซม.", 18, false},
+                         {8000, 13500, "นายวิศวกร โยธา", 18, true},
+                         {8450, 14000, "วย.00000", 16, false},
+                     });
+    // The captions are kept clear of the value column, however long they are typed.
+    ASSERT_EQ(page.clearBoxes().size(), 3u);
+    for (const PageBox& b : page.clearBoxes()) EXPECT_EQ(b.x1, 7150);
 }
 
 TEST(CriteriaPage, ClearingKeepsCaptionsAndUnitsWithEmptyValues) {
@@ -99,9 +106,12 @@ TEST(CriteriaPage, ClearingKeepsCaptionsAndUnitsWithEmptyValues) {
     expectPage(criteriaPage(f), {
                                     {3400, 1600, "ข้อกำหนดประกอบรายการคำนวณ", 24, true},
                                     {2000, 2800, "กำหนดค่าและกำลังวัสดุที่ใช้ในการออกแบบดังนี้", 18, true},
-                                    {3400, 3500, "น้ำหนักบรรทุกจร =" + std::string(16, ' ') + "  กก./ตร.ม.", 18, false},
-                                    {3400, 4200, "กำลังอัดประลัยของคอนกรีต =    กก./ตร.ซม.", 18, false},
-                                    {3400, 4900, "กำลังดึงของเหล็กเสริม =" + std::string(8, ' ') + "  กก./ตร.ซม.", 18, false},
+                                    {3400, 3500, "น้ำหนักบรรทุกจร =", 18, false},
+                                    {7150, 3500, "  กก./ตร.ม.", 18, false},
+                                    {3400, 4200, "กำลังอัดประลัยของคอนกรีต =", 18, false},
+                                    {7150, 4200, "  กก./ตร.ซม.", 18, false},
+                                    {3400, 4900, "กำลังดึงของเหล็กเสริม =", 18, false},
+                                    {7150, 4900, "  กก./ตร.ซม.", 18, false},
                                 });
 }
 
@@ -109,7 +119,7 @@ TEST(CriteriaPage, ALineEmptiedWhollyPrintsNothing) {
     FieldSet f = criteriaDefaults();
     for (const char* n : {"Text5", "Text10", "Text11"}) f.set(n, "");
     const auto texts = criteriaPage(f).texts();
-    ASSERT_EQ(texts.size(), 6u);
+    ASSERT_EQ(texts.size(), 8u);
     for (const auto& t : texts) EXPECT_NE(t.y, 4200);
 }
 

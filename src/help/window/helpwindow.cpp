@@ -1,6 +1,7 @@
 #include "help/window/helpwindow.h"
 
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/registry.h"
@@ -18,6 +19,12 @@ HelpWindow::HelpWindow(const HelpText& text, QWidget* parent) : QWidget(parent, 
     f.setPointSize(12);
     body->setFont(f);
     layout->addWidget(body);
+    // The one button of a help window closes it.
+    auto* close = new QPushButton(QStringLiteral("ปิด"), this);
+    close->setObjectName(QStringLiteral("Command1"));
+    close->setToolTip(QStringLiteral("ปิดหน้าต่างนี้"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    layout->addWidget(close, 0, Qt::AlignRight);
     resize(560, 460);
 }
 

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "ui/prompter.h"
@@ -26,6 +27,9 @@ QPushButton[role="op"] { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, sto
 QPushButton[role="clear"] { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffc0b8, stop:1 #e06a5a); color: #ffffff; }
 QPushButton#Command1 { font-size: 11pt; font-weight: normal; }
 )";
+
+// Characters per line of the tooltip that shows a long number whole.
+constexpr qsizetype kTipLineLength = 40;
 
 }  // namespace
 
@@ -106,14 +110,17 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QWidget(parent, Qt::Window
 }
 
 void CalculatorWindow::refresh() {
-    // A number wider than the display loses its leading digits behind an ellipsis;
-    // the whole of it stays readable in the tooltip.
+    // A number wider than the display keeps its leading digits, which tell its
+    // magnitude, and drops trailing ones behind an ellipsis. The whole of it stays
+    // readable in the tooltip, broken into lines short enough for any screen.
     const QString text = QString::fromStdString(engine_.display());
     const int room = readout_->contentsRect().width() - 20;
     const QFontMetrics fm(readout_->font());
     if (room > 0 && fm.horizontalAdvance(text) > room) {
-        readout_->setText(fm.elidedText(text, Qt::ElideLeft, room));
-        readout_->setToolTip(text);
+        readout_->setText(fm.elidedText(text, Qt::ElideRight, room));
+        QStringList lines;
+        for (qsizetype at = 0; at < text.size(); at += kTipLineLength) lines << text.mid(at, kTipLineLength);
+        readout_->setToolTip(lines.join(QLatin1Char('\n')));
     } else {
         readout_->setText(text);
         readout_->setToolTip(QString());

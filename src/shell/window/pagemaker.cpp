@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "shell/coverpages.h"
 #include "shell/window/artwork.h"
 #include "ui/fields.h"
@@ -27,6 +29,12 @@ constexpr double kPageW = 11900 / kScale;
 constexpr double kPageH = 16840 / kScale;
 
 int sx(double twips) { return static_cast<int>(twips / kScale + 0.5); }
+
+// The drawn page frame: an outer and an inner line, inset from the paper's edge.
+constexpr double kFrameOuter = 700;
+constexpr double kFrameInner = 820;
+// A field ends this far inside the inner line, so its own border never touches it.
+constexpr double kFieldClearance = 80;
 
 struct Place {
     const char* name;
@@ -67,9 +75,9 @@ protected:
         p.drawRect(rect().adjusted(0, 0, -1, -1));
         const QColor ink(0x1f, 0x3f, 0x7a);
         p.setPen(QPen(ink, 2.5));
-        p.drawRect(QRectF(sx(700), sx(700), sx(11900 - 1400), sx(16840 - 1400)));
+        p.drawRect(QRectF(sx(kFrameOuter), sx(kFrameOuter), sx(11900 - 2 * kFrameOuter), sx(16840 - 2 * kFrameOuter)));
         p.setPen(QPen(ink, 0.8));
-        p.drawRect(QRectF(sx(820), sx(820), sx(11900 - 1640), sx(16840 - 1640)));
+        p.drawRect(pageFrameRect());
         p.setPen(QPen(QColor(0xb0, 0x80, 0x20), 1.2));
         const double top = cover_ ? 4600 : 5800;
         p.drawLine(QPointF(sx(1600), sx(top)), QPointF(sx(10300), sx(top)));
@@ -90,6 +98,10 @@ QPlainTextEdit#Text7 { background: #fffbe6; border: 1px solid #c9a640; color: #3
 )";
 
 }  // namespace
+
+QRect pageFrameRect() {
+    return QRect(sx(kFrameInner), sx(kFrameInner), sx(11900 - 2 * kFrameInner), sx(16840 - 2 * kFrameInner));
+}
 
 bool printPageNow(const PageModel& page, QWidget* parent) { return ui::sendSheet(page, parent); }
 
@@ -112,7 +124,9 @@ PageMakerWindow::PageMakerWindow(Kind kind, QWidget* parent) : QWidget(parent, Q
         e->setFont(f);
         e->setAlignment(pl.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         const int h = static_cast<int>(pl.sizePt * 20 / kScale * 1.45) + 4;
-        e->setGeometry(sx(pl.x), sx(pl.y), sx(pl.widthTwips), h);
+        // A field may run towards the right of the page, never across its frame.
+        const double room = 11900 - kFrameInner - kFieldClearance - pl.x;
+        e->setGeometry(sx(pl.x), sx(pl.y), sx(std::min(pl.widthTwips, room)), h);
         e->setCursorPosition(0);
         names_.push_back(pl.name);
     };

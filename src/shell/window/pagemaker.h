@@ -1,4 +1,5 @@
 #pragma once
+#include <QRect>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -42,6 +43,10 @@ class AboutWindow : public QWidget {
 public:
     explicit AboutWindow(QWidget* parent = nullptr);
 };
+
+// The inner line of the page frame drawn behind a page maker's fields, in the pixels
+// of the page on screen; every field stays inside it.
+QRect pageFrameRect();
 
 // Prints a page at once (no question): the print dialog or PDF file chooser, then the
 // page. Tells the user through the prompter when the printer could not be used.

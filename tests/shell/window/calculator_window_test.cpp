@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 #include "shell/window/calculatorwindow.h"
 #include "shell/window/shellwindows.h"
@@ -118,4 +119,30 @@ TEST(CalculatorWindow, OpensOnceAndPuttingItAwayStartsAfresh) {
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(readout(*again), QStringLiteral("0."));
     again->close();
+}
+
+TEST(CalculatorWindow, ALongResultShowsItsLeadingDigits) {
+    // 26 sevens times 26 threes: a product of 52 digits, 2.59259... x 10^51, wider
+    // than the display.
+    CalculatorWindow w;
+    w.show();
+    for (int i = 0; i < 26; ++i) click(w, "Number7");
+    click(w, "Operator2");
+    for (int i = 0; i < 26; ++i) click(w, "Number3");
+    click(w, "Operator4");
+    auto* label = w.findChild<QLabel*>("Readout");
+    const QString shown = label->text();
+    const QString tip = label->toolTip();
+    ASSERT_FALSE(tip.isEmpty());
+    QString whole = tip;
+    whole.remove(QLatin1Char('\n'));
+    EXPECT_EQ(whole.size(), 52);
+    EXPECT_TRUE(whole.startsWith("25925925925925")) << whole.toStdString();
+    // The display drops trailing digits, never leading ones.
+    ASSERT_TRUE(shown.endsWith(QChar(0x2026)));
+    EXPECT_GE(shown.size(), 8);
+    EXPECT_TRUE(whole.startsWith(shown.chopped(1))) << shown.toStdString();
+    // Every line of the tooltip fits a 1366-pixel screen.
+    const QFontMetrics tipMetrics(QToolTip::font());
+    for (const QString& line : tip.split(QLatin1Char('\n'))) EXPECT_LT(tipMetrics.horizontalAdvance(line), 1000);
 }

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "shell/window/calculatorwindow.h"
 #include "shell/window/identity.h"
 #include "shell/window/mainmenu.h"
 #include "shell/window/shellwindows.h"
@@ -249,4 +250,17 @@ TEST(PictureClip, CellsOutsideTheStripAreEmpty) {
     EXPECT_EQ(clip.cell(17).size(), QSize(100, 100));
     // Cell 7 is the second cell of the second row.
     EXPECT_EQ(clip.cell(7).toImage(), clip.strip().copy(100, 100, 100, 100).toImage());
+}
+
+TEST(ShellWindows, MenuAndCalculatorFitASmallScreen) {
+    // 1366 x 768 with room for a title bar.
+    mx::ui::RecordingPrompter prompter;
+    MainMenu menu;
+    menu.show();
+    mx::shell::CalculatorWindow calc;
+    calc.show();
+    for (const QWidget* w : {static_cast<const QWidget*>(&menu), static_cast<const QWidget*>(&calc)}) {
+        EXPECT_LE(w->width(), 1366) << w->objectName().toStdString();
+        EXPECT_LE(w->height() + 40, 768) << w->objectName().toStdString();
+    }
 }

@@ -186,3 +186,20 @@ TEST(PageMaker, InstructionBoxStandsWhollyInsideItsPanel) {
             EXPECT_TRUE(b->parentWidget()->rect().contains(b->geometry())) << b->objectName().toStdString();
     }
 }
+
+TEST(PageMaker, FieldsStayInsideTheDrawnFrameAndTheWindowFitsTheScreen) {
+    for (auto kind : {PageMakerWindow::Kind::Cover, PageMakerWindow::Kind::Criteria}) {
+        PageMakerWindow w(kind);
+        w.show();
+        const QRect frame = mx::shell::pageFrameRect();
+        for (auto* e : w.findChildren<QLineEdit*>())
+            EXPECT_TRUE(frame.adjusted(1, 1, -1, -1).contains(e->geometry())) << e->objectName().toStdString();
+        EXPECT_LE(w.width(), 1366);
+        EXPECT_LE(w.height() + 40, 768);
+        // The instructions open inside the window as it stands.
+        const QSize size = w.size();
+        click(w, "Command4");
+        QApplication::processEvents();
+        EXPECT_EQ(w.size(), size);
+    }
+}
