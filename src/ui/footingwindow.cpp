@@ -21,7 +21,6 @@ const Message kExitQuestion{"คุณแน่ใจหรือว่าจะ
 constexpr int kAidColumn = 48;
 
 constexpr const char* kGradeButtons[4] = {"Command3", "Command4", "Command5", "Command6"};
-constexpr const char* kGradeBadges[4] = {"SR24", "SD30", "SD35", "SD40"};
 
 MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
     using P = FootingWindow;
@@ -46,8 +45,8 @@ MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
         {"Command12", ToolPicture::Erase, "ลบแบบ", ToolAction::Erase},
     };
     for (int i = 0; i < 4; ++i)
-        d.toolbar.emplace_back(kGradeButtons[i], i == 0 ? ToolPicture::RoundBar : ToolPicture::DeformedBar,
-                               f.gradeTooltips[static_cast<std::size_t>(i)], ToolAction::None, false, kGradeBadges[i]);
+        d.toolbar.push_back(ToolButtonSpec::gradeButton(kGradeButtons[i], static_cast<SteelGrade>(i),
+                                                        f.gradeTooltips[static_cast<std::size_t>(i)]));
     d.toolbar.emplace_back(f.allowanceResetButton, ToolPicture::Input, "เปลี่ยนค่า % นน.ฐานราก");
     d.toolbar.emplace_back("Command8", ToolPicture::Project, "วิศวกร-โครงการ", ToolAction::None, e, nullptr,
                            std::vector<const char*>{P::kTitlePanel});
@@ -113,10 +112,6 @@ void FootingWindow::assembleFooting() {
     addToolbarCaption(footing_.verdictLabel, QString::fromUtf8(footing_.initialVerdict), "#8c1a1a");
     for (const char* b : {"Command2", "Command7"})
         connect(toolButton(b), &QPushButton::clicked, this, [this] { showInputs(); });
-    for (int i = 0; i < 4; ++i) {
-        const auto grade = static_cast<SteelGrade>(i);
-        connect(toolButton(kGradeButtons[i]), &QPushButton::clicked, this, [this, grade] { pressGrade(grade); });
-    }
     connect(toolButton(footing_.allowanceResetButton), &QPushButton::clicked, this,
             [this] { field(footing_.allowanceField)->setText(QString::fromLatin1(footing_.allowanceUsual)); });
 }

@@ -90,7 +90,7 @@ public:
     static constexpr const char* kResultPanel = "Frame3";
     static constexpr const char* kTitlePanel = "Frame4";
 
-    void pressGrade(SteelGrade g);
+    void pressGrade(SteelGrade g) override;
     // Command2 and Command7: the input panel at its first height, aids closed.
     void showInputs();
 

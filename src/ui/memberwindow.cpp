@@ -58,6 +58,14 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* e) {
 
 // --- the frame ------------------------------------------------------------------
 
+ToolButtonSpec ToolButtonSpec::gradeButton(const char* name, SteelGrade grade, const char* tooltip) {
+    static constexpr const char* kBadges[] = {"SR24", "SD30", "SD35", "SD40"};
+    ToolButtonSpec spec(name, grade == SteelGrade::SR24 ? ToolPicture::RoundBar : ToolPicture::DeformedBar, tooltip,
+                        ToolAction::Grade, false, kBadges[static_cast<int>(grade)]);
+    spec.grade = grade;
+    return spec;
+}
+
 MemberWindow::MemberWindow(MemberWindowDesign design, QWidget* parent)
     : QWidget(parent, Qt::Window), design_(std::move(design)) {
     setObjectName(QString::fromLatin1(design_.name));
@@ -205,6 +213,7 @@ void MemberWindow::runTool(const ToolButtonSpec& spec) {
     case ToolAction::Exit:
         if (prompter().ask(design_.exitQuestion, this)) close();
         break;
+    case ToolAction::Grade: pressGrade(spec.grade); break;
     }
 }
 

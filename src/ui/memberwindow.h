@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "common/fieldset.h"
+#include "common/material.h"
 #include "common/message.h"
 #include "common/page.h"
 #include "common/titleblock.h"
@@ -63,6 +64,7 @@ enum class ToolAction {
     Logo,        // the identity window
     StartWindow, // the main menu
     Exit,        // asks, then closes the window
+    Grade,       // the window's pressGrade() with the button's steel grade
 };
 
 struct ToolButtonSpec {
@@ -80,6 +82,10 @@ struct ToolButtonSpec {
     const char* badge;    // a short mark on the picture (a steel grade)
     std::vector<const char*> show;  // panels shown (the last one in front)
     std::vector<const char*> hide;  // panels hidden
+    SteelGrade grade = SteelGrade::SR24;  // for ToolAction::Grade
+
+    // A steel-grade button: the plain or ribbed bar marked with its grade.
+    static ToolButtonSpec gradeButton(const char* name, SteelGrade grade, const char* tooltip);
 };
 
 // Where a panel sits: in the input column on the left, or over the drawing surface.
@@ -174,6 +180,8 @@ protected:
     virtual PageModel drawing(const PageBox& area) const = 0;
     // What the window resets after a sheet has been printed.
     virtual void afterPrinting() {}
+    // A steel-grade button of the toolbar was pressed.
+    virtual void pressGrade(SteelGrade) {}
 
     // Panels: show (in front) and hide, and heights that uncover row groups.
     void showPanel(const char* name);

@@ -36,18 +36,6 @@ constexpr const char* kResultPanel = "Frame5";
 constexpr const char* kEstimatorPanel = "Frame6";
 constexpr const char* kTitlePanel = "Frame7";
 
-struct GradeTool {
-    SteelGrade grade;
-    ToolPicture picture;
-    const char* badge;
-};
-constexpr GradeTool kGradeTools[] = {
-    {SteelGrade::SR24, ToolPicture::RoundBar, "SR24"},
-    {SteelGrade::SD30, ToolPicture::DeformedBar, "SD30"},
-    {SteelGrade::SD35, ToolPicture::DeformedBar, "SD35"},
-    {SteelGrade::SD40, ToolPicture::DeformedBar, "SD40"},
-};
-
 // Live loads of the building control regulations, kg/m2: the row's text and its value.
 struct LiveLoadRow {
     const char* text;
@@ -151,8 +139,8 @@ ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
         {"Command12", ToolPicture::Erase, "ลบแบบเสา", ToolAction::Erase},
     };
     for (std::size_t i = 0; i < kColumnGrades.size(); ++i)
-        d.toolbar.push_back({kColumnGrades[i].button, kGradeTools[i].picture, kColumnGrades[i].tooltip,
-                             ToolAction::None, false, kGradeTools[i].badge});
+        d.toolbar.push_back(ui::ToolButtonSpec::gradeButton(kColumnGrades[i].button, static_cast<SteelGrade>(i),
+                                                            kColumnGrades[i].tooltip));
     d.toolbar.insert(d.toolbar.end(), {
         {"Command8", ToolPicture::Project, "วิศวกร-โครงการ", ToolAction::None, false, nullptr, {kTitlePanel},
          {kEstimatorPanel}},
@@ -212,10 +200,6 @@ ColumnWindow::ColumnWindow(QWidget* parent) : MemberWindow(columnDesign(this), p
         connect(toolButton(b), &QPushButton::clicked, this, [this] { setPanelHeight(kInputPanel, kInputsHeight); });
     for (const char* b : {"Command2", "Command25"})
         connect(toolButton(b), &QPushButton::clicked, this, [this] { showShapeChoice(); });
-    for (const GradeTool& g : kGradeTools) {
-        const SteelGrade grade = g.grade;
-        connect(toolButton(columnGrade(grade).button), &QPushButton::clicked, this, [this, grade] { pressGrade(grade); });
-    }
 }
 
 void ColumnWindow::buildPanels() {

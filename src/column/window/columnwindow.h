@@ -26,7 +26,7 @@ public:
     // The load estimator's Calculate (Command21) and OK (Command20).
     void estimateLoad();
     void acceptEstimate();
-    void pressGrade(SteelGrade g);
+    void pressGrade(SteelGrade g) override;
 
     int shape() const { return shape_; }
     // The last Calculate, none before the first.

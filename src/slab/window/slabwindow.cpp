@@ -32,17 +32,6 @@ constexpr const char* kBarSizePanel = "Frame4";
 constexpr const char* kResultPanel = "Frame5";
 constexpr const char* kTitlePanel = "Frame6";
 
-struct GradeTool {
-    SteelGrade grade;
-    const char* button;
-};
-constexpr GradeTool kGradeTools[] = {
-    {SteelGrade::SR24, "Command3"},
-    {SteelGrade::SD30, "Command4"},
-    {SteelGrade::SD35, "Command5"},
-    {SteelGrade::SD40, "Command6"},
-};
-
 struct ContinuityButton {
     int continuityCase;
     const char* button;
@@ -105,10 +94,10 @@ ui::MemberWindowDesign slabDesign() {
          {kInputPanel, kBarSizePanel, kTitlePanel}},
         {"Command11", ToolPicture::Draw, "เขียนแบบพื้น", ToolAction::Draw},
         {"Command12", ToolPicture::Erase, "ลบแบบ", ToolAction::Erase},
-        {"Command3", ToolPicture::RoundBar, "เหล็กเส้นกลม", ToolAction::None, false, "SR24"},
-        {"Command4", ToolPicture::DeformedBar, "เหล็กข้ออ้อย", ToolAction::None, false, "SD30"},
-        {"Command5", ToolPicture::DeformedBar, "เหล็กข้ออ้อย", ToolAction::None, false, "SD35"},
-        {"Command6", ToolPicture::DeformedBar, "เหล็กข้ออ้อย", ToolAction::None, false, "SD40"},
+        ui::ToolButtonSpec::gradeButton("Command3", SteelGrade::SR24, "เหล็กเส้นกลม"),
+        ui::ToolButtonSpec::gradeButton("Command4", SteelGrade::SD30, "เหล็กข้ออ้อย"),
+        ui::ToolButtonSpec::gradeButton("Command5", SteelGrade::SD35, "เหล็กข้ออ้อย"),
+        ui::ToolButtonSpec::gradeButton("Command6", SteelGrade::SD40, "เหล็กข้ออ้อย"),
         {"Command8", ToolPicture::Project, "วิศวกร-โครงการ", ToolAction::None, false, nullptr, {kTitlePanel},
          {kBarSizePanel, kResultPanel}},
         {"Command15", ToolPicture::Print, "วิศวกร-โครงการ", ToolAction::None, false, nullptr, {kTitlePanel},
@@ -149,10 +138,6 @@ SlabWindow::SlabWindow(QWidget* parent) : MemberWindow(slabDesign(), parent) {
     toolButton("Command2")->setIcon(QIcon(slabKindPixmap(kNoSlabKind, QSize(38, 38))));  // no kind chosen yet
     addToolbarCaption("Label11", QString(), "#1a3c8c");
     addToolbarCaption("Label48", QStringLiteral("สรุปผลการออกแบบพื้น ?"), "#8c1a1a");
-    for (const GradeTool& g : kGradeTools) {
-        const SteelGrade grade = g.grade;
-        connect(toolButton(g.button), &QPushButton::clicked, this, [this, grade] { pressGrade(grade); });
-    }
     // Changing the bar sizes starts again from the usual load factors.
     connect(toolButton("Command10"), &QPushButton::clicked, this, [this] {
         field("Text23")->setText(QStringLiteral("1.7"));

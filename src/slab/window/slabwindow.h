@@ -20,7 +20,7 @@ public:
     void calculate() override;
     void chooseKind(int kind);
     void chooseContinuity(int continuityCase);
-    void pressGrade(SteelGrade g);
+    void pressGrade(SteelGrade g) override;
 
     int slabKind() const { return kind_; }
     double minSteelRatio() const { return minSteelRatio_; }

@@ -31,17 +31,6 @@ constexpr const char* kTypePanel = "Frame3";
 constexpr const char* kResultPanel = "Frame4";
 constexpr const char* kTitlePanel = "Frame5";
 
-struct GradeTool {
-    SteelGrade grade;
-    const char* button;
-};
-constexpr GradeTool kGradeTools[] = {
-    {SteelGrade::SR24, "Command3"},
-    {SteelGrade::SD30, "Command4"},
-    {SteelGrade::SD35, "Command5"},
-    {SteelGrade::SD40, "Command6"},
-};
-
 struct PickRow {
     const char* text;
     int value;
@@ -131,10 +120,10 @@ ui::MemberWindowDesign stairDesign() {
         // The figure takes the window: the input panel closes with the others.
         {"Command11", ToolPicture::Draw, "เขียนแบบบันได", ToolAction::Draw, false, nullptr, {}, {kInputPanel}},
         {"Command12", ToolPicture::Erase, "ลบแบบ", ToolAction::Erase},
-        {"Command3", ToolPicture::RoundBar, "เหล็กเส้นกลม", ToolAction::None, false, "SR24"},
-        {"Command4", ToolPicture::DeformedBar, "เหล็กข้ออ้อย", ToolAction::None, false, "SD30"},
-        {"Command5", ToolPicture::DeformedBar, "เหล็กข้ออ้อย", ToolAction::None, false, "SD35"},
-        {"Command6", ToolPicture::DeformedBar, "เหล็กข้ออ้อย", ToolAction::None, false, "SD40"},
+        ui::ToolButtonSpec::gradeButton("Command3", SteelGrade::SR24, "เหล็กเส้นกลม"),
+        ui::ToolButtonSpec::gradeButton("Command4", SteelGrade::SD30, "เหล็กข้ออ้อย"),
+        ui::ToolButtonSpec::gradeButton("Command5", SteelGrade::SD35, "เหล็กข้ออ้อย"),
+        ui::ToolButtonSpec::gradeButton("Command6", SteelGrade::SD40, "เหล็กข้ออ้อย"),
         {"Command17", ToolPicture::Calculate, "เปลี่ยนค่า SAFTY FACTOR"},
         {"Command10", ToolPicture::Project, "ใส่ชื่อวิศวกร-โครงการ", ToolAction::None, true, nullptr, {kTitlePanel}},
         {"Command15", ToolPicture::Print, "ใส่ชื่อวิศวกร-โครงการ", ToolAction::None, true, nullptr, {kTitlePanel}},
@@ -177,10 +166,6 @@ StairWindow::StairWindow(QWidget* parent) : MemberWindow(stairDesign(), parent) 
     toolButton("Command17")->setIcon(QIcon(loadFactorPixmap(QSize(38, 38))));
     addToolbarCaption("Label1", QString::fromUtf8(kNoTypeCaption), "#1a3c8c");
     addToolbarCaption(kVerdictLabel, QString::fromUtf8(kVerdictCaption), "#8c1a1a");
-    for (const GradeTool& g : kGradeTools) {
-        const SteelGrade grade = g.grade;
-        connect(toolButton(g.button), &QPushButton::clicked, this, [this, grade] { pressGrade(grade); });
-    }
     connect(toolButton("Command2"), &QPushButton::clicked, this, [this] { typePanel_->show(); });
     connect(toolButton("Command7"), &QPushButton::clicked, this,
             [this] { setPanelHeight(kInputPanel, kInputsHeight); });

@@ -21,7 +21,7 @@ public:
 
     void calculate() override;
     void chooseType(int type);
-    void pressGrade(SteelGrade g);
+    void pressGrade(SteelGrade g) override;
 
     int stairType() const { return type_; }
     // The last Calculate, none before the first.
