@@ -69,7 +69,8 @@ beam::BeamDesignResult beamOf(std::initializer_list<std::pair<const char*, const
 
 // A beam whose every printed number is as wide as a large building gives.
 beam::BeamDesignResult largeNumberBeam() {
-    beam::BeamDesignResult r = beamOf({{"Text1", "12"}, {"Text2", "16500"}, {"Text3", "60"}, {"Text4", "118"}}, beam::kOverhang);
+    beam::BeamDesignResult r =
+        beamOf({{"Text1", "12"}, {"Text2", "16500"}, {"Text3", "60"}, {"Text4", "118"}}, beam::kOverhang);
     r.momentMax = r.momentConcrete = r.momentSteel = Fixed::fromDouble(-454321.7891);
     r.momentPos = r.momentNeg = Fixed::fromDouble(454321.7891);
     r.steelAreaConcrete = r.steelAreaSteel = r.steelArea = r.compressionArea = Fixed::fromDouble(1123.5678);
@@ -133,8 +134,9 @@ TEST(SheetFit, PileAndBlowCountSheets) {
         const pile::PileOutcome o = pile::calculatePile(c.code, c.size, c.length, pile::kLabel9Quiet);
         expectFits(pile::buildPileSheet(o.result, kLongTitle, pile::pileUsable(o)).page, c.what);
     }
-    for (const pile::BlowInput& in : {pile::BlowInput{21, 3, 30, 35, 25, 480}, pile::BlowInput{80, 49.99, 119.5, 199, 499.5, 4999.5},
-                                      pile::BlowInput{23.75, 3.5, 45.5, 7, 0.33, 44}}) {
+    const pile::BlowInput blows[] = {
+        {21, 3, 30, 35, 25, 480}, {80, 49.99, 119.5, 199, 499.5, 4999.5}, {23.75, 3.5, 45.5, 7, 0.33, 44}};
+    for (const pile::BlowInput& in : blows) {
         const pile::BlowOutcome o = pile::calculateBlow(in);
         expectFits(pile::buildBlowSheet(o.result, kLongTitle, pile::blowUsable(o)), "blow count");
     }

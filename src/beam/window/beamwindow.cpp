@@ -638,7 +638,8 @@ void BeamWindow::draw() {
 bool BeamWindow::printSheet() {
     eraseDrawing();
     const bool usable = outcome_ && outcome_->status == DesignStatus::Usable;
-    const bool printed = ui::printSheet(beamSheet(lastResult(), beamTitleBlock(fields()), usable), beamPrintQuestion(), this);
+    const PageModel sheet = beamSheet(lastResult(), beamTitleBlock(fields()), usable);
+    const bool printed = ui::printSheet(sheet, beamPrintQuestion(), this);
     if (printed) frame6_->hide();
     return printed;
 }
