@@ -17,6 +17,7 @@
 #include "ui/pagepainter.h"
 #include "ui/printing.h"
 #include "ui/prompter.h"
+#include "support/window_fixture.h"
 
 using namespace mx;
 using namespace mx::column;
@@ -30,39 +31,9 @@ public:
     using ColumnWindow::sheet;
 };
 
-// Records each box with what a label held at that moment, to see when the result
-// panel was written among the messages.
-class WatchingPrompter : public ui::RecordingPrompter {
-public:
-    std::function<std::string()> watch;
-    std::vector<std::string> seen;
-    void show(const Message& m, QWidget* w) override {
-        if (watch) seen.push_back(watch());
-        RecordingPrompter::show(m, w);
-    }
-};
-
 using Typed = std::vector<std::pair<const char*, const char*>>;
 
-struct ColumnWindowTest : ::testing::Test {
-    std::unique_ptr<Window> w = std::make_unique<Window>();
-    WatchingPrompter rec;
-
-    QLineEdit* field(const char* name) { return w->findChild<QLineEdit*>(QString::fromLatin1(name)); }
-    std::string text(const char* name) { return ss(field(name)->text()); }
-    void type(const char* name, const char* value) { field(name)->setText(QString::fromUtf8(value)); }
-    std::string label(const char* name) { return ss(w->findChild<QLabel*>(QString::fromLatin1(name))->text()); }
-    QAbstractButton* button(const char* name) { return w->findChild<QAbstractButton*>(QString::fromLatin1(name)); }
-    QWidget* widget(const char* name) { return w->findChild<QWidget*>(QString::fromLatin1(name)); }
-    void click(const char* name) { button(name)->click(); }
-    bool shown(const char* name) { return !widget(name)->isHidden(); }
-    QListWidget* list(const char* name) { return w->findChild<QListWidget*>(QString::fromLatin1(name)); }
-    void pick(const char* name, int row) { emit list(name)->itemClicked(list(name)->item(row)); }
-    void fresh() {
-        w = std::make_unique<Window>();
-        rec.clear();
-    }
-};
+struct ColumnWindowTest : mxtest::WindowFixture<Window> {};
 
 // Typed into a fresh window of a shape: the messages (by their start) and the fields
 // after the whole cascade, which must also be what the headless tool's rules leave.

@@ -16,6 +16,7 @@
 #include "ui/pagepainter.h"
 #include "ui/printing.h"
 #include "ui/prompter.h"
+#include "support/window_fixture.h"
 
 using namespace mx;
 using namespace mx::slab;
@@ -24,31 +25,7 @@ using mx::ui::ss;
 
 namespace {
 
-// Records each box with what a label held at that moment, to see when the result
-// panel was written among the messages.
-class WatchingPrompter : public ui::RecordingPrompter {
-public:
-    std::function<std::string()> watch;
-    std::vector<std::string> seen;
-    void show(const Message& m, QWidget* w) override {
-        if (watch) seen.push_back(watch());
-        RecordingPrompter::show(m, w);
-    }
-};
-
-struct SlabWindowTest : ::testing::Test {
-    std::unique_ptr<SlabWindow> w = std::make_unique<SlabWindow>();
-    WatchingPrompter rec;
-
-    QLineEdit* field(const char* name) { return w->findChild<QLineEdit*>(QString::fromLatin1(name)); }
-    std::string text(const char* name) { return ss(field(name)->text()); }
-    std::string label(const char* name) { return ss(w->findChild<QLabel*>(QString::fromLatin1(name))->text()); }
-    QAbstractButton* button(const char* name) { return w->findChild<QAbstractButton*>(QString::fromLatin1(name)); }
-    QWidget* widget(const char* name) { return w->findChild<QWidget*>(QString::fromLatin1(name)); }
-    void click(const char* name) { button(name)->click(); }
-    bool shown(const char* name) { return !widget(name)->isHidden(); }
-    QListWidget* list(const char* name) { return w->findChild<QListWidget*>(QString::fromLatin1(name)); }
-};
+struct SlabWindowTest : mxtest::WindowFixture<SlabWindow> {};
 
 TEST_F(SlabWindowTest, FieldRulesRunOnEveryEditAndTheirResetsRunThemAgain) {
     struct Case {

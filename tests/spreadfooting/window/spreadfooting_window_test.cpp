@@ -19,6 +19,7 @@
 #include "ui/pagepainter.h"
 #include "ui/printing.h"
 #include "ui/prompter.h"
+#include "support/window_fixture.h"
 
 using namespace mx;
 using namespace mx::spreadfooting;
@@ -26,33 +27,7 @@ using mx::ui::ss;
 
 namespace {
 
-// Records each box with what the watched control held at that moment, to see when a
-// correction or the result panel was written among the messages.
-class WatchingPrompter : public ui::RecordingPrompter {
-public:
-    std::function<std::string()> watch;
-    std::vector<std::string> seen;
-    void show(const Message& m, QWidget* w) override {
-        if (watch) seen.push_back(watch());
-        RecordingPrompter::show(m, w);
-    }
-};
-
-struct SpreadFootingWindowTest : ::testing::Test {
-    std::unique_ptr<SpreadFootingWindow> w = std::make_unique<SpreadFootingWindow>();
-    WatchingPrompter rec;
-
-    QLineEdit* field(const char* name) { return w->findChild<QLineEdit*>(QString::fromLatin1(name)); }
-    std::string text(const char* name) { return ss(field(name)->text()); }
-    std::string label(const char* name) { return ss(w->findChild<QLabel*>(QString::fromLatin1(name))->text()); }
-    QAbstractButton* button(const char* name) { return w->findChild<QAbstractButton*>(QString::fromLatin1(name)); }
-    QWidget* widget(const char* name) { return w->findChild<QWidget*>(QString::fromLatin1(name)); }
-    void click(const char* name) { button(name)->click(); }
-    bool shown(const char* name) { return !widget(name)->isHidden(); }
-    QListWidget* list(const char* name) { return w->findChild<QListWidget*>(QString::fromLatin1(name)); }
-    void pick(const char* name, int row) { emit list(name)->itemClicked(list(name)->item(row)); }
-    ui::ClickLabel* clickLabel(const char* name) { return w->findChild<ui::ClickLabel*>(QString::fromLatin1(name)); }
-};
+struct SpreadFootingWindowTest : mxtest::WindowFixture<SpreadFootingWindow> {};
 
 TEST_F(SpreadFootingWindowTest, FieldRulesRunOnEveryEditWithTheirWriteBacksInOrder) {
     struct Case {

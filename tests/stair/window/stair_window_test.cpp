@@ -19,6 +19,7 @@
 #include "ui/pagepainter.h"
 #include "ui/printing.h"
 #include "ui/prompter.h"
+#include "support/window_fixture.h"
 
 using namespace mx;
 using namespace mx::stair;
@@ -26,34 +27,7 @@ using mx::ui::ss;
 
 namespace {
 
-// Records each box with what a label held at that moment, to see when the result
-// panel was written among the messages.
-class WatchingPrompter : public ui::RecordingPrompter {
-public:
-    std::function<std::string()> watch;
-    std::vector<std::string> seen;
-    void show(const Message& m, QWidget* w) override {
-        if (watch) seen.push_back(watch());
-        RecordingPrompter::show(m, w);
-    }
-};
-
-struct StairWindowTest : ::testing::Test {
-    std::unique_ptr<StairWindow> w = std::make_unique<StairWindow>();
-    WatchingPrompter rec;
-
-    QLineEdit* field(const char* name) { return w->findChild<QLineEdit*>(QString::fromLatin1(name)); }
-    std::string text(const char* name) { return ss(field(name)->text()); }
-    void type(const char* name, const char* value) { field(name)->setText(QString::fromUtf8(value)); }
-    std::string label(const char* name) { return ss(w->findChild<QLabel*>(QString::fromLatin1(name))->text()); }
-    QAbstractButton* button(const char* name) { return w->findChild<QAbstractButton*>(QString::fromLatin1(name)); }
-    QWidget* widget(const char* name) { return w->findChild<QWidget*>(QString::fromLatin1(name)); }
-    void click(const char* name) { button(name)->click(); }
-    bool shown(const char* name) { return !widget(name)->isHidden(); }
-    bool visible(const char* name) { return widget(name)->isVisibleTo(w.get()); }
-    QListWidget* list(const char* name) { return w->findChild<QListWidget*>(QString::fromLatin1(name)); }
-    void pick(const char* name, int row) { emit list(name)->itemClicked(list(name)->item(row)); }
-};
+struct StairWindowTest : mxtest::WindowFixture<StairWindow> {};
 
 TEST_F(StairWindowTest, FieldRulesRunOnEveryEditAsTheToolRunsThem) {
     struct Case {
