@@ -13,8 +13,9 @@ const QColor kConcreteLight(205, 205, 212);
 const QColor kSupport(40, 70, 150);
 const QColor kInk(30, 30, 30);
 
-// A painter on a transparent pixmap mapped onto a logical canvas of w x h units.
-QPixmap begin(QSize size, QPainter& p, double w, double h) {
+}  // namespace
+
+QPixmap beginPicture(QSize size, QPainter& p, double w, double h) {
     QPixmap pm(size);
     pm.fill(Qt::transparent);
     p.begin(&pm);
@@ -23,11 +24,9 @@ QPixmap begin(QSize size, QPainter& p, double w, double h) {
     return pm;
 }
 
-}  // namespace
-
 QPixmap toolPixmap(ToolPicture picture, QSize size) {
     QPainter p;
-    QPixmap pm = begin(size, p, 48, 48);
+    QPixmap pm = beginPicture(size, p, 48, 48);
     QFont f = p.font();
     f.setBold(true);
     switch (picture) {

@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QSize>
 
+class QPainter;
+
 namespace mx::ui {
 
 enum class ToolPicture {
@@ -23,5 +25,9 @@ enum class ToolPicture {
     DeformedBar, // ribbed bar
 };
 QPixmap toolPixmap(ToolPicture picture, QSize size);
+
+// Starts a picture: a transparent pixmap of the size, with the painter begun on it,
+// antialiased and mapped onto a logical canvas of w x h units (100 x 100 unless said).
+QPixmap beginPicture(QSize size, QPainter& p, double w = 100, double h = 100);
 
 }  // namespace mx::ui

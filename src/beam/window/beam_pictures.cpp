@@ -2,6 +2,8 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+
+#include "ui/toolpictures.h"
 #include <QPainterPath>
 #include <QPolygonF>
 
@@ -14,16 +16,6 @@ const QColor kConcreteLight(205, 205, 212);
 const QColor kLoad(200, 40, 40);
 const QColor kSupport(40, 70, 150);
 const QColor kInk(30, 30, 30);
-
-// A painter on a transparent pixmap mapped onto a logical canvas of w x h units.
-QPixmap begin(QSize size, QPainter& p, double w, double h) {
-    QPixmap pm(size);
-    pm.fill(Qt::transparent);
-    p.begin(&pm);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.scale(size.width() / w, size.height() / h);
-    return pm;
-}
 
 void beamBar(QPainter& p, double x0, double x1, double y = 34, double h = 9) {
     QLinearGradient g(0, y, 0, y + h);
@@ -141,14 +133,14 @@ void drawType(QPainter& p, int type) {
 QPixmap beamTypePixmap(int type, QSize size) {
     QPainter p;
     if (type >= 1 && type <= 5) {
-        QPixmap pm = begin(size, p, 100, 70);
+        QPixmap pm = ui::beginPicture(size, p, 100, 70);
         drawType(p, type);
         typeNumber(p, type);
         p.end();
         return pm;
     }
     // The chooser: a small continuous beam and a cantilever one above the other.
-    QPixmap pm = begin(size, p, 100, 140);
+    QPixmap pm = ui::beginPicture(size, p, 100, 140);
     drawType(p, 1);
     p.translate(0, 70);
     drawType(p, 5);

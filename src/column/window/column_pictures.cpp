@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "ui/toolpictures.h"
+
 #include <cmath>
 
 #include "column/column_design.h"
@@ -15,16 +17,6 @@ const QColor kEdge(70, 90, 140);
 const QColor kTie(40, 120, 60);
 const QColor kBar(190, 40, 40);
 const QColor kInk(30, 30, 30);
-
-// A painter on a transparent pixmap mapped onto a 100 x 100 canvas.
-QPixmap begin(QSize size, QPainter& p) {
-    QPixmap pm(size);
-    pm.fill(Qt::transparent);
-    p.begin(&pm);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.scale(size.width() / 100.0, size.height() / 100.0);
-    return pm;
-}
 
 void bar(QPainter& p, QPointF c) {
     p.setPen(Qt::NoPen);
@@ -61,7 +53,7 @@ void round(QPainter& p) {
 
 QPixmap columnShapePixmap(int shape, QSize size) {
     QPainter p;
-    QPixmap pm = begin(size, p);
+    QPixmap pm = ui::beginPicture(size, p);
     if (shape == kShapeSquare) {
         square(p);
     } else if (shape == kShapeRound) {
@@ -80,7 +72,7 @@ QPixmap columnShapePixmap(int shape, QSize size) {
 
 QPixmap columnElevationPixmap(QSize size) {
     QPainter p;
-    QPixmap pm = begin(size, p);
+    QPixmap pm = ui::beginPicture(size, p);
     // The footing, the column on it, and the floor beam it carries.
     p.setPen(QPen(kInk, 1.2));
     p.setBrush(kConcrete);

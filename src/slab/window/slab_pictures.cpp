@@ -1,6 +1,8 @@
 #include "slab/window/slab_pictures.h"
 
 #include <QPainter>
+
+#include "ui/toolpictures.h"
 #include <QPainterPath>
 
 namespace mx::slab {
@@ -12,16 +14,6 @@ const QColor kSlab(200, 205, 215);
 const QColor kShade(240, 190, 90);
 const QColor kBar(190, 40, 40);
 const QColor kInk(30, 30, 30);
-
-// A painter on a transparent pixmap mapped onto a 100 x 100 canvas.
-QPixmap begin(QSize size, QPainter& p) {
-    QPixmap pm(size);
-    pm.fill(Qt::transparent);
-    p.begin(&pm);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.scale(size.width() / 100.0, size.height() / 100.0);
-    return pm;
-}
 
 void twoWay(QPainter& p) {
     // Plan: the panel inside its four beams, the mesh both ways.
@@ -70,7 +62,7 @@ void cantilever(QPainter& p) {
 
 QPixmap slabKindPixmap(int kind, QSize size) {
     QPainter p;
-    QPixmap pm = begin(size, p);
+    QPixmap pm = ui::beginPicture(size, p);
     if (kind == 1) {
         cantilever(p);
     } else if (kind == 2) {
@@ -89,7 +81,7 @@ QPixmap slabKindPixmap(int kind, QSize size) {
 
 QPixmap continuityPixmap(int continuityCase, QSize size) {
     QPainter p;
-    QPixmap pm = begin(size, p);
+    QPixmap pm = ui::beginPicture(size, p);
     // A row of panels on their beams; the designed one shaded. A single panel stands
     // alone, an end panel is the first of three, an interior panel the middle one.
     const int panels = continuityCase == 1 ? 1 : 3;

@@ -1,6 +1,8 @@
 #include "stair/window/stair_pictures.h"
 
 #include <QPainter>
+
+#include "ui/toolpictures.h"
 #include <QPainterPath>
 
 namespace mx::stair {
@@ -11,16 +13,6 @@ const QColor kBeam(70, 90, 140);
 const QColor kConcrete(200, 205, 215);
 const QColor kBar(190, 40, 40);
 const QColor kInk(30, 30, 30);
-
-// A painter on a transparent pixmap mapped onto a 100 x 100 canvas.
-QPixmap begin(QSize size, QPainter& p) {
-    QPixmap pm(size);
-    pm.fill(Qt::transparent);
-    p.begin(&pm);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.scale(size.width() / 100.0, size.height() / 100.0);
-    return pm;
-}
 
 // Three steps climbing from the lower left to the upper right: the tread and riser
 // line from (x0, y0), each step `run` wide and `rise` high.
@@ -109,7 +101,7 @@ void typeNumber(QPainter& p, int type) {
 
 QPixmap stairTypePixmap(int type, QSize size) {
     QPainter p;
-    QPixmap pm = begin(size, p);
+    QPixmap pm = ui::beginPicture(size, p);
     switch (type) {
     case 1: {
         // The side beam runs the length of the flight, below and behind it.
@@ -155,7 +147,7 @@ QPixmap stairTypePixmap(int type, QSize size) {
 
 QPixmap loadFactorPixmap(QSize size) {
     QPainter p;
-    QPixmap pm = begin(size, p);
+    QPixmap pm = ui::beginPicture(size, p);
     QFont f = p.font();
     f.setBold(true);
     f.setPixelSize(24);
