@@ -60,10 +60,10 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* e) {
 
 ToolButtonSpec ToolButtonSpec::gradeButton(const char* name, SteelGrade grade, const char* tooltip) {
     static constexpr const char* kBadges[] = {"SR24", "SD30", "SD35", "SD40"};
-    ToolButtonSpec spec(name, grade == SteelGrade::SR24 ? ToolPicture::RoundBar : ToolPicture::DeformedBar, tooltip,
+    ToolButtonSpec tool(name, grade == SteelGrade::SR24 ? ToolPicture::RoundBar : ToolPicture::DeformedBar, tooltip,
                         ToolAction::Grade, false, kBadges[static_cast<int>(grade)]);
-    spec.grade = grade;
-    return spec;
+    tool.grade = grade;
+    return tool;
 }
 
 MemberWindow::MemberWindow(MemberWindowDesign design, QWidget* parent)
@@ -131,9 +131,9 @@ void MemberWindow::buildToolbar() {
     auto* row = new QHBoxLayout(toolbar_);
     row->setContentsMargins(4, 4, 4, 4);
     row->setSpacing(3);
-    for (const ToolButtonSpec& spec : design_.toolbar) {
-        QPixmap pm = toolPixmap(spec.picture, QSize(36, 36));
-        if (spec.badge) {
+    for (const ToolButtonSpec& tool : design_.toolbar) {
+        QPixmap pm = toolPixmap(tool.picture, QSize(36, 36));
+        if (tool.badge) {
             // Buttons of one picture (the deformed-bar grades) tell themselves apart.
             QPainter p(&pm);
             QFont f = p.font();
@@ -141,13 +141,13 @@ void MemberWindow::buildToolbar() {
             f.setPixelSize(11);
             p.setFont(f);
             p.setPen(QColor(20, 40, 120));
-            p.drawText(QRect(0, 24, 36, 12), Qt::AlignCenter, QString::fromLatin1(spec.badge));
+            p.drawText(QRect(0, 24, 36, 12), Qt::AlignCenter, QString::fromLatin1(tool.badge));
         }
-        QPushButton* b = addPictureButton(toolbar_, spec.name, pm, QString::fromUtf8(spec.tooltip), kToolSide);
+        QPushButton* b = addPictureButton(toolbar_, tool.name, pm, QString::fromUtf8(tool.tooltip), kToolSide);
         row->addWidget(b);
-        const ToolButtonSpec* s = &spec;
+        const ToolButtonSpec* s = &tool;
         connect(b, &QPushButton::clicked, this, [this, s] { runTool(*s); });
-        if (spec.action == ToolAction::Calculator)
+        if (tool.action == ToolAction::Calculator)
             b->setEnabled(WindowRegistry::instance().has(QStringLiteral("fcal")));
     }
     row->addStretch(1);
@@ -189,11 +189,11 @@ void MemberWindow::buildTitleBlock() {
     grid->addLayout(buttons, 6, 1, 1, 2);
 }
 
-void MemberWindow::runTool(const ToolButtonSpec& spec) {
-    if (spec.erase) erase();
-    for (const char* name : spec.hide) hidePanel(name);
-    for (const char* name : spec.show) showPanel(name);
-    switch (spec.action) {
+void MemberWindow::runTool(const ToolButtonSpec& tool) {
+    if (tool.erase) erase();
+    for (const char* name : tool.hide) hidePanel(name);
+    for (const char* name : tool.show) showPanel(name);
+    switch (tool.action) {
     case ToolAction::None: break;
     case ToolAction::Calculate: calculate(); break;
     case ToolAction::Draw: draw(); break;
@@ -213,7 +213,7 @@ void MemberWindow::runTool(const ToolButtonSpec& spec) {
     case ToolAction::Exit:
         if (prompter().ask(design_.exitQuestion, this)) close();
         break;
-    case ToolAction::Grade: pressGrade(spec.grade); break;
+    case ToolAction::Grade: pressGrade(tool.grade); break;
     }
 }
 

@@ -228,7 +228,7 @@ protected:
 private:
     void buildToolbar();
     void buildTitleBlock();
-    void runTool(const ToolButtonSpec& spec);
+    void runTool(const ToolButtonSpec& tool);
     void fieldEdited(QLineEdit* e);
     void placeOverlays();
     void resizeEvent(QResizeEvent* e) override;
