@@ -191,7 +191,8 @@ PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area) {
     // The scale by the cap length, made smaller until the whole figure fits the area.
     const double areaW = area.x2 - area.x1, areaH = area.y2 - area.y1;
     f.k = pileCapLengthScale(Lc);
-    for (int i = 0; i < 200 && (f.width(Bw) > areaW || f.height(Lc, t) > areaH); ++i) f.k *= 0.95;
+    // Enough steps for any size a double holds (0.95^1500 is below 1e-33), still few.
+    for (int i = 0; i < 1500 && (f.width(Bw) > areaW || f.height(Lc, t) > areaH); ++i) f.k *= 0.95;
     const double k = f.k;
 
     const double X0 = area.x1 + kLeftRoom, Y0 = area.y1 + kTopRoom;

@@ -277,6 +277,17 @@ TEST(PileCapDrawing, EveryItemInsideItsArea) {
         }
 }
 
+// A cap thousands of times deeper than it is wide (a design that failed on absurd
+// loads) still keeps its section and notes inside the area.
+TEST(PileCapDrawing, AnyDepthStaysInsideItsArea) {
+    for (double t : {7845584.0, 1e12, 9e14}) {
+        PileCapResult r = calculatePileCap(defaults()).result;
+        r.t = t;
+        for (const PageBox& area : {kPileCapScreenArea, kSheetDrawingBox})
+            expectInside(pileCapDrawing(r, area), area, "t " + std::to_string(t));
+    }
+}
+
 TEST(PileCapDrawing, DrawsOnlyWhatTheDesignHas) {
     // A cap but no mesh yet (the weight check stopped the run): piles, no bars.
     const PileCapOutcome heavy = design(80000, 36, 22, 25, 1);
