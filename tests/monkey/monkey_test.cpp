@@ -48,8 +48,8 @@ const WindowCase kWindows[] = {
     {"pile", "pile", "Command13", true},         {"blow", "blow", "Command13", true},
 };
 
-// Per window: 6 400 actions in all, run in well under a minute even under the sanitizers.
-constexpr int kActions = 800;
+// Per window: 4 800 actions in all, well under a minute even under the sanitizers.
+constexpr int kActions = 600;
 
 // A small fixed-seed generator, the same on every platform.
 class Random {
