@@ -27,14 +27,13 @@ constexpr double kElevationFoot = 900;
 constexpr double kWidthFigure = 550;
 // The rows a 14 pt figure takes from its top.
 constexpr double kFigureRows = 380;
-// The window's drawing surface, the whole window below the toolbar (1040 x 636 pixels
-// at 15 twips), and the room the elevation may take of it: its length leaves space
-// for the far reaction's figure, its height for the section below.
-constexpr double kSurfaceWidth = 1040 * 15, kSurfaceHeight = 636 * 15;
-constexpr double kElevationLength = kSurfaceWidth - 1000 - 2000;
+// The room the elevation may take of the surface: its length leaves space before it
+// and for the far reaction's figure after it, its height leaves room for the section
+// below.
+constexpr double kElevationStart = 1000, kReactionRoom = 2000;
 constexpr double kElevationHeight = 3000;
 // Where the section's notes begin at the latest, so they have room on the surface.
-constexpr double kSectionRight = kSurfaceWidth - 2000;
+constexpr double kNotesRoom = 2000;
 // The printed section's room: to the printable width, and above the page text.
 constexpr double kSheetRight = 11240, kSheetBottom = 14700;
 
@@ -189,7 +188,7 @@ BarRows splitBarRows(int barsPerLayer, int barCount) {
     return r;
 }
 
-PageModel beamDrawing(const BeamDesignResult& r) {
+PageModel beamDrawing(const BeamDesignResult& r, const PageBox& area) {
     PageModel p;
     const Faces f = facesOf(r);
 
@@ -199,7 +198,7 @@ PageModel beamDrawing(const BeamDesignResult& r) {
     // elevation stays on the surface whatever was typed.
     double k = beamLengthScale(r.spanLength);
     const double length = 100.0 * (r.spanLength + (r.beamType == kOverhang ? std::fabs(r.overhangLength) : 0.0));
-    if (length > 0) k = std::min(k, kElevationLength / length);
+    if (length > 0) k = std::min(k, std::max(area.x2 - kElevationStart - kReactionRoom, 0.0) / length);
     if (r.depth > 0) k = std::min(k, kElevationHeight / r.depth);
     const double xe = 1000 + k * 100.0 * r.spanLength;
     const double yb = 500 + k * r.depth;
@@ -211,7 +210,8 @@ PageModel beamDrawing(const BeamDesignResult& r) {
     SectionOrigin o = kScreenOrigin;
     if (r.spanLength > 0) o.y = std::max(o.y, yb + kElevationFoot + kWidthFigure);
     const double s = std::min({static_cast<double>(beamSectionScale(r.depth, false)),
-                               (kSurfaceHeight - kNoteLine - o.y) / r.depth, (kSectionRight - o.x) / r.width});
+                               std::max(area.y2 - kNoteLine - o.y, 0.0) / r.depth,
+                               std::max(area.x2 - kNotesRoom - o.x, 0.0) / r.width});
     section(p, r, f, o, s, false);
     const double x1 = o.x + s * r.width, y0 = o.y, y1 = y0 + s * r.depth;
     p.text(x1, y0, "  เหล็กเสริมบนขนาด= " + sheetNum(f.topDia) + " มม.จำนวน " + sheetNum(f.topCount) + " เส้น", kTextPt);

@@ -21,8 +21,14 @@ struct BarRows {
 };
 BarRows splitBarRows(int barsPerLayer, int barCount);
 
-// The screen drawing (elevation and section); never fails, zeros draw nothing visible.
-PageModel beamDrawing(const BeamDesignResult& r);
+// The surface the screen drawing was laid out for: 1040 x 636 pixels at 15 twips.
+inline constexpr PageBox kBeamScreenArea{0, 0, 1040 * 15, 636 * 15};
+
+// The screen drawing (elevation and section) on a surface whose right and lower edges
+// are the area's; never fails, zeros draw nothing visible. The elevation and section
+// keep their places and scale bands, and are drawn smaller only where they would not
+// fit the area.
+PageModel beamDrawing(const BeamDesignResult& r, const PageBox& area = kBeamScreenArea);
 // The printed variant: the cross-section at (9000, 8500) with the printer scale.
 PageModel beamPrintedSection(const BeamDesignResult& r);
 

@@ -1,6 +1,8 @@
 #include "ui/memberwindow.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -30,15 +32,56 @@ constexpr int kTwipsPerPixel = 15;
 const char* const kTitleCaptions[5] = {"ชื่อโครงการ", nullptr, "ชื่อวิศวกร / บริษัท", "เลขทะเบียน / โทร.",
                                        "หน้า / แผ่นที่"};
 
-QFrame* makePanelFrame(QWidget* parent, const char* name) {
-    auto* f = new QFrame(parent);
+// A panel that can answer a double-click on its own background. A double-click on a
+// caption or control inside it belongs to that control.
+class PanelFrame : public QFrame {
+public:
+    using QFrame::QFrame;
+    std::function<void()> onDoubleClick;
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* e) override {
+        if (onDoubleClick && e->button() == Qt::LeftButton && !childAt(e->position().toPoint())) onDoubleClick();
+        QFrame::mouseDoubleClickEvent(e);
+    }
+};
+
+PanelFrame* makePanelFrame(QWidget* parent, const char* name) {
+    auto* f = new PanelFrame(parent);
     f->setObjectName(QString::fromLatin1(name));
     f->setFrameShape(QFrame::StyledPanel);
     f->setAutoFillBackground(true);
     return f;
 }
 
+// Space on a list's current row stands for Enter: both choose the row the keyboard
+// moved to.
+class SpaceChooses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        auto* list = qobject_cast<QListWidget*>(watched);
+        if (list && e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Space &&
+            list->currentItem()) {
+            emit list->itemActivated(list->currentItem());
+            return true;
+        }
+        return QObject::eventFilter(watched, e);
+    }
+};
+
 }  // namespace
+
+void onRowChosen(QListWidget* list, QObject* context, std::function<void(int row)> choose) {
+    list->installEventFilter(new SpaceChooses(list));
+    auto chosen = [list, choose](QListWidgetItem* item) {
+        if (item && choose) choose(list->row(item));
+    };
+    QObject::connect(list, &QListWidget::itemClicked, context, chosen);
+    QObject::connect(list, &QListWidget::itemActivated, context, chosen);
+}
 
 // --- ClickLabel ----------------------------------------------------------------
 
@@ -89,7 +132,8 @@ MemberWindow::MemberWindow(MemberWindowDesign design, QWidget* parent)
 
     for (const PanelSpec& p : design_.panels) {
         QWidget* parentWidget = p.place == PanelPlace::Inputs ? inputColumn_ : static_cast<QWidget*>(surface_);
-        QFrame* f = makePanelFrame(parentWidget, p.name);
+        PanelFrame* f = makePanelFrame(parentWidget, p.name);
+        if (p.doubleClickHides) f->onDoubleClick = [f] { f->hide(); };
         panels_.insert(QString::fromLatin1(p.name), f);
         if (p.heightTwips > 0) heights_.insert(QString::fromLatin1(p.name), p.heightTwips);
         if (p.place == PanelPlace::Inputs) inputLayout_->addWidget(f);
@@ -106,7 +150,7 @@ void MemberWindow::assemble() {
 
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
-    right->addWidget(captionColumn_);
+    if (!design_.captionsInToolbar) right->addWidget(captionColumn_);
     right->addWidget(surface_, 1);
     auto* body = new QHBoxLayout;
     body->setSpacing(6);
@@ -150,7 +194,10 @@ void MemberWindow::buildToolbar() {
         if (tool.action == ToolAction::Calculator)
             b->setEnabled(WindowRegistry::instance().has(QStringLiteral("fcal")));
     }
-    row->addStretch(1);
+    if (design_.captionsInToolbar)
+        row->addWidget(captionColumn_, 1);
+    else
+        row->addStretch(1);
 }
 
 void MemberWindow::buildTitleBlock() {
@@ -245,6 +292,9 @@ void MemberWindow::setPanelHeight(const char* name, int twips) {
     QFrame* f = panel(name);
     for (const RowGroup& g : groups_)
         if (g.panel == f) g.group->setVisible(twips >= g.minHeight);
+    for (const PanelSpec& p : design_.panels)
+        if (f && p.sizedByHeight && std::string_view(p.name) == name)
+            f->setFixedHeight(std::max(px(twips), f->minimumSizeHint().height()));
     placeOverlays();
 }
 
@@ -379,11 +429,7 @@ QListWidget* MemberWindow::addChoiceList(QWidget* parent, const char* name, cons
     list->setTextElideMode(Qt::ElideNone);
     list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
                           list->verticalScrollBar()->sizeHint().width() + 8);
-    auto chosen = [list, choose](QListWidgetItem* item) {
-        if (item && choose) choose(list->row(item));
-    };
-    connect(list, &QListWidget::itemClicked, this, chosen);
-    connect(list, &QListWidget::itemActivated, this, chosen);
+    onRowChosen(list, this, std::move(choose));
     return list;
 }
 

@@ -38,6 +38,11 @@ namespace mx::ui {
 
 class DrawingSurface;
 
+// A list row is chosen by a click on it, or by Enter or Space on the row the keyboard
+// moved to; moving the focus or the current row through the list chooses nothing, so
+// tabbing through a window never overwrites a field. Every window's lists choose so.
+void onRowChosen(QListWidget* list, QObject* context, std::function<void(int row)> choose);
+
 // A caption that answers clicks and double-clicks, and can show a single border.
 class ClickLabel : public QLabel {
     Q_OBJECT
@@ -96,6 +101,11 @@ struct PanelSpec {
     PanelPlace place;
     bool shownAtStart;
     int heightTwips = 0;  // the panel's first height, for panels whose height uncovers rows
+    // The panel is as high as its height in twips says (never lower than its shown rows
+    // need), where the form gives its panel's heights; otherwise its rows' own height.
+    bool sizedByHeight = false;
+    // A double-click on the panel's own background, not on a control in it, hides it.
+    bool doubleClickHides = false;
 };
 
 // The title-block panel: heading, the five ProjectTitleBlock fields, print and cancel.
@@ -122,6 +132,9 @@ struct MemberWindowDesign {
     std::vector<PanelSpec> panels;
     TitleBlockSpec titleBlock;
     int inputColumnWidth = 520;  // pixels
+    // The captions (kind, verdict) stand in the toolbar beside the buttons, leaving the
+    // whole height below it to the panels and the drawing.
+    bool captionsInToolbar = false;
 };
 
 // One caption-and-field row of an input panel.
@@ -201,7 +214,7 @@ protected:
     QListWidget* addPickList(QWidget* parent, const char* name, const std::vector<PickItem>& items,
                              const char* targetField, std::function<void()> afterPick = {});
     // A list whose rows are chosen the same way, for a row that writes more than one
-    // field: choose gets the row's index.
+    // field: choose gets the row's index. Space on the current row chooses as Enter does.
     QListWidget* addChoiceList(QWidget* parent, const char* name, const std::vector<PickItem>& items,
                                std::function<void(int row)> choose);
     QPushButton* addPictureButton(QWidget* parent, const char* name, const QPixmap& pm, const QString& tip,

@@ -35,7 +35,7 @@ struct Use : ::testing::Test {
     bool seen(const char* name) {
         QWidget* p = widget(name);
         if (!p->isVisible()) return false;
-        QWidget* top = w->childAt(p->geometry().center());
+        QWidget* top = w->childAt(p->mapTo(w.get(), p->rect().center()));
         return top == p || p->isAncestorOf(top);
     }
     void design(const char* span, const char* width, const char* depth, const char* type = "Command17") {
