@@ -164,6 +164,8 @@ void MemberWindow::assemble() {
 
     for (const PanelSpec& p : design_.panels) {
         QFrame* f = panel(p.name);
+        // A panel taller than its rows keeps them at its top, as the form drew them.
+        if (p.sizedByHeight) panelLayout(f)->addStretch(1);
         f->setVisible(p.shownAtStart);
         if (p.heightTwips > 0) setPanelHeight(p.name, p.heightTwips);
     }

@@ -42,7 +42,7 @@ constexpr int kMaterialsHeight = 6720;
 // Widths in pixels: the beam's short number fields, and the column beside them that
 // holds each row's aids (the overhang, the estimator, the pickers, the factors).
 constexpr int kFieldWidth = 64;
-constexpr int kAidColumn = 236;
+constexpr int kAidColumn = 228;
 constexpr int kRowHeight = 24;
 constexpr int kPickerHeight = 240;
 
@@ -98,7 +98,7 @@ QPushButton* smallButton(QWidget* parent, const char* name, const QString& text,
 // The aids of a row, left to right in the column beside its field.
 QHBoxLayout* aidRow(QGridLayout* grid, int row, std::initializer_list<QWidget*> widgets) {
     auto* h = new QHBoxLayout;
-    h->setSpacing(4);
+    h->setSpacing(3);
     for (QWidget* w : widgets) h->addWidget(w);
     h->addStretch(1);
     grid->addLayout(h, row, 2);
@@ -168,12 +168,15 @@ void BeamWindow::buildTypeChooser() {
 void BeamWindow::buildInputPanel() {
     QFrame* p = panel(kInputPanel);
 
-    // Always shown, also beside the type chooser: the span, the load and the section.
+    // Always shown, also beside the type chooser: the span, the load, the section and
+    // the main bars.
     QGridLayout* grid = shortFields(addFieldRows(p, {{"Text1", "คานยาว / เมตร ="},
                                                      {"Text2", "นน.ที่ลงบนคาน กก./ เมตร ="},
                                                      {"Text3", "ความกว้างของคาน / ซ.ม.="},
-                                                     {"Text4", "ความลึกของคาน / ซ.ม. ="}}),
-                                    p, {"Text1", "Text2", "Text3", "Text4"});
+                                                     {"Text4", "ความลึกของคาน / ซ.ม. ="},
+                                                     {"Text6", "ขนาดเหล็กบน(รับแรงอัด)/ มม. ="},
+                                                     {"Text7", "ขนาดเหล็กล่าง(รับแรงดึง)/ มม. ="}}),
+                                    p, {"Text1", "Text2", "Text3", "Text4", "Text6", "Text7"});
     // The overhang beside the span, shown for the overhanging beam only.
     overhangCaption_ = addLabel(p, "", QStringLiteral("มีคานยื่นที่ปลายยาว /เมตร ="));
     QLineEdit* overhang = addField(p, "Text5");
@@ -206,14 +209,13 @@ void BeamWindow::buildInputPanel() {
     label14->setAlignment(Qt::AlignCenter);
     aidRow(grid, 3, {label14});
 
-    // The normal height uncovers the bars, the factors, the grade and the material caption.
+    // The normal height uncovers the stirrups, the factors, the grade and the material
+    // caption.
     QWidget* more = addRowGroup(p, kInputsHeight);
-    QGridLayout* bars = shortFields(addFieldRows(more, {{"Text6", "ขนาดเหล็กบน(รับแรงอัด)/ มม. ="},
-                                                        {"Text7", "ขนาดเหล็กล่าง(รับแรงดึง)/ มม. ="},
-                                                        {"Text8", "ป. ขนาดเหล็กปลอก / มม. ="},
+    QGridLayout* bars = shortFields(addFieldRows(more, {{"Text8", "ป. ขนาดเหล็กปลอก / มม. ="},
                                                         {"Text32", "ตัวคูณ นน.คงที่ DL / นน.จร LL =",
                                                          "คิดกี่เท่าของ DEAD LOAD"}}),
-                                    more, {"Text6", "Text7", "Text8"});
+                                    more, {"Text8"});
     field("Text32")->setFixedWidth(36);
     struct Picker {
         const char* button;
@@ -230,14 +232,14 @@ void BeamWindow::buildInputPanel() {
         QListWidget* list = addPickList(this, k.list, barItems(k.sizes), k.field, [this, i] { pickers_[i]->hide(); });
         list->hide();
         pickers_[i] = list;
-        QPushButton* b = smallButton(more, k.button, QStringLiteral("มม. ▾"), k.tooltip, 56);
+        QPushButton* b = smallButton(i < 2 ? p : more, k.button, QStringLiteral("มม. ▾"), k.tooltip, 56);
         connect(b, &QPushButton::clicked, this, [this, list, b] { showPicker(list, b); });
-        if (i < 2) aidRow(bars, i, {b});
+        if (i < 2) aidRow(grid, 4 + i, {b});
     }
     QLineEdit* sets = addField(more, "Text10");
     sets->setFixedWidth(36);
     sets->setToolTip(QStringLiteral("1 ปลอกเดี่ยว, 2 ปลอกคู่, 3 ปลอกซ้อน 3"));
-    aidRow(bars, 2, {toolButton("Command24"), new QLabel(QStringLiteral("จำนวนปลอก ="), more), sets,
+    aidRow(bars, 0, {toolButton("Command24"), new QLabel(QStringLiteral("จำนวนปลอก ="), more), sets,
                      new QLabel(QStringLiteral("ป."), more)});
 
     // Load factors: locked until unlocked on purpose.
@@ -253,7 +255,9 @@ void BeamWindow::buildInputPanel() {
     connect(c36, &QPushButton::clicked, this, [ll] { ll->setText(QStringLiteral("1")); });
     QPushButton* c16 = makeButton(more, "Command16", QStringLiteral("ค่ามาตรฐาน"), QStringLiteral("แก้ไข SAFTY FACTOR"));
     QPushButton* c37 = makeButton(more, "Command37", QStringLiteral("แก้ไข"), QStringLiteral("แก้ไข SAFTY FACTOR"));
-    for (QPushButton* b : {c16, c37}) b->setFixedHeight(kRowHeight);
+    c16->setFixedSize(76, kRowHeight);
+    c37->setFixedSize(40, kRowHeight);
+    for (QPushButton* b : {c16, c37}) b->setStyleSheet(QStringLiteral("padding: 0px;"));
     connect(c16, &QPushButton::clicked, this, [c37, dl, ll] {
         c37->show();
         ll->setText(QStringLiteral("2"));
@@ -267,7 +271,7 @@ void BeamWindow::buildInputPanel() {
         ll->setReadOnly(false);
         dl->setReadOnly(false);
     });
-    aidRow(bars, 3, {c28, ll, c36, c16, c37});
+    aidRow(bars, 1, {c28, ll, c36, c16, c37});
 
     // Steel grade: the sentence and the four grade buttons.
     auto* grade = new QHBoxLayout;
@@ -326,6 +330,7 @@ void BeamWindow::buildResultPanel() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(1);
+    grid->setColumnStretch(0, 1);
     int r = 0;
     int rules = 0;
     for (const ResultLine& line : beamResultLines()) {

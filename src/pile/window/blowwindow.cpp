@@ -14,6 +14,7 @@
 #include "pile/window/pile_pictures.h"
 #include "pile/window/sheetprint.h"
 #include "ui/fields.h"
+#include "ui/memberwindow.h"
 
 namespace mx::pile {
 
@@ -98,7 +99,7 @@ void BlowWindow::buildInputPanel(QFrame* f) {
         w->setGeometry(524, 96, 326, 188);
         fitListToRows(w);
         const int list = i + 1;
-        onRowChosen(w, [this, list](int row) { listRowChosen(list, row); });
+        ui::onRowChosen(w, this, [this, list](int row) { listRowChosen(list, row); });
         lists_[i] = w;
         if (i > 0) w->hide();  // the prestressed list shows until a type says otherwise
     }

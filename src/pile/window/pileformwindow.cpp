@@ -1,11 +1,9 @@
 #include "pile/window/pileformwindow.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -34,24 +32,6 @@ QFrame* makePanel(QWidget* parent, const char* name) {
     f->setFrameShape(QFrame::StyledPanel);
     return f;
 }
-
-// Space on a list's current row stands for Enter: both choose the row the keyboard
-// moved to.
-class SpaceActivates : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        auto* list = qobject_cast<QListWidget*>(watched);
-        if (list && e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Space &&
-            list->currentItem()) {
-            emit list->itemActivated(list->currentItem());
-            return true;
-        }
-        return QObject::eventFilter(watched, e);
-    }
-};
 
 }  // namespace
 
@@ -232,13 +212,6 @@ void PileFormWindow::styleResultValue(QLabel* value, double fontFactor) {
     value->setAlignment(Qt::AlignCenter);
     value->setFont(scaledFont(value->parentWidget()->font(), fontFactor, true));
     value->setStyleSheet(QStringLiteral("background: white; color: #0a3d91;"));
-}
-
-void PileFormWindow::onRowChosen(QListWidget* list, const std::function<void(int row)>& choose) {
-    list->installEventFilter(new SpaceActivates(list));
-    auto chosen = [list, choose](QListWidgetItem* item) { choose(list->row(item)); };
-    connect(list, &QListWidget::itemClicked, this, chosen);
-    connect(list, &QListWidget::itemActivated, this, chosen);
 }
 
 void PileFormWindow::fitListToRows(QListWidget* list) {

@@ -84,10 +84,6 @@ protected:
     static void styleResultValue(QLabel* value, double fontFactor);
     // Shows a check's or calculation's messages, writing its corrections into this window.
     void replayHere(const Diagnostics& d);
-    // A row of a list of standard sections is chosen by a click on it, or by Enter or
-    // Space on the row the user moved to; moving the focus or the current row through
-    // the list chooses nothing, so tabbing through the window never overwrites a field.
-    void onRowChosen(QListWidget* list, const std::function<void(int row)>& choose);
     // Makes a list wide enough to show each of its rows whole, scroll bar included.
     static void fitListToRows(QListWidget* list);
 

@@ -13,6 +13,7 @@
 #include "pile/window/pile_pictures.h"
 #include "pile/window/sheetprint.h"
 #include "ui/fields.h"
+#include "ui/memberwindow.h"
 #include "ui/registry.h"
 
 namespace mx::pile {
@@ -101,7 +102,7 @@ void PileWindow::buildInputPanel(QFrame* f) {
     for (auto [list, w] : {std::pair{1, list1_}, std::pair{2, list2_}}) {
         w->setGeometry(10, 166, 380, 112);
         fitListToRows(w);
-        onRowChosen(w, [this, list = list](int row) { listRowChosen(list, row); });
+        ui::onRowChosen(w, this, [this, list = list](int row) { listRowChosen(list, row); });
     }
 
     QPushButton* calc = makeButton(f, "Command13", qs("คำนวณ"));
