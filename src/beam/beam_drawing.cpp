@@ -32,8 +32,10 @@ constexpr double kFigureRows = 380;
 // below.
 constexpr double kElevationStart = 1000, kReactionRoom = 2000;
 constexpr double kElevationHeight = 3000;
-// Where the section's notes begin at the latest, so they have room on the surface.
-constexpr double kNotesRoom = 2000;
+// Where the section's notes begin at the latest, so they have room on the surface:
+// the longest of them (the stirrups with a spacing of four decimals, or the side bars)
+// is about 5,000 twips at 14 pt.
+constexpr double kNotesRoom = 5400;
 // The printed section's room: to the printable width, and above the page text.
 constexpr double kSheetRight = 11240, kSheetBottom = 14700;
 

@@ -167,3 +167,25 @@ TEST_F(Use, TheWindowKeepsItsSizeAndFitsTheScreen) {
         EXPECT_EQ(w->size(), size) << b;
     }
 }
+
+TEST_F(Use, TheDrawingStaysOnTheSurface) {
+    // Wide, deep and long beams alike: every note, measured as the surface sets it,
+    // ends on the surface beside the input column without being condensed.
+    auto* surface = w->findChild<ui::DrawingSurface*>("Picture1");
+    const double u = 1.0 / 15.0 * surface->logicalDpiX() / 96.0;
+    struct Case {
+        const char* span;
+        const char* width;
+        const char* depth;
+        const char* type;
+    };
+    for (const Case& c : {Case{"4", "120", "40", "Command17"}, Case{"20", "60", "100", "Command17"},
+                          Case{"3", "60", "280", "Command17"}, Case{"6.5", "120", "60", "Command21"}}) {
+        design(c.span, c.width, c.depth, c.type);
+        click("Command10");
+        for (const ui::PlacedText& t : ui::placeTexts(surface->page(), u, surface)) {
+            EXPECT_LE((t.text.x + t.naturalWidth) * u, surface->width()) << t.text.text << " (b = " << c.width << ")";
+            EXPECT_LE((t.text.y + t.height) * u, surface->height()) << t.text.text;
+        }
+    }
+}
