@@ -144,8 +144,13 @@ std::vector<double> barOffsets(int count, double pitch) {
     std::vector<double> out;
     if (count < 1 || !std::isfinite(pitch) || pitch < 0) return out;
     if (count == 1 || pitch == 0) return {0.0};
-    const int stride = pitch >= kBarGap ? 1 : static_cast<int>(std::ceil(kBarGap / pitch));
-    for (int i = 0; i < count - 1; i += stride) out.push_back(i * pitch);
+    // Kept as a double until it is known to be smaller than the count: a pitch of a
+    // billionth of a twip asks for a stride no int holds.
+    const double stride = pitch >= kBarGap ? 1.0 : std::ceil(kBarGap / pitch);
+    if (stride < count)
+        for (int i = 0; i < count - 1; i += static_cast<int>(stride)) out.push_back(i * pitch);
+    else
+        out.push_back(0.0);
     const double last = (count - 1) * pitch;
     if (out.empty() || last - out.back() >= kBarGap) out.push_back(last);
     return out;
