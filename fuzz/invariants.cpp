@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
 #include <bit>
 #include <map>
 #include <optional>
@@ -77,6 +78,8 @@ void checkWrittenDouble(double x) {
     if (s.back() != ' ' || (s.front() != ' ' && s.front() != '-')) violated("sheet number without its blanks: " + s);
 }
 
+constexpr std::int64_t kExactFixedRaw = 1'000'000'000'000'000;
+
 void checkFixed(double x) {
     const double scaled = x * 10000.0;
     const bool fits = std::isfinite(scaled) && std::fabs(std::nearbyint(scaled)) < 9.2e18;
@@ -90,8 +93,9 @@ void checkFixed(double x) {
     if (!std::isfinite(x)) violated("Fixed::fromDouble accepted a non-finite value");
     const std::string t = f->text();
     expectClean("Fixed::text", t);
-    // Below 2^53 every raw value is a double exactly, so the text reads back to it.
-    if (std::llabs(f->raw()) < (std::int64_t{1} << 53) && Fixed::fromDouble(num(t)) != *f)
+    // Below 10^11 a double holds the fourth decimal with room to spare, so the text
+    // reads back to the same fixed-point value; beyond it a double cannot.
+    if (std::llabs(f->raw()) < kExactFixedRaw && Fixed::fromDouble(num(t)) != *f)
         violated("fixed-point text " + t + " reads back as another value");
 }
 
@@ -157,19 +161,20 @@ void numbersTarget(const std::uint8_t* data, std::size_t size) {
         const Fixed f = Fixed::fromRaw(static_cast<std::int64_t>(std::bit_cast<std::uint64_t>(*b)));
         const std::string t = f.text();
         expectClean("Fixed::text", t);
-        if (std::llabs(f.raw() == INT64_MIN ? 0 : f.raw()) < (std::int64_t{1} << 53) &&
+        if (std::llabs(f.raw() == INT64_MIN ? 0 : f.raw()) < kExactFixedRaw &&
             Fixed::fromDouble(num(t)) != f)
             violated("fixed-point text " + t + " reads back as another value");
         const Fixed h = f.half();
-        if (std::llabs(h.raw() * 2 - f.raw()) > 1) violated("half is not half");
+        const __int128 twice = static_cast<__int128>(h.raw()) * 2 - f.raw();
+        if (twice > 1 || twice < -1) violated("half is not half");
     }
 }
 
 // ---- calculator ------------------------------------------------------------------
 
-// The widest readout: a sign, the point and the 324 places of the smallest double's
-// fraction. The label must not grow with the number of keys pressed.
-constexpr std::size_t kMaxDisplay = 330;
+// The widest readout: a sign, "0.", the 323 zeros and 15 digits of the smallest
+// doubles. The label must not grow with the number of keys pressed.
+constexpr std::size_t kMaxDisplay = 345;
 
 void calculatorTarget(const std::uint8_t* data, std::size_t size) {
     shell::CalculatorEngine calc;
@@ -270,10 +275,11 @@ Decoded decodeSettings(const cli::Module& module, std::string_view text) {
         const std::string name(line.substr(0, eq));
         const std::string value = harmless(line.substr(eq + 1));
         if (name == "type") {
-            if (!module.types.empty()) out.args.push_back("type=" + std::to_string(static_cast<int>(num(value))));
+            const double code = std::clamp(num(value), -1000.0, 1000.0);
+            if (!module.types.empty()) out.args.push_back("type=" + std::to_string(static_cast<int>(code)));
         } else if (name == "grade") {
             static const char* kGrades[] = {"SR24", "SD30", "SD35", "SD40"};
-            if (module.pressGrade) out.args.push_back(std::string("grade=") + kGrades[static_cast<unsigned>(num(value)) % 4]);
+            if (module.pressGrade) out.args.push_back(std::string("grade=") + kGrades[static_cast<unsigned>(std::clamp(num(value), 0.0, 1000.0)) % 4]);
         } else if (!names.empty()) {
             std::string field = name;
             if (!module.defaults.has(name)) field = names[std::hash<std::string>{}(name) % names.size()];
