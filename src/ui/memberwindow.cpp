@@ -358,6 +358,7 @@ QGridLayout* MemberWindow::addFieldRows(QWidget* p, const std::vector<FieldRow>&
         QLineEdit* e = addField(p, row.field);
         e->setFixedWidth(kFieldWidth);
         if (row.tooltip) e->setToolTip(QString::fromUtf8(row.tooltip));
+        captions_.insert(QString::fromLatin1(row.field), caption);
         grid->addWidget(caption, r, 0);
         grid->addWidget(e, r, 1);
         ++r;
@@ -368,6 +369,11 @@ QGridLayout* MemberWindow::addFieldRows(QWidget* p, const std::vector<FieldRow>&
 
 QLineEdit* MemberWindow::field(std::string_view name) const {
     return fields_.value(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), nullptr);
+}
+
+QString MemberWindow::fieldCaption(std::string_view name) const {
+    const QLabel* l = captions_.value(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), nullptr);
+    return l ? l->text() : QString();
 }
 
 FieldSet MemberWindow::fields() const {

@@ -169,6 +169,8 @@ public:
     // Every input and title-block field with its text.
     FieldSet fields() const;
     QLineEdit* field(std::string_view name) const;
+    // The caption beside a field of an input panel ("" for a field without one).
+    QString fieldCaption(std::string_view name) const;
     QFrame* panel(const char* name) const;
     // A panel's height in twips, as its buttons set it (0 for a panel of natural height).
     int panelHeightTwips(const char* name) const;
@@ -254,6 +256,7 @@ private:
     DrawingSurface* surface_ = nullptr;
     QMap<QString, QFrame*> panels_;
     QMap<QString, QLineEdit*> fields_;
+    QMap<QString, QLabel*> captions_;
     QMap<QString, int> heights_;
     struct RowGroup {
         QFrame* panel;

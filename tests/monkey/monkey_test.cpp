@@ -25,6 +25,7 @@
 #include "app/modules.h"
 #include "common/cli_modules.h"
 #include "fuzz/invariants.h"
+#include "ui/memberwindow.h"
 #include "ui/printing.h"
 #include "ui/prompter.h"
 #include "ui/registry.h"
@@ -253,6 +254,38 @@ TEST_P(WindowMonkey, RandomActionsLeaveTheWindowSound) {
     mx::ui::PdfFileTarget printer(dir.filePath(QStringLiteral("sheet.pdf")));
     Monkey monkey(wc, moduleNamed(wc.module));
     monkey.run();
+    mx::ui::WindowRegistry::instance().closeAll();
+    QApplication::processEvents();
+}
+
+// The tool's help and the window show one caption per field: the module's field table
+// is held against the caption each window puts beside the field.
+TEST(WindowCaptions, EveryFieldCaptionIsTheOneItsTableGives) {
+    static bool registered = false;
+    if (!registered) registerModuleWindows();
+    registered = true;
+    for (const WindowCase& wc : kWindows) {
+        auto* w = qobject_cast<mx::ui::MemberWindow*>(mx::ui::WindowRegistry::instance().show(QString::fromUtf8(wc.window)));
+        if (!w) continue;  // a window of its own kind, not on the member frame
+        int compared = 0;
+        for (const mx::FieldInfo& f : moduleNamed(wc.module).fields) {
+            // A caption may end in "=" before its field; a row captioning two fields is
+            // told apart by each field's tooltip, which the table then gives.
+            auto bare = [](QString t) {
+                t = t.simplified();
+                if (t.endsWith(QLatin1Char('='))) t.chop(1);
+                return t.trimmed().toStdString();
+            };
+            const std::string shown = bare(w->fieldCaption(f.object));
+            if (shown.empty()) continue;
+            ++compared;
+            const std::string table = bare(QString::fromUtf8(f.caption));
+            const std::string tip = bare(w->field(f.object)->toolTip());
+            EXPECT_TRUE(table == shown || table == tip) << wc.window << " " << f.object << ": the window shows \""
+                                                        << shown << "\", the table gives \"" << table << "\"";
+        }
+        EXPECT_GT(compared, 0) << wc.window;
+    }
     mx::ui::WindowRegistry::instance().closeAll();
     QApplication::processEvents();
 }
