@@ -94,12 +94,6 @@ int rowOf(const std::vector<FieldRow>& rows, const char* field) {
 FootingWindow::FootingWindow(FootingWindowDesign design, QWidget* parent)
     : MemberWindow(memberDesign(design), parent), footing_(std::move(design)) {}
 
-QPushButton* FootingWindow::helpButton(QWidget* parent, const char* name) {
-    QPushButton* b = makeButton(parent, name, QStringLiteral("?"), QStringLiteral("ปุ่มช่วยเหลือ"));
-    b->setFixedSize(26, 24);
-    return b;
-}
-
 void FootingWindow::buildPanels() {
     buildInputPanel();
     buildResultPanel();
@@ -125,7 +119,7 @@ void FootingWindow::buildInputPanel() {
     grid->setColumnMinimumWidth(2, kAidColumn);
     // The mesh-size list beside the fields, opened by the help button of its field.
     const int barRow = rowOf(f.inputRows, f.barField);
-    QPushButton* barButton = helpButton(p, f.barButton);
+    QPushButton* barButton = addHelpButton(p, f.barButton);
     grid->addWidget(barButton, barRow, 2, Qt::AlignLeft);
     barList_ = addPickList(p, f.barList, f.barSizes, f.barField, [this] { barList_->hide(); });
     barList_->setFixedHeight(barList_->sizeHintForRow(0) * 6 + 2 * barList_->frameWidth());
@@ -156,7 +150,7 @@ void FootingWindow::buildInputPanel() {
         materialCaption_->setBorder(false);
         setPanelHeight(kInputPanel, footing_.inputsHeight);
     });
-    QPushButton* materialButton = helpButton(p, f.materialButton);
+    QPushButton* materialButton = addHelpButton(p, f.materialButton);
     connect(materialButton, &QPushButton::clicked, this,
             [this] { setPanelHeight(kInputPanel, footing_.materialsHeight); });
     materialRow->addWidget(materialCaption_);

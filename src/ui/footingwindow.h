@@ -112,7 +112,6 @@ protected:
                            const std::string& verdict);
 
     const FootingWindowDesign& footing() const { return footing_; }
-    QPushButton* helpButton(QWidget* parent, const char* name);
 
 private:
     void buildInputPanel();

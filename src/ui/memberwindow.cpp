@@ -450,6 +450,12 @@ QPushButton* MemberWindow::addPictureButton(QWidget* parent, const char* name, c
     return b;
 }
 
+QPushButton* MemberWindow::addHelpButton(QWidget* parent, const char* name) {
+    QPushButton* b = makeButton(parent, name, QStringLiteral("?"), QStringLiteral("ปุ่มช่วยเหลือ"));
+    b->setFixedSize(26, 24);
+    return b;
+}
+
 ClickLabel* MemberWindow::addClickLabel(QWidget* parent, const char* name, const QString& text) {
     auto* l = new ClickLabel(text, parent);
     l->setObjectName(QString::fromLatin1(name));

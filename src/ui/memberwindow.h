@@ -19,6 +19,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "common/fieldset.h"
@@ -152,6 +153,20 @@ struct PickItem {
     std::string value;
 };
 
+// The rows of a module's pick table (each with a text and a value, a number or a
+// text) as pick-list rows.
+template <typename Rows>
+std::vector<PickItem> pickItems(const Rows& rows) {
+    std::vector<PickItem> items;
+    for (const auto& r : rows) {
+        if constexpr (std::is_arithmetic_v<std::remove_cvref_t<decltype(r.value)>>)
+            items.push_back({r.text, std::to_string(r.value)});
+        else
+            items.push_back({r.text, r.value});
+    }
+    return items;
+}
+
 class MemberWindow : public QWidget {
     Q_OBJECT
 public:
@@ -219,6 +234,8 @@ protected:
     // field: choose gets the row's index. Space on the current row chooses as Enter does.
     QListWidget* addChoiceList(QWidget* parent, const char* name, const std::vector<PickItem>& items,
                                std::function<void(int row)> choose);
+    // The small "?" button beside a field that opens its aid (a list, a panel).
+    QPushButton* addHelpButton(QWidget* parent, const char* name);
     QPushButton* addPictureButton(QWidget* parent, const char* name, const QPixmap& pm, const QString& tip,
                                   int side = 52);
     ClickLabel* addClickLabel(QWidget* parent, const char* name, const QString& text);

@@ -167,12 +167,6 @@ ui::FieldRow row(const char* field, const char* tooltip = nullptr, const char* c
     return {field, findField(columnFieldTable(), field)->caption, tooltip, captionName};
 }
 
-QPushButton* helpButton(QWidget* parent, const char* name) {
-    QPushButton* b = ui::makeButton(parent, name, QStringLiteral("?"), QStringLiteral("ปุ่มช่วยเหลือ"));
-    b->setFixedSize(26, 24);
-    return b;
-}
-
 std::vector<ui::PickItem> barItems(const auto& sizes) {
     std::vector<ui::PickItem> items;
     for (int mm : sizes) items.push_back({std::to_string(mm) + " มม.", std::to_string(mm)});
@@ -262,7 +256,7 @@ void ColumnWindow::buildInputPanel() {
     delete plain;
     auto showEstimator = [this] { showPanel(kEstimatorPanel); };
     connect(label2, &ui::ClickLabel::clicked, this, showEstimator);
-    QPushButton* c24 = helpButton(p, "Command24");
+    QPushButton* c24 = addHelpButton(p, "Command24");
     connect(c24, &QPushButton::clicked, this, showEstimator);
     grid->addWidget(c24, 0, 2, Qt::AlignLeft);
 
@@ -273,8 +267,8 @@ void ColumnWindow::buildInputPanel() {
         l->hide();
         grid->addWidget(l, 0, 3, 7, 1, Qt::AlignTop);
     }
-    QPushButton* c22 = helpButton(p, "Command22");
-    QPushButton* c23 = helpButton(p, "Command23");
+    QPushButton* c22 = addHelpButton(p, "Command22");
+    QPushButton* c23 = addHelpButton(p, "Command23");
     connect(c22, &QPushButton::clicked, this, [this] {
         list3_->hide();
         list2_->show();
@@ -302,7 +296,7 @@ void ColumnWindow::buildInputPanel() {
 
     // The material caption uncovers the materials; a double-click covers them again.
     auto* materialsRow = new QHBoxLayout;
-    QPushButton* c26 = helpButton(p, "Command26");
+    QPushButton* c26 = addHelpButton(p, "Command26");
     connect(c26, &QPushButton::clicked, this, [this] { setPanelHeight(kInputPanel, kMaterialsHeight); });
     ui::ClickLabel* label6 = addClickLabel(p, "Label6", QStringLiteral("* ค่ามาตรฐานของคอนกรีตและเหล็กที่ใช้คำนวณ"));
     connect(label6, &ui::ClickLabel::clicked, this, [this] { setPanelHeight(kInputPanel, kMaterialsHeight); });
@@ -363,11 +357,7 @@ void ColumnWindow::buildEstimatorPanel() {
     valueRow(6, "รวม นน. ทั้งสิ้นที่ลงบนเสา กก. =", "Label57");
 
     // The live loads of the regulations beside the fields; a row writes its load.
-    QListWidget* list = addPickList(p, "List1", [] {
-        std::vector<ui::PickItem> items;
-        for (const LiveLoadRow& r : kLiveLoads) items.push_back({r.text, std::to_string(r.value)});
-        return items;
-    }(), "Text15");
+    QListWidget* list = addPickList(p, "List1", ui::pickItems(kLiveLoads), "Text15");
     list->setToolTip(QStringLiteral("นน.จรเฉลี่ยตาม พรบ.ควบคุมอาคาร"));
     grid->addWidget(list, 0, 2, 7, 1);
 

@@ -102,7 +102,7 @@ PileCapWindow::PileCapWindow(QWidget* parent) : FootingWindow(pileCapDesign(), p
 
 void PileCapWindow::buildAids(QFrame* p, QGridLayout* grid) {
     // The safe load's help button and caption open the four pile types.
-    QPushButton* typesButton = helpButton(p, "Command22");
+    QPushButton* typesButton = addHelpButton(p, "Command22");
     grid->addWidget(typesButton, 1, 2, Qt::AlignLeft);
     connect(typesButton, &QPushButton::clicked, this, [this] { showPileTypes(true); });
     pileCaption_ = findChild<ui::ClickLabel*>(QStringLiteral("Label2"));

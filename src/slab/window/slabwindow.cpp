@@ -119,18 +119,6 @@ ui::MemberWindowDesign slabDesign() {
     return d;
 }
 
-std::vector<ui::PickItem> pickItems(const auto& rows) {
-    std::vector<ui::PickItem> items;
-    for (const PickRow& r : rows) items.push_back({r.text, std::to_string(r.value)});
-    return items;
-}
-
-QPushButton* helpButton(QWidget* parent, const char* name) {
-    QPushButton* b = ui::makeButton(parent, name, QStringLiteral("?"), QStringLiteral("ปุ่มช่วยเหลือ"));
-    b->setFixedSize(26, 24);
-    return b;
-}
-
 }  // namespace
 
 SlabWindow::SlabWindow(QWidget* parent) : MemberWindow(slabDesign(), parent) {
@@ -193,7 +181,7 @@ void SlabWindow::buildInputPanel() {
         {"Text24", "คิด นน.จร ( LIVE LOAD ) กี่เท่า =", "คิดกี่เท่าของ LIVE LOAD"},
     });
     // Aids beside their fields: the live-load table, the one mesh size, the factors.
-    QPushButton* c27 = helpButton(p, "Command27");
+    QPushButton* c27 = addHelpButton(p, "Command27");
     ui::ClickLabel* label6 = addClickLabel(p, "Label6", QStringLiteral("ตาราง นน.จร"));
     auto showLiveLoads = [this] { showPanel(kLiveLoadPanel); };
     connect(c27, &QPushButton::clicked, this, showLiveLoads);
@@ -207,7 +195,7 @@ void SlabWindow::buildInputPanel() {
     QPushButton* c26 = ui::makeButton(p, "Command26", QStringLiteral("เท่ากันหมด"),
                                       QStringLiteral("กำหนดขนาดเหล็กตะแกรงเท่ากันหมด"));
     grid->addWidget(c26, 4, 2, Qt::AlignLeft);
-    list2_ = addPickList(p, "List2", pickItems(kBarSizeList), "Text5", [this] { list2_->hide(); });
+    list2_ = addPickList(p, "List2", ui::pickItems(kBarSizeList), "Text5", [this] { list2_->hide(); });
     list2_->setFixedHeight(list2_->sizeHintForRow(0) * 6 + 2 * list2_->frameWidth());
     list2_->hide();
     grid->addWidget(list2_, 0, 3, 8, 1, Qt::AlignTop);
@@ -257,7 +245,7 @@ void SlabWindow::buildLiveLoadPanel() {
     QLabel* heading = addLabel(p, "Label49", QStringLiteral("เลือก นน.จรเฉลี่ย ตาม พรบ.ควบคุมอาคาร"));
     heading->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
     column->addWidget(heading);
-    QListWidget* list = addPickList(p, "List1", pickItems(kLiveLoadList), "Text1");
+    QListWidget* list = addPickList(p, "List1", ui::pickItems(kLiveLoadList), "Text1");
     list->setMinimumHeight(list->sizeHintForRow(0) * 14);
     column->addWidget(list);
     QPushButton* ok = ui::makeButton(p, "Command22", QStringLiteral("ตกลง"));
@@ -286,9 +274,9 @@ void SlabWindow::buildBarSizePanel() {
     QGridLayout* grid = addFieldRows(p, fieldRows);
     int i = 0;
     for (const BarRow& r : rows) {
-        QPushButton* b = helpButton(p, r.button);
+        QPushButton* b = addHelpButton(p, r.button);
         grid->addWidget(b, i++, 2);
-        QListWidget* list = addPickList(p, r.list, pickItems(kBarSizeList), r.field);
+        QListWidget* list = addPickList(p, r.list, ui::pickItems(kBarSizeList), r.field);
         list->setFixedHeight(list->sizeHintForRow(0) * 6 + 2 * list->frameWidth());
         list->hide();
         grid->addWidget(list, 0, 3, 4, 1, Qt::AlignTop);

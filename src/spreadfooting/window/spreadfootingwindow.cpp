@@ -20,13 +20,6 @@ namespace {
 constexpr int kInputsHeight = 3375;
 constexpr int kMaterialsHeight = 5055;
 
-template <std::size_t N>
-std::vector<ui::PickItem> pickItems(const std::array<PickRow, N>& rows) {
-    std::vector<ui::PickItem> items;
-    for (const PickRow& r : rows) items.push_back({r.text, r.value});
-    return items;
-}
-
 ui::FootingWindowDesign spreadFootingDesign() {
     ui::FootingWindowDesign d;
     d.name = "foot00";
@@ -72,7 +65,7 @@ ui::FootingWindowDesign spreadFootingDesign() {
     d.barField = "Text2";
     d.barButton = "Command17";
     d.barList = "List2";
-    d.barSizes = pickItems(kBarSizeList);
+    d.barSizes = ui::pickItems(kBarSizeList);
     d.summaryBox = "Text7";
     d.summaryHeading = kSummaryHeading;
     for (const SummaryLine& l : summaryLines()) d.resultRows.push_back({l.label, l.text});
@@ -91,9 +84,9 @@ SpreadFootingWindow::SpreadFootingWindow(QWidget* parent) : FootingWindow(spread
 void SpreadFootingWindow::buildAids(QFrame* p, QGridLayout* grid) {
     // The soil list, opened by the help button beside the bearing field or by its
     // caption; a row writes its bearing and closes the list.
-    QPushButton* soilButton = helpButton(p, "Command18");
+    QPushButton* soilButton = addHelpButton(p, "Command18");
     grid->addWidget(soilButton, 1, 2, Qt::AlignLeft);
-    soilList_ = addPickList(p, "List1", pickItems(kSoilList), "Text3", [this] { soilList_->hide(); });
+    soilList_ = addPickList(p, "List1", ui::pickItems(kSoilList), "Text3", [this] { soilList_->hide(); });
     soilList_->setFixedHeight(soilList_->sizeHintForRow(0) * 9 + 2 * soilList_->frameWidth());
     soilList_->hide();
     panelLayout(p)->addWidget(soilList_, 0, Qt::AlignLeft);

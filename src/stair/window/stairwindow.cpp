@@ -146,18 +146,6 @@ ui::MemberWindowDesign stairDesign() {
     return d;
 }
 
-std::vector<ui::PickItem> pickItems(const auto& rows) {
-    std::vector<ui::PickItem> items;
-    for (const PickRow& r : rows) items.push_back({r.text, std::to_string(r.value)});
-    return items;
-}
-
-QPushButton* helpButton(QWidget* parent, const char* name) {
-    QPushButton* b = ui::makeButton(parent, name, QStringLiteral("?"), QStringLiteral("ปุ่มช่วยเหลือ"));
-    b->setFixedSize(26, 24);
-    return b;
-}
-
 }  // namespace
 
 StairWindow::StairWindow(QWidget* parent) : MemberWindow(stairDesign(), parent) {
@@ -203,9 +191,9 @@ void StairWindow::buildInputPanel() {
     column->addWidget(typePanel_);
 
     QGridLayout* grid = addFieldRows(p, kInputRows);
-    QPushButton* c27 = helpButton(p, "Command27");
-    QPushButton* c22 = helpButton(p, "Command22");
-    QPushButton* c23 = helpButton(p, "Command23");
+    QPushButton* c27 = addHelpButton(p, "Command27");
+    QPushButton* c22 = addHelpButton(p, "Command22");
+    QPushButton* c23 = addHelpButton(p, "Command23");
     grid->addWidget(c27, kLiveLoadRow, 2);
     grid->addWidget(c22, kMainBarRow, 2);
     grid->addWidget(c23, kTempBarRow, 2);
@@ -213,7 +201,7 @@ void StairWindow::buildInputPanel() {
     // The bar lists beside their fields; choosing a row writes it and closes the list.
     auto barList = [this, p, grid](const char* name, const char* target) {
         QListWidget* list = nullptr;
-        list = addPickList(p, name, pickItems(kBarRows), target, [this, name] {
+        list = addPickList(p, name, ui::pickItems(kBarRows), target, [this, name] {
             findChild<QListWidget*>(QString::fromLatin1(name))->hide();
         });
         list->setFixedHeight(list->sizeHintForRow(0) * 6 + 2 * list->frameWidth());
@@ -239,7 +227,7 @@ void StairWindow::buildInputPanel() {
     grid->addWidget(ll, kLiveFactorRow, 2, Qt::AlignLeft);
 
     // The live-load table: its rows are long, so it opens under the fields at full width.
-    QListWidget* list3 = addPickList(p, "List3", pickItems(kLiveLoadRows), "Text2", [this] {
+    QListWidget* list3 = addPickList(p, "List3", ui::pickItems(kLiveLoadRows), "Text2", [this] {
         findChild<QListWidget*>(QStringLiteral("List3"))->hide();
     });
     list3->setFixedHeight(list3->sizeHintForRow(0) * 5 + 2 * list3->frameWidth());
@@ -256,7 +244,7 @@ void StairWindow::buildInputPanel() {
     // The material heading: a click (or its help button) uncovers the materials, a
     // double-click covers them again.
     auto* heading = new QHBoxLayout;
-    QPushButton* c24 = helpButton(p, "Command24");
+    QPushButton* c24 = addHelpButton(p, "Command24");
     label8_ = addClickLabel(p, "Label8", QStringLiteral("*ค่าหน่วยแรงของคอนกรีตและเหล็กที่ใช้คำนวณ"));
     heading->addWidget(c24);
     heading->addWidget(label8_, 1);
