@@ -190,7 +190,8 @@ TEST(SlabSheet, BeforeAnyCalculatePrintsZeros) {
     EXPECT_EQ(textAt(p, 1200, 1200)->text,
               "กำหนดขนาดพื้น กว้าง =  0  เมตร x ยาว =  0  เมตร ความหนาของพื้น =  0  ซม.");
     EXPECT_EQ(textAt(p, 1500, 3900), nullptr);  // no continuity case yet
-    for (const auto& item : slabDrawing(none).items()) {
+    const PageModel drawing = slabDrawing(none);
+    for (const auto& item : drawing.items()) {
         EXPECT_FALSE(std::holds_alternative<PageCircle>(item));
         if (const auto* l = std::get_if<PageLine>(&item)) {
             EXPECT_NE(l->color, kRed);
