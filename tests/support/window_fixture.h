@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "common/cli.h"
 #include "ui/fields.h"
 #include "ui/memberwindow.h"
 #include "ui/prompter.h"
@@ -50,6 +51,31 @@ struct WindowFixture : ::testing::Test {
     QListWidget* list(const char* name) { return find<QListWidget>(name); }
     void pick(const char* name, int row) { emit list(name)->itemClicked(list(name)->item(row)); }
     mx::ui::ClickLabel* clickLabel(const char* name) { return find<mx::ui::ClickLabel>(name); }
+    // After a Calculate: the window showed the tool's messages in order and holds the
+    // fields and result labels the tool reports for the same fields.
+    void expectShowsTool(const mx::cli::Report& report, const mx::FieldSet& toolFields) {
+        ASSERT_EQ(rec.log.size(), report.messages.size());
+        for (std::size_t i = 0; i < rec.log.size(); ++i) EXPECT_EQ(rec.log[i].message, report.messages[i]);
+        for (const auto& [name, value] : toolFields.entries()) {
+            if (field(name.c_str())) {
+                EXPECT_EQ(text(name.c_str()), value) << name;
+            }
+        }
+        for (const auto& [name, value] : report.labels.entries()) EXPECT_EQ(label(name.c_str()), value) << name;
+    }
+    // Exit asks its question: Cancel keeps the window open, OK closes it. Returns the
+    // question asked.
+    mx::Message exitAsksAndOnlyOkCloses(const char* button = "Command1") {
+        w->show();
+        rec.clear();
+        rec.answers = {false, true};
+        click(button);
+        EXPECT_TRUE(w->isVisible());
+        click(button);
+        EXPECT_FALSE(w->isVisible());
+        EXPECT_EQ(rec.log.size(), 2u);
+        return rec.log.empty() ? mx::Message{} : rec.log.front().message;
+    }
     // A new window with the defaults, and a clean record of boxes.
     void fresh() {
         w = std::make_unique<Window>();

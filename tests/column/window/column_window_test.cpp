@@ -364,15 +364,9 @@ TEST_F(ColumnWindowTest, PrintAsksAndPrintsTheLastCalculationsRecord) {
 }
 
 TEST_F(ColumnWindowTest, ExitAsksAndOnlyOkCloses) {
-    w->show();
-    rec.answers = {false, true};
-    click("Command1");
-    EXPECT_TRUE(w->isVisible());
-    click("Command1");
-    EXPECT_FALSE(w->isVisible());
-    ASSERT_EQ(rec.log.size(), 2u);
-    EXPECT_EQ(rec.log[0].message.title, "ต้องการเลิกออกแบบเสา");
-    EXPECT_EQ(rec.log[0].message.text, "คุณแน่ใจหรือว่าจะเลิกการทำงาน?");
+    const Message question = exitAsksAndOnlyOkCloses();
+    EXPECT_EQ(question.title, "ต้องการเลิกออกแบบเสา");
+    EXPECT_EQ(question.text, "คุณแน่ใจหรือว่าจะเลิกการทำงาน?");
 }
 
 }  // namespace

@@ -203,16 +203,9 @@ TEST_F(SpreadFootingWindowTest, CalculateShowsWhatTheToolShowsWithTheResultsAtTh
         click("Command13");
         rec.watch = nullptr;
 
-        ASSERT_EQ(rec.log.size(), tool.report.messages.size());
-        for (std::size_t i = 0; i < rec.log.size(); ++i) EXPECT_EQ(rec.log[i].message, tool.report.messages[i]);
+        expectShowsTool(tool.report, tool.fields());
         for (std::size_t i = 0; i < c.messagePrefixes.size() && i < rec.log.size(); ++i)
             EXPECT_EQ(rec.log[i].message.text.rfind(c.messagePrefixes[i], 0), 0u) << rec.log[i].message.text;
-        for (const auto& [name, value] : tool.fields().entries()) {
-            if (field(name.c_str())) {
-                EXPECT_EQ(text(name.c_str()), value) << name;
-            }
-        }
-        for (const auto& [name, value] : tool.report.labels.entries()) EXPECT_EQ(label(name.c_str()), value) << name;
         if (expected.panelWritten) {
             // Messages before the mark see the panel empty; those after see it filled.
             const std::size_t at = *expected.diagnostics.resultsAt();
@@ -291,15 +284,9 @@ TEST_F(SpreadFootingWindowTest, PrintAsksThenPrintsAndHidesTheTitleBlock) {
 }
 
 TEST_F(SpreadFootingWindowTest, ExitAsksAndOnlyOkCloses) {
-    w->show();
-    rec.answers = {false, true};
-    click("Command1");
-    EXPECT_TRUE(w->isVisible());
-    click("Command1");
-    EXPECT_FALSE(w->isVisible());
-    ASSERT_EQ(rec.log.size(), 2u);
-    EXPECT_EQ(rec.log[0].message.text, "คุณแน่ใจหรือว่าจะเลิกจากการออกแบบฐานราก?");
-    EXPECT_EQ(rec.log[0].message.title, "เลิกการออกแบบฐานราก ค.ส.ล.");
+    const Message question = exitAsksAndOnlyOkCloses();
+    EXPECT_EQ(question.text, "คุณแน่ใจหรือว่าจะเลิกจากการออกแบบฐานราก?");
+    EXPECT_EQ(question.title, "เลิกการออกแบบฐานราก ค.ส.ล.");
 }
 
 }  // namespace

@@ -334,15 +334,9 @@ TEST_F(StairWindowTest, TheSheetOfEachTypeIsOneA4PageInside) {
 }
 
 TEST_F(StairWindowTest, ExitAsksAndOnlyOkCloses) {
-    w->show();
-    rec.answers = {false, true};
-    click("Command1");
-    EXPECT_TRUE(w->isVisible());
-    click("Command1");
-    EXPECT_FALSE(w->isVisible());
-    ASSERT_EQ(rec.log.size(), 2u);
-    EXPECT_EQ(rec.log[0].message.title, "ออกจากโปรแกรมออกแบบบันได");
-    EXPECT_EQ(rec.log[0].message.text, "คุณแน่ใจหรือว่าจะออกจากการออกแบบบันได?");
+    const Message question = exitAsksAndOnlyOkCloses();
+    EXPECT_EQ(question.title, "ออกจากโปรแกรมออกแบบบันได");
+    EXPECT_EQ(question.text, "คุณแน่ใจหรือว่าจะออกจากการออกแบบบันได?");
 }
 
 }  // namespace
