@@ -16,6 +16,9 @@
 #include "common/cli_modules.h"
 #include "common/fixed.h"
 #include "common/numtext.h"
+#include "project/json.h"
+#include "project/project.h"
+#include "project/report.h"
 #include "shell/calculator.h"
 
 namespace mx::fuzz {
@@ -333,6 +336,38 @@ void moduleTarget(const cli::Module& module, const std::uint8_t* data, std::size
     }
 }
 
+// ---- project file ----------------------------------------------------------------
+
+// Members run for their verdicts: enough to reach every module, few enough that a
+// file of thousands of members stays a fast input.
+constexpr std::size_t kMostMembersRun = 12;
+
+void projectTarget(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::string name = "fuzz.mx7100";
+    const project::ReadOutcome read = project::parseProject(bytes, name, modules());
+    if (!read.project) {
+        // One message naming the file, in whole UTF-8 even when the file was not.
+        if (read.error.find("\"" + name + "\"") == std::string::npos) violated("refusal does not name the file: " + read.error);
+        if (project::firstBadUtf8(read.error) != std::string::npos) violated("refusal is not UTF-8");
+        return;
+    }
+    if (read.error.size()) violated("a read project carries a message");
+    // What is read is written back and reads as the same project.
+    const std::string text = project::projectText(*read.project);
+    if (project::firstBadUtf8(text) != std::string::npos) violated("a written project is not UTF-8");
+    const project::ReadOutcome again = project::parseProject(text, name, modules());
+    if (!again.project) violated("a written project is refused: " + again.error);
+    if (!(*again.project == *read.project)) violated("a written project reads back as another");
+    if (project::projectText(*again.project) != text) violated("writing a project twice gives two texts");
+    // Every member runs as its module.
+    project::Project head = *read.project;
+    if (head.members.size() > kMostMembersRun) head.members.resize(kMostMembersRun);
+    const auto rows = project::reportContents(head, modules());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].page != 4 + static_cast<int>(i)) violated("contents row " + std::to_string(i) + " on page " + std::to_string(rows[i].page));
+}
+
 // ---- schedules -------------------------------------------------------------------
 
 // Limits small enough for generated inputs to reach them.
@@ -442,7 +477,7 @@ std::string pageFault(const PageModel& page, const PageBox& box, std::size_t max
 }
 
 std::vector<std::string> targetNames() {
-    std::vector<std::string> names{"numbers", "calculator"};
+    std::vector<std::string> names{"numbers", "calculator", "project"};
     for (const auto& m : modules())
         if (m.run) names.push_back(m.name);
     names.emplace_back("csv");
@@ -452,6 +487,7 @@ std::vector<std::string> targetNames() {
 void runTarget(std::string_view target, const std::uint8_t* data, std::size_t size) {
     if (target == "numbers") return numbersTarget(data, size);
     if (target == "calculator") return calculatorTarget(data, size);
+    if (target == "project") return projectTarget(data, size);
     if (target == "csv") return csvTarget(data, size);
     for (const auto& m : modules())
         if (m.name == target && m.run) return moduleTarget(m, data, size);

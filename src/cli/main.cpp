@@ -5,6 +5,7 @@
 //   mx7100-calc MODULE [FIELD=TEXT | type=N | grade=SR24|SD30|SD35|SD40 ...] [--raw]
 //               [--sheet FILE.pdf] [--drawing FILE.png]
 //   mx7100-calc batch FILE.csv [--sheets FILE.pdf] [--raw]
+//   mx7100-calc project PROJECT.mx7100 | report PROJECT.mx7100 --pdf FILE.pdf
 //   mx7100-calc [MODULE] --help | --version
 #include <QApplication>
 #include <QImage>
@@ -21,6 +22,7 @@
 #include <vector>
 
 #include "cli/output.h"
+#include "cli/project_commands.h"
 #include "cli/sheetbook.h"
 #include "cli/tool.h"
 #include "ui/pagepainter.h"
@@ -163,9 +165,11 @@ int main(int argc, char** argv) {
         }
         return runBatchCommand(modules, {args.begin() + 1, args.end()}, argc, argv);
     }
+    if (name == "project" || name == "report")
+        return mx::cli::runProjectCommand(modules, args, [&] { return startQt(argc, argv); });
     const mx::cli::Module* found = mx::cli::findModule(modules, name);
     if (!found) {
-        std::vector<std::string> names{"batch"};
+        std::vector<std::string> names{"batch", "project", "report"};
         for (const auto& m : modules) names.push_back(m.name);
         return fail("unknown module '" + name + "' (did you mean " + mx::closestName(name, names) +
                     "? mx7100-calc --help lists them)");
