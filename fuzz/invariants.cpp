@@ -9,7 +9,9 @@
 #include <bit>
 #include <map>
 #include <optional>
+#include <sstream>
 
+#include "cli/tool.h"
 #include "common/checked.h"
 #include "common/cli_modules.h"
 #include "common/fixed.h"
@@ -366,6 +368,62 @@ void projectTarget(const std::uint8_t* data, std::size_t size) {
         if (rows[i].page != 4 + static_cast<int>(i)) violated("contents row " + std::to_string(i) + " on page " + std::to_string(rows[i].page));
 }
 
+// ---- schedules -------------------------------------------------------------------
+
+// Limits small enough for generated inputs to reach them.
+constexpr cli::CsvLimits kFuzzCsvLimits{1024, 256};
+// The batch runs the rows above this many line breaks: every row designs a module and
+// paints its sheet, which is what costs, and a dozen rows reach every path of it.
+constexpr std::size_t kMostBatchLines = 12;
+
+void csvTarget(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    cli::CsvReader reader(bytes, kFuzzCsvLimits);
+    const std::size_t expected = reader.remaining();
+    std::size_t records = 0;
+    int lastRow = 0;
+    const auto lineBreaks = static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n') +
+                                             std::count(bytes.begin(), bytes.end(), '\r'));
+    for (cli::CsvRecord r; reader.next(r);) {
+        ++records;
+        if (r.row <= lastRow || r.row > lineBreaks + 1) violated("row " + std::to_string(r.row) + " out of order");
+        lastRow = r.row;
+        if (!r.error.empty() && !r.cells.empty()) violated("an unreadable row kept its cells");
+        for (const std::string& c : r.cells) {
+            if (!cli::isUtf8(c)) violated("a cell read is not UTF-8");
+            // A byte of the code page is at most three of UTF-8.
+            if (c.size() > 3 * kFuzzCsvLimits.cellBytes) violated("a cell past its limit");
+        }
+    }
+    if (records != expected) violated("the rows counted and the rows read differ");
+
+    std::size_t cut = 0;
+    for (std::size_t n = 0; cut < bytes.size() && n < kMostBatchLines; ++cut) n += bytes[cut] == '\n';
+    cli::CsvReader batch(bytes.substr(0, cut), kFuzzCsvLimits);
+    std::ostringstream out, progress;
+    int sheets = 0;
+    const cli::BatchSummary summary =
+        cli::runBatch(modules(), batch, cli::SettingMode::Typed, out, progress, [&](const PageModel& sheet) {
+            if (const std::string f = pageFault(sheet, kSheetBounds); !f.empty()) violated("sheet: " + f);
+            ++sheets;
+            return true;
+        });
+    const std::string text = out.str();
+    if (!cli::isUtf8(text)) violated("the batch wrote bytes that are not UTF-8");
+    if (summary.pages != sheets || summary.pages > summary.designs) violated("pages and designs disagree");
+    std::istringstream lines(text);
+    int count = 0;
+    lastRow = 0;
+    for (std::string line; std::getline(lines, line); ++count) {
+        int row = 0;
+        if (std::sscanf(line.c_str(), "{\"row\": %d, ", &row) != 1 || row <= lastRow || !line.ends_with("}"))
+            violated("a line without its row, or out of order: " + line.substr(0, 80));
+        lastRow = row;
+    }
+    if (count != (summary.headerBad ? 1 : summary.designs + summary.bad))
+        violated("the lines written are not one a row");
+}
+
 }  // namespace
 
 std::string textFault(std::string_view s) {
@@ -422,6 +480,7 @@ std::vector<std::string> targetNames() {
     std::vector<std::string> names{"numbers", "calculator", "project"};
     for (const auto& m : modules())
         if (m.run) names.push_back(m.name);
+    names.emplace_back("csv");
     return names;
 }
 
@@ -429,6 +488,7 @@ void runTarget(std::string_view target, const std::uint8_t* data, std::size_t si
     if (target == "numbers") return numbersTarget(data, size);
     if (target == "calculator") return calculatorTarget(data, size);
     if (target == "project") return projectTarget(data, size);
+    if (target == "csv") return csvTarget(data, size);
     for (const auto& m : modules())
         if (m.name == target && m.run) return moduleTarget(m, data, size);
     violated("no target named " + std::string(target));

@@ -21,7 +21,7 @@ public:
 };
 
 // Every target by name: "numbers", "calculator", "project" (the project-file reader),
-// then one per module of the tool.
+// one per module of the tool, then "csv" (a schedule read and run as the tool's batch).
 std::vector<std::string> targetNames();
 
 // Runs one input through a target's invariants; throws Violation on a broken one.

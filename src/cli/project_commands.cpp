@@ -4,6 +4,7 @@
 
 #include <iostream>
 
+#include "cli/output.h"
 #include "cli/sheetbook.h"
 #include "cli/tool.h"
 #include "project/report.h"
@@ -33,11 +34,12 @@ int printMembers(const std::vector<Module>& modules, const project::Project& p) 
 int writeReport(const std::vector<Module>& modules, const project::Project& p, const std::string& pdfPath,
                 const std::function<std::unique_ptr<QApplication>()>& startQt) {
     const auto app = startQt();
-    SheetBook book(QString::fromStdString(pdfPath));
+    SheetBook book(pdfPath);
     std::vector<project::ContentsRow> rows;
     const bool painted = project::buildReport(p, modules, [&](const PageModel& page) { return book.add(page); }, &rows);
-    if (!book.finish() || !painted) {
-        std::cerr << "mx7100-calc: cannot write " << pdfPath << "\n";
+    const auto err = painted ? book.finish() : "cannot write " + pdfPath;
+    if (err) {
+        std::cerr << "mx7100-calc: " << *err << "\n";
         return 1;
     }
     // The contents as the report prints it, one line a member.
@@ -69,6 +71,7 @@ int runProjectCommand(const std::vector<Module>& modules, const std::vector<std:
         }
     }
     if (projectPath.empty() || (report && pdfPath.empty())) return fail(usage);
+    if (report && samePath(projectPath, pdfPath)) return fail(pdfPath + " is the project itself; name another file for the report");
     const project::ReadOutcome read = project::readProjectFile(projectPath, modules);
     if (!read.project) return fail(read.error);
     return report ? writeReport(modules, *read.project, pdfPath, startQt) : printMembers(modules, *read.project);

@@ -5,8 +5,8 @@
 namespace mx::project {
 
 const JsonValue* JsonValue::find(std::string_view key) const {
-    for (const auto& [k, v] : members)
-        if (k == key) return &v;
+    for (const JsonMember& m : members)
+        if (m.key == key) return &m.value;
     return nullptr;
 }
 
@@ -160,7 +160,7 @@ private:
             expect(':', "ขาดเครื่องหมาย : หลังชื่อหัวข้อ");
             skipBlanks();
             JsonValue member = value(depth + 1);
-            v.members.emplace_back(std::move(key), std::move(member));
+            v.members.push_back(JsonMember{std::move(key), std::move(member)});
             skipBlanks();
             if (peek() == ',') {
                 ++pos_;

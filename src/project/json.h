@@ -5,11 +5,12 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <variant>
 #include <vector>
 
 namespace mx::project {
+
+struct JsonMember;
 
 struct JsonValue {
     enum class Kind { Null, Bool, Number, String, Array, Object };
@@ -17,11 +18,16 @@ struct JsonValue {
     bool boolean = false;
     std::string text;  // a string's text (UTF-8), or a number as written
     std::vector<JsonValue> items;
-    std::vector<std::pair<std::string, JsonValue>> members;  // in file order, no key twice
+    std::vector<JsonMember> members;  // in file order, no key twice
     std::size_t line = 1;                                    // where the value starts
 
     // The member of an object by key, or nullptr.
     const JsonValue* find(std::string_view key) const;
+};
+
+struct JsonMember {
+    std::string key;
+    JsonValue value;
 };
 
 struct JsonError {
