@@ -35,6 +35,8 @@ const Message kFewerThanFourBars{
     "ผลการคำนวณเหล็กยืนในเสาน้อยกว่า 4 เส้น", Icon::Question};
 const Message kNoShape{"คุณยังไม่ได้กำหนดว่าเสาเป็นเสาสี่เหลี่ยมหรือเสากลม?", "โปรดกำหนดรูปแบบเสา",
                        Icon::Critical};
+const Message kNoDiameter{"9.คุณยังไม่ได้กำหนดเส้นผ่าศูนย์กลางของเสากลม!?! โปรดกำหนดเส้นผ่าศูนย์กลางของเสาก่อนคำนวณ",
+                          "กำหนดเส้นผ่าศูนย์กลางเสากลม", Icon::Critical};
 const Message kFewerThanSixBars{
     "เนื่องจากเสาต้นนี้เป็นเสากลมมาตรฐาน วสท.กำหนดเหล็กยืนในเสาต้องไม่น้อยกว่า 6 เส้น! "
     "คุณควรลดขนาดเหล็กลงได้แต่ขั้นต่ำ วสท กำหนดว่าเหล็กยืนต้องไม่เล็กกว่า 12 มม.",
@@ -96,6 +98,14 @@ void design(const ColumnDesignInput& in, ColumnOutcome& out) {
         d.correct("Text23", "0.1");
     }
     r.P = in.P;
+
+    // A round column is sized by its diameter alone; without one, the width fields
+    // hold only the hidden square behind the diameter box, which is not this column.
+    if (r.shape != kShapeNone && r.shape != kShapeSquare && !(r.D > 0)) {
+        d.say(msg::kNoDiameter);
+        fail();
+        return;
+    }
 
     r.t1 = in.t1;
     if (r.t1 < 10) {

@@ -102,6 +102,7 @@ extern const Message kNoHeight;           // 7
 extern const Message kTooSlenderBefore;   // 8
 extern const Message kFewerThanFourBars;  // four-bar minimum
 extern const Message kNoShape;            // shape not chosen
+extern const Message kNoDiameter;         // round column without its diameter
 extern const Message kFewerThanSixBars;   // round column, six-bar minimum
 extern const Message kTooSlenderAfter;    // 12
 extern const Message kSteelRatioHigh;     // 13

@@ -22,8 +22,9 @@ std::optional<SteelGrade> parseSteelGrade(std::string_view key);
 
 // fs written by the grade buttons of most modules: 1200, 1500, 1600, 1700.
 inline constexpr std::array<int, 4> kStandardGradeFs{1200, 1500, 1600, 1700};
-// The column module's own values: 1200, 1200, 1400, 1600.
-inline constexpr std::array<int, 4> kColumnGradeFs{1200, 1200, 1400, 1600};
+// The column module's own values, 0.4 fy of each grade and at most 1600: SR24 (fy 2400)
+// 960, SD30 1200, SD35 1400, SD40 1600.
+inline constexpr std::array<int, 4> kColumnGradeFs{960, 1200, 1400, 1600};
 
 inline int gradeFs(SteelGrade g, const std::array<int, 4>& table = kStandardGradeFs) {
     return table[static_cast<std::size_t>(g)];

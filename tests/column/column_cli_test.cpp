@@ -56,7 +56,7 @@ TEST(ColumnTool, WorkedExamples) {
 TEST(ColumnTool, GradeButtonsWriteTheColumnSteelStress) {
     const struct {
         const char *grade, *fs, *label7;
-    } cases[] = {{"SR24", "1200", "เหล็กเส้นกลม SR.24"},
+    } cases[] = {{"SR24", "960", "เหล็กเส้นกลม SR.24"},
                  {"SD30", "1200", "เหล็กข้ออ้อย SD.30"},
                  {"SD35", "1400", "เหล็กข้ออ้อย SD.35"},
                  {"SD40", "1600", "เหล็กข้ออ้อย SD.40"}};
@@ -73,18 +73,19 @@ TEST(ColumnTool, ShapesAndTheRoundDiameter) {
     EXPECT_TRUE(parseSettings(columnCliModule(), {"type=3"}, inv));
     const struct {
         std::vector<std::string> args;
-        const char *width, *nb;
+        const char *width, *t, *nb;
     } cases[] = {
-        {{"type=2", "Text11=30"}, "26.58", "6"},
-        {{"type=2", "Text2=20", "Text3=20"}, "20", "6"},  // no diameter given: the widths stand
-        {{"type=1", "Text11=30"}, "15", "4"},             // the diameter is for round columns only
+        {{"type=2", "Text11=30"}, "26.58", "26.58", "6"},
+        {{"type=2", "Text2=20", "Text3=20"}, "20", "0", "0"},  // no diameter: message 9, nothing designed
+        {{"type=1", "Text11=30"}, "15", "15", "4"},             // the diameter is for round columns only
     };
     for (const auto& c : cases) {
         const ToolRun r = run(c.args);
         EXPECT_EQ(r.fields().get("Text2"), c.width);
         EXPECT_EQ(r.fields().get("Text3"), c.width);
-        EXPECT_EQ(r.result("t"), c.width);
+        EXPECT_EQ(r.result("t"), c.t);
         EXPECT_EQ(r.result("nb"), c.nb);
+        EXPECT_EQ(r.report.status, std::string(c.t) == "0" ? 1 : 2);
     }
 }
 

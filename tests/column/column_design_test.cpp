@@ -3,6 +3,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "column/column_design.h"
@@ -123,6 +124,10 @@ TEST(ColumnDesign, InputChecks) {
         {"no height", [](auto& in) { in.H = 0; }, {msg::kNoHeight}, false},
         {"no own-weight multiplier", [](auto& in) { in.k = 0; }, {Correction{"Text23", "0.1"}}, false},
         {"limits themselves", [](auto& in) { in.fcPrime = 100, in.fs = 800, in.db = 12, in.dt = 6; }, {}, false},
+        // A round column is sized by its diameter alone: without one nothing is designed.
+        {"round, no diameter", [](auto& in) { in.shape = kShapeRound, in.D = 0; }, {msg::kNoDiameter}, true},
+        {"round, negative diameter", [](auto& in) { in.shape = kShapeRound, in.D = -20; }, {msg::kNoDiameter}, true},
+        {"round with its diameter", [](auto& in) { in.shape = kShapeRound, in.D = 22.57; }, {}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -173,6 +178,7 @@ TEST(ColumnDesign, SteelRatioAndBarMinimums) {
         SCOPED_TRACE(c.name);
         ColumnDesignInput in = square(c.P, c.t);
         in.shape = c.shape;
+        if (c.shape != kShapeSquare) in.D = c.t / kRoundToSquareSide;
         const ColumnOutcome o = calculateColumn(in);
         EXPECT_EQ(o.diagnostics.messages(), c.messages);
         EXPECT_EQ(o.result.nb, Fixed::fromInt(c.nb));
@@ -230,4 +236,15 @@ TEST(ColumnDesign, ArithmeticFailureEndsThroughTheClosingMessage) {
     }
     // A long column stays captioned long when its multiplier fails.
     EXPECT_EQ(calculateColumn(square(0)).result.columnKind, kLongColumnText);
+}
+
+// Round bars take 0.4 fy = 960 ksc: the steel share over 0.85 x 960 = 816. The
+// defaults' 3130.1705 kg needs 3.836 cm² (x 3.3905, 4 bars); the 20 cm column's
+// 10 800.7462 kg needs 13.2362 cm² (x 6.5806, 8 bars, where 1200 ksc gave 6).
+TEST(ColumnDesign, RoundBarsAtFourTenthsOfYield) {
+    for (auto [in, expected] : {std::pair{square(), "3.836 4"}, {sound(), "13.2362 8"}}) {
+        in.fs = 960;
+        const ColumnDesignResult r = calculateColumn(in).result;
+        EXPECT_EQ(numText(r.As) + " " + numText(r.nb), expected);
+    }
 }

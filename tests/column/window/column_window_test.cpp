@@ -249,7 +249,7 @@ TEST_F(ColumnWindowTest, GradeButtonsListsAndFactorButtonsWriteThroughTheFieldRu
         {"Command4", "1200", "เหล็กข้ออ้อย SD.30", "เหล็กเส้นข้ออ้อย SD.30"},
         {"Command5", "1400", "เหล็กข้ออ้อย SD.35", "เหล็กเส้นข้ออ้อย SD.35"},
         {"Command6", "1600", "เหล็กข้ออ้อย SD.40", "เหล็กเส้นข้ออ้อย SD.40"},
-        {"Command3", "1200", "เหล็กเส้นกลม SR.24", "เหล็กเส้นกลม SR.24"},
+        {"Command3", "960", "เหล็กเส้นกลม SR.24", "เหล็กเส้นกลม SR.24"},
     };
     for (const Grade& g : grades) {
         SCOPED_TRACE(g.button);
