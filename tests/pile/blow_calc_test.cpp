@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "pile/blow_calc.h"
 #include "pile/blow_form.h"
 
@@ -57,36 +59,6 @@ TEST(Hiley, WorkedExamples) {
     }
 }
 
-// Usable only with a set of at most 1 cm and Ra at least R. The criterion: at Rn = 2R
-// the set is S* = K / (2R) − c R; Breq = max(30, ⌈30 / S*⌉), none past 200 blows.
-TEST(Hiley, BlowCountProvesTheDesignLoad) {
-    struct Case {
-        double R, B;
-        bool usable;
-        std::vector<std::string> messages;
-        int Breq;
-    };
-    const Case cases[] = {
-        {25, 50, false, {"10"}, 78},  // S* = 0.83736 − 0.44792 = 0.38944: 77.03 blows
-        {25, 78, true, {}, 78},       // Rn 50.19
-        {25, 77, false, {"10"}, 78},  // Rn 49.99
-        {15, 30, true, {}, 30},       // S* 1.12685 asks only 27: the 1 cm set asks 30
-        {15, 29, false, {"7"}, 30},   // carries 15.87 t but sinks more than 1 cm
-        {32, 200, false, {"10"}, 0},  // S* 0.0812 would need 370 blows
-        {200, 50, false, {"10"}, 0},  // S* below nothing: no blow count proves it
-    };
-    for (const Case& c : cases) {
-        BlowInput in = defaults(480, c.R);
-        in.B = c.B;
-        const BlowOutcome o = calculateBlow(in);
-        SCOPED_TRACE(std::to_string(c.R) + " t, " + std::to_string(c.B) + " blows");
-        EXPECT_EQ(blowUsable(o), c.usable);
-        EXPECT_EQ(numbers(o.diagnostics), c.messages);
-        EXPECT_EQ(o.result.Breq, c.Breq);
-        EXPECT_EQ(blowLabels(o.result).get("Label26"), c.Breq ? std::to_string(c.Breq) : "-");
-    }
-}
-
 TEST(Hiley, MissingInputStopsAtTheFirstInOrder) {
     struct Case {
         const char* name;
@@ -124,29 +96,42 @@ TEST(Hiley, StopKeepsThePreviousResults) {
     EXPECT_EQ(heldBlowResult(first, next).Rn.text(), "41.8416");
 }
 
-TEST(Hiley, AdviceOnSetAndHammer) {
+// Usable only with a set of at most 1 cm (7) and Ra at least R (10); hammer advice (8, 9)
+// does not judge this pile. The criterion: at Rn = 2R the set is S* = K / (2R) − c R and
+// Breq = max(30, ⌈30 / S*⌉), none past 200 blows.
+TEST(Hiley, AdviceVerdictAndDrivingCriterion) {
     struct Case {
-        double W, B;
+        double W, B, R;
         std::vector<std::string> expected;
+        int Breq;
     };
     // P = 2.4192: Wmax = 4.8384, Wmin = 1.6934.
     const Case cases[] = {
-        {3, 30, {}},                 // S = 1 exactly
-        {3, 29, {"7"}},              // S just above 1
-        {4.8384, 50, {}},            // exactly 2 P
-        {1.6934, 50, {}},            // exactly 0.7 P
-        {4.8385, 50, {"8"}},
-        {1.6933, 50, {"9"}},
-        {5, 20, {"7", "8"}},         // two pieces of advice in a row
-        {1, 10, {"7", "9"}},
+        {3, 30, 1, {}, 30},                 // S = 1 exactly
+        {3, 29, 1, {"7"}, 30},              // S just above 1
+        {4.8384, 50, 1, {}, 30},            // exactly 2 P
+        {1.6934, 50, 1, {}, 30},            // exactly 0.7 P
+        {4.8385, 50, 1, {"8"}, 30},
+        {1.6933, 50, 1, {"9"}, 30},
+        {5, 20, 1, {"7", "8"}, 30},         // two pieces of advice in a row
+        {1, 10, 1, {"7", "9"}, 30},
+        {3, 50, 25, {"10"}, 78},            // S* = 0.83736 − 0.44792 = 0.38944: 77.03 blows
+        {3, 78, 25, {}, 78},                // Rn 50.19
+        {3, 77, 25, {"10"}, 78},            // Rn 49.99
+        {3, 29, 15, {"7"}, 30},             // carries 15.87 t, S* 1.12685 asks only 27
+        {3, 200, 32, {"10"}, 0},            // S* 0.0812 would need 370 blows
+        {3, 50, 200, {"10"}, 0},            // S* below nothing
     };
     for (const Case& c : cases) {
-        BlowInput in = defaults(480, 1);  // a design load every case here proves
+        BlowInput in = defaults(480, c.R);
         in.W = c.W;
         in.B = c.B;
         const BlowOutcome o = calculateBlow(in);
         EXPECT_TRUE(o.completed);
-        EXPECT_EQ(numbers(o.diagnostics), c.expected) << c.W << " " << c.B;
+        EXPECT_EQ(numbers(o.diagnostics), c.expected) << c.W << " " << c.B << " " << c.R;
+        const bool usable = std::none_of(c.expected.begin(), c.expected.end(), [](auto& n) { return n == "7" || n == "10"; });
+        EXPECT_EQ(blowUsable(o), usable) << c.W << " " << c.B << " " << c.R;
+        EXPECT_EQ(blowLabels(o.result).get("Label26"), c.Breq ? std::to_string(c.Breq) : "-");
     }
     BlowInput in = defaults(480, 1);
     in.W = 5;
