@@ -253,7 +253,7 @@ void ColumnWindow::buildInputPanel() {
     ui::ClickLabel* label2 = addClickLabel(p, "Label2", plain->text());
     label2->setAlignment(plain->alignment());
     delete grid->replaceWidget(plain, label2);
-    delete plain;
+    plain->hide();  // kept: the frame still names it as Text1's caption
     auto showEstimator = [this] { showPanel(kEstimatorPanel); };
     connect(label2, &ui::ClickLabel::clicked, this, showEstimator);
     QPushButton* c24 = addHelpButton(p, "Command24");
