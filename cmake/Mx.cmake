@@ -3,7 +3,7 @@
 #   src/<name>/window/*.cpp  its windows (Qt)                                     -> mx_<name>_window
 #   tests/<name>/*.cpp       core tests                                           -> test_<name>
 #   tests/<name>/window/*.cpp window tests, run headless                          -> test_<name>_window
-set(MX_MODULES shell beam slab column stair spreadfooting pilecap pile help)
+set(MX_MODULES shell beam slab column stair spreadfooting pilecap pile help project)
 
 function(mx_module name)
   file(GLOB core CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)

@@ -9,11 +9,16 @@
 #include <bit>
 #include <map>
 #include <optional>
+#include <sstream>
 
+#include "cli/tool.h"
 #include "common/checked.h"
 #include "common/cli_modules.h"
 #include "common/fixed.h"
 #include "common/numtext.h"
+#include "project/json.h"
+#include "project/project.h"
+#include "project/report.h"
 #include "shell/calculator.h"
 
 namespace mx::fuzz {
@@ -331,6 +336,94 @@ void moduleTarget(const cli::Module& module, const std::uint8_t* data, std::size
     }
 }
 
+// ---- project file ----------------------------------------------------------------
+
+// Members run for their verdicts: enough to reach every module, few enough that a
+// file of thousands of members stays a fast input.
+constexpr std::size_t kMostMembersRun = 12;
+
+void projectTarget(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::string name = "fuzz.mx7100";
+    const project::ReadOutcome read = project::parseProject(bytes, name, modules());
+    if (!read.project) {
+        // One message naming the file, in whole UTF-8 even when the file was not.
+        if (read.error.find("\"" + name + "\"") == std::string::npos) violated("refusal does not name the file: " + read.error);
+        if (project::firstBadUtf8(read.error) != std::string::npos) violated("refusal is not UTF-8");
+        return;
+    }
+    if (read.error.size()) violated("a read project carries a message");
+    // What is read is written back and reads as the same project.
+    const std::string text = project::projectText(*read.project);
+    if (project::firstBadUtf8(text) != std::string::npos) violated("a written project is not UTF-8");
+    const project::ReadOutcome again = project::parseProject(text, name, modules());
+    if (!again.project) violated("a written project is refused: " + again.error);
+    if (!(*again.project == *read.project)) violated("a written project reads back as another");
+    if (project::projectText(*again.project) != text) violated("writing a project twice gives two texts");
+    // Every member runs as its module.
+    project::Project head = *read.project;
+    if (head.members.size() > kMostMembersRun) head.members.resize(kMostMembersRun);
+    const auto rows = project::reportContents(head, modules());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].page != 4 + static_cast<int>(i)) violated("contents row " + std::to_string(i) + " on page " + std::to_string(rows[i].page));
+}
+
+// ---- schedules -------------------------------------------------------------------
+
+// Limits small enough for generated inputs to reach them.
+constexpr cli::CsvLimits kFuzzCsvLimits{1024, 256};
+// The batch runs the rows above this many line breaks: every row designs a module and
+// paints its sheet, which is what costs, and a dozen rows reach every path of it.
+constexpr std::size_t kMostBatchLines = 12;
+
+void csvTarget(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    cli::CsvReader reader(bytes, kFuzzCsvLimits);
+    const std::size_t expected = reader.remaining();
+    std::size_t records = 0;
+    int lastRow = 0;
+    const auto lineBreaks = static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n') +
+                                             std::count(bytes.begin(), bytes.end(), '\r'));
+    for (cli::CsvRecord r; reader.next(r);) {
+        ++records;
+        if (r.row <= lastRow || r.row > lineBreaks + 1) violated("row " + std::to_string(r.row) + " out of order");
+        lastRow = r.row;
+        if (!r.error.empty() && !r.cells.empty()) violated("an unreadable row kept its cells");
+        for (const std::string& c : r.cells) {
+            if (!cli::isUtf8(c)) violated("a cell read is not UTF-8");
+            // A byte of the code page is at most three of UTF-8.
+            if (c.size() > 3 * kFuzzCsvLimits.cellBytes) violated("a cell past its limit");
+        }
+    }
+    if (records != expected) violated("the rows counted and the rows read differ");
+
+    std::size_t cut = 0;
+    for (std::size_t n = 0; cut < bytes.size() && n < kMostBatchLines; ++cut) n += bytes[cut] == '\n';
+    cli::CsvReader batch(bytes.substr(0, cut), kFuzzCsvLimits);
+    std::ostringstream out, progress;
+    int sheets = 0;
+    const cli::BatchSummary summary =
+        cli::runBatch(modules(), batch, cli::SettingMode::Typed, out, progress, [&](const PageModel& sheet) {
+            if (const std::string f = pageFault(sheet, kSheetBounds); !f.empty()) violated("sheet: " + f);
+            ++sheets;
+            return true;
+        });
+    const std::string text = out.str();
+    if (!cli::isUtf8(text)) violated("the batch wrote bytes that are not UTF-8");
+    if (summary.pages != sheets || summary.pages > summary.designs) violated("pages and designs disagree");
+    std::istringstream lines(text);
+    int count = 0;
+    lastRow = 0;
+    for (std::string line; std::getline(lines, line); ++count) {
+        int row = 0;
+        if (std::sscanf(line.c_str(), "{\"row\": %d, ", &row) != 1 || row <= lastRow || !line.ends_with("}"))
+            violated("a line without its row, or out of order: " + line.substr(0, 80));
+        lastRow = row;
+    }
+    if (count != (summary.headerBad ? 1 : summary.designs + summary.bad))
+        violated("the lines written are not one a row");
+}
+
 }  // namespace
 
 std::string textFault(std::string_view s) {
@@ -384,15 +477,18 @@ std::string pageFault(const PageModel& page, const PageBox& box, std::size_t max
 }
 
 std::vector<std::string> targetNames() {
-    std::vector<std::string> names{"numbers", "calculator"};
+    std::vector<std::string> names{"numbers", "calculator", "project"};
     for (const auto& m : modules())
         if (m.run) names.push_back(m.name);
+    names.emplace_back("csv");
     return names;
 }
 
 void runTarget(std::string_view target, const std::uint8_t* data, std::size_t size) {
     if (target == "numbers") return numbersTarget(data, size);
     if (target == "calculator") return calculatorTarget(data, size);
+    if (target == "project") return projectTarget(data, size);
+    if (target == "csv") return csvTarget(data, size);
     for (const auto& m : modules())
         if (m.name == target && m.run) return moduleTarget(m, data, size);
     violated("no target named " + std::string(target));

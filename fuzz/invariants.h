@@ -20,7 +20,8 @@ public:
     explicit Violation(const std::string& what) : std::runtime_error(what) {}
 };
 
-// Every target by name: "numbers", "calculator", then one per module of the tool.
+// Every target by name: "numbers", "calculator", "project" (the project-file reader),
+// one per module of the tool, then "csv" (a schedule read and run as the tool's batch).
 std::vector<std::string> targetNames();
 
 // Runs one input through a target's invariants; throws Violation on a broken one.

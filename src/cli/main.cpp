@@ -5,6 +5,7 @@
 //   mx7100-calc MODULE [FIELD=TEXT | type=N | grade=SR24|SD30|SD35|SD40 ...] [--raw]
 //               [--sheet FILE.pdf] [--drawing FILE.png]
 //   mx7100-calc batch FILE.csv [--sheets FILE.pdf] [--raw]
+//   mx7100-calc project PROJECT.mx7100 | report PROJECT.mx7100 --pdf FILE.pdf
 //   mx7100-calc [MODULE] --help | --version
 #include <QApplication>
 #include <QImage>
@@ -13,13 +14,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
+#include <functional>
 #include <iostream>
 #include <memory>
-#include <sstream>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/output.h"
+#include "cli/project_commands.h"
 #include "cli/sheetbook.h"
 #include "cli/tool.h"
 #include "ui/pagepainter.h"
@@ -64,29 +67,42 @@ std::unique_ptr<QApplication> startQt(int& argc, char** argv) {
     return std::make_unique<QApplication>(argc, argv);
 }
 
+int cannotWriteOutput() {
+    std::cerr << "mx7100-calc: cannot write the standard output\n";
+    return 1;
+}
+
 int runBatchCommand(const std::vector<mx::cli::Module>& modules, const std::vector<std::string>& args, int& argc,
                     char** argv) {
     std::string csvPath, sheetsPath;
     mx::cli::SettingMode mode = mx::cli::SettingMode::Typed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--sheets") {
-            if (i + 1 >= args.size()) return fail("--sheets needs a file name");
+            if (i + 1 >= args.size() || args[i + 1].empty()) return fail("--sheets needs a file name");
             sheetsPath = args[++i];
         } else if (args[i] == "--raw") {
             mode = mx::cli::SettingMode::Raw;
-        } else if (csvPath.empty() && !args[i].starts_with("-")) {
+        } else if (csvPath.empty() && !args[i].empty() && !args[i].starts_with("-")) {
             csvPath = args[i];
         } else {
             return fail("batch takes FILE.csv [--sheets FILE.pdf] [--raw], not '" + args[i] + "'");
         }
     }
     if (csvPath.empty()) return fail("usage: mx7100-calc batch FILE.csv [--sheets FILE.pdf] [--raw]");
-    std::ifstream in(csvPath, std::ios::binary);
-    if (!in) return fail("cannot read " + csvPath);
-    std::stringstream text;
-    text << in.rdbuf();
-    std::vector<mx::cli::CsvRecord> records;
-    if (const auto err = mx::cli::parseCsv(text.str(), records)) return fail(csvPath + ": " + *err);
+    if (!sheetsPath.empty()) {
+        // The schedule is never written over: a typing slip must not cost the input.
+        if (mx::cli::samePath(csvPath, sheetsPath))
+            return fail(sheetsPath + " is the schedule itself; name another file for the sheets");
+        if (const auto err = mx::cli::checkOutputPath(sheetsPath)) return fail(*err);
+    }
+    std::string bytes;
+    if (const auto err = mx::cli::readInputFile(csvPath, bytes)) return fail(*err);
+    mx::cli::CsvReader reader(bytes);
+    const std::size_t rows = reader.remaining();
+    if (rows == 0) return fail(csvPath + " holds no rows");
+    if (rows == 1) return fail(csvPath + " holds a header and no designs");
+    if (reader.encoding() == mx::cli::TextEncoding::Windows874)
+        std::cerr << "mx7100-calc: " << csvPath << " is not UTF-8; read as Windows-874 Thai\n";
 
     std::unique_ptr<QApplication> app;
     std::unique_ptr<mx::cli::SheetBook> book;
@@ -94,21 +110,29 @@ int runBatchCommand(const std::vector<mx::cli::Module>& modules, const std::vect
     std::function<bool(const mx::PageModel&)> addSheet;
     if (!sheetsPath.empty()) {
         app = startQt(argc, argv);
-        book = std::make_unique<mx::cli::SheetBook>(QString::fromStdString(sheetsPath));
+        book = std::make_unique<mx::cli::SheetBook>(sheetsPath);
         addSheet = [&](const mx::PageModel& page) {
             if (bookFailed) return false;
             bookFailed = !book->add(page);
             return !bookFailed;
         };
     }
-    const auto summary = mx::cli::runBatch(modules, records, mode, std::cout, std::cerr, addSheet);
-    std::cout.flush();
-    if (book && (!book->finish() || bookFailed)) {
-        std::cerr << "mx7100-calc: cannot write " << sheetsPath << "\n";
-        return 1;
-    }
+    const auto summary = mx::cli::runBatch(modules, reader, mode, std::cout, std::cerr, addSheet);
+    if (summary.outputFailed) return cannotWriteOutput();
     // A row that could not be read is on its own line; the exit status says there was one.
-    return summary.bad > 0 ? 1 : 0;
+    int status = summary.headerBad ? 2 : summary.bad > 0 ? 1 : 0;
+    if (book) {
+        if (bookFailed) {
+            std::cerr << "mx7100-calc: cannot write " << sheetsPath << ": a page could not be painted\n";
+            status = std::max(status, 1);
+        } else if (book->pages() == 0) {
+            std::cerr << "mx7100-calc: no design gave a sheet; " << sheetsPath << " is not written\n";
+        } else if (const auto err = book->finish()) {
+            std::cerr << "mx7100-calc: " << *err << "\n";
+            status = std::max(status, 1);
+        }
+    }
+    return status;
 }
 
 }  // namespace
@@ -141,9 +165,11 @@ int main(int argc, char** argv) {
         }
         return runBatchCommand(modules, {args.begin() + 1, args.end()}, argc, argv);
     }
+    if (name == "project" || name == "report")
+        return mx::cli::runProjectCommand(modules, args, [&] { return startQt(argc, argv); });
     const mx::cli::Module* found = mx::cli::findModule(modules, name);
     if (!found) {
-        std::vector<std::string> names{"batch"};
+        std::vector<std::string> names{"batch", "project", "report"};
         for (const auto& m : modules) names.push_back(m.name);
         return fail("unknown module '" + name + "' (did you mean " + mx::closestName(name, names) +
                     "? mx7100-calc --help lists them)");
@@ -155,25 +181,34 @@ int main(int argc, char** argv) {
     }
     if (!module.run) return fail("module '" + name + "' is not available yet");
 
+    std::vector<std::string> settings(args.begin() + 1, args.end());
+    if (const auto err = mx::cli::checkArguments(settings, std::cerr)) return fail(*err);
     mx::cli::Invocation inv;
-    if (const auto err = mx::cli::parseSettings(module, {args.begin() + 1, args.end()}, inv, mx::cli::SettingMode::Typed))
-        return fail(*err);
+    if (const auto err = mx::cli::parseSettings(module, settings, inv, mx::cli::SettingMode::Typed)) return fail(*err);
 
     const bool wantPages = !inv.sheetPath.empty() || !inv.drawingPath.empty();
     mx::cli::Report report = mx::cli::runInvocation(module, inv, wantPages);
     std::cout << mx::cli::toJson(module, inv.state, report) << std::endl;
+    if (!std::cout) return cannotWriteOutput();
     if (!wantPages) return 0;
 
     if (!inv.sheetPath.empty() && !report.sheet) return fail("module '" + name + "' has no printed sheet yet");
     if (!inv.drawingPath.empty() && !report.drawing) return fail("module '" + name + "' has no drawing");
     const auto app = startQt(argc, argv);
-    if (!inv.sheetPath.empty() && !mx::ui::writeSheetPdf(*report.sheet, QString::fromStdString(inv.sheetPath))) {
-        std::cerr << "mx7100-calc: cannot write " << inv.sheetPath << "\n";
+    // Each file is painted into a temporary one and copied to its name only when whole.
+    auto write = [](const std::string& path, std::string_view ending, const auto& paint) {
+        mx::cli::StagedOutput staged(path);
+        const QString staging = QString::fromStdString(staged.stagingPath());
+        std::optional<std::string> err = "cannot write " + path;
+        if (!staging.isEmpty() && paint(staging)) err = staged.commit(ending);
+        if (err) std::cerr << "mx7100-calc: " << *err << "\n";
+        return !err;
+    };
+    if (!inv.sheetPath.empty() &&
+        !write(inv.sheetPath, mx::cli::kPdfEnding, [&](const QString& p) { return mx::ui::writeSheetPdf(*report.sheet, p); }))
         return 1;
-    }
-    if (!inv.drawingPath.empty() && !writeDrawingPng(*report.drawing, QString::fromStdString(inv.drawingPath))) {
-        std::cerr << "mx7100-calc: cannot write " << inv.drawingPath << "\n";
+    if (!inv.drawingPath.empty() &&
+        !write(inv.drawingPath, mx::cli::kPngEnding, [&](const QString& p) { return writeDrawingPng(*report.drawing, p); }))
         return 1;
-    }
     return 0;
 }

@@ -5,20 +5,21 @@
 
 namespace mx::cli {
 
-SheetBook::SheetBook(const QString& path) : printer_(QPrinter::HighResolution) {
+SheetBook::SheetBook(const std::string& path) : output_(path), printer_(QPrinter::HighResolution) {
     // The same printer set-up as a single sheet, so every page matches the window's print.
     printer_.setOutputFormat(QPrinter::PdfFormat);
-    printer_.setOutputFileName(path);
+    printer_.setOutputFileName(QString::fromStdString(output_.stagingPath()));
     printer_.setResolution(1440);
     ui::setUpSheetPrinter(printer_);
 }
 
-SheetBook::~SheetBook() { finish(); }
+SheetBook::~SheetBook() {
+    if (painter_.isActive()) painter_.end();
+}
 
 bool SheetBook::add(const PageModel& page) {
-    if (finished_) return false;
+    if (finished_ || output_.stagingPath().empty()) return false;
     if (pages_ == 0) {
-        // The file is opened by the first page, so an empty batch writes no file.
         ok_ = painter_.begin(&printer_);
         if (!ok_) return false;
     } else if (!ok_ || !printer_.newPage()) {
@@ -29,11 +30,11 @@ bool SheetBook::add(const PageModel& page) {
     return true;
 }
 
-bool SheetBook::finish() {
-    if (finished_) return ok_;
+std::optional<std::string> SheetBook::finish() {
+    if (finished_ || pages_ == 0) return std::nullopt;
     finished_ = true;
-    if (pages_ > 0 && painter_.isActive()) ok_ = painter_.end() && ok_;
-    return ok_;
+    if (!painter_.end() || !ok_) return "cannot write " + output_.target() + ": the pages could not be painted";
+    return output_.commit(kPdfEnding);
 }
 
 }  // namespace mx::cli

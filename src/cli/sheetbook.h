@@ -5,23 +5,29 @@
 #include <QPrinter>
 #include <QString>
 #include <memory>
+#include <optional>
+#include <string>
 
+#include "cli/output.h"
 #include "common/page.h"
 
 namespace mx::cli {
 
 class SheetBook {
 public:
-    // The file is opened by the first page, so a batch without sheets writes none.
-    explicit SheetBook(const QString& path);
+    // The pages go to a temporary file, opened by the first page; the book reaches its
+    // name only when finished whole, so a batch without sheets writes no file.
+    explicit SheetBook(const std::string& path);
     ~SheetBook();
     // Adds the sheet as the next page; false when it could not be painted.
     bool add(const PageModel& page);
     int pages() const { return pages_; }
-    // Ends the document; false when the file could not be finished.
-    bool finish();
+    // Ends the document and writes it to its name. Returns an error text naming the
+    // file, or nothing; with no page added it writes nothing.
+    std::optional<std::string> finish();
 
 private:
+    StagedOutput output_;
     QPrinter printer_;
     QPainter painter_;
     bool ok_ = false;

@@ -1,5 +1,10 @@
 #include "cli/tool.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+#include "cli/output.h"
 #include "common/cli_modules.h"
 
 namespace mx::cli {
@@ -16,77 +21,20 @@ const Module* findModule(const std::vector<Module>& modules, std::string_view na
     return nullptr;
 }
 
-std::optional<std::string> parseCsv(std::string_view text, std::vector<CsvRecord>& out) {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-    CsvRecord record;
-    std::string cell;
-    bool quoted = false;      // inside a quoted cell
-    bool cellStarted = false; // the record has a cell in progress (blank lines have none)
-    int row = 0;
-    int quoteLine = 0;
-    int line = 1;
-    auto endCell = [&] {
-        record.cells.push_back(std::move(cell));
-        cell.clear();
-    };
-    auto endRecord = [&] {
-        if (cellStarted || !record.cells.empty()) {
-            endCell();
-            record.row = ++row;
-            out.push_back(std::move(record));
-        }
-        record = CsvRecord{};
-        cellStarted = false;
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == '"') {
-                if (i + 1 < text.size() && text[i + 1] == '"') {
-                    cell += '"';
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                if (c == '\n') ++line;
-                cell += c;
-            }
-            continue;
-        }
-        switch (c) {
-        case '"':
-            quoted = true;
-            cellStarted = true;
-            quoteLine = line;
-            break;
-        case ',':
-            endCell();
-            cellStarted = true;
-            break;
-        case '\r':
-            if (i + 1 < text.size() && text[i + 1] == '\n') break;  // the LF ends it
-            [[fallthrough]];
-        case '\n':
-            ++line;
-            endRecord();
-            break;
-        default:
-            cell += c;
-            cellStarted = true;
-        }
-    }
-    if (quoted) return "a quoted cell opened on line " + std::to_string(quoteLine) + " is never closed";
-    endRecord();
-    return std::nullopt;
-}
-
 namespace {
 
-std::string trim(const std::string& s) {
+std::string trim(std::string_view s) {
     const auto b = s.find_first_not_of(" \t");
-    if (b == std::string::npos) return {};
-    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
+    if (b == std::string_view::npos) return {};
+    return std::string(s.substr(b, s.find_last_not_of(" \t") - b + 1));
+}
+
+// A "did you mean" is worked out only for a name someone could have mistyped: the edit
+// distance costs the name's length times each known name's.
+constexpr std::size_t kMostSuggested = 64;
+
+std::string suggestion(std::string_view name, const std::vector<std::string>& names) {
+    return name.size() > kMostSuggested ? std::string() : closestName(name, names);
 }
 
 std::string errorLine(int row, const std::string& error) {
@@ -95,80 +43,150 @@ std::string errorLine(int row, const std::string& error) {
 
 }  // namespace
 
-BatchSummary runBatch(const std::vector<Module>& modules, const std::vector<CsvRecord>& records, SettingMode mode,
-                      std::ostream& out, std::ostream& progress,
-                      const std::function<bool(const PageModel&)>& addSheet) {
+BatchSummary runBatch(const std::vector<Module>& modules, CsvReader& reader, SettingMode mode, std::ostream& out,
+                      std::ostream& progress, const std::function<bool(const PageModel&)>& addSheet) {
     BatchSummary summary;
-    if (records.empty()) return summary;
+    // Each line is flushed as it is written, so what ran is on record whatever stops the
+    // batch later; a line that cannot be written stops it.
+    auto emit = [&](const std::string& line) {
+        out << line << '\n';
+        out.flush();
+        summary.outputFailed = !out;
+        return !summary.outputFailed;
+    };
+    CsvRecord first;
+    if (!reader.next(first)) return summary;
+    const std::size_t total = reader.remaining();
     std::vector<std::string> header;
-    for (const std::string& h : records.front().cells) header.push_back(trim(h));
-    std::size_t moduleColumn = header.size();
-    for (std::size_t i = 0; i < header.size(); ++i)
-        if (header[i] == "module") moduleColumn = i;
-    if (moduleColumn == header.size()) {
-        out << errorLine(records.front().row, "the header names no module column") << "\n";
-        summary.bad = static_cast<int>(records.size()) - 1;
+    for (const std::string& h : first.cells) header.push_back(trim(h));
+    const auto moduleAt = std::find(header.begin(), header.end(), "module");
+    if (!first.error.empty() || moduleAt == header.end()) {
+        summary.headerBad = true;
+        summary.bad = static_cast<int>(total);
+        emit(errorLine(first.row, first.error.empty() ? "the header names no module column"
+                                                      : "the header cannot be read: " + first.error));
         return summary;
     }
+    const auto moduleColumn = static_cast<std::size_t>(moduleAt - header.begin());
+    std::vector<std::string> moduleNames;
+    for (const Module& m : modules) moduleNames.push_back(m.name);
 
-    const std::size_t total = records.size() - 1;
+    // Whether a column names a setting of a module, worked out once per module and
+    // column: the suggestion for a misspelt name costs its length times every name's.
+    std::map<std::pair<const Module*, std::size_t>, std::optional<std::string>> columnErrors;
+    auto columnError = [&](const Module& module, std::size_t c) -> const std::optional<std::string>& {
+        auto [it, fresh] = columnErrors.try_emplace({&module, c});
+        if (fresh && header[c].empty()) {
+            it->second = "column " + columnName(c) + " has no name in the header";
+        } else if (fresh && header[c] != "type" && header[c] != "grade") {
+            Invocation probe;
+            it->second = parseSettings(module, {header[c] + "="}, probe, SettingMode::Raw);
+        }
+        return it->second;
+    };
+
     // Long batches say how far they are, every tenth of the way.
     const std::size_t step = total >= 100 ? total / 10 : 0;
-    for (std::size_t r = 1; r < records.size(); ++r) {
-        const CsvRecord& rec = records[r];
+    std::size_t r = 0;
+    for (CsvRecord rec; reader.next(rec);) {
+        ++r;
         if (step && r % step == 0 && r < total)
             progress << "mx7100-calc: " << r << " of " << total << " designs\n" << std::flush;
-        if (rec.cells.size() > header.size()) {
-            out << errorLine(rec.row, "the row has " + std::to_string(rec.cells.size()) + " cells, the header " +
-                                          std::to_string(header.size()))
-                << "\n";
+        auto reject = [&](const std::string& error) {
             ++summary.bad;
+            return emit(errorLine(rec.row, error));
+        };
+        if (!rec.error.empty()) {
+            if (!reject(rec.error)) break;
             continue;
         }
+        // A spreadsheet saves the empty rows inside its used range as bare commas.
+        if (std::all_of(rec.cells.begin(), rec.cells.end(), [](const std::string& c) { return trim(c).empty(); }))
+            continue;
+        // Cells past the header's count only when they hold something: a spreadsheet
+        // may save empty cells to the right of the schedule.
+        if (rec.cells.size() > header.size() &&
+            std::any_of(rec.cells.begin() + static_cast<std::ptrdiff_t>(header.size()), rec.cells.end(),
+                        [](const std::string& c) { return !trim(c).empty(); })) {
+            if (!reject("the row has " + std::to_string(rec.cells.size()) + " cells, the header " +
+                        std::to_string(header.size())))
+                break;
+            continue;
+        }
+        rec.cells.resize(header.size());  // a short row has the cells it lacks empty
         const std::string name = trim(rec.cells[moduleColumn]);
         const Module* module = findModule(modules, name);
         if (!module || !module->run) {
-            std::vector<std::string> names;
-            for (const Module& m : modules) names.push_back(m.name);
-            out << errorLine(rec.row, name.empty() ? "no module named"
-                                                   : "unknown module '" + name + "' (did you mean " +
-                                                         closestName(name, names) + "?)")
-                << "\n";
-            ++summary.bad;
+            const std::string near = suggestion(name, moduleNames);
+            if (!reject(name.empty() ? "no module named"
+                                     : "unknown module '" + name + "'" +
+                                           (near.empty() ? std::string() : " (did you mean " + near + "?)")))
+                break;
             continue;
         }
         // The row's cells as settings, type and grade first (a type button resets
         // captions and a grade writes fs, both before the fields are typed), then the
         // fields in column order.
-        std::vector<std::string> first, fields;
-        for (std::size_t c = 0; c < rec.cells.size(); ++c) {
+        std::vector<std::string> settings, fields;
+        std::optional<std::string> error;
+        for (std::size_t c = 0; c < rec.cells.size() && !error; ++c) {
             if (c == moduleColumn) continue;
-            const std::string value = header[c] == "type" || header[c] == "grade" ? trim(rec.cells[c]) : rec.cells[c];
+            const bool button = header[c] == "type" || header[c] == "grade";
+            const std::string value = button ? trim(rec.cells[c]) : rec.cells[c];
             if (value.empty()) continue;
-            if (header[c].empty()) {
-                fields.push_back("=" + value);  // reported as malformed below
-                continue;
-            }
-            (header[c] == "type" || header[c] == "grade" ? first : fields).push_back(header[c] + "=" + value);
+            if (const auto& unknown = columnError(*module, c)) error = unknown;
+            (button ? settings : fields).push_back(header[c] + "=" + value);
         }
-        first.insert(first.end(), fields.begin(), fields.end());
+        settings.insert(settings.end(), fields.begin(), fields.end());
         Invocation inv;
-        if (const auto err = parseSettings(*module, first, inv, mode)) {
-            out << errorLine(rec.row, *err) << "\n";
-            ++summary.bad;
+        if (!error) error = parseSettings(*module, settings, inv, mode);
+        if (error) {
+            if (!reject(*error)) break;
             continue;
         }
         const Report report = runInvocation(*module, inv, static_cast<bool>(addSheet));
         std::string page = "null";
         if (addSheet && report.sheet && addSheet(*report.sheet)) page = std::to_string(++summary.pages);
         const std::string json = toJson(*module, inv.state, report);
-        out << "{\"row\": " << rec.row;
-        if (addSheet) out << ", \"page\": " << page;
-        out << ", " << json.substr(1) << "\n";
         ++summary.designs;
+        if (!emit("{\"row\": " + std::to_string(rec.row) + (addSheet ? ", \"page\": " + page : std::string()) + ", " +
+                  json.substr(1)))
+            break;
     }
-    if (step) progress << "mx7100-calc: " << total << " of " << total << " designs done\n" << std::flush;
+    if (step && !summary.outputFailed)
+        progress << "mx7100-calc: " << total << " of " << total << " designs done\n" << std::flush;
     return summary;
+}
+
+std::optional<std::string> checkArguments(std::vector<std::string>& args, std::ostream& notes) {
+    std::vector<std::string> outputs;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string& a = args[i];
+        if (a == "--sheet" || a == "--drawing") {
+            if (i + 1 >= args.size() || args[i + 1].empty()) return a + " needs a file name";
+            const std::string& path = args[++i];
+            if (auto err = checkOutputPath(path)) return err;
+            for (const std::string& other : outputs)
+                if (samePath(path, other)) return "one file, " + path + ", named for two outputs";
+            outputs.push_back(path);
+            continue;
+        }
+        const std::size_t eq = a.find('=');
+        if (eq == std::string::npos) continue;  // parseSettings says what is wrong with it
+        const std::string key = a.substr(0, std::min<std::size_t>(eq, 64));
+        if (a.size() - eq - 1 > kMostSettingBytes)
+            return "the text of " + key + " holds more than " + std::to_string(kMostSettingBytes) + " bytes";
+        if (isUtf8(a)) continue;
+        std::string text;
+        if (const auto bad = toUtf8(a, TextEncoding::Windows874, text)) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned char>(a[*bad]));
+            return "the setting " + key + " holds the byte " + hex + ", which is no character in UTF-8 or Windows-874 Thai";
+        }
+        notes << "mx7100-calc: " << key << " is not UTF-8; read as Windows-874 Thai\n";
+        a = std::move(text);
+    }
+    return std::nullopt;
 }
 
 }  // namespace mx::cli

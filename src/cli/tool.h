@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/csv.h"
 #include "common/cli.h"
 
 namespace mx::cli {
@@ -16,31 +17,32 @@ std::vector<Module> allModules();
 // The module of a name, or nullptr.
 const Module* findModule(const std::vector<Module>& modules, std::string_view name);
 
-// One record of a CSV file: its cells, and its number counted from the header as 1
-// (the row number a spreadsheet shows).
-struct CsvRecord {
-    int row = 0;
-    std::vector<std::string> cells;
-};
-// Reads comma-separated records: cells in double quotes may hold commas, line breaks
-// and doubled quotes; CRLF and LF line ends; a UTF-8 byte-order mark is skipped;
-// blank lines are left out. Returns an error text for a quote left open.
-std::optional<std::string> parseCsv(std::string_view text, std::vector<CsvRecord>& out);
-
 struct BatchSummary {
-    int designs = 0;  // rows designed
-    int bad = 0;      // rows reported as unreadable
-    int pages = 0;    // sheets handed to addSheet
+    int designs = 0;              // rows designed
+    int bad = 0;                  // rows reported as unreadable
+    int pages = 0;                // sheets handed to addSheet
+    bool headerBad = false;       // the header could not be read or names no module column: nothing ran
+    bool outputFailed = false;    // a line could not be written; the batch stopped there
 };
 
 // Runs every row of the schedule: a module column, optional type and grade columns,
-// and field columns by object or short name; an empty cell keeps the default. Writes
-// one JSON line per row, in row order, with its row number; a row that cannot be read
-// gets a line with its error and the rest go on. With addSheet set, each design's
-// sheet is handed to it and the row's line names its page. Progress lines go to
-// `progress` when the batch is long.
-BatchSummary runBatch(const std::vector<Module>& modules, const std::vector<CsvRecord>& records, SettingMode mode,
+// and field columns by object or short name; an empty cell keeps the default and a
+// row short of cells has the rest empty (a row with every cell empty is skipped).
+// Writes one JSON line per row, in row order, with its row number, each line flushed
+// as it is written; a row that cannot be read gets a line with its error and the rest
+// go on. With addSheet set, each design's sheet is handed to it and the row's line
+// names its page. Progress lines go to `progress` when the batch is long.
+BatchSummary runBatch(const std::vector<Module>& modules, CsvReader& reader, SettingMode mode,
                       std::ostream& out, std::ostream& progress,
                       const std::function<bool(const PageModel&)>& addSheet = {});
+
+// What a typed setting may hold: a field's text is one line of a window or a sheet.
+inline constexpr std::size_t kMostSettingBytes = CsvLimits{}.cellBytes;
+
+// A module's command-line arguments checked before they are applied: every output
+// option (--sheet, --drawing) has a name of its own, and every setting is at most
+// kMostSettingBytes and UTF-8, or Windows-874 (a Thai console) turned into UTF-8 with
+// a line on `notes` saying so. Returns an error text.
+std::optional<std::string> checkArguments(std::vector<std::string>& args, std::ostream& notes);
 
 }  // namespace mx::cli

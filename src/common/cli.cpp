@@ -118,6 +118,8 @@ std::string toolHelp(const std::vector<Module>& modules) {
         "usage: mx7100-calc MODULE [SETTING ...] [--raw] [--sheet FILE.pdf] [--drawing FILE.png]\n"
         "       mx7100-calc MODULE --help\n"
         "       mx7100-calc batch FILE.csv [--sheets FILE.pdf]\n"
+        "       mx7100-calc project PROJECT.mx7100\n"
+        "       mx7100-calc report PROJECT.mx7100 --pdf FILE.pdf\n"
         "       mx7100-calc --help | --version\n"
         "\n"
         "modules:\n";
@@ -141,6 +143,10 @@ std::string toolHelp(const std::vector<Module>& modules) {
         "columns and field columns by object or short name; an empty cell keeps the default.\n"
         "One JSON line per row, with its row number; --sheets writes every sheet as a page\n"
         "of one PDF.\n"
+        "\n"
+        "project: runs every member of a project file, one JSON line each, as batch does.\n"
+        "report: writes the project's calculation report as one PDF: the cover, the\n"
+        "design-criteria page, the contents and every member's sheet, numbered page k / n.\n"
         "\n"
         "mx7100-calc MODULE --help lists the module's fields, types and grades.\n";
     return out;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 
 #include "common/checked.h"
 #include "common/workingstress.h"
@@ -49,10 +50,12 @@ constexpr PileMomentTerm ts(int m, double coef, int root) { return PileMomentTer
 }  // namespace
 
 // Row 0 (one pile) is not used: the moment of a single pile is taken as its load.
+// Three piles: the stub stands over the piles' centroid, so the apex pile lies √3 q
+// from it (c = 2√3) and the pair, √3 q / 2 the other way, stands within the stub face.
 const std::array<std::array<PileMomentTerm, 4>, kMaxPiles> PileMomentTable{{
     {{}},                                       // 1
     {{t(1, 3)}},                                // 2
-    {{t(1, 3)}},                                // 3
+    {{ts(1, 2, 3)}},                            // 3: apex pile √3 q from the stub
     {{t(2, 3)}},                                // 4
     {{ts(2, 3, 2)}},                            // 5
     {{t(2, 6)}},                                // 6
@@ -90,6 +93,143 @@ double capSide(const CapSide& side, double q) {
 
 double termFactor(const PileMomentTerm& term) {
     return term.surd != 0 ? term.surd * chk::sqrt(term.root) + term.whole : term.whole;
+}
+
+// ---- Pile centres -----------------------------------------------------------------------
+// Piles stand 3q apart and 1.5q in from the cap edge; a staggered (hexagonal) row lies
+// 1.5√3 q from its neighbour, so its places are 1.5 + 1.5√3 (h1) and 1.5 + 4.5√3 (h2).
+
+namespace {
+
+using From = PilePlace::From;
+
+PilePlace at(double whole) { return PilePlace{From::Start, whole, 0}; }
+PilePlace mid(double offset = 0) { return PilePlace{From::Middle, offset, 0}; }
+PilePlace end(double back) { return PilePlace{From::End, back, 0}; }
+const PilePlace h1{From::Start, 1.5, 1.5};
+const PilePlace h2{From::Start, 1.5, 4.5};
+
+std::vector<PilePlace> row(std::initializer_list<double> wholes) {
+    std::vector<PilePlace> out;
+    for (double w : wholes) out.push_back(at(w));
+    return out;
+}
+
+const std::array<std::vector<PileGroup>, kMaxPiles>& table() {
+    static const std::array<std::vector<PileGroup>, kMaxPiles> t{{
+        /* 1 */ {{{mid()}, {mid()}}},
+        /* 2 */ {{{mid()}, row({1.5, 4.5})}},
+        /* 3 */ {{{at(1.5)}, {end(1.5)}}, {{mid()}, {at(1.5)}}, {{at(4.5)}, {end(1.5)}}},
+        /* 4 */ {{row({1.5, 4.5}), row({1.5, 4.5})}},
+        /* 5 */ {{{at(1.5), end(1.5)}, {at(1.5), end(1.5)}}, {{mid()}, {mid()}}},
+        /* 6 */ {{row({1.5, 4.5}), row({1.5, 4.5, 7.5})}},
+        /* 7 */ {{{at(1.5), end(1.5)}, row({3, 6})}, {{mid()}, {at(1.5), mid(), end(1.5)}}},
+        /* 8 */ {{row({1.5, 4.5}), row({1.5, 4.5, 7.5, 10.5})}},
+        /* 9 */ {{row({1.5, 4.5, 7.5}), row({1.5, 4.5, 7.5})}},
+        /* 10 */ {{{at(1.5), end(1.5)}, row({3, 6, 9})}, {{mid()}, row({1.5, 4.5, 7.5, 10.5})}},
+        /* 11 */ {{{at(1.5), end(1.5)}, row({1.5, 4.5, 7.5, 10.5})}, {{mid()}, row({3, 6, 9})}},
+        /* 12 */ {{row({1.5, 4.5, 7.5}), row({1.5, 4.5, 7.5, 10.5})}},
+        /* 13 */ {{{at(1.5), end(1.5)}, row({3, 6, 9, 12})}, {{mid()}, row({1.5, 4.5, 7.5, 10.5, 13.5})}},
+        /* 14 */ {{{at(1.5), end(1.5)}, row({3, 6, 9})}, {{mid(-1.5), mid(1.5)}, row({1.5, 4.5, 7.5, 10.5})}},
+        /* 15 */ {{row({1.5, 4.5, 7.5}), row({1.5, 4.5, 7.5, 10.5, 13.5})}},
+        /* 16 */ {{row({1.5, 4.5, 7.5, 10.5}), row({1.5, 4.5, 7.5, 10.5})}},
+        /* 17 */ {{row({1.5, 4.5, 7.5, 10.5}), {h1, h2}}, {row({3, 6, 9}), {at(1.5), mid(), end(1.5)}}},
+        /* 18 */ {{row({1.5, 4.5, 7.5, 10.5}), {at(1.5), mid(), end(1.5)}}, {row({3, 6, 9}), {h1, h2}}},
+        /* 19 */
+        {{{at(1.5), end(1.5)}, {at(4.5), mid(), at(10.5)}},
+         {{h1, h2}, row({3, 6, 9, 12})},
+         {{mid()}, row({1.5, 4.5, 7.5, 10.5, 13.5})}},
+        /* 20 */ {{row({1.5, 4.5, 7.5, 10.5}), row({1.5, 4.5, 7.5, 10.5, 13.5})}},
+    }};
+    return t;
+}
+
+double place(const PilePlace& p, double q, double side) {
+    const double along = (p.whole + p.root3 * std::sqrt(3.0)) * q;
+    switch (p.from) {
+        case From::Middle: return side / 2 + along;
+        case From::End: return side - along;
+        case From::Start: break;
+    }
+    return along;
+}
+
+}  // namespace
+
+const std::vector<PileGroup>& pileCentreTable(int piles) {
+    static const std::vector<PileGroup> none;
+    if (piles < 1 || piles > kMaxPiles) return none;
+    return table()[static_cast<std::size_t>(piles - 1)];
+}
+
+std::vector<PileCentre> pileCentres(double piles, double q, double Bw, double Lc) {
+    std::vector<PileCentre> out;
+    // Only a whole count that is one of the arrangements has centres.
+    if (!(piles >= 1 && piles <= kMaxPiles) || piles != std::floor(piles)) return out;
+    for (const PileGroup& g : pileCentreTable(static_cast<int>(piles)))
+        for (const PilePlace& x : g.across)
+            for (const PilePlace& y : g.along) out.push_back(PileCentre{place(x, q, Bw), place(y, q, Lc)});
+    return out;
+}
+
+// ---- Shear ------------------------------------------------------------------------------
+// The piles' reactions reach the stub through the cap; a section near the stub carries
+// the reactions of the piles beyond it. A pile straddling a section is counted in
+// proportion to how much of it lies beyond.
+
+double pileShareBeyond(double beyond, double q) {
+    if (!(q > 0)) return beyond > 0 ? 1.0 : 0.0;
+    return std::clamp((beyond + q / 2) / q, 0.0, 1.0);
+}
+
+bool checkCapShear(PileCapResult& r, const std::vector<PileCentre>& centres) {
+    const double Pp = r.Pp.toDouble();
+    const double d = r.d;
+
+    // Punching on the square of side a + d round the stub (d/2 from its faces). Once
+    // that square reaches past the cap's edges the cap cannot punch through it, and
+    // one-way shear decides.
+    const double half = (r.a + d) / 2;
+    r.b0 = chk::mul(4, chk::add(r.a, d));
+    r.punchingInside = r.stubX - half >= 0 && r.stubX + half <= r.Bw && r.stubY - half >= 0 && r.stubY + half <= r.Lc;
+    r.Vp = Fixed();
+    r.vp = Fixed();
+    if (r.punchingInside) {
+        double share = 0;
+        for (const PileCentre& c : centres)
+            share += pileShareBeyond(std::max(std::abs(c.x - r.stubX), std::abs(c.y - r.stubY)) - half, r.q);
+        r.Vp = Fixed::fromDouble(chk::mul(Pp, share));
+        r.vp = Fixed::fromDouble(chk::div(r.Vp.toDouble(), chk::mul(r.b0, d)));
+    }
+
+    // One-way shear on the four lines d from the stub faces, each across the whole cap:
+    // the lines either side across the width run the cap's length, and the other two
+    // its width. The line with the highest stress governs.
+    const double reach = r.a / 2 + d;
+    struct Line {
+        double dx, dy;  // the direction beyond the line
+        double width;   // the cap along the line, cm
+    };
+    const Line lines[] = {{1, 0, static_cast<double>(r.Lc)},
+                          {-1, 0, static_cast<double>(r.Lc)},
+                          {0, 1, static_cast<double>(r.Bw)},
+                          {0, -1, static_cast<double>(r.Bw)}};
+    r.Vb = Fixed();
+    r.vb = Fixed();
+    r.bv = lines[0].width;
+    for (const Line& line : lines) {
+        double share = 0;
+        for (const PileCentre& c : centres)
+            share += pileShareBeyond(line.dx * (c.x - r.stubX) + line.dy * (c.y - r.stubY) - reach, r.q);
+        const Fixed V = Fixed::fromDouble(chk::mul(Pp, share));
+        const Fixed v = Fixed::fromDouble(chk::div(V.toDouble(), chk::mul(line.width, d)));
+        if (v > r.vb) {
+            r.Vb = V;
+            r.vb = v;
+            r.bv = line.width;
+        }
+    }
+    return (!r.punchingInside || r.vp <= r.vcp) && r.vb <= r.vcb;
 }
 
 // ---- Messages -----------------------------------------------------------------------
@@ -278,6 +418,22 @@ private:
 
         r.Pp = Fixed::fromDouble(chk::div(r.W, r.np));
 
+        // The stub stands over the centroid of the piles, so that each carries W / np:
+        // the cap's centre for every arrangement but the triangle of three piles, where
+        // it lies q √3 / 4 from the centre towards the pair.
+        const std::vector<PileCentre> centres = pileCentres(r.np, q, r.Bw, r.Lc);
+        r.stubX = r.Bw / 2.0;
+        r.stubY = r.Lc / 2.0;
+        if (!centres.empty()) {
+            double sx = 0, sy = 0;
+            for (const PileCentre& c : centres) {
+                sx += c.x;
+                sy += c.y;
+            }
+            r.stubX = sx / static_cast<double>(centres.size());
+            r.stubY = sy / static_cast<double>(centres.size());
+        }
+
         // Smallest square column stub for the load, to whole 10 cm, at least 15 cm.
         r.c = Fixed::fromDouble(chk::sqrt(chk::mul(0.0158, P)));
         const double c = chk::ceilUp(r.c.toDouble());
@@ -308,7 +464,30 @@ private:
         if (r.b < 100) perStrip = chk::div(chk::mul(perStrip, 100), r.b);
         r.dr = Fixed::fromDouble(chk::sqrt(perStrip));
         if (r.dr < Fixed::fromInt(15)) r.dr = Fixed::fromInt(15);
-        r.d = chk::ceilUp(r.dr.toDouble()) + 5;
+        r.dMoment = chk::ceilUp(r.dr.toDouble()) + 5;
+        r.d = r.dMoment;
+
+        // Shear decides the depth too. A cap on two or more piles is at least 30 cm deep
+        // above its bars, then deepened 5 cm at a time until neither punching round the
+        // stub nor one-way shear across the cap exceeds its allowable stress. A single
+        // pile stands under the stub itself: no section lies between them.
+        r.vcp = Fixed::fromDouble(chk::mul(0.53, chk::sqrt(fcPrime)));
+        r.vcb = Fixed::fromDouble(chk::mul(0.29, chk::sqrt(fcPrime)));
+        if (piles >= 2) {
+            r.d = std::max(r.d, kLeastCapDepth);
+            // Deep enough, the punching square leaves the cap and the one-way lines pass
+            // every pile, so the loop ends; the bound only guards against the impossible.
+            int steps = 0;
+            while (!checkCapShear(r, centres)) {
+                if (++steps > 5000) throw ArithmeticError("shear depth");
+                r.d = chk::add(r.d, kDepthStep);
+            }
+        } else {
+            r.b0 = 0;
+            r.punchingInside = false;
+            r.Vp = r.vp = r.Vb = r.vb = Fixed();
+            r.bv = 0;
+        }
         r.t = r.d + 5;
 
         // Actual weight of the cap (concrete 2400 kg/m³) against the allowance.

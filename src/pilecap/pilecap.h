@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "common/fixed.h"
 #include "common/message.h"
@@ -42,11 +43,26 @@ struct PileCapResult {
     Fixed Pp;           // load on one pile, kg
     Fixed c;            // stub side by load before rounding up, cm
     double a = 0;       // smallest column stub (square side), cm
+    double stubX = 0;   // centre of the stub over the piles' centroid, cm from the cap's
+    double stubY = 0;   //   left edge (across Bw) and top edge (along Lc)
     Fixed M;            // moment at the stub face, kg-m
     Fixed n, k, j, R;   // working-stress constants
     double b = 0;       // width of the strip the depth is worked on, min(Bw, 100), cm
     Fixed dr;           // depth required by the moment (at least 15), cm
-    double d = 0;       // effective depth, cm
+    double dMoment = 0; // effective depth the moment asks for, cm
+    double d = 0;       // effective depth, deepened for the least depth and for shear, cm
+    // Shear at the final depth. Punching on the square a + d round the stub, while that
+    // square lies inside the cap; one-way on the governing of the four lines d from
+    // the stub faces. Piles count in proportion to how far they stand beyond a section.
+    Fixed vcp;                    // allowable punching shear stress 0.53 √fc', ksc
+    bool punchingInside = false;  // the punching square lies inside the cap
+    double b0 = 0;                // perimeter of the punching square 4 (a + d), cm
+    Fixed Vp;                     // reactions beyond the punching square, kg
+    Fixed vp;                     // punching shear stress, ksc
+    Fixed vcb;                    // allowable one-way shear stress 0.29 √fc', ksc
+    double bv = 0;                // width of the cap along the governing one-way line, cm
+    Fixed Vb;                     // reactions beyond that line, kg
+    Fixed vb;                     // one-way shear stress, ksc
     double t = 0;       // total depth, cm
     Fixed Wact;         // actual self-weight of the cap, kg
     Fixed As;           // mesh area, cm²
@@ -104,10 +120,53 @@ extern const std::array<std::array<PileMomentTerm, 4>, kMaxPiles> PileMomentTabl
 // Piles counted outside the critical section for shear.
 extern const std::array<int, kMaxPiles> PileShearTable;
 
+// Where a pile centre stands along one side of the cap, in multiples of the pile size
+// q: from the start of the side, from the middle of the side, or back from its end.
+// A staggered row uses √3 (rows 1.5√3 q apart), so a place is whole + root3 √3.
+struct PilePlace {
+    enum class From { Start, Middle, End };
+    From from = From::Start;
+    double whole = 0;
+    double root3 = 0;
+};
+// One entry of the pile centre table: a pile at every x of `across` (along the cap
+// width Bw) for every y of `along` (along the cap length Lc).
+struct PileGroup {
+    std::vector<PilePlace> across;
+    std::vector<PilePlace> along;
+};
+// The pile centre table, index 0 for one pile up to kMaxPiles.
+const std::vector<PileGroup>& pileCentreTable(int piles);
+
+struct PileCentre {
+    double x = 0;  // cm across the width Bw from the cap's left edge
+    double y = 0;  // cm along the length Lc from the cap's top edge
+};
+// The centres of an arrangement of `piles` piles of size q on a cap Bw x Lc (cm).
+// Empty for a count outside 1..kMaxPiles or one that is not a whole number.
+std::vector<PileCentre> pileCentres(double piles, double q, double Bw, double Lc);
+
+
 // Side of the cap in cm for a pile size q, before rounding to a whole centimetre.
 double capSide(const CapSide& side, double q);
 // Distance factor c of a moment term (so the centre lies c q / 2 from the cap centre).
 double termFactor(const PileMomentTerm& term);
+
+// ---- Shear --------------------------------------------------------------------------
+
+// The least effective depth of a cap on two or more piles (above the bottom bars), and
+// the step it is deepened by until punching and one-way shear hold.
+inline constexpr double kLeastCapDepth = 30;
+inline constexpr double kDepthStep = 5;
+
+// Share of one pile's reaction carried past a section whose line lies `beyond` cm
+// inside the pile centre's side: fully at q/2 or more beyond, none at q/2 or more
+// inside, in proportion between.
+double pileShareBeyond(double beyond, double q);
+
+// Sets the shear values of `r` (vcp, vcb and the cap, stub, pile load and centres
+// already in it) at the effective depth r.d; true when both checks hold.
+bool checkCapShear(PileCapResult& r, const std::vector<PileCentre>& centres);
 
 // ---- Messages ----------------------------------------------------------------------
 

@@ -29,6 +29,8 @@ void addResult(ResultList& out, const PileCapResult& r) {
     out.add("Pp", r.Pp);
     out.add("c", r.c);
     out.add("a", r.a);
+    out.add("stubX", r.stubX);
+    out.add("stubY", r.stubY);
     out.add("M", r.M);
     out.add("n", r.n);
     out.add("k", r.k);
@@ -36,7 +38,17 @@ void addResult(ResultList& out, const PileCapResult& r) {
     out.add("R", r.R);
     out.add("b", r.b);
     out.add("dr", r.dr);
+    out.add("dMoment", r.dMoment);
     out.add("d", r.d);
+    out.add("vcp", r.vcp);
+    out.add("punchingInside", r.punchingInside ? 1 : 0);
+    out.add("b0", r.b0);
+    out.add("Vp", r.Vp);
+    out.add("vp", r.vp);
+    out.add("vcb", r.vcb);
+    out.add("bv", r.bv);
+    out.add("Vb", r.Vb);
+    out.add("vb", r.vb);
     out.add("t", r.t);
     out.add("Wact", r.Wact);
     out.add("As", r.As);

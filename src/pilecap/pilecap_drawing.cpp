@@ -9,83 +9,6 @@
 
 namespace mx::pilecap {
 
-// ---- Pile centres -----------------------------------------------------------------------
-// Piles stand 3q apart and 1.5q in from the cap edge; a staggered (hexagonal) row lies
-// 1.5√3 q from its neighbour, so its places are 1.5 + 1.5√3 (h1) and 1.5 + 4.5√3 (h2).
-
-namespace {
-
-using From = PilePlace::From;
-
-PilePlace at(double whole) { return PilePlace{From::Start, whole, 0}; }
-PilePlace mid(double offset = 0) { return PilePlace{From::Middle, offset, 0}; }
-PilePlace end(double back) { return PilePlace{From::End, back, 0}; }
-const PilePlace h1{From::Start, 1.5, 1.5};
-const PilePlace h2{From::Start, 1.5, 4.5};
-
-std::vector<PilePlace> row(std::initializer_list<double> wholes) {
-    std::vector<PilePlace> out;
-    for (double w : wholes) out.push_back(at(w));
-    return out;
-}
-
-const std::array<std::vector<PileGroup>, kMaxPiles>& table() {
-    static const std::array<std::vector<PileGroup>, kMaxPiles> t{{
-        /* 1 */ {{{mid()}, {mid()}}},
-        /* 2 */ {{{mid()}, row({1.5, 4.5})}},
-        /* 3 */ {{{at(1.5)}, {end(1.5)}}, {{mid()}, {at(1.5)}}, {{at(4.5)}, {end(1.5)}}},
-        /* 4 */ {{row({1.5, 4.5}), row({1.5, 4.5})}},
-        /* 5 */ {{{at(1.5), end(1.5)}, {at(1.5), end(1.5)}}, {{mid()}, {mid()}}},
-        /* 6 */ {{row({1.5, 4.5}), row({1.5, 4.5, 7.5})}},
-        /* 7 */ {{{at(1.5), end(1.5)}, row({3, 6})}, {{mid()}, {at(1.5), mid(), end(1.5)}}},
-        /* 8 */ {{row({1.5, 4.5}), row({1.5, 4.5, 7.5, 10.5})}},
-        /* 9 */ {{row({1.5, 4.5, 7.5}), row({1.5, 4.5, 7.5})}},
-        /* 10 */ {{{at(1.5), end(1.5)}, row({3, 6, 9})}, {{mid()}, row({1.5, 4.5, 7.5, 10.5})}},
-        /* 11 */ {{{at(1.5), end(1.5)}, row({1.5, 4.5, 7.5, 10.5})}, {{mid()}, row({3, 6, 9})}},
-        /* 12 */ {{row({1.5, 4.5, 7.5}), row({1.5, 4.5, 7.5, 10.5})}},
-        /* 13 */ {{{at(1.5), end(1.5)}, row({3, 6, 9, 12})}, {{mid()}, row({1.5, 4.5, 7.5, 10.5, 13.5})}},
-        /* 14 */ {{{at(1.5), end(1.5)}, row({3, 6, 9})}, {{mid(-1.5), mid(1.5)}, row({1.5, 4.5, 7.5, 10.5})}},
-        /* 15 */ {{row({1.5, 4.5, 7.5}), row({1.5, 4.5, 7.5, 10.5, 13.5})}},
-        /* 16 */ {{row({1.5, 4.5, 7.5, 10.5}), row({1.5, 4.5, 7.5, 10.5})}},
-        /* 17 */ {{row({1.5, 4.5, 7.5, 10.5}), {h1, h2}}, {row({3, 6, 9}), {at(1.5), mid(), end(1.5)}}},
-        /* 18 */ {{row({1.5, 4.5, 7.5, 10.5}), {at(1.5), mid(), end(1.5)}}, {row({3, 6, 9}), {h1, h2}}},
-        /* 19 */
-        {{{at(1.5), end(1.5)}, {at(4.5), mid(), at(10.5)}},
-         {{h1, h2}, row({3, 6, 9, 12})},
-         {{mid()}, row({1.5, 4.5, 7.5, 10.5, 13.5})}},
-        /* 20 */ {{row({1.5, 4.5, 7.5, 10.5}), row({1.5, 4.5, 7.5, 10.5, 13.5})}},
-    }};
-    return t;
-}
-
-double place(const PilePlace& p, double q, double side) {
-    const double along = (p.whole + p.root3 * std::sqrt(3.0)) * q;
-    switch (p.from) {
-        case From::Middle: return side / 2 + along;
-        case From::End: return side - along;
-        case From::Start: break;
-    }
-    return along;
-}
-
-}  // namespace
-
-const std::vector<PileGroup>& pileCentreTable(int piles) {
-    static const std::vector<PileGroup> none;
-    if (piles < 1 || piles > kMaxPiles) return none;
-    return table()[static_cast<std::size_t>(piles - 1)];
-}
-
-std::vector<PileCentre> pileCentres(double piles, double q, double Bw, double Lc) {
-    std::vector<PileCentre> out;
-    // Only a whole count that is one of the arrangements has centres.
-    if (!(piles >= 1 && piles <= kMaxPiles) || piles != std::floor(piles)) return out;
-    for (const PileGroup& g : pileCentreTable(static_cast<int>(piles)))
-        for (const PilePlace& x : g.across)
-            for (const PilePlace& y : g.along) out.push_back(PileCentre{place(x, q, Bw), place(y, q, Lc)});
-    return out;
-}
-
 int pileCapLengthScale(double Lc) {
     struct Band {
         double from;
@@ -207,7 +130,13 @@ PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area) {
     p.lineWidth(2);
     p.box(X0, Y0, X1, Y1);
     const double cx = (X0 + X1) / 2, cy = (Y0 + Y1) / 2;
-    if (a > 0) p.box(cx - k * a / 2, cy - k * a / 2, cx + k * a / 2, cy + k * a / 2);
+    // The stub stands over the piles' centroid (off the centre for three piles).
+    auto within = [](double v, double side) { return std::isfinite(v) && v >= 0 && v <= side ? v : side / 2; };
+    // Kept whole inside the plan even for a stub as wide as the cap.
+    const double stubX = std::clamp(within(r.stubX, Bw), a / 2, Bw - a / 2);
+    const double stubY = std::clamp(within(r.stubY, Lc), a / 2, Lc - a / 2);
+    const double ax = X0 + k * stubX, ay = Y0 + k * stubY;
+    if (a > 0) p.box(ax - k * a / 2, ay - k * a / 2, ax + k * a / 2, ay + k * a / 2);
     p.lineWidth(1);
 
     // Width above the plan, length to its left, each with its ticks and figure.
@@ -245,7 +174,7 @@ PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area) {
     // Section across the width: the cap k t deep under the stub, the pile heads below.
     const double XS = X1 + kGap, XS1 = XS + k * Bw;
     const double YS = Y0, YS1 = YS + k * t;
-    const double sx = XS + k * Bw / 2;
+    const double sx = XS + k * stubX;
     p.lineWidth(2);
     p.box(XS, YS, XS1, YS1);
     if (a > 0) {

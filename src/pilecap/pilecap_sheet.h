@@ -13,11 +13,15 @@ namespace mx::pilecap {
 inline constexpr const char* kPileCapSheetHeading = "แสดงรายการคำนวณฐานราก ";
 // The whole sheet when the last Calculate found more piles than any arrangement holds.
 inline constexpr const char* kNothingToPrint = "NO CALCULATE & DESIGN!!!";
+// The shear check's rows, below the depth: punching and one-way shear, two rows each.
+inline constexpr double kShearTop = 6900;
+inline constexpr int kShearRows = 4;
 // The engineer's line, right of the listing's last line.
 inline constexpr double kEngineerX = 7000;
-inline constexpr double kEngineerY = 10200;
-// The box below the listing that the printed drawing keeps to.
-inline constexpr PageBox kSheetDrawingBox{1200, 10650, 11300, 14900};
+inline constexpr double kEngineerY = 10200 + kShearRows * kSheetLineStep;
+// The box below the listing that the printed drawing keeps to: down to the foot of the
+// printable area, and left of the page number at (10000, 15000).
+inline constexpr PageBox kSheetDrawingBox{1200, kEngineerY + 450, 9800, 16000};
 
 // The print question and its box.
 Message pileCapPrintQuestion();

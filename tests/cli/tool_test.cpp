@@ -191,25 +191,23 @@ TEST(TypedSettings, TheBeamSpanSuggestsItsSectionAndLaterSettingsWin) {
 }
 
 TEST(Csv, ReadsQuotedCellsLineEndsAndBlankLines) {
-    std::vector<CsvRecord> rec;
-    ASSERT_FALSE(parseCsv("\xEF\xBB\xBFmodule,member\r\nbeam,\"B1, \"\"west\"\"\"\r\n\r\n\nslab,\"two\nlines\"\n,\n", rec));
+    const auto rec = parseCsv("\xEF\xBB\xBFmodule,member\r\nbeam,\"B1, \"\"west\"\"\"\r\n\r\n\nslab,\"two\nlines\"\n,\n");
     ASSERT_EQ(rec.size(), 4u);
     EXPECT_EQ(rec[0].cells, (std::vector<std::string>{"module", "member"}));
     EXPECT_EQ(rec[1].cells, (std::vector<std::string>{"beam", "B1, \"west\""}));
     EXPECT_EQ(rec[2].cells, (std::vector<std::string>{"slab", "two\nlines"}));
     EXPECT_EQ(rec[3].cells, (std::vector<std::string>{"", ""}));
-    EXPECT_EQ(rec[2].row, 3);  // blank lines are no rows
-    std::vector<CsvRecord> none;
-    EXPECT_FALSE(parseCsv("", none));
-    EXPECT_TRUE(none.empty());
-    const auto err = parseCsv("module\n\"beam\n", none);
-    ASSERT_TRUE(err);
-    EXPECT_NE(err->find("line 2"), std::string::npos);
+    EXPECT_EQ(rec[2].row, 5);  // the blank lines are rows of the sheet
+    EXPECT_EQ(rec[3].row, 6);  // the line break inside a quoted cell is not
+    EXPECT_TRUE(parseCsv("").empty());
+    const auto open = parseCsv("module\n\"beam\n");
+    ASSERT_EQ(open.size(), 2u);
+    EXPECT_EQ(open[1].row, 2);
+    EXPECT_NE(open[1].error.find("never closed"), std::string::npos);
 }
 
 TEST(Batch, MixedModulesWithBadRowsEachOnItsOwnLineInRowOrder) {
-    std::vector<CsvRecord> rec;
-    ASSERT_FALSE(parseCsv("module,type,grade,span,width,depth,load,thickness,size\n"
+    CsvReader rec("module,type,grade,span,width,depth,load,thickness,size\n"
                           "beam,1,SD30,4,25,50,1200,,\n"
                           "slab,2,,,,,,11,\n"
                           "beem,1,,,,,,,\n"           // no such module
@@ -217,8 +215,7 @@ TEST(Batch, MixedModulesWithBadRowsEachOnItsOwnLineInRowOrder) {
                           "column,1,,,,,,12,\n"       // the column has no thickness
                           "stair,9,,,,,,,\n"          // no such type
                           "spreadfooting,,SD30,,,,30000,,,extra\n"  // a cell too many
-                          "pilecap,, SD30 ,,,,90000,,\n",
-                          rec));
+                          "pilecap,, SD30 ,,,,90000,,\n");
     std::ostringstream out, progress;
     int sheets = 0;
     const BatchSummary s = runBatch(modules(), rec, SettingMode::Typed, out, progress, [&sheets](const PageModel&) {
@@ -250,16 +247,16 @@ TEST(Batch, MixedModulesWithBadRowsEachOnItsOwnLineInRowOrder) {
 TEST(Batch, LongBatchesReportProgressAndAHeaderWithoutModuleStops) {
     std::string csv = "module,member\n";
     for (int i = 0; i < 120; ++i) csv += "criteria,x\n";
-    std::vector<CsvRecord> rec;
-    ASSERT_FALSE(parseCsv(csv, rec));
+    CsvReader rec(csv);
     std::ostringstream out, progress;
     EXPECT_EQ(runBatch(modules(), rec, SettingMode::Typed, out, progress).bad, 120);  // criteria has no member field
     EXPECT_NE(progress.str().find("120 of 120"), std::string::npos);
 
-    rec.clear();
-    ASSERT_FALSE(parseCsv("kind,span\nbeam,4\n", rec));
+    CsvReader noModule("kind,span\nbeam,4\n");
     std::ostringstream out2;
-    EXPECT_EQ(runBatch(modules(), rec, SettingMode::Typed, out2, progress).bad, 1);
+    const BatchSummary s = runBatch(modules(), noModule, SettingMode::Typed, out2, progress);
+    EXPECT_EQ(s.bad, 1);
+    EXPECT_TRUE(s.headerBad);
     EXPECT_EQ(out2.str(), "{\"row\": 1, \"error\": \"the header names no module column\"}\n");
 }
 

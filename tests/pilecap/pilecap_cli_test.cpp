@@ -54,16 +54,16 @@ TEST(PileCapTool, DefaultsDesignAndResultPanel) {
     const std::vector<std::pair<std::string, std::string>> labels{
         {"Label10", "80000"},   {"Label11", "13600"},  {"Label12", "93600"},  {"Label13", "36"},
         {"Label14", "3"},       {"Label15", "31200"},  {"Label16", "132"},    {"Label17", "123"},
-        {"Label18", "30"},      {"Label19", "40"},     {"Label20", "4056"},   {"Label21", "15.3445"},
-        {"Label22", "3.1247"},  {"Label23", "8.1942"}, {"Label24", "25"},     {"Label25", "9"},
-        {"Label26", "8"},       {"Label27", "13.66667"}, {"Label28", "16.5"},
+        {"Label18", "35"},      {"Label19", "40"},     {"Label20", "5648.7967"}, {"Label21", "17.8085"},
+        {"Label22", "3.6265"},  {"Label23", "6.8284"}, {"Label24", "25"},     {"Label25", "8"},
+        {"Label26", "7"},       {"Label27", "15.375"}, {"Label28", "18.85714"},
         {"Label36", "ฐานรากที่คุณออกแบบใช้ได้ OK."},
     };
     EXPECT_EQ(r.report.labels.entries(), labels);
     // Each kind as JSON: double, 16-bit, fixed point, single.
     const std::pair<const char*, const char*> values[] = {
-        {"pf", "1.7"}, {"Bw", "132"}, {"Wact", "1168.9921"}, {"nb", "8.1942"},
-        {"s", "15.25"}, {"sL", "13.66667"}, {"status", "2"},
+        {"pf", "1.7"}, {"Bw", "132"}, {"Wact", "1363.8241"}, {"nb", "6.8284"},
+        {"s", "17.42857"}, {"sL", "15.375"}, {"status", "2"}, {"stubY", "71"}, {"punchingInside", "1"},
     };
     for (const auto& [name, v] : values) EXPECT_EQ(value(r.report, name), v) << name;
 }
@@ -130,7 +130,7 @@ TEST(PileCapTool, LabelsStayUntilThePanelIsWritten) {
     EXPECT_EQ(r.report.labels.get("Label27"), "ระยะปลอก");
     EXPECT_EQ(r.report.labels.get("Label28"), "ระยะปลอก");
     // A pitch failure is judged after the panel is filled.
-    const ToolRun wide = calc({"Text1=1000", "Text3=1", "Text4=10", "Text2=9"});
+    const ToolRun wide = calc({"Text1=1000", "Text3=1", "Text4=10", "Text2=9", "Text14=100"});
     EXPECT_EQ(numbers(wide.report), (std::vector<int>{11, 16}));
     EXPECT_EQ(wide.report.labels.get("Label27"), "30");
     EXPECT_EQ(wide.report.labels.get("Label25"), "2");

@@ -95,29 +95,38 @@ TEST(PileCapSheet, DefaultsSheetLineByLine) {
         {4200, 3000, 14, "ได้ขนาดของฐานราก กว้าง =  132  ซม. x ยาว =  123 "},
         {4500, 1200, 14, "คำนวณหาขนาดเสาตอม่อ = SQR( 0.0158 x นน.ที่กระทำลงบนฐาน ) = SQR( 0.0158 x  80000 "},
         {4800, 3000, 14, " ซม. กำหนดขนาดเสาตอม่อ =  40  ซม. x  40  ซม.( ถือเป็นขนาดที่น้อยที่สุด Min.)"},
-        {5100, 1200, 14, "วิเคราะห์ลักษณะของฐานราก โมเมนต์ที่ขอบเสา M =  4056  กก.-เมตร"},
+        {5100, 1200, 14, "วิเคราะห์ลักษณะของฐานราก โมเมนต์ที่ขอบเสา M =  5648.7967  กก.-เมตร"},
         {5400, 1200, 14, "คำนวณหาค่า constant  n,  k,  j,  r  เพื่อใช้ในการคำนวณ"},
         {5700, 3000, 14, "n = 2323000 / (1512 x fc') =  10.2425       k = 1 /( 1+( fs /( n x fc )))=  0.3568 "},
         {6000, 3000, 14, "j = 1 - ( k / 3 ) =  0.8811          r = 0.5 x fc x k x j =  10.2172 "},
-        {6300, 1200, 14, "คำนวณหาค่าความลึกของฐานราก d = SQR ( M / r x b ) = SQR (  4056 / 10.2172  x 1 ) =  19.9243 "},
-        {6600, 3000, 14, "คิดค่า d =  25  ซม.  ความลึกของฐานราก =  25  + 5 =  30 "},
+        {6300, 1200, 14,
+         "คำนวณหาค่าความลึกของฐานราก d = SQR ( M / r x b ) = SQR (  5648.7967 / 10.2172  x 1 ) =  23.5132 "},
+        {6600, 3000, 14,
+         "คิดค่า d =  29  ซม.  เพิ่มเป็น  30  ซม.( d >= 30 และแรงเฉือน )  ความลึกของฐานราก =  30  + 5 =  35 "},
         {6900, 1200, 14,
-         "หาค่า พท.หน้าตัดเหล็กเสริมทางยาว As = M / fs x j x d =  405600  / (  1200 x 0.8811 x 25  ) =  15.3445  ตร.ซม."},
-        {7200, 1200, 14, "กำหนดขนาดเหล็กตะแกรง =  25  มม.  ***ใช้เหล็กขนาด  25  มม.  จำนวน =  3.1247  เส้น ***( 1 )"},
-        {7500, 1200, 14, "คำนวณหาค่าแรงเฉือนคิดจากเสาเข็มที่อยู่ห่างจากหน้าตัดวิกฤต V =  31200 "},
-        {7800, 3000, 14, "คิดหน่วยแรงยึดเกาะที่ยอมให้ไม่เกิน 11 กก. / ตร.ซม. = u"},
+         "ตรวจแรงเฉือนทะลุที่ระยะ d/2 รอบเสาตอม่อ vcp = 0.53 x SQR( fc' ) =  6.4911  กก./ตร.ซม.  b0 = 4 x ( a + d ) =  "
+         "280  ซม."},
+        {7200, 3000, 14, "Vp =  45381.8182  กก.  vp = Vp / ( b0 x d ) =  5.4026 < 6.4911  กก./ตร.ซม. O.K."},
+        {7500, 1200, 14,
+         "ตรวจแรงเฉือนทางเดียวที่ระยะ d จากขอบเสาตอม่อ vcb = 0.29 x SQR( fc' ) =  3.5518  กก./ตร.ซม.  กว้าง =  123  ซม."},
+        {7800, 3000, 14, "Vb =  0  กก.  vb = Vb / ( กว้าง x d ) =  0 < 3.5518  กก./ตร.ซม. O.K."},
         {8100, 1200, 14,
-         "จำนวนเหล็กเสริม = V / ( u x เส้นรอบรูปเหล็กเสริม x j x d ) / 2 =  31200  / ( 11 x  7.8571 x 0.8811 x 25  ) / 2"},
-        {8400, 3000, 14, " 8.1942  เส้น ***ใช้เหล็กตะแกรงขนาด  25  มม.  จำนวน  8.1942  เส้น ***( 2 )"},
-        {8700, 1200, 14,
+         "หาค่า พท.หน้าตัดเหล็กเสริมทางยาว As = M / fs x j x d =  564879.67  / (  1200 x 0.8811 x 30  ) =  17.8085  ตร.ซม."},
+        {8400, 1200, 14, "กำหนดขนาดเหล็กตะแกรง =  25  มม.  ***ใช้เหล็กขนาด  25  มม.  จำนวน =  3.6265  เส้น ***( 1 )"},
+        {8700, 1200, 14, "คำนวณหาค่าแรงเฉือนคิดจากเสาเข็มที่อยู่ห่างจากหน้าตัดวิกฤต V =  31200 "},
+        {9000, 3000, 14, "คิดหน่วยแรงยึดเกาะที่ยอมให้ไม่เกิน 11 กก. / ตร.ซม. = u"},
+        {9300, 1200, 14,
+         "จำนวนเหล็กเสริม = V / ( u x เส้นรอบรูปเหล็กเสริม x j x d ) / 2 =  31200  / ( 11 x  7.8571 x 0.8811 x 30  ) / 2"},
+        {9600, 3000, 14, " 6.8284  เส้น ***ใช้เหล็กตะแกรงขนาด  25  มม.  จำนวน  6.8284  เส้น ***( 2 )"},
+        {9900, 1200, 14,
          "เมื่อเปรียบเทียบจำนวนเส้นเหล็กเสริมที่คิดจากพื้นที่หน้าตัด( 1 ) กับหน่วยแรงยึดเกาะที่ยอมให้ ( 2 ) ( "
          "โดยเลือกค่าที่มากกว่า )"},
-        {9000, 1200, 18, "***จำนวนเหล็กตะแกรงเสริมทางยาวใช้เหล็กขนาด  25  มม. จำนวน  9  เส้น O.K."},
-        {9400, 1200, 18, "***จำนวนเหล็กตะแกรงเสริมทางสั้นใช้เหล็กขนาด  25  มม. จำนวน  8  เส้น O.K."},
+        {10200, 1200, 18, "***จำนวนเหล็กตะแกรงเสริมทางยาวใช้เหล็กขนาด  25  มม. จำนวน  8  เส้น O.K."},
+        {10600, 1200, 18, "***จำนวนเหล็กตะแกรงเสริมทางสั้นใช้เหล็กขนาด  25  มม. จำนวน  7  เส้น O.K."},
         {15000, 10000, 14, "2/5"},
-        {9800, 1200, 14,
-         "ขนาดของฐานราก = กว้าง  132  ซม.x ยาว  123  ซม.x ลึก  30  ซม. นน.ฐานราก =  1168.9921  กก. O.K."},
-        {10200, 7000, 14, "นายช่าง ใจดี สย.1234"},
+        {11000, 1200, 14,
+         "ขนาดของฐานราก = กว้าง  132  ซม.x ยาว  123  ซม.x ลึก  35  ซม. นน.ฐานราก =  1363.8241  กก. O.K."},
+        {11400, 7000, 14, "นายช่าง ใจดี สย.1234"},
     };
     const std::vector<PageText> texts = page.texts();
     ASSERT_GT(texts.size(), std::size(lines));
@@ -133,7 +142,8 @@ TEST(PileCapSheet, DefaultsSheetLineByLine) {
     EXPECT_EQ(page.items().size(), texts.size() - (figure.texts().size()) + figure.items().size());
     expectInside(figure, kSheetDrawingBox, "printed drawing");
     EXPECT_EQ(circles(figure, false).size(), 3u);
-    EXPECT_GT(kSheetDrawingBox.y1, 10200 + 330);  // clear of the engineer's line
+    EXPECT_GT(kSheetDrawingBox.y1, 11400 + 330);  // clear of the engineer's line
+    EXPECT_LT(kSheetDrawingBox.x2, 10000);         // and of the page number
 }
 
 // A design the last Calculate rejected never reads as passed, and one that stopped
@@ -155,15 +165,15 @@ TEST(PileCapSheet, FailedDesignIsNotCertified) {
         for (const std::string& s : page.lines()) {
             EXPECT_FALSE(contains(s, "O.K.") || contains(s, "OK.")) << s;
         }
-        for (double y : {9000.0, 9400.0, 9800.0}) EXPECT_TRUE(contains(textAt(page, 1200, y), kNotYetUsable)) << y;
+        for (double y : {10200.0, 10600.0, 11000.0}) EXPECT_TRUE(contains(textAt(page, 1200, y), kNotYetUsable)) << y;
     }
     // The heavy cap stopped before the mesh: no bar count and no mesh drawn.
     const PageModel heavy = sheetOf(cases[1].outcome);
-    EXPECT_TRUE(contains(textAt(heavy, 1200, 9000), "จำนวน  0  เส้น"));
+    EXPECT_TRUE(contains(textAt(heavy, 1200, 10200), "จำนวน  0  เส้น"));
     EXPECT_TRUE(circles(heavy, true).empty());
     // The same usable record printed as not usable is not certified either.
     const PageModel doubted = pileCapSheet(calculatePileCap(defaults()).result, false, {});
-    EXPECT_EQ(textAt(doubted, 1200, 9000), "***จำนวนเหล็กตะแกรงเสริมทางยาวใช้เหล็กขนาด  25  มม. จำนวน  9  เส้น ยังใช้ไม่ได้");
+    EXPECT_EQ(textAt(doubted, 1200, 10200), "***จำนวนเหล็กตะแกรงเสริมทางยาวใช้เหล็กขนาด  25  มม. จำนวน  8  เส้น ยังใช้ไม่ได้");
 }
 
 TEST(PileCapSheet, BeforeAnyCalculatePrintsZeros) {
@@ -197,7 +207,29 @@ TEST(PileCapSheet, NarrowCapPrintsItsStrip) {
     EXPECT_EQ(textAt(page, 1200, 6300),
               "คำนวณหาค่าความลึกของฐานราก d = SQR ( M / r x b ) = SQR (  5265 / 10.2172  x 0.66 ) =  27.9422 ");
     EXPECT_EQ(textAt(page, 3000, 6600), "คิดค่า d =  33  ซม.  ความลึกของฐานราก =  33  + 5 =  38 ");
-    EXPECT_TRUE(contains(textAt(page, 1200, 9800), "O.K."));
+    EXPECT_TRUE(contains(textAt(page, 1200, 11000), "O.K."));
+}
+
+// The shear rows as the design found them: a square past the cap's edge hands the
+// check to one-way shear, and a single pile has no section to check.
+TEST(PileCapSheet, ShearRowsFollowTheDesign) {
+    struct Case {
+        const char* what;
+        PileCapOutcome outcome;
+        double x, y;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"square past the edge", design(80000, 60, 22, 25, 30), 3000, 7200,
+         "หน้าตัด a + d =  77  ซม. เลยขอบฐานราก ไม่เกิดแรงเฉือนทะลุ ใช้แรงเฉือนทางเดียวตัดสิน"},
+        {"one-way", design(50000, 36, 40), 3000, 7800,
+         "Vb =  13893.75  กก.  vb = Vb / ( กว้าง x d ) =  2.517 < 3.5518  กก./ตร.ซม. ยังใช้ไม่ได้"},
+        {"one pile", design(4000, 5, 40), 1200, 6900,
+         "เสาเข็มต้นเดียวอยู่ใต้เสาตอม่อ ไม่มีหน้าตัดวิกฤตของแรงเฉือนระหว่างเสาตอม่อกับเสาเข็ม"},
+        {"one pile keeps its depth", design(4000, 5, 40), 3000, 6600, "คิดค่า d =  27  ซม.  ความลึกของฐานราก =  27  + 5 =  32 "},
+    };
+    for (const Case& c : cases) EXPECT_EQ(textAt(sheetOf(c.outcome), c.x, c.y), c.text) << c.what;
+    EXPECT_EQ(textAt(sheetOf(design(4000, 5, 40)), 1200, 7500), "<none>");
 }
 
 // ---- Pile arrangement -------------------------------------------------------------------
@@ -306,8 +338,8 @@ TEST(PileCapDrawing, DrawsOnlyWhatTheDesignHas) {
     // The notes of the design.
     const std::vector<std::string> notes = pileCapDrawing(calculatePileCap(defaults()).result, kPileCapScreenArea).lines();
     for (const char* note : {" ฐานรากใช้เข็ม จำนวน  3  ต้น", " เสาขนาด  40  ซม. x  40  ซม.", " เหล็กรัดรอบ 1- 25  มม.",
-                             " ตะแกรงทางสั้น  25  มม.จำนวน  8  เส้น", " ตะแกรงทางยาว  25  มม.จำนวน  9  เส้น",
-                             " 132  ซม.", " 123  ซม.", " 30  ซม."})
+                             " ตะแกรงทางสั้น  25  มม.จำนวน  7  เส้น", " ตะแกรงทางยาว  25  มม.จำนวน  8  เส้น",
+                             " 132  ซม.", " 123  ซม.", " 35  ซม."})
         EXPECT_NE(std::find(notes.begin(), notes.end(), note), notes.end()) << note;
     EXPECT_EQ(std::find(notes.begin(), notes.end(), "อย่าลืมทำ PILE CAP เสาเข็มเดี่ยว"), notes.end());
 }
@@ -322,12 +354,12 @@ TEST(PileCapSheet, ToolBuildsSheetAndDrawing) {
     ASSERT_TRUE(run.report.drawing.has_value());
     EXPECT_EQ(textAt(*run.report.sheet, 1200, 400), "โครงการ โรงงาน");
     EXPECT_EQ(textAt(*run.report.sheet, 1200, 700), "แสดงรายการคำนวณฐานราก F2");
-    EXPECT_EQ(textAt(*run.report.sheet, 7000, 10200), "บริษัท ก 02-1234");
+    EXPECT_EQ(textAt(*run.report.sheet, 7000, 11400), "บริษัท ก 02-1234");
     EXPECT_EQ(textAt(*run.report.sheet, 10000, 15000), "3");
     expectInside(*run.report.drawing, kPileCapScreenArea, "window drawing");
 
     // A failed run prints its sheet uncertified.
     const mxtest::ToolRun failed = mxtest::runTool(cli::pileCapCliModule(), {"Text14=1", "--sheet", "/tmp/unused.pdf"});
     EXPECT_EQ(failed.report.status, 1);
-    EXPECT_TRUE(contains(textAt(*failed.report.sheet, 1200, 9800), kNotYetUsable));
+    EXPECT_TRUE(contains(textAt(*failed.report.sheet, 1200, 11000), kNotYetUsable));
 }

@@ -42,25 +42,32 @@ TEST(PileCapCalculation, DefaultsDesignThreePileCap) {
     EXPECT_EQ(r.Lc, 123);
     EXPECT_EQ(r.Pp, F(31200));
     EXPECT_EQ(r.a, 40);
-    EXPECT_EQ(r.M, F(4056));
+    EXPECT_EQ(r.stubY - r.Lc / 2.0, 9.5);  // the centroid: (33 + 90 + 90) / 3 = 71
+    EXPECT_EQ(r.M, F(5648.7967));        // 31 200 x (2√3 x 22 − 40) x 0.005
     EXPECT_EQ(r.n, F(10.2425));
     EXPECT_EQ(r.k, F(0.3568));
     EXPECT_EQ(r.j, F(0.8811));
     EXPECT_EQ(r.R, F(10.2172));
-    EXPECT_EQ(r.d, 25);
-    EXPECT_EQ(r.t, 30);
-    EXPECT_EQ(r.Wact, F(1168.9921));  // plan area held in single precision
-    EXPECT_EQ(r.As, F(15.3445));
+    EXPECT_EQ(r.dr, F(23.5132));
+    EXPECT_EQ(r.dMoment, 29);
+    EXPECT_EQ(r.d, 30);  // the least depth; shear then holds
+    EXPECT_EQ(r.t, 35);
+    EXPECT_EQ(r.Vp, F(45381.8182));  // 31 200 x (9 + 14 + 9) / 22
+    EXPECT_EQ(r.vp, F(5.4026));
+    EXPECT_EQ(r.vcp, F(6.4911));
+    EXPECT_EQ(r.Vb, Fixed());
+    EXPECT_EQ(r.Wact, F(1363.8241));  // plan area held in single precision
+    EXPECT_EQ(r.As, F(17.8085));
     EXPECT_EQ(r.Ab, F(4.9107));
     EXPECT_EQ(r.o, F(7.8571));
-    EXPECT_EQ(r.na, F(3.1247));
+    EXPECT_EQ(r.na, F(3.6265));
     EXPECT_EQ(r.V, F(31200));
-    EXPECT_EQ(r.nb, F(8.1942));  // 16.3883 halved, the tie going to even
-    EXPECT_EQ(r.N, 9);
-    EXPECT_EQ(r.s, 15.25f);
-    EXPECT_EQ(r.Ns, 8);
-    EXPECT_EQ(singleValue(r.sL), 13.66667);
-    EXPECT_EQ(r.sS, 16.5f);
+    EXPECT_EQ(r.nb, F(6.8284));  // 13.6569 halved, the tie going to even
+    EXPECT_EQ(r.N, 8);
+    EXPECT_EQ(singleValue(r.s), 17.42857);
+    EXPECT_EQ(r.Ns, 7);
+    EXPECT_EQ(r.sL, 15.375f);
+    EXPECT_EQ(singleValue(r.sS), 18.85714);
 }
 
 // Every arrangement, with q = 40 cm and a 40 cm stub (P = 80 000 kg, with an allowance
@@ -75,7 +82,7 @@ TEST(PileCapCalculation, EveryArrangementByPileCount) {
         int shear;
     };
     const Row rows[] = {
-        {1, 120, 120, 0, 1},    {2, 120, 240, 2, 1},   {3, 240, 224, 2, 1},
+        {1, 120, 120, 0, 1},    {2, 120, 240, 2, 1},   {3, 240, 224, 2 * s3 - 1, 1},
         {4, 240, 240, 4, 2},    {5, 290, 290, 2 * (3 * s2 - 1), 2},
         {6, 240, 360, 10, 2},   {7, 328, 360, 14, 3},  {8, 240, 480, 20, 4},
         {9, 360, 360, 15, 3},   {10, 328, 480, 20, 4}, {11, 328, 480, 25, 5},
@@ -244,8 +251,8 @@ TEST(PileCapCalculation, EachMessageAndItsEffect) {
         {"large pile", with([](auto& i) { i.q = 200.5; }), {8, 10, 16}, {{"Text4", "200"}}, 1},
         {"pile size 200 accepted", with([](auto& i) { i.q = 200; }), {10, 16}, {}, 1},
         {"heavier cap than allowed", with([](auto& i) { i.p = 0.5; }), {10, 16}, {}, 1},
-        {"wide pitch long way", PileCapInput{1000, 1, 10, 9, 150, 65, 1200, 17}, {11, 16}, {}, 1},
-        {"wide pitch short way", PileCapInput{5000, 3, 30, 10, 150, 65, 1200, 50}, {12, 16}, {}, 1},
+        {"wide pitch long way", PileCapInput{1000, 1, 10, 9, 150, 65, 1200, 100}, {11, 16}, {}, 1},
+        {"wide pitch short way", PileCapInput{20000, 10, 40, 16, 150, 65, 1200, 50}, {12, 16}, {}, 1},
         {"close pitch long way", PileCapInput{1000, 3, 10, 9, 150, 65, 1200, 17}, {13, 16}, {}, 1},
         {"close pitch short way", PileCapInput{1000, 10, 10, 9, 150, 65, 1200, 1000}, {14, 16}, {}, 1},
         {"stub as wide as the cap", PileCapInput{50000, 100, 10, 40, 150, 65, 1200, 17}, {15, 16}, {}, 1},
@@ -253,8 +260,8 @@ TEST(PileCapCalculation, EachMessageAndItsEffect) {
         // Each limit itself passes its check untouched.
         {"load 1000 accepted", with([](auto& i) { i.P = 1000; }), {10, 16}, {}, 1},
         {"fc' 100 accepted", with([](auto& i) { i.fcPrime = 100; }), {}, {}, 2},
-        {"fc' 1000 accepted", with([](auto& i) { i.fcPrime = 1000; }), {12, 16}, {}, 1},
-        {"fc just above 30", with([](auto& i) { i.fc = 30.01; }), {}, {}, 2},
+        {"fc' 1000 accepted", with([](auto& i) { i.fcPrime = 1000; }), {11, 16}, {}, 1},
+        {"fc just above 30", with([](auto& i) { i.fc = 30.01; }), {12, 16}, {}, 1},
         {"fs just above 800", with([](auto& i) { i.fs = 800.01; }), {}, {}, 2},
         {"pile size 10 kept", with([](auto& i) { i.q = 10; }), {16}, {}, 1},
         {"tiny allowance kept", with([](auto& i) { i.p = 0.01; }), {10, 16}, {}, 1},
@@ -297,7 +304,7 @@ TEST(PileCapCalculation, StoppingEarlyKeepsLaterValues) {
     EXPECT_EQ(o.result.fcPrime, 150);
     EXPECT_EQ(o.result.status, 1);
     EXPECT_EQ(o.result.np, 3);  // from the previous design
-    EXPECT_EQ(o.result.N, 9);
+    EXPECT_EQ(o.result.N, 8);
 
     // The cap outweighs its allowance: the mesh is not designed and the labels stay.
     in = defaults();
@@ -339,4 +346,59 @@ TEST(PileCapCalculation, OddInputsNeverLeakNonFiniteValues) {
             EXPECT_TRUE(std::isfinite(v));
         EXPECT_TRUE(o.status == DesignStatus::Usable || numbers(o).back() == 16);
     }
+}
+
+// Shear decides the depth where the moment does not. Worked by hand: piles stand at
+// their arrangement's centres, measured from the stub over their centroid; a pile
+// counts clamp((beyond + q/2) / q, 0, 1) of Pp past a section.
+TEST(PileCapCalculation, ShearDeepensTheCap) {
+    struct Case {
+        const char* what;
+        PileCapInput in;
+        double dMoment, d;
+        bool inside;  // the punching square lies inside the cap
+        double Vp, vp, Vb, vb;
+    };
+    const Case cases[] = {
+        // Defaults: d 29 held at 30; piles (±33, +19), (0, −38) against half-side 35
+        // count 9/22, 14/22, 9/22; no pile lies past the one-way lines 50 cm out.
+        {"held at 30", defaults(), 29, 30, true, 45381.8182, 5.4026, 0, 0},
+        // Three piles of 26 667 kg under a 30 cm stub: at d 30 (half-side 30) they count
+        // 14/22, 19/22, 14/22, vp = 56 970 / (240 x 30) = 7.91 > 6.49; at d 35 the
+        // shares 11.5/22, 16.5/22, 11.5/22 give 47 879 / (260 x 35) = 5.26.
+        {"punching", PileCapInput{50000, 36, 22, 25, 150, 65, 1200, 60}, 30, 35, true, 47878.7879, 5.2614, 0, 0},
+        // Two piles 60 cm either side of a 30 cm stub: at d 41 the line 56 cm out takes
+        // 24/40 of 29 250 kg, 17 550 / (120 x 41) = 3.57 > 3.55; at d 46, 19/40:
+        // 13 893.75 / (120 x 46) = 2.52. Punching takes both piles whole.
+        {"one-way", PileCapInput{50000, 36, 40, 25, 150, 65, 1200, 17}, 41, 46, true, 58500, 4.1834, 13893.75, 2.517},
+        // Two piles on a 66 cm cap under a 40 cm stub: the square 40 + 37 passes the
+        // edges, and the one-way lines 57 cm out pass the piles 33 cm out.
+        {"square past the edge", PileCapInput{80000, 60, 22, 25, 150, 65, 1200, 30}, 37, 37, false, 0, 0, 0, 0},
+        // Twenty piles of 6 000 kg, d 66, half-side 53: all but the two at (±33, 0)
+        // count whole; a column of five lies past the line 86 cm out (330 cm long).
+        {"twenty piles", PileCapInput{100000, 6, 22, 25, 150, 65, 1200, 20}, 66, 66, true, 108000, 3.8593, 30000, 1.3774},
+        // One pile under the stub: no section between them, no least depth.
+        {"one pile", PileCapInput{4000, 5, 40, 25, 150, 65, 1200, 17}, 27, 27, false, 0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const PileCapResult r = calculatePileCap(c.in).result;
+        EXPECT_EQ(r.dMoment, c.dMoment);
+        EXPECT_EQ(r.d, c.d);
+        EXPECT_EQ(r.t, c.d + 5);
+        EXPECT_EQ(r.punchingInside, c.inside);
+        EXPECT_EQ(r.Vp, F(c.Vp));
+        EXPECT_EQ(r.vp, F(c.vp));
+        EXPECT_EQ(r.Vb, F(c.Vb));
+        EXPECT_EQ(r.vb, F(c.vb));
+        if (r.np >= 2) {
+            EXPECT_LE(r.vb, r.vcb);
+            if (r.punchingInside) {
+                EXPECT_LE(r.vp, r.vcp);
+            }
+        }
+    }
+    // Proportional counting at its ends and middle.
+    const std::pair<double, double> shares[] = {{-11, 0}, {-11.5, 0}, {0, 0.5}, {5.5, 0.75}, {11, 1}, {40, 1}};
+    for (const auto& [beyond, share] : shares) EXPECT_DOUBLE_EQ(pileShareBeyond(beyond, 22), share) << beyond;
 }

@@ -234,8 +234,9 @@ TEST_F(PileCapWindowTest, TheDefaultsDesignThreePilesAndAreUsable) {
     EXPECT_EQ(label("Label14"), "3");
     EXPECT_EQ(label("Label16"), "132");
     EXPECT_EQ(label("Label17"), "123");
-    EXPECT_EQ(label("Label25"), "9");
-    EXPECT_EQ(label("Label26"), "8");
+    EXPECT_EQ(label("Label18"), "35");  // the depth shear and the least depth settled
+    EXPECT_EQ(label("Label25"), "8");
+    EXPECT_EQ(label("Label26"), "7");
     EXPECT_TRUE(shown("Frame3"));
 }
 

@@ -1,0 +1,80 @@
+#include "cli/project_commands.h"
+
+#include <QApplication>
+
+#include <iostream>
+
+#include "cli/output.h"
+#include "cli/sheetbook.h"
+#include "cli/tool.h"
+#include "project/report.h"
+
+namespace mx::cli {
+
+namespace {
+
+int fail(const std::string& message) {
+    std::cerr << "mx7100-calc: " << message << "\n";
+    return 2;
+}
+
+int printMembers(const std::vector<Module>& modules, const project::Project& p) {
+    for (std::size_t i = 0; i < p.members.size(); ++i) {
+        const project::Member& member = p.members[i];
+        const Module& module = *findModule(modules, member.module);
+        const project::MemberRun run =
+            project::runMember(project::withTitleBlock(member, module, p.titleBlock), module, false);
+        const std::string json = toJson(module, run.invocation.state, run.report);
+        std::cout << "{\"member\": " << i + 1 << ", \"name\": " << jsonString(member.name) << ", " << json.substr(1)
+                  << "\n";
+    }
+    return 0;
+}
+
+int writeReport(const std::vector<Module>& modules, const project::Project& p, const std::string& pdfPath,
+                const std::function<std::unique_ptr<QApplication>()>& startQt) {
+    const auto app = startQt();
+    SheetBook book(pdfPath);
+    std::vector<project::ContentsRow> rows;
+    const bool painted = project::buildReport(p, modules, [&](const PageModel& page) { return book.add(page); }, &rows);
+    const auto err = painted ? book.finish() : "cannot write " + pdfPath;
+    if (err) {
+        std::cerr << "mx7100-calc: " << *err << "\n";
+        return 1;
+    }
+    // The contents as the report prints it, one line a member.
+    for (const project::ContentsRow& r : rows)
+        std::cout << "{\"page\": " << r.page << ", \"member\": " << jsonString(r.member)
+                  << ", \"module\": " << jsonString(r.module)
+                  << ", \"status\": " << (r.status ? std::to_string(*r.status) : std::string("null")) << "}\n";
+    std::cout << "{\"pages\": " << book.pages() << "}\n";
+    return 0;
+}
+
+}  // namespace
+
+int runProjectCommand(const std::vector<Module>& modules, const std::vector<std::string>& args,
+                      const std::function<std::unique_ptr<QApplication>()>& startQt) {
+    const std::string& command = args.at(0);
+    const bool report = command == "report";
+    const std::string usage =
+        report ? "usage: mx7100-calc report PROJECT.mx7100 --pdf FILE.pdf" : "usage: mx7100-calc project PROJECT.mx7100";
+    std::string projectPath, pdfPath;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (report && args[i] == "--pdf") {
+            if (i + 1 >= args.size()) return fail("--pdf needs a file name");
+            pdfPath = args[++i];
+        } else if (projectPath.empty() && !args[i].starts_with("-")) {
+            projectPath = args[i];
+        } else {
+            return fail(usage + " (not '" + args[i] + "')");
+        }
+    }
+    if (projectPath.empty() || (report && pdfPath.empty())) return fail(usage);
+    if (report && samePath(projectPath, pdfPath)) return fail(pdfPath + " is the project itself; name another file for the report");
+    const project::ReadOutcome read = project::readProjectFile(projectPath, modules);
+    if (!read.project) return fail(read.error);
+    return report ? writeReport(modules, *read.project, pdfPath, startQt) : printMembers(modules, *read.project);
+}
+
+}  // namespace mx::cli

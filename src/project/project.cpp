@@ -1,0 +1,405 @@
+#include "project/project.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+
+#include "common/fieldtable.h"
+#include "project/json.h"
+
+namespace mx::project {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kGradeNames[] = {"SR24", "SD30", "SD35", "SD40"};
+constexpr const char* kCoverModule = "cover";
+constexpr const char* kCriteriaModule = "criteria";
+
+const cli::Module* moduleNamed(const std::vector<cli::Module>& modules, std::string_view name) {
+    for (const cli::Module& m : modules)
+        if (m.name == name) return &m;
+    return nullptr;
+}
+
+// The object names a module's fields go by: its field table, or its defaults where
+// it has no table.
+std::vector<std::string> objectNames(const cli::Module& module) {
+    std::vector<std::string> names;
+    if (module.fields.empty())
+        for (const auto& [object, text] : module.defaults.entries()) names.push_back(object);
+    for (const FieldInfo& f : module.fields) names.emplace_back(f.object);
+    return names;
+}
+
+// A reason the file cannot be used, thrown from deep in the checks and turned into
+// the one message at the top.
+struct Unusable {
+    std::string reason;
+};
+
+std::string inQuotes(std::string_view s) { return "\"" + std::string(s) + "\""; }
+
+const char* kindName(JsonValue::Kind k) {
+    switch (k) {
+    case JsonValue::Kind::Null: return "ค่าว่าง (null)";
+    case JsonValue::Kind::Bool: return "ค่าจริง/เท็จ";
+    case JsonValue::Kind::Number: return "ตัวเลข";
+    case JsonValue::Kind::String: return "ข้อความ";
+    case JsonValue::Kind::Array: return "รายการ";
+    case JsonValue::Kind::Object: return "กลุ่มหัวข้อ";
+    }
+    return "";
+}
+
+void expectKind(const JsonValue& v, JsonValue::Kind k, const std::string& where) {
+    if (v.kind != k)
+        throw Unusable{where + " ต้องเป็น" + kindName(k) + " แต่เป็น" + kindName(v.kind) + " (บรรทัด " +
+                       std::to_string(v.line) + ")"};
+}
+
+// A whole number written without fraction or exponent, in int range.
+std::optional<int> wholeNumber(const JsonValue& v) {
+    if (v.kind != JsonValue::Kind::Number) return std::nullopt;
+    int n = 0;
+    const char* end = v.text.data() + v.text.size();
+    const auto r = std::from_chars(v.text.data(), end, n);
+    if (r.ec != std::errc() || r.ptr != end) return std::nullopt;
+    return n;
+}
+
+// Every key of an object must be one of the known ones.
+void onlyKeys(const JsonValue& v, std::initializer_list<const char*> known, const std::string& where) {
+    for (const auto& [key, value] : v.members) {
+        bool ok = false;
+        for (const char* k : known) ok = ok || key == k;
+        if (!ok) {
+            std::vector<std::string> names(known.begin(), known.end());
+            throw Unusable{where + "มีหัวข้อ " + inQuotes(key) + " ที่ไม่รู้จัก (บรรทัด " + std::to_string(value.line) +
+                           ", หัวข้อที่ใกล้เคียงคือ " + inQuotes(closestName(key, names)) + ")"};
+        }
+    }
+}
+
+// Field texts by object name onto a field set, each checked against the module.
+void readFields(const JsonValue& v, const cli::Module& module, FieldSet& into, const std::string& where) {
+    expectKind(v, JsonValue::Kind::Object, where);
+    const std::vector<std::string> names = objectNames(module);
+    for (const auto& [key, value] : v.members) {
+        bool known = false;
+        for (const std::string& n : names) known = known || n == key;
+        if (!known)
+            throw Unusable{where + " ไม่มีช่องข้อมูล " + inQuotes(key) + " ในโมดูล " + module.name + " (บรรทัด " +
+                           std::to_string(value.line) + ", ช่องที่ใกล้เคียงคือ " + inQuotes(closestName(key, names)) +
+                           ")"};
+        expectKind(value, JsonValue::Kind::String, where + " ช่อง " + key);
+        into.set(key, value.text);
+    }
+}
+
+std::string text(const JsonValue* v, const std::string& where) {
+    if (!v) return {};
+    expectKind(*v, JsonValue::Kind::String, where);
+    return v->text;
+}
+
+Member readMember(const JsonValue& v, std::size_t index, const std::vector<cli::Module>& modules) {
+    std::string where = "ชิ้นส่วนลำดับที่ " + std::to_string(index + 1);
+    expectKind(v, JsonValue::Kind::Object, where);
+    onlyKeys(v, {"module", "name", "type", "grade", "fields"}, where);
+    Member m;
+    m.name = text(v.find("name"), where + " ชื่อ");
+    if (!m.name.empty()) where += " " + inQuotes(m.name);
+    const JsonValue* module = v.find("module");
+    if (!module) throw Unusable{where + " ไม่ได้บอกโมดูล (หัวข้อ \"module\")"};
+    m.module = text(module, where + " โมดูล");
+    const cli::Module* found = moduleNamed(modules, m.module);
+    if (!found || !found->run || !isMemberModule(*found)) {
+        std::vector<std::string> names;
+        for (const cli::Module& c : modules)
+            if (isMemberModule(c)) names.push_back(c.name);
+        throw Unusable{where + " เป็นโมดูล " + inQuotes(m.module) + " ที่โปรแกรมนี้ไม่รู้จัก (บรรทัด " +
+                       std::to_string(module->line) + ", โมดูลที่ใกล้เคียงคือ " +
+                       inQuotes(closestName(m.module, names)) + ")"};
+    }
+    if (const JsonValue* type = v.find("type"); type && type->kind != JsonValue::Kind::Null) {
+        const auto code = wholeNumber(*type);
+        if (!code) throw Unusable{where + " ชนิด (หัวข้อ \"type\") ต้องเป็นเลขจำนวนเต็ม ได้ " + type->text};
+        cli::FormState scratch;
+        scratch.fields = found->defaults;
+        if (*code != 0 && (!found->pressType || !found->pressType(scratch, *code)))
+            throw Unusable{where + " เป็นชนิดที่ " + std::to_string(*code) + " ซึ่งโมดูล " + m.module +
+                           " ไม่มี (บรรทัด " + std::to_string(type->line) + ")"};
+        m.type = *code;
+    }
+    if (const JsonValue* grade = v.find("grade"); grade && grade->kind != JsonValue::Kind::Null) {
+        const std::string g = text(grade, where + " ชั้นคุณภาพเหล็ก");
+        const auto parsed = parseSteelGrade(g);
+        if (!parsed)
+            throw Unusable{where + " มีชั้นคุณภาพเหล็ก " + inQuotes(g) + " ที่ไม่รู้จัก (ใช้ได้ SR24, SD30, SD35, SD40)"};
+        if (!found->pressGrade) throw Unusable{where + " มีชั้นคุณภาพเหล็ก แต่โมดูล " + m.module + " ไม่มีปุ่มเลือกชั้นเหล็ก"};
+        m.grade = parsed;
+    }
+    if (const JsonValue* fields = v.find("fields")) readFields(*fields, *found, m.fields, where);
+    return m;
+}
+
+Project readProject(const JsonValue& root, const std::vector<cli::Module>& modules) {
+    if (root.kind != JsonValue::Kind::Object) throw Unusable{"ไม่ใช่ไฟล์โครงการ MX7100"};
+    const JsonValue* format = root.find("format");
+    if (!format || format->kind != JsonValue::Kind::String || format->text != kFormatName)
+        throw Unusable{"ไม่ใช่ไฟล์โครงการ MX7100 (ไม่มีหัวข้อ \"format\": \"" + std::string(kFormatName) + "\")"};
+    const JsonValue* version = root.find("version");
+    const auto v = version ? wholeNumber(*version) : std::nullopt;
+    if (!v || *v < 1) throw Unusable{"ไม่ได้บอกรุ่นของรูปแบบไฟล์เป็นเลขจำนวนเต็มตั้งแต่ 1 ขึ้นไป (หัวข้อ \"version\")"};
+    if (*v > kFormatVersion)
+        throw Unusable{"ไฟล์นี้ใช้รูปแบบรุ่น " + std::to_string(*v) + " ซึ่งใหม่กว่าที่โปรแกรมนี้อ่านได้ (รุ่น " +
+                       std::to_string(kFormatVersion) + ") โปรดเปิดด้วยโปรแกรมรุ่นใหม่กว่า"};
+    onlyKeys(root, {"format", "version", "cover", "criteria", "titleBlock", "members"}, "ไฟล์");
+
+    Project p = newProject(modules);
+    const cli::Module* cover = moduleNamed(modules, kCoverModule);
+    const cli::Module* criteria = moduleNamed(modules, kCriteriaModule);
+    if (const JsonValue* c = root.find("cover"); c && cover) readFields(*c, *cover, p.cover, "หน้าปก");
+    if (const JsonValue* c = root.find("criteria"); c && criteria) readFields(*c, *criteria, p.criteria, "หน้าข้อกำหนด");
+    if (const JsonValue* t = root.find("titleBlock")) {
+        const std::string where = "ค่าตั้งต้นของกรอบชื่อโครงการ";
+        expectKind(*t, JsonValue::Kind::Object, where);
+        onlyKeys(*t, {"project", "engineer", "registration"}, where);
+        p.titleBlock.project = text(t->find("project"), where + " ชื่อโครงการ");
+        p.titleBlock.engineer = text(t->find("engineer"), where + " ชื่อวิศวกร");
+        p.titleBlock.registration = text(t->find("registration"), where + " เลขทะเบียน");
+    }
+    if (const JsonValue* list = root.find("members")) {
+        expectKind(*list, JsonValue::Kind::Array, "รายการชิ้นส่วน (หัวข้อ \"members\")");
+        for (std::size_t i = 0; i < list->items.size(); ++i) p.members.push_back(readMember(list->items[i], i, modules));
+    }
+    return p;
+}
+
+std::string openFailure(const std::string& fileName, const std::string& reason) {
+    return "เปิดไฟล์โครงการ " + inQuotes(fileName) + " ไม่ได้: " + reason;
+}
+
+std::string megabytes(std::uintmax_t bytes) {
+    return std::to_string((bytes + (1u << 20) - 1) >> 20) + " MB";
+}
+
+void writeFields(std::string& out, const FieldSet& fields, const std::string& indent) {
+    out += "{";
+    bool first = true;
+    for (const auto& [object, value] : fields.entries()) {
+        out += first ? "\n" : ",\n";
+        first = false;
+        out += indent + "  " + cli::jsonString(object) + ": " + cli::jsonString(value);
+    }
+    out += first ? "}" : "\n" + indent + "}";
+}
+
+}  // namespace
+
+bool isMemberModule(const cli::Module& module) {
+    return module.name != kCoverModule && module.name != kCriteriaModule;
+}
+
+Project newProject(const std::vector<cli::Module>& modules) {
+    Project p;
+    if (const cli::Module* m = moduleNamed(modules, kCoverModule)) p.cover = m->defaults;
+    if (const cli::Module* m = moduleNamed(modules, kCriteriaModule)) p.criteria = m->defaults;
+    return p;
+}
+
+std::string projectText(const Project& p) {
+    std::string out = "{\n  \"format\": " + cli::jsonString(kFormatName) +
+                      ",\n  \"version\": " + std::to_string(kFormatVersion) + ",\n  \"cover\": ";
+    writeFields(out, p.cover, "  ");
+    out += ",\n  \"criteria\": ";
+    writeFields(out, p.criteria, "  ");
+    out += ",\n  \"titleBlock\": {\"project\": " + cli::jsonString(p.titleBlock.project) +
+           ", \"engineer\": " + cli::jsonString(p.titleBlock.engineer) +
+           ", \"registration\": " + cli::jsonString(p.titleBlock.registration) + "},\n  \"members\": [";
+    for (std::size_t i = 0; i < p.members.size(); ++i) {
+        const Member& m = p.members[i];
+        out += i ? ",\n" : "\n";
+        out += "    {\"module\": " + cli::jsonString(m.module) + ", \"name\": " + cli::jsonString(m.name) +
+               ", \"type\": " + (m.type ? std::to_string(m.type) : std::string("null")) + ", \"grade\": " +
+               (m.grade ? cli::jsonString(kGradeNames[static_cast<int>(*m.grade)]) : std::string("null")) +
+               ",\n     \"fields\": ";
+        writeFields(out, m.fields, "     ");
+        out += "}";
+    }
+    out += p.members.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return out;
+}
+
+ReadOutcome parseProject(std::string_view bytes, const std::string& fileName, const std::vector<cli::Module>& modules) {
+    ReadOutcome out;
+    if (bytes.size() > kMaxFileBytes) {
+        out.error = openFailure(fileName, "ไฟล์ใหญ่ " + megabytes(bytes.size()) + " เกินขนาดของไฟล์โครงการ (ไม่เกิน " +
+                                              megabytes(kMaxFileBytes) + ")");
+        return out;
+    }
+    if (const std::size_t bad = firstBadUtf8(bytes); bad != std::string_view::npos) {
+        std::size_t line = 1;
+        for (std::size_t i = 0; i < bad; ++i) line += bytes[i] == '\n';
+        out.error = openFailure(fileName, "มีไบต์ที่ไม่ใช่ข้อความ UTF-8 ที่ไบต์ที่ " + std::to_string(bad + 1) +
+                                              " (บรรทัด " + std::to_string(line) + ")");
+        return out;
+    }
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+        out.error = openFailure(fileName, "ไฟล์ว่างเปล่า ไม่มีข้อมูลโครงการ");
+        return out;
+    }
+    auto parsed = parseJson(bytes);
+    if (const auto* e = std::get_if<JsonError>(&parsed)) {
+        out.error = openFailure(fileName, (e->truncated ? "ไฟล์ขาดหาย ข้อมูลจบก่อนครบ" : "ไม่ใช่ JSON ที่ถูกต้อง: " + e->what) +
+                                              " (บรรทัด " + std::to_string(e->line) + ")");
+        return out;
+    }
+    try {
+        out.project = readProject(std::get<JsonValue>(parsed), modules);
+    } catch (const Unusable& u) {
+        out.error = openFailure(fileName, u.reason);
+    }
+    return out;
+}
+
+ReadOutcome readProjectFile(const std::string& path, const std::vector<cli::Module>& modules) {
+    ReadOutcome out;
+    std::error_code ec;
+    const fs::file_status st = fs::status(path, ec);
+    if (!fs::exists(st)) {
+        out.error = openFailure(path, ec == std::errc::permission_denied ? "ไม่มีสิทธิ์เข้าถึงโฟลเดอร์ของไฟล์นี้"
+                                                                         : "ไม่พบไฟล์นี้");
+        return out;
+    }
+    if (fs::is_directory(st)) {
+        out.error = openFailure(path, "ชื่อนี้เป็นโฟลเดอร์ ไม่ใช่ไฟล์โครงการ");
+        return out;
+    }
+    if (!fs::is_regular_file(st)) {
+        out.error = openFailure(path, "ชื่อนี้ไม่ใช่ไฟล์ธรรมดา");
+        return out;
+    }
+    if (const auto size = fs::file_size(path, ec); !ec && size > kMaxFileBytes) {
+        out.error = openFailure(path, "ไฟล์ใหญ่ " + megabytes(size) + " เกินขนาดของไฟล์โครงการ (ไม่เกิน " +
+                                          megabytes(kMaxFileBytes) + ")");
+        return out;
+    }
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) {
+        out.error = openFailure(path, errno == EACCES ? "ไม่มีสิทธิ์อ่านไฟล์นี้" : "อ่านไฟล์นี้ไม่ได้");
+        return out;
+    }
+    // Read no more than one byte past the limit: a file that grows while it is read
+    // is still refused rather than read without end.
+    std::string bytes;
+    char buf[65536];
+    std::size_t n = 0;
+    while (bytes.size() <= kMaxFileBytes && (n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed) {
+        out.error = openFailure(path, errno == EISDIR ? "ชื่อนี้เป็นโฟลเดอร์ ไม่ใช่ไฟล์โครงการ" : "อ่านไฟล์ไม่สำเร็จ");
+        return out;
+    }
+    return parseProject(bytes, path, modules);
+}
+
+std::optional<std::string> saveProjectFile(const Project& project, const std::string& path) {
+    std::error_code ec;
+    fs::path target(path);
+    const bool existed = fs::exists(fs::status(target, ec));
+    auto failure = [&](const std::string& reason) {
+        return "บันทึกไฟล์โครงการ " + inQuotes(path) + " ไม่ได้: " + reason +
+               (existed ? " ไฟล์เดิมยังอยู่ครบ ไม่ได้เปลี่ยนแปลง" : "");
+    };
+    if (fs::is_directory(fs::status(target, ec))) return failure("ชื่อนี้เป็นโฟลเดอร์");
+    // A link is followed, so the file it names is the one replaced.
+    if (existed && fs::is_symlink(fs::symlink_status(target, ec))) target = fs::canonical(target, ec);
+    fs::path dir = target.parent_path();
+    if (dir.empty()) dir = ".";
+    if (!fs::is_directory(fs::status(dir, ec))) return failure("ไม่พบโฟลเดอร์ " + inQuotes(dir.string()));
+
+    std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        const bool denied = errno == EACCES || errno == EPERM || errno == EROFS;
+        return failure(denied ? "ไม่มีสิทธิ์เขียนในโฟลเดอร์ " + inQuotes(dir.string())
+                              : "สร้างไฟล์ชั่วคราวในโฟลเดอร์ " + inQuotes(dir.string()) + " ไม่ได้");
+    }
+    // The new file keeps the old one's permissions; a new one gets the usual ones.
+    mode_t mode = 0;
+    struct stat old {};
+    if (existed && ::stat(target.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    const std::string text = projectText(project);
+    bool ok = ::fchmod(fd, mode) == 0;
+    for (std::size_t done = 0; ok && done < text.size();) {
+        const ssize_t w = ::write(fd, text.data() + done, text.size() - done);
+        if (w < 0 && errno == EINTR) continue;
+        ok = w > 0;
+        if (ok) done += static_cast<std::size_t>(w);
+    }
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return failure("เขียนข้อมูลได้ไม่ครบ (ที่เก็บข้อมูลอาจเต็ม)");
+    }
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return failure("แทนที่ไฟล์เดิมไม่ได้");
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> memberSettings(const Member& member) {
+    std::vector<std::string> args;
+    if (member.type != 0) args.push_back("type=" + std::to_string(member.type));
+    if (member.grade) args.push_back(std::string("grade=") + kGradeNames[static_cast<int>(*member.grade)]);
+    for (const auto& [object, text] : member.fields.entries()) args.push_back(object + "=" + text);
+    return args;
+}
+
+Member withTitleBlock(const Member& member, const cli::Module& module, const TitleBlockDefaults& defaults) {
+    Member out = member;
+    const std::pair<const char*, const std::string*> lines[] = {
+        {"project", &defaults.project},
+        {"member", &member.name},
+        {"engineer", &defaults.engineer},
+        {"registration", &defaults.registration},
+    };
+    for (const auto& [name, value] : lines) {
+        const FieldInfo* f = findField(module.fields, name);
+        if (f && out.fields.get(f->object).empty() && !value->empty()) out.fields.set(f->object, *value);
+    }
+    return out;
+}
+
+MemberRun runMember(const Member& member, const cli::Module& module, bool wantPages) {
+    MemberRun run;
+    if (const auto err = cli::parseSettings(module, memberSettings(member), run.invocation, cli::SettingMode::Raw)) {
+        // parseProject admits no member the module refuses; were one built by hand, it
+        // is reported rather than run on half its settings.
+        run.report.status = static_cast<int>(DesignStatus::NotUsable);
+        run.report.messages.push_back(Message{*err});
+        return run;
+    }
+    run.report = cli::runInvocation(module, run.invocation, wantPages);
+    return run;
+}
+
+}  // namespace mx::project

@@ -1,0 +1,103 @@
+#pragma once
+// A building's project: the report's cover and criteria pages, the title-block
+// defaults and the ordered list of its members, each the inputs of one module window.
+// Only what the engineer typed and chose is kept; every result comes from running the
+// member again, so a file never disagrees with the program that opens it.
+//
+// On disk it is NAME.mx7100, UTF-8 JSON:
+//   {"format": "mx7100-project", "version": 1,
+//    "cover": {OBJECT: TEXT, ...}, "criteria": {OBJECT: TEXT, ...},
+//    "titleBlock": {"project": TEXT, "engineer": TEXT, "registration": TEXT},
+//    "members": [{"module": NAME, "name": TEXT, "type": N|null, "grade": "SD30"|null,
+//                 "fields": {OBJECT: TEXT, ...}}, ...]}
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/cli.h"
+#include "common/fieldset.h"
+#include "common/material.h"
+
+namespace mx::project {
+
+inline constexpr const char* kFormatName = "mx7100-project";
+inline constexpr int kFormatVersion = 1;
+inline constexpr const char* kFileSuffix = ".mx7100";
+// No real building comes near this; a larger file is not a project and is not read.
+inline constexpr std::size_t kMaxFileBytes = 16u << 20;
+
+struct Member {
+    std::string module;  // the tool's module name: "beam", "pile", ...
+    std::string name;    // the member's name in the list: "B1", "C3"
+    int type = 0;        // the type button last pressed, 0 for none
+    std::optional<SteelGrade> grade;
+    FieldSet fields;  // input texts by object name; a field not held keeps its default
+    bool operator==(const Member& o) const {
+        return module == o.module && name == o.name && type == o.type && grade == o.grade &&
+               fields.entries() == o.fields.entries();
+    }
+};
+
+struct TitleBlockDefaults {
+    std::string project;
+    std::string engineer;
+    std::string registration;
+    bool operator==(const TitleBlockDefaults&) const = default;
+};
+
+struct Project {
+    FieldSet cover;     // the cover page's fields (the "cover" module's)
+    FieldSet criteria;  // the design-criteria page's fields (the "criteria" module's)
+    TitleBlockDefaults titleBlock;
+    std::vector<Member> members;
+    bool operator==(const Project& o) const {
+        return cover.entries() == o.cover.entries() && criteria.entries() == o.criteria.entries() &&
+               titleBlock == o.titleBlock && members == o.members;
+    }
+};
+
+// A new project: both report pages with their defaults, no members.
+Project newProject(const std::vector<cli::Module>& modules);
+
+// The modules a member may be: every module of the tool except the two report pages.
+bool isMemberModule(const cli::Module& module);
+
+// The project as file text. Always valid UTF-8 when the project's texts are.
+std::string projectText(const Project& project);
+
+// Reading gives a project, or one Thai message that names the file and says what is
+// wrong with it; nothing is returned half-read.
+struct ReadOutcome {
+    std::optional<Project> project;
+    std::string error;
+};
+// The checks on the bytes of a file: UTF-8, JSON, format, version, and every module,
+// field, type and grade against the modules' own tables.
+ReadOutcome parseProject(std::string_view bytes, const std::string& fileName, const std::vector<cli::Module>& modules);
+// The same for a file on disk, with the file's own faults first: missing, a folder,
+// not readable, too large.
+ReadOutcome readProjectFile(const std::string& path, const std::vector<cli::Module>& modules);
+
+// Writes the project to a temporary file beside path and renames it over path, so a
+// save that fails leaves the previous file whole. Returns a Thai message naming the
+// file on failure.
+std::optional<std::string> saveProjectFile(const Project& project, const std::string& path);
+
+// A member as settings of the tool (type=N, grade=G, OBJECT=TEXT ...), to be placed
+// raw: the texts are the window's own and must come back exactly as stored.
+std::vector<std::string> memberSettings(const Member& member);
+
+// A member whose title-block fields are empty takes the project's defaults, and its
+// member line its name; the page field is left as it is.
+Member withTitleBlock(const Member& member, const cli::Module& module, const TitleBlockDefaults& defaults);
+
+// Runs a member as the tool runs its module with these settings. The module must be
+// one of the project's (parseProject checks that).
+struct MemberRun {
+    cli::Invocation invocation;
+    cli::Report report;
+};
+MemberRun runMember(const Member& member, const cli::Module& module, bool wantPages);
+
+}  // namespace mx::project

@@ -1,0 +1,173 @@
+#include "project/report.h"
+
+#include <algorithm>
+#include <map>
+
+#include "common/fieldtable.h"
+#include "common/titleblock.h"
+
+namespace mx::project {
+
+namespace {
+
+// The contents page: a table of five columns under the sheets' own header lines.
+constexpr double kNumberX = kSheetLeft;
+constexpr double kMemberX = 1900;
+constexpr double kModuleX = 4700;
+constexpr double kPageX = 7300;
+constexpr double kVerdictX = 8100;
+constexpr double kHeadingsY = 1700;
+constexpr double kFirstRowY = 2150;
+constexpr double kLegendY = kFirstRowY + kContentsRowsPerPage * kSheetLineStep + 300;
+constexpr double kTableRight = 11300;
+constexpr double kPageFieldX = 10000;
+constexpr double kPageFieldY = 15000;
+// Room left between a cell and the next column: a long name is condensed to end here.
+constexpr double kColumnGap = 120;
+
+constexpr const char* kContentsHeading = "สารบัญรายการคำนวณ";
+constexpr const char* kContinued = " (ต่อ)";
+constexpr const char* kUsable = "ใช้ได้";
+constexpr const char* kNotUsable = "ใช้ไม่ได้ ต้องแก้ไข";
+constexpr const char* kNoVerdict = "คำนวณแล้ว";
+constexpr const char* kNotUsableMark = "*";
+constexpr const char* kLegend = "* แบบที่ยังใช้ไม่ได้ แผ่นรายการคำนวณของชิ้นส่วนนั้นบอกสิ่งที่ต้องแก้ไข";
+constexpr const char* kNoSheet = "โมดูลนี้ไม่มีแผ่นรายการคำนวณ";
+
+const cli::Module* moduleNamed(const std::vector<cli::Module>& modules, std::string_view name) {
+    for (const cli::Module& m : modules)
+        if (m.name == name) return &m;
+    return nullptr;
+}
+
+int contentsPages(const Project& p) {
+    const auto n = static_cast<int>(p.members.size());
+    return std::max(1, (n + kContentsRowsPerPage - 1) / kContentsRowsPerPage);
+}
+
+// The first sheet's page: after the cover, the criteria page and the contents.
+int firstSheetPage(const Project& p) { return 3 + contentsPages(p); }
+
+// The project line of the report's own pages: the title-block default, or the
+// cover's project name.
+std::string projectName(const Project& p) {
+    return p.titleBlock.project.empty() ? p.cover.get("Text1") : p.titleBlock.project;
+}
+
+// A report page made by a page module (cover, criteria) from the project's fields.
+PageModel pageOf(const std::vector<cli::Module>& modules, const char* name, const FieldSet& fields) {
+    const cli::Module* m = moduleNamed(modules, name);
+    if (!m || !m->run) return {};
+    cli::FormState state;
+    state.fields = m->defaults;
+    for (const auto& [object, text] : fields.entries()) state.fields.set(object, text);
+    const cli::Report r = m->run(state, true);
+    return r.sheet.value_or(PageModel{});
+}
+
+// The member with the project's title block and its page field.
+Member sheetMember(const Project& p, const Member& member, const cli::Module& module, int page, int pages) {
+    Member m = withTitleBlock(member, module, p.titleBlock);
+    if (const FieldInfo* f = findField(module.fields, "page")) m.fields.set(f->object, pageText(page, pages));
+    return m;
+}
+
+}  // namespace
+
+std::string pageText(int k, int n) { return "หน้า " + std::to_string(k) + " / " + std::to_string(n); }
+
+int reportPageCount(const Project& project) {
+    return firstSheetPage(project) - 1 + static_cast<int>(project.members.size());
+}
+
+std::string moduleCaption(const std::string& module) {
+    static const std::map<std::string, std::string> captions{
+        {"beam", "คาน"},
+        {"slab", "พื้น"},
+        {"column", "เสา"},
+        {"stair", "บันได"},
+        {"spreadfooting", "ฐานรากแผ่"},
+        {"pilecap", "ฐานรากบนเสาเข็ม"},
+        {"pile", "เสาเข็ม (แรงเสียดทาน)"},
+        {"blow", "เสาเข็ม (Blow count)"},
+    };
+    const auto it = captions.find(module);
+    return it == captions.end() ? module : it->second;
+}
+
+std::vector<ContentsRow> reportContents(const Project& project, const std::vector<cli::Module>& modules) {
+    std::vector<ContentsRow> rows;
+    const int pages = reportPageCount(project);
+    int page = firstSheetPage(project);
+    for (const Member& member : project.members) {
+        ContentsRow row{member.name, moduleCaption(member.module), page, std::nullopt};
+        if (const cli::Module* m = moduleNamed(modules, member.module))
+            row.status = runMember(sheetMember(project, member, *m, page, pages), *m, false).report.status;
+        rows.push_back(std::move(row));
+        ++page;
+    }
+    return rows;
+}
+
+PageModel contentsPage(const Project& project, const std::vector<ContentsRow>& rows, std::size_t first, int page,
+                       int pages) {
+    PageModel p;
+    ProjectTitleBlock tb;
+    tb.project = projectName(project);
+    addSheetHeader(p, tb, std::string(kContentsHeading) + (first > 0 ? kContinued : ""));
+    const std::pair<double, const char*> headings[] = {
+        {kNumberX, "ลำดับ"}, {kMemberX, "ชิ้นส่วน"}, {kModuleX, "ประเภท"}, {kPageX, "หน้า"}, {kVerdictX, "ผลการออกแบบ"}};
+    for (const auto& [x, h] : headings) p.text(x, kHeadingsY, h, 14, true);
+    p.line(kSheetLeft, kFirstRowY - 60, kTableRight, kFirstRowY - 60);
+    const std::size_t last = std::min(rows.size(), first + static_cast<std::size_t>(kContentsRowsPerPage));
+    bool anyNotUsable = false;
+    for (std::size_t i = first; i < last; ++i) {
+        const ContentsRow& r = rows[i];
+        const double y = kFirstRowY + static_cast<double>(i - first) * kSheetLineStep;
+        const std::uint32_t color = r.usable() ? kBlack : kRed;
+        anyNotUsable = anyNotUsable || !r.usable();
+        p.text(kNumberX, y, (r.usable() ? "" : std::string(kNotUsableMark) + " ") + std::to_string(i + 1), 14, false, color);
+        p.text(kMemberX, y, r.member, 14, false, color);
+        p.text(kModuleX, y, r.module, 14, false, color);
+        p.text(kPageX, y, std::to_string(r.page), 14, false, color);
+        p.text(kVerdictX, y, !r.status ? kNoVerdict : r.usable() ? kUsable : kNotUsable, 14, !r.usable(), color);
+    }
+    // Each column ends where the next begins: a long name is condensed, never run on.
+    for (const double x : {kMemberX, kModuleX, kPageX, kVerdictX})
+        p.keepClear(x - kColumnGap, kHeadingsY, 11900, kLegendY - 1);
+    if (anyNotUsable) p.text(kSheetLeft, kLegendY, kLegend, 14, false, kRed);
+    p.text(kPageFieldX, kPageFieldY, pageText(page, pages));
+    return p;
+}
+
+bool buildReport(const Project& project, const std::vector<cli::Module>& modules,
+                 const std::function<bool(const PageModel&)>& addPage, std::vector<ContentsRow>* contents) {
+    const int pages = reportPageCount(project);
+    const std::vector<ContentsRow> rows = reportContents(project, modules);
+    if (contents) *contents = rows;
+    if (!addPage(pageOf(modules, "cover", project.cover))) return false;
+    if (!addPage(pageOf(modules, "criteria", project.criteria))) return false;
+    int page = 3;
+    for (std::size_t first = 0; first == 0 || first < rows.size(); first += kContentsRowsPerPage)
+        if (!addPage(contentsPage(project, rows, first, page++, pages))) return false;
+    for (const Member& member : project.members) {
+        const cli::Module* m = moduleNamed(modules, member.module);
+        std::optional<PageModel> sheet;
+        if (m) sheet = runMember(sheetMember(project, member, *m, page, pages), *m, true).report.sheet;
+        if (!sheet) {
+            // Every page the contents promised is printed, even one with nothing to show.
+            sheet.emplace();
+            ProjectTitleBlock tb;
+            tb.project = projectName(project);
+            tb.member = member.name;
+            addSheetHeader(*sheet, tb, moduleCaption(member.module) + " ");
+            sheet->text(kSheetLeft, 1500, kNoSheet);
+            sheet->text(kPageFieldX, kPageFieldY, pageText(page, pages));
+        }
+        if (!addPage(*sheet)) return false;
+        ++page;
+    }
+    return true;
+}
+
+}  // namespace mx::project
