@@ -128,7 +128,7 @@ struct ResultCaption {
     const char* label;
     const char* caption;
 };
-inline constexpr std::array<ResultCaption, 25> kStairResultCaptions{{
+inline constexpr std::array<ResultCaption, 26> kStairResultCaptions{{
     {"Label11", "นน.ขั้นบันได กก. / ตร.ม.="},
     {"Label12", "นน.พื้นบันได/ขั้นบันได กก. / ตร.ม.="},
     {"Label13", "รวม นน.บันได กก. / ตร.ม.="},
@@ -147,6 +147,8 @@ inline constexpr std::array<ResultCaption, 25> kStairResultCaptions{{
     {"Label30", "จำนวนเส้น  / เส้น ="},
     {"Label31", "ระยะห่าง @ / ม. ="},
     {"Label33", "พท.หน้าตัดเหล็กเสริมกันร้าว / ตร.ซม.="},
+    // The recommended thickness, worked from the required depth plus the cover.
+    {"Label32", "ความหนาพื้นบันไดที่แนะนำ / ซม. ="},
     {"Label34", "ระยะห่าง @ / ม. ="},
     {"Label36", "แรงเฉือน v / กก. ="},
     {"Label37", "vd / กก. ="},
@@ -156,7 +158,7 @@ inline constexpr std::array<ResultCaption, 25> kStairResultCaptions{{
     {"Label41", "รวมเส้นรอบวงเหล็กเสริมหลัก / ซม. ="},
     {"Label42", "แรงยึดเกาะ u กก. / ตร.ซม. ="},
 }};
-// The recommended thickness Label32 has no caption, only this tooltip.
+// The recommended thickness Label32 carries this tooltip beside its caption.
 inline constexpr const char* kRecommendedThicknessTip = "ความหนาพื้นบันไดที่แนะนำ";
 inline constexpr const char* kVerdictCaption = "บันไดที่คุณออกแบบใช้ได้หรือไม่?";
 inline constexpr const char* kVerdictLabel = "Label29";

@@ -34,9 +34,9 @@ MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
     d.check = f.check;
     const bool e = f.titleButtonsErase;
     d.toolbar = {
-        {"Command2", ToolPicture::Input, f.designTooltip, ToolAction::None, true, nullptr, {P::kInputPanel},
+        {"Command2", ToolPicture::Input, f.designTooltip, ToolAction::None, false, nullptr, {P::kInputPanel},
          {P::kResultPanel}},
-        {"Command7", ToolPicture::Input, "ป้อนข้อมูล", ToolAction::None, true, nullptr, {P::kInputPanel},
+        {"Command7", ToolPicture::Input, "ป้อนข้อมูล", ToolAction::None, false, nullptr, {P::kInputPanel},
          {P::kResultPanel}},
         {"Command13", ToolPicture::Calculate, "คำนวณ", ToolAction::Calculate},
         {"Command9", ToolPicture::Listing, "ดูรายการคำนวณ", ToolAction::None, true, nullptr, {P::kResultPanel},
@@ -56,6 +56,7 @@ MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
     d.toolbar.emplace_back("Command16", ToolPicture::Calculator, "เครื่องคิดเลข", ToolAction::Calculator);
     d.toolbar.emplace_back("Command14", ToolPicture::Logo, "MX7100", ToolAction::Logo);
     d.toolbar.emplace_back("Command1", ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit);
+    d.resultPanel = P::kResultPanel;
     d.panels = {
         {P::kInputPanel, PanelPlace::Inputs, true, f.inputsHeight},
         {P::kResultPanel, PanelPlace::OverDrawing, false},
@@ -103,7 +104,7 @@ void FootingWindow::assembleFooting() {
     assemble();
     toolButton("Command2")->setIcon(QIcon(footing_.designPicture));
     toolButton(footing_.allowanceResetButton)->setIcon(QIcon(allowancePixmap(footing_.designPicture)));
-    addToolbarCaption(footing_.verdictLabel, QString::fromUtf8(footing_.initialVerdict), "#8c1a1a");
+    addVerdictCaption(footing_.verdictLabel, QString::fromUtf8(footing_.initialVerdict));
     for (const char* b : {"Command2", "Command7"})
         connect(toolButton(b), &QPushButton::clicked, this, [this] { showInputs(); });
     connect(toolButton(footing_.allowanceResetButton), &QPushButton::clicked, this,

@@ -1,6 +1,5 @@
 #include "ui/memberwindow.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QGridLayout>
@@ -10,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -24,8 +24,12 @@ namespace mx::ui {
 
 namespace {
 
+// The first size of a window, and the smallest it may take: a 1080p laptop screen at
+// 150 % shows 1280 x 720 logical pixels, less a desktop panel.
 constexpr int kWindowWidth = 1220;
-constexpr int kWindowHeight = 700;
+constexpr int kWindowHeight = 680;
+constexpr int kSmallestWidth = 1000;
+constexpr int kSmallestHeight = 560;
 constexpr int kToolSide = 50;
 constexpr int kFieldWidth = 84;
 constexpr int kTwipsPerPixel = 15;
@@ -73,6 +77,15 @@ protected:
     }
 };
 
+// Lays out a widget and everything in it now, parents before their children, rather
+// than at the next turn of the event loop: a window not yet shown, or a row group
+// just uncovered, has its controls in place at once.
+void layOut(QWidget* root) {
+    if (root->layout()) root->layout()->activate();
+    for (QWidget* w : root->findChildren<QWidget*>())
+        if (w->layout()) w->layout()->activate();
+}
+
 }  // namespace
 
 void onRowChosen(QListWidget* list, QObject* context, std::function<void(int row)> choose) {
@@ -115,10 +128,18 @@ MemberWindow::MemberWindow(MemberWindowDesign design, QWidget* parent)
     setObjectName(QString::fromLatin1(design_.name));
     setWindowTitle(qs(design_.caption));
     if (!design_.icon.isNull()) setWindowIcon(QIcon(design_.icon));
-    setFixedSize(kWindowWidth, kWindowHeight);
+    resize(kWindowWidth, kWindowHeight);
+    setMinimumSize(kSmallestWidth, kSmallestHeight);
 
     toolbar_ = makePanelFrame(this, "Frame1");
-    inputColumn_ = new QWidget(this);
+    // The input column scrolls when the window is lower than its panels; the drawing
+    // surface takes whatever room the window gains.
+    inputScroll_ = new QScrollArea(this);
+    inputScroll_->setFrameShape(QFrame::NoFrame);
+    inputScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    inputScroll_->setWidgetResizable(true);
+    inputScroll_->setFixedWidth(design_.inputColumnWidth + inputScroll_->verticalScrollBar()->sizeHint().width());
+    inputColumn_ = new QWidget(inputScroll_);
     inputColumn_->setFixedWidth(design_.inputColumnWidth);
     inputLayout_ = new QVBoxLayout(inputColumn_);
     inputLayout_->setContentsMargins(0, 0, 0, 0);
@@ -140,6 +161,7 @@ MemberWindow::MemberWindow(MemberWindowDesign design, QWidget* parent)
         if (p.place == PanelPlace::Inputs) inputLayout_->addWidget(f);
     }
     inputLayout_->addStretch(1);
+    inputScroll_->setWidget(inputColumn_);
 }
 
 MemberWindow::~MemberWindow() = default;
@@ -155,7 +177,7 @@ void MemberWindow::assemble() {
     right->addWidget(surface_, 1);
     auto* body = new QHBoxLayout;
     body->setSpacing(6);
-    body->addWidget(inputColumn_, 0);
+    body->addWidget(inputScroll_, 0);
     body->addLayout(right, 1);
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(6, 6, 6, 6);
@@ -171,14 +193,58 @@ void MemberWindow::assemble() {
         if (p.heightTwips > 0) setPanelHeight(p.name, p.heightTwips);
     }
     main->activate();  // the surface has its size before the window is first shown
+    // The scrolled column too: its panels have their places before the first show.
+    inputColumn_->resize(design_.inputColumnWidth,
+                         std::max(inputScroll_->viewport()->height(), inputColumn_->minimumSizeHint().height()));
+    layOut(inputColumn_);
     placeOverlays();
+    orderKeyboard();
+}
+
+void MemberWindow::orderKeyboard() {
+    // Tab follows the form: the buttons that open the inputs (type and input choice),
+    // the input fields from the top, then Calculate.
+    std::vector<QWidget*> chain;
+    QPushButton* calculate = nullptr;
+    for (const ToolButtonSpec& tool : design_.toolbar) {
+        if (tool.action == ToolAction::Calculate) calculate = toolButton(tool.name);
+        bool opensInputs = false;
+        for (const char* p : tool.show)
+            for (const PanelSpec& spec : design_.panels)
+                opensInputs = opensInputs || (spec.place == PanelPlace::Inputs && std::string_view(spec.name) == p);
+        if (opensInputs && tool.action == ToolAction::None) chain.push_back(toolButton(tool.name));
+    }
+    for (QLineEdit* e : inputOrder_) chain.push_back(e);
+    if (calculate) chain.push_back(calculate);
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        if (chain[i - 1] && chain[i]) setTabOrder(chain[i - 1], chain[i]);
+}
+
+void MemberWindow::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    // A window opens ready for typing, in its first input shown.
+    for (QLineEdit* field : inputOrder_)
+        if (field->isVisibleTo(this) && field->isEnabled() && !field->isReadOnly()) {
+            field->setFocus(Qt::OtherFocusReason);
+            break;
+        }
 }
 
 void MemberWindow::buildToolbar() {
     auto* row = new QHBoxLayout(toolbar_);
     row->setContentsMargins(4, 4, 4, 4);
     row->setSpacing(3);
-    for (const ToolButtonSpec& tool : design_.toolbar) {
+    // Calculate stands first in every window's toolbar, with its name beside its
+    // picture, so that it is found at one place and never taken for the calculator.
+    std::vector<const ToolButtonSpec*> order;
+    for (const ToolButtonSpec& tool : design_.toolbar)
+        if (tool.action == ToolAction::Calculate) order.push_back(&tool);
+    for (const ToolButtonSpec& tool : design_.toolbar)
+        if (tool.action != ToolAction::Calculate) order.push_back(&tool);
+    for (const ToolButtonSpec* s : order) {
+        const ToolButtonSpec& tool = *s;
         QPixmap pm = toolPixmap(tool.picture, QSize(36, 36));
         if (tool.badge) {
             // Buttons of one picture (the deformed-bar grades) tell themselves apart.
@@ -191,8 +257,17 @@ void MemberWindow::buildToolbar() {
             p.drawText(QRect(0, 24, 36, 12), Qt::AlignCenter, QString::fromLatin1(tool.badge));
         }
         QPushButton* b = addPictureButton(toolbar_, tool.name, pm, QString::fromUtf8(tool.tooltip), kToolSide);
+        if (tool.action == ToolAction::Calculate) {
+            b->setText(QStringLiteral("คำนวณ"));
+            b->setFixedWidth(kToolSide * 2 + 10);
+            b->setShortcut(QKeySequence(QString::fromLatin1(kCalculateShortcut)));
+            b->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(tool.tooltip).trimmed(),
+                                                        QString::fromLatin1(kCalculateShortcut)));
+            QFont f = b->font();
+            f.setBold(true);
+            b->setFont(f);
+        }
         row->addWidget(b);
-        const ToolButtonSpec* s = &tool;
         connect(b, &QPushButton::clicked, this, [this, s] { runTool(*s); });
         if (tool.action == ToolAction::Calculator)
             b->setEnabled(WindowRegistry::instance().has(QStringLiteral("fcal")));
@@ -251,15 +326,6 @@ void MemberWindow::runTool(const ToolButtonSpec& tool) {
     case ToolAction::Help: showWindow(QString::fromLatin1(design_.helpWindow)); break;
     case ToolAction::Calculator: showWindow(QStringLiteral("fcal")); break;
     case ToolAction::Logo: showWindow(QStringLiteral("t01")); break;
-    case ToolAction::StartWindow:
-        // The main menu is never hidden; bring it forward.
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("MX5100")) {
-                w->show();
-                w->raise();
-                w->activateWindow();
-            }
-        break;
     case ToolAction::Exit:
         if (prompter().ask(design_.exitQuestion, this)) close();
         break;
@@ -298,6 +364,7 @@ void MemberWindow::setPanelHeight(const char* name, int twips) {
     for (const PanelSpec& p : design_.panels)
         if (f && p.sizedByHeight && std::string_view(p.name) == name)
             f->setFixedHeight(std::max(px(twips), f->minimumSizeHint().height()));
+    if (f) layOut(inputColumn_->isAncestorOf(f) ? inputColumn_ : static_cast<QWidget*>(f));
     placeOverlays();
 }
 
@@ -341,6 +408,7 @@ void MemberWindow::resizeEvent(QResizeEvent* e) {
 QLineEdit* MemberWindow::addField(QWidget* parent, const char* name) {
     QLineEdit* e = makeField(parent, name, qs(design_.defaults.get(name)));
     fields_.insert(QString::fromLatin1(name), e);
+    if (parent->window() == this && parent != surface_ && !surface_->isAncestorOf(parent)) inputOrder_.push_back(e);
     connect(e, &QLineEdit::textChanged, this, [this, e] { fieldEdited(e); });
     return e;
 }
@@ -413,8 +481,28 @@ FieldEditor windowEditor(MemberWindow* w, const FieldCheck& check) {
 
 }  // namespace
 
+void MemberWindow::calculate() {
+    calculating_ = true;
+    runCalculation();
+    calculating_ = false;
+    calculated_ = true;
+    setOutOfDate(false);
+}
+
+void MemberWindow::setOutOfDate(bool on) {
+    outOfDate_ = on;
+    if (QFrame* f = design_.resultPanel ? panel(design_.resultPanel) : nullptr) f->setEnabled(!on);
+    if (verdict_) verdict_->setEnabled(!on);
+    if (outOfDateNote_) outOfDateNote_->setVisible(on);
+    surface_->setOutOfDate(on);
+}
+
 void MemberWindow::fieldEdited(QLineEdit* e) {
-    if (editorWriting == this || !design_.check) return;
+    if (editorWriting == this) return;
+    if (calculated_ && !calculating_ && !outOfDate_ &&
+        std::find(inputOrder_.begin(), inputOrder_.end(), e) != inputOrder_.end())
+        setOutOfDate(true);
+    if (!design_.check) return;
     FieldSet f = fields();
     windowEditor(this, design_.check).edited(f, ss(e->objectName()));
 }
@@ -505,6 +593,13 @@ QLabel* MemberWindow::addToolbarCaption(const char* name, const QString& text, c
     return l;
 }
 
+QLabel* MemberWindow::addVerdictCaption(const char* name, const QString& text) {
+    verdict_ = addToolbarCaption(name, text, "#8c1a1a");
+    outOfDateNote_ = addToolbarCaption("LabelOutOfDate", QString::fromUtf8(kOutOfDateNote), "#b06000");
+    outOfDateNote_->hide();
+    return verdict_;
+}
+
 QPushButton* MemberWindow::toolButton(const char* name) const {
     return findChild<QPushButton*>(QString::fromLatin1(name));
 }
@@ -529,7 +624,9 @@ void MemberWindow::erase() { surface_->clear(); }
 
 bool MemberWindow::print() {
     erase();
-    if (!printSheet(sheet(), printQuestion(), this)) return false;
+    Message question = printQuestion();
+    if (outOfDate_) question.text += "\n" + std::string(kPrintsLastCalculate);
+    if (!printSheet(sheet(), question, this)) return false;
     hidePanel(design_.titleBlock.panel);
     afterPrinting();
     return true;

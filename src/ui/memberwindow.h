@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMap>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -33,6 +34,7 @@ class QGridLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace mx::ui {
@@ -59,6 +61,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 };
 
+// The key that presses Calculate in every member window.
+inline constexpr const char* kCalculateShortcut = "F9";
+
 // What a toolbar button does besides showing and hiding panels.
 enum class ToolAction {
     None,        // only its panel changes (and whatever the window connects itself)
@@ -68,7 +73,6 @@ enum class ToolAction {
     Help,        // the window's help window
     Calculator,  // the calculator
     Logo,        // the identity window
-    StartWindow, // the main menu
     Exit,        // asks, then closes the window
     Grade,       // the window's pressGrade() with the button's steel grade
 };
@@ -136,7 +140,15 @@ struct MemberWindowDesign {
     // The captions (kind, verdict) stand in the toolbar beside the buttons, leaving the
     // whole height below it to the panels and the drawing.
     bool captionsInToolbar = false;
+    // The panel the results of a Calculate fill; greyed while the inputs have changed
+    // since that Calculate.
+    const char* resultPanel = nullptr;
 };
+
+// The note shown while the results are older than the inputs, and what the print
+// question adds then.
+inline constexpr const char* kOutOfDateNote = "ข้อมูลเปลี่ยนไปแล้ว กด คำนวณ อีกครั้ง";
+inline constexpr const char* kPrintsLastCalculate = "รายการคำนวณที่จะพิมพ์เป็นผลของการคำนวณครั้งล่าสุด ก่อนแก้ไขข้อมูล";
 
 // One caption-and-field row of an input panel.
 struct FieldRow {
@@ -172,8 +184,12 @@ class MemberWindow : public QWidget {
 public:
     ~MemberWindow() override;
 
-    // The buttons' actions, callable from tests.
-    virtual void calculate() = 0;
+    // The buttons' actions, callable from tests. Calculate runs the window's own
+    // calculation; its results are then up to date with the inputs.
+    void calculate();
+    // The inputs changed after the last Calculate: its results, verdict and drawing
+    // are greyed with a note until the next Calculate.
+    bool resultsOutOfDate() const { return outOfDate_; }
     void draw();
     void erase();
     // Asks the print question; on OK prints the sheet of the last Calculate, hides the
@@ -202,6 +218,8 @@ protected:
     void assemble();
     // Called by assemble() for the window to fill its panels (panel(name) gives each).
     virtual void buildPanels() = 0;
+    // The window's own Calculate: reads the fields, shows the messages, fills the results.
+    virtual void runCalculation() = 0;
 
     // The page of the last Calculate, as it prints, and the print question.
     virtual PageModel sheet() const = 0;
@@ -244,6 +262,8 @@ protected:
     QLabel* addValueLabel(QWidget* parent, const char* name);
     // A caption of the toolbar, beside the buttons (the kind caption, the verdict).
     QLabel* addToolbarCaption(const char* name, const QString& text, const char* colour);
+    // The verdict caption of the toolbar, greyed with the results when they are out of date.
+    QLabel* addVerdictCaption(const char* name, const QString& text);
     QPushButton* toolButton(const char* name) const;
 
     // Shows a check's or calculation's messages and writes its corrections, in order.
@@ -263,17 +283,30 @@ private:
     void runTool(const ToolButtonSpec& tool);
     void fieldEdited(QLineEdit* e);
     void placeOverlays();
+    void orderKeyboard();
+    void setOutOfDate(bool on);
     void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
     MemberWindowDesign design_;
     QFrame* toolbar_ = nullptr;
     QWidget* inputColumn_ = nullptr;
+    QScrollArea* inputScroll_ = nullptr;
+    bool shownOnce_ = false;
+    bool calculating_ = false;  // a Calculate's own corrections are no edits after it
+    bool calculated_ = false;
+    bool outOfDate_ = false;
+    QPointer<QLabel> verdict_;
+    QLabel* outOfDateNote_ = nullptr;
     QVBoxLayout* inputLayout_ = nullptr;
     QWidget* captionColumn_ = nullptr;
     DrawingSurface* surface_ = nullptr;
     QMap<QString, QFrame*> panels_;
     QMap<QString, QLineEdit*> fields_;
-    QMap<QString, QLabel*> captions_;
+    // A window may replace or delete a caption after the frame recorded it; the frame
+    // then finds no caption rather than a dangling one.
+    QMap<QString, QPointer<QLabel>> captions_;
+    std::vector<QLineEdit*> inputOrder_;  // the input panels' fields, in the order of the form
     QMap<QString, int> heights_;
     struct RowGroup {
         QFrame* panel;

@@ -118,9 +118,15 @@ void DrawingSurface::clear() {
     update();
 }
 
+void DrawingSurface::setOutOfDate(bool on) {
+    outOfDate_ = on;
+    update();
+}
+
 void DrawingSurface::paintEvent(QPaintEvent*) {
     QPainter p(this);
     paintPage(p, page_, unitsPerTwip_ * logicalDpiX() / 96.0, this);
+    if (outOfDate_ && !page_.empty()) p.fillRect(rect(), QColor(255, 255, 255, 150));  // greyed
 }
 
 }  // namespace mx::ui

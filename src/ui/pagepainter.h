@@ -53,6 +53,9 @@ public:
     const PageModel& page() const { return page_; }
     // Pixels per twip; 1/15 at 96 dpi by default.
     void setUnitsPerTwip(double u) { unitsPerTwip_ = u; update(); }
+    // A figure of a calculation whose inputs have changed since shows greyed.
+    void setOutOfDate(bool on);
+    bool outOfDate() const { return outOfDate_; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -60,6 +63,7 @@ protected:
 private:
     PageModel page_;
     double unitsPerTwip_ = 1.0 / 15.0;
+    bool outOfDate_ = false;
 };
 
 }  // namespace mx::ui

@@ -32,13 +32,14 @@ public:
     }
 };
 
-template <typename Window>
-struct WindowFixture : ::testing::Test {
-    std::unique_ptr<Window> w = std::make_unique<Window>();
+// Short ways to reach a window's controls by object name.
+struct WindowProbe {
     WatchingPrompter rec;
+    virtual ~WindowProbe() = default;
+    virtual QWidget* root() const = 0;
 
     template <typename T>
-    T* find(const char* name) { return w->template findChild<T*>(QString::fromLatin1(name)); }
+    T* find(const char* name) { return root()->template findChild<T*>(QString::fromLatin1(name)); }
     QLineEdit* field(const char* name) { return find<QLineEdit>(name); }
     std::string text(const char* name) { return mx::ui::ss(field(name)->text()); }
     void type(const char* name, const char* value) { field(name)->setText(QString::fromUtf8(value)); }
@@ -47,10 +48,17 @@ struct WindowFixture : ::testing::Test {
     QWidget* widget(const char* name) { return find<QWidget>(name); }
     void click(const char* name) { button(name)->click(); }
     bool shown(const char* name) { return !widget(name)->isHidden(); }
-    bool visible(const char* name) { return widget(name)->isVisibleTo(w.get()); }
+    bool visible(const char* name) { return widget(name)->isVisibleTo(root()); }
     QListWidget* list(const char* name) { return find<QListWidget>(name); }
     void pick(const char* name, int row) { emit list(name)->itemClicked(list(name)->item(row)); }
     mx::ui::ClickLabel* clickLabel(const char* name) { return find<mx::ui::ClickLabel>(name); }
+};
+
+template <typename Window>
+struct WindowFixture : ::testing::Test, WindowProbe {
+    std::unique_ptr<Window> w = std::make_unique<Window>();
+    QWidget* root() const override { return w.get(); }
+
     // After a Calculate: the window showed the tool's messages in order and holds the
     // fields and result labels the tool reports for the same fields.
     void expectShowsTool(const mx::cli::Report& report, const mx::FieldSet& toolFields) {
@@ -82,6 +90,25 @@ struct WindowFixture : ::testing::Test {
         rec.clear();
         rec.seen.clear();
     }
+};
+
+// Every module window, opened by its registry name as the menu opens it: for what the
+// frame promises all of them alike.
+struct FrameCase {
+    const char* window;
+    const char* firstInput;  // the field that holds the focus when the window opens
+    const char* calculate;
+    const char* logo;
+    std::vector<const char*> inputButtons;  // the toolbar buttons that open the inputs
+};
+
+inline void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.window; }
+
+struct FrameFixture : ::testing::TestWithParam<FrameCase>, WindowProbe {
+    mx::ui::MemberWindow* w = nullptr;
+    QWidget* root() const override { return w; }
+    void SetUp() override;     // opens GetParam().window, defined beside the module list
+    void TearDown() override;  // closes every window
 };
 
 }  // namespace mxtest

@@ -56,15 +56,14 @@ ui::MemberWindowDesign beamDesign(BeamWindow* self) {
     d.defaults = beamDefaultFields();
     d.check = [self](std::string_view field, const FieldSet& fields) { return self->checkField(field, fields); };
     d.toolbar = {
-        {"Command4", ToolPicture::Input, "เลือกลักษณะคาน", ToolAction::None, true, nullptr, {kTypePanel},
+        {"Command4", ToolPicture::Input, "เลือกลักษณะคาน", ToolAction::None, false, nullptr, {kTypePanel},
          {kResultPanel}},
-        {"Command3", ToolPicture::Input, "ป้อนข้อมูล", ToolAction::None, true, nullptr, {}, {kResultPanel}},
+        {"Command3", ToolPicture::Input, "ป้อนข้อมูล", ToolAction::None, false, nullptr, {}, {kResultPanel}},
         {"Command15", ToolPicture::Calculate, " คำนวณ", ToolAction::Calculate},
         {"Command7", ToolPicture::Listing, "ดูรายการคำนวณ", ToolAction::None, true, nullptr, {kResultPanel},
          {kInputPanel}},
-        // The figure takes the place of the chooser and the inputs as well.
-        {"Command10", ToolPicture::Draw, "เขียนแบบคาน", ToolAction::Draw, false, nullptr, {},
-         {kTypePanel, kInputPanel}},
+        // The figure stands beside the inputs: what is drawn can be read against them.
+        {"Command10", ToolPicture::Draw, "เขียนแบบคาน", ToolAction::Draw},
         {"Command8", ToolPicture::Erase, "ลบแบบคาน", ToolAction::Erase},
         {"Command5", ToolPicture::Project, "วิศวกร-โครงการ", ToolAction::None, true, nullptr, {kTitlePanel},
          {kTypePanel}},
@@ -75,6 +74,7 @@ ui::MemberWindowDesign beamDesign(BeamWindow* self) {
         // The second way to the title block, with no tooltip.
         {"Command9", ToolPicture::Print, "", ToolAction::None, true, nullptr, {kTitlePanel}, {kTypePanel}},
     };
+    d.resultPanel = kResultPanel;
     d.panels = {
         {kTypePanel, ui::PanelPlace::Inputs, true},
         {kInputPanel, ui::PanelPlace::Inputs, true, kChooserHeight, true, true},
@@ -146,7 +146,7 @@ BeamWindow::BeamWindow(QWidget* parent) : MemberWindow(beamDesign(this), parent)
     assemble();
     toolButton("Command4")->setIcon(QIcon(beamTypePixmap(0, QSize(64, 45))));  // no type chosen yet
     addToolbarCaption("Label1", qs(kTypePrompt), "#1a3c8c");
-    addToolbarCaption("Label49", qs(kVerdictPrompt), "#8c1a1a");
+    addVerdictCaption("Label49", qs(kVerdictPrompt));
     for (const auto& [button, height] : {std::pair{"Command4", kChooserHeight}, std::pair{"Command3", kInputsHeight}})
         connect(toolButton(button), &QPushButton::clicked, this, [this, h = height] { setInputHeight(h); });
 }
@@ -546,7 +546,7 @@ Diagnostics BeamWindow::checkField(std::string_view field, const FieldSet& field
     return beamFieldRule(field, fields, beamType_);
 }
 
-void BeamWindow::calculate() {
+void BeamWindow::runCalculation() {
     erase();
     setInputHeight(kInputsHeight);
     BeamDesignOutcome out = calculateBeam(readBeamInput(fields(), beamType_));

@@ -30,7 +30,7 @@ public:
 
     // The buttons' actions, callable from tests and from the other panels' code.
     void chooseType(int type);
-    void calculate() override;
+    void runCalculation() override;
     void pressGrade(SteelGrade g) override;
     void runLiveLoadCalculator();
     // The last design's result, or an empty one before any Calculate.

@@ -148,9 +148,10 @@ ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
          {kEstimatorPanel}},
         {"Command10", ToolPicture::Help, "แนะนำวิธีการใช้", ToolAction::Help},
         {"Command16", ToolPicture::Calculator, "เครื่องคิดเลข", ToolAction::Calculator},
-        {"Command14", ToolPicture::Logo, "MX7100", ToolAction::StartWindow},
+        {"Command14", ToolPicture::Logo, "MX7100", ToolAction::Logo},
         {"Command1", ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit},
     });
+    d.resultPanel = kResultPanel;
     d.panels = {
         {kInputPanel, ui::PanelPlace::Inputs, true, kInputsHeight},
         {kResultPanel, ui::PanelPlace::OverDrawing, false},
@@ -188,7 +189,7 @@ ColumnWindow::ColumnWindow(QWidget* parent) : MemberWindow(columnDesign(this), p
     toolButton("Command25")->setIcon(QIcon(columnElevationPixmap(QSize(38, 38))));
     addToolbarCaption("Label7", QString(), "#1a3c8c");
     addToolbarCaption("Label8", QString(), "#1a3c8c");
-    addToolbarCaption("Label65", QStringLiteral("สรุปผลการออกแบบเสา ?"), "#8c1a1a");
+    addVerdictCaption("Label65", QStringLiteral("สรุปผลการออกแบบเสา ?"));
     // The shape buttons open the input panel at the height of the column's own fields.
     for (const char* b : {"Command2", "Command7"})
         connect(toolButton(b), &QPushButton::clicked, this, [this] { setPanelHeight(kInputPanel, kInputsHeight); });
@@ -253,7 +254,7 @@ void ColumnWindow::buildInputPanel() {
     ui::ClickLabel* label2 = addClickLabel(p, "Label2", plain->text());
     label2->setAlignment(plain->alignment());
     delete grid->replaceWidget(plain, label2);
-    plain->hide();  // kept: the frame still names it as Text1's caption
+    delete plain;
     auto showEstimator = [this] { showPanel(kEstimatorPanel); };
     connect(label2, &ui::ClickLabel::clicked, this, showEstimator);
     QPushButton* c24 = addHelpButton(p, "Command24");
@@ -419,17 +420,33 @@ void ColumnWindow::acceptDiameter() {
     field("Text3")->setText(qs(side));
 }
 
+namespace {
+
+// The estimator's own fields as they stand: an estimate belongs to these texts.
+FieldSet estimatorInputs(const FieldSet& all) {
+    FieldSet in;
+    for (const char* name : {"Text13", "Text14", "Text15", "Text16", "Text17"}) in.set(name, all.get(name));
+    return in;
+}
+
+}  // namespace
+
 void ColumnWindow::estimateLoad() {
-    const ColumnLoadEstimate e = estimateColumnLoad(fields());
+    const FieldSet now = fields();
+    const ColumnLoadEstimate e = estimateColumnLoad(now);
     replay(e.diagnostics, e.diagnostics.resultsAt(), [this, &e] { writeLabels(e.labels); });
-    if (e.computed) estimate_ = e.total;
+    estimate_.reset();
+    if (e.computed) estimate_ = Estimate{e.total, estimatorInputs(now)};
 }
 
 void ColumnWindow::acceptEstimate() {
     hidePanel(kEstimatorPanel);
     // Only a worked-out total replaces the load: OK before the estimator has run
-    // leaves the typed load alone.
-    if (estimate_) field("Text1")->setText(qs(*estimate_));
+    // leaves the typed load alone. A total worked out from other figures than those
+    // shown now is worked out again, so that OK writes what the estimator shows.
+    if (!estimate_) return;
+    if (estimate_->from.entries() != estimatorInputs(fields()).entries()) return estimateLoad();
+    field("Text1")->setText(qs(estimate_->total));
 }
 
 void ColumnWindow::pressGrade(SteelGrade g) {
@@ -442,7 +459,7 @@ void ColumnWindow::pressGrade(SteelGrade g) {
     setPanelHeight(kInputPanel, kMaterialsHeight);
 }
 
-void ColumnWindow::calculate() {
+void ColumnWindow::runCalculation() {
     erase();
     ColumnOutcome out = calculateColumn(readColumnInput(fields(), shape_));
     // The result panel (and the short/long caption with it) at its moment among the

@@ -18,7 +18,7 @@ class ColumnWindow : public ui::MemberWindow {
 public:
     explicit ColumnWindow(QWidget* parent = nullptr);
 
-    void calculate() override;
+    void runCalculation() override;
     // The shape buttons (Command17, Command18).
     void chooseShape(int shape);
     // The round column's OK (Command19): the square of equal area into both widths.
@@ -48,7 +48,12 @@ private:
 
     int shape_ = kShapeNone;
     std::optional<ColumnOutcome> outcome_;
-    std::optional<std::string> estimate_;  // the estimator's last total, for its OK
+    // The estimator's last total, for its OK, and the estimator fields it came from.
+    struct Estimate {
+        std::string total;
+        FieldSet from;
+    };
+    std::optional<Estimate> estimate_;
     QFrame* frame3_ = nullptr;
     QFrame* frame4_ = nullptr;
     std::vector<QWidget*> widthRows_;  // Text2, Text3 and their captions

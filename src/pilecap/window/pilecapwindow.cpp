@@ -160,7 +160,7 @@ void PileCapWindow::closeAids() {
     showPileList(-1);
 }
 
-void PileCapWindow::calculate() {
+void PileCapWindow::runCalculation() {
     erase();
     PileCapOutcome out = calculatePileCap(readPileCapInput(fields()));
     FieldSet written;

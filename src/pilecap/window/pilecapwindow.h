@@ -18,7 +18,7 @@ class PileCapWindow : public ui::FootingWindow {
 public:
     explicit PileCapWindow(QWidget* parent = nullptr);
 
-    void calculate() override;
+    void runCalculation() override;
     // Shows the standard piles of one type (0 timber .. 3 I-section and solid square)
     // and closes the other lists.
     void showPileList(int type);

@@ -83,9 +83,9 @@ ui::MemberWindowDesign slabDesign() {
     d.defaults = slabDefaultFields();
     d.check = checkSlabField;
     d.toolbar = {
-        {"Command2", ToolPicture::Input, "เลือกลักษณะพื้น", ToolAction::None, true, nullptr, {kInputPanel},
+        {"Command2", ToolPicture::Input, "เลือกลักษณะพื้น", ToolAction::None, false, nullptr, {kInputPanel},
          {kResultPanel, kTitlePanel}},
-        {"Command7", ToolPicture::Input, "ป้อนข้อมูล", ToolAction::None, true, nullptr, {kInputPanel},
+        {"Command7", ToolPicture::Input, "ป้อนข้อมูล", ToolAction::None, false, nullptr, {kInputPanel},
          {kResultPanel, kTitlePanel}},
         {"Command10", ToolPicture::DeformedBar, "เปลี่ยนขนาดเหล็กตะแกรง", ToolAction::None, true, nullptr,
          {kBarSizePanel}, {kResultPanel}},
@@ -104,9 +104,10 @@ ui::MemberWindowDesign slabDesign() {
          {kBarSizePanel, kResultPanel}},
         {"Command14", ToolPicture::Help, "แนะนำวิธีการใช้", ToolAction::Help},
         {"Command16", ToolPicture::Calculator, "เครื่องคิดเลข", ToolAction::Calculator},
-        {"Command23", ToolPicture::Logo, "MX7100", ToolAction::StartWindow},
+        {"Command23", ToolPicture::Logo, "MX7100", ToolAction::Logo},
         {"Command1", ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit},
     };
+    d.resultPanel = kResultPanel;
     d.panels = {
         {kInputPanel, ui::PanelPlace::Inputs, true, kInputsHeight},
         {kLiveLoadPanel, ui::PanelPlace::OverDrawing, false},
@@ -125,7 +126,7 @@ SlabWindow::SlabWindow(QWidget* parent) : MemberWindow(slabDesign(), parent) {
     assemble();
     toolButton("Command2")->setIcon(QIcon(slabKindPixmap(kNoSlabKind, QSize(38, 38))));  // no kind chosen yet
     addToolbarCaption("Label11", QString(), "#1a3c8c");
-    addToolbarCaption("Label48", QStringLiteral("สรุปผลการออกแบบพื้น ?"), "#8c1a1a");
+    addVerdictCaption("Label48", QStringLiteral("สรุปผลการออกแบบพื้น ?"));
     // Changing the bar sizes starts again from the usual load factors.
     connect(toolButton("Command10"), &QPushButton::clicked, this, [this] {
         field("Text23")->setText(QStringLiteral("1.7"));
@@ -351,7 +352,7 @@ void SlabWindow::pressGrade(SteelGrade g) {
     minSteelRatio_ = slabMinSteelRatio(g);
 }
 
-void SlabWindow::calculate() {
+void SlabWindow::runCalculation() {
     erase();
     SlabDesignOutcome out = calculateSlab(readSlabInput(fields(), kind_, minSteelRatio_));
     const auto at = out.resultsShown ? out.diagnostics.resultsAt() : std::nullopt;
@@ -375,10 +376,11 @@ PageModel SlabWindow::drawing(const PageBox& area) const { return slabDrawing(la
 
 void SlabWindow::afterPrinting() {
     if (!outcome_ || outcome_->result.slabKind != kCantilever) return;
-    // A canopy's sheet is out: the window starts the next design as a two-way slab,
-    // and says so in its caption and picture, so that what it shows is what it designs.
+    // A canopy's sheet is out: the window starts the next design as a two-way slab
+    // with no continuity chosen, which designs as a single span; field, caption and
+    // picture say so, so that what it shows is what it designs.
     resetAfterCantileverPrint(outcome_->result);
-    field("Text6")->setText(QStringLiteral("0"));
+    chooseContinuity(kSingleSpan);
     chooseKind(kTwoWay);
 }
 

@@ -17,7 +17,7 @@ class SlabWindow : public ui::MemberWindow {
 public:
     explicit SlabWindow(QWidget* parent = nullptr);
 
-    void calculate() override;
+    void runCalculation() override;
     void chooseKind(int kind);
     void chooseContinuity(int continuityCase);
     void pressGrade(SteelGrade g) override;

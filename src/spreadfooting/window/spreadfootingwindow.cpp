@@ -104,7 +104,7 @@ void SpreadFootingWindow::buildAids(QFrame* p, QGridLayout* grid) {
 
 void SpreadFootingWindow::closeAids() { soilList_->hide(); }
 
-void SpreadFootingWindow::calculate() {
+void SpreadFootingWindow::runCalculation() {
     erase();
     SpreadFootingOutcome out = calculateSpreadFooting(readInput(fields()));
     replayCalculation(out.diagnostics, out.panelWritten, resultLabels(out.result), out.verdict);

@@ -16,7 +16,7 @@ class SpreadFootingWindow : public ui::FootingWindow {
 public:
     explicit SpreadFootingWindow(QWidget* parent = nullptr);
 
-    void calculate() override;
+    void runCalculation() override;
     // The last Calculate, none before the first.
     const std::optional<SpreadFootingOutcome>& lastOutcome() const { return outcome_; }
 

@@ -71,7 +71,7 @@ const std::vector<ui::FieldRow> kMaterialRows = {
 };
 
 // The result panel in two columns: the loads, moment and constants; then the steel,
-// shear and bond. Label32, the recommended thickness, has a tooltip and no caption.
+// shear and bond.
 constexpr const char* kLeftResults[] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label16",
                                         "Label18", "Label17", "Label23", "Label24", "Label25", "Label26"};
 constexpr const char* kRightResults[] = {"Label27", "Label28", "Label30", "Label31", "Label32", "Label33", "Label34",
@@ -100,14 +100,14 @@ ui::MemberWindowDesign stairDesign() {
     d.defaults = stairDefaultFields();
     d.check = checkStairField;
     d.toolbar = {
-        {"Command2", ToolPicture::Input, "เลือกแบบของบันได", ToolAction::None, true, nullptr, {kInputPanel}},
-        {"Command7", ToolPicture::Input, "ป้อนข้อมูล", ToolAction::None, true, nullptr, {kInputPanel},
+        {"Command2", ToolPicture::Input, "เลือกแบบของบันได", ToolAction::None, false, nullptr, {kInputPanel}},
+        {"Command7", ToolPicture::Input, "ป้อนข้อมูล", ToolAction::None, false, nullptr, {kInputPanel},
          {kResultPanel, kTitlePanel}},
         {"Command13", ToolPicture::Calculate, "คำนวณ", ToolAction::Calculate},
         {"Command9", ToolPicture::Listing, "ดูรายการคำนวณ", ToolAction::None, true, nullptr, {kResultPanel},
          {kInputPanel, kTitlePanel}},
-        // The figure takes the window: the input panel closes with the others.
-        {"Command11", ToolPicture::Draw, "เขียนแบบบันได", ToolAction::Draw, false, nullptr, {}, {kInputPanel}},
+        // The figure stands beside the inputs: what is drawn can be read against them.
+        {"Command11", ToolPicture::Draw, "เขียนแบบบันได", ToolAction::Draw},
         {"Command12", ToolPicture::Erase, "ลบแบบ", ToolAction::Erase},
         ui::ToolButtonSpec::gradeButton("Command3", SteelGrade::SR24, "เหล็กเส้นกลม"),
         ui::ToolButtonSpec::gradeButton("Command4", SteelGrade::SD30, "เหล็กข้ออ้อย"),
@@ -118,9 +118,10 @@ ui::MemberWindowDesign stairDesign() {
         {"Command15", ToolPicture::Print, "ใส่ชื่อวิศวกร-โครงการ", ToolAction::None, true, nullptr, {kTitlePanel}},
         {"Command8", ToolPicture::Help, "แนะนำการใช้โปรแกรม", ToolAction::Help},
         {"Command16", ToolPicture::Calculator, "เครื่องคิดเลข", ToolAction::Calculator},
-        {"Command14", ToolPicture::Logo, "MX7100", ToolAction::StartWindow},
+        {"Command14", ToolPicture::Logo, "MX7100", ToolAction::Logo},
         {"Command1", ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit},
     };
+    d.resultPanel = kResultPanel;
     d.panels = {
         {kInputPanel, ui::PanelPlace::Inputs, true, kInputsHeight},
         {kResultPanel, ui::PanelPlace::OverDrawing, false},
@@ -142,7 +143,7 @@ StairWindow::StairWindow(QWidget* parent) : MemberWindow(stairDesign(), parent) 
     toolButton("Command2")->setIcon(QIcon(stairTypePixmap(kNoType, QSize(38, 38))));  // no type chosen yet
     toolButton("Command17")->setIcon(QIcon(loadFactorPixmap(QSize(38, 38))));
     addToolbarCaption("Label1", QString::fromUtf8(kNoTypeCaption), "#1a3c8c");
-    addToolbarCaption(kVerdictLabel, QString::fromUtf8(kVerdictCaption), "#8c1a1a");
+    addVerdictCaption(kVerdictLabel, QString::fromUtf8(kVerdictCaption));
     connect(toolButton("Command2"), &QPushButton::clicked, this, [this] { typePanel_->show(); });
     connect(toolButton("Command7"), &QPushButton::clicked, this,
             [this] { setPanelHeight(kInputPanel, kInputsHeight); });
@@ -329,7 +330,7 @@ void StairWindow::pressGrade(SteelGrade g) {
     setPanelHeight(kInputPanel, kMaterialsHeight);
 }
 
-void StairWindow::calculate() {
+void StairWindow::runCalculation() {
     erase();
     StairOutcome out = calculateStair(readStairInput(fields(), type_));
     auto writeResults = [this, &out] {

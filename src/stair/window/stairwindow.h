@@ -19,7 +19,7 @@ class StairWindow : public ui::MemberWindow {
 public:
     explicit StairWindow(QWidget* parent = nullptr);
 
-    void calculate() override;
+    void runCalculation() override;
     void chooseType(int type);
     void pressGrade(SteelGrade g) override;
 

@@ -177,6 +177,29 @@ TEST_F(ColumnWindowTest, TheLoadEstimatorWritesItsTotalsAndTheLoadThroughItsRule
     EXPECT_EQ(text("Text1"), "9000");
 }
 
+// OK writes the total of the estimator's fields as they stand, never an earlier one.
+TEST_F(ColumnWindowTest, TheEstimatorsOkWritesTheTotalOfTheFiguresShown) {
+    struct Case {
+        Typed afterRun;  // typed after the estimator ran, before OK
+        const char* load;
+    };
+    const Case cases[] = {
+        {{{"Text1", "20000"}}, "14400"},                    // OK takes the estimate shown
+        {{{"Text1", "20000"}, {"Text16", "2"}}, "9600"},    // worked out again from the new area
+        {{{"Text17", "1000"}}, "15400"},
+    };
+    for (const Case& c : cases) {
+        fresh();
+        w->chooseShape(kShapeSquare);
+        type("Text16", "3");
+        click("Command21");
+        for (const auto& [name, value] : c.afterRun) type(name, value);
+        click("Command20");
+        EXPECT_EQ(text("Text1"), c.load) << c.afterRun.back().first;
+        EXPECT_EQ(label("Label57"), c.load);
+    }
+}
+
 TEST_F(ColumnWindowTest, ToolbarButtonsShowAndHideThePanels) {
     struct Case {
         const char* button;
@@ -353,7 +376,8 @@ TEST_F(ColumnWindowTest, PrintAsksAndPrintsTheLastCalculationsRecord) {
     EXPECT_EQ(target.count, 0) << "cancel prints nothing";
     EXPECT_TRUE(shown("Frame7"));
     ASSERT_EQ(rec.log.size(), 1u);
-    EXPECT_EQ(rec.log[0].message, columnPrintQuestion());
+    // The load was typed after the Calculate: the question says which one prints.
+    EXPECT_EQ(rec.log[0].message.text, columnPrintQuestion().text + "\n" + ui::kPrintsLastCalculate);
     click("Command29");
     EXPECT_EQ(target.count, 1);
     EXPECT_FALSE(shown("Frame7"));

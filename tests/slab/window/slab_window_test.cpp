@@ -216,6 +216,12 @@ TEST_F(SlabWindowTest, PrintingACantileverLeavesAWindowThatSaysWhatItWillDesign)
     EXPECT_FALSE(shown("Frame6"));
     EXPECT_EQ(w->slabKind(), kTwoWay);
     EXPECT_EQ(label("Label11"), slabKindCaption(kTwoWay));
+    // The continuity shown is the one the next Calculate designs.
+    EXPECT_EQ(text("Text6"), "1");
+    EXPECT_EQ(label("Label5"), "พื้นเป็นแบบพื้นช่วงเดี่ยว");
+    click("Command13");
+    ASSERT_TRUE(w->lastOutcome());
+    EXPECT_EQ(w->lastOutcome()->result.continuityCase, kSingleSpan);
 }
 
 TEST_F(SlabWindowTest, ExitAsksAndOnlyOkCloses) {

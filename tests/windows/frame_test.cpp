@@ -1,0 +1,134 @@
+// What every member window does alike because the frame does it: where the keyboard
+// starts and goes, where Calculate stands, the logo, the size, and the drawing kept
+// beside the inputs.
+#include <QApplication>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/modules.h"
+#include "support/window_fixture.h"
+#include "ui/pagepainter.h"
+#include "ui/registry.h"
+
+namespace mxtest {
+
+void FrameFixture::SetUp() {
+    static bool registered = false;
+    if (!registered) registerModuleWindows();
+    registered = true;
+    w = qobject_cast<mx::ui::MemberWindow*>(mx::ui::WindowRegistry::instance().show(GetParam().window));
+    ASSERT_NE(w, nullptr) << GetParam().window;
+    rec.defaultAnswer = true;
+}
+
+void FrameFixture::TearDown() {
+    mx::ui::WindowRegistry::instance().closeAll();
+    QApplication::processEvents();
+}
+
+namespace {
+
+const FrameCase kWindows[] = {
+    {"Beam01", "Text1", "Command15", "Command26", {"Command4", "Command3"}},
+    {"slab", "Text1", "Command13", "Command23", {"Command2", "Command7"}},
+    {"column", "Text1", "Command13", "Command14", {"Command2", "Command25", "Command7"}},
+    {"ST01", "Text1", "Command13", "Command14", {"Command2", "Command7"}},
+    {"foot00", "Text1", "Command13", "Command14", {"Command2", "Command7"}},
+    {"foot01", "Text1", "Command13", "Command14", {"Command2", "Command7"}},
+};
+
+using Frame = FrameFixture;
+
+TEST_P(Frame, OpensWithTheFocusInItsFirstInputAndTabsToCalculate) {
+    ASSERT_EQ(w->focusWidget(), field(GetParam().firstInput));
+    // Every input shown comes before Calculate on the way round, the title block after.
+    std::vector<QWidget*> path;
+    for (QWidget* at = w->focusWidget(); path.size() < 400; at = at->nextInFocusChain()) {
+        if (!path.empty() && at == path.front()) break;
+        path.push_back(at);
+    }
+    auto place = [&](QWidget* x) { return std::find(path.begin(), path.end(), x) - path.begin(); };
+    const auto calculate = place(button(GetParam().calculate));
+    ASSERT_LT(calculate, static_cast<long>(path.size()));
+    for (QLineEdit* e : w->findChildren<QLineEdit*>()) {
+        const bool input = e->isVisibleTo(w) && !w->drawingSurface()->isAncestorOf(e);
+        if (input) {
+            EXPECT_LT(place(e), calculate) << mx::ui::ss(e->objectName());
+        }
+    }
+}
+
+TEST_P(Frame, CalculateStandsFirstWithItsKeyAndName) {
+    auto* calc = qobject_cast<QPushButton*>(button(GetParam().calculate));
+    ASSERT_NE(calc, nullptr);
+    EXPECT_EQ(calc->shortcut(), QKeySequence(Qt::Key_F9));
+    EXPECT_TRUE(calc->toolTip().contains(QStringLiteral("F9")));
+    EXPECT_FALSE(calc->text().isEmpty());  // the calculator beside it shows a picture only
+    for (QPushButton* b : widget("Frame1")->findChildren<QPushButton*>())
+        if (b != calc) {
+            EXPECT_LT(calc->x(), b->x()) << mx::ui::ss(b->objectName());
+        }
+}
+
+TEST_P(Frame, LogoShowsTheIdentityWindow) {
+    click(GetParam().logo);
+    EXPECT_NE(mx::ui::WindowRegistry::instance().find(QStringLiteral("t01")), nullptr);
+    EXPECT_EQ(mx::ui::WindowRegistry::instance().find(QStringLiteral("MX5100")), nullptr);
+}
+
+TEST_P(Frame, FitsALaptopScreenAndGivesTheDrawingTheRoom) {
+    EXPECT_LE(w->minimumSize().width(), 1280);
+    EXPECT_LE(w->minimumSize().height(), 680);
+    EXPECT_LE(w->minimumSizeHint().height(), 680);
+    w->resize(1280, 680);
+    QApplication::processEvents();
+    const QSize small = w->drawingSurface()->size();
+    EXPECT_LE(w->height(), 680);
+    w->resize(1600, 900);
+    QApplication::processEvents();
+    EXPECT_GT(w->drawingSurface()->width(), small.width());
+    EXPECT_GT(w->drawingSurface()->height(), small.height());
+}
+
+TEST_P(Frame, InputsAndTheDrawingStandSideBySide) {
+    mx::PageModel figure;
+    figure.line(0, 0, 1000, 1000);
+    w->drawingSurface()->setPage(figure);
+    for (const char* b : GetParam().inputButtons) {
+        click(b);
+        EXPECT_FALSE(w->drawingSurface()->page().items().empty()) << b;
+    }
+    w->draw();
+    EXPECT_TRUE(w->panel("Frame2")->isVisibleTo(w));
+}
+
+TEST_P(Frame, ResultsOfAnEarlierCalculateAreMarkedUntilTheNext) {
+    auto note = [&] { return find<QLabel>("LabelOutOfDate"); };
+    ASSERT_NE(note(), nullptr);
+    EXPECT_FALSE(w->resultsOutOfDate());
+    type(GetParam().firstInput, "7");  // before any Calculate there is nothing to mark
+    EXPECT_FALSE(w->resultsOutOfDate());
+    w->calculate();
+    EXPECT_FALSE(w->resultsOutOfDate());  // its own corrections are not edits after it
+    EXPECT_FALSE(note()->isVisibleTo(w));
+    type(GetParam().firstInput, "8");
+    EXPECT_TRUE(w->resultsOutOfDate());
+    EXPECT_TRUE(note()->isVisibleTo(w));
+    EXPECT_TRUE(w->drawingSurface()->outOfDate());
+    rec.clear();
+    rec.answers = {false};
+    w->print();
+    ASSERT_FALSE(rec.log.empty());
+    EXPECT_NE(rec.log.back().message.text.find(mx::ui::kPrintsLastCalculate), std::string::npos);
+    w->calculate();
+    EXPECT_FALSE(w->resultsOutOfDate());
+    EXPECT_FALSE(note()->isVisibleTo(w));
+    EXPECT_FALSE(w->drawingSurface()->outOfDate());
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, Frame, ::testing::ValuesIn(kWindows),
+                         [](const auto& info) { return std::string(info.param.window); });
+
+}  // namespace
+}  // namespace mxtest
