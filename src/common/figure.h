@@ -9,6 +9,9 @@
 
 namespace mx {
 
+// The window and the printed sheet word some of a figure's notes differently.
+enum class DrawingMedium { Screen, Paper };
+
 // Characters of a text that advance the pen. Thai vowel and tone marks are written
 // above or below their consonant and take no width of their own.
 std::size_t penAdvances(std::string_view s);

@@ -5,6 +5,7 @@
 // the window and the printed sheet; each passes the box the figure must stay inside.
 #include <optional>
 
+#include "common/figure.h"
 #include "common/page.h"
 #include "spreadfooting/spreadfooting.h"
 
@@ -12,9 +13,6 @@ namespace mx::spreadfooting {
 
 // Twips per centimetre of footing, chosen from the footing length B.
 double spreadFootingScale(int lengthCm);
-
-// The notes are worded a little differently on the window and on paper.
-enum class DrawingMedium { Screen, Paper };
 
 // Where the printed sheet stands the plan's top-left corner.
 struct PlanOrigin {
