@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <variant>
 
 #include "common/numtext.h"
 
@@ -99,40 +98,6 @@ Report runInvocation(const Module& module, Invocation& inv, bool wantPages) {
     Report report = module.run(inv.state, wantPages);
     report.messages.insert(report.messages.begin(), inv.typedMessages.begin(), inv.typedMessages.end());
     return report;
-}
-
-namespace {
-
-// A rule's write-back may itself be checked and written back; a rule that kept
-// writing would be a fault of its own, so the cascade stops at a depth no real rule
-// reaches rather than running without end.
-constexpr int kMaxCascade = 16;
-
-void runRule(FieldSet& fields, std::string_view field, const FieldRule& rule, std::vector<Message>& shown,
-             int depth) {
-    if (depth > kMaxCascade) return;
-    const Diagnostics d = rule(field, fields);
-    for (const auto& event : d.events()) {
-        if (const auto* m = std::get_if<Message>(&event)) {
-            shown.push_back(*m);
-            continue;
-        }
-        const auto& c = std::get<Correction>(event);
-        // A text written over the same text is no edit: the field's rule does not run.
-        if (fields.has(c.field) && fields.get(c.field) == c.text) continue;
-        fields.set(c.field, c.text);
-        runRule(fields, c.field, rule, shown, depth + 1);
-    }
-}
-
-}  // namespace
-
-std::vector<Message> typeThroughRule(FieldSet& fields, std::string_view field, const std::string& text,
-                                     const FieldRule& rule) {
-    std::vector<Message> shown;
-    fields.set(field, text);
-    runRule(fields, field, rule, shown, 0);
-    return shown;
 }
 
 namespace {
