@@ -65,7 +65,7 @@ Diagnostics beamFieldRule(std::string_view field, const FieldSet& fields, int be
 
 std::vector<Message> typeBeamField(cli::FormState& state, std::string_view field, const std::string& text) {
     const int type = state.typeCode;
-    return cli::typeThroughRule(state.fields, field, text, [type](std::string_view f, const FieldSet& fields) {
+    return typeField(state.fields, field, text, [type](std::string_view f, const FieldSet& fields) {
         return beamFieldRule(f, fields, type);
     });
 }

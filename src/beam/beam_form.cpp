@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/checked.h"
+#include "common/limitrule.h"
 #include "common/numtext.h"
 
 namespace mx::beam {
@@ -140,89 +141,64 @@ const GradeButton& gradeButton(SteelGrade g) { return gradeButtons()[static_cast
 
 namespace {
 
-enum class Compare { Above, Below };
-
-struct FieldLimit {
-    const char* field;
-    Compare compare;
-    double limit;
-    bool integer;            // read as a 16-bit integer (nearest)
-    const char* correction;  // nullptr when nothing is written back
-    bool correctionAfter;
-    const char* title;       // nullptr: the program title
-    Icon icon;
-    const char* text;
-};
-
+// A field above (or below) its limit shows its message; where a correction is given
+// it is written back, before the message unless the row says after. A field kept as a
+// 16-bit integer is read as the nearest whole number.
 constexpr const char* kWrongEntry = "คุณใส่ข้อมูลผิดพลาด!?!";
 
-const std::vector<FieldLimit>& fieldLimits() {
-    static const std::vector<FieldLimit> limits{
-        {"Text2", Compare::Above, 17000, false, nullptr, false, "นน.บรรทุกจรมากผิดปรกติ", Icon::Critical,
-         "4.ข้อมูลผิดพลาด!?!โปรดตรวจสอบใหม่ให้แน่ชัด!!!"},
-        {"Text3", Compare::Above, 120, true, "20", false, "ความกว้างของคานมากเกินไป", Icon::Critical,
-         "5.ไม่สามารถคำนวณคานที่มีความกว้างเกินกว่า 120 ซม.!?! ควรเลือกออกแบบเป็นคอนกรีตอัดแรงหรือโครงสร้างชนิดอื่น!?! "
-         "จะสิ้นเปลืองน้อยกว่า!!!"},
-        {"Text4", Compare::Above, 280, true, "40", false, "คานลึกมากเกินไป", Icon::Critical,
-         "6.ไม่สามารถคำนวณคานที่มีความลึกมากกว่า 280 ซม.ควรเลือกออกแบบโครงสร้างเป็นโครงสร้างคอนกรีตอัดแรง!?!"
-         "หรือโครงสร้างชนิดอื่น!?!จะสิ้นเปลืองน้อยกว่า!!!"},
-        {"Text5", Compare::Above, 5, false, nullptr, false, "คานยื่นยื่นมากกว่าปรกติ", Icon::Exclamation,
-         "7.คุณแน่ใจหรือว่าคานยื่นคุณยื่นมากเกินกว่า 5 เมตร?"},
-        {"Text6", Compare::Above, 40, true, "25", false, "ขนาดเหล็กรับแรงอัดใหญ่เกินไป", Icon::Critical,
-         "10.เหล็กขนาดใหญ่เกินกว่า 40 มม.ไม่มีในท้องตลาด!?! โปรดแก้ไขนาดเหล็กใหม่!!!"},
-        {"Text7", Compare::Above, 40, true, "25", false, "ขนาดเหล็กรับแรงดึงใหญ่เกินไป", Icon::Critical,
-         "11.เหล็กขนาดใหญ่เกินกว่า 40 มม.ไม่มีในท้องตลาด!?! โปรดแก้ไขนาดเหล็กใหม่!!!"},
-        {"Text8", Compare::Above, 15, true, "15", false, "เหล็กปลอกใหญ่เกินปรกติ", Icon::Critical,
-         "12.ขนาดของเหล็กปลอกใหญ่เกินกว่า 15 มม.?โปรดแก้ไข!!!"},
-        {"Text10", Compare::Above, 3, true, "1", false, nullptr, Icon::None, "เหล็กปลอกไม่ควรมากกว่า 3ป. !?!"},
-        {"Text12", Compare::Above, 150, false, nullptr, false, "หน่วยแรงอัดประลัยของคอนกรีตมากกว่ากำหนด",
-         Icon::Information,
-         "หน่วยแรงอัดประลัยของคอนกรีต พรบ.ควบคุมอาคารห้ามใช้เกิน 150 กก./ตร.ซม.คุณแน่ใจหรือว่าจะใช้ค่า fc' เท่านี้"},
-        {"Text13", Compare::Above, 65, false, "45", false, "ค่าหน่วยแรงของคอนกรีต", Icon::Critical,
-         "ค่าหน่วยแรงอัดของคอนกรีต fc พรบ.ควบคุมอาคารกำหนดให้ใช้ได้ไม่เกิน 65 กก./ตร.ซม.!!!"},
-        {"Text14", Compare::Above, 1700, true, "1200", false, "ค่าหน่วยแรงดึงของเหล็กเสริม", Icon::Critical,
-         "ค่า fs มากเกินกว่า 1700 กก./ตร.ซม.? เหล็กเส้นกลม = 1200 ,เหล็กข้ออ้อย SD-30=1500 ,เหล็กข้ออ้อย SD-35=1600 "
-         ",เหล็กข้ออ้อย SD-40=1700 "},
-        {"Text31", Compare::Below, 1, false, "1", true, "กำหนดค่า LIVE LOAD ผิด", Icon::Critical,
-         "คุณกำหนดค่า SAFTY FACTOR นน. LIVE LOAD น้อยกว่า 1 ไม่ได้!?!"},
-        {"Text32", Compare::Below, 1, false, "1", true, "กำหนดค่า DEAD LOAD ผิด", Icon::Critical,
-         "คุณกำหนดค่า SAFTY FACTORนน. DEAD LOAD น้อยกว่า 1 ไม่ได้!?!"},
-        {"Text17", Compare::Above, 20, false, "0", false, nullptr, Icon::None, kWrongEntry},
-        {"Text18", Compare::Above, 20, false, "0", false, nullptr, Icon::None, kWrongEntry},
-        {"Text21", Compare::Above, 20, false, "0", false, nullptr, Icon::None, kWrongEntry},
-        {"Text22", Compare::Above, 10, false, "0", false, nullptr, Icon::None, kWrongEntry},
-        {"Text19", Compare::Above, 1000, false, "0", false, nullptr, Icon::None, kWrongEntry},
-        {"Text23", Compare::Above, 500, false, "0", false, nullptr, Icon::None, kWrongEntry},
-    };
-    return limits;
-}
-
-// Whether a field text breaks its limit. A field read as a 16-bit integer takes
-// the nearest integer; a text beyond the 16-bit range counts as above any upper
-// limit and below any lower one, so an edit never fails on the conversion.
-bool breaks(const FieldLimit& l, std::string_view text) {
-    double v = num(text);
-    if (l.integer) {
-        if (v > 32767) return l.compare == Compare::Above;
-        if (v < -32768) return l.compare == Compare::Below;
-        v = std::nearbyint(v);
-    }
-    return l.compare == Compare::Above ? v > l.limit : v < l.limit;
-}
+constexpr LimitRule kFieldLimits[] = {
+    {"Text2", Breach::Above, 17000, "นน.บรรทุกจรมากผิดปรกติ", "4.ข้อมูลผิดพลาด!?!โปรดตรวจสอบใหม่ให้แน่ชัด!!!", Icon::Critical,
+     nullptr, ResetOrder::BeforeMessage, Reading::AsTyped},
+    {"Text3", Breach::Above, 120, "ความกว้างของคานมากเกินไป",
+     "5.ไม่สามารถคำนวณคานที่มีความกว้างเกินกว่า 120 ซม.!?! ควรเลือกออกแบบเป็นคอนกรีตอัดแรงหรือโครงสร้างชนิดอื่น!?! "
+     "จะสิ้นเปลืองน้อยกว่า!!!",
+     Icon::Critical, "20", ResetOrder::BeforeMessage, Reading::Whole},
+    {"Text4", Breach::Above, 280, "คานลึกมากเกินไป",
+     "6.ไม่สามารถคำนวณคานที่มีความลึกมากกว่า 280 ซม.ควรเลือกออกแบบโครงสร้างเป็นโครงสร้างคอนกรีตอัดแรง!?!"
+     "หรือโครงสร้างชนิดอื่น!?!จะสิ้นเปลืองน้อยกว่า!!!",
+     Icon::Critical, "40", ResetOrder::BeforeMessage, Reading::Whole},
+    {"Text5", Breach::Above, 5, "คานยื่นยื่นมากกว่าปรกติ", "7.คุณแน่ใจหรือว่าคานยื่นคุณยื่นมากเกินกว่า 5 เมตร?", Icon::Exclamation,
+     nullptr, ResetOrder::BeforeMessage, Reading::AsTyped},
+    {"Text6", Breach::Above, 40, "ขนาดเหล็กรับแรงอัดใหญ่เกินไป",
+     "10.เหล็กขนาดใหญ่เกินกว่า 40 มม.ไม่มีในท้องตลาด!?! โปรดแก้ไขนาดเหล็กใหม่!!!", Icon::Critical, "25",
+     ResetOrder::BeforeMessage, Reading::Whole},
+    {"Text7", Breach::Above, 40, "ขนาดเหล็กรับแรงดึงใหญ่เกินไป",
+     "11.เหล็กขนาดใหญ่เกินกว่า 40 มม.ไม่มีในท้องตลาด!?! โปรดแก้ไขนาดเหล็กใหม่!!!", Icon::Critical, "25",
+     ResetOrder::BeforeMessage, Reading::Whole},
+    {"Text8", Breach::Above, 15, "เหล็กปลอกใหญ่เกินปรกติ", "12.ขนาดของเหล็กปลอกใหญ่เกินกว่า 15 มม.?โปรดแก้ไข!!!", Icon::Critical,
+     "15", ResetOrder::BeforeMessage, Reading::Whole},
+    {"Text10", Breach::Above, 3, nullptr, "เหล็กปลอกไม่ควรมากกว่า 3ป. !?!", Icon::None, "1", ResetOrder::BeforeMessage,
+     Reading::Whole},
+    fcPrimeRule("Text12"),
+    {"Text13", Breach::Above, 65, "ค่าหน่วยแรงของคอนกรีต",
+     "ค่าหน่วยแรงอัดของคอนกรีต fc พรบ.ควบคุมอาคารกำหนดให้ใช้ได้ไม่เกิน 65 กก./ตร.ซม.!!!", Icon::Critical, "45",
+     ResetOrder::BeforeMessage, Reading::AsTyped},
+    {"Text14", Breach::Above, 1700, "ค่าหน่วยแรงดึงของเหล็กเสริม",
+     "ค่า fs มากเกินกว่า 1700 กก./ตร.ซม.? เหล็กเส้นกลม = 1200 ,เหล็กข้ออ้อย SD-30=1500 ,เหล็กข้ออ้อย SD-35=1600 "
+     ",เหล็กข้ออ้อย SD-40=1700 ",
+     Icon::Critical, "1200", ResetOrder::BeforeMessage, Reading::Whole},
+    {"Text31", Breach::Below, 1, "กำหนดค่า LIVE LOAD ผิด", "คุณกำหนดค่า SAFTY FACTOR นน. LIVE LOAD น้อยกว่า 1 ไม่ได้!?!",
+     Icon::Critical, "1", ResetOrder::AfterMessage, Reading::AsTyped},
+    {"Text32", Breach::Below, 1, "กำหนดค่า DEAD LOAD ผิด", "คุณกำหนดค่า SAFTY FACTORนน. DEAD LOAD น้อยกว่า 1 ไม่ได้!?!",
+     Icon::Critical, "1", ResetOrder::AfterMessage, Reading::AsTyped},
+    {"Text17", Breach::Above, 20, nullptr, kWrongEntry, Icon::None, "0", ResetOrder::BeforeMessage, Reading::AsTyped},
+    {"Text18", Breach::Above, 20, nullptr, kWrongEntry, Icon::None, "0", ResetOrder::BeforeMessage, Reading::AsTyped},
+    {"Text21", Breach::Above, 20, nullptr, kWrongEntry, Icon::None, "0", ResetOrder::BeforeMessage, Reading::AsTyped},
+    {"Text22", Breach::Above, 10, nullptr, kWrongEntry, Icon::None, "0", ResetOrder::BeforeMessage, Reading::AsTyped},
+    {"Text19", Breach::Above, 1000, nullptr, kWrongEntry, Icon::None, "0", ResetOrder::BeforeMessage, Reading::AsTyped},
+    {"Text23", Breach::Above, 500, nullptr, kWrongEntry, Icon::None, "0", ResetOrder::BeforeMessage, Reading::AsTyped},
+};
 
 }  // namespace
 
 std::optional<FieldCheck> checkBeamField(std::string_view field, std::string_view text) {
-    for (const FieldLimit& l : fieldLimits()) {
-        if (field != l.field) continue;
-        if (!breaks(l, text)) return std::nullopt;
-        FieldCheck c;
-        c.message = Message{l.text, l.title ? l.title : kProgramTitle, l.icon};
-        if (l.correction) c.correction = l.correction;
-        c.correctionAfterMessage = l.correctionAfter;
-        return c;
-    }
-    return std::nullopt;
+    const LimitRule* l = brokenLimit(kFieldLimits, field, num(text));
+    if (!l) return std::nullopt;
+    FieldCheck c;
+    c.message = limitMessage(*l);
+    if (l->reset) c.correction = l->reset;
+    c.correctionAfterMessage = l->order == ResetOrder::AfterMessage;
+    return c;
 }
 
 SpanCheck checkSpan(std::string_view text) {

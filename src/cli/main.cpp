@@ -74,27 +74,33 @@ int cannotWriteOutput() {
 
 int runBatchCommand(const std::vector<mx::cli::Module>& modules, const std::vector<std::string>& args, int& argc,
                     char** argv) {
-    std::string csvPath, sheetsPath;
+    std::string csvPath, sheetsPath, projectPath;
     mx::cli::SettingMode mode = mx::cli::SettingMode::Typed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--sheets") {
             if (i + 1 >= args.size() || args[i + 1].empty()) return fail("--sheets needs a file name");
             sheetsPath = args[++i];
+        } else if (args[i] == "--project") {
+            if (i + 1 >= args.size() || args[i + 1].empty()) return fail("--project needs a file name");
+            projectPath = args[++i];
         } else if (args[i] == "--raw") {
             mode = mx::cli::SettingMode::Raw;
         } else if (csvPath.empty() && !args[i].empty() && !args[i].starts_with("-")) {
             csvPath = args[i];
         } else {
-            return fail("batch takes FILE.csv [--sheets FILE.pdf] [--raw], not '" + args[i] + "'");
+            return fail("batch takes FILE.csv [--sheets FILE.pdf] [--project OUT.mx7100] [--raw], not '" + args[i] + "'");
         }
     }
-    if (csvPath.empty()) return fail("usage: mx7100-calc batch FILE.csv [--sheets FILE.pdf] [--raw]");
+    if (csvPath.empty()) return fail("usage: mx7100-calc batch FILE.csv [--sheets FILE.pdf] [--project OUT.mx7100] [--raw]");
     if (!sheetsPath.empty()) {
         // The schedule is never written over: a typing slip must not cost the input.
         if (mx::cli::samePath(csvPath, sheetsPath))
             return fail(sheetsPath + " is the schedule itself; name another file for the sheets");
         if (const auto err = mx::cli::checkOutputPath(sheetsPath)) return fail(*err);
     }
+    if (!projectPath.empty() && (mx::cli::samePath(csvPath, projectPath) ||
+                                 (!sheetsPath.empty() && mx::cli::samePath(sheetsPath, projectPath))))
+        return fail(projectPath + " is named for another file of the batch; name another file for the project");
     std::string bytes;
     if (const auto err = mx::cli::readInputFile(csvPath, bytes)) return fail(*err);
     mx::cli::CsvReader reader(bytes);
@@ -117,10 +123,22 @@ int runBatchCommand(const std::vector<mx::cli::Module>& modules, const std::vect
             return !bookFailed;
         };
     }
-    const auto summary = mx::cli::runBatch(modules, reader, mode, std::cout, std::cerr, addSheet);
+    std::optional<mx::cli::BatchProject> kept;
+    mx::cli::DesignSink keep;
+    if (!projectPath.empty()) {
+        kept.emplace(modules);
+        keep = [&](const mx::cli::Module& m, const mx::cli::FormState& state, int row) { kept->add(m, state, row); };
+    }
+    const auto summary = mx::cli::runBatch(modules, reader, mode, std::cout, std::cerr, addSheet, keep);
     if (summary.outputFailed) return cannotWriteOutput();
     // A row that could not be read is on its own line; the exit status says there was one.
     int status = summary.headerBad ? 2 : summary.bad > 0 ? 1 : 0;
+    if (kept && !summary.headerBad) {
+        if (const auto err = kept->save(projectPath)) {
+            std::cerr << "mx7100-calc: " << *err << "\n";
+            status = std::max(status, 1);
+        }
+    }
     if (book) {
         if (bookFailed) {
             std::cerr << "mx7100-calc: cannot write " << sheetsPath << ": a page could not be painted\n";

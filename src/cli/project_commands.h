@@ -2,12 +2,15 @@
 // The tool's project commands:
 //   mx7100-calc project PROJECT.mx7100                  one JSON line per member
 //   mx7100-calc report PROJECT.mx7100 --pdf FILE.pdf    the whole calculation report
+// and what `batch FILE.csv --project OUT.mx7100` keeps of a schedule.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/cli.h"
+#include "project/project.h"
 
 class QApplication;
 
@@ -18,5 +21,19 @@ namespace mx::cli {
 // command line that cannot be used.
 int runProjectCommand(const std::vector<Module>& modules, const std::vector<std::string>& args,
                       const std::function<std::unique_ptr<QApplication>()>& startQt);
+
+// The designs of a batch kept as a project's members (batch --project): each with its
+// type, grade and every field's text as the row's settings left them, named by its
+// member field or, where that is empty, by its row.
+class BatchProject {
+public:
+    explicit BatchProject(const std::vector<Module>& modules);
+    void add(const Module& module, const FormState& state, int row);
+    // Saves the project; a Thai message naming the file when it cannot be written.
+    std::optional<std::string> save(const std::string& path) const;
+
+private:
+    project::Project project_;
+};
 
 }  // namespace mx::cli

@@ -44,7 +44,8 @@ std::string errorLine(int row, const std::string& error) {
 }  // namespace
 
 BatchSummary runBatch(const std::vector<Module>& modules, CsvReader& reader, SettingMode mode, std::ostream& out,
-                      std::ostream& progress, const std::function<bool(const PageModel&)>& addSheet) {
+                      std::ostream& progress, const std::function<bool(const PageModel&)>& addSheet,
+                      const DesignSink& onDesign) {
     BatchSummary summary;
     // Each line is flushed as it is written, so what ran is on record whatever stops the
     // batch later; a line that cannot be written stops it.
@@ -144,6 +145,7 @@ BatchSummary runBatch(const std::vector<Module>& modules, CsvReader& reader, Set
             if (!reject(*error)) break;
             continue;
         }
+        if (onDesign) onDesign(*module, inv.state, rec.row);
         const Report report = runInvocation(*module, inv, static_cast<bool>(addSheet));
         std::string page = "null";
         if (addSheet && report.sheet && addSheet(*report.sheet)) page = std::to_string(++summary.pages);

@@ -31,10 +31,13 @@ struct BatchSummary {
 // Writes one JSON line per row, in row order, with its row number, each line flushed
 // as it is written; a row that cannot be read gets a line with its error and the rest
 // go on. With addSheet set, each design's sheet is handed to it and the row's line
-// names its page. Progress lines go to `progress` when the batch is long.
+// names its page. Progress lines go to `progress` when the batch is long. With
+// onDesign set, each row that designs is handed to it with its window state as the
+// settings left it, before Calculate (batch --project keeps them as members).
+using DesignSink = std::function<void(const Module&, const FormState&, int row)>;
 BatchSummary runBatch(const std::vector<Module>& modules, CsvReader& reader, SettingMode mode,
                       std::ostream& out, std::ostream& progress,
-                      const std::function<bool(const PageModel&)>& addSheet = {});
+                      const std::function<bool(const PageModel&)>& addSheet = {}, const DesignSink& onDesign = {});
 
 // What a typed setting may hold: a field's text is one line of a window or a sheet.
 inline constexpr std::size_t kMostSettingBytes = CsvLimits{}.cellBytes;

@@ -6,6 +6,7 @@
 #include <numbers>
 #include <string>
 
+#include "common/figure.h"
 #include "common/numtext.h"
 
 namespace mx::column {
@@ -40,26 +41,9 @@ constexpr int kMostBarsPerRow = 400;  // a bound on the items, whatever the inpu
 double drawable(double v) { return std::isfinite(v) && v > 0 ? v : 0; }
 
 // Width of a line of text in twips, a little generous, for laying out captions: the
-// sheets' Thai font sets about 107 twips a character at 14 pt; Thai vowel and tone
-// marks sit above or below their consonant and take no width.
-double textWidth(const std::string& s, double pt) {
-    int glyphs = 0;
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        bool mark = false;
-        if (len == 3 && i + 2 < s.size() && c == 0xE0 && static_cast<unsigned char>(s[i + 1]) == 0xB8) {
-            const auto lo = static_cast<unsigned char>(s[i + 2]);  // U+0E00 + (lo - 0x80)
-            mark = lo == 0xB1 || (lo >= 0xB4 && lo <= 0xBA);
-        } else if (len == 3 && i + 2 < s.size() && c == 0xE0 && static_cast<unsigned char>(s[i + 1]) == 0xB9) {
-            const auto lo = static_cast<unsigned char>(s[i + 2]);  // U+0E40 + (lo - 0x80)
-            mark = lo >= 0x87 && lo <= 0x8E;
-        }
-        if (!mark) ++glyphs;
-        i += len;
-    }
-    return glyphs * 115.0 * pt / kTextPt;
-}
+// sheets' Thai font sets about 107 twips a character at 14 pt.
+constexpr TextMeasure kMeasure{115, 0, kTextPt};
+double textWidth(const std::string& s, double pt) { return kMeasure.width(s, pt); }
 
 bool isLongColumn(const ColumnDesignResult& r) { return r.ht > Fixed::fromInt(10); }
 

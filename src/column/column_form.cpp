@@ -1,8 +1,10 @@
 #include "column/column_form.h"
 
-#include <variant>
+#include <iterator>
 
 #include "common/checked.h"
+#include "common/fieldedit.h"
+#include "common/limitrule.h"
 #include "common/numtext.h"
 
 namespace mx::column {
@@ -37,34 +39,22 @@ ColumnDesignInput readColumnInput(const FieldSet& fields, int shape) {
 namespace {
 
 // Change checks that compare a field with one limit and show one message.
-struct FieldLimit {
-    const char* field;
-    bool above;        // true: the check fails above the limit, false: below it
-    double limit;
-    Message message;
-    const char* reset;  // text written back, or nullptr when the field is kept
-};
-
-const std::array<FieldLimit, 10> kFieldLimits{{
-    {"Text3", true, 200,
-     {"2.คุณแน่ใจหรือว่าเสาที่คุณจะออกแบบใหญ่ขนาดนั้น?โปรดแก้ไข!!!", "เสาที่คุณกำหนดใหญ่เกินไป", Icon::Critical}, "15"},
-    {"Text5", true, 12, {"7.คุณแน่ใจหรือว่าเสาของคุณสูงเกิน 12 เมตร?", "เสาสูงผิดปรกติ", Icon::Critical}, "3"},
-    {"Text9", true, 150,
-     {"หน่วยแรงอัดประลัยของคอนกรีต พรบ.ควบคุมอาคารห้ามใช้เกิน 150 กก./ตร.ซม.คุณแน่ใจหรือว่าจะใช้ค่า fc' เท่านี้",
-      "หน่วยแรงอัดประลัยของคอนกรีตมากกว่ากำหนด", Icon::Information},
-     nullptr},
-    {"Text10", true, 1600,
-     {"9.หน่วยแรงอัดของเหล็กเสริมตาม พรบ.ควบคุมอาคารให้ใช้ไม่เกิน 1600 กก./ตร.ซม.(เหล็กข้ออ้อย SD-40)",
-      "หน่วยแรงอัดของเหล็กมากกว่ากำหนด", Icon::Critical},
+constexpr LimitRule kFieldLimits[] = {
+    {"Text3", Breach::Above, 200, "เสาที่คุณกำหนดใหญ่เกินไป",
+     "2.คุณแน่ใจหรือว่าเสาที่คุณจะออกแบบใหญ่ขนาดนั้น?โปรดแก้ไข!!!", Icon::Critical, "15"},
+    {"Text5", Breach::Above, 12, "เสาสูงผิดปรกติ", "7.คุณแน่ใจหรือว่าเสาของคุณสูงเกิน 12 เมตร?", Icon::Critical, "3"},
+    fcPrimeRule("Text9"),
+    {"Text10", Breach::Above, 1600, "หน่วยแรงอัดของเหล็กมากกว่ากำหนด",
+     "9.หน่วยแรงอัดของเหล็กเสริมตาม พรบ.ควบคุมอาคารให้ใช้ไม่เกิน 1600 กก./ตร.ซม.(เหล็กข้ออ้อย SD-40)", Icon::Critical,
      "1200"},
-    {"Text23", false, 1, {"คุณกำหนด SAFTY FACTOR นน.เสาน้อยกว่า 1 เท่าไม่ได้!?!", "กำหนดค่า DEAD LOAD ผิด", Icon::Critical},
-     "1"},
-    {"Text13", true, 20, {"คุณกำหนดความกว้างมากเกินไป?", "ข้อมูลผิดพลาด", Icon::Critical}, nullptr},
-    {"Text14", true, 20, {"คุณกำหนดความยาวมากเกินไป?", "ข้อมูลผิดพลาด", Icon::Critical}, nullptr},
-    {"Text15", true, 1000, {"คุณกำหนด นน. จร มากเกินไป?", "ข้อมูลผิดพลาด", Icon::Critical}, nullptr},
-    {"Text16", true, 90, {"คุณกำหนดจำนวนชั้นมากเกินไป", "ข้อมูลผิดพลาด", Icon::Critical}, nullptr},
-    {"Text17", true, 900000, {"คุณกำหนดนน.POINT LOAD มากเกินไป?", "ข้อมูลผิดพลาด", Icon::Critical}, nullptr},
-}};
+    {"Text23", Breach::Below, 1, "กำหนดค่า DEAD LOAD ผิด", "คุณกำหนด SAFTY FACTOR นน.เสาน้อยกว่า 1 เท่าไม่ได้!?!",
+     Icon::Critical, "1"},
+    {"Text13", Breach::Above, 20, "ข้อมูลผิดพลาด", "คุณกำหนดความกว้างมากเกินไป?", Icon::Critical},
+    {"Text14", Breach::Above, 20, "ข้อมูลผิดพลาด", "คุณกำหนดความยาวมากเกินไป?", Icon::Critical},
+    {"Text15", Breach::Above, 1000, "ข้อมูลผิดพลาด", "คุณกำหนด นน. จร มากเกินไป?", Icon::Critical},
+    {"Text16", Breach::Above, 90, "ข้อมูลผิดพลาด", "คุณกำหนดจำนวนชั้นมากเกินไป", Icon::Critical},
+    {"Text17", Breach::Above, 900000, "ข้อมูลผิดพลาด", "คุณกำหนดนน.POINT LOAD มากเกินไป?", Icon::Critical},
+};
 
 const Message kNoLoad{"3.คุณยังไม่ได้กำหนดนน.ที่กระทำลงบนเสา?", "กำหนด นน.ที่กระทำลงบนเสา", Icon::Critical};
 const Message kLoadTooLarge{"4.คุณแน่ใจหรือว่า นน.ที่ลงบนเสามากขนาดนี้?โปรดแก้ไข!!!", "นน.ลงบนเสามากเกินปรกติ",
@@ -120,34 +110,27 @@ Diagnostics checkColumnField(std::string_view field, const FieldSet& fields, int
     } else if (field == "Text2") {
         checkWidth(fields, d);
     } else {
-        for (const FieldLimit& l : kFieldLimits) {
-            if (field != l.field) continue;
-            const double v = fields.num(field);
-            if (l.above ? v > l.limit : v < l.limit) {
-                d.say(l.message);
-                if (l.reset) d.correct(l.field, l.reset);
-            }
-        }
+        checkLimits(kFieldLimits, field, fields, d);
     }
     return d;
 }
 
+namespace {
+FieldCheck columnCheck(int shape) {
+    return [shape](std::string_view field, const FieldSet& fields) { return checkColumnField(field, fields, shape); };
+}
+void append(std::vector<Message>& shown, std::vector<Message> more) {
+    shown.insert(shown.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+}
+}  // namespace
+
 void setColumnField(FieldSet& fields, int shape, std::string_view field, std::string text,
                     std::vector<Message>& shown) {
-    if (fields.has(field) && fields.get(field) == text) return;  // no change, no check
-    fields.set(field, std::move(text));
-    applyCorrections(checkColumnField(field, fields, shape), fields, shape, shown);
+    append(shown, typeField(fields, field, std::move(text), columnCheck(shape)));
 }
 
 void applyCorrections(const Diagnostics& diagnostics, FieldSet& fields, int shape, std::vector<Message>& shown) {
-    for (const auto& e : diagnostics.events()) {
-        if (const auto* m = std::get_if<Message>(&e)) {
-            shown.push_back(*m);
-        } else {
-            const auto& c = std::get<Correction>(e);
-            setColumnField(fields, shape, c.field, c.text, shown);
-        }
-    }
+    append(shown, replayDiagnostics(fields, diagnostics, columnCheck(shape)));
 }
 
 void writeColumnLabels(const ColumnOutcome& outcome, FieldSet& labels) {

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <variant>
 
+#include "common/figure.h"
+
 namespace mx {
 
 namespace {
@@ -36,22 +38,12 @@ std::string uncertified(const std::string& text) {
 
 void certifySheet(PageModel& page, bool usable) {
     if (usable) return;
-    PageModel out;
-    out.fontFamily = page.fontFamily;
-    for (const auto& item : page.items()) {
-        if (const auto* t = std::get_if<PageText>(&item))
-            out.text(t->x, t->y, uncertified(t->text), t->sizePt, t->bold, t->color);
-        else if (const auto* l = std::get_if<PageLine>(&item))
-            out.line(l->x1, l->y1, l->x2, l->y2, l->color);
-        else if (const auto* c = std::get_if<PageCircle>(&item))
-            out.circle(c->x, c->y, c->radius, c->color, c->filled);
-        else
-            out.lineWidth(std::get<PageLineWidth>(item).width);
-    }
-    for (const PageBox& b : page.clearBoxes()) out.keepClear(b.x1, b.y1, b.x2, b.y2);
-    page = std::move(out);
+    page = edited(page, [](PageItem& item) {
+        if (auto* t = std::get_if<PageText>(&item)) t->text = uncertified(t->text);
+    });
 }
 
-const char* relation(double a, double b) { return a < b ? "<" : a > b ? ">" : "="; }
+// Unordered values (a NaN) are neither equal nor either side of each other.
+const char* relation(double a, double b) { return a < b ? "<" : a > b ? ">" : a == b ? "=" : "?"; }
 
 }  // namespace mx

@@ -18,7 +18,8 @@ std::string uncertified(const std::string& text);
 // Leaves a usable design's page as it is; otherwise makes every text item uncertified.
 void certifySheet(PageModel& page, bool usable);
 
-// "<", ">" or "=" as a and b truly compare, for a sheet's printed comparisons.
+// "<", ">" or "=" as a and b truly compare, for a sheet's printed comparisons; "?"
+// where either is not a number, which compares with nothing.
 const char* relation(double a, double b);
 
 }  // namespace mx

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <variant>
 
 #include "common/numtext.h"
 
@@ -103,40 +102,6 @@ Report runInvocation(const Module& module, Invocation& inv, bool wantPages) {
 
 namespace {
 
-// A rule's write-back may itself be checked and written back; a rule that kept
-// writing would be a fault of its own, so the cascade stops at a depth no real rule
-// reaches rather than running without end.
-constexpr int kMaxCascade = 16;
-
-void runRule(FieldSet& fields, std::string_view field, const FieldRule& rule, std::vector<Message>& shown,
-             int depth) {
-    if (depth > kMaxCascade) return;
-    const Diagnostics d = rule(field, fields);
-    for (const auto& event : d.events()) {
-        if (const auto* m = std::get_if<Message>(&event)) {
-            shown.push_back(*m);
-            continue;
-        }
-        const auto& c = std::get<Correction>(event);
-        // A text written over the same text is no edit: the field's rule does not run.
-        if (fields.has(c.field) && fields.get(c.field) == c.text) continue;
-        fields.set(c.field, c.text);
-        runRule(fields, c.field, rule, shown, depth + 1);
-    }
-}
-
-}  // namespace
-
-std::vector<Message> typeThroughRule(FieldSet& fields, std::string_view field, const std::string& text,
-                                     const FieldRule& rule) {
-    std::vector<Message> shown;
-    fields.set(field, text);
-    runRule(fields, field, rule, shown, 0);
-    return shown;
-}
-
-namespace {
-
 std::string pad(std::string s, std::size_t width) {
     if (s.size() < width) s.append(width - s.size(), ' ');
     return s + " ";
@@ -152,7 +117,7 @@ std::string toolHelp(const std::vector<Module>& modules) {
         "\n"
         "usage: mx7100-calc MODULE [SETTING ...] [--raw] [--sheet FILE.pdf] [--drawing FILE.png]\n"
         "       mx7100-calc MODULE --help\n"
-        "       mx7100-calc batch FILE.csv [--sheets FILE.pdf]\n"
+        "       mx7100-calc batch FILE.csv [--sheets FILE.pdf] [--project OUT.mx7100]\n"
         "       mx7100-calc project PROJECT.mx7100\n"
         "       mx7100-calc report PROJECT.mx7100 --pdf FILE.pdf\n"
         "       mx7100-calc --help | --version\n"
@@ -177,7 +142,7 @@ std::string toolHelp(const std::vector<Module>& modules) {
         "batch: each CSV row is one design: a module column, optional type and grade\n"
         "columns and field columns by object or short name; an empty cell keeps the default.\n"
         "One JSON line per row, with its row number; --sheets writes every sheet as a page\n"
-        "of one PDF.\n"
+        "of one PDF; --project keeps every row that designs as a member of a project file.\n"
         "\n"
         "project: runs every member of a project file, one JSON line each, as batch does.\n"
         "report: writes the project's calculation report as one PDF: the cover, the\n"

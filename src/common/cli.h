@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/fieldedit.h"
 #include "common/fieldset.h"
 #include "common/fieldtable.h"
 #include "common/fixed.h"
@@ -107,14 +108,6 @@ std::optional<std::string> parseSettings(const Module& module, const std::vector
 
 // Runs Calculate on a parsed invocation: the messages shown while typing come first.
 Report runInvocation(const Module& module, Invocation& inv, bool wantPages);
-
-// The change rule of a field on the window's texts: the messages and write-backs of
-// one edit, in the order the window shows and writes them.
-using FieldRule = std::function<Diagnostics(std::string_view field, const FieldSet& fields)>;
-// Writes a field and runs its rule; each write-back that changes a field's text is an
-// edit of that field and runs its rule in turn. Returns the messages shown, in order.
-std::vector<Message> typeThroughRule(FieldSet& fields, std::string_view field, const std::string& text,
-                                     const FieldRule& rule);
 
 // Texts of --help: the list of modules, and one module's fields, types and grades.
 std::string toolHelp(const std::vector<Module>& modules);

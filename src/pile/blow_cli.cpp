@@ -24,8 +24,9 @@ Module blowCliModule() {
         const pile::BlowOutcome o = pile::calculateBlow(pile::readBlowInput(s.fields));
         const pile::BlowResult r = pile::heldBlowResult(pile::BlowResult{}, o);
         Report rep;
-        // No verdict in this module; a calculation that stopped is reported as not usable.
-        if (!o.completed) rep.status = static_cast<int>(DesignStatus::NotUsable);
+        // No verdict caption in this module; the status is the same test that lets the
+        // sheet certify the pile.
+        rep.status = static_cast<int>(pile::blowUsable(o) ? DesignStatus::Usable : DesignStatus::NotUsable);
         rep.messages = o.diagnostics.messages();
         if (o.completed) {
             rep.labels = pile::blowLabels(r);
@@ -45,10 +46,14 @@ Module blowCliModule() {
         rep.result.add("C3", r.C3);
         rep.result.add("C", r.C);
         rep.result.add("N", r.N);
+        rep.result.add("K", r.K);
+        rep.result.add("c", r.c);
         rep.result.add("Rn", r.Rn);
         rep.result.add("Ra", r.Ra);
         rep.result.add("Wmin", r.Wmin);
         rep.result.add("Wmax", r.Wmax);
+        rep.result.add("Sreq", r.Sreq);
+        rep.result.add("Breq", r.Breq);
         if (wantSheet) rep.sheet = pile::buildBlowSheet(r, pile::blowTitleBlock(s.fields), pile::blowUsable(o));
         return rep;
     };

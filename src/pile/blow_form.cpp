@@ -141,6 +141,7 @@ FieldSet blowLabels(const BlowResult& r) {
     l.set("Label18", numText(r.P));
     l.set("Label15", numText(r.Wmin));
     l.set("Label17", numText(r.Wmax));
+    l.set("Label26", r.Breq > 0 ? numText(r.Breq) : std::string(kBlowNoCriterion));
     return l;
 }
 
@@ -148,6 +149,6 @@ ProjectTitleBlock blowTitleBlock(const FieldSet& f) {
     return ProjectTitleBlock{f.get("Text4"), f.get("Text5"), f.get("Text6"), f.get("Text7"), f.get("Text8")};
 }
 
-bool blowUsable(const BlowOutcome& o) { return o.completed && !o.failed && o.result.S <= 1; }
+bool blowUsable(const BlowOutcome& o) { return o.completed && !o.failed && o.usable; }
 
 }  // namespace mx::pile

@@ -58,14 +58,18 @@ Diagnostics checkBlowField(const std::string& name, const std::string& text);
 BlowInput readBlowInput(const FieldSet& fields);
 // Result labels after a calculation that completed (a stop leaves them as they were).
 FieldSet blowLabels(const BlowResult& r);
-inline const std::vector<std::string> kBlowResultLabels = {"Label11", "Label12", "Label18", "Label15", "Label17"};
+inline const std::vector<std::string> kBlowResultLabels = {"Label11", "Label12", "Label18", "Label15", "Label17",
+                                                          "Label26"};
+// Label26 shows the blows the design load needs, or this when no blow count proves it.
+inline constexpr const char* kBlowNoCriterion = "-";
 inline constexpr const char* kBlowNoResult = "?";
 
 ProjectTitleBlock blowTitleBlock(const FieldSet& fields);
 
-// Whether the sheet may certify the result: the calculation completed and the driving
-// record is usable (a set of at most 1 cm per blow). The hammer advice concerns the
-// next piles driven, not the capacity this pile showed.
+// Whether the design is usable and the sheet may certify it: the calculation completed,
+// the driving record is usable (a set of at most 1 cm per blow) and the safe load the
+// pile showed is at least its design load. The hammer advice concerns the next piles
+// driven, not the capacity this pile showed.
 bool blowUsable(const BlowOutcome& outcome);
 
 }  // namespace mx::pile

@@ -34,11 +34,7 @@ std::vector<cli::TypeInfo> pileTypeList() {
 }
 
 std::vector<Message> typePileField(cli::FormState& state, std::string_view field, const std::string& text) {
-    return cli::typeThroughRule(state.fields, field, text, [](std::string_view f, const FieldSet& fields) {
-        if (f == "Text1") return checkSizeField(fields.get(f));
-        if (f == "Text2") return checkLengthField(fields.get(f));
-        return Diagnostics{};
-    });
+    return typeField(state.fields, field, text, checkPileField);
 }
 
 namespace {
@@ -75,7 +71,7 @@ std::vector<cli::TypeInfo> blowTypeList() {
 }
 
 std::vector<Message> typeBlowField(cli::FormState& state, std::string_view field, const std::string& text) {
-    return cli::typeThroughRule(state.fields, field, text, [](std::string_view f, const FieldSet& fields) {
+    return typeField(state.fields, field, text, [](std::string_view f, const FieldSet& fields) {
         return checkBlowField(std::string(f), fields.get(f));
     });
 }

@@ -1,5 +1,6 @@
 #include "pile/pile_form.h"
 
+#include "common/limitrule.h"
 #include "common/numtext.h"
 
 namespace mx::pile {
@@ -77,23 +78,18 @@ FieldSet pileDefaults() {
                     {"Text5", ""},  {"Text6", ""},   {"Text7", ""}};
 }
 
-Diagnostics checkSizeField(const std::string& text) {
-    Diagnostics d;
-    if (num(text) > 1000) {
-        d.say(Message{"คุณแน่ใจหรือว่าคุณป้อนข้อมูลถูกต้อง?", "ข้อมูลผิดพลาด", Icon::Critical});
-        d.correct("Text1", "1000");
-    }
-    return d;
-}
+namespace {
+constexpr LimitRule kLimits[] = {
+    {"Text1", Breach::Above, 1000, "ข้อมูลผิดพลาด", "คุณแน่ใจหรือว่าคุณป้อนข้อมูลถูกต้อง?", Icon::Critical, "1000"},
+    {"Text2", Breach::Above, 80, "เสาเข็มยาวผิดปรกติ", "คุณป้อนข้อมูลผิดพลาด?", Icon::Critical, "21"},
+};
+}  // namespace
 
-Diagnostics checkLengthField(const std::string& text) {
-    Diagnostics d;
-    if (num(text) > 80) {
-        d.say(Message{"คุณป้อนข้อมูลผิดพลาด?", "เสาเข็มยาวผิดปรกติ", Icon::Critical});
-        d.correct("Text2", "21");
-    }
-    return d;
-}
+Diagnostics checkPileField(std::string_view field, const FieldSet& fields) { return checkLimits(kLimits, field, fields); }
+
+Diagnostics checkSizeField(const std::string& text) { return checkPileField("Text1", FieldSet{{"Text1", text}}); }
+
+Diagnostics checkLengthField(const std::string& text) { return checkPileField("Text2", FieldSet{{"Text2", text}}); }
 
 PileOutcome runPile(const FieldSet& fields, int typeCode, const std::string& previousLabel9) {
     return calculatePile(typeCode, fields.num("Text1"), fields.num("Text2"), previousLabel9);

@@ -4,6 +4,7 @@
 // typing, and Calculate as the window and the command-line tool both run it.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/fieldset.h"
@@ -52,7 +53,9 @@ std::optional<std::string> sectionValue(int list, int row);
 FieldSet pileDefaults();
 inline const std::vector<std::string> kPileFields = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"};
 
-// Checks made at every change of a field: a message and the text written back.
+// Checks made at every change of a field: a message and the text written back. A
+// size above 1000 or a length above 80 m is refused and set back.
+Diagnostics checkPileField(std::string_view field, const FieldSet& fields);
 Diagnostics checkSizeField(const std::string& text);    // Text1: at most 1000
 Diagnostics checkLengthField(const std::string& text);  // Text2: at most 80 m
 

@@ -146,10 +146,14 @@ PageModel buildBlowSheet(const BlowResult& r, const ProjectTitleBlock& tb, bool 
     col.line("L2 = ความหนาของไม้รองหัวเสาเข็ม = 5 ซ.ม.");
     col.line(fill("A = พื้นที่หน้าตัดของเสาเข็ม = ‹A› ตร.ซม.", {{"A", A}}));
     col.gap();
-    col.line(fill("คำนวณ  C1 = ( 0.34 x R x L1 ) / A = ( 0.34 x ‹R› x ‹L1› ) / ‹A› = ‹C1›",
-                  {{"R", R}, {"L1", L1}, {"A", A}, {"C1", C1}}));
-    col.line(fill("คำนวณ  C2 = ( 0.012 x R x L2 ) / A = ( 0.012 x ‹R› x 5 ) / ‹A› = ‹C2›", {{"R", R}, {"A", A}, {"C2", C2}}));
-    col.line(fill("คำนวณ  C3 = ( 1.4 x R ) / A = ( 1.4 x ‹R› ) / ‹A› = ‹C3›", {{"R", R}, {"A", A}, {"C3", C3}}));
+    // The compressions are those under the ultimate load, so Rn comes from the
+    // quadratic the formula becomes once C is taken at Rn.
+    col.line("ค่ายุบตัว C1, C2, C3 คิดที่แรงประลัย Rn ( ไม่ใช่ที่ R ) จึงแก้สมการของสูตร HILEY หาค่า Rn");
+    col.line(fill("คำนวณ  C1 = ( 0.34 x Rn x L1 ) / A = ( 0.34 x ‹Rn› x ‹L1› ) / ‹A› = ‹C1›",
+                  {{"Rn", Rn}, {"L1", L1}, {"A", A}, {"C1", C1}}));
+    col.line(fill("คำนวณ  C2 = ( 0.012 x Rn x L2 ) / A = ( 0.012 x ‹Rn› x 5 ) / ‹A› = ‹C2›",
+                  {{"Rn", Rn}, {"A", A}, {"C2", C2}}));
+    col.line(fill("คำนวณ  C3 = ( 1.4 x Rn ) / A = ( 1.4 x ‹Rn› ) / ‹A› = ‹C3›", {{"Rn", Rn}, {"A", A}, {"C3", C3}}));
     col.line(fill("C = C1 + C2 + C3 = ‹C1› + ‹C2› + ‹C3› = ‹C›", {{"C1", C1}, {"C2", C2}, {"C3", C3}, {"C", C}}),
              kSheetContinuation);
     col.gap();
@@ -159,8 +163,21 @@ PageModel buildBlowSheet(const BlowResult& r, const ProjectTitleBlock& tb, bool 
                   {{"N", N}, {"W", W}, {"h", h}, {"S", S}, {"C", C}, {"Rn", Rn}}));  // S may run to fifteen digits
     col.gap();
     col.line("กำหนดค่า SAFTY FACTOR ของเสาเข็ม = 2 เท่า");
-    col.result(fill("***เสาเข็มจะรับนํ้าหนักได้โดยปลอดภัย = ‹Rn› / 2 = ‹Ra› ตัน  OK.", {{"Rn", Rn}, {"Ra", sheetNum(r.Ra)}}));
-    col.result(fill("***จำนวนครั้งในการตอก ( BLOW COUNT ) ในฟุตสุดท้ายต้องไม่น้อยกว่า ‹B› ครั้ง O.K.", {{"B", B}}));
+    // The safe load against the design load, as they truly compare.
+    const bool carries = r.Ra.toDouble() >= r.in.R;
+    col.result(fill("***เสาเข็มจะรับนํ้าหนักได้โดยปลอดภัย = ‹Rn› / 2 = ‹Ra› ตัน ‹rel› ‹R› ตัน  ‹ok›",
+                    {{"Rn", Rn},
+                     {"Ra", sheetNum(r.Ra)},
+                     {"rel", relation(r.Ra.toDouble(), r.in.R)},
+                     {"R", R},
+                     {"ok", carries ? "OK." : kNotYetUsable}}));
+    // The driving criterion: the blows in the last foot that prove the design load
+    // (zero on a sheet of no calculation, like every other value there).
+    if (r.Breq > 0 || r.Rn == Fixed())
+        col.result(fill("***จำนวนครั้งในการตอก ( BLOW COUNT ) ในฟุตสุดท้ายต้องไม่น้อยกว่า ‹B› ครั้ง O.K.",
+                        {{"B", sheetNum(r.Breq)}}));
+    else
+        col.result("***ลูกตุ้มและระยะยกนี้ไม่มี BLOW COUNT ใดพิสูจน์ นน.ปลอดภัยที่ออกแบบไว้ได้");
     addSheetFooter(page, tb, col.y() + 600);
     certifySheet(page, usable);
     return page;

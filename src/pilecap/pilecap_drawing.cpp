@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "common/figure.h"
 #include "common/numtext.h"
 
 namespace mx::pilecap {
@@ -39,26 +40,11 @@ constexpr double kPileDrop = 400;     // the pile heads shown below the section
 constexpr double kBarRadius = 8;      // a mesh bar seen end-on
 constexpr double kBarGap = 20;        // least distance between drawn bars, twips
 constexpr double kCover = 5;          // cm from a cap face to the outermost bar
+constexpr double kDepthLabel = 350;   // from the section's side to its depth figure
 
-// Width of a 14 pt label on paper, from its characters. Thai marks above and below a
-// letter take no width of their own. Generous, so a note laid out by it fits.
-double labelWidth(const std::string& s) {
-    double chars = 0;
-    for (std::size_t i = 0; i < s.size();) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        if (len == 3 && i + 2 < s.size()) {
-            const unsigned cp = ((c & 0x0Fu) << 12) | ((static_cast<unsigned char>(s[i + 1]) & 0x3Fu) << 6) |
-                                (static_cast<unsigned char>(s[i + 2]) & 0x3Fu);
-            const bool mark = cp == 0x0E31 || (cp >= 0x0E34 && cp <= 0x0E3A) || (cp >= 0x0E47 && cp <= 0x0E4E);
-            if (!mark) chars += 1;
-        } else {
-            chars += 1;
-        }
-        i += len;
-    }
-    return chars * 110;
-}
+// A 14 pt label on paper, generous, so a note laid out by it fits.
+constexpr TextMeasure kMeasure{110, kTextHeight, kNote};
+double labelWidth(const std::string& s) { return kMeasure.width(s); }
 
 // Offsets (twips from the first bar) of `count` bars `pitch` twips apart, thinned to
 // every n-th bar (the last always kept) where they would stand closer than kBarGap,
@@ -85,7 +71,8 @@ struct Figure {
     double notesWidth = 0;
     double tLabelWidth = 0;
 
-    double sectionWidth(double Bw) const { return k * Bw + 150 + tLabelWidth; }
+    // The section with its depth figure on a dimension line beside it.
+    double sectionWidth(double Bw) const { return k * Bw + kDepthLabel + tLabelWidth; }
     double width(double Bw) const { return kLeftRoom + k * Bw + kGap + std::max(sectionWidth(Bw), notesWidth); }
     double sectionHeight(double t) const { return kStubRise + k * t + kPileDrop + 250; }
     double height(double Lc, double t) const {
@@ -96,11 +83,16 @@ struct Figure {
 
 }  // namespace
 
-PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area) {
+PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area, DrawingMedium medium) {
     PageModel p;
     const double Bw = r.Bw, Lc = r.Lc;
-    // Nothing to draw without a cap: before any Calculate, or with too many piles.
-    if (Bw <= 0 || Lc <= 0 || r.np > kMaxPiles) return p;
+    // Nothing to draw without a cap: before any Calculate, or with too many piles. The
+    // window says why in place of the figure; the sheet leaves the place empty.
+    if (Bw <= 0 || Lc <= 0 || r.np > kMaxPiles) {
+        if (medium == DrawingMedium::Screen)
+            p.text(area.x1, area.y1, r.np > kMaxPiles ? kTooManyPilesToDraw : kNoCapToDraw, kNote);
+        return p;
+    }
     const double q = std::isfinite(r.q) && r.q > 0 ? r.q : 0;
     const double a = std::isfinite(r.a) && r.a > 0 ? std::min(r.a, std::min(Bw, Lc)) : 0;
     const double t = std::isfinite(r.t) && r.t > 0 ? r.t : 0;
@@ -108,7 +100,9 @@ PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area) {
     Figure f;
     f.notes.push_back(" ฐานรากใช้เข็ม จำนวน " + sheetNum(r.np) + " ต้น");
     if (r.np == 1) f.notes.push_back("อย่าลืมทำ PILE CAP เสาเข็มเดี่ยว");
-    f.notes.push_back(" เสาขนาด " + sheetNum(r.a) + " ซม. x " + sheetNum(r.a) + " ซม.");
+    // The sheet calls the stub the least column size, as the spread footing's does.
+    const char* stub = medium == DrawingMedium::Paper ? " เสา(Min)ขนาด " : " เสาขนาด ";
+    f.notes.push_back(stub + sheetNum(r.a) + " ซม. x " + sheetNum(r.a) + " ซม.");
     f.notes.push_back(" เหล็กรัดรอบ 1-" + sheetNum(r.db) + " มม.");
     f.notes.push_back(" ตะแกรงทางสั้น " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.Ns) + " เส้น");
     f.notes.push_back(" ตะแกรงทางยาว " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.N) + " เส้น");
@@ -116,11 +110,14 @@ PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area) {
     const std::string tLabel = sheetNum(r.t) + " ซม.";
     f.tLabelWidth = labelWidth(tLabel);
 
-    // The scale by the cap length, made smaller until the whole figure fits the area.
+    // The scale by the cap length, or the largest smaller one at which the whole
+    // figure fits the area.
     const double areaW = area.x2 - area.x1, areaH = area.y2 - area.y1;
-    f.k = pileCapLengthScale(Lc);
-    // Enough steps for any size a double holds (0.95^1500 is below 1e-33), still few.
-    for (int i = 0; i < 1500 && (f.width(Bw) > areaW || f.height(Lc, t) > areaH); ++i) f.k *= 0.95;
+    f.k = largestFittingScale(pileCapLengthScale(Lc), [&f, Bw, Lc, t, areaW, areaH](double k) {
+        Figure at = f;
+        at.k = k;
+        return at.width(Bw) <= areaW && at.height(Lc, t) <= areaH;
+    });
     const double k = f.k;
 
     const double X0 = area.x1 + kLeftRoom, Y0 = area.y1 + kTopRoom;
@@ -191,7 +188,11 @@ PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area) {
         p.line(XS + k * (x - q / 2), YS1, XS + k * (x - q / 2), YS1 + kPileDrop);
         p.line(XS + k * (x + q / 2), YS1, XS + k * (x + q / 2), YS1 + kPileDrop);
     }
-    p.text(XS1 + 150, (YS + YS1) / 2 - kTextHeight / 2, tLabel, kNote);
+    // The depth on its dimension line beside the section, ticks at the top and bottom.
+    p.line(XS1 + 200, YS, XS1 + 200, YS1);
+    p.line(XS1 + 100, YS, XS1 + 300, YS);
+    p.line(XS1 + 100, YS1, XS1 + 300, YS1);
+    p.text(XS1 + kDepthLabel, (YS + YS1) / 2 - kTextHeight / 2, tLabel, kNote);
     if (meshDesigned && t > 2 * kCover) {
         // Long bars end-on above the underside, the perimeter bar below the top face.
         p.lineWidth(2);

@@ -5,6 +5,7 @@
 // serves the window and the printed sheet; each passes the box the figure must keep to.
 #include <vector>
 
+#include "common/figure.h"
 #include "common/page.h"
 #include "pilecap/pilecap.h"
 
@@ -17,7 +18,12 @@ int pileCapLengthScale(double Lc);
 // The figure of the design inside `area` (twips): the length scale above where it
 // fits, a smaller one where it does not. Nothing is drawn for a cap without a size or
 // with too many piles; piles only for 1 to kMaxPiles, mesh only where it was designed.
-PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area);
+// The sheet words the stub's note as the least column size.
+PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area, DrawingMedium medium = DrawingMedium::Screen);
+
+// What the window shows in place of a cap it cannot draw.
+inline constexpr const char* kNoCapToDraw = "ยังไม่มีฐานรากให้เขียนแบบ : โปรดคำนวณให้ได้ขนาดฐานรากก่อน";
+inline constexpr const char* kTooManyPilesToDraw = "เขียนแบบไม่ได้ : จำนวนเสาเข็มเกิน 20 ต้น";
 
 // The window's free drawing surface the headless tool draws into.
 inline constexpr PageBox kPileCapScreenArea{0, 0, 9000, 7500};

@@ -33,7 +33,7 @@ const FieldTable& pileCapFieldTable() {
 }
 
 std::vector<Message> typePileCapField(cli::FormState& state, std::string_view field, const std::string& text) {
-    return cli::typeThroughRule(state.fields, field, text, changeCheck);
+    return typeField(state.fields, field, text, changeCheck);
 }
 
 }  // namespace mx::pilecap

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "common/limitrule.h"
 #include "common/numtext.h"
 
 namespace mx::pilecap {
@@ -38,52 +39,26 @@ PileCapInput readPileCapInput(const FieldSet& fields) {
     return in;
 }
 
-Diagnostics changeCheck(std::string_view field, const FieldSet& fields) {
-    Diagnostics d;
-    const double v = fields.num(field);
-    if (field == "Text1") {
-        if (v > 1000000) {
-            d.say("นน.ที่ลงบนฐานรากมากผิดปรกติ ? โปรดแก้ไข !!!", "นน.ที่ลงฐานมากผิดปรกติ", Icon::Critical);
-            d.correct("Text1", "1000000");
-        }
-    } else if (field == "Text2") {
-        // Bars beyond 40 mm are not sold.
-        if (v > 40) {
-            d.say("3.ขนาดเหล็กตะแกรงที่คุณกำหนดใหญ่เกินกว่ามาตรฐานที่มีในท้องตลาด ตกลงแก้ไข?", "ขนาดเหล็กตะแกรงใหญ่ผิดปรกติ",
-                  Icon::Exclamation);
-            d.correct("Text2", "25");
-        }
-    } else if (field == "Text3") {
-        if (v > 500) {
-            d.say("เสาเข็มที่คุณกำหนดรับนน.ได้มากผิดปรกติ?โปรดตรวจสอบและแก้ไข!!!", "เสาเข็มรับ นน. มากผิดปรกติ", Icon::Critical);
-            d.correct("Text3", "36");
-        }
-    } else if (field == "Text4") {
-        // A pile needs a size for the layout; a common small pile stands in until given.
-        if (v <= 0) {
-            d.correct("Text4", "15");
-            d.say("คุณยังไม่ได้กำหนดขนาดความกว้างด้านแคบของเสาเข็มว่ากว้างกี่ ซม.?", "เตือนให้กำหนดความกว้างด้านแคบของเสาเข็ม",
-                  Icon::Critical);
-        }
-    } else if (field == "Text5") {
-        if (v > 150)
-            d.say("หน่วยแรงอัดประลัยของคอนกรีต พรบ.ควบคุมอาคารห้ามใช้เกิน 150 กก./ตร.ซม.คุณแน่ใจหรือว่าจะใช้ค่า fc' เท่านี้",
-                  "หน่วยแรงอัดประลัยของคอนกรีตมากกว่ากำหนด", Icon::Information);
-    } else if (field == "Text6") {
-        if (v > 65) {
-            d.correct("Text6", "65");
-            d.say("พรบ.ควบคุมอาคารกำหนดให้ใช้หน่วยแรงอัดคอนกรีตไม่เกิน 65 กก./ตร.ซม.!?!", "ค่าหน่วยแรงอัดของคอนกรีต fc มากเกินไป",
-                  Icon::Critical);
-        }
-    } else if (field == "Text7") {
-        if (v > 1700) {
-            d.correct("Text7", "1200");
-            d.say("ค่าหน่วยแรงดึงของเหล็ก fs เกินกว่าที่ พรบ.ควบคุมอาคารกำหนด!?!", "ค่าหน่วยแรงดึงของเหล็ก fs มากกว่ากำหนด",
-                  Icon::Critical);
-        }
-    }
-    return d;
-}
+namespace {
+constexpr LimitRule kLimits[] = {
+    {"Text1", Breach::Above, 1000000, "นน.ที่ลงฐานมากผิดปรกติ", "นน.ที่ลงบนฐานรากมากผิดปรกติ ? โปรดแก้ไข !!!", Icon::Critical,
+     "1000000"},
+    // Bars beyond 40 mm are not sold.
+    {"Text2", Breach::Above, 40, "ขนาดเหล็กตะแกรงใหญ่ผิดปรกติ",
+     "3.ขนาดเหล็กตะแกรงที่คุณกำหนดใหญ่เกินกว่ามาตรฐานที่มีในท้องตลาด ตกลงแก้ไข?", Icon::Exclamation, "25"},
+    {"Text3", Breach::Above, 500, "เสาเข็มรับ นน. มากผิดปรกติ",
+     "เสาเข็มที่คุณกำหนดรับนน.ได้มากผิดปรกติ?โปรดตรวจสอบและแก้ไข!!!", Icon::Critical, "36"},
+    // A pile needs a size for the layout; a common small pile stands in until given.
+    {"Text4", Breach::AtOrBelow, 0, "เตือนให้กำหนดความกว้างด้านแคบของเสาเข็ม",
+     "คุณยังไม่ได้กำหนดขนาดความกว้างด้านแคบของเสาเข็มว่ากว้างกี่ ซม.?", Icon::Critical, "15",
+     ResetOrder::BeforeMessage},
+    fcPrimeRule("Text5"),
+    fcRule("Text6"),
+    fsRule("Text7"),
+};
+}  // namespace
+
+Diagnostics changeCheck(std::string_view field, const FieldSet& fields) { return checkLimits(kLimits, field, fields); }
 
 // ---- Result panel ---------------------------------------------------------------------
 

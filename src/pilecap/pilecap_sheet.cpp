@@ -134,7 +134,7 @@ PageModel pileCapSheet(const PileCapResult& r, bool usable, const ProjectTitleBl
     // This sheet sets the engineer's line further right than the shared footer does.
     line(kEngineerX, kEngineerY, tb.engineer + " " + tb.registration);
 
-    p.append(pileCapDrawing(r, kSheetDrawingBox));
+    p.append(pileCapDrawing(r, kSheetDrawingBox, DrawingMedium::Paper));
     certifySheet(p, usable);
     return p;
 }

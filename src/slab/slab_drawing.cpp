@@ -6,6 +6,7 @@
 #include <string>
 #include <variant>
 
+#include "common/figure.h"
 #include "common/numtext.h"
 
 namespace mx::slab {
@@ -246,11 +247,13 @@ void twoWay(PageModel& p, const SlabDesignResult& r) {
         leader(p, anchorL, 600 + slabTextHeight(kLabelPt), anchorL, barTop);
     }
 
-    // Extent of the top bars from the left support.
-    dimension(p, faceL, 1150, faceL + quarter);
-    p.text(faceL + quarter + 80, 1000, quarterLabel(r), kLabelPt);
-    dimension(p, faceL, 1550, faceL + fifth);
-    p.text(faceL + fifth + 80, 1400, fifthLabel(r), kLabelPt);
+    // Extent of the top bars from the left support; a single span has none to measure.
+    if (r.continuityCase != kSingleSpan) {
+        dimension(p, faceL, 1150, faceL + quarter);
+        p.text(faceL + quarter + 80, 1000, quarterLabel(r), kLabelPt);
+        dimension(p, faceL, 1550, faceL + fifth);
+        p.text(faceL + fifth + 80, 1400, fifthLabel(r), kLabelPt);
+    }
 
     // The short span, beam centre to beam centre, and the thickness.
     const double spanY = top + kBeamDepth + 250;
@@ -260,61 +263,15 @@ void twoWay(PageModel& p, const SlabDesignResult& r) {
     p.text(rightEnd + 250, top + kSlabDepth / 2 - 180, thicknessLabel(r), kLabelPt);
 }
 
-struct Bounds {
-    double x1 = std::numeric_limits<double>::max(), y1 = std::numeric_limits<double>::max();
-    double x2 = std::numeric_limits<double>::lowest(), y2 = std::numeric_limits<double>::lowest();
-    void add(double x, double y) {
-        x1 = std::min(x1, x);
-        y1 = std::min(y1, y);
-        x2 = std::max(x2, x);
-        y2 = std::max(y2, y);
-    }
-};
-
-Bounds boundsOf(const PageModel& p) {
-    Bounds b;
-    for (const auto& item : p.items()) {
-        if (const auto* t = std::get_if<PageText>(&item)) {
-            b.add(t->x, t->y);
-            b.add(t->x + slabTextWidthEstimate(*t), t->y + slabTextHeight(t->sizePt));
-        } else if (const auto* l = std::get_if<PageLine>(&item)) {
-            b.add(l->x1, l->y1);
-            b.add(l->x2, l->y2);
-        } else if (const auto* c = std::get_if<PageCircle>(&item)) {
-            b.add(c->x - c->radius, c->y - c->radius);
-            b.add(c->x + c->radius, c->y + c->radius);
-        }
-    }
-    return b;
-}
-
-// Thai vowel and tone marks written above or below a consonant take no width.
-bool isCombiningThai(char32_t c) { return c == 0x0E31 || (c >= 0x0E34 && c <= 0x0E3A) || (c >= 0x0E47 && c <= 0x0E4E); }
+// The printed Thai font: about 0.33 of the point size per character on average;
+// 0.45 leaves room for wide digits and Latin capitals. A line is 1.3 times its size.
+constexpr TextMeasure kMeasure{0.45 * 14 * 20, 1.3 * 14 * 20};
 
 }  // namespace
 
-double slabTextHeight(double sizePt) { return sizePt * 20.0 * 1.3; }
+double slabTextHeight(double sizePt) { return kMeasure.height(sizePt); }
 
-double slabTextWidthEstimate(const PageText& t) {
-    // Count the characters that advance the pen (UTF-8 decoded by hand: only the
-    // code point of a three-byte Thai character matters).
-    std::size_t advancing = 0;
-    const std::string& s = t.text;
-    for (std::size_t i = 0; i < s.size();) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        std::size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : 4;
-        if (i + len > s.size()) len = s.size() - i;
-        char32_t cp = c;
-        if (len == 3)
-            cp = ((c & 0x0F) << 12) | ((static_cast<unsigned char>(s[i + 1]) & 0x3F) << 6) |
-                 (static_cast<unsigned char>(s[i + 2]) & 0x3F);
-        if (!isCombiningThai(cp)) ++advancing;
-        i += len;
-    }
-    // Measured on the printed Thai font: about 0.33 of the point size per character
-    // on average; 0.45 leaves room for wide digits and Latin capitals.
-    return static_cast<double>(advancing) * t.sizePt * 20.0 * 0.45;
-}
+double slabTextWidthEstimate(const PageText& t) { return kMeasure.width(t.text, t.sizePt); }
 
 PageModel slabDrawing(const SlabDesignResult& r, const PageBox& area) {
     PageModel figure;
@@ -323,27 +280,9 @@ PageModel slabDrawing(const SlabDesignResult& r, const PageBox& area) {
     else
         twoWay(figure, r);
 
-    // Fit: never enlarge, shrink to the box when it is smaller, centre across it and
-    // start at its top.
-    const Bounds b = boundsOf(figure);
-    const double w = std::max(area.x2 - area.x1, 0.0), h = std::max(area.y2 - area.y1, 0.0);
-    const double s = std::min({1.0, w / (b.x2 - b.x1), h / (b.y2 - b.y1)});
-    const double dx = area.x1 + (w - s * (b.x2 - b.x1)) / 2 - s * b.x1;
-    const double dy = area.y1 - s * b.y1;
-
-    PageModel out;
-    out.fontFamily = figure.fontFamily;
-    for (const auto& item : figure.items()) {
-        if (const auto* t = std::get_if<PageText>(&item))
-            out.text(dx + s * t->x, dy + s * t->y, t->text, s * t->sizePt, t->bold, t->color);
-        else if (const auto* l = std::get_if<PageLine>(&item))
-            out.line(dx + s * l->x1, dy + s * l->y1, dx + s * l->x2, dy + s * l->y2, l->color);
-        else if (const auto* c = std::get_if<PageCircle>(&item))
-            out.circle(dx + s * c->x, dy + s * c->y, s * c->radius, c->color, c->filled);
-        else
-            out.lineWidth(std::get<PageLineWidth>(item).width);
-    }
-    return out;
+    // Never enlarged, shrunk to the box when it is smaller, centred across it and
+    // starting at its top.
+    return fitFigure(figure, figureBounds(figure, kMeasure), area, Across::Centre);
 }
 
 }  // namespace mx::slab

@@ -1,5 +1,7 @@
 #include "slab/slab_form.h"
 
+#include "common/fieldedit.h"
+#include "common/limitrule.h"
 #include "common/numtext.h"
 
 namespace mx::slab {
@@ -31,42 +33,30 @@ constexpr FieldDefault kDefaults[] = {
     {"Text18", ""}, {"Text19", ""}, {"Text20", ""}, {"Text21", ""}, {"Text22", ""},
 };
 
-// A change rule: above the limit the message is shown, and the reset text (if any)
-// is written back, which runs the rule again.
-struct FieldRule {
-    const char* field;
-    double limit;
-    const char* title;
-    const char* text;
-    Icon icon;
-    const char* reset;
-};
-
 constexpr const char* kBarTitle = "ขนาดเหล็กเสริมที่กำหนดใหญ่เกินไป";
 constexpr const char* kBarText = "ขนาดเหล็กเสริมที่กำหนดใหญ่เกินไป!!!ต้องแก้ไขให้เล็กลง";
 
-constexpr FieldRule kRules[] = {
-    {"Text2", 6, "พื้นกว้างมากเกินไป", "1.ความกว้างของพื้นกว้างมากเกินกว่า 6 เมตรทำให้พื้นหนาเกินไปต้องแก้ไข!!!",
+// Above its limit a field shows its message and, where a reset is given, is set back.
+constexpr LimitRule kRules[] = {
+    {"Text2", Breach::Above, 6, "พื้นกว้างมากเกินไป", "1.ความกว้างของพื้นกว้างมากเกินกว่า 6 เมตรทำให้พื้นหนาเกินไปต้องแก้ไข!!!",
      Icon::Critical, "4"},
-    {"Text3", 6, "ความยาวของพื้นมากเกินไป",
+    {"Text3", Breach::Above, 6, "ความยาวของพื้นมากเกินไป",
      "2.ความยาวของพื้นมากเกินไป?ทำให้พื้นหนามาก ต้องแก้ไขโดยเพิ่มคานซอยเพื่อลดขนาดความหนาของพื้นลงมา!!!",
      Icon::Critical, "4"},
-    {"Text4", 20, "เตือนพื้นหนาเกินกว่ามาตรฐาน", "3.โดยปรกติจะไม่ออกแบบพื้นที่หนาเกินกว่า 20 ซม.!!!", Icon::Exclamation,
-     nullptr},
-    {"Text4", 30, "พื้นหนาผิดปรกติ", "4.พื้นคุณหนาเกินกว่า 30 ซม.? ต้องแก้ไข!!!", Icon::Critical, "20"},
-    {"Text5", 16, "ขนาดของเหล็กพื้นใหญ่เกินกว่ากำหนด", "5.โดยปรกติไม่ใช้เหล็กพื้นใหญ่เกินกว่า 16 มม.?ต้องแก้ไข!!!",
+    {"Text4", Breach::Above, 20, "เตือนพื้นหนาเกินกว่ามาตรฐาน", "3.โดยปรกติจะไม่ออกแบบพื้นที่หนาเกินกว่า 20 ซม.!!!",
+     Icon::Exclamation},
+    {"Text4", Breach::Above, 30, "พื้นหนาผิดปรกติ", "4.พื้นคุณหนาเกินกว่า 30 ซม.? ต้องแก้ไข!!!", Icon::Critical, "20"},
+    {"Text5", Breach::Above, 16, "ขนาดของเหล็กพื้นใหญ่เกินกว่ากำหนด", "5.โดยปรกติไม่ใช้เหล็กพื้นใหญ่เกินกว่า 16 มม.?ต้องแก้ไข!!!",
      Icon::Critical, "12"},
-    {"Text7", 150, "หน่วยแรงอัดประลัยของคอนกรีตมากกว่ากำหนด",
-     "หน่วยแรงอัดประลัยของคอนกรีต พรบ.ควบคุมอาคารห้ามใช้เกิน 150 กก./ตร.ซม.คุณแน่ใจหรือว่าจะใช้ค่า fc' เท่านี้",
-     Icon::Information, nullptr},
-    {"Text8", 65, "ค่าหน่วยแรงอัดของคอนกรีตมากเกินไป",
+    fcPrimeRule("Text7"),
+    {"Text8", Breach::Above, 65, "ค่าหน่วยแรงอัดของคอนกรีตมากเกินไป",
      "ค่าหน่วยแรงอัดของคอนกรีตที่ พรบ.ควบคุมอาคารกำหนดห้ามใช้เกินกว่า 65 กก./ตร.ซม.!!!", Icon::Critical, "65"},
-    {"Text9", 1700, "ค่าหน่วยแรงดึงของเหล็กมากกว่ากำหนด",
+    {"Text9", Breach::Above, 1700, "ค่าหน่วยแรงดึงของเหล็กมากกว่ากำหนด",
      "ค่าหน่วยแรงดึงของเหล็กเสริมมากเกินกว่า พรบ.ควบคุมอาคารกำหนด!!!ต้องแก้ไข!!!", Icon::Critical, "1200"},
-    {"Text10", 16, kBarTitle, kBarText, Icon::Critical, "12"},
-    {"Text11", 16, kBarTitle, kBarText, Icon::Critical, "12"},
-    {"Text12", 16, kBarTitle, kBarText, Icon::Critical, "12"},
-    {"Text13", 16, kBarTitle, kBarText, Icon::Critical, "12"},
+    {"Text10", Breach::Above, 16, kBarTitle, kBarText, Icon::Critical, "12"},
+    {"Text11", Breach::Above, 16, kBarTitle, kBarText, Icon::Critical, "12"},
+    {"Text12", Breach::Above, 16, kBarTitle, kBarText, Icon::Critical, "12"},
+    {"Text13", Breach::Above, 16, kBarTitle, kBarText, Icon::Critical, "12"},
 };
 
 struct GradeButton {
@@ -94,22 +84,6 @@ constexpr const char* kContinuityCaptions[] = {
     "พื้นเป็นแบบพื้นช่วงริมนอก",  // 2
     "พื้นเป็นแบบพื้นช่วงกลาง",    // 3
 };
-
-void runRule(FieldSet& fields, std::string_view name, std::vector<Message>& shown) {
-    // The rule's record is held here: the loop reads its events, which a temporary
-    // would take with it before the first one is read.
-    const Diagnostics rule = checkSlabField(name, fields);
-    for (const auto& e : rule.events()) {
-        if (const auto* m = std::get_if<Message>(&e)) {
-            shown.push_back(*m);
-        } else {
-            // A write-back is an edit of its field: its own rule runs on the new text.
-            const auto& c = std::get<Correction>(e);
-            fields.set(c.field, c.text);
-            runRule(fields, c.field, shown);
-        }
-    }
-}
 
 }  // namespace
 
@@ -148,17 +122,8 @@ const std::array<PickRow, 6> kBarSizeList{{
 
 Diagnostics checkSlabField(std::string_view name, const FieldSet& fields) {
     Diagnostics d;
-    const double v = fields.num(name);
-    for (const auto& rule : kRules) {
-        if (name != rule.field || !(v > rule.limit)) continue;
-        d.say(Message{rule.text, rule.title, rule.icon});
-        if (rule.reset) {
-            // The reset is checked again when it is written; that check makes every
-            // later test and copy for it.
-            d.correct(std::string(name), rule.reset);
-            return d;
-        }
-    }
+    // A mesh size set back by its limit is checked again when written; that check copies it.
+    if (checkLimits(kRules, name, fields, d)) return d;
     if (name == kMeshSizeField) {
         // One mesh size fills all four bar sizes until they are changed on the
         // bar-size panel.
@@ -195,23 +160,11 @@ SlabDesignInput readSlabInput(const FieldSet& f, int slabKind, double minSteelRa
 }
 
 std::vector<Message> setSlabField(FieldSet& fields, std::string_view name, const std::string& text) {
-    std::vector<Message> shown;
-    fields.set(name, text);
-    runRule(fields, name, shown);
-    return shown;
+    return typeField(fields, name, text, checkSlabField);
 }
 
 std::vector<Message> replaySlabDiagnostics(FieldSet& fields, const Diagnostics& diagnostics) {
-    std::vector<Message> shown;
-    for (const auto& e : diagnostics.events()) {
-        if (const auto* m = std::get_if<Message>(&e)) {
-            shown.push_back(*m);
-        } else {
-            const auto& c = std::get<Correction>(e);
-            for (auto& m2 : setSlabField(fields, c.field, c.text)) shown.push_back(std::move(m2));
-        }
-    }
-    return shown;
+    return replayDiagnostics(fields, diagnostics, checkSlabField);
 }
 
 const char* slabKindCaption(int slabKind) {

@@ -4,7 +4,9 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 
+#include "common/figure.h"
 #include "common/numtext.h"
 #include "spreadfooting/spreadfooting_form.h"
 
@@ -60,7 +62,7 @@ constexpr Notes kPaperNotes{" หน่วยแรงดันของดิ�
 // on the window, a fraction of a millimetre on paper. Closer bars would merge.
 double leastBarPitch(DrawingMedium m) { return m == DrawingMedium::Screen ? 50 : 40; }
 
-double textWidth(const std::string& s) { return static_cast<double>(displayColumns(s)) * kColumnTwips; }
+double textWidth(const std::string& s) { return static_cast<double>(penAdvances(s)) * kColumnTwips; }
 
 // The figure being built, with the box its items cover.
 class Figure {
@@ -91,15 +93,20 @@ public:
     void lineWidth(int w) { page_.lineWidth(w); }
 
     // A dimension line above a span, ticks at both ends, the figure beside it.
-    void dimensionAbove(double xa, double xb, double y0, const std::string& label, bool labelRight) {
+    void dimensionAbove(double xa, double xb, double y0, const std::string& label) {
         const double y = y0 - kDimOffset;
         line(xa, y, xb, y);
         line(xa, y0 - kTickFar, xa, y0 - kTickNear);
         line(xb, y0 - kTickFar, xb, y0 - kTickNear);
-        if (labelRight)
-            text(xb + kLabelGap, y - kTextHeight / 2, label);
-        else
-            text((xa + xb - textWidth(label)) / 2, y0 - kTickFar - kTextHeight, label);
+        text((xa + xb - textWidth(label)) / 2, y0 - kTickFar - kTextHeight, label);
+    }
+    // A dimension line below a span, ticks at both ends, the figure centred under it.
+    void dimensionBelow(double xa, double xb, double y0, const std::string& label) {
+        const double y = y0 + kDimOffset;
+        line(xa, y, xb, y);
+        line(xa, y0 + kTickNear, xa, y0 + kTickFar);
+        line(xb, y0 + kTickNear, xb, y0 + kTickFar);
+        text((xa + xb - textWidth(label)) / 2, y0 + kTickFar, label);
     }
     // A dimension line left of a span, the figure to its left.
     void dimensionLeft(double x0, double ya, double yb, const std::string& label) {
@@ -152,7 +159,7 @@ Figure build(const SpreadFootingResult& r, double k, DrawingMedium medium, doubl
             f.box(c, c, c + k * a, c + k * a);
         }
         f.lineWidth(1);
-        f.dimensionAbove(0, k * L, 0, sheetNum(r.L) + cm, false);
+        f.dimensionAbove(0, k * L, 0, sheetNum(r.L) + cm);
         f.dimensionLeft(0, 0, k * B, sheetNum(r.B) + cm);
     }
     // Section, right of the plan, its stub rising to the level of the plan's top.
@@ -163,7 +170,8 @@ Figure build(const SpreadFootingResult& r, double k, DrawingMedium medium, doubl
         f.lineWidth(2);
         f.box(xs, ys, xs + k * L, ys + k * t);
         f.lineWidth(1);
-        f.dimensionAbove(xs, xs + k * L, ys, sheetNum(r.L) + cm, true);
+        // The width under the section: above it the stub stands in the way.
+        f.dimensionBelow(xs, xs + k * L, ys + k * t, sheetNum(r.L) + cm);
         f.dimensionLeft(xs, ys, ys + k * t, depth);
     }
     const double stubLeft = xs + k * (L - a) / 2, stubRight = stubLeft + k * a;
@@ -198,11 +206,14 @@ Figure build(const SpreadFootingResult& r, double k, DrawingMedium medium, doubl
         if (k * (L - 5) >= leastBarPitch(medium)) f.bar(first + k * (L - 5), ys + k * kTopBars);
         f.lineWidth(1);
     }
-    double y = ys + k * t + kNoteStep / 2;
+    // The bar notes under the section, from the gap beside the plan on: the section's
+    // own depth figure stands only at its side, so the notes may use that room.
+    const double notesX = pad ? k * L + kFigureGap : 0;
+    double y = ys + k * t + (pad ? kTickFar + kTextHeight : 0) + kNoteStep / 2;
     for (const std::string& note : {" เหล็กรัดรอบ 1-" + sheetNum(r.db) + " มม.",
                                     " ตะแกรงทางสั้น " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.Ns) + " เส้น",
                                     " ตะแกรงทางยาว " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.N) + " เส้น"}) {
-        f.text(xs, y, note);
+        f.text(notesX, y, note);
         y += kNoteStep;
     }
 
@@ -226,24 +237,25 @@ double spreadFootingScale(int lengthCm) {
     return kSmallestScale;
 }
 
-PageModel spreadFootingDrawing(const SpreadFootingResult& r, const PageBox& area, DrawingMedium medium) {
-    const double width = area.x2 - area.x1, height = area.y2 - area.y1;
+PageModel spreadFootingDrawing(const SpreadFootingResult& r, const PageBox& area, DrawingMedium medium,
+                               std::optional<PlanOrigin> origin) {
+    // The move that places a figure built at the origin: its plan's corner to the
+    // given origin, or the whole figure's top-left to the area's.
+    auto offset = [&](const Figure& f) {
+        return origin ? std::pair{origin->x, origin->y} : std::pair{area.x1 - f.minX, area.y1 - f.minY};
+    };
     auto fits = [&](double k) {
         const Figure f = build(r, k, medium, 0, 0);
-        return f.maxX - f.minX <= width && f.maxY - f.minY <= height;
+        const auto [dx, dy] = offset(f);
+        return f.minX + dx >= area.x1 && f.maxX + dx <= area.x2 && f.minY + dy >= area.y1 && f.maxY + dy <= area.y2;
     };
     // The table's scale, or the largest smaller one at which the figure fits.
-    double k = spreadFootingScale(r.B);
-    if (!fits(k)) {
-        double lo = 0, hi = k;
-        for (int i = 0; i < 40; ++i) {
-            const double mid = (lo + hi) / 2;
-            (fits(mid) ? lo : hi) = mid;
-        }
-        k = lo;
-    }
+    const double k = largestFittingScale(spreadFootingScale(r.B), fits);
+    // An origin the labels cannot keep inside the area gives way to the area's corner.
+    if (origin && !(k > 0)) return spreadFootingDrawing(r, area, medium);
     const Figure probe = build(r, k, medium, 0, 0);
-    return build(r, k, medium, area.x1 - probe.minX, area.y1 - probe.minY).page();
+    const auto [dx, dy] = offset(probe);
+    return build(r, k, medium, dx, dy).page();
 }
 
 }  // namespace mx::spreadfooting

@@ -22,7 +22,7 @@ const FieldTable& spreadFootingFieldTable() {
 }
 
 std::vector<Message> typeSpreadFootingField(cli::FormState& state, std::string_view field, const std::string& text) {
-    return cli::typeThroughRule(state.fields, field, text, changeCheck);
+    return typeField(state.fields, field, text, changeCheck);
 }
 
 }  // namespace mx::spreadfooting

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <variant>
 
+#include "common/figure.h"
+#include "common/limitrule.h"
 #include "common/numtext.h"
 
 namespace mx::spreadfooting {
@@ -38,31 +40,6 @@ const std::array<SummaryLine, 17> kSummary{{
 
 }  // namespace
 
-std::size_t displayColumns(std::string_view s) {
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < s.size();) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        char32_t cp = c;
-        std::size_t len = 1;
-        if (c >= 0xF0) {
-            len = 4;
-            cp = c & 0x07;
-        } else if (c >= 0xE0) {
-            len = 3;
-            cp = c & 0x0F;
-        } else if (c >= 0xC0) {
-            len = 2;
-            cp = c & 0x1F;
-        }
-        for (std::size_t k = 1; k < len && i + k < s.size(); ++k)
-            cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-        i += len;
-        const bool mark = cp == 0x0E31 || (cp >= 0x0E34 && cp <= 0x0E3A) || (cp >= 0x0E47 && cp <= 0x0E4E);
-        if (!mark) ++n;
-    }
-    return n;
-}
-
 FieldSet defaultFields() {
     return FieldSet{{"Text1", "20000"}, {"Text3", ""},     {"Text2", "12"},  {"Text4", "150"},
                     {"Text5", "65"},    {"Text6", "1200"}, {"Text13", "17"},
@@ -83,48 +60,25 @@ SpreadFootingInput readInput(const FieldSet& fields) {
     return in;
 }
 
-Diagnostics changeCheck(std::string_view field, const FieldSet& fields) {
-    Diagnostics d;
-    const double v = fields.num(field);
-    if (field == "Text1") {
-        // A load this large is beyond any pad this design covers.
-        if (v > 1000000) {
-            d.say("1.ค่านน.ที่ลงฐานรากมากผิดปรกติไม่สามารถคำนวณได้โปรดแก้ไข", "นน.ที่ลงฐานมากผิดปรกติ", Icon::Critical);
-            d.correct("Text1", "1000000");
-        }
-        // Heavy loads need a heavy mesh.
-        if (v > 100000) d.correct("Text2", "25");
-    } else if (field == "Text2") {
-        if (v > 40) {
-            d.say("3.ขนาดเหล็กตะแกรงที่คุณกำหนดใหญ่เกินกว่ามาตรฐานที่มีในท้องตลาด ตกลงแก้ไข?", "ขนาดเหล็กตะแกรงใหญ่ผิดปรกติ",
-                  Icon::Exclamation);
-            d.correct("Text2", "25");
-        }
-    } else if (field == "Text3") {
-        if (v > 100) {
-            d.say("คุณกำหนด นน.บรรทุกของดินมากเกินไป!?! โปรดตรวจดูให้ถูกต้อง", "นน.บรรทุกบนดินของฐานรากมากเกินไป",
-                  Icon::Critical);
-            d.correct("Text3", "8");
-        }
-    } else if (field == "Text4") {
-        if (v > 150)
-            d.say("หน่วยแรงอัดประลัยของคอนกรีต พรบ.ควบคุมอาคารห้ามใช้เกิน 150 กก./ตร.ซม.คุณแน่ใจหรือว่าจะใช้ค่า fc' เท่านี้",
-                  "หน่วยแรงอัดประลัยของคอนกรีตมากกว่ากำหนด", Icon::Information);
-    } else if (field == "Text5") {
-        if (v > 65) {
-            d.correct("Text5", "65");
-            d.say("พรบ.ควบคุมอาคารกำหนดให้ใช้หน่วยแรงอัดคอนกรีตไม่เกิน 65 กก./ตร.ซม.!?!", "ค่าหน่วยแรงอัดของคอนกรีต fc มากเกินไป",
-                  Icon::Critical);
-        }
-    } else if (field == "Text6") {
-        if (v > 1700) {
-            d.correct("Text6", "1200");
-            d.say("ค่าหน่วยแรงดึงของเหล็ก fs เกินกว่าที่ พรบ.ควบคุมอาคารกำหนด!?!", "ค่าหน่วยแรงดึงของเหล็ก fs มากกว่ากำหนด",
-                  Icon::Critical);
-        }
-    }
-    return d;
-}
+namespace {
+constexpr LimitRule kLimits[] = {
+    // A load this large is beyond any pad this design covers.
+    {"Text1", Breach::Above, 1000000, "นน.ที่ลงฐานมากผิดปรกติ", "1.ค่านน.ที่ลงฐานรากมากผิดปรกติไม่สามารถคำนวณได้โปรดแก้ไข",
+     Icon::Critical, "1000000"},
+    // Heavy loads need a heavy mesh.
+    {"Text1", Breach::Above, 100000, nullptr, nullptr, Icon::None, "25", ResetOrder::AfterMessage, Reading::AsTyped,
+     "Text2"},
+    {"Text2", Breach::Above, 40, "ขนาดเหล็กตะแกรงใหญ่ผิดปรกติ",
+     "3.ขนาดเหล็กตะแกรงที่คุณกำหนดใหญ่เกินกว่ามาตรฐานที่มีในท้องตลาด ตกลงแก้ไข?", Icon::Exclamation, "25"},
+    {"Text3", Breach::Above, 100, "นน.บรรทุกบนดินของฐานรากมากเกินไป",
+     "คุณกำหนด นน.บรรทุกของดินมากเกินไป!?! โปรดตรวจดูให้ถูกต้อง", Icon::Critical, "8"},
+    fcPrimeRule("Text4"),
+    fcRule("Text5"),
+    fsRule("Text6"),
+};
+}  // namespace
+
+Diagnostics changeCheck(std::string_view field, const FieldSet& fields) { return checkLimits(kLimits, field, fields); }
 
 // Bangkok's soft clay and the usual upcountry soil are listed beside the soil kinds,
 // since most engineers pick by place.
@@ -175,11 +129,11 @@ const std::array<SummaryLine, 17>& summaryLines() { return kSummary; }
 
 std::string summaryText() {
     std::size_t width = 0;
-    for (const auto& line : kSummary) width = std::max(width, displayColumns(line.text));
+    for (const auto& line : kSummary) width = std::max(width, penAdvances(line.text));
     std::string out = kSummaryHeading;
     for (const auto& line : kSummary) {
         out += '\n';
-        out.append(width - displayColumns(line.text), ' ');
+        out.append(width - penAdvances(line.text), ' ');
         out += line.text;
     }
     return out;

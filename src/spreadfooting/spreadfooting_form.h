@@ -62,8 +62,4 @@ const std::array<SummaryLine, 17>& summaryLines();
 inline constexpr const char* kSummaryHeading = "สรุปผลการคำนวณฐานรากแผ่";
 std::string summaryText();
 
-// Columns a line takes in print or on screen: Thai vowel and tone marks above or below
-// a consonant share its column, so they do not count.
-std::size_t displayColumns(std::string_view s);
-
 }  // namespace mx::spreadfooting

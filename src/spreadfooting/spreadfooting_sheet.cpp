@@ -93,7 +93,7 @@ PageModel spreadFootingSheet(const SpreadFootingResult& r, bool usable, const Pr
 
     const PageBox& box = kSheetDrawingBox;
     p.keepClear(box.x1, box.y1, box.x2, box.y2);
-    p.append(spreadFootingDrawing(r, box, DrawingMedium::Paper));
+    p.append(spreadFootingDrawing(r, box, DrawingMedium::Paper, kSheetPlanOrigin));
 
     certifySheet(p, usable);
     return p;

@@ -7,6 +7,7 @@
 #include "common/page.h"
 #include "common/titleblock.h"
 #include "spreadfooting/spreadfooting.h"
+#include "spreadfooting/spreadfooting_drawing.h"
 
 namespace mx::spreadfooting {
 
@@ -20,8 +21,10 @@ Message spreadFootingPrintQuestion();
 ProjectTitleBlock spreadFootingTitleBlock(const FieldSet& fields);
 
 // Where the printed drawing goes: below the text column, clear of the engineer line
-// and of the page text at (10000, 15000).
-inline constexpr PageBox kSheetDrawingBox{600, 10800, 9900, 16200};
+// (which starts at x 6000, right of anything the figure puts beside it) and of the
+// page text at (10000, 15000); the plan's corner stands at (2500, 11300).
+inline constexpr PageBox kSheetDrawingBox{600, 10450, 9900, 16200};
+inline constexpr PlanOrigin kSheetPlanOrigin{2500, 11300};
 
 // The sheet of the last calculation. `usable` is whether that Calculate ended usable
 // (false before any Calculate); otherwise no check is printed as passed.

@@ -65,16 +65,7 @@ Report runStair(FormState& state, bool wantPages) {
     report.verdict = outcome.verdict;
     // Messages in the order the window shows them; a correction is written into its
     // field when the message before it is dismissed, and its field rule runs then.
-    for (const auto& event : outcome.diagnostics.events()) {
-        if (const auto* m = std::get_if<Message>(&event)) {
-            report.messages.push_back(*m);
-        } else {
-            Diagnostics one;
-            const auto& c = std::get<Correction>(event);
-            one.correct(c.field, c.text);
-            for (auto& m : stair::applyStairCorrections(state.fields, one)) report.messages.push_back(std::move(m));
-        }
-    }
+    report.messages = replayDiagnostics(state.fields, outcome.diagnostics, stair::checkStairField);
     if (outcome.panelWritten) report.labels = stair::stairResultLabels(outcome.result);
     report.labels.set(stair::kVerdictLabel, outcome.verdict);
     addResult(report.result, outcome.result);

@@ -5,6 +5,7 @@
 #include <string>
 #include <variant>
 
+#include "common/figure.h"
 #include "common/numtext.h"
 #include "stair/stair_form.h"
 
@@ -17,9 +18,10 @@ constexpr double kDotRadius = 10;
 constexpr int kDotWidth = 3;
 // A label's box, estimated without a font: the width of one character cell and the
 // line height at 14 pt, generous for CordiaUPC and for the Thai face that stands in.
-constexpr double kCellTwips = 105;
-constexpr double kLineTwips = 380;
+constexpr TextMeasure kMeasure{105, 380, kTextPt};
 constexpr double kMargin = 150;
+// A label left of the leader it names ends this far before the leader starts.
+constexpr double kLeaderGap = 60;
 
 struct Pt {
     double x, y;
@@ -66,6 +68,12 @@ void dots(PageModel& p, const std::array<Pt, N>& pts) {
 
 void label(PageModel& p, double x, double y, const std::string& s) { p.text(x, y, s, kTextPt); }
 
+// A label at x, moved left where it would otherwise run into the leader starting at
+// leaderX on its line.
+void labelBefore(PageModel& p, double x, double y, double leaderX, const std::string& s) {
+    label(p, std::min(x, leaderX - kLeaderGap - kMeasure.width(s)), y, s);
+}
+
 // Labels set their values as plain decimal text after one blank, so the bar label at
 // the left ends before the leader it names.
 std::string barLabel(std::int16_t size, Fixed spacing, const char* end = "  ม.") {
@@ -110,7 +118,7 @@ PageModel figure(const StairDesignResult& r) {
         label(p, 5200, 1400, barLabel(r.mainBar, r.sMain));
         p.line(3500, 2600, 3500, 3500);
         p.line(2300, 3500, 3500, 3500);
-        label(p, 800, 3400, barLabel(r.mainBar, r.sMain, " ม."));
+        labelBefore(p, 800, 3400, 2300, barLabel(r.mainBar, r.sMain, " ม."));
         polyline(p, kFoldedSoffit);
         if (mainBars) {
             polyline(p, kFoldedTopBar, kRed);
@@ -138,14 +146,15 @@ PageModel figure(const StairDesignResult& r) {
         p.line(2700, 2200, 2700, 3500);
         p.line(3500, 2600, 3500, 3500);
         p.line(2300, 3500, 3500, 3500);
-        if (r.stairType == kFlatAcross) {
-            label(p, 5200, 1400, barLabel(r.tempBar, r.sTemp));
-            label(p, 2700, 3900, barLabel(r.tempBar, r.sTemp));
-            label(p, 800, 3400, barLabel(r.mainBar, r.sMain, " ม."));
-        } else if (r.stairType == kFlatAlong) {
-            label(p, 5200, 1400, barLabel(r.mainBar, r.sMain));
-            label(p, 2700, 3900, barLabel(r.mainBar, r.sMain));
-            label(p, 800, 3400, barLabel(r.tempBar, r.sTemp, " ม."));
+        if (r.stairType == kFlatAcross || r.stairType == kFlatAlong) {
+            // Across its width the main bars cross this section; along the flight the
+            // temperature bars do.
+            const bool along = r.stairType == kFlatAlong;
+            const std::string lengthwise = along ? barLabel(r.mainBar, r.sMain) : barLabel(r.tempBar, r.sTemp);
+            label(p, 5200, 1400, lengthwise);
+            labelBefore(p, 2700, 3900, 4200, lengthwise);
+            labelBefore(p, 800, 3400, 2300,
+                        along ? barLabel(r.tempBar, r.sTemp, " ม.") : barLabel(r.mainBar, r.sMain, " ม."));
         }
         if (across ? mainBars : tempBars) {
             dots(p, kFlatTopDots);
@@ -162,77 +171,17 @@ PageModel figure(const StairDesignResult& r) {
     return p;
 }
 
-// Character cells of a text: Thai vowels and tone marks written above or below the
-// line take no width of their own.
-double cells(const std::string& s) {
-    double n = 0;
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        if (i + len > s.size()) len = s.size() - i;
-        unsigned cp = c;
-        if (len == 3) {
-            cp = ((c & 0x0Fu) << 12) | ((static_cast<unsigned char>(s[i + 1]) & 0x3Fu) << 6) |
-                 (static_cast<unsigned char>(s[i + 2]) & 0x3Fu);
-        }
-        const bool mark = cp == 0x0E31 || (cp >= 0x0E34 && cp <= 0x0E3A) || (cp >= 0x0E47 && cp <= 0x0E4E);
-        if (!mark) n += 1;
-        i += len;
-    }
-    return n;
-}
-
-PageBox bounds(const PageModel& p) {
-    PageBox b{1e300, 1e300, -1e300, -1e300};
-    auto reach = [&b](double x, double y) {
-        b.x1 = std::min(b.x1, x);
-        b.y1 = std::min(b.y1, y);
-        b.x2 = std::max(b.x2, x);
-        b.y2 = std::max(b.y2, y);
-    };
-    for (const auto& item : p.items()) {
-        if (const auto* t = std::get_if<PageText>(&item)) {
-            reach(t->x, t->y);
-            reach(t->x + cells(t->text) * kCellTwips * t->sizePt / kTextPt, t->y + kLineTwips * t->sizePt / kTextPt);
-        } else if (const auto* l = std::get_if<PageLine>(&item)) {
-            reach(l->x1, l->y1);
-            reach(l->x2, l->y2);
-        } else if (const auto* c = std::get_if<PageCircle>(&item)) {
-            reach(c->x - c->radius, c->y - c->radius);
-            reach(c->x + c->radius, c->y + c->radius);
-        }
-    }
-    return b;
-}
-
 }  // namespace
 
 PageModel stairDrawing(const StairDesignResult& r, const PageBox& area) {
     const PageModel native = figure(r);
-    const PageBox b = bounds(native);
     // A narrow margin inside the area keeps the figure off the surface's edge.
     const double margin = std::min({kMargin, (area.x2 - area.x1) / 20, (area.y2 - area.y1) / 20});
     const PageBox inner{area.x1 + margin, area.y1 + margin, area.x2 - margin, area.y2 - margin};
-    const double w = inner.x2 - inner.x1, h = inner.y2 - inner.y1;
-    if (!(w > 0 && h > 0)) return PageModel();  // no room: nothing to draw
+    if (!(inner.x2 > inner.x1 && inner.y2 > inner.y1)) return PageModel();  // no room: nothing to draw
     // Never enlarged: on the window the figure keeps its own twips, on paper it is
     // shrunk only when the box is smaller than the figure.
-    const double s = std::min({1.0, w / (b.x2 - b.x1), h / (b.y2 - b.y1)});
-    auto X = [&](double x) { return inner.x1 + (x - b.x1) * s; };
-    auto Y = [&](double y) { return inner.y1 + (y - b.y1) * s; };
-
-    PageModel out;
-    for (const auto& item : native.items()) {
-        if (const auto* t = std::get_if<PageText>(&item))
-            out.text(X(t->x), Y(t->y), t->text, t->sizePt * s, t->bold, t->color);
-        else if (const auto* l = std::get_if<PageLine>(&item))
-            out.line(X(l->x1), Y(l->y1), X(l->x2), Y(l->y2), l->color);
-        else if (const auto* c = std::get_if<PageCircle>(&item))
-            out.circle(X(c->x), Y(c->y), c->radius * s, c->color, c->filled);
-        else
-            out.lineWidth(std::get<PageLineWidth>(item).width);
-    }
-    return out;
+    return fitFigure(native, figureBounds(native, kMeasure), inner, Across::Left);
 }
 
 }  // namespace mx::stair

@@ -36,14 +36,7 @@ std::vector<cli::TypeInfo> stairTypes() {
 }
 
 std::vector<Message> typeStairField(cli::FormState& state, std::string_view field, const std::string& text) {
-    return cli::typeThroughRule(state.fields, field, text, [](std::string_view f, const FieldSet& fields) {
-        Diagnostics d;
-        if (const auto hit = stairFieldRule(f, fields.get(f))) {
-            d.say(hit->message);
-            if (hit->reset) d.correct(std::string(f), *hit->reset);
-        }
-        return d;
-    });
+    return typeField(state.fields, field, text, checkStairField);
 }
 
 }  // namespace mx::stair

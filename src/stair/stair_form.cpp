@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/checked.h"
+#include "common/limitrule.h"
 #include "common/numtext.h"
 
 namespace mx::stair {
@@ -45,58 +46,30 @@ StairDesignInput readStairInput(const FieldSet& fields, std::int16_t stairType) 
 namespace {
 
 // How a field holds its number: lengths to four decimals, the live load and the
-// thickness as whole numbers, the materials and factors as typed. The rounding here
-// only decides the limit test, so it never fails: a number too large for the held
-// kind is simply over the limit.
+// thickness as whole numbers, the materials and factors as typed. The limit rows read
+// the number the same way; a number too large for the held kind is simply over them.
 enum class Held { FourDecimals, Whole, AsTyped };
 
-enum class Limit { Above, Below };
-
-struct FieldRule {
-    const char* field;
-    Held held;
-    Limit limit;
-    double bound;
-    const char* title;
-    const char* text;
-    Icon icon;
-    const char* reset;  // nullptr: the value is kept
+constexpr LimitRule kFieldRules[] = {
+    {"Text1", Breach::Above, 8, "ระยะห่างคานบันไดมากผิดปรกติ", "บันไดกว้างผิดปรกติ โปรดตรวจสอบใหม่ !?!", Icon::Critical,
+     "3", ResetOrder::AfterMessage, Reading::FourDecimals},
+    {"Text2", Breach::Above, 800, "นน.จรมากผิดปรกติ", "นน.จรที่คุณกำหนดมากผิดปรกติ โปรดแก้ไข !?!", Icon::Critical, "400",
+     ResetOrder::AfterMessage, Reading::Whole},
+    {"Text3", Breach::Above, 50, "ลูกนอนบันไดกว้างผิดปรกติ", "ลูกนอนบันไดกว้างผิดปรกติ โปรดแก้ไขใหม่ !?!", Icon::Critical,
+     "25", ResetOrder::AfterMessage, Reading::FourDecimals},
+    {"Text4", Breach::Above, 20, "ลูกตั้งขั้นบันไดสูงเกินมาตรฐาน", "ความสูงของลูกตั้งของบันไดแต่ละขั้นต้องไม่เกิน 20 ซม.!?!",
+     Icon::Critical, "18", ResetOrder::AfterMessage, Reading::FourDecimals},
+    {"Text7", Breach::Above, 50, "พื้นบันไดหนาผิดปรกติ", "คุณกำหนดความหนาพื้นบันไดมากผิดปรกติ โปรดแก้ไข !?!",
+     Icon::Critical, "10", ResetOrder::AfterMessage, Reading::Whole},
+    fcPrimeRule("Text9"),
+    {"Text10", Breach::Above, 65, "ค่า fc สูงกว่ามาตรฐาน",
+     "คุณกำหนดค่าหน่วยแรงอัดของคอนกรีต fc สูงกว่าที่ พรบ.ควบคุมอาคาร !?! ห้ามใช้เกิน 65 กก. / ตร.ซม.", Icon::Critical,
+     "65"},
+    {"Text18", Breach::Below, 1, "นน.บันไดน้อยเกินไป", "คุณกำหนดนน.บันได DEAD LOAD น้อยกว่า 1 เท่าไม่ได้!?!",
+     Icon::Critical, "1"},
+    {"Text19", Breach::Below, 1, "นน.จรบนบันไดน้อยเกินไป", "คุณกำหนดนน.จรบนบันไดน้อยกว่า 1 เท่าไม่ได้!?!", Icon::Critical,
+     "1"},
 };
-
-constexpr std::array<FieldRule, 9> kFieldRules{{
-    {"Text1", Held::FourDecimals, Limit::Above, 8, "ระยะห่างคานบันไดมากผิดปรกติ",
-     "บันไดกว้างผิดปรกติ โปรดตรวจสอบใหม่ !?!", Icon::Critical, "3"},
-    {"Text2", Held::Whole, Limit::Above, 800, "นน.จรมากผิดปรกติ", "นน.จรที่คุณกำหนดมากผิดปรกติ โปรดแก้ไข !?!",
-     Icon::Critical, "400"},
-    {"Text3", Held::FourDecimals, Limit::Above, 50, "ลูกนอนบันไดกว้างผิดปรกติ",
-     "ลูกนอนบันไดกว้างผิดปรกติ โปรดแก้ไขใหม่ !?!", Icon::Critical, "25"},
-    {"Text4", Held::FourDecimals, Limit::Above, 20, "ลูกตั้งขั้นบันไดสูงเกินมาตรฐาน",
-     "ความสูงของลูกตั้งของบันไดแต่ละขั้นต้องไม่เกิน 20 ซม.!?!", Icon::Critical, "18"},
-    {"Text7", Held::Whole, Limit::Above, 50, "พื้นบันไดหนาผิดปรกติ",
-     "คุณกำหนดความหนาพื้นบันไดมากผิดปรกติ โปรดแก้ไข !?!", Icon::Critical, "10"},
-    {"Text9", Held::AsTyped, Limit::Above, 150, "หน่วยแรงอัดประลัยของคอนกรีตมากกว่ากำหนด",
-     "หน่วยแรงอัดประลัยของคอนกรีต พรบ.ควบคุมอาคารห้ามใช้เกิน 150 กก./ตร.ซม.คุณแน่ใจหรือว่าจะใช้ค่า fc' เท่านี้",
-     Icon::Information, nullptr},
-    {"Text10", Held::AsTyped, Limit::Above, 65, "ค่า fc สูงกว่ามาตรฐาน",
-     "คุณกำหนดค่าหน่วยแรงอัดของคอนกรีต fc สูงกว่าที่ พรบ.ควบคุมอาคาร !?! ห้ามใช้เกิน 65 กก. / ตร.ซม.",
-     Icon::Critical, "65"},
-    {"Text18", Held::AsTyped, Limit::Below, 1, "นน.บันไดน้อยเกินไป",
-     "คุณกำหนดนน.บันได DEAD LOAD น้อยกว่า 1 เท่าไม่ได้!?!", Icon::Critical, "1"},
-    {"Text19", Held::AsTyped, Limit::Below, 1, "นน.จรบนบันไดน้อยเกินไป",
-     "คุณกำหนดนน.จรบนบันไดน้อยกว่า 1 เท่าไม่ได้!?!", Icon::Critical, "1"},
-}};
-
-double heldValue(double x, Held h) {
-    switch (h) {
-    case Held::FourDecimals: {
-        const double scaled = x * static_cast<double>(Fixed::kScale);
-        return std::isfinite(scaled) ? std::nearbyint(scaled) / static_cast<double>(Fixed::kScale) : x;
-    }
-    case Held::Whole: return std::nearbyint(x);
-    case Held::AsTyped: break;
-    }
-    return x;
-}
 
 // How each field holds the number its rule stores; a field not listed is free text.
 struct HeldField {
@@ -134,34 +107,15 @@ std::optional<double> stairFieldValue(std::string_view field, std::string_view t
 }
 
 std::optional<FieldRuleHit> stairFieldRule(std::string_view field, std::string_view text) {
-    for (const auto& rule : kFieldRules) {
-        if (field != rule.field) continue;
-        const double v = heldValue(num(text), rule.held);
-        const bool broken = rule.limit == Limit::Above ? v > rule.bound : v < rule.bound;
-        if (!broken) return std::nullopt;
-        FieldRuleHit hit{Message{rule.text, rule.title, rule.icon}, std::nullopt};
-        if (rule.reset) hit.reset = rule.reset;
-        return hit;
-    }
-    return std::nullopt;
+    const LimitRule* rule = brokenLimit(kFieldRules, field, num(text));
+    if (!rule) return std::nullopt;
+    FieldRuleHit hit{limitMessage(*rule), std::nullopt};
+    if (rule->reset) hit.reset = rule->reset;
+    return hit;
 }
 
-std::vector<Message> applyStairCorrections(FieldSet& fields, const Diagnostics& diagnostics) {
-    std::vector<Message> ruleMessages;
-    for (const Correction& c : diagnostics.corrections()) {
-        std::string text = c.text;
-        // Writing a field runs its rule; a reset is itself a write. Every reset text
-        // passes its own rule, so this ends after one round, but never loop forever.
-        for (int round = 0; round < 4; ++round) {
-            fields.set(c.field, text);
-            const auto hit = stairFieldRule(c.field, text);
-            if (!hit) break;
-            ruleMessages.push_back(hit->message);
-            if (!hit->reset) break;
-            text = *hit->reset;
-        }
-    }
-    return ruleMessages;
+Diagnostics checkStairField(std::string_view field, const FieldSet& fields) {
+    return checkLimits(kFieldRules, field, fields);
 }
 
 FieldSet stairResultLabels(const StairDesignResult& r) {

@@ -114,9 +114,9 @@ std::optional<FieldRuleHit> stairFieldRule(std::string_view field, std::string_v
 // of the field then ends the design through its failure path.
 std::optional<double> stairFieldValue(std::string_view field, std::string_view text);
 
-// Writes the calculation's corrections into the fields, in order, each followed by
-// its field's change rule as the window runs it (rule messages are returned in order).
-std::vector<Message> applyStairCorrections(FieldSet& fields, const Diagnostics& diagnostics);
+// A field's change check, for the window and the tool alike: the rule's message, then
+// the text it writes back (whose own rule runs when it is written).
+Diagnostics checkStairField(std::string_view field, const FieldSet& fields);
 
 // The result panel as the window shows it (label name -> text), without the verdict.
 FieldSet stairResultLabels(const StairDesignResult& r);

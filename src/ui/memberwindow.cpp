@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "common/fieldedit.h"
 #include "common/numtext.h"
 #include "ui/fields.h"
 #include "ui/pagepainter.h"
@@ -463,6 +464,30 @@ ProjectTitleBlock MemberWindow::titleBlock() const {
     return {text(n[0]), text(n[1]), text(n[2]), text(n[3]), text(n[4])};
 }
 
+namespace {
+
+// The window whose field the editor is writing: that edit's check is the editor's to
+// run, not the field's own change signal.
+const MemberWindow* editorWriting = nullptr;
+
+// The field editor of a window: messages in boxes, written texts in its fields.
+FieldEditor windowEditor(MemberWindow* w, const FieldCheck& check) {
+    EditSink sink;
+    sink.show = [w](const Message& m) { prompter().show(m, w); };
+    // Written the moment its message is dismissed; the editor then runs its check.
+    sink.write = [w](const Correction& c) {
+        QLineEdit* e = w->field(c.field);
+        if (!e) return;
+        const MemberWindow* was = editorWriting;
+        editorWriting = w;
+        e->setText(qs(c.text));
+        editorWriting = was;
+    };
+    return FieldEditor(check, std::move(sink));
+}
+
+}  // namespace
+
 void MemberWindow::calculate() {
     // An input that reads as no number is named first: the calculation reads it as 0
     // and may stop on it with no more than its closing message.
@@ -493,11 +518,16 @@ void MemberWindow::setOutOfDate(bool on) {
 }
 
 void MemberWindow::fieldEdited(QLineEdit* e) {
+    if (editorWriting == this) return;
     if (calculated_ && !calculating_ && !outOfDate_ &&
         std::find(inputOrder_.begin(), inputOrder_.end(), e) != inputOrder_.end())
         setOutOfDate(true);
-    if (design_.check) replay(design_.check(ss(e->objectName()), fields()));
-    if (design_.fsField && e->objectName() == QLatin1String(design_.fsField)) followGrade(ss(e->text()));
+    if (design_.check) {
+        FieldSet f = fields();
+        windowEditor(this, design_.check).edited(f, ss(e->objectName()));
+    }
+    // After the edit and every write-back it caused: the grade caption follows fs.
+    if (QLineEdit* fs = design_.fsField ? field(design_.fsField) : nullptr) followGrade(ss(fs->text()));
 }
 
 void MemberWindow::followGrade(const std::string& fs) {
@@ -518,18 +548,8 @@ void MemberWindow::followGrade(const std::string& fs) {
 
 void MemberWindow::replay(const Diagnostics& d, std::optional<std::size_t> resultsAt,
                           const std::function<void()>& writeResults) {
-    const auto& events = d.events();
-    for (std::size_t i = 0; i <= events.size(); ++i) {
-        if (resultsAt && *resultsAt == i && writeResults) writeResults();
-        if (i == events.size()) break;
-        if (const auto* m = std::get_if<Message>(&events[i])) {
-            prompter().show(*m, this);
-        } else {
-            const auto& c = std::get<Correction>(events[i]);
-            // Written the moment its message is dismissed; the field's check runs on it.
-            if (QLineEdit* e = field(c.field)) e->setText(qs(c.text));
-        }
-    }
+    FieldSet f = fields();
+    windowEditor(this, design_.check).replay(f, d, resultsAt, writeResults);
 }
 
 void MemberWindow::writeLabels(const FieldSet& labels) { ui::writeLabels(this, labels); }

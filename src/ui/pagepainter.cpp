@@ -2,10 +2,12 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <memory>
 #include <variant>
 
 namespace mx::ui {
@@ -14,10 +16,46 @@ namespace {
 QColor toColor(std::uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 }  // namespace
 
+namespace {
+
+// Whether a family is installed, asked of the font database once per family: the
+// database lists every family on each call, and a report asks for every line it prints.
+bool installed(const QString& family) {
+    static QHash<QString, bool> known;
+    const auto it = known.constFind(family);
+    if (it != known.constEnd()) return *it;
+    return known[family] = QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+}
+
+// The fonts and metrics of one page on one device: a page uses a handful of sizes,
+// so each is set up once rather than for every line.
+class PageFonts {
+public:
+    PageFonts(const std::string& family, QPaintDevice* device) : family_(family), device_(device) {}
+    struct Entry {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    const Entry& get(double sizePt, bool bold) {
+        for (const auto& [key, entry] : entries_)
+            if (key.first == sizePt && key.second == bold) return *entry;
+        const QFont f = pageFont(family_, sizePt, bold);
+        entries_.emplace_back(std::make_pair(sizePt, bold), std::make_unique<Entry>(Entry{f, QFontMetricsF(f, device_)}));
+        return *entries_.back().second;
+    }
+
+private:
+    const std::string& family_;
+    QPaintDevice* device_;
+    std::vector<std::pair<std::pair<double, bool>, std::unique_ptr<Entry>>> entries_;
+};
+
+}  // namespace
+
 QFont pageFont(const std::string& family, double sizePt, bool bold) {
     const QString fam = QString::fromStdString(family);
     QFont f;
-    if (QFontDatabase::families().contains(fam, Qt::CaseInsensitive) || !fam.contains("Cordia", Qt::CaseInsensitive)) {
+    if (!fam.contains("Cordia", Qt::CaseInsensitive) || installed(fam)) {
         f = QFont(fam);
         f.setPointSizeF(sizePt);
     } else {
@@ -38,8 +76,9 @@ double textWidthTwips(const PageText& t, const std::string& family, QPaintDevice
 std::vector<PlacedText> placeTexts(const PageModel& page, double u, QPaintDevice* device) {
     std::vector<PlacedText> out;
     const double pageRight = device->width() / u;
+    PageFonts fonts(page.fontFamily, device);
     for (const PageText& t : page.texts()) {
-        const QFontMetricsF fm(pageFont(page.fontFamily, t.sizePt, t.bold), device);
+        const QFontMetricsF& fm = fonts.get(t.sizePt, t.bold).metrics;
         PlacedText p;
         p.text = t;
         p.naturalWidth = fm.horizontalAdvance(QString::fromStdString(t.text)) / u;
@@ -72,17 +111,22 @@ void paintPage(QPainter& painter, const PageModel& page, double u, QPaintDevice*
         return p;
     };
     const std::vector<PlacedText> placed = placeTexts(page, u, device);
+    PageFonts fonts(page.fontFamily, device);
     std::size_t nextText = 0;
     for (const auto& item : page.items()) {
         if (std::holds_alternative<PageText>(item)) {
             const PlacedText& p = placed[nextText++];
             const PageText& t = p.text;
-            const QFont f = pageFont(page.fontFamily, t.sizePt, t.bold);
-            painter.setFont(f);
+            const PageFonts::Entry& f = fonts.get(t.sizePt, t.bold);
+            painter.setFont(f.font);
             painter.setPen(toColor(t.color));
-            const QFontMetricsF fm(f, device);
+            const QPointF at(t.x * u, t.y * u + f.metrics.ascent());
+            if (p.condense == 1) {
+                painter.drawText(at, QString::fromStdString(t.text));
+                continue;
+            }
             painter.save();
-            painter.translate(t.x * u, t.y * u + fm.ascent());
+            painter.translate(at);
             painter.scale(p.condense, 1.0);
             painter.drawText(QPointF(0, 0), QString::fromStdString(t.text));
             painter.restore();

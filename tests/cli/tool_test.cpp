@@ -190,21 +190,6 @@ TEST(TypedSettings, TheBeamSpanSuggestsItsSectionAndLaterSettingsWin) {
     EXPECT_EQ(r.inv.state.fields.get("Text3"), "25");
 }
 
-TEST(TypedSettings, ARuleThatKeepsWritingEndsItsCascade) {
-    FieldSet fields{{"Text1", "0"}};
-    int runs = 0;
-    const auto shown = typeThroughRule(fields, "Text1", "1", [&runs](std::string_view, const FieldSet& f) {
-        ++runs;
-        Diagnostics d;
-        d.say("again", "");
-        d.correct("Text1", std::to_string(std::stoi(f.get("Text1")) + 1));
-        return d;
-    });
-    EXPECT_GT(runs, 1);
-    EXPECT_LT(runs, 100);
-    EXPECT_EQ(shown.size(), static_cast<std::size_t>(runs));
-}
-
 TEST(Csv, ReadsQuotedCellsLineEndsAndBlankLines) {
     const auto rec = parseCsv("\xEF\xBB\xBFmodule,member\r\nbeam,\"B1, \"\"west\"\"\"\r\n\r\n\nslab,\"two\nlines\"\n,\n");
     ASSERT_EQ(rec.size(), 4u);

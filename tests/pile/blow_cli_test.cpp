@@ -36,21 +36,24 @@ TEST(BlowTool, WorkedExamplesAndEdges) {
         std::vector<std::string> args;
         const char *Rn, *Ra;
         std::vector<std::string> messages;
+        int status;  // 2 only when the set is within 1 cm and Ra reaches R
+        const char* Breq;
     };
     const Case cases[] = {
-        {{"type=1", "Text1=480", "Text3=25"}, "50.8138", "25.4069", {}},
-        {{"Text1=660", "Text3=30"}, "45.9029", "22.9514", {}},
-        {{"Text1=480", "Text3=25", "Text11=30"}, "34.2073", "17.1036", {}},  // S = 1: no advice
-        {{"Text1=480", "Text3=25", "Text9=4.8384"}, nullptr, nullptr, {}},
-        {{"Text1=480", "Text3=25", "Text9=1.6934"}, nullptr, nullptr, {}},
-        {{"Text1=480", "Text3=25", "Text11=29"}, nullptr, nullptr, {"7"}},
-        {{"Text1=480", "Text3=25", "Text11=20", "Text9=5"}, nullptr, nullptr, {"7", "8"}},
+        {{"type=1", "Text1=480", "Text3=25"}, "42.6372", "21.3186", {"10"}, 1, "78"},
+        {{"Text1=660", "Text3=30"}, "41.8416", "20.9208", {"10"}, 1, "138"},
+        {{"Text1=480", "Text3=15", "Text11=30"}, "32.4404", "16.2202", {}, 2, "30"},  // S = 1: no advice
+        {{"Text1=480", "Text3=25", "Text9=4.8384"}, "66.6771", "33.3386", {}, 2, "30"},
+        {{"Text1=480", "Text3=25", "Text9=1.6934"}, nullptr, nullptr, {"10"}, 1, "-"},
+        {{"Text1=480", "Text3=25", "Text11=29"}, nullptr, nullptr, {"7", "10"}, 1, "78"},
+        {{"Text1=480", "Text3=25", "Text11=20", "Text9=5"}, nullptr, nullptr, {"7", "8", "10"}, 1, "30"},
     };
     const Module m = blowCliModule();
     for (const Case& c : cases) {
         const BlowRun r = runTool(m, c.args);
         EXPECT_EQ(numbers(r.report), c.messages) << r.json;
-        EXPECT_FALSE(r.report.status);
+        EXPECT_EQ(r.report.status, c.status) << r.json;
+        EXPECT_EQ(r.report.labels.get("Label26"), c.Breq) << r.json;
         if (c.Rn) {
             EXPECT_EQ(value(r.report, "Rn"), c.Rn);
             EXPECT_EQ(value(r.report, "Ra"), c.Ra);
@@ -74,9 +77,10 @@ TEST(BlowTool, ReportsEveryResultValue) {
     std::vector<std::string> names;
     for (const auto& [k, v] : r.report.result.entries()) names.push_back(k);
     EXPECT_EQ(names, (std::vector<std::string>{"L1", "W", "h", "B", "R", "A", "P", "S", "C1", "C2", "C3", "C", "N",
-                                               "Rn", "Ra", "Wmin", "Wmax"}));
+                                               "K", "c", "Rn", "Ra", "Wmin", "Wmax", "Sreq", "Breq"}));
     EXPECT_EQ(value(r.report, "S"), "0.6");
-    EXPECT_EQ(value(r.report, "C"), "0.4479");
+    EXPECT_EQ(value(r.report, "C"), "0.7639");
+    EXPECT_EQ(value(r.report, "Breq"), "78");
 }
 
 TEST(BlowTool, TypesOnlyOneToThree) {

@@ -184,8 +184,8 @@ TEST(PileCapSheet, BeforeAnyCalculatePrintsZeros) {
     for (const std::string& s : page.lines()) {
         for (const char* bad : {"nan", "inf", "e+", "e-", "O.K.", "OK."}) EXPECT_FALSE(contains(s, bad)) << s;
     }
-    // No cap, so no figure: only the listing's own lines.
-    EXPECT_TRUE(pileCapDrawing(PileCapResult{}, kPileCapScreenArea).empty());
+    // No cap, so no figure: only the listing's own lines, and on the window the reason.
+    EXPECT_EQ(pileCapDrawing(PileCapResult{}, kPileCapScreenArea).lines(), std::vector<std::string>{kNoCapToDraw});
     for (const PageItem& item : page.items()) EXPECT_TRUE(std::holds_alternative<PageText>(item));
 }
 
@@ -194,11 +194,13 @@ TEST(PileCapSheet, TooManyPilesPrintsOnlyTheNotice) {
     ASSERT_GT(o.result.np, 20);
     const PageModel page = sheetOf(o, {"p", "m", "e", "r", "1/1"});
     EXPECT_EQ(page.lines(), std::vector<std::string>{"NO CALCULATE & DESIGN!!!"});
-    EXPECT_TRUE(pileCapDrawing(o.result, kPileCapScreenArea).empty());
+    const std::vector<std::string> why{kTooManyPilesToDraw};
+    EXPECT_EQ(pileCapDrawing(o.result, kPileCapScreenArea).lines(), why);
     // Even over a record that still holds a previous run's cap.
     PileCapResult stale = calculatePileCap(defaults()).result;
     stale.np = 25;
-    EXPECT_TRUE(pileCapDrawing(stale, kPileCapScreenArea).empty());
+    EXPECT_EQ(pileCapDrawing(stale, kPileCapScreenArea).lines(), why);
+    EXPECT_TRUE(pileCapDrawing(stale, kSheetDrawingBox, DrawingMedium::Paper).empty());
 }
 
 // A cap narrower than 1 m prints the strip it was worked on, in metres.
@@ -337,11 +339,24 @@ TEST(PileCapDrawing, DrawsOnlyWhatTheDesignHas) {
     EXPECT_NE(std::find(single.begin(), single.end(), "อย่าลืมทำ PILE CAP เสาเข็มเดี่ยว"), single.end());
     // The notes of the design.
     const std::vector<std::string> notes = pileCapDrawing(calculatePileCap(defaults()).result, kPileCapScreenArea).lines();
+    const std::vector<std::string> paper = pileCapDrawing(calculatePileCap(defaults()).result, kSheetDrawingBox,
+                                                          DrawingMedium::Paper).lines();
+    EXPECT_NE(std::find(paper.begin(), paper.end(), " เสา(Min)ขนาด  40  ซม. x  40  ซม."), paper.end());
     for (const char* note : {" ฐานรากใช้เข็ม จำนวน  3  ต้น", " เสาขนาด  40  ซม. x  40  ซม.", " เหล็กรัดรอบ 1- 25  มม.",
                              " ตะแกรงทางสั้น  25  มม.จำนวน  7  เส้น", " ตะแกรงทางยาว  25  มม.จำนวน  8  เส้น",
                              " 132  ซม.", " 123  ซม.", " 35  ซม."})
         EXPECT_NE(std::find(notes.begin(), notes.end(), note), notes.end()) << note;
     EXPECT_EQ(std::find(notes.begin(), notes.end(), "อย่าลืมทำ PILE CAP เสาเข็มเดี่ยว"), notes.end());
+    // The depth figure stands beside its dimension line, which spans the section's depth.
+    const PageModel fig = pileCapDrawing(calculatePileCap(defaults()).result, kPileCapScreenArea);
+    const std::vector<PageText> texts = fig.texts();
+    const auto depth = std::find_if(texts.begin(), texts.end(), [](const PageText& t) { return t.text == " 35  ซม."; });
+    ASSERT_NE(depth, texts.end());
+    const bool dimensioned = std::any_of(fig.items().begin(), fig.items().end(), [&](const PageItem& i) {
+        const auto* l = std::get_if<PageLine>(&i);
+        return l && l->x1 == l->x2 && l->x1 < depth->x && l->x1 > depth->x - 400 && l->y1 < depth->y && l->y2 > depth->y;
+    });
+    EXPECT_TRUE(dimensioned);
 }
 
 // ---- The headless tool ------------------------------------------------------------------

@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
+#include "cli/project_commands.h"
 #include "cli/tool.h"
 #include "project/project.h"
 #include "project/report.h"
@@ -262,6 +264,44 @@ TEST(ProjectReport, TheExampleHouse) {
         EXPECT_NE(std::find(modulesUsed.begin(), modulesUsed.end(), m), modulesUsed.end()) << m;
     EXPECT_EQ(pages, 3 + static_cast<int>(rows.size()));
     for (const ContentsRow& r : rows) EXPECT_TRUE(r.usable()) << r.member;
+}
+
+}  // namespace
+
+namespace {
+
+// Everything of a design's JSON from its verdict on, less the messages shown while
+// typing (a member is placed, not typed): status, verdict, fields, labels, results.
+std::string outcomeOf(const std::string& json) {
+    const auto status = json.find("\"status\"");
+    const auto messages = json.find(", \"messages\"");
+    const auto fields = json.find("\"fields\"");
+    return json.substr(status, messages - status) + json.substr(fields);
+}
+
+TEST(BatchProject, ASchedulesMembersRunAsItsRowsDid) {
+    std::ifstream in(MX_EXAMPLES_DIR "/schedule.csv", std::ios::binary);
+    const std::string csv((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    mx::cli::CsvReader reader(csv);
+    mx::cli::BatchProject kept(modules());
+    std::ostringstream lines, progress;
+    const auto summary = mx::cli::runBatch(modules(), reader, mx::cli::SettingMode::Typed, lines, progress, {},
+                                           [&](const mx::cli::Module& m, const mx::cli::FormState& s, int row) {
+                                               kept.add(m, s, row);
+                                           });
+    ASSERT_GT(summary.designs, 5);
+    TempDir dir;
+    ASSERT_FALSE(kept.save(dir.file("schedule.mx7100")));
+    const ReadOutcome read = readProjectFile(dir.file("schedule.mx7100"), modules());
+    ASSERT_TRUE(read.project) << read.error;
+    std::istringstream batch(lines.str());
+    std::string line;
+    for (const Member& member : read.project->members) {
+        ASSERT_TRUE(std::getline(batch, line));
+        const mx::cli::Module& module = *mx::cli::findModule(modules(), member.module);
+        const MemberRun run = runMember(member, module, false);
+        EXPECT_EQ(outcomeOf(mx::cli::toJson(module, run.invocation.state, run.report)), outcomeOf(line)) << member.name;
+    }
 }
 
 }  // namespace

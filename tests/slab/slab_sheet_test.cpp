@@ -242,9 +242,9 @@ TEST(SlabDrawing, EveryItemInsideItsArea) {
 TEST(SlabDrawing, TopBarsByCase) {
     struct Case {
         int kase;
-        bool bar3Label, bar4Label;
+        bool bar3Label, bar4Label, extents;  // extents: the L/4 and L/5 dimensions
     };
-    for (const Case c : {Case{1, false, false}, Case{2, true, true}, Case{3, false, true}}) {
+    for (const Case c : {Case{1, false, false, false}, Case{2, true, true, true}, Case{3, false, true, true}}) {
         SCOPED_TRACE(c.kase);
         SlabDesignOutcome o = design(kTwoWay, c.kase, {{"Text12", "9"}, {"Text13", "12"}});
         const auto labels = slabDrawing(o.result).lines();
@@ -256,6 +256,11 @@ TEST(SlabDrawing, TopBarsByCase) {
         EXPECT_EQ(has(12, o.result.s4), c.bar4Label);
         EXPECT_TRUE(has(6, o.result.s1));
         EXPECT_TRUE(has(6, o.result.s2));
+        const auto extent = [&labels](const char* prefix) {
+            return std::count_if(labels.begin(), labels.end(), [prefix](const std::string& l) { return l.starts_with(prefix); });
+        };
+        EXPECT_EQ(extent("L/4 = "), c.extents ? 1 : 0);
+        EXPECT_EQ(extent("L/5 = "), c.extents ? 1 : 0);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <variant>
@@ -10,6 +11,7 @@
 
 #include "common/certify.h"
 #include "common/cli_modules.h"
+#include "common/figure.h"
 #include "spreadfooting/spreadfooting.h"
 #include "spreadfooting/spreadfooting_drawing.h"
 #include "spreadfooting/spreadfooting_form.h"
@@ -57,7 +59,7 @@ void expectInside(const PageModel& p, const PageBox& b, const std::string& what)
     for (const auto& item : p.items()) {
         if (const auto* t = std::get_if<PageText>(&item)) {
             EXPECT_TRUE(inside(t->x, t->y)) << what << ": " << t->text;
-            EXPECT_LE(t->x + 95.0 * static_cast<double>(displayColumns(t->text)), b.x2) << what << ": " << t->text;
+            EXPECT_LE(t->x + 95.0 * static_cast<double>(penAdvances(t->text)), b.x2) << what << ": " << t->text;
         } else if (const auto* l = std::get_if<PageLine>(&item)) {
             EXPECT_TRUE(inside(l->x1, l->y1) && inside(l->x2, l->y2)) << what;
         } else if (const auto* c = std::get_if<PageCircle>(&item)) {
@@ -200,6 +202,27 @@ TEST(SpreadFootingDrawing, ScaleFromTheFootingLength) {
         if (const auto* l = std::get_if<PageLine>(&item)) widest = std::max(widest, std::abs(l->x2 - l->x1));
     EXPECT_LE(widest, 168 * 18 + 1e-6);
     EXPECT_GE(widest, 168 * 15);
+}
+
+// Where the figure fits at the table's scale it is drawn at it: the plan's top edge,
+// the first line drawn, is s B long and, on paper, starts at the sheet's origin.
+TEST(SpreadFootingDrawing, KeepsTheTablesScaleWhereItFits) {
+    const std::tuple<Settings, PageBox, DrawingMedium, std::optional<PlanOrigin>, int> rows[] = {
+        {{}, kScreenDrawingArea, DrawingMedium::Screen, std::nullopt, 168},
+        {{{"Text3", "16"}}, kSheetDrawingBox, DrawingMedium::Paper, kSheetPlanOrigin, 119},
+    };
+    for (const auto& [settings, area, medium, origin, B] : rows) {
+        const SpreadFootingResult r = design(settings).result;
+        ASSERT_EQ(r.B, B);
+        const PageModel p = spreadFootingDrawing(r, area, medium, origin);
+        const auto edge = std::find_if(p.items().begin(), p.items().end(),
+                                       [](const PageItem& i) { return std::holds_alternative<PageLine>(i); });
+        ASSERT_NE(edge, p.items().end());
+        const auto& l = std::get<PageLine>(*edge);
+        EXPECT_DOUBLE_EQ(l.x2 - l.x1, spreadFootingScale(B) * B) << B;
+        EXPECT_TRUE(!origin || (l.x1 == origin->x && l.y1 == origin->y)) << B;
+        expectInside(p, area, "B " + std::to_string(B));
+    }
 }
 
 TEST(SpreadFootingDrawing, EveryItemInsideItsArea) {

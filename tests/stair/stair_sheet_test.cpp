@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/certify.h"
+#include "common/figure.h"
 #include "common/cli.h"
 #include "common/cli_modules.h"
 #include "stair/stair_design.h"
@@ -50,23 +51,18 @@ std::string squeeze(const std::string& s) {
     return out;
 }
 
-// Character cells of a text: Thai marks above and below the line take no cell.
-double cells(const std::string& s) {
-    double n = 0;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if ((c & 0xC0) == 0x80) continue;  // continuation byte
-        if (c == 0xE0 && i + 2 < s.size() && static_cast<unsigned char>(s[i + 1]) == 0xB8) {
-            const auto b = static_cast<unsigned char>(s[i + 2]);
-            if (b == 0xB1 || (b >= 0xB4 && b <= 0xBA)) continue;  // U+0E31, U+0E34..0E3A
-        }
-        if (c == 0xE0 && i + 2 < s.size() && static_cast<unsigned char>(s[i + 1]) == 0xB9) {
-            const auto b = static_cast<unsigned char>(s[i + 2]);
-            if (b >= 0x87 && b <= 0x8E) continue;  // U+0E47..0E4E
-        }
-        ++n;
+double cells(const std::string& s) { return static_cast<double>(penAdvances(s)); }
+
+// Whether a line passes through the inside of a box (touching its edge is not).
+bool crosses(const PageLine& l, const PageBox& b) {
+    double t0 = 0, t1 = 1;
+    const double p[4] = {l.x1 - l.x2, l.x2 - l.x1, l.y1 - l.y2, l.y2 - l.y1};
+    const double q[4] = {l.x1 - b.x1, b.x2 - l.x1, l.y1 - b.y1, b.y2 - l.y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0 && q[i] <= 0) return false;
+        if (p[i] != 0) (p[i] < 0 ? t0 : t1) = p[i] < 0 ? std::max(t0, q[i] / p[i]) : std::min(t1, q[i] / p[i]);
     }
-    return n;
+    return t0 < t1;
 }
 
 bool contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
@@ -299,6 +295,13 @@ TEST(StairDrawing, LabelsAndBarsOfEachType) {
             }
         }
         EXPECT_EQ(labels, row.labels);
+        // No line runs through a label: a leader ends where its label begins.
+        for (const auto& t : p.texts())
+            for (const auto& item : p.items()) {
+                if (const auto* l = std::get_if<PageLine>(&item)) {
+                    EXPECT_FALSE(crosses(*l, {t.x + 20, t.y + 20, t.x + cells(t.text) * 100 - 20, t.y + 340})) << t.text;
+                }
+            }
         EXPECT_EQ(dots, row.dots);
         EXPECT_GT(red, 0);
         EXPECT_TRUE(corner);

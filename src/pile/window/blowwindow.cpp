@@ -44,7 +44,7 @@ PileFormDesign blowDesign() {
         Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณหาการรับ นน.ของเสาเข็มโดยปั้นจั่น?",
                 "ออกจากการคำนวณหาการรับ นน.เสาเข็มโดยปั้นจั่น", Icon::Critical},
         5055,  // the input panel with the inputs alone
-        6735,  // and with the results uncovered
+        7245,  // and with the results uncovered, down to the driving criterion
         {"Label24",
          {"Label19", "Label20", "Label21", "Label22", "Label23"},
          {},
@@ -123,6 +123,7 @@ void BlowWindow::buildInputPanel(QFrame* f) {
         {"นน.ของเสาเข็ม / ตัน =", "Label10", "Label18", 420, 348, 310},
         {"ลูกตุ้มที่ใช้ตอกควรหนักอย่างน้อย / ตัน =", "Label13", "Label15", 420, 380, 310},
         {"ไม่ควรหนักเกินกว่า / ตัน =", "Label16", "Label17", 420, 412, 310},
+        {"ต้องตอกในฟุตสุดท้ายไม่น้อยกว่า / ครั้ง =", "Label25", "Label26", 10, 446, 300},
     };
     for (const Row& r : rows) {
         QLabel* c = makeLabel(f, r.captionName, qs(r.caption));

@@ -89,17 +89,6 @@ const char* resultCaption(std::string_view label) {
     return nullptr;
 }
 
-// A field's change rule as one step of the frame: its message, then the text it
-// writes back (whose own rule runs when the frame writes it).
-Diagnostics checkStairField(std::string_view field, const FieldSet& fields) {
-    Diagnostics d;
-    if (const auto hit = stairFieldRule(field, fields.get(field))) {
-        d.say(hit->message);
-        if (hit->reset) d.correct(std::string(field), *hit->reset);
-    }
-    return d;
-}
-
 ui::MemberWindowDesign stairDesign() {
     ui::MemberWindowDesign d;
     d.name = "ST01";
