@@ -35,8 +35,28 @@ public:
     struct Entry {
         QFont font;
         QFontMetricsF metrics;
+        QHash<char16_t, qreal> advances{};
+        // The widest a text can be set: the sum of its characters' widths each set
+        // alone, its combining marks (the Thai vowels above and below, the tone
+        // marks) taking none, as they take none set on their bases. Shaping only
+        // draws characters closer (kerning, ligatures); a character set alone keeps
+        // what shaping adds to it (sara am is set as nikhahit and sara aa, wider than
+        // its own glyph). A surrogate pair is measured as set.
+        qreal widthBound(const QString& text) {
+            qreal sum = 0;
+            for (const QChar c : text) {
+                if (c.isSurrogate()) return metrics.horizontalAdvance(text);
+                auto it = advances.constFind(c.unicode());
+                if (it == advances.constEnd())
+                    it = advances.insert(c.unicode(), c.category() == QChar::Mark_NonSpacing
+                                                          ? 0.0
+                                                          : metrics.horizontalAdvance(QString(c)));
+                sum += *it;
+            }
+            return sum;
+        }
     };
-    const Entry& get(double sizePt, bool bold) {
+    Entry& get(double sizePt, bool bold) {
         for (const auto& [key, entry] : entries_)
             if (key.first == sizePt && key.second == bold) return *entry;
         const QFont f = pageFont(family_, sizePt, bold);
@@ -49,6 +69,25 @@ private:
     QPaintDevice* device_;
     std::vector<std::pair<std::pair<double, bool>, std::unique_ptr<Entry>>> entries_;
 };
+
+// The room a text has on its line: to the device's right edge, or to the left edge of
+// a keep-clear box it runs towards from the left, sharing its rows.
+double roomFor(const PageModel& page, const PageText& t, double height, double pageRight) {
+    double right = pageRight;
+    for (const PageBox& b : page.clearBoxes())
+        if (t.x < b.x1 && t.y < b.y2 && t.y + height > b.y1) right = std::min(right, b.x1);
+    return right - t.x;
+}
+
+// How much a line of this width is condensed to end within its room. A line that
+// starts at its limit still prints, squeezed to a sliver, rather than vanish.
+double condenseFor(double width, double room) {
+    return width > room && width > 0 ? std::max(room, 1.0) / width : 1.0;
+}
+
+// A line whose widest setting stays this far inside its room is painted without being
+// measured first: measuring shapes the line once more, a third of painting it.
+constexpr double kUnmeasuredMargin = 1.02;
 
 }  // namespace
 
@@ -83,14 +122,8 @@ std::vector<PlacedText> placeTexts(const PageModel& page, double u, QPaintDevice
         p.text = t;
         p.naturalWidth = fm.horizontalAdvance(QString::fromStdString(t.text)) / u;
         p.height = fm.height() / u;
-        double right = pageRight;
         // A drawing's box stops the lines that run towards it from the left.
-        for (const PageBox& b : page.clearBoxes())
-            if (t.x < b.x1 && t.y < b.y2 && t.y + p.height > b.y1) right = std::min(right, b.x1);
-        const double room = right - t.x;
-        // A line that starts at its limit still prints, squeezed to a sliver, rather
-        // than vanish from the sheet.
-        if (p.naturalWidth > room && p.naturalWidth > 0) p.condense = std::max(room, 1.0) / p.naturalWidth;
+        p.condense = condenseFor(p.naturalWidth, roomFor(page, t, p.height, pageRight));
         p.width = p.naturalWidth * p.condense;
         out.push_back(std::move(p));
     }
@@ -110,25 +143,28 @@ void paintPage(QPainter& painter, const PageModel& page, double u, QPaintDevice*
         p.setWidthF(penWidth <= 1 ? 0.0 : penWidth * twipsPerWidthUnit * u);
         return p;
     };
-    const std::vector<PlacedText> placed = placeTexts(page, u, device);
+    // Each line is placed as placeTexts() places it.
+    const double pageRight = device->width() / u;
     PageFonts fonts(page.fontFamily, device);
-    std::size_t nextText = 0;
     for (const auto& item : page.items()) {
-        if (std::holds_alternative<PageText>(item)) {
-            const PlacedText& p = placed[nextText++];
-            const PageText& t = p.text;
-            const PageFonts::Entry& f = fonts.get(t.sizePt, t.bold);
+        if (const auto* t = std::get_if<PageText>(&item)) {
+            PageFonts::Entry& f = fonts.get(t->sizePt, t->bold);
+            const QString text = QString::fromStdString(t->text);
+            const double room = roomFor(page, *t, f.metrics.height() / u, pageRight);
+            const double condense = f.widthBound(text) / u * kUnmeasuredMargin <= room
+                                        ? 1.0
+                                        : condenseFor(f.metrics.horizontalAdvance(text) / u, room);
             painter.setFont(f.font);
-            painter.setPen(toColor(t.color));
-            const QPointF at(t.x * u, t.y * u + f.metrics.ascent());
-            if (p.condense == 1) {
-                painter.drawText(at, QString::fromStdString(t.text));
+            painter.setPen(toColor(t->color));
+            const QPointF at(t->x * u, t->y * u + f.metrics.ascent());
+            if (condense == 1) {
+                painter.drawText(at, text);
                 continue;
             }
             painter.save();
             painter.translate(at);
-            painter.scale(p.condense, 1.0);
-            painter.drawText(QPointF(0, 0), QString::fromStdString(t.text));
+            painter.scale(condense, 1.0);
+            painter.drawText(QPointF(0, 0), text);
             painter.restore();
         } else if (const auto* l = std::get_if<PageLine>(&item)) {
             painter.setPen(pen(l->color));

@@ -70,18 +70,3 @@ TEST(FieldEditor, ACheckThatKeepsWritingStopsAtTheDepthLimit) {
     FieldSet f = form();
     EXPECT_EQ(typeField(f, "R", "1", check).size(), static_cast<std::size_t>(FieldEditor::kMaxDepth + 1));
 }
-
-TEST(FieldEditor, ACalculationsRecordIsShownAndTypedWithItsResultsInPlace) {
-    Diagnostics d;
-    d.say("first", "");
-    d.correct("A", "50");
-    d.markResults();
-    d.correct("N", "200");  // unchanged: no note
-    d.say("last", "");
-    std::vector<std::string> log;
-    FieldSet f = form(), g = form();
-    FieldEditor editor(check, logTo(log));
-    editor.replay(f, d, d.resultsAt(), [&log] { log.push_back("results"); });
-    EXPECT_EQ(log, (std::vector<std::string>{"first", "A=50", "A big", "A=10", "results", "last"}));
-    EXPECT_EQ(replayDiagnostics(g, d, check), editor.shown());
-}

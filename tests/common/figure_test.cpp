@@ -21,21 +21,6 @@ TEST(Relation, NeverEqualsANaN) {
     for (const auto& [a, b, r] : rows) EXPECT_EQ(relation(a, b), r) << a << " " << b;
 }
 
-TEST(CertifySheet, WithdrawsTheChecksAndKeepsEveryOtherItem) {
-    PageModel p;
-    p.text(10, 20, "As O.K. BLOCK.", 18, true);
-    p.lineWidth(2);
-    p.line(1, 2, 3, 4, kRed);
-    p.circle(5, 6, 7, kGreen, true);
-    p.keepClear(1, 2, 3, 4);
-    PageModel failed = p;
-    certifySheet(failed, false);
-    EXPECT_EQ(failed.lines(), std::vector<std::string>{std::string("As ") + kNotYetUsable + " BLOCK."});
-    ASSERT_EQ(failed.items().size(), p.items().size());
-    for (std::size_t i = 0; i < p.items().size(); ++i) EXPECT_EQ(failed.items()[i].index(), p.items()[i].index());
-    EXPECT_EQ(failed.clearBoxes().size(), 1u);
-}
-
 TEST(LimitRule, EachBreachAndReadingOfABound) {
     const LimitRule rules[] = {
         {"A", Breach::Above, 10, "t", "above", Icon::Critical, "10"},
