@@ -12,17 +12,39 @@ namespace {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
-double num(std::string_view text) {
+namespace {
+
+// Where the number at the start of a text lies, and how many digits it has.
+struct NumberPrefix {
+    std::size_t start = 0, end = 0, digits = 0;
+};
+
+NumberPrefix scanNumber(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r')) ++i;
-    const std::size_t start = i;
+    NumberPrefix p;
+    p.start = i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    std::size_t digits = 0;
-    while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+    while (i < text.size() && isDigit(text[i])) { ++i; ++p.digits; }
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+        while (i < text.size() && isDigit(text[i])) { ++i; ++p.digits; }
     }
+    p.end = i;
+    return p;
+}
+
+}  // namespace
+
+bool unreadable(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    const std::string_view rest = text.substr(i);
+    return !rest.empty() && rest != "?" && scanNumber(text).digits == 0;
+}
+
+double num(std::string_view text) {
+    const auto [start, i, digits] = scanNumber(text);
     if (digits == 0) return 0.0;
     // Sign, digits and one decimal point: an exponent is not part of a field's number
     // ("1e3" reads as 1), so a stray letter never multiplies a load by a thousand.

@@ -14,6 +14,9 @@ namespace mx {
 // long for a double reads as the largest double of its sign, so the field's own limit
 // check catches it.
 double num(std::string_view text);
+// A text typed where a number belongs that reads as none ("abc", "-"): not blank, not
+// the form's "?" for a value not given yet, and no number at its start.
+bool unreadable(std::string_view text);
 
 // Label text of a double: up to 15 significant digits, never an exponent, trailing
 // zeros and a trailing point dropped (0.886 * 30 shows "26.58"). Only finite values

@@ -243,7 +243,11 @@ private:
                 appendUtf8(out, cp);
                 break;
             }
-            default: fail("ลำดับหลีก \\" + std::string(1, e) + " ใช้ใน JSON ไม่ได้");
+            default:
+                // The byte is named only when it is a character of its own: the first
+                // byte of a Thai letter would leave the message itself not UTF-8.
+                fail(e > ' ' && e < 0x7F ? "ลำดับหลีก \\" + std::string(1, e) + " ใช้ใน JSON ไม่ได้"
+                                         : std::string("ลำดับหลีกหลังเครื่องหมาย \\ ใช้ใน JSON ไม่ได้"));
             }
         }
     }

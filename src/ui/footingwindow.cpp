@@ -32,6 +32,8 @@ MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
     d.exitQuestion = kExitQuestion;
     d.defaults = f.defaults;
     d.check = f.check;
+    d.fsField = f.fsField;
+    d.writeGradeFs = [press = f.pressGrade](FieldSet& fields, SteelGrade g) { press(fields, g); };
     const bool e = f.titleButtonsErase;
     d.toolbar = {
         {"Command2", ToolPicture::Input, f.designTooltip, ToolAction::None, false, nullptr, {P::kInputPanel},

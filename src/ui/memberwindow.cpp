@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "common/fieldedit.h"
+#include "common/numtext.h"
 #include "ui/fields.h"
 #include "ui/pagepainter.h"
 #include "ui/printing.h"
@@ -329,7 +330,10 @@ void MemberWindow::runTool(const ToolButtonSpec& tool) {
     case ToolAction::Exit:
         if (prompter().ask(design_.exitQuestion, this)) close();
         break;
-    case ToolAction::Grade: pressGrade(tool.grade); break;
+    case ToolAction::Grade:
+        grade_ = tool.grade;
+        pressGrade(tool.grade);
+        break;
     }
 }
 
@@ -427,7 +431,7 @@ QGridLayout* MemberWindow::addFieldRows(QWidget* p, const std::vector<FieldRow>&
         QLineEdit* e = addField(p, row.field);
         e->setFixedWidth(kFieldWidth);
         if (row.tooltip) e->setToolTip(QString::fromUtf8(row.tooltip));
-        captions_.insert(QString::fromLatin1(row.field), caption);
+        caption->setBuddy(e);
         grid->addWidget(caption, r, 0);
         grid->addWidget(e, r, 1);
         ++r;
@@ -441,8 +445,11 @@ QLineEdit* MemberWindow::field(std::string_view name) const {
 }
 
 QString MemberWindow::fieldCaption(std::string_view name) const {
-    const QLabel* l = captions_.value(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), nullptr);
-    return l ? l->text() : QString();
+    const QLineEdit* e = field(name);
+    if (!e) return {};
+    for (const QLabel* l : findChildren<QLabel*>())
+        if (l->buddy() == e) return l->text();
+    return {};
 }
 
 FieldSet MemberWindow::fields() const {
@@ -482,6 +489,19 @@ FieldEditor windowEditor(MemberWindow* w, const FieldCheck& check) {
 }  // namespace
 
 void MemberWindow::calculate() {
+    // An input that reads as no number is named first: the calculation reads it as 0
+    // and may stop on it with no more than its closing message.
+    for (QLineEdit* e : inputOrder_) {
+        const std::string text = ss(e->text());
+        if (!e->isVisibleTo(this) || !unreadable(text)) continue;
+        QString caption = fieldCaption(ss(e->objectName())).simplified();
+        if (caption.endsWith(QLatin1Char('='))) caption.chop(1);
+        if (caption.trimmed().isEmpty()) caption = e->toolTip().isEmpty() ? e->objectName() : e->toolTip();
+        prompter().show(Message{"ข้อมูลในช่อง \"" + ss(caption.trimmed()) + "\" อ่านเป็นตัวเลขไม่ได้ ( " + text +
+                                    " ) จึงคิดเป็น 0",
+                                "ข้อมูลผิดพลาด", Icon::Critical},
+                        this);
+    }
     calculating_ = true;
     runCalculation();
     calculating_ = false;
@@ -502,9 +522,28 @@ void MemberWindow::fieldEdited(QLineEdit* e) {
     if (calculated_ && !calculating_ && !outOfDate_ &&
         std::find(inputOrder_.begin(), inputOrder_.end(), e) != inputOrder_.end())
         setOutOfDate(true);
-    if (!design_.check) return;
-    FieldSet f = fields();
-    windowEditor(this, design_.check).edited(f, ss(e->objectName()));
+    if (design_.check) {
+        FieldSet f = fields();
+        windowEditor(this, design_.check).edited(f, ss(e->objectName()));
+    }
+    // After the edit and every write-back it caused: the grade caption follows fs.
+    if (QLineEdit* fs = design_.fsField ? field(design_.fsField) : nullptr) followGrade(ss(fs->text()));
+}
+
+void MemberWindow::followGrade(const std::string& fs) {
+    if (!design_.writeGradeFs) return;
+    auto fsOf = [this](SteelGrade g) {
+        FieldSet f;
+        design_.writeGradeFs(f, g);
+        return f.get(design_.fsField);
+    };
+    if (fsOf(grade_) == fs) return;  // the caption already says so (two grades may share an fs)
+    for (SteelGrade g : {SteelGrade::SR24, SteelGrade::SD30, SteelGrade::SD35, SteelGrade::SD40})
+        if (fsOf(g) == fs) {
+            grade_ = g;
+            pressGrade(g);
+            return;
+        }
 }
 
 void MemberWindow::replay(const Diagnostics& d, std::optional<std::size_t> resultsAt,

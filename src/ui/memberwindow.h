@@ -143,6 +143,11 @@ struct MemberWindowDesign {
     // The panel the results of a Calculate fill; greyed while the inputs have changed
     // since that Calculate.
     const char* resultPanel = nullptr;
+    // The steel grades: the field the grade buttons write fs into, and how a grade
+    // writes it. An fs that a change check (or the user) brings to another grade's
+    // value presses that grade, so the grade caption never contradicts the fs shown.
+    const char* fsField = nullptr;
+    std::function<void(FieldSet&, SteelGrade)> writeGradeFs;
 };
 
 // The note shown while the results are older than the inputs, and what the print
@@ -200,7 +205,9 @@ public:
     // Every input and title-block field with its text.
     FieldSet fields() const;
     QLineEdit* field(std::string_view name) const;
-    // The caption beside a field of an input panel ("" for a field without one).
+    // The caption beside a field of an input panel ("" for a field without one): the
+    // label whose buddy the field is. A window that puts another caption in a row's
+    // place makes the field its buddy; nothing keeps a pointer to a deleted caption.
     QString fieldCaption(std::string_view name) const;
     QFrame* panel(const char* name) const;
     // A panel's height in twips, as its buttons set it (0 for a panel of natural height).
@@ -285,6 +292,7 @@ private:
     void placeOverlays();
     void orderKeyboard();
     void setOutOfDate(bool on);
+    void followGrade(const std::string& fs);
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
@@ -296,6 +304,7 @@ private:
     bool calculating_ = false;  // a Calculate's own corrections are no edits after it
     bool calculated_ = false;
     bool outOfDate_ = false;
+    SteelGrade grade_ = SteelGrade::SR24;  // the grade the caption states
     QPointer<QLabel> verdict_;
     QLabel* outOfDateNote_ = nullptr;
     QVBoxLayout* inputLayout_ = nullptr;
@@ -303,9 +312,6 @@ private:
     DrawingSurface* surface_ = nullptr;
     QMap<QString, QFrame*> panels_;
     QMap<QString, QLineEdit*> fields_;
-    // A window may replace or delete a caption after the frame recorded it; the frame
-    // then finds no caption rather than a dangling one.
-    QMap<QString, QPointer<QLabel>> captions_;
     std::vector<QLineEdit*> inputOrder_;  // the input panels' fields, in the order of the form
     QMap<QString, int> heights_;
     struct RowGroup {

@@ -30,12 +30,13 @@ void FrameFixture::TearDown() {
 namespace {
 
 const FrameCase kWindows[] = {
-    {"Beam01", "Text1", "Command15", "Command26", {"Command4", "Command3"}},
-    {"slab", "Text1", "Command13", "Command23", {"Command2", "Command7"}},
-    {"column", "Text1", "Command13", "Command14", {"Command2", "Command25", "Command7"}},
-    {"ST01", "Text1", "Command13", "Command14", {"Command2", "Command7"}},
-    {"foot00", "Text1", "Command13", "Command14", {"Command2", "Command7"}},
-    {"foot01", "Text1", "Command13", "Command14", {"Command2", "Command7"}},
+    {"Beam01", "Text1", "Command15", "Command26", {"Command4", "Command3"}, "Command12", "Text14", "Label50", "5000"},
+    {"slab", "Text1", "Command13", "Command23", {"Command2", "Command7"}, "Command6", "Text9", "Label17", "5000"},
+    {"column", "Text1", "Command13", "Command14", {"Command2", "Command25", "Command7"}, "Command6", "Text10",
+     "Label55", "1400"},
+    {"ST01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text11", "Label22", "1500"},
+    {"foot00", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text6", "Label8", "5000"},
+    {"foot01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text7", "Label9", "5000"},
 };
 
 using Frame = FrameFixture;
@@ -125,6 +126,44 @@ TEST_P(Frame, ResultsOfAnEarlierCalculateAreMarkedUntilTheNext) {
     EXPECT_FALSE(w->resultsOutOfDate());
     EXPECT_FALSE(note()->isVisibleTo(w));
     EXPECT_FALSE(w->drawingSurface()->outOfDate());
+}
+
+TEST_P(Frame, GradeButtonsShowWhatTheyDidAndTheCaptionFollowsFs) {
+    const std::string before = label(GetParam().gradeCaption);
+    click(GetParam().sd40);
+    EXPECT_TRUE(visible(GetParam().gradeCaption));
+    EXPECT_TRUE(visible(GetParam().fs));
+    const std::string sd40 = label(GetParam().gradeCaption);
+    EXPECT_NE(sd40, before);
+    type(GetParam().fs, GetParam().otherFs);  // a reset, or another grade's fs
+    EXPECT_NE(label(GetParam().gradeCaption), sd40) << text(GetParam().fs);
+    click(GetParam().sd40);
+    EXPECT_EQ(label(GetParam().gradeCaption), sd40);
+}
+
+TEST_P(Frame, ACalculateNamesAnInputItCannotRead) {
+    struct Typed {
+        const char* text;
+        bool named;
+    };
+    for (const Typed& t : {Typed{"abc", true}, Typed{" -", true}, Typed{"12abc", false}, Typed{"?", false},
+                           Typed{"", false}}) {
+        type(GetParam().firstInput, t.text);
+        if (text(GetParam().firstInput) != t.text) continue;  // its change check took it back already
+        rec.clear();
+        w->calculate();
+        ASSERT_FALSE(rec.log.empty()) << t.text;
+        const std::string& first = rec.log.front().message.text;
+        QString shown = w->fieldCaption(GetParam().firstInput).simplified();
+        if (shown.endsWith(QLatin1Char('='))) shown.chop(1);
+        const std::string caption = mx::ui::ss(shown.trimmed());
+        ASSERT_FALSE(caption.empty());
+        const bool named = first.find(caption) != std::string::npos && first.find(t.text) != std::string::npos;
+        EXPECT_EQ(named, t.named) << t.text << ": " << first;
+        if (t.named) {
+            EXPECT_GT(rec.log.size(), 1u) << "the calculation's own messages follow";
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, Frame, ::testing::ValuesIn(kWindows),

@@ -54,6 +54,8 @@ ui::MemberWindowDesign beamDesign(BeamWindow* self) {
     d.helpWindow = "Bhelp";
     d.exitQuestion = exitQuestion();
     d.defaults = beamDefaultFields();
+    d.fsField = "Text14";
+    d.writeGradeFs = [](FieldSet& f, SteelGrade g) { f.set("Text14", gradeButton(g).fs); };
     d.check = [self](std::string_view field, const FieldSet& fields) { return self->checkField(field, fields); };
     d.toolbar = {
         {"Command4", ToolPicture::Input, "เลือกลักษณะคาน", ToolAction::None, false, nullptr, {kTypePanel},

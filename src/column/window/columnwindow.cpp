@@ -121,6 +121,8 @@ ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะเลิกการทำงาน?", "ต้องการเลิกออกแบบเสา", Icon::Critical};
     FieldSet defaults = columnDefaultFields();
     d.defaults = defaults;
+    d.fsField = "Text10";
+    d.writeGradeFs = pressColumnGrade;
     // The load rule depends on the chosen shape: a round column takes no proposed widths.
     d.check = [self](std::string_view field, const FieldSet& fields) {
         return checkColumnField(field, fields, self->shape());
@@ -253,6 +255,7 @@ void ColumnWindow::buildInputPanel() {
     auto* plain = static_cast<QLabel*>(grid->itemAtPosition(0, 0)->widget());
     ui::ClickLabel* label2 = addClickLabel(p, "Label2", plain->text());
     label2->setAlignment(plain->alignment());
+    label2->setBuddy(field("Text1"));
     delete grid->replaceWidget(plain, label2);
     delete plain;
     auto showEstimator = [this] { showPanel(kEstimatorPanel); };

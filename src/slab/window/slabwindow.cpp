@@ -82,6 +82,8 @@ ui::MemberWindowDesign slabDesign() {
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณออกแบบพื้น?", "ออกจากการออกแบบพื้น", Icon::Critical};
     d.defaults = slabDefaultFields();
     d.check = checkSlabField;
+    d.fsField = "Text9";
+    d.writeGradeFs = [](FieldSet& f, SteelGrade g) { pressSlabGrade(f, g); };
     d.toolbar = {
         {"Command2", ToolPicture::Input, "เลือกลักษณะพื้น", ToolAction::None, false, nullptr, {kInputPanel},
          {kResultPanel, kTitlePanel}},
@@ -350,6 +352,7 @@ void SlabWindow::pressGrade(SteelGrade g) {
     field("Text9")->setText(qs(f.get("Text9")));  // through its change check
     writeLabels({{"Label17", caption}});
     minSteelRatio_ = slabMinSteelRatio(g);
+    setPanelHeight(kInputPanel, kMaterialsHeight);  // the caption and fs it wrote show
 }
 
 void SlabWindow::runCalculation() {

@@ -99,6 +99,8 @@ ui::MemberWindowDesign stairDesign() {
         Message{"คุณแน่ใจหรือว่าจะออกจากการออกแบบบันได?", "ออกจากโปรแกรมออกแบบบันได", Icon::Critical};
     d.defaults = stairDefaultFields();
     d.check = checkStairField;
+    d.fsField = "Text11";
+    d.writeGradeFs = pressStairGrade;
     d.toolbar = {
         {"Command2", ToolPicture::Input, "เลือกแบบของบันได", ToolAction::None, false, nullptr, {kInputPanel}},
         {"Command7", ToolPicture::Input, "ป้อนข้อมูล", ToolAction::None, false, nullptr, {kInputPanel},
