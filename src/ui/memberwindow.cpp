@@ -211,8 +211,8 @@ void MemberWindow::orderKeyboard() {
         if (tool.action == ToolAction::Calculate) calculate = toolButton(tool.name);
         bool opensInputs = false;
         for (const char* p : tool.show)
-            for (const PanelSpec& spec : design_.panels)
-                opensInputs = opensInputs || (spec.place == PanelPlace::Inputs && std::string_view(spec.name) == p);
+            for (const PanelSpec& panel : design_.panels)
+                opensInputs = opensInputs || (panel.place == PanelPlace::Inputs && std::string_view(panel.name) == p);
         if (opensInputs && tool.action == ToolAction::None) chain.push_back(toolButton(tool.name));
     }
     for (QLineEdit* e : inputOrder_) chain.push_back(e);
