@@ -198,6 +198,16 @@ void MemberWindow::assemble() {
     inputColumn_->resize(design_.inputColumnWidth,
                          std::max(inputScroll_->viewport()->height(), inputColumn_->minimumSizeHint().height()));
     layOut(inputColumn_);
+    if (!aligned_.empty()) {
+        // The input column has a fixed width, so the room the aids take is known now.
+        for (const auto& [rows, above] : aligned_) {
+            const QRect field = above->cellRect(0, 1);
+            // An empty column takes no spacing before it: its width holds the gap too.
+            const int aids = above->geometry().right() - field.right();
+            if (field.width() > 0 && aids > 0) rows->setColumnMinimumWidth(2, aids);
+        }
+        layOut(inputColumn_);
+    }
     placeOverlays();
     orderKeyboard();
 }
@@ -613,11 +623,11 @@ QLabel* MemberWindow::addLabel(QWidget* parent, const char* name, const QString&
 
 QLabel* MemberWindow::addValueLabel(QWidget* parent, const char* name) {
     QLabel* v = makeLabel(parent, name, QString());
-    v->setFrameShape(QFrame::Panel);
-    v->setFrameShadow(QFrame::Sunken);
     v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     v->setMinimumWidth(110);
-    v->setStyleSheet(QStringLiteral("background: white; padding-right: 3px;"));
+    // A white box with all four borders: a sunken frame under a white background
+    // loses its light right and bottom edges.
+    v->setStyleSheet(QStringLiteral("background: white; border: 1px solid #7a7a7a; padding-right: 3px;"));
     return v;
 }
 
@@ -628,6 +638,15 @@ QLabel* MemberWindow::addToolbarCaption(const char* name, const QString& text, c
     f.setPointSizeF(f.pointSizeF() * 1.15);
     l->setFont(f);
     l->setStyleSheet(QStringLiteral("color: %1;").arg(QString::fromLatin1(colour)));
+    // Each caption keeps its line, written or not, shown or not: a caption that comes
+    // and goes would move the drawing surface below it.
+    // Its line is as high as a line of Thai with its marks above and below.
+    l->setText(QStringLiteral("ที่ปู่ได้ Ag"));
+    l->setMinimumHeight(l->sizeHint().height());
+    l->setText(text);
+    QSizePolicy keep = l->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    l->setSizePolicy(keep);
     captionColumn_->layout()->addWidget(l);
     return l;
 }

@@ -21,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "common/fieldset.h"
@@ -250,6 +251,9 @@ protected:
 
     // Fields: a caption-and-field grid, each field with its default and change check.
     QGridLayout* addFieldRows(QWidget* panelOrGroup, const std::vector<FieldRow>& rows);
+    // The fields of rows stand under the fields of above, whose aids (buttons beside
+    // the fields) take room on the right; done once the panel is laid out.
+    void alignFields(QGridLayout* rows, QGridLayout* above) { aligned_.push_back({rows, above}); }
     QLineEdit* addField(QWidget* parent, const char* name);
     // A pick list whose rows write their value into a field. Only a click, or Enter
     // on the current row, chooses: moving the focus into the list changes nothing.
@@ -320,6 +324,7 @@ private:
         int minHeight;
     };
     std::vector<RowGroup> groups_;
+    std::vector<std::pair<QGridLayout*, QGridLayout*>> aligned_;  // rows, the grid above
 };
 
 }  // namespace mx::ui

@@ -104,15 +104,31 @@ struct FrameCase {
     const char* fs;            // the field it writes
     const char* gradeCaption;  // the caption naming the grade
     const char* otherFs;       // typed into fs: reset, or another grade's value
+    const char* valueBox;      // a value box of its estimator or result panel
+    std::vector<const char*> listPath = {};  // buttons to a pick list, the last opening it
+    const char* list = nullptr;
+    const char* listOk = nullptr;  // the OK button of the list's panel
 };
 
 inline void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.window; }
 
-struct FrameFixture : ::testing::TestWithParam<FrameCase>, WindowProbe {
+// A module window opened by its registry name as the menu opens it, and every window
+// closed again; defined beside the module list.
+mx::ui::MemberWindow* openModuleWindow(const char* name);
+void closeModuleWindows();
+
+// A table of cases, each naming the window it is tried in.
+template <typename Case>
+struct OpenedWindowFixture : ::testing::TestWithParam<Case>, WindowProbe {
     mx::ui::MemberWindow* w = nullptr;
     QWidget* root() const override { return w; }
-    void SetUp() override;     // opens GetParam().window, defined beside the module list
-    void TearDown() override;  // closes every window
+    void SetUp() override {
+        w = openModuleWindow(this->GetParam().window);
+        ASSERT_NE(w, nullptr) << this->GetParam().window;
+        rec.defaultAnswer = true;
+    }
+    void TearDown() override { closeModuleWindows(); }
 };
+using FrameFixture = OpenedWindowFixture<FrameCase>;
 
 }  // namespace mxtest

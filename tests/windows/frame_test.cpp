@@ -13,16 +13,14 @@
 
 namespace mxtest {
 
-void FrameFixture::SetUp() {
+mx::ui::MemberWindow* openModuleWindow(const char* name) {
     static bool registered = false;
     if (!registered) registerModuleWindows();
     registered = true;
-    w = qobject_cast<mx::ui::MemberWindow*>(mx::ui::WindowRegistry::instance().show(GetParam().window));
-    ASSERT_NE(w, nullptr) << GetParam().window;
-    rec.defaultAnswer = true;
+    return qobject_cast<mx::ui::MemberWindow*>(mx::ui::WindowRegistry::instance().show(name));
 }
 
-void FrameFixture::TearDown() {
+void closeModuleWindows() {
     mx::ui::WindowRegistry::instance().closeAll();
     QApplication::processEvents();
 }
@@ -30,13 +28,18 @@ void FrameFixture::TearDown() {
 namespace {
 
 const FrameCase kWindows[] = {
-    {"Beam01", "Text1", "Command15", "Command26", {"Command4", "Command3"}, "Command12", "Text14", "Label50", "5000"},
-    {"slab", "Text1", "Command13", "Command23", {"Command2", "Command7"}, "Command6", "Text9", "Label17", "5000"},
+    {"Beam01", "Text1", "Command15", "Command26", {"Command4", "Command3"}, "Command12", "Text14", "Label50", "5000",
+     "Label44", {"Command3", "Command23"}, "List4"},
+    {"slab", "Text1", "Command13", "Command23", {"Command2", "Command7"}, "Command6", "Text9", "Label17", "5000",
+     "Label18", {"Command10", "Command31"}, "List6", "Command25"},
     {"column", "Text1", "Command13", "Command14", {"Command2", "Command25", "Command7"}, "Command6", "Text10",
-     "Label55", "1400"},
-    {"ST01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text11", "Label22", "1500"},
-    {"foot00", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text6", "Label8", "5000"},
-    {"foot01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text7", "Label9", "5000"},
+     "Label55", "1400", "Label56", {"Command23"}, "List3"},
+    {"ST01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text11", "Label22", "1500",
+     "Label32", {"Command27"}, "List3"},
+    {"foot00", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text6", "Label8", "5000",
+     "Label9"},
+    {"foot01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text7", "Label9", "5000",
+     "Label10"},
 };
 
 using Frame = FrameFixture;
@@ -139,6 +142,48 @@ TEST_P(Frame, GradeButtonsShowWhatTheyDidAndTheCaptionFollowsFs) {
     EXPECT_NE(label(GetParam().gradeCaption), sd40) << text(GetParam().fs);
     click(GetParam().sd40);
     EXPECT_EQ(label(GetParam().gradeCaption), sd40);
+}
+
+TEST_P(Frame, CaptionsMoveNoDrawingAndTheMaterialsLineUp) {
+    auto top = [&] {
+        QApplication::processEvents();
+        return w->drawingSurface()->mapTo(w, QPoint(0, 0)).y();
+    };
+    const int start = top();
+    click(GetParam().sd40);  // writes the grade caption and uncovers the materials
+    EXPECT_EQ(top(), start);
+    w->calculate();
+    type(GetParam().firstInput, "9");  // the out-of-date note comes up
+    EXPECT_EQ(top(), start);
+    auto x = [&](const char* f) { return field(f)->mapTo(w, QPoint(0, 0)).x(); };
+    EXPECT_EQ(x(GetParam().fs), x(GetParam().firstInput));
+}
+
+TEST_P(Frame, ValueBoxesShowAllFourBordersAndListsMoveNoField) {
+    const QImage box = find<QLabel>(GetParam().valueBox)->grab().toImage();
+    auto dark = [&](int x, int y) { return qGray(box.pixel(x, y)) < 200; };
+    const int r = box.width() - 1, b = box.height() - 1;
+    EXPECT_FALSE(dark(r / 2, b / 2));
+    EXPECT_TRUE(dark(0, b / 2) && dark(r, b / 2) && dark(r / 2, 0) && dark(r / 2, b));
+    if (!GetParam().list) return;
+    // A list opens over its panel: no field moves, its OK stays clear.
+    auto placed = [&](const QWidget* x) { return QRect(x->mapTo(w, QPoint(0, 0)), x->size()); };
+    std::vector<std::pair<QLineEdit*, QRect>> before;
+    for (const char* b : GetParam().listPath) {
+        QApplication::processEvents();
+        before.clear();
+        for (QLineEdit* e : w->findChildren<QLineEdit*>()) before.emplace_back(e, placed(e));
+        click(b);
+    }
+    QApplication::processEvents();
+    QListWidget* l = list(GetParam().list);
+    ASSERT_TRUE(l->isVisibleTo(w));
+    for (const auto& [e, at] : before) EXPECT_EQ(placed(e), at) << mx::ui::ss(e->objectName());
+    EXPECT_TRUE(placed(l->parentWidget()).contains(placed(l)));
+    EXPECT_GE(l->height(), 3 * l->sizeHintForRow(0));
+    if (GetParam().listOk) {
+        EXPECT_FALSE(placed(l).intersects(placed(button(GetParam().listOk))));
+    }
 }
 
 TEST_P(Frame, ACalculateNamesAnInputItCannotRead) {

@@ -16,6 +16,7 @@
 #include "common/checked.h"
 #include "common/numtext.h"
 #include "ui/fields.h"
+#include "ui/picklist.h"
 #include "ui/prompter.h"
 #include "ui/registry.h"
 
@@ -44,7 +45,7 @@ constexpr int kMaterialsHeight = 6720;
 constexpr int kFieldWidth = 64;
 constexpr int kAidColumn = 228;
 constexpr int kRowHeight = 24;
-constexpr int kPickerHeight = 240;
+constexpr int kPickerRows = 12;
 
 ui::MemberWindowDesign beamDesign(BeamWindow* self) {
     ui::MemberWindowDesign d;
@@ -239,10 +240,13 @@ void BeamWindow::buildInputPanel() {
     for (int i = 0; i < 3; ++i) {
         const Picker& k = pickers[i];
         QListWidget* list = addPickList(this, k.list, barItems(k.sizes), k.field, [this, i] { pickers_[i]->hide(); });
-        list->hide();
+        ui::makeFloatingList(list, kPickerRows);
         pickers_[i] = list;
         QPushButton* b = smallButton(i < 2 ? p : more, k.button, QStringLiteral("มม. ▾"), k.tooltip, 56);
-        connect(b, &QPushButton::clicked, this, [this, list, b] { showPicker(list, b); });
+        // Beside its button, over whatever lies to the right, within the window.
+        connect(b, &QPushButton::clicked, this, [this, list, b] {
+            ui::openListBeside({pickers_[0], pickers_[1], pickers_[2]}, list, b);
+        });
         if (i < 2) aidRow(grid, 4 + i, {b});
     }
     QLineEdit* sets = addField(more, "Text10");
@@ -316,11 +320,12 @@ void BeamWindow::buildInputPanel() {
     panelLayout(more)->addLayout(materialRow);
 
     QWidget* materials = addRowGroup(p, kMaterialsHeight);
-    shortFields(addFieldRows(materials, {{"Text12", "fc' แรงอัดประลัยของคอนกรีต กก./ตร.ซม.="},
-                                         {"Text13", "fc หน่วยแรงอัดคอนกรีต กก./ตร.ซม.="},
-                                         {"Text14", "fs หน่วยแรงดึงของเหล็กเส้น กก./ตร.ซม.=",
-                                          "เปลี่ยนค่าโดยเลือกเหล็กเส้นกลมหรือเหล็กข้ออ้อย"}}),
-                materials, {"Text12", "Text13", "Text14"});
+    alignFields(shortFields(addFieldRows(materials, {{"Text12", "fc' แรงอัดประลัยของคอนกรีต กก./ตร.ซม.="},
+                                                     {"Text13", "fc หน่วยแรงอัดคอนกรีต กก./ตร.ซม.="},
+                                                     {"Text14", "fs หน่วยแรงดึงของเหล็กเส้น กก./ตร.ซม.=",
+                                                      "เปลี่ยนค่าโดยเลือกเหล็กเส้นกลมหรือเหล็กข้ออ้อย"}}),
+                            materials, {"Text12", "Text13", "Text14"}),
+                grid);
 }
 
 void BeamWindow::buildResultPanel() {
@@ -463,15 +468,6 @@ void BeamWindow::buildCalculator() {
         list2->show();
         list1->hide();
     });
-}
-
-void BeamWindow::showPicker(QListWidget* list, QPushButton* button) {
-    for (QListWidget* l : pickers_) l->setVisible(l == list);
-    // Beside its button, over whatever lies to the right, within the window.
-    const QPoint at = button->mapTo(this, QPoint(button->width() + 4, 0));
-    const int y = std::max(0, std::min(at.y(), height() - kPickerHeight - 6));
-    list->setGeometry(at.x(), y, list->minimumWidth(), kPickerHeight);
-    list->raise();
 }
 
 void BeamWindow::setInputHeight(int twips) {

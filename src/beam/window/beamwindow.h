@@ -54,7 +54,6 @@ private:
     void buildResultPanel();
     void buildCalculator();
     // Shows one bar-size picker beside the button that opened it, the others closed.
-    void showPicker(QListWidget* list, QPushButton* button);
 
     QListWidget* pickers_[3] = {nullptr, nullptr, nullptr};  // List3, List4, List5
     QLabel* overhangCaption_ = nullptr;

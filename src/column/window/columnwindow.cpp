@@ -15,6 +15,7 @@
 #include "column/window/column_pictures.h"
 #include "common/numtext.h"
 #include "ui/fields.h"
+#include "ui/picklist.h"
 #include "ui/registry.h"
 
 namespace mx::column {
@@ -266,23 +267,11 @@ void ColumnWindow::buildInputPanel() {
 
     list2_ = addPickList(p, "List2", barItems(kMainBars), "Text6", [this] { list2_->hide(); });
     list3_ = addPickList(p, "List3", barItems(kTies), "Text7", [this] { list3_->hide(); });
-    for (QListWidget* l : {list2_, list3_}) {
-        l->setFixedHeight(l->sizeHintForRow(0) * 6 + 2 * l->frameWidth());
-        l->hide();
-        grid->addWidget(l, 0, 3, 7, 1, Qt::AlignTop);
-    }
+    for (QListWidget* l : {list2_, list3_}) ui::makeFloatingList(l, 6);
     QPushButton* c22 = addHelpButton(p, "Command22");
     QPushButton* c23 = addHelpButton(p, "Command23");
-    connect(c22, &QPushButton::clicked, this, [this] {
-        list3_->hide();
-        list2_->show();
-        list2_->raise();
-    });
-    connect(c23, &QPushButton::clicked, this, [this] {
-        list2_->hide();
-        list3_->show();
-        list3_->raise();
-    });
+    connect(c22, &QPushButton::clicked, this, [this, c22] { ui::openListBeside({list2_, list3_}, list2_, c22); });
+    connect(c23, &QPushButton::clicked, this, [this, c23] { ui::openListBeside({list2_, list3_}, list3_, c23); });
     grid->addWidget(c22, 4, 2, Qt::AlignLeft);
     grid->addWidget(c23, 5, 2, Qt::AlignLeft);
 
@@ -310,10 +299,7 @@ void ColumnWindow::buildInputPanel() {
     column->addLayout(materialsRow);
 
     QWidget* materials = addRowGroup(p, kMaterialsHeight);
-    addFieldRows(materials, {
-        row("Text9"),
-        row("Text10"),
-    });
+    alignFields(addFieldRows(materials, {row("Text9"), row("Text10")}), grid);
     QLabel* label55 = addLabel(materials, "Label55");
     label55->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
     label55->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

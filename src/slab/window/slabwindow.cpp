@@ -12,6 +12,7 @@
 #include "slab/slab_sheet.h"
 #include "slab/window/slab_pictures.h"
 #include "ui/fields.h"
+#include "ui/picklist.h"
 #include "ui/registry.h"
 
 namespace mx::slab {
@@ -199,13 +200,8 @@ void SlabWindow::buildInputPanel() {
                                       QStringLiteral("กำหนดขนาดเหล็กตะแกรงเท่ากันหมด"));
     grid->addWidget(c26, 4, 2, Qt::AlignLeft);
     list2_ = addPickList(p, "List2", ui::pickItems(kBarSizeList), "Text5", [this] { list2_->hide(); });
-    list2_->setFixedHeight(list2_->sizeHintForRow(0) * 6 + 2 * list2_->frameWidth());
-    list2_->hide();
-    grid->addWidget(list2_, 0, 3, 8, 1, Qt::AlignTop);
-    connect(c26, &QPushButton::clicked, this, [this] {
-        list2_->show();
-        list2_->raise();
-    });
+    ui::makeFloatingList(list2_, 6);
+    connect(c26, &QPushButton::clicked, this, [this, c26] { ui::openListBeside({list2_}, list2_, c26); });
     QPushButton* dl = ui::makeButton(p, "Command35", QStringLiteral("DL"), QStringLiteral("นน.พื้นจริง"));
     QPushButton* ll = ui::makeButton(p, "Command36", QStringLiteral("LL"), QStringLiteral("นน.จร บนพื้นจริง"));
     dl->setFixedWidth(44);
@@ -232,11 +228,12 @@ void SlabWindow::buildInputPanel() {
 
     // The materials, uncovered by the taller panel.
     QWidget* materials = addRowGroup(p, kMaterialsHeight);
-    addFieldRows(materials, {
-        {"Text7", "หน่วยแรงอัดประลัยของคอนกรีต กก. / ตร. ซม. fc' ="},
-        {"Text8", "หน่วยแรงอัดของคอนกรีต กก. / ตร.ซม. fc ="},
-        {"Text9", "หน่วยแรงดึงของเหล็ก กก. / ตร.ซม. fs ="},
-    });
+    alignFields(addFieldRows(materials, {
+                    {"Text7", "หน่วยแรงอัดประลัยของคอนกรีต กก. / ตร. ซม. fc' ="},
+                    {"Text8", "หน่วยแรงอัดของคอนกรีต กก. / ตร.ซม. fc ="},
+                    {"Text9", "หน่วยแรงดึงของเหล็ก กก. / ตร.ซม. fs ="},
+                }),
+                grid);
     QLabel* label17 = addLabel(materials, "Label17");
     label17->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
     panelLayout(materials)->addWidget(label17);
@@ -275,20 +272,18 @@ void SlabWindow::buildBarSizePanel() {
     std::vector<ui::FieldRow> fieldRows;
     for (const BarRow& r : rows) fieldRows.push_back({r.field, r.caption, nullptr, r.captionName});
     QGridLayout* grid = addFieldRows(p, fieldRows);
+    QPushButton* ok = ui::makeButton(p, "Command25", QStringLiteral("ตกลง"));
     int i = 0;
     for (const BarRow& r : rows) {
         QPushButton* b = addHelpButton(p, r.button);
         grid->addWidget(b, i++, 2);
         QListWidget* list = addPickList(p, r.list, ui::pickItems(kBarSizeList), r.field);
-        list->setFixedHeight(list->sizeHintForRow(0) * 6 + 2 * list->frameWidth());
-        list->hide();
-        grid->addWidget(list, 0, 3, 4, 1, Qt::AlignTop);
+        ui::makeFloatingList(list, 6);
         barLists_.push_back(list);
-        connect(b, &QPushButton::clicked, this, [this, list] {
-            for (QListWidget* l : barLists_) l->setVisible(l == list);
-        });
+        connect(b, &QPushButton::clicked, this, [this, list, b, ok] { ui::openListBeside(barLists_, list, b, ok); });
     }
-    QPushButton* ok = ui::makeButton(p, "Command25", QStringLiteral("ตกลง"));
+    // Room right of the aids for a list to open beside its button.
+    grid->setColumnMinimumWidth(3, barLists_.front()->minimumWidth() + 12);
     connect(ok, &QPushButton::clicked, this, [this] { hidePanel(kBarSizePanel); });
     column->addWidget(ok, 0, Qt::AlignRight);
 }

@@ -12,6 +12,7 @@
 #include "stair/stair_sheet.h"
 #include "stair/window/stair_pictures.h"
 #include "ui/fields.h"
+#include "ui/picklist.h"
 #include "ui/registry.h"
 
 namespace mx::stair {
@@ -190,24 +191,20 @@ void StairWindow::buildInputPanel() {
     grid->addWidget(c22, kMainBarRow, 2);
     grid->addWidget(c23, kTempBarRow, 2);
 
-    // The bar lists beside their fields; choosing a row writes it and closes the list.
-    auto barList = [this, p, grid](const char* name, const char* target) {
-        QListWidget* list = nullptr;
-        list = addPickList(p, name, ui::pickItems(kBarRows), target, [this, name] {
+    // The lists open over the panel beside their buttons; choosing a row writes it and
+    // closes the list. The live-load rows are long: that list opens under its row.
+    auto pickList = [this, p](const char* name, const auto& rows, const char* target, int shown,
+                              QPushButton* button) {
+        QListWidget* list = addPickList(p, name, ui::pickItems(rows), target, [this, name] {
             findChild<QListWidget*>(QString::fromLatin1(name))->hide();
         });
-        list->setFixedHeight(list->sizeHintForRow(0) * 6 + 2 * list->frameWidth());
-        list->hide();
-        // Beside both bar fields, in the column right of the aids.
-        grid->addWidget(list, kMainBarRow - 1, 3, static_cast<int>(kInputRows.size()) - kMainBarRow + 1, 1,
-                        Qt::AlignTop);
+        ui::makeFloatingList(list, shown);
         lists_.push_back(list);
+        connect(button, &QPushButton::clicked, this, [this, list, button] { ui::openListBeside(lists_, list, button); });
         return list;
     };
-    QListWidget* list1 = barList("List1", "Text5");
-    QListWidget* list2 = barList("List2", "Text6");
-    connect(c22, &QPushButton::clicked, this, [this, list1] { showList(list1); });
-    connect(c23, &QPushButton::clicked, this, [this, list2] { showList(list2); });
+    pickList("List1", kBarRows, "Text5", 6, c22);
+    QListWidget* list2 = pickList("List2", kBarRows, "Text6", 6, c23);
 
     QPushButton* dl = ui::makeButton(p, "Command21", QStringLiteral("DL"), QStringLiteral("นน.บันได"));
     QPushButton* ll = ui::makeButton(p, "Command28", QStringLiteral("LL"), QStringLiteral("นน.จรบนบันได"));
@@ -218,15 +215,7 @@ void StairWindow::buildInputPanel() {
     grid->addWidget(dl, kDeadFactorRow, 2, Qt::AlignLeft);
     grid->addWidget(ll, kLiveFactorRow, 2, Qt::AlignLeft);
 
-    // The live-load table: its rows are long, so it opens under the fields at full width.
-    QListWidget* list3 = addPickList(p, "List3", ui::pickItems(kLiveLoadRows), "Text2", [this] {
-        findChild<QListWidget*>(QStringLiteral("List3"))->hide();
-    });
-    list3->setFixedHeight(list3->sizeHintForRow(0) * 5 + 2 * list3->frameWidth());
-    list3->hide();
-    column->addWidget(list3);
-    lists_.push_back(list3);
-    connect(c27, &QPushButton::clicked, this, [this, list3] { showList(list3); });
+    pickList("List3", kLiveLoadRows, "Text2", 5, c27);
 
     // The temperature-bar row: the folded plate hides it, and it stays hidden whatever
     // the panel's height, since the frame only shows and hides whole row groups.
@@ -252,8 +241,7 @@ void StairWindow::buildInputPanel() {
     });
 
     QWidget* materials = addRowGroup(p, kMaterialsHeight);
-    // The material fields stand under the fields above, clear of the aids' column.
-    addFieldRows(materials, kMaterialRows)->setColumnMinimumWidth(2, dl->width());
+    alignFields(addFieldRows(materials, kMaterialRows), grid);
     QLabel* label22 = addLabel(materials, "Label22", QString::fromUtf8(kStairGrades[0].caption));
     label22->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
     panelLayout(materials)->addWidget(label22);
@@ -306,11 +294,6 @@ void StairWindow::buildResultPanel() {
     grid->setColumnMinimumWidth(2, 8);
     p->findChild<QLabel*>(QStringLiteral("Label32"))->setToolTip(QString::fromUtf8(kRecommendedThicknessTip));
     column->addLayout(grid);
-}
-
-void StairWindow::showList(QListWidget* list) {
-    for (QListWidget* l : lists_) l->setVisible(l == list);
-    list->raise();
 }
 
 void StairWindow::chooseType(int type) {

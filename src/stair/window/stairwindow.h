@@ -36,7 +36,6 @@ protected:
 private:
     void buildInputPanel();
     void buildResultPanel();
-    void showList(QListWidget* list);
     StairDesignResult lastResult() const;
     bool lastUsable() const;
 
