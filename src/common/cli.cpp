@@ -95,8 +95,12 @@ std::optional<std::string> parseSettings(const Module& module, const std::vector
 }
 
 Report runInvocation(const Module& module, Invocation& inv, bool wantPages) {
+    // What the window shows: the typing's messages, the inputs Calculate cannot read,
+    // then the calculation's own.
+    std::vector<Message> before = inv.typedMessages;
+    for (Message& m : unreadableInputs(module.fields, inv.state.fields)) before.push_back(std::move(m));
     Report report = module.run(inv.state, wantPages);
-    report.messages.insert(report.messages.begin(), inv.typedMessages.begin(), inv.typedMessages.end());
+    report.messages.insert(report.messages.begin(), before.begin(), before.end());
     return report;
 }
 

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <string>
+
+#include "common/numtext.h"
 
 namespace mx {
 
@@ -55,13 +58,44 @@ std::string closestName(std::string_view key, const std::vector<std::string>& na
     return best;
 }
 
+namespace {
+constexpr const char* kTitleBlockNames[5] = {"project", "member", "engineer", "registration", "page"};
+
+// A caption's words with single blanks between them, as a label shows them.
+std::string simplified(std::string_view s) {
+    std::string out;
+    for (char c : s) {
+        const bool blank = std::isspace(static_cast<unsigned char>(c)) != 0;
+        if (blank && (out.empty() || out.back() == ' ')) continue;
+        out += blank ? ' ' : c;
+    }
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    return out;
+}
+}  // namespace
+
+Message unreadableMessage(std::string_view caption, std::string_view text) {
+    std::string name = simplified(caption);
+    if (!name.empty() && name.back() == '=') name = simplified(name.substr(0, name.size() - 1));
+    return Message{"ข้อมูลในช่อง \"" + name + "\" อ่านเป็นตัวเลขไม่ได้ ( " + std::string(text) + " ) จึงคิดเป็น 0",
+                   "ข้อมูลผิดพลาด", Icon::Critical};
+}
+
+std::vector<Message> unreadableInputs(const FieldTable& table, const FieldSet& fields) {
+    std::vector<Message> out;
+    for (const FieldInfo& i : table) {
+        const bool titleBlock = std::find(std::begin(kTitleBlockNames), std::end(kTitleBlockNames),
+                                          std::string_view(i.name)) != std::end(kTitleBlockNames);
+        const std::string text = fields.get(i.object);
+        if (!titleBlock && unreadable(text)) out.push_back(unreadableMessage(i.caption, text));
+    }
+    return out;
+}
+
 void addTitleBlockFields(FieldTable& table, const char* const (&objects)[5], const char* memberCaption,
                          const char* pageCaption) {
-    table.push_back({objects[0], "project", "ชื่อโครงการ", "", ""});
-    table.push_back({objects[1], "member", memberCaption, "", ""});
-    table.push_back({objects[2], "engineer", "ชื่อวิศวกร / บริษัท", "", ""});
-    table.push_back({objects[3], "registration", "เลขทะเบียน / โทร.", "", ""});
-    table.push_back({objects[4], "page", pageCaption, "", ""});
+    const char* const captions[5] = {"ชื่อโครงการ", memberCaption, "ชื่อวิศวกร / บริษัท", "เลขทะเบียน / โทร.", pageCaption};
+    for (int i = 0; i < 5; ++i) table.push_back({objects[i], kTitleBlockNames[i], captions[i], "", ""});
 }
 
 }  // namespace mx

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/fieldset.h"
+#include "common/message.h"
 
 namespace mx {
 
@@ -29,6 +30,14 @@ const FieldInfo* findField(const FieldTable& table, std::string_view key);
 // The known name closest to key by edit distance (letter case ignored), for a "did you
 // mean" hint; "" when the list is empty.
 std::string closestName(std::string_view key, const std::vector<std::string>& names);
+
+// What Calculate says first about a field whose text reads as no number ("abc"): the
+// calculation reads it as 0 and may stop on it with no more than its closing message,
+// so the field is named by its caption (without its closing "=") and its text.
+Message unreadableMessage(std::string_view caption, std::string_view text);
+// Those messages for every field of the table read as a number (the title block's free
+// texts are not), in table order.
+std::vector<Message> unreadableInputs(const FieldTable& table, const FieldSet& fields);
 
 // The standard five fields of a sheet's title block, the member caption varying.
 // Appends project, member, engineer, registration and page in that order.

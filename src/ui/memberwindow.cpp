@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "common/fieldedit.h"
+#include "common/fieldtable.h"
 #include "common/numtext.h"
 #include "ui/fields.h"
 #include "ui/pagepainter.h"
@@ -504,13 +505,9 @@ void MemberWindow::calculate() {
     for (QLineEdit* e : inputOrder_) {
         const std::string text = ss(e->text());
         if (!e->isVisibleTo(this) || !unreadable(text)) continue;
-        QString caption = fieldCaption(ss(e->objectName())).simplified();
-        if (caption.endsWith(QLatin1Char('='))) caption.chop(1);
+        QString caption = fieldCaption(ss(e->objectName()));
         if (caption.trimmed().isEmpty()) caption = e->toolTip().isEmpty() ? e->objectName() : e->toolTip();
-        prompter().show(Message{"ข้อมูลในช่อง \"" + ss(caption.trimmed()) + "\" อ่านเป็นตัวเลขไม่ได้ ( " + text +
-                                    " ) จึงคิดเป็น 0",
-                                "ข้อมูลผิดพลาด", Icon::Critical},
-                        this);
+        prompter().show(unreadableMessage(ss(caption), text), this);
     }
     calculating_ = true;
     runCalculation();

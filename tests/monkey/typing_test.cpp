@@ -12,6 +12,7 @@
 
 #include "app/modules.h"
 #include "common/cli_modules.h"
+#include "ui/memberwindow.h"
 #include "ui/prompter.h"
 #include "ui/registry.h"
 
@@ -21,6 +22,7 @@ struct Typing {
     const char* window;
     mx::cli::Module (*module)();
     std::vector<std::pair<const char*, const char*>> typed;
+    bool calculate = false;  // then Calculate, in the window and in the tool
 };
 
 const Typing kTypings[] = {
@@ -34,6 +36,8 @@ const Typing kTypings[] = {
     {"Beam01", mx::cli::beamCliModule, {{"Text12", "200"}, {"Text12", "200"}, {"Text3", "130"}}},
     {"pile", mx::cli::pileCliModule, {{"Text1", "2000"}, {"Text1", "2000"}, {"Text2", "90"}}},
     {"blow", mx::cli::blowCliModule, {{"Text9", "900"}, {"Text9", "900"}}},
+    {"slab", mx::cli::slabCliModule, {{"Text2", "abc"}}, true},
+    {"foot00", mx::cli::spreadFootingCliModule, {{"Text1", "-"}, {"Text2", "x"}}, true},
 };
 
 TEST(WindowTyping, TheWindowShowsTheToolsMessagesForTheSameTyping) {
@@ -50,6 +54,12 @@ TEST(WindowTyping, TheWindowShowsTheToolsMessagesForTheSameTyping) {
         for (const auto& [field, text] : t.typed) {
             w->findChild<QLineEdit*>(QString::fromLatin1(field))->setText(QString::fromUtf8(text));
             for (mx::Message& m : module.typeField(state, field, text)) tool.push_back(std::move(m));
+        }
+        if (t.calculate) {
+            ASSERT_NE(qobject_cast<mx::ui::MemberWindow*>(w), nullptr);
+            qobject_cast<mx::ui::MemberWindow*>(w)->calculate();
+            mx::cli::Invocation inv{state, {}, {}, tool};
+            tool = mx::cli::runInvocation(module, inv, false).messages;
         }
         ASSERT_EQ(rec.log.size(), tool.size());
         EXPECT_FALSE(tool.empty());
