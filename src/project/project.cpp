@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "common/fieldtable.h"
+#include "common/utf8.h"
 #include "project/json.h"
 
 namespace mx::project {

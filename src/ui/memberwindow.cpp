@@ -692,9 +692,10 @@ bool MemberWindow::print() {
     if (outOfDate_) question.text += "\n" + std::string(kPrintsLastCalculate);
     if (const std::optional<Message> warning = sheetWarning()) {
         // The user has chosen to print, is told what the sheet lacks, and it still prints.
-        if (!prompter().ask(question, this)) return false;
+        const PrintChoice choice = prompter().askPrint(question, this);
+        if (choice == PrintChoice::Cancel) return false;
         prompter().show(*warning, this);
-        if (!sendSheet(sheet(), this)) return false;
+        if (!(choice == PrintChoice::Preview ? previewSheet(sheet(), this) : sendSheet(sheet(), this))) return false;
     } else if (!printSheet(sheet(), question, this)) {
         return false;
     }
