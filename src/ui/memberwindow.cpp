@@ -35,8 +35,8 @@ constexpr int kToolSide = 50;
 constexpr int kFieldWidth = 84;
 constexpr int kTwipsPerPixel = 15;
 
-const char* const kTitleCaptions[5] = {"ชื่อโครงการ", nullptr, "ชื่อวิศวกร / บริษัท", "เลขทะเบียน / โทร.",
-                                       "หน้า / แผ่นที่"};
+// The title block's fields by their names in the field table, in ProjectTitleBlock order.
+constexpr const char* kTitleFields[5] = {"project", "member", "engineer", "registration", "page"};
 
 // A panel that can answer a double-click on its own background. A double-click on a
 // caption or control inside it belongs to that control.
@@ -293,14 +293,17 @@ void MemberWindow::buildTitleBlock() {
     heading->setFont(hf);
     heading->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
     grid->addWidget(heading, 0, 0, 1, 3);
-    for (int i = 0; i < 5; ++i) {
-        const char* caption = i == 1 ? tb.memberCaption : kTitleCaptions[i];
-        auto* l = new QLabel(QString::fromUtf8(caption), f);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(l, i + 1, 0);
-        QLineEdit* e = addField(f, tb.fields[i]);
-        e->setMinimumWidth(340);
-        grid->addWidget(e, i + 1, 1, 1, 2);
+    int row = 1;
+    for (const char* name : kTitleFields) {
+        const FieldInfo* info = design_.fields ? findField(*design_.fields, name) : nullptr;
+        if (!info) {
+            warnNoWidget("title-block field", name);
+            continue;
+        }
+        const CaptionedField c = addCaptionedField(f, {info->object});
+        c.field->setMinimumWidth(340);
+        grid->addWidget(c.caption, row, 0);
+        grid->addWidget(c.field, row++, 1, 1, 2);
     }
     QPushButton* print = addPictureButton(f, tb.printButton, toolPixmap(ToolPicture::Print, QSize(36, 36)),
                                           QStringLiteral("พิมพ์รายการคำนวณ"), kToolSide);
@@ -409,12 +412,46 @@ void MemberWindow::resizeEvent(QResizeEvent* e) {
 
 // --- fields ---------------------------------------------------------------------
 
-QLineEdit* MemberWindow::addField(QWidget* parent, const char* name) {
-    QLineEdit* e = makeField(parent, name, qs(design_.defaults.get(name)));
+void MemberWindow::warnNoWidget(const char* what, std::string_view name) const {
+    qWarning("%s: %s %.*s %s", design_.name, what, static_cast<int>(name.size()), name.data(), kNoWidgetWarning);
+}
+
+const FieldInfo* MemberWindow::fieldInfo(const char* name) const {
+    const FieldInfo* info = design_.fields ? findField(*design_.fields, name) : nullptr;
+    if (!info || std::string_view(info->object) != name) {
+        qWarning("%s: field %s %s", design_.name, name, kNoTableEntryWarning);
+        return nullptr;
+    }
+    return info;
+}
+
+QLineEdit* MemberWindow::addInput(QWidget* parent, const char* name) {
+    const FieldInfo* info = fieldInfo(name);
+    QLineEdit* e = makeField(parent, name, QString::fromUtf8(info ? info->defaultText : ""));
+    if (info && info->tooltip) e->setToolTip(QString::fromUtf8(info->tooltip));
     fields_.insert(QString::fromLatin1(name), e);
     if (parent->window() == this && parent != surface_ && !surface_->isAncestorOf(parent)) inputOrder_.push_back(e);
     connect(e, &QLineEdit::textChanged, this, [this, e] { fieldEdited(e); });
     return e;
+}
+
+QLineEdit* MemberWindow::addField(QWidget* parent, const char* name) {
+    QLineEdit* e = addInput(parent, name);
+    if (e->toolTip().isEmpty())
+        if (const FieldInfo* info = design_.fields ? findField(*design_.fields, name) : nullptr)
+            e->setToolTip(QString::fromUtf8(info->caption));
+    return e;
+}
+
+CaptionedField MemberWindow::addCaptionedField(QWidget* p, const FieldRow& row) {
+    QLineEdit* e = addInput(p, row.field);
+    const FieldInfo* info = design_.fields ? findField(*design_.fields, row.field) : nullptr;
+    const QString text = QString::fromUtf8(info ? info->caption : "");
+    QLabel* caption = row.clickable ? addClickLabel(p, row.captionName, text) : new QLabel(text, p);
+    if (row.captionName) caption->setObjectName(QString::fromLatin1(row.captionName));
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    caption->setBuddy(e);
+    return {caption, e};
 }
 
 QGridLayout* MemberWindow::addFieldRows(QWidget* p, const std::vector<FieldRow>& rows) {
@@ -424,16 +461,10 @@ QGridLayout* MemberWindow::addFieldRows(QWidget* p, const std::vector<FieldRow>&
     grid->setColumnStretch(0, 1);
     int r = 0;
     for (const FieldRow& row : rows) {
-        QLabel* caption = row.clickable ? addClickLabel(p, row.captionName, QString::fromUtf8(row.caption))
-                                        : new QLabel(QString::fromUtf8(row.caption), p);
-        if (row.captionName) caption->setObjectName(QString::fromLatin1(row.captionName));
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        QLineEdit* e = addField(p, row.field);
-        e->setFixedWidth(kFieldWidth);
-        if (row.tooltip) e->setToolTip(QString::fromUtf8(row.tooltip));
-        caption->setBuddy(e);
-        grid->addWidget(caption, r, 0);
-        grid->addWidget(e, r, 1);
+        const CaptionedField c = addCaptionedField(p, row);
+        c.field->setFixedWidth(kFieldWidth);
+        grid->addWidget(c.caption, r, 0);
+        grid->addWidget(c.field, r, 1);
         ++r;
     }
     panelLayout(p)->addLayout(grid);
@@ -441,7 +472,9 @@ QGridLayout* MemberWindow::addFieldRows(QWidget* p, const std::vector<FieldRow>&
 }
 
 QLineEdit* MemberWindow::field(std::string_view name) const {
-    return fields_.value(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), nullptr);
+    QLineEdit* e = fields_.value(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), nullptr);
+    if (!e) warnNoWidget("field", name);
+    return e;
 }
 
 QString MemberWindow::fieldCaption(std::string_view name) const {
@@ -459,9 +492,7 @@ FieldSet MemberWindow::fields() const {
 }
 
 ProjectTitleBlock MemberWindow::titleBlock() const {
-    const auto& n = design_.titleBlock.fields;
-    auto text = [this](const char* name) { return name && field(name) ? ss(field(name)->text()) : std::string(); };
-    return {text(n[0]), text(n[1]), text(n[2]), text(n[3]), text(n[4])};
+    return design_.fields ? titleBlockOf(*design_.fields, fields()) : ProjectTitleBlock{};
 }
 
 namespace {
@@ -476,7 +507,7 @@ FieldEditor windowEditor(MemberWindow* w, const FieldCheck& check) {
     sink.show = [w](const Message& m) { prompter().show(m, w); };
     // Written the moment its message is dismissed; the editor then runs its check.
     sink.write = [w](const Correction& c) {
-        QLineEdit* e = w->field(c.field);
+        QLineEdit* e = w->field(c.field);  // warns of a correction to no field
         if (!e) return;
         const MemberWindow* was = editorWriting;
         editorWriting = w;
@@ -552,7 +583,14 @@ void MemberWindow::replay(const Diagnostics& d, std::optional<std::size_t> resul
     windowEditor(this, design_.check).replay(f, d, resultsAt, writeResults);
 }
 
-void MemberWindow::writeLabels(const FieldSet& labels) { ui::writeLabels(this, labels); }
+void MemberWindow::writeLabels(const FieldSet& labels) {
+    for (const auto& [name, text] : labels.entries()) {
+        if (auto* l = findChild<QLabel*>(qs(name)))
+            l->setText(qs(text));
+        else
+            warnNoWidget("label", name);
+    }
+}
 
 // --- small controls ---------------------------------------------------------------
 
@@ -562,7 +600,7 @@ QListWidget* MemberWindow::addPickList(QWidget* parent, const char* name, const 
     std::vector<QString> values;
     for (const PickItem& item : items) values.push_back(qs(item.value));
     return addChoiceList(parent, name, items, [this, target, values, afterPick](int row) {
-        if (QLineEdit* e = fields_.value(target, nullptr)) e->setText(values[static_cast<std::size_t>(row)]);
+        if (QLineEdit* e = field(ss(target))) e->setText(values[static_cast<std::size_t>(row)]);
         if (afterPick) afterPick();
     });
 }
