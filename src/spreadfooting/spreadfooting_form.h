@@ -13,8 +13,6 @@
 
 namespace mx::spreadfooting {
 
-inline constexpr const char* kWindowCaption = "ฐานรากแผ่ (ไม่มีเข็ม ) FOOT -00 MX.7100";
-
 // Input fields in the window's order, with their default texts, then the five title-block
 // fields of the print panel (Text8..Text12, empty), as the field table gives them. The
 // bearing field starts empty on purpose: the engineer must state the soil.

@@ -31,12 +31,14 @@ constexpr int kWindowWidth = 1220;
 constexpr int kWindowHeight = 680;
 constexpr int kSmallestWidth = 1000;
 constexpr int kSmallestHeight = 560;
-constexpr int kToolSide = 50;
-constexpr int kFieldWidth = 84;
-constexpr int kTwipsPerPixel = 15;
 
 // The title block's fields by their names in the field table, in ProjectTitleBlock order.
 constexpr const char* kTitleFields[5] = {"project", "member", "engineer", "registration", "page"};
+
+// A toolbar button's side and a field's width in pixels; twips to a pixel.
+constexpr int kToolSide = 50;
+constexpr int kFieldWidth = 84;
+constexpr int kTwipsPerPixel = 15;
 
 // A panel that can answer a double-click on its own background. A double-click on a
 // caption or control inside it belongs to that control.
@@ -149,16 +151,31 @@ MemberWindow::MemberWindow(MemberWindowDesign design, QWidget* parent)
     auto* captions = new QVBoxLayout(captionColumn_);
     captions->setContentsMargins(4, 0, 4, 0);
     captions->setSpacing(2);
-    surface_ = new DrawingSurface(this);
-    surface_->setObjectName(QStringLiteral("Picture1"));
-    surface_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    if (design_.drawing) {
+        surface_ = new DrawingSurface(this);
+        surface_->setObjectName(QStringLiteral("Picture1"));
+        panelArea_ = surface_;
+    } else {
+        panelArea_ = new QWidget(this);
+    }
+    panelArea_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     for (const PanelSpec& p : design_.panels) {
-        QWidget* parentWidget = p.place == PanelPlace::Inputs ? inputColumn_ : static_cast<QWidget*>(surface_);
+        QWidget* parentWidget = p.place == PanelPlace::Inputs ? inputColumn_ : panelArea_;
         PanelFrame* f = makePanelFrame(parentWidget, p.name);
         if (p.doubleClickHides) f->onDoubleClick = [f] { f->hide(); };
         panels_.insert(QString::fromLatin1(p.name), f);
         if (p.heightTwips > 0) heights_.insert(QString::fromLatin1(p.name), p.heightTwips);
+        if (p.clipsRows) {
+            // The rows stand in a content widget of their own size, which the panel's
+            // fixed height cuts off; the panel has no layout to grow with them.
+            auto* rows = new QWidget(f);
+            auto* layout = new QVBoxLayout(rows);
+            layout->setSizeConstraint(QLayout::SetFixedSize);
+            layout->setContentsMargins(8, 6, 8, 6);
+            layout->setSpacing(4);
+            clippedRows_.insert(f, rows);
+        }
         if (p.place == PanelPlace::Inputs) inputLayout_->addWidget(f);
     }
     inputLayout_->addStretch(1);
@@ -175,7 +192,7 @@ void MemberWindow::assemble() {
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
     if (!design_.captionsInToolbar) right->addWidget(captionColumn_);
-    right->addWidget(surface_, 1);
+    right->addWidget(panelArea_, 1);
     auto* body = new QHBoxLayout;
     body->setSpacing(6);
     body->addWidget(inputScroll_, 0);
@@ -349,10 +366,10 @@ int MemberWindow::panelHeightTwips(const char* name) const { return heights_.val
 void MemberWindow::showPanel(const char* name) {
     QFrame* f = panel(name);
     if (!f) return;
-    if (f->parentWidget() == surface_) {
+    if (f->parentWidget() == panelArea_) {
         // One panel at a time over the drawing.
         for (QFrame* other : std::as_const(panels_))
-            if (other != f && other->parentWidget() == surface_) other->hide();
+            if (other != f && other->parentWidget() == panelArea_) other->hide();
     }
     f->show();
     f->raise();
@@ -387,6 +404,7 @@ QWidget* MemberWindow::addRowGroup(QFrame* p, int minHeightTwips) {
 }
 
 QVBoxLayout* MemberWindow::panelLayout(QWidget* w) {
+    if (auto* f = qobject_cast<QFrame*>(w); f && clippedRows_.contains(f)) w = clippedRows_.value(f);
     if (auto* l = qobject_cast<QVBoxLayout*>(w->layout())) return l;
     auto* l = new QVBoxLayout(w);
     const bool group = qobject_cast<QFrame*>(w) == nullptr;
@@ -396,9 +414,9 @@ QVBoxLayout* MemberWindow::panelLayout(QWidget* w) {
 }
 
 void MemberWindow::placeOverlays() {
-    const QSize area = surface_->size();
+    const QSize area = panelArea_->size();
     for (QFrame* f : std::as_const(panels_)) {
-        if (f->parentWidget() != surface_) continue;
+        if (f->parentWidget() != panelArea_) continue;
         const QSize hint = f->sizeHint();
         const int w = std::max(hint.width(), std::min(area.width() - 8, 560));
         f->setGeometry(4, 4, std::min(w, area.width() - 8), std::min(hint.height(), area.height() - 8));
@@ -430,7 +448,7 @@ QLineEdit* MemberWindow::addInput(QWidget* parent, const char* name) {
     QLineEdit* e = makeField(parent, name, QString::fromUtf8(info ? info->defaultText : ""));
     if (info && info->tooltip) e->setToolTip(QString::fromUtf8(info->tooltip));
     fields_.insert(QString::fromLatin1(name), e);
-    if (parent->window() == this && parent != surface_ && !surface_->isAncestorOf(parent)) inputOrder_.push_back(e);
+    if (parent->window() == this && parent != panelArea_ && !panelArea_->isAncestorOf(parent)) inputOrder_.push_back(e);
     connect(e, &QLineEdit::textChanged, this, [this, e] { fieldEdited(e); });
     return e;
 }
@@ -542,10 +560,11 @@ void MemberWindow::calculate() {
 
 void MemberWindow::setOutOfDate(bool on) {
     outOfDate_ = on;
-    if (QFrame* f = design_.resultPanel ? panel(design_.resultPanel) : nullptr) f->setEnabled(!on);
+    if (QWidget* r = design_.resultPanel ? findChild<QWidget*>(QString::fromLatin1(design_.resultPanel)) : nullptr)
+        r->setEnabled(!on);
     if (verdict_) verdict_->setEnabled(!on);
     if (outOfDateNote_) outOfDateNote_->setVisible(on);
-    surface_->setOutOfDate(on);
+    if (surface_) surface_->setOutOfDate(on);
 }
 
 void MemberWindow::fieldEdited(QLineEdit* e) {
@@ -672,9 +691,14 @@ QLabel* MemberWindow::addToolbarCaption(const char* name, const QString& text, c
 
 QLabel* MemberWindow::addVerdictCaption(const char* name, const QString& text) {
     verdict_ = addToolbarCaption(name, text, "#8c1a1a");
-    outOfDateNote_ = addToolbarCaption("LabelOutOfDate", QString::fromUtf8(kOutOfDateNote), "#b06000");
-    outOfDateNote_->hide();
+    addOutOfDateNote();
     return verdict_;
+}
+
+QLabel* MemberWindow::addOutOfDateNote() {
+    outOfDateNote_ = addToolbarCaption("LabelOutOfDate", QString::fromUtf8(kOutOfDateNote), "#b06000");
+    outOfDateNote_->setVisible(outOfDate_);
+    return outOfDateNote_;
 }
 
 QPushButton* MemberWindow::toolButton(const char* name) const {
@@ -685,25 +709,36 @@ QPushButton* MemberWindow::toolButton(const char* name) const {
 
 PageBox MemberWindow::drawingArea() const {
     const double margin = 150;
-    const double w = std::max(surface_->width(), 400) * kTwipsPerPixel;
-    const double h = std::max(surface_->height(), 300) * kTwipsPerPixel;
+    const double w = std::max(panelArea_->width(), 400) * kTwipsPerPixel;
+    const double h = std::max(panelArea_->height(), 300) * kTwipsPerPixel;
     return PageBox{margin, margin, w - margin, h - margin};
 }
 
 void MemberWindow::draw() {
+    if (!surface_) return;
     // The figure takes the place of the panels that open over the drawing.
     for (QFrame* f : std::as_const(panels_))
-        if (f->parentWidget() == surface_) f->hide();
+        if (f->parentWidget() == panelArea_) f->hide();
     surface_->setPage(drawing(drawingArea()));
 }
 
-void MemberWindow::erase() { surface_->clear(); }
+void MemberWindow::erase() {
+    if (surface_) surface_->clear();
+}
 
 bool MemberWindow::print() {
     erase();
     Message question = printQuestion();
     if (outOfDate_) question.text += "\n" + std::string(kPrintsLastCalculate);
-    if (!printSheet(sheet(), question, this)) return false;
+    if (const std::optional<Message> warning = sheetWarning()) {
+        // The user has chosen to print, is told what the sheet lacks, and it still prints.
+        const PrintChoice choice = prompter().askPrint(question, this);
+        if (choice == PrintChoice::Cancel) return false;
+        prompter().show(*warning, this);
+        if (!(choice == PrintChoice::Preview ? previewSheet(sheet(), this) : sendSheet(sheet(), this))) return false;
+    } else if (!printSheet(sheet(), question, this)) {
+        return false;
+    }
     hidePanel(design_.titleBlock.panel);
     afterPrinting();
     return true;

@@ -1,6 +1,7 @@
 #include "ui/prompter.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <QString>
 
 namespace mx::ui {
@@ -30,6 +31,16 @@ public:
                         QMessageBox::Ok | QMessageBox::Cancel, parent);
         box.setDefaultButton(QMessageBox::Ok);
         return box.exec() == QMessageBox::Ok;
+    }
+    PrintChoice askPrint(const Message& m, QWidget* parent) override {
+        QMessageBox box(toQt(m.icon), QString::fromStdString(m.title), QString::fromStdString(m.text),
+                        QMessageBox::Ok | QMessageBox::Cancel, parent);
+        QPushButton* preview = box.addButton(QString::fromUtf8(kPreviewButton), QMessageBox::ActionRole);
+        preview->setObjectName(QStringLiteral("previewButton"));
+        box.setDefaultButton(QMessageBox::Ok);
+        box.exec();
+        if (box.clickedButton() == preview) return PrintChoice::Preview;
+        return box.clickedButton() == box.button(QMessageBox::Ok) ? PrintChoice::Print : PrintChoice::Cancel;
     }
 };
 
