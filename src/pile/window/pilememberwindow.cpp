@@ -136,7 +136,6 @@ QLabel* PileMemberWindow::addResult(QWidget* parent, const char* name, const cha
     QLabel* v = addValueLabel(parent, name);
     v->setText(QString::fromUtf8(text));
     v->setFont(scaledFont(parent->font(), 1.1, true));
-    v->setStyleSheet(v->styleSheet() + QStringLiteral(" color: #0a3d91;"));
     return v;
 }
 
