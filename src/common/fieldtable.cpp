@@ -92,10 +92,24 @@ std::vector<Message> unreadableInputs(const FieldTable& table, const FieldSet& f
     return out;
 }
 
+ProjectTitleBlock titleBlockOf(const FieldTable& table, const FieldSet& fields) {
+    auto text = [&](const char* name) {
+        const FieldInfo* f = findField(table, name);
+        return f ? fields.get(f->object) : std::string();
+    };
+    return {text("project"), text("member"), text("engineer"), text("registration"), text("page")};
+}
+
 void addTitleBlockFields(FieldTable& table, const char* const (&objects)[5], const char* memberCaption,
                          const char* pageCaption) {
     const char* const captions[5] = {"ชื่อโครงการ", memberCaption, "ชื่อวิศวกร / บริษัท", "เลขทะเบียน / โทร.", pageCaption};
     for (int i = 0; i < 5; ++i) table.push_back({objects[i], kTitleBlockNames[i], captions[i], "", ""});
+}
+
+FieldTable withTitleBlock(FieldTable rows, const char* const (&objects)[5], const char* memberCaption,
+                          const char* pageCaption) {
+    addTitleBlockFields(rows, objects, memberCaption, pageCaption);
+    return rows;
 }
 
 }  // namespace mx

@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QtGlobal>
+
+#include <cstdio>
 
 #include <functional>
 #include <memory>
@@ -29,6 +32,41 @@ public:
     void show(const mx::Message& m, QWidget* w) override {
         if (watch) seen.push_back(watch());
         RecordingPrompter::show(m, w);
+    }
+};
+
+// Fails the running test, when it ends, on each warning of the member frame that a
+// window, check or calculation named a field, label or correction without a widget, or
+// placed a field its table does not hold: such a name is otherwise passed over unseen.
+class NoWidgetWatch {
+public:
+    NoWidgetWatch() { previous() = qInstallMessageHandler(&NoWidgetWatch::handle); }
+    ~NoWidgetWatch() {
+        qInstallMessageHandler(previous());
+        for (const std::string& m : seen()) ADD_FAILURE() << m;
+        seen().clear();
+    }
+    NoWidgetWatch(const NoWidgetWatch&) = delete;
+    NoWidgetWatch& operator=(const NoWidgetWatch&) = delete;
+
+private:
+    static std::vector<std::string>& seen() {
+        static std::vector<std::string> s;
+        return s;
+    }
+    static QtMessageHandler& previous() {
+        static QtMessageHandler h = nullptr;
+        return h;
+    }
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtWarningMsg &&
+            (text.contains(QLatin1String(mx::ui::kNoWidgetWarning)) ||
+             text.contains(QLatin1String(mx::ui::kNoTableEntryWarning))))
+            seen().push_back(text.toStdString());
+        if (previous())
+            previous()(type, context, text);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(text));
     }
 };
 
@@ -56,6 +94,7 @@ struct WindowProbe {
 
 template <typename Window>
 struct WindowFixture : ::testing::Test, WindowProbe {
+    NoWidgetWatch watch;  // first: it sees the window built and outlives it
     std::unique_ptr<Window> w = std::make_unique<Window>();
     QWidget* root() const override { return w.get(); }
 
@@ -104,7 +143,8 @@ struct FrameCase {
     const char* fs;            // the field it writes
     const char* gradeCaption;  // the caption naming the grade
     const char* otherFs;       // typed into fs: reset, or another grade's value
-    const char* valueBox;      // a value box of its estimator or result panel
+    mx::cli::Module (*module)();  // the module the window shows, as the tool knows it
+    const char* valueBox;         // a value box of its estimator or result panel
     std::vector<const char*> listPath = {};  // buttons to a pick list, the last opening it
     const char* list = nullptr;
     const char* listOk = nullptr;  // the OK button of the list's panel
@@ -120,6 +160,7 @@ void closeModuleWindows();
 // A table of cases, each naming the window it is tried in.
 template <typename Case>
 struct OpenedWindowFixture : ::testing::TestWithParam<Case>, WindowProbe {
+    NoWidgetWatch watch;
     mx::ui::MemberWindow* w = nullptr;
     QWidget* root() const override { return w; }
     void SetUp() override {
