@@ -41,11 +41,17 @@ void MemberWindow::buildTitleBlock() {
     for (int i = 0; i < 5; ++i) {
         const char* caption = i == 1 ? tb.memberCaption : kTitleCaptions[i];
         auto* l = new QLabel(QString::fromUtf8(caption), f);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(l, i + 1, 0);
         QLineEdit* e = addField(f, tb.fields[i]);
-        e->setMinimumWidth(340);
-        grid->addWidget(e, i + 1, 1, 1, 2);
+        if (tb.captionsAbove) {
+            grid->addWidget(l, 2 * i + 1, 0, 1, 3);
+            grid->addWidget(e, 2 * i + 2, 0, 1, 3);
+            e->setMinimumWidth(260);
+        } else {
+            l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grid->addWidget(l, i + 1, 0);
+            grid->addWidget(e, i + 1, 1, 1, 2);
+            e->setMinimumWidth(340);
+        }
     }
     QPushButton* print = addPictureButton(f, tb.printButton, toolPixmap(ToolPicture::Print, QSize(36, 36)),
                                           QStringLiteral("พิมพ์รายการคำนวณ"), frame::kToolSide);
@@ -57,7 +63,10 @@ void MemberWindow::buildTitleBlock() {
     buttons->addWidget(print);
     buttons->addWidget(cancel);
     buttons->addStretch(1);
-    grid->addLayout(buttons, 6, 1, 1, 2);
+    if (tb.captionsAbove)
+        grid->addLayout(buttons, 11, 0, 1, 3);
+    else
+        grid->addLayout(buttons, 6, 1, 1, 2);
 }
 
 ProjectTitleBlock MemberWindow::titleBlock() const {

@@ -124,6 +124,8 @@ struct TitleBlockSpec {
     const char* memberCaption;           // e.g. "ชื่อพื้น"
     const char* printButton;             // e.g. "Command24"
     const char* cancelButton;            // e.g. "Command34"
+    // Each caption above its field, for a panel in a narrow room.
+    bool captionsAbove = false;
 };
 
 struct MemberWindowDesign {
