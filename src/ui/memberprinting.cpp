@@ -19,8 +19,8 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 
-const char* const kTitleCaptions[5] = {"ชื่อโครงการ", nullptr, "ชื่อวิศวกร / บริษัท", "เลขทะเบียน / โทร.",
-                                       "หน้า / แผ่นที่"};
+// The title block's fields by their names in the field table, in ProjectTitleBlock order.
+constexpr const char* kTitleFields[5] = {"project", "member", "engineer", "registration", "page"};
 
 }  // namespace
 
@@ -38,19 +38,23 @@ void MemberWindow::buildTitleBlock() {
     heading->setFont(hf);
     heading->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
     grid->addWidget(heading, 0, 0, 1, 3);
-    for (int i = 0; i < 5; ++i) {
-        const char* caption = i == 1 ? tb.memberCaption : kTitleCaptions[i];
-        auto* l = new QLabel(QString::fromUtf8(caption), f);
-        QLineEdit* e = addField(f, tb.fields[i]);
+    int row = 1;
+    for (const char* name : kTitleFields) {
+        const FieldInfo* info = design_.fields ? findField(*design_.fields, name) : nullptr;
+        if (!info) {
+            warnNoWidget("title-block field", name);
+            continue;
+        }
+        const CaptionedField c = addCaptionedField(f, {info->object});
         if (tb.captionsAbove) {
-            grid->addWidget(l, 2 * i + 1, 0, 1, 3);
-            grid->addWidget(e, 2 * i + 2, 0, 1, 3);
-            e->setMinimumWidth(260);
+            c.caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            grid->addWidget(c.caption, row++, 0, 1, 3);
+            grid->addWidget(c.field, row++, 0, 1, 3);
+            c.field->setMinimumWidth(260);
         } else {
-            l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            grid->addWidget(l, i + 1, 0);
-            grid->addWidget(e, i + 1, 1, 1, 2);
-            e->setMinimumWidth(340);
+            grid->addWidget(c.caption, row, 0);
+            grid->addWidget(c.field, row++, 1, 1, 2);
+            c.field->setMinimumWidth(340);
         }
     }
     QPushButton* print = addPictureButton(f, tb.printButton, toolPixmap(ToolPicture::Print, QSize(36, 36)),
@@ -63,16 +67,11 @@ void MemberWindow::buildTitleBlock() {
     buttons->addWidget(print);
     buttons->addWidget(cancel);
     buttons->addStretch(1);
-    if (tb.captionsAbove)
-        grid->addLayout(buttons, 11, 0, 1, 3);
-    else
-        grid->addLayout(buttons, 6, 1, 1, 2);
+    grid->addLayout(buttons, row, tb.captionsAbove ? 0 : 1, 1, tb.captionsAbove ? 3 : 2);
 }
 
 ProjectTitleBlock MemberWindow::titleBlock() const {
-    const auto& n = design_.titleBlock.fields;
-    auto text = [this](const char* name) { return name && field(name) ? ss(field(name)->text()) : std::string(); };
-    return {text(n[0]), text(n[1]), text(n[2]), text(n[3]), text(n[4])};
+    return design_.fields ? titleBlockOf(*design_.fields, fields()) : ProjectTitleBlock{};
 }
 
 // --- drawing and printing -----------------------------------------------------------

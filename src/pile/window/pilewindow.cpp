@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "pile/pile_fields.h"
 #include "pile/pile_form.h"
 #include "pile/pile_sheet.h"
 #include "pile/window/blowwindow.h"
@@ -36,13 +37,13 @@ PileWindowDesign pileDesign() {
         "pilehelp",
         Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณหาการรับ นน.ของเสาเข็ม?",
                 "ออกจากการคำนวณหาการรับ นน.ปลอดภัยของเสาเข็ม", Icon::Critical},
-        pileDefaults(),
+        &pileFieldTable(),
         checkPileField,
         {},
         "กำหนดรูปแบบของเสาเข็ม",
         4295,  // the input panel with the inputs alone
         6735,  // and with the results uncovered
-        {"Frame3", {"Text3", "Text4", "Text5", "Text6", "Text7"}, "ชื่อเสาเข็ม", "Command24", "Command22", true},
+        {"Frame3", "Command24", "Command22", true},
         500,  // the timber captions, the longest, whole
         "Command17",
         "กำหนดรูปแบบของเสาเข็ม",
@@ -68,7 +69,7 @@ void PileWindow::buildPanels() {
         showChosenType(code_);  // it carries the picture of the type chosen last
     });
 
-    addFieldRows(f, {{"Text1", kDefaultSizeCaption, nullptr, "Label2"}, {"Text2", kDefaultLengthCaption, nullptr, "Label3"}});
+    addFieldRows(f, {{"Text1", "Label2"}, {"Text2", "Label3"}});
 
     // The lists' room stays when a type shows neither, so the rows below keep their place.
     auto* room = new QWidget(f);
