@@ -3,6 +3,8 @@
 // open a message box themselves; they call prompter(), which tests replace with a
 // recorder that logs each box in order and answers questions from a script.
 #include <deque>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "common/message.h"
@@ -11,6 +13,8 @@ class QWidget;
 
 namespace mx::ui {
 
+enum class SaveChoice { Save, Discard, Cancel };
+
 class Prompter {
 public:
     virtual ~Prompter() = default;
@@ -18,6 +22,12 @@ public:
     virtual void show(const Message& m, QWidget* parent = nullptr) = 0;
     // An OK/Cancel question; true for OK.
     virtual bool ask(const Message& m, QWidget* parent = nullptr) = 0;
+    // The question before unsaved work would be lost: keep it (Save), drop it
+    // (Discard) or go back to it (Cancel).
+    virtual SaveChoice askSave(const Message& m, QWidget* parent = nullptr) = 0;
+    // A line of text (a name); none when cancelled.
+    virtual std::optional<std::string> askText(const Message& m, const std::string& text,
+                                               QWidget* parent = nullptr) = 0;
 };
 
 // The prompter in force: QMessageBox boxes unless a test installed another.
@@ -61,6 +71,24 @@ public:
         log.push_back({m, true, a});
         return a;
     }
+    SaveChoice askSave(const Message& m, QWidget*) override {
+        SaveChoice c = SaveChoice::Cancel;
+        if (!saveAnswers.empty()) {
+            c = saveAnswers.front();
+            saveAnswers.pop_front();
+        }
+        log.push_back({m, true, c == SaveChoice::Save});
+        return c;
+    }
+    std::optional<std::string> askText(const Message& m, const std::string&, QWidget*) override {
+        std::optional<std::string> t;
+        if (!textAnswers.empty()) {
+            t = textAnswers.front();
+            textAnswers.pop_front();
+        }
+        log.push_back({m, true, t.has_value()});
+        return t;
+    }
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
         for (const auto& e : log) out.push_back(e.message.text);
@@ -71,6 +99,9 @@ public:
     std::vector<Entry> log;
     std::deque<bool> answers;
     bool defaultAnswer = true;
+    std::deque<SaveChoice> saveAnswers;  // then Cancel
+    std::deque<std::optional<std::string>> textAnswers;  // then none
+
 };
 
 }  // namespace mx::ui

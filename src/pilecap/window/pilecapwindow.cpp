@@ -41,6 +41,7 @@ const char* captionOf(const char* field) {
 ui::FootingWindowDesign pileCapDesign() {
     ui::FootingWindowDesign d;
     d.name = "foot01";
+    d.module = "pilecap";
     d.caption = kWindowCaption;
     d.icon = pileCapPixmap(QSize(32, 32));
     d.helpWindow = "foot2help";

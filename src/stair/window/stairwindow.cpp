@@ -92,6 +92,7 @@ const char* resultCaption(std::string_view label) {
 ui::MemberWindowDesign stairDesign() {
     ui::MemberWindowDesign d;
     d.name = "ST01";
+    d.module = "stair";
     d.caption = "ออกแบบบันได คสล. ST-01 MX.7100";
     d.icon = stairTypePixmap(kFlatAlong, QSize(32, 32));
     d.helpWindow = "sthelp";
@@ -311,6 +312,11 @@ void StairWindow::buildResultPanel() {
 void StairWindow::showList(QListWidget* list) {
     for (QListWidget* l : lists_) l->setVisible(l == list);
     list->raise();
+}
+
+bool StairWindow::chooseMemberType(int code) {
+    chooseType(code);
+    return type_ == code;
 }
 
 void StairWindow::chooseType(int type) {
