@@ -1,6 +1,6 @@
 #include "project/window/projectwindow.h"
 
-#include <QAction>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -77,6 +77,7 @@ ProjectWindow::ProjectWindow(ProjectSession& session, QWidget* parent) : QWidget
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setTabKeyNavigation(false);
+    list_->installEventFilter(this);
     connect(list_, &QTableWidget::cellDoubleClicked, this, [this] { openCurrent(); });
 
     auto* buttons = new QVBoxLayout;
@@ -85,12 +86,7 @@ ProjectWindow::ProjectWindow(ProjectSession& session, QWidget* parent) : QWidget
                                         QStringLiteral("%1 (%2)").arg(QString::fromUtf8(caption), QLatin1String(key)));
         connect(b, &QPushButton::clicked, this, act);
         buttons->addWidget(b);
-        // The key acts on the list's chosen row while the list has the focus.
-        auto* action = new QAction(b);
-        action->setShortcut(QKeySequence(QString::fromLatin1(key)));
-        action->setShortcutContext(Qt::WidgetShortcut);
-        connect(action, &QAction::triggered, this, act);
-        list_->addAction(action);
+        keys_.push_back({QKeySequence(QString::fromLatin1(key)), b});
     };
     for (const ListButton& b : kButtons) addButton(b.name, b.caption, b.key, [this, act = b.act] { (this->*act)(); });
     buttons->addSpacing(12);
@@ -136,6 +132,19 @@ void ProjectWindow::refresh() {
 
 void ProjectWindow::titleBlockEdited() {
     session_.setTitleBlock({ss(defaults_[0]->text()), ss(defaults_[1]->text()), ss(defaults_[2]->text())});
+}
+
+bool ProjectWindow::eventFilter(QObject* watched, QEvent* e) {
+    // The keys act on the chosen row while the list has the focus, as their buttons do.
+    if (watched == list_ && e->type() == QEvent::KeyPress) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(e)->keyCombination());
+        for (const auto& [key, button] : keys_)
+            if (pressed == key || (key == QKeySequence(Qt::Key_Return) && pressed == QKeySequence(Qt::Key_Enter))) {
+                button->click();
+                return true;
+            }
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 int ProjectWindow::currentMember() const { return list_->currentRow(); }

@@ -2,8 +2,13 @@
 // The project window: the title-block defaults every member's sheet starts from, and
 // the members in report order (name, module, verdict of its last run) with the buttons
 // and keys that open, duplicate, rename, delete and reorder them.
+#include <QKeySequence>
 #include <QWidget>
 
+#include <utility>
+#include <vector>
+
+class QAbstractButton;
 class QLineEdit;
 class QTableWidget;
 
@@ -27,6 +32,9 @@ public:
     void deleteCurrent();
     void moveCurrent(int by);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
     void refresh();
     void titleBlockEdited();
@@ -34,6 +42,7 @@ private:
     ProjectSession& session_;
     QTableWidget* list_ = nullptr;
     QLineEdit* defaults_[3] = {nullptr, nullptr, nullptr};
+    std::vector<std::pair<QKeySequence, QAbstractButton*>> keys_;
 };
 
 // Makes the project window known to the window registry as "project".

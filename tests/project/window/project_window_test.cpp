@@ -15,6 +15,7 @@
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app/modules.h"
 #include "cli/tool.h"
@@ -136,7 +137,7 @@ TEST_F(Project, ANewWindowsTitleBlockStartsFromTheProjectsDefaults) {
 }
 
 struct ListCase {
-    const char* button;
+    const char* button;  // a button's object name, or the key pressed in the list
     std::deque<bool> answers;
     std::deque<std::optional<std::string>> texts;
     std::vector<std::string> firstThree;
@@ -152,23 +153,34 @@ TEST_F(Project, TheProjectWindowsButtonsWorkOnTheChosenMember) {
         {"CommandRename", {}, {"B9"}, {"B9", "B2", "RB1"}, 1},
         {"CommandRename", {}, {"B2", std::nullopt}, {"B1", "B2", "RB1"}, 3},  // a taken name is refused
         {"CommandDuplicate", {}, {"B1ก"}, {"B1", "B1ก", "B2"}, 1},
+        {"Ctrl+Down", {}, {}, {"B2", "B1", "RB1"}, 0},
+        {"Delete", {true}, {}, {"B2", "RB1", "S1"}, 1},
+        {"F2", {}, {"B9"}, {"B9", "B2", "RB1"}, 1},
+        {"Ctrl+D", {}, {"B1ก"}, {"B1", "B1ก", "B2"}, 1},
     };
     for (const ListCase& c : cases) {
         SCOPED_TRACE(std::string(c.button) + " " + std::to_string(c.boxes));
         openHouse();
         mx::project::ProjectWindow w(session);
+        w.show();
         w.setCurrentMember(0);
         rec.clear();
         rec.answers = c.answers;
         rec.textAnswers = c.texts;
-        w.findChild<QAbstractButton*>(QString::fromLatin1(c.button))->click();
+        auto* list = w.findChild<QTableWidget*>(QStringLiteral("ListMembers"));
+        if (auto* b = w.findChild<QAbstractButton*>(QString::fromLatin1(c.button))) {
+            b->click();
+        } else {
+            const QKeyCombination key = QKeySequence(QString::fromLatin1(c.button))[0];
+            list->setFocus();
+            QTest::keyClick(list, key.key(), key.keyboardModifiers());
+        }
         const auto now = names();
         ASSERT_GE(now.size(), 3u);
         EXPECT_EQ(std::vector<std::string>(now.begin(), now.begin() + 3), c.firstThree);
         EXPECT_EQ(rec.log.size(), c.boxes);
         EXPECT_EQ(session.modified(), c.firstThree != std::vector<std::string>({"B1", "B2", "RB1"}));
-        EXPECT_EQ(w.findChild<QTableWidget*>(QStringLiteral("ListMembers"))->item(0, 0)->text().toStdString(),
-                  c.firstThree[0]);
+        EXPECT_EQ(list->item(0, 0)->text().toStdString(), c.firstThree[0]);
     }
 }
 
