@@ -16,6 +16,7 @@
 #include "common/cli_modules.h"
 #include "common/fixed.h"
 #include "common/numtext.h"
+#include "common/utf8.h"
 #include "project/json.h"
 #include "project/project.h"
 #include "project/report.h"
@@ -349,13 +350,13 @@ void projectTarget(const std::uint8_t* data, std::size_t size) {
     if (!read.project) {
         // One message naming the file, in whole UTF-8 even when the file was not.
         if (read.error.find("\"" + name + "\"") == std::string::npos) violated("refusal does not name the file: " + read.error);
-        if (project::firstBadUtf8(read.error) != std::string::npos) violated("refusal is not UTF-8");
+        if (firstBadUtf8(read.error) != std::string::npos) violated("refusal is not UTF-8");
         return;
     }
     if (read.error.size()) violated("a read project carries a message");
     // What is read is written back and reads as the same project.
     const std::string text = project::projectText(*read.project);
-    if (project::firstBadUtf8(text) != std::string::npos) violated("a written project is not UTF-8");
+    if (firstBadUtf8(text) != std::string::npos) violated("a written project is not UTF-8");
     const project::ReadOutcome again = project::parseProject(text, name, modules());
     if (!again.project) violated("a written project is refused: " + again.error);
     if (!(*again.project == *read.project)) violated("a written project reads back as another");
@@ -390,7 +391,7 @@ void csvTarget(const std::uint8_t* data, std::size_t size) {
         lastRow = r.row;
         if (!r.error.empty() && !r.cells.empty()) violated("an unreadable row kept its cells");
         for (const std::string& c : r.cells) {
-            if (!cli::isUtf8(c)) violated("a cell read is not UTF-8");
+            if (!isUtf8(c)) violated("a cell read is not UTF-8");
             // A byte of the code page is at most three of UTF-8.
             if (c.size() > 3 * kFuzzCsvLimits.cellBytes) violated("a cell past its limit");
         }
@@ -409,7 +410,7 @@ void csvTarget(const std::uint8_t* data, std::size_t size) {
             return true;
         });
     const std::string text = out.str();
-    if (!cli::isUtf8(text)) violated("the batch wrote bytes that are not UTF-8");
+    if (!isUtf8(text)) violated("the batch wrote bytes that are not UTF-8");
     if (summary.pages != sheets || summary.pages > summary.designs) violated("pages and designs disagree");
     std::istringstream lines(text);
     int count = 0;

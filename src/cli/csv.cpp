@@ -2,31 +2,11 @@
 
 #include <cstdio>
 
+#include "common/utf8.h"
+
 namespace mx::cli {
 
 namespace {
-
-// The length of the well-formed UTF-8 sequence at s[i], or 0 when there is none.
-std::size_t utf8Length(std::string_view s, std::size_t i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    if (c < 0x80) return 1;
-    std::size_t n = 0;
-    unsigned char lo = 0x80, hi = 0xBF;  // the range of the second byte
-    if (c >= 0xC2 && c <= 0xDF) n = 2;
-    else if (c == 0xE0) n = 3, lo = 0xA0;                      // no overlong form
-    else if (c == 0xED) n = 3, hi = 0x9F;                      // no surrogate
-    else if ((c >= 0xE1 && c <= 0xEC) || c == 0xEE || c == 0xEF) n = 3;
-    else if (c == 0xF0) n = 4, lo = 0x90;                      // no overlong form
-    else if (c >= 0xF1 && c <= 0xF3) n = 4;
-    else if (c == 0xF4) n = 4, hi = 0x8F;                      // nothing past U+10FFFF
-    else return 0;
-    if (s.size() - i < n) return 0;
-    const auto c1 = static_cast<unsigned char>(s[i + 1]);
-    if (c1 < lo || c1 > hi) return 0;
-    for (std::size_t k = 2; k < n; ++k)
-        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 0;
-    return n;
-}
 
 // The character of a Windows-874 byte from 0x80 up, or 0 where the code page has
 // none. The Thai letters, vowels, tone marks and digits are TIS-620 at 0xA1-0xDA and
@@ -66,7 +46,7 @@ void appendUtf8(std::string& out, char32_t c) {
 std::size_t undecodedUtf8(std::string_view s) {
     std::size_t bad = 0;
     for (std::size_t i = 0; i < s.size();) {
-        const std::size_t n = utf8Length(s, i);
+        const std::size_t n = utf8SequenceLength(s, i);
         bad += n == 0;
         i += n == 0 ? 1 : n;
     }
@@ -82,8 +62,6 @@ std::size_t undecoded874(std::string_view s) {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
-
-bool isUtf8(std::string_view s) { return undecodedUtf8(s) == 0; }
 
 std::optional<std::size_t> windows874ToUtf8(std::string_view bytes, std::string& out) {
     out.clear();
@@ -101,11 +79,7 @@ std::optional<std::size_t> toUtf8(std::string_view bytes, TextEncoding encoding,
     // not a text.
     if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos) return nul;
     if (encoding == TextEncoding::Windows874) return windows874ToUtf8(bytes, out);
-    for (std::size_t i = 0; i < bytes.size();) {
-        const std::size_t n = utf8Length(bytes, i);
-        if (n == 0) return i;
-        i += n;
-    }
+    if (const std::size_t bad = firstBadUtf8(bytes); bad != std::string_view::npos) return bad;
     out.assign(bytes);
     return std::nullopt;
 }

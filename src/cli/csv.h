@@ -30,9 +30,6 @@ struct CsvRecord {
     std::string error;
 };
 
-// True for well-formed UTF-8 (no overlong forms, surrogates or code points past
-// U+10FFFF).
-bool isUtf8(std::string_view s);
 // Windows-874 bytes as UTF-8. Returns the offset of the first byte the code page leaves
 // undefined (out then holds the text before it), or nothing when every byte is a
 // character.

@@ -213,20 +213,22 @@ int main(int argc, char** argv) {
     if (!inv.sheetPath.empty() && !report.sheet) return fail("module '" + name + "' has no printed sheet yet");
     if (!inv.drawingPath.empty() && !report.drawing) return fail("module '" + name + "' has no drawing");
     const auto app = startQt(argc, argv);
-    // Each file is painted into a temporary one and copied to its name only when whole.
-    auto write = [](const std::string& path, std::string_view ending, const auto& paint) {
-        mx::cli::StagedOutput staged(path);
+    // Each file is painted into a temporary one and reaches its name only when whole.
+    if (!inv.sheetPath.empty()) {
+        mx::WriteFault fault;
+        if (!mx::ui::writeSheetPdf(*report.sheet, QString::fromStdString(inv.sheetPath), &fault)) {
+            std::cerr << "mx7100-calc: " << mx::cli::cannotWrite(inv.sheetPath, fault) << "\n";
+            return 1;
+        }
+    }
+    if (!inv.drawingPath.empty()) {
+        mx::StagedOutput staged(inv.drawingPath);
         const QString staging = QString::fromStdString(staged.stagingPath());
-        std::optional<std::string> err = "cannot write " + path;
-        if (!staging.isEmpty() && paint(staging)) err = staged.commit(ending);
-        if (err) std::cerr << "mx7100-calc: " << *err << "\n";
-        return !err;
-    };
-    if (!inv.sheetPath.empty() &&
-        !write(inv.sheetPath, mx::cli::kPdfEnding, [&](const QString& p) { return mx::ui::writeSheetPdf(*report.sheet, p); }))
-        return 1;
-    if (!inv.drawingPath.empty() &&
-        !write(inv.drawingPath, mx::cli::kPngEnding, [&](const QString& p) { return writeDrawingPng(*report.drawing, p); }))
-        return 1;
+        if (!staging.isEmpty()) writeDrawingPng(*report.drawing, staging);  // an unfinished file is caught below
+        if (const auto fault = staged.commit(mx::kPngEnding)) {
+            std::cerr << "mx7100-calc: " << mx::cli::cannotWrite(inv.drawingPath, *fault) << "\n";
+            return 1;
+        }
+    }
     return 0;
 }

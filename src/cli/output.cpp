@@ -1,7 +1,5 @@
 #include "cli/output.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -26,47 +24,8 @@ std::string reason() { return std::strerror(errno); }
 
 }  // namespace
 
-StagedOutput::StagedOutput(std::string target) : target_(std::move(target)) {
-    std::error_code ec;
-    fs::path dir = fs::temp_directory_path(ec);
-    if (ec) dir = "/tmp";
-    std::string name = (dir / "mx7100-XXXXXX").string();
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) return;
-    ::close(fd);
-    staging_ = name;
-}
-
-StagedOutput::~StagedOutput() {
-    if (!staging_.empty()) std::remove(staging_.c_str());
-}
-
-std::optional<std::string> StagedOutput::commit(std::string_view ending) {
-    if (staging_.empty()) return "cannot write " + target_ + ": no temporary file could be made";
-    File in(std::fopen(staging_.c_str(), "rb"));
-    if (!in) return "cannot write " + target_ + ": " + reason();
-    // A file cut short by a full temporary folder lacks its closing bytes.
-    char tail[64] = {};
-    std::size_t got = 0;
-    if (std::fseek(in.get(), 0, SEEK_END) == 0) {
-        const long size = std::ftell(in.get());
-        const long from = size > static_cast<long>(sizeof tail) ? size - static_cast<long>(sizeof tail) : 0;
-        if (size > 0 && std::fseek(in.get(), from, SEEK_SET) == 0) got = std::fread(tail, 1, sizeof tail, in.get());
-    }
-    if (std::string_view(tail, got).find(ending) == std::string_view::npos)
-        return "cannot write " + target_ + ": the file was not finished (is the temporary folder full?)";
-    std::rewind(in.get());
-    File out(std::fopen(target_.c_str(), "wb"));
-    if (!out) return "cannot write " + target_ + ": " + reason();
-    std::vector<char> buffer(1 << 16);
-    while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), in.get())) {
-        if (std::fwrite(buffer.data(), 1, n, out.get()) != n) return "cannot write " + target_ + ": " + reason();
-    }
-    if (std::ferror(in.get())) return "cannot write " + target_ + ": " + reason();
-    // The last of it may wait in a buffer: a full disk shows only when it goes out.
-    if (std::fflush(out.get()) != 0) return "cannot write " + target_ + ": " + reason();
-    if (std::fclose(out.release()) != 0) return "cannot write " + target_ + ": " + reason();
-    return std::nullopt;
+std::string cannotWrite(const std::string& target, const WriteFault& fault) {
+    return "cannot write " + target + ": " + fault.reason();
 }
 
 std::optional<std::string> checkOutputPath(const std::string& path) {

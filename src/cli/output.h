@@ -7,33 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "common/stagedoutput.h"
+
 namespace mx::cli {
 
-// A file written through a temporary one. The painter writes the temporary file (it
-// does not report a failed write itself); only a whole file, known by its closing
-// bytes, is then copied to the name asked for, every write checked. A name that is a
-// pipe or a device (/dev/stdout) works as well as a plain file.
-class StagedOutput {
-public:
-    explicit StagedOutput(std::string target);
-    ~StagedOutput();
-    StagedOutput(const StagedOutput&) = delete;
-    StagedOutput& operator=(const StagedOutput&) = delete;
-    const std::string& target() const { return target_; }
-    // Where the painter writes; empty when no temporary file could be made.
-    const std::string& stagingPath() const { return staging_; }
-    // Copies the staged file to the target when it ends with `ending`. Returns an error
-    // text naming the target, or nothing.
-    std::optional<std::string> commit(std::string_view ending);
-
-private:
-    std::string target_;
-    std::string staging_;
-};
-
-// The closing bytes of a finished PDF and of a finished PNG.
-inline constexpr std::string_view kPdfEnding = "%%EOF";
-inline constexpr std::string_view kPngEnding = "IEND\xAE\x42\x60\x82";
+// "cannot write FILE: REASON", the tool's line for a file that did not reach its name.
+std::string cannotWrite(const std::string& target, const WriteFault& fault);
 
 // True when two names reach the same file: the same name, a relative and an absolute
 // name, a link.

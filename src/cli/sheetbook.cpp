@@ -34,7 +34,8 @@ std::optional<std::string> SheetBook::finish() {
     if (finished_ || pages_ == 0) return std::nullopt;
     finished_ = true;
     if (!painter_.end() || !ok_) return "cannot write " + output_.target() + ": the pages could not be painted";
-    return output_.commit(kPdfEnding);
+    if (const auto fault = output_.commit(kPdfEnding)) return cannotWrite(output_.target(), *fault);
+    return std::nullopt;
 }
 
 }  // namespace mx::cli

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "cli/output.h"
+#include "common/utf8.h"
 #include "common/cli_modules.h"
 
 namespace mx::cli {

@@ -41,8 +41,4 @@ struct JsonError {
 inline constexpr int kMaxJsonDepth = 32;
 std::variant<JsonValue, JsonError> parseJson(std::string_view text);
 
-// The offset of the first byte that does not belong to well-formed UTF-8 (overlong
-// forms, surrogates and code points past U+10FFFF count as malformed), or npos.
-std::size_t firstBadUtf8(std::string_view text);
-
 }  // namespace mx::project

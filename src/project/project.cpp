@@ -1,15 +1,14 @@
 #include "project/project.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
 
 #include "common/fieldtable.h"
+#include "common/stagedoutput.h"
+#include "common/utf8.h"
 #include "project/json.h"
 
 namespace mx::project {
@@ -315,55 +314,38 @@ ReadOutcome readProjectFile(const std::string& path, const std::vector<cli::Modu
 
 std::optional<std::string> saveProjectFile(const Project& project, const std::string& path) {
     std::error_code ec;
-    fs::path target(path);
+    const fs::path target(path);
     const bool existed = fs::exists(fs::status(target, ec));
     auto failure = [&](const std::string& reason) {
         return "บันทึกไฟล์โครงการ " + inQuotes(path) + " ไม่ได้: " + reason +
                (existed ? " ไฟล์เดิมยังอยู่ครบ ไม่ได้เปลี่ยนแปลง" : "");
     };
     if (fs::is_directory(fs::status(target, ec))) return failure("ชื่อนี้เป็นโฟลเดอร์");
-    // A link is followed, so the file it names is the one replaced.
-    if (existed && fs::is_symlink(fs::symlink_status(target, ec))) target = fs::canonical(target, ec);
     fs::path dir = target.parent_path();
     if (dir.empty()) dir = ".";
     if (!fs::is_directory(fs::status(dir, ec))) return failure("ไม่พบโฟลเดอร์ " + inQuotes(dir.string()));
 
-    std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        const bool denied = errno == EACCES || errno == EPERM || errno == EROFS;
-        return failure(denied ? "ไม่มีสิทธิ์เขียนในโฟลเดอร์ " + inQuotes(dir.string())
-                              : "สร้างไฟล์ชั่วคราวในโฟลเดอร์ " + inQuotes(dir.string()) + " ไม่ได้");
-    }
-    // The new file keeps the old one's permissions; a new one gets the usual ones.
-    mode_t mode = 0;
-    struct stat old {};
-    if (existed && ::stat(target.c_str(), &old) == 0) {
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
+    // Written beside the old file and renamed over it only when whole and on the disk,
+    // so a failed save leaves the previous file as it was.
+    StagedOutput staged(path);
     const std::string text = projectText(project);
-    bool ok = ::fchmod(fd, mode) == 0;
-    for (std::size_t done = 0; ok && done < text.size();) {
-        const ssize_t w = ::write(fd, text.data() + done, text.size() - done);
-        if (w < 0 && errno == EINTR) continue;
-        ok = w > 0;
-        if (ok) done += static_cast<std::size_t>(w);
+    std::optional<WriteFault> fault;
+    if (!staged.stagingPath().empty()) {
+        std::FILE* f = std::fopen(staged.stagingPath().c_str(), "wb");
+        bool ok = f && std::fwrite(text.data(), 1, text.size(), f) == text.size();
+        ok = (f && std::fclose(f) == 0) && ok;
+        // The file must end with the text's own last bytes: a write cut short does not.
+        if (ok) fault = staged.commit(std::string_view(text).substr(text.size() - std::min<std::size_t>(text.size(), 16)));
+        else fault = WriteFault{WriteFault::Kind::Unfinished, errno};
+    } else {
+        fault = staged.commit({});
     }
-    ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return failure("เขียนข้อมูลได้ไม่ครบ (ที่เก็บข้อมูลอาจเต็ม)");
-    }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return failure("แทนที่ไฟล์เดิมไม่ได้");
-    }
-    return std::nullopt;
+    if (!fault) return std::nullopt;
+    if (fault->denied()) return failure("ไม่มีสิทธิ์เขียนในโฟลเดอร์ " + inQuotes(dir.string()));
+    if (fault->kind == WriteFault::Kind::NoTemporary)
+        return failure("สร้างไฟล์ชั่วคราวในโฟลเดอร์ " + inQuotes(dir.string()) + " ไม่ได้");
+    if (fault->full()) return failure("เขียนข้อมูลได้ไม่ครบ (ที่เก็บข้อมูลอาจเต็ม)");
+    return failure("แทนที่ไฟล์เดิมไม่ได้");
 }
 
 std::vector<std::string> memberSettings(const Member& member) {

@@ -54,6 +54,16 @@ public:
         if (!ok) return std::nullopt;
         return t.toStdString();
     }
+    PrintChoice askPrint(const Message& m, QWidget* parent) override {
+        QMessageBox box(toQt(m.icon), QString::fromStdString(m.title), QString::fromStdString(m.text),
+                        QMessageBox::Ok | QMessageBox::Cancel, parent);
+        QPushButton* preview = box.addButton(QString::fromUtf8(kPreviewButton), QMessageBox::ActionRole);
+        preview->setObjectName(QStringLiteral("previewButton"));
+        box.setDefaultButton(QMessageBox::Ok);
+        box.exec();
+        if (box.clickedButton() == preview) return PrintChoice::Preview;
+        return box.clickedButton() == box.button(QMessageBox::Ok) ? PrintChoice::Print : PrintChoice::Cancel;
+    }
 };
 
 BoxPrompter boxes;

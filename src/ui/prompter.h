@@ -13,7 +13,12 @@ class QWidget;
 
 namespace mx::ui {
 
+// The answers to the question before unsaved work would be lost.
 enum class SaveChoice { Save, Discard, Cancel };
+// The answers to the print question.
+enum class PrintChoice { Print, Preview, Cancel };
+// The button of the print question that shows the preview first.
+inline constexpr const char* kPreviewButton = "ดูตัวอย่าง";
 
 class Prompter {
 public:
@@ -28,6 +33,11 @@ public:
     // A line of text (a name); none when cancelled.
     virtual std::optional<std::string> askText(const Message& m, const std::string& text,
                                                QWidget* parent = nullptr) = 0;
+    // The print question: OK prints, the preview button shows the sheet first.
+    // A prompter without a preview button asks OK/Cancel.
+    virtual PrintChoice askPrint(const Message& m, QWidget* parent = nullptr) {
+        return ask(m, parent) ? PrintChoice::Print : PrintChoice::Cancel;
+    }
 };
 
 // The prompter in force: QMessageBox boxes unless a test installed another.
@@ -48,6 +58,8 @@ void replay(const Diagnostics& d, QWidget* parent, Apply apply) {
 }
 
 // For tests: records every box and answers questions from a queue (then defaultAnswer).
+// A print question takes the next of printChoices when there is one, else the next
+// OK/Cancel answer as Print or Cancel.
 class RecordingPrompter : public Prompter {
 public:
     RecordingPrompter() { setPrompter(this); }
@@ -59,6 +71,7 @@ public:
         Message message;
         bool question = false;
         bool answer = false;
+        PrintChoice choice = PrintChoice::Cancel;  // for a print question
     };
 
     void show(const Message& m, QWidget*) override { log.push_back({m, false, false}); }
@@ -89,6 +102,17 @@ public:
         log.push_back({m, true, t.has_value()});
         return t;
     }
+    PrintChoice askPrint(const Message& m, QWidget* parent) override {
+        if (printChoices.empty()) {
+            const PrintChoice c = ask(m, parent) ? PrintChoice::Print : PrintChoice::Cancel;
+            log.back().choice = c;
+            return c;
+        }
+        const PrintChoice c = printChoices.front();
+        printChoices.pop_front();
+        log.push_back({m, true, c != PrintChoice::Cancel, c});
+        return c;
+    }
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
         for (const auto& e : log) out.push_back(e.message.text);
@@ -98,6 +122,7 @@ public:
 
     std::vector<Entry> log;
     std::deque<bool> answers;
+    std::deque<PrintChoice> printChoices;
     bool defaultAnswer = true;
     std::deque<SaveChoice> saveAnswers;  // then Cancel
     std::deque<std::optional<std::string>> textAnswers;  // then none

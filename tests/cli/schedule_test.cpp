@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/tool.h"
+#include "common/utf8.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ TEST(Batch, AwkwardSchedulesKeepEveryGoodRowWithItsNumber) {
         std::ostringstream out, progress;
         const BatchSummary s = runBatch(modules(), reader, SettingMode::Typed, out, progress);
         EXPECT_EQ(s.headerBad, c.headerBad);
-        EXPECT_TRUE(isUtf8(out.str()));
+        EXPECT_TRUE(mx::isUtf8(out.str()));
         std::istringstream lines(out.str());
         std::vector<std::string> got;
         for (std::string l; std::getline(lines, l);) got.push_back(l);

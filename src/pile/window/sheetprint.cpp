@@ -10,9 +10,10 @@ bool printPileSheet(const PageModel& page, const std::optional<Message>& warning
     if (!warning) return ui::printSheet(page, sheetQuestion(), parent);
     // The warning belongs between the question and the printer: the user has chosen
     // to print, is told the sheet has no pile type, and the sheet still prints.
-    if (!ui::prompter().ask(sheetQuestion(), parent)) return false;
+    const ui::PrintChoice choice = ui::prompter().askPrint(sheetQuestion(), parent);
+    if (choice == ui::PrintChoice::Cancel) return false;
     ui::prompter().show(*warning, parent);
-    return ui::sendSheet(page, parent);
+    return choice == ui::PrintChoice::Preview ? ui::previewSheet(page, parent) : ui::sendSheet(page, parent);
 }
 
 }  // namespace mx::pile

@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "project/window/reportprint.h"
 #include "project/window/session.h"
 #include "shell/window/mainmenu.h"
 #include "ui/registry.h"
+#include "ui/reportprinting.h"
 
 namespace mx::project {
 
@@ -65,7 +65,7 @@ void attachProjectMenu(shell::MainMenu& menu, ProjectSession& session) {
         {"actionSaveAs", act("actionSaveAs", [&session, parent] { session.saveAs(parent); })},
         {"actionMembers", act("actionMembers", [] { ui::showWindow(QStringLiteral("project")); })},
         {"actionReport", act("actionReport",
-                             [&session, parent] { printProjectReport(session.project(), session.modules(), parent); })},
+                             [&session, parent] { ui::printProjectReport(session.project(), session.modules(), parent); })},
         {"actionExit", act("actionExit", [&menu] { menu.quitProgram(); })},
     };
     for (const Item& item : kItems) {

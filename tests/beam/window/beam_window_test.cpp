@@ -467,4 +467,13 @@ TEST_F(Fixture, PrintAsksThenPrintsAndClosesTheTitleBlock) {
     EXPECT_TRUE(widget("Frame6")->isHidden());
     EXPECT_TRUE(QFile::exists(dir.filePath("beam.pdf")));
     EXPECT_EQ(text("Text20"), QStringLiteral("อาคารทดสอบ"));  // kept for the next print
+    // Printed from the preview, the sheet closes the panel as a print does.
+    ui::PdfPreviewTarget preview(dir.filePath("preview.pdf"));
+    preview.printTo = dir.filePath("from-preview.pdf");
+    rec.printChoices = {ui::PrintChoice::Preview};
+    click("Command5");
+    click("Command27");
+    EXPECT_EQ(preview.count, 1);
+    EXPECT_TRUE(widget("Frame6")->isHidden());
+    EXPECT_TRUE(QFile::exists(dir.filePath("from-preview.pdf")));
 }
