@@ -1,11 +1,7 @@
 #include "ui/memberwindow.h"
 
-#include <QEvent>
-#include <QKeyEvent>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -16,8 +12,8 @@
 #include "common/fieldedit.h"
 #include "common/numtext.h"
 #include "ui/fields.h"
+#include "ui/memberlayout.h"
 #include "ui/pagepainter.h"
-#include "ui/printing.h"
 #include "ui/prompter.h"
 #include "ui/registry.h"
 
@@ -31,12 +27,6 @@ constexpr int kWindowWidth = 1220;
 constexpr int kWindowHeight = 680;
 constexpr int kSmallestWidth = 1000;
 constexpr int kSmallestHeight = 560;
-constexpr int kToolSide = 50;
-constexpr int kFieldWidth = 84;
-constexpr int kTwipsPerPixel = 15;
-
-const char* const kTitleCaptions[5] = {"ชื่อโครงการ", nullptr, "ชื่อวิศวกร / บริษัท", "เลขทะเบียน / โทร.",
-                                       "หน้า / แผ่นที่"};
 
 // A panel that can answer a double-click on its own background. A double-click on a
 // caption or control inside it belongs to that control.
@@ -60,59 +50,7 @@ PanelFrame* makePanelFrame(QWidget* parent, const char* name) {
     return f;
 }
 
-// Space on a list's current row stands for Enter: both choose the row the keyboard
-// moved to.
-class SpaceChooses : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        auto* list = qobject_cast<QListWidget*>(watched);
-        if (list && e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Space &&
-            list->currentItem()) {
-            emit list->itemActivated(list->currentItem());
-            return true;
-        }
-        return QObject::eventFilter(watched, e);
-    }
-};
-
-// Lays out a widget and everything in it now, parents before their children, rather
-// than at the next turn of the event loop: a window not yet shown, or a row group
-// just uncovered, has its controls in place at once.
-void layOut(QWidget* root) {
-    if (root->layout()) root->layout()->activate();
-    for (QWidget* w : root->findChildren<QWidget*>())
-        if (w->layout()) w->layout()->activate();
-}
-
 }  // namespace
-
-void onRowChosen(QListWidget* list, QObject* context, std::function<void(int row)> choose) {
-    list->installEventFilter(new SpaceChooses(list));
-    auto chosen = [list, choose](QListWidgetItem* item) {
-        if (item && choose) choose(list->row(item));
-    };
-    QObject::connect(list, &QListWidget::itemClicked, context, chosen);
-    QObject::connect(list, &QListWidget::itemActivated, context, chosen);
-}
-
-// --- ClickLabel ----------------------------------------------------------------
-
-void ClickLabel::setBorder(bool on) { setFrameShape(on ? QFrame::Box : QFrame::NoFrame); }
-
-void ClickLabel::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) emit clicked();
-    QLabel::mousePressEvent(e);
-}
-
-void ClickLabel::mouseDoubleClickEvent(QMouseEvent* e) {
-    // Not passed on: the default handler would take the double-click for one more
-    // press and undo what the double-click just did.
-    if (e->button() == Qt::LeftButton) emit doubleClicked();
-    e->accept();
-}
 
 // --- the frame ------------------------------------------------------------------
 
@@ -149,16 +87,31 @@ MemberWindow::MemberWindow(MemberWindowDesign design, QWidget* parent)
     auto* captions = new QVBoxLayout(captionColumn_);
     captions->setContentsMargins(4, 0, 4, 0);
     captions->setSpacing(2);
-    surface_ = new DrawingSurface(this);
-    surface_->setObjectName(QStringLiteral("Picture1"));
-    surface_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    if (design_.drawing) {
+        surface_ = new DrawingSurface(this);
+        surface_->setObjectName(QStringLiteral("Picture1"));
+        panelArea_ = surface_;
+    } else {
+        panelArea_ = new QWidget(this);
+    }
+    panelArea_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     for (const PanelSpec& p : design_.panels) {
-        QWidget* parentWidget = p.place == PanelPlace::Inputs ? inputColumn_ : static_cast<QWidget*>(surface_);
+        QWidget* parentWidget = p.place == PanelPlace::Inputs ? inputColumn_ : panelArea_;
         PanelFrame* f = makePanelFrame(parentWidget, p.name);
         if (p.doubleClickHides) f->onDoubleClick = [f] { f->hide(); };
         panels_.insert(QString::fromLatin1(p.name), f);
         if (p.heightTwips > 0) heights_.insert(QString::fromLatin1(p.name), p.heightTwips);
+        if (p.clipsRows) {
+            // The rows stand in a content widget of their own size, which the panel's
+            // fixed height cuts off; the panel has no layout to grow with them.
+            auto* rows = new QWidget(f);
+            auto* layout = new QVBoxLayout(rows);
+            layout->setSizeConstraint(QLayout::SetFixedSize);
+            layout->setContentsMargins(8, 6, 8, 6);
+            layout->setSpacing(4);
+            clippedRows_.insert(f, rows);
+        }
         if (p.place == PanelPlace::Inputs) inputLayout_->addWidget(f);
     }
     inputLayout_->addStretch(1);
@@ -175,7 +128,7 @@ void MemberWindow::assemble() {
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
     if (!design_.captionsInToolbar) right->addWidget(captionColumn_);
-    right->addWidget(surface_, 1);
+    right->addWidget(panelArea_, 1);
     auto* body = new QHBoxLayout;
     body->setSpacing(6);
     body->addWidget(inputScroll_, 0);
@@ -197,7 +150,7 @@ void MemberWindow::assemble() {
     // The scrolled column too: its panels have their places before the first show.
     inputColumn_->resize(design_.inputColumnWidth,
                          std::max(inputScroll_->viewport()->height(), inputColumn_->minimumSizeHint().height()));
-    layOut(inputColumn_);
+    frame::layOut(inputColumn_);
     placeOverlays();
     orderKeyboard();
 }
@@ -258,10 +211,10 @@ void MemberWindow::buildToolbar() {
             p.setPen(QColor(20, 40, 120));
             p.drawText(QRect(0, 24, 36, 12), Qt::AlignCenter, QString::fromLatin1(tool.badge));
         }
-        QPushButton* b = addPictureButton(toolbar_, tool.name, pm, QString::fromUtf8(tool.tooltip), kToolSide);
+        QPushButton* b = addPictureButton(toolbar_, tool.name, pm, QString::fromUtf8(tool.tooltip), frame::kToolSide);
         if (tool.action == ToolAction::Calculate) {
             b->setText(QStringLiteral("คำนวณ"));
-            b->setFixedWidth(kToolSide * 2 + 10);
+            b->setFixedWidth(frame::kToolSide * 2 + 10);
             b->setShortcut(QKeySequence(QString::fromLatin1(kCalculateShortcut)));
             b->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(tool.tooltip).trimmed(),
                                                         QString::fromLatin1(kCalculateShortcut)));
@@ -279,42 +232,6 @@ void MemberWindow::buildToolbar() {
         row->addWidget(captionColumn_, 1);
     else
         row->addStretch(1);
-}
-
-void MemberWindow::buildTitleBlock() {
-    const TitleBlockSpec& tb = design_.titleBlock;
-    QFrame* f = panel(tb.panel);
-    if (!f) return;
-    auto* grid = new QGridLayout(f);
-    grid->setContentsMargins(12, 10, 12, 12);
-    grid->setHorizontalSpacing(8);
-    QLabel* heading = new QLabel(QString::fromUtf8(kTitleBlockHeading), f);
-    QFont hf = heading->font();
-    hf.setBold(true);
-    hf.setPointSizeF(hf.pointSizeF() * 1.15);
-    heading->setFont(hf);
-    heading->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
-    grid->addWidget(heading, 0, 0, 1, 3);
-    for (int i = 0; i < 5; ++i) {
-        const char* caption = i == 1 ? tb.memberCaption : kTitleCaptions[i];
-        auto* l = new QLabel(QString::fromUtf8(caption), f);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(l, i + 1, 0);
-        QLineEdit* e = addField(f, tb.fields[i]);
-        e->setMinimumWidth(340);
-        grid->addWidget(e, i + 1, 1, 1, 2);
-    }
-    QPushButton* print = addPictureButton(f, tb.printButton, toolPixmap(ToolPicture::Print, QSize(36, 36)),
-                                          QStringLiteral("พิมพ์รายการคำนวณ"), kToolSide);
-    connect(print, &QPushButton::clicked, this, [this] { this->print(); });
-    QPushButton* cancel = addPictureButton(f, tb.cancelButton, toolPixmap(ToolPicture::Cancel, QSize(36, 36)),
-                                           QStringLiteral("ยกเลิกการพิมพ์"), kToolSide);
-    connect(cancel, &QPushButton::clicked, this, [this] { hidePanel(design_.titleBlock.panel); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(print);
-    buttons->addWidget(cancel);
-    buttons->addStretch(1);
-    grid->addLayout(buttons, 6, 1, 1, 2);
 }
 
 void MemberWindow::runTool(const ToolButtonSpec& tool) {
@@ -336,131 +253,9 @@ void MemberWindow::runTool(const ToolButtonSpec& tool) {
     }
 }
 
-// --- panels ---------------------------------------------------------------------
-
-QFrame* MemberWindow::panel(const char* name) const { return panels_.value(QString::fromLatin1(name), nullptr); }
-
-int MemberWindow::panelHeightTwips(const char* name) const { return heights_.value(QString::fromLatin1(name), 0); }
-
-void MemberWindow::showPanel(const char* name) {
-    QFrame* f = panel(name);
-    if (!f) return;
-    if (f->parentWidget() == surface_) {
-        // One panel at a time over the drawing.
-        for (QFrame* other : std::as_const(panels_))
-            if (other != f && other->parentWidget() == surface_) other->hide();
-    }
-    f->show();
-    f->raise();
-    placeOverlays();
-}
-
-void MemberWindow::hidePanel(const char* name) {
-    if (QFrame* f = panel(name)) f->hide();
-}
-
-void MemberWindow::setPanelHeight(const char* name, int twips) {
-    heights_.insert(QString::fromLatin1(name), twips);
-    QFrame* f = panel(name);
-    for (const RowGroup& g : groups_)
-        if (g.panel == f) g.group->setVisible(twips >= g.minHeight);
-    for (const PanelSpec& p : design_.panels)
-        if (f && p.sizedByHeight && std::string_view(p.name) == name)
-            f->setFixedHeight(std::max(px(twips), f->minimumSizeHint().height()));
-    if (f) layOut(inputColumn_->isAncestorOf(f) ? inputColumn_ : static_cast<QWidget*>(f));
-    placeOverlays();
-}
-
-QWidget* MemberWindow::addRowGroup(QFrame* p, int minHeightTwips) {
-    auto* group = new QWidget(p);
-    auto* layout = new QVBoxLayout(group);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
-    panelLayout(p)->addWidget(group);
-    groups_.push_back({p, group, minHeightTwips});
-    group->setVisible(panelHeightTwips(qPrintable(p->objectName())) >= minHeightTwips);
-    return group;
-}
-
-QVBoxLayout* MemberWindow::panelLayout(QWidget* w) {
-    if (auto* l = qobject_cast<QVBoxLayout*>(w->layout())) return l;
-    auto* l = new QVBoxLayout(w);
-    const bool group = qobject_cast<QFrame*>(w) == nullptr;
-    l->setContentsMargins(group ? 0 : 8, group ? 0 : 6, group ? 0 : 8, group ? 0 : 6);
-    l->setSpacing(4);
-    return l;
-}
-
-void MemberWindow::placeOverlays() {
-    const QSize area = surface_->size();
-    for (QFrame* f : std::as_const(panels_)) {
-        if (f->parentWidget() != surface_) continue;
-        const QSize hint = f->sizeHint();
-        const int w = std::max(hint.width(), std::min(area.width() - 8, 560));
-        f->setGeometry(4, 4, std::min(w, area.width() - 8), std::min(hint.height(), area.height() - 8));
-    }
-}
-
 void MemberWindow::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     placeOverlays();
-}
-
-// --- fields ---------------------------------------------------------------------
-
-QLineEdit* MemberWindow::addField(QWidget* parent, const char* name) {
-    QLineEdit* e = makeField(parent, name, qs(design_.defaults.get(name)));
-    fields_.insert(QString::fromLatin1(name), e);
-    if (parent->window() == this && parent != surface_ && !surface_->isAncestorOf(parent)) inputOrder_.push_back(e);
-    connect(e, &QLineEdit::textChanged, this, [this, e] { fieldEdited(e); });
-    return e;
-}
-
-QGridLayout* MemberWindow::addFieldRows(QWidget* p, const std::vector<FieldRow>& rows) {
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(4);
-    grid->setColumnStretch(0, 1);
-    int r = 0;
-    for (const FieldRow& row : rows) {
-        QLabel* caption = row.clickable ? addClickLabel(p, row.captionName, QString::fromUtf8(row.caption))
-                                        : new QLabel(QString::fromUtf8(row.caption), p);
-        if (row.captionName) caption->setObjectName(QString::fromLatin1(row.captionName));
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        QLineEdit* e = addField(p, row.field);
-        e->setFixedWidth(kFieldWidth);
-        if (row.tooltip) e->setToolTip(QString::fromUtf8(row.tooltip));
-        caption->setBuddy(e);
-        grid->addWidget(caption, r, 0);
-        grid->addWidget(e, r, 1);
-        ++r;
-    }
-    panelLayout(p)->addLayout(grid);
-    return grid;
-}
-
-QLineEdit* MemberWindow::field(std::string_view name) const {
-    return fields_.value(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), nullptr);
-}
-
-QString MemberWindow::fieldCaption(std::string_view name) const {
-    const QLineEdit* e = field(name);
-    if (!e) return {};
-    for (const QLabel* l : findChildren<QLabel*>())
-        if (l->buddy() == e) return l->text();
-    return {};
-}
-
-FieldSet MemberWindow::fields() const {
-    FieldSet f;
-    for (auto it = fields_.cbegin(); it != fields_.cend(); ++it) f.set(ss(it.key()), ss(it.value()->text()));
-    return f;
-}
-
-ProjectTitleBlock MemberWindow::titleBlock() const {
-    const auto& n = design_.titleBlock.fields;
-    auto text = [this](const char* name) { return name && field(name) ? ss(field(name)->text()) : std::string(); };
-    return {text(n[0]), text(n[1]), text(n[2]), text(n[3]), text(n[4])};
 }
 
 namespace {
@@ -510,10 +305,11 @@ void MemberWindow::calculate() {
 
 void MemberWindow::setOutOfDate(bool on) {
     outOfDate_ = on;
-    if (QFrame* f = design_.resultPanel ? panel(design_.resultPanel) : nullptr) f->setEnabled(!on);
+    if (QWidget* r = design_.resultPanel ? findChild<QWidget*>(QString::fromLatin1(design_.resultPanel)) : nullptr)
+        r->setEnabled(!on);
     if (verdict_) verdict_->setEnabled(!on);
     if (outOfDateNote_) outOfDateNote_->setVisible(on);
-    surface_->setOutOfDate(on);
+    if (surface_) surface_->setOutOfDate(on);
 }
 
 void MemberWindow::fieldEdited(QLineEdit* e) {
@@ -553,122 +349,5 @@ void MemberWindow::replay(const Diagnostics& d, std::optional<std::size_t> resul
 }
 
 void MemberWindow::writeLabels(const FieldSet& labels) { ui::writeLabels(this, labels); }
-
-// --- small controls ---------------------------------------------------------------
-
-QListWidget* MemberWindow::addPickList(QWidget* parent, const char* name, const std::vector<PickItem>& items,
-                                       const char* targetField, std::function<void()> afterPick) {
-    const QString target = QString::fromLatin1(targetField);
-    std::vector<QString> values;
-    for (const PickItem& item : items) values.push_back(qs(item.value));
-    return addChoiceList(parent, name, items, [this, target, values, afterPick](int row) {
-        if (QLineEdit* e = fields_.value(target, nullptr)) e->setText(values[static_cast<std::size_t>(row)]);
-        if (afterPick) afterPick();
-    });
-}
-
-QListWidget* MemberWindow::addChoiceList(QWidget* parent, const char* name, const std::vector<PickItem>& items,
-                                         std::function<void(int row)> choose) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    for (const PickItem& item : items) {
-        auto* row = new QListWidgetItem(qs(item.text), list);
-        row->setData(Qt::UserRole, qs(item.value));
-        row->setToolTip(qs(item.text));
-    }
-    // Every row shows its whole text in the list itself.
-    list->setTextElideMode(Qt::ElideNone);
-    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
-                          list->verticalScrollBar()->sizeHint().width() + 8);
-    onRowChosen(list, this, std::move(choose));
-    return list;
-}
-
-QPushButton* MemberWindow::addPictureButton(QWidget* parent, const char* name, const QPixmap& pm, const QString& tip,
-                                            int side) {
-    QPushButton* b = makeButton(parent, name, QString(), tip);
-    b->setIcon(QIcon(pm));
-    b->setIconSize(QSize(side - 12, side - 12));
-    b->setFixedSize(side, side);
-    return b;
-}
-
-QPushButton* MemberWindow::addHelpButton(QWidget* parent, const char* name) {
-    QPushButton* b = makeButton(parent, name, QStringLiteral("?"), QStringLiteral("ปุ่มช่วยเหลือ"));
-    b->setFixedSize(26, 24);
-    return b;
-}
-
-ClickLabel* MemberWindow::addClickLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* l = new ClickLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setCursor(Qt::PointingHandCursor);
-    l->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
-    return l;
-}
-
-QLabel* MemberWindow::addLabel(QWidget* parent, const char* name, const QString& text) {
-    return makeLabel(parent, name, text);
-}
-
-QLabel* MemberWindow::addValueLabel(QWidget* parent, const char* name) {
-    QLabel* v = makeLabel(parent, name, QString());
-    v->setFrameShape(QFrame::Panel);
-    v->setFrameShadow(QFrame::Sunken);
-    v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    v->setMinimumWidth(110);
-    v->setStyleSheet(QStringLiteral("background: white; padding-right: 3px;"));
-    return v;
-}
-
-QLabel* MemberWindow::addToolbarCaption(const char* name, const QString& text, const char* colour) {
-    QLabel* l = makeLabel(captionColumn_, name, text);
-    QFont f = l->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.15);
-    l->setFont(f);
-    l->setStyleSheet(QStringLiteral("color: %1;").arg(QString::fromLatin1(colour)));
-    captionColumn_->layout()->addWidget(l);
-    return l;
-}
-
-QLabel* MemberWindow::addVerdictCaption(const char* name, const QString& text) {
-    verdict_ = addToolbarCaption(name, text, "#8c1a1a");
-    outOfDateNote_ = addToolbarCaption("LabelOutOfDate", QString::fromUtf8(kOutOfDateNote), "#b06000");
-    outOfDateNote_->hide();
-    return verdict_;
-}
-
-QPushButton* MemberWindow::toolButton(const char* name) const {
-    return findChild<QPushButton*>(QString::fromLatin1(name));
-}
-
-// --- drawing and printing -----------------------------------------------------------
-
-PageBox MemberWindow::drawingArea() const {
-    const double margin = 150;
-    const double w = std::max(surface_->width(), 400) * kTwipsPerPixel;
-    const double h = std::max(surface_->height(), 300) * kTwipsPerPixel;
-    return PageBox{margin, margin, w - margin, h - margin};
-}
-
-void MemberWindow::draw() {
-    // The figure takes the place of the panels that open over the drawing.
-    for (QFrame* f : std::as_const(panels_))
-        if (f->parentWidget() == surface_) f->hide();
-    surface_->setPage(drawing(drawingArea()));
-}
-
-void MemberWindow::erase() { surface_->clear(); }
-
-bool MemberWindow::print() {
-    erase();
-    Message question = printQuestion();
-    if (outOfDate_) question.text += "\n" + std::string(kPrintsLastCalculate);
-    if (!printSheet(sheet(), question, this)) return false;
-    hidePanel(design_.titleBlock.panel);
-    afterPrinting();
-    return true;
-}
 
 }  // namespace mx::ui

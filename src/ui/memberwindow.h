@@ -9,7 +9,8 @@
 // Layout: the toolbar across the top; below it a column of input panels on the left
 // and, on the right, the drawing surface. The result, title-block and pick-list
 // panels open over the drawing surface, one at a time; Draw closes them to make room
-// for the figure.
+// for the figure. A window without a drawing has no surface: those panels open in the
+// room beside the inputs instead, and its toolbar has no Draw or Erase.
 #include <QFrame>
 #include <QLabel>
 #include <QMap>
@@ -113,6 +114,9 @@ struct PanelSpec {
     bool sizedByHeight = false;
     // A double-click on the panel's own background, not on a control in it, hides it.
     bool doubleClickHides = false;
+    // The rows keep their own height and a panel lower than them shows the top ones,
+    // the rest cut off below its edge rather than hidden: its height uncovers them.
+    bool clipsRows = false;
 };
 
 // The title-block panel: heading, the five ProjectTitleBlock fields, print and cancel.
@@ -143,9 +147,11 @@ struct MemberWindowDesign {
     // The captions (kind, verdict) stand in the toolbar beside the buttons, leaving the
     // whole height below it to the panels and the drawing.
     bool captionsInToolbar = false;
-    // The panel the results of a Calculate fill; greyed while the inputs have changed
-    // since that Calculate.
+    // The panel (or the row group of a panel) the results of a Calculate fill, by
+    // object name; greyed while the inputs have changed since that Calculate.
     const char* resultPanel = nullptr;
+    // The window draws its member; without a drawing it has no drawing surface.
+    bool drawing = true;
     // The steel grades: the field the grade buttons write fs into, and how a grade
     // writes it. An fs that a change check (or the user) brings to another grade's
     // value presses that grade, so the grade caption never contradicts the fs shown.
@@ -222,7 +228,10 @@ public:
     // title-block panel and runs afterPrinting(). True when the sheet was printed.
     bool print();
 
+    // The drawing surface, or nullptr in a window without a drawing.
     DrawingSurface* drawingSurface() const { return surface_; }
+    // The room right of the inputs, where the drawing and the panels over it stand.
+    QWidget* panelArea() const { return panelArea_; }
     // Every input and title-block field with its text.
     FieldSet fields() const;
     QLineEdit* field(std::string_view name) const;
@@ -273,6 +282,9 @@ protected:
     virtual PageModel drawing(const PageBox& area) const = 0;
     // What the window resets after a sheet has been printed.
     virtual void afterPrinting() {}
+    // A warning about the sheet, shown after the print question is answered OK and
+    // before the sheet goes to the printer (which it still does).
+    virtual std::optional<Message> sheetWarning() const { return std::nullopt; }
     // A steel-grade button of the toolbar was pressed.
     virtual void pressGrade(SteelGrade) {}
     // A steel-grade button of any of the window's panels: the frame keeps the grade as
@@ -310,8 +322,11 @@ protected:
     QLabel* addValueLabel(QWidget* parent, const char* name);
     // A caption of the toolbar, beside the buttons (the kind caption, the verdict).
     QLabel* addToolbarCaption(const char* name, const QString& text, const char* colour);
-    // The verdict caption of the toolbar, greyed with the results when they are out of date.
+    // The verdict caption of the toolbar, greyed with the results when they are out of
+    // date, and the out-of-date note below it.
     QLabel* addVerdictCaption(const char* name, const QString& text);
+    // The out-of-date note alone, for a window without a verdict caption.
+    QLabel* addOutOfDateNote();
     QPushButton* toolButton(const char* name) const;
 
     // Shows a check's or calculation's messages and writes its corrections, in order.
@@ -355,10 +370,12 @@ private:
     QVBoxLayout* inputLayout_ = nullptr;
     QWidget* captionColumn_ = nullptr;
     DrawingSurface* surface_ = nullptr;
+    QWidget* panelArea_ = nullptr;  // the surface, or the plain room of a window without one
     QMap<QString, QFrame*> panels_;
     QMap<QString, QLineEdit*> fields_;
     std::vector<QLineEdit*> inputOrder_;  // the input panels' fields, in the order of the form
     QMap<QString, int> heights_;
+    QMap<QFrame*, QWidget*> clippedRows_;  // the content of each panel that clips its rows
     struct RowGroup {
         QFrame* panel;
         QWidget* group;

@@ -100,7 +100,7 @@ struct FrameCase {
     const char* calculate;
     const char* logo;
     std::vector<const char*> inputButtons;  // the toolbar buttons that open the inputs
-    const char* sd40;          // the SD40 grade button
+    const char* sd40;          // the SD40 grade button (none in a window without grades)
     const char* fs;            // the field it writes
     const char* gradeCaption;  // the caption naming the grade
     const char* otherFs;       // typed into fs: reset, or another grade's value

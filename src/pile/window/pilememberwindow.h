@@ -1,0 +1,84 @@
+#pragma once
+// What the pile safe-load and blow-count windows share on the member frame: they
+// draw nothing; the pile type is chosen on the toolbar or in the input panel, where
+// a large button shows the type chosen and a heading names it; one panel holds the
+// inputs and, uncovered below them by its greater height, the results; the title
+// block opens beside it. Each window adds its fields, lists, results and Calculate.
+#include <string>
+#include <vector>
+
+#include "pile/window/pile_pictures.h"
+#include "ui/memberwindow.h"
+
+class QPushButton;
+
+namespace mx::pile {
+
+// One pile type as its two buttons show it: large on the toolbar, small on the panel.
+struct TypeButton {
+    int code;
+    const char* toolbarButton;
+    const char* panelButton;
+    PilePicture picture;
+    const char* tooltip;
+};
+
+struct PileWindowDesign {
+    const char* name;  // object name, as the registry knows the window
+    std::string caption;
+    const char* helpWindow;
+    Message exitQuestion;
+    FieldSet defaults;
+    std::function<Diagnostics(std::string_view field, const FieldSet& fields)> check;
+    std::vector<TypeButton> types;  // in toolbar order
+    const char* chooseTypeCaption;  // tooltip of Command2
+    int inputsHeight;               // twips: the input panel with the inputs alone
+    int resultsHeight;              // twips: with the results uncovered below them
+    ui::TitleBlockSpec titleBlock;
+    int inputColumnWidth;  // pixels
+    // The large button showing the chosen type, and the heading naming it.
+    const char* chosenTypeButton;
+    const char* chosenTypeTooltip;
+    const char* typeHeading;
+    const char* typeHeadingText;
+};
+
+class PileMemberWindow : public ui::MemberWindow {
+    Q_OBJECT
+public:
+    static constexpr const char* kInputPanel = "Frame2";
+    static constexpr const char* kTitlePanel = "Frame3";
+    // The row group of the input panel that holds the results.
+    static constexpr const char* kResults = "ResultRows";
+
+    virtual void chooseType(int code) = 0;
+    // The input panel with the inputs alone, or with the results uncovered.
+    void showInputs();
+    void showResults();
+
+protected:
+    PileMemberWindow(PileWindowDesign design, QWidget* parent);
+    // assemble(), then the type pictures, the buttons that set the panel's height
+    // and the out-of-date note. Called by the window's constructor.
+    void assemblePile();
+
+    // The top row of the input panel: the chosen-type button, the heading and the
+    // panel's own type buttons (returned, in toolbar order).
+    std::vector<QPushButton*> addTypeRow(QFrame* panel);
+    // The result rows below the inputs, uncovered at the results height.
+    QWidget* addResults(QFrame* panel, const char* heading, const char* headingName);
+    // A result value box.
+    QLabel* addResult(QWidget* parent, const char* name, const char* text);
+    // The chosen-type button shows the toolbar picture of the type.
+    void showChosenType(int code);
+    QPushButton* chosenType() const { return chosenType_; }
+
+    Message printQuestion() const override;
+    PageModel drawing(const PageBox&) const override { return {}; }
+
+private:
+    PileWindowDesign pile_;
+    QPushButton* chosenType_ = nullptr;
+};
+
+}  // namespace mx::pile

@@ -1,0 +1,108 @@
+// The member frame's title block, drawing and printing.
+#include "ui/memberwindow.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/fields.h"
+#include "ui/memberlayout.h"
+#include "ui/pagepainter.h"
+#include "ui/printing.h"
+#include "ui/prompter.h"
+
+namespace mx::ui {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+const char* const kTitleCaptions[5] = {"ชื่อโครงการ", nullptr, "ชื่อวิศวกร / บริษัท", "เลขทะเบียน / โทร.",
+                                       "หน้า / แผ่นที่"};
+
+}  // namespace
+
+void MemberWindow::buildTitleBlock() {
+    const TitleBlockSpec& tb = design_.titleBlock;
+    QFrame* f = panel(tb.panel);
+    if (!f) return;
+    auto* grid = new QGridLayout(f);
+    grid->setContentsMargins(12, 10, 12, 12);
+    grid->setHorizontalSpacing(8);
+    QLabel* heading = new QLabel(QString::fromUtf8(kTitleBlockHeading), f);
+    QFont hf = heading->font();
+    hf.setBold(true);
+    hf.setPointSizeF(hf.pointSizeF() * 1.15);
+    heading->setFont(hf);
+    heading->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    grid->addWidget(heading, 0, 0, 1, 3);
+    for (int i = 0; i < 5; ++i) {
+        const char* caption = i == 1 ? tb.memberCaption : kTitleCaptions[i];
+        auto* l = new QLabel(QString::fromUtf8(caption), f);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(l, i + 1, 0);
+        QLineEdit* e = addField(f, tb.fields[i]);
+        e->setMinimumWidth(340);
+        grid->addWidget(e, i + 1, 1, 1, 2);
+    }
+    QPushButton* print = addPictureButton(f, tb.printButton, toolPixmap(ToolPicture::Print, QSize(36, 36)),
+                                          QStringLiteral("พิมพ์รายการคำนวณ"), frame::kToolSide);
+    connect(print, &QPushButton::clicked, this, [this] { this->print(); });
+    QPushButton* cancel = addPictureButton(f, tb.cancelButton, toolPixmap(ToolPicture::Cancel, QSize(36, 36)),
+                                           QStringLiteral("ยกเลิกการพิมพ์"), frame::kToolSide);
+    connect(cancel, &QPushButton::clicked, this, [this] { hidePanel(design_.titleBlock.panel); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(print);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    grid->addLayout(buttons, 6, 1, 1, 2);
+}
+
+ProjectTitleBlock MemberWindow::titleBlock() const {
+    const auto& n = design_.titleBlock.fields;
+    auto text = [this](const char* name) { return name && field(name) ? ss(field(name)->text()) : std::string(); };
+    return {text(n[0]), text(n[1]), text(n[2]), text(n[3]), text(n[4])};
+}
+
+// --- drawing and printing -----------------------------------------------------------
+
+PageBox MemberWindow::drawingArea() const {
+    const double margin = 150;
+    const double w = std::max(panelArea_->width(), 400) * kTwipsPerPixel;
+    const double h = std::max(panelArea_->height(), 300) * kTwipsPerPixel;
+    return PageBox{margin, margin, w - margin, h - margin};
+}
+
+void MemberWindow::draw() {
+    if (!surface_) return;
+    // The figure takes the place of the panels that open over the drawing.
+    for (QFrame* f : std::as_const(panels_))
+        if (f->parentWidget() == panelArea_) f->hide();
+    surface_->setPage(drawing(drawingArea()));
+}
+
+void MemberWindow::erase() {
+    if (surface_) surface_->clear();
+}
+
+bool MemberWindow::print() {
+    erase();
+    Message question = printQuestion();
+    if (outOfDate_) question.text += "\n" + std::string(kPrintsLastCalculate);
+    if (const std::optional<Message> warning = sheetWarning()) {
+        // The user has chosen to print, is told what the sheet lacks, and it still prints.
+        const PrintChoice choice = prompter().askPrint(question, this);
+        if (choice == PrintChoice::Cancel) return false;
+        prompter().show(*warning, this);
+        if (!(choice == PrintChoice::Preview ? previewSheet(sheet(), this) : sendSheet(sheet(), this))) return false;
+    } else if (!printSheet(sheet(), question, this)) {
+        return false;
+    }
+    hidePanel(design_.titleBlock.panel);
+    afterPrinting();
+    return true;
+}
+
+}  // namespace mx::ui
