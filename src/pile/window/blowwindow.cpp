@@ -46,6 +46,7 @@ PileWindowDesign blowDesign() {
         "Label14",
         kBlowDefaultTypeText,
     };
+    d.module = "blow";
     for (std::size_t i = 0; i < kBlowTitleFields.size(); ++i) d.titleBlock.fields[i] = kBlowTitleFields[i].c_str();
     for (const BlowTypeInfo& t : blowTypes())
         d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip});
