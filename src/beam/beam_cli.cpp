@@ -107,11 +107,7 @@ BeamRun runBeam(cli::FormState& state) {
 namespace mx::cli {
 
 Module beamCliModule() {
-    Module m;
-    m.name = "beam";
-    m.defaults = beam::beamDefaultFields();
-    m.title = beam::kWindowCaption;
-    m.fields = beam::beamFieldTable();
+    Module m = moduleRecord("beam", beam::kWindowCaption, beam::beamFieldTable());
     m.types = beam::beamTypes();
     m.typeField = beam::typeBeamField;
     m.pressType = beam::pressBeamType;

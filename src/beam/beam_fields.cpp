@@ -5,8 +5,8 @@
 namespace mx::beam {
 
 const FieldTable& beamFieldTable() {
-    static const FieldTable table = [] {
-        FieldTable t{
+    static const FieldTable table = withTitleBlock(
+        {
             {"Text1", "span", "คานยาว / เมตร =", "m", "?"},
             {"Text5", "overhang", "มีคานยื่นที่ปลายยาว /เมตร =", "m", "?"},
             {"Text2", "load", "นน.ที่ลงบนคาน กก./ เมตร =", "kg/m", "150"},
@@ -18,7 +18,8 @@ const FieldTable& beamFieldTable() {
             {"Text10", "stirrup_sets", "1 ปลอกเดี่ยว, 2 ปลอกคู่, 3 ปลอกซ้อน 3", "", "1"},
             {"Text12", "fc_prime", "fc' แรงอัดประลัยของคอนกรีต กก./ตร.ซม.=", "ksc", "150"},
             {"Text13", "fc", "fc หน่วยแรงอัดคอนกรีต กก./ตร.ซม.=", "ksc", "65"},
-            {"Text14", "fs", "fs หน่วยแรงดึงของเหล็กเส้น กก./ตร.ซม.=", "ksc", "1200"},
+            {"Text14", "fs", "fs หน่วยแรงดึงของเหล็กเส้น กก./ตร.ซม.=", "ksc", "1200",
+             "เปลี่ยนค่าโดยเลือกเหล็กเส้นกลมหรือเหล็กข้ออ้อย"},
             {"Text32", "dead_factor", "คิดกี่เท่าของ DEAD LOAD", "", "1.7"},
             {"Text31", "live_factor", "คิดกี่เท่าของ LIVE LOAD", "", "2"},
             // Live-load calculator.
@@ -31,10 +32,8 @@ const FieldTable& beamFieldTable() {
             {"Text25", "p1", "แรง P1 ( กก.) =", "kg", "?"},
             {"Text26", "p2", "แรง P2 ( กก.) =", "kg", "?"},
             {"Text27", "p3", "แรง P3 ( กก.) =", "kg", "?"},
-        };
-        addTitleBlockFields(t, {"Text20", "Text30", "Text24", "Text28", "Text29"}, "ชื่อคาน", "หน้า  / แผ่นที่");
-        return t;
-    }();
+        },
+        {"Text20", "Text30", "Text24", "Text28", "Text29"}, "ชื่อคาน", "หน้า  / แผ่นที่");
     return table;
 }
 

@@ -3,24 +3,14 @@
 #include <array>
 #include <cmath>
 
+#include "beam/beam_fields.h"
 #include "common/checked.h"
 #include "common/limitrule.h"
 #include "common/numtext.h"
 
 namespace mx::beam {
 
-FieldSet beamDefaultFields() {
-    return FieldSet{
-        {"Text1", "?"},   {"Text5", "?"},    {"Text2", "150"},  {"Text3", "20"},  {"Text4", "40"},
-        {"Text6", "12"},  {"Text7", "12"},   {"Text8", "6"},    {"Text10", "1"},  {"Text12", "150"},
-        {"Text13", "65"}, {"Text14", "1200"}, {"Text32", "1.7"}, {"Text31", "2"},
-        // Live-load calculator.
-        {"Text17", "4"}, {"Text18", "0"}, {"Text19", "300"}, {"Text21", "?"}, {"Text22", "3"}, {"Text23", "180"},
-        {"Text25", "?"}, {"Text26", "?"}, {"Text27", "?"},
-        // Title block of the printed sheet.
-        {"Text20", ""}, {"Text30", ""}, {"Text24", ""}, {"Text28", ""}, {"Text29", ""},
-    };
-}
+FieldSet beamDefaultFields() { return defaultsOf(beamFieldTable()); }
 
 BeamDesignInput readBeamInput(const FieldSet& f, int beamType) {
     BeamDesignInput in;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "beam/beam_drawing.h"
+#include "beam/beam_fields.h"
 #include "common/certify.h"
 #include "common/numtext.h"
 
@@ -30,9 +31,7 @@ std::string n(T v) {
 
 Message beamPrintQuestion() { return Message{"คุณแน่ใจหรือว่าจะพิมพ์รายการคำนวณ?", "พิมพ์รายการคำนวน", Icon::Critical}; }
 
-ProjectTitleBlock beamTitleBlock(const FieldSet& f) {
-    return {f.get("Text20"), f.get("Text30"), f.get("Text24"), f.get("Text28"), f.get("Text29")};
-}
+ProjectTitleBlock beamTitleBlock(const FieldSet& f) { return titleBlockOf(beamFieldTable(), f); }
 
 PageModel beamSheet(const BeamDesignResult& r, const ProjectTitleBlock& tb, bool usable) {
     PageModel p;

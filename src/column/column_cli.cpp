@@ -76,11 +76,7 @@ Report runColumn(FormState& state, bool wantPages) {
 }  // namespace
 
 Module columnCliModule() {
-    Module m;
-    m.name = "column";
-    m.defaults = columnDefaultFields();
-    m.title = "ออกแบบเสา คสล. COLUMN-01 MX.7100";
-    m.fields = columnFieldTable();
+    Module m = moduleRecord("column", kWindowCaption, columnFieldTable());
     m.types = columnTypes();
     m.typeField = typeColumnField;
     m.pressType = [](FormState& s, int code) {

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "column/column_fields.h"
 #include "common/checked.h"
 #include "common/fieldedit.h"
 #include "common/limitrule.h"
@@ -9,13 +10,7 @@
 
 namespace mx::column {
 
-FieldSet columnDefaultFields() {
-    FieldSet f;
-    for (const auto& d : kColumnFields) f.set(d.name, d.text);
-    for (const auto& d : kColumnEstimatorFields) f.set(d.name, d.text);
-    for (const auto& d : kColumnTitleFields) f.set(d.name, d.text);
-    return f;
-}
+FieldSet columnDefaultFields() { return defaultsOf(columnFieldTable()); }
 
 ColumnDesignInput readColumnInput(const FieldSet& fields, int shape) {
     ColumnDesignInput in;

@@ -14,48 +14,10 @@
 
 namespace mx::column {
 
-struct FieldDefault {
-    const char* name;
-    const char* text;
-};
+inline constexpr const char* kWindowCaption = "ออกแบบเสา คสล. COLUMN-01 MX.7100";
 
-// Input fields in window order: load, width, depth, height, main bar, tie, fc', fs,
-// own-weight multiplier, and the round column's diameter box.
-inline constexpr std::array<FieldDefault, 10> kColumnFields{{
-    {"Text1", "8000"},
-    {"Text2", "15"},
-    {"Text3", "15"},
-    {"Text5", "3"},
-    {"Text6", "12"},
-    {"Text7", "6"},
-    {"Text9", "150"},
-    {"Text10", "1200"},
-    {"Text23", "1.7"},
-    {"Text11", "?"},
-}};
-
-// The load estimator's fields: tributary width and length, live load, floors, and an
-// extra point load. Calculate does not read them; the estimator writes its total into Text1.
-inline constexpr std::array<FieldDefault, 5> kColumnEstimatorFields{{
-    {"Text13", "4"},
-    {"Text14", "4"},
-    {"Text15", "300"},
-    {"Text16", "1"},
-    {"Text17", "?"},
-}};
-
-// The title block of Frame7: project, column name, engineer or company, registration
-// or telephone, page or sheet. Empty until typed.
-inline constexpr std::array<FieldDefault, 5> kColumnTitleFields{{
-    {"Text18", ""},
-    {"Text19", ""},
-    {"Text20", ""},
-    {"Text21", ""},
-    {"Text22", ""},
-}};
-
-// Every input field of the window with its default text: the input panel, the load
-// estimator, then the title block.
+// Every input field of the window with its default text, as the field table gives
+// them: the input panel, the load estimator, then the title block.
 FieldSet columnDefaultFields();
 
 // Calculate's reading of the fields: the leading number of each text. A round column

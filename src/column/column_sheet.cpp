@@ -4,6 +4,7 @@
 #include <string>
 
 #include "column/column_drawing.h"
+#include "column/column_fields.h"
 #include "common/certify.h"
 #include "common/numtext.h"
 
@@ -33,9 +34,7 @@ Message columnPrintQuestion() {
     return Message{"คุณแน่ใจหรือว่าจะพิมพ์รายการคำนวณของเสา?", "พิมพ์รายการคำนวณเสา", Icon::Critical};
 }
 
-ProjectTitleBlock columnTitleBlock(const FieldSet& f) {
-    return {f.get("Text18"), f.get("Text19"), f.get("Text20"), f.get("Text21"), f.get("Text22")};
-}
+ProjectTitleBlock columnTitleBlock(const FieldSet& f) { return titleBlockOf(columnFieldTable(), f); }
 
 PageModel columnSheet(const ColumnDesignResult& r, bool usable, const ProjectTitleBlock& tb) {
     PageModel p;

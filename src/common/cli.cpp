@@ -42,6 +42,15 @@ std::string fieldObject(const Module& module, std::string_view key) {
 
 }  // namespace
 
+Module moduleRecord(std::string name, std::string title, FieldTable fields) {
+    Module m;
+    m.name = std::move(name);
+    m.title = std::move(title);
+    m.defaults = defaultsOf(fields);
+    m.fields = std::move(fields);
+    return m;
+}
+
 std::optional<std::string> parseSettings(const Module& module, const std::vector<std::string>& args, Invocation& out,
                                          SettingMode mode) {
     out.state.fields = module.defaults;

@@ -87,6 +87,10 @@ struct Module {
     std::function<Report(FormState&, bool wantPages)> run;
 };
 
+// A module's record with its name, its window caption as its title, and its field
+// table, whose defaults are the module's defaults.
+Module moduleRecord(std::string name, std::string title, FieldTable fields);
+
 // Parses SETTING arguments (CONTROL=TEXT, type=N, grade=G, --sheet FILE.pdf,
 // --drawing FILE.png) onto a state made from the module's defaults. Returns an error
 // text for a bad setting.

@@ -55,6 +55,14 @@ std::string closestName(std::string_view key, const std::vector<std::string>& na
     return best;
 }
 
+ProjectTitleBlock titleBlockOf(const FieldTable& table, const FieldSet& fields) {
+    auto text = [&](const char* name) {
+        const FieldInfo* f = findField(table, name);
+        return f ? fields.get(f->object) : std::string();
+    };
+    return {text("project"), text("member"), text("engineer"), text("registration"), text("page")};
+}
+
 void addTitleBlockFields(FieldTable& table, const char* const (&objects)[5], const char* memberCaption,
                          const char* pageCaption) {
     table.push_back({objects[0], "project", "ชื่อโครงการ", "", ""});
@@ -62,6 +70,12 @@ void addTitleBlockFields(FieldTable& table, const char* const (&objects)[5], con
     table.push_back({objects[2], "engineer", "ชื่อวิศวกร / บริษัท", "", ""});
     table.push_back({objects[3], "registration", "เลขทะเบียน / โทร.", "", ""});
     table.push_back({objects[4], "page", pageCaption, "", ""});
+}
+
+FieldTable withTitleBlock(FieldTable rows, const char* const (&objects)[5], const char* memberCaption,
+                          const char* pageCaption) {
+    addTitleBlockFields(rows, objects, memberCaption, pageCaption);
+    return rows;
 }
 
 }  // namespace mx

@@ -6,11 +6,7 @@
 namespace mx::cli {
 
 Module blowCliModule() {
-    Module m;
-    m.name = "blow";
-    m.defaults = pile::blowDefaults();
-    m.title = pile::kBlowCaption;
-    m.fields = pile::blowFieldTable();
+    Module m = moduleRecord("blow", pile::kBlowCaption, pile::blowFieldTable());
     m.types = pile::blowTypeList();
     m.typeField = pile::typeBlowField;
     // Type 1, 2, 3 = prestressed, hollow, timber: the choice only changes the list on

@@ -6,11 +6,7 @@
 namespace mx::cli {
 
 Module pileCliModule() {
-    Module m;
-    m.name = "pile";
-    m.defaults = pile::pileDefaults();
-    m.title = pile::kPileCaption;
-    m.fields = pile::pileFieldTable();
+    Module m = moduleRecord("pile", pile::kPileCaption, pile::pileFieldTable());
     m.types = pile::pileTypeList();
     m.typeField = pile::typePileField;
     // The type buttons only set the code; the fields keep their texts.

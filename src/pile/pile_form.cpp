@@ -2,6 +2,7 @@
 
 #include "common/limitrule.h"
 #include "common/numtext.h"
+#include "pile/pile_fields.h"
 
 namespace mx::pile {
 
@@ -73,10 +74,7 @@ std::optional<std::string> sectionValue(int list, int row) {
     return std::to_string((*rows)[static_cast<std::size_t>(row)].value);
 }
 
-FieldSet pileDefaults() {
-    return FieldSet{{"Text1", "?"}, {"Text2", "21"}, {"Text3", ""}, {"Text4", ""},
-                    {"Text5", ""},  {"Text6", ""},   {"Text7", ""}};
-}
+FieldSet pileDefaults() { return defaultsOf(pileFieldTable()); }
 
 namespace {
 constexpr LimitRule kLimits[] = {

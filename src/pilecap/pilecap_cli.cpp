@@ -87,11 +87,7 @@ Report run(FormState& state, bool wantPages) {
 }  // namespace
 
 Module pileCapCliModule() {
-    Module m;
-    m.name = "pilecap";
-    m.defaults = pileCapDefaults();
-    m.title = kWindowCaption;
-    m.fields = pileCapFieldTable();
+    Module m = moduleRecord("pilecap", kWindowCaption, pileCapFieldTable());
     m.typeField = typePileCapField;
     m.pressGrade = [](FormState& state, SteelGrade grade) {
         state.grade = grade;

@@ -4,31 +4,19 @@
 
 namespace mx::pilecap {
 
-namespace {
-// Short name and unit of each input field; caption and default are the form's own.
-struct Naming {
-    const char* object;
-    const char* name;
-    const char* unit;
-};
-constexpr Naming kNaming[] = {
-    {"Text1", "load", "kg"},        {"Text3", "pile_load", "t"}, {"Text4", "pile_width", "cm"},
-    {"Text2", "bar", "mm"},         {"Text5", "fc_prime", "ksc"}, {"Text6", "fc", "ksc"},
-    {"Text7", "fs", "ksc"},         {"Text14", "self_weight", "%"},
-};
-}  // namespace
-
 const FieldTable& pileCapFieldTable() {
-    static const FieldTable table = [] {
-        FieldTable t;
-        for (const InputFieldDef& def : kInputFields)
-            for (const Naming& n : kNaming)
-                if (std::string_view(n.object) == def.name) t.push_back({def.name, n.name, def.caption, n.unit, def.defaultText});
-        addTitleBlockFields(t, {kTitleBlockFields[0], kTitleBlockFields[1], kTitleBlockFields[2], kTitleBlockFields[3],
-                                kTitleBlockFields[4]},
-                            "ชื่อฐานราก");
-        return t;
-    }();
+    static const FieldTable table = withTitleBlock(
+        {
+            {"Text1", "load", "นน.ที่ลงบนฐานราก / กก. =", "kg", "80000"},
+            {"Text3", "pile_load", "เสาเข็มรับ นน.ปลอดภัย ตัน / 1 ต้น =", "t", "36"},
+            {"Text4", "pile_width", "ขนาดด้านแคบที่สุดของเสาเข็ม / ซม. =", "cm", "22"},
+            {"Text2", "bar", "ขนาดเหล็กตะแกรง / มม. =", "mm", "25"},
+            {"Text5", "fc_prime", "ค่าหน่วยแรงอัดประลัยของคอนกรีต fc' กก. / ตร.ซม. =", "ksc", "150"},
+            {"Text6", "fc", "ค่าหน่วยแรงอัดของคอนกรีต fc กก. / ตร.ซม. =", "ksc", "65"},
+            {"Text7", "fs", "ค่าหน่วยแรงดึงของเหล็ก fs กก. / ตร.ซม. =", "ksc", "1200"},
+            {"Text14", "self_weight", "คิด % ของ ฐานราก =", "%", "17", "คิด % ของ ฐานราก"},
+        },
+        {"Text9", "Text10", "Text11", "Text12", "Text13"}, "ชื่อฐานราก");
     return table;
 }
 

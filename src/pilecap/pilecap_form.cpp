@@ -4,27 +4,11 @@
 
 #include "common/limitrule.h"
 #include "common/numtext.h"
+#include "pilecap/pilecap_fields.h"
 
 namespace mx::pilecap {
 
-const std::array<InputFieldDef, 8> kInputFields{{
-    {"Text1", "นน.ที่ลงบนฐานราก / กก. =", "80000"},
-    {"Text3", "เสาเข็มรับ นน.ปลอดภัย ตัน / 1 ต้น =", "36"},
-    {"Text4", "ขนาดด้านแคบที่สุดของเสาเข็ม / ซม. =", "22"},
-    {"Text2", "ขนาดเหล็กตะแกรง / มม. =", "25"},
-    {"Text5", "ค่าหน่วยแรงอัดประลัยของคอนกรีต fc' กก. / ตร.ซม. =", "150"},
-    {"Text6", "ค่าหน่วยแรงอัดของคอนกรีต fc กก. / ตร.ซม. =", "65"},
-    {"Text7", "ค่าหน่วยแรงดึงของเหล็ก fs กก. / ตร.ซม. =", "1200"},
-    {"Text14", "คิด % ของ ฐานราก", "17"},
-}};
-
-FieldSet pileCapDefaults() {
-    FieldSet f;
-    for (const InputFieldDef& def : kInputFields) f.set(def.name, def.defaultText);
-    // The title block of the printed sheet starts empty.
-    for (const char* name : kTitleBlockFields) f.set(name, "");
-    return f;
-}
+FieldSet pileCapDefaults() { return defaultsOf(pileCapFieldTable()); }
 
 PileCapInput readPileCapInput(const FieldSet& fields) {
     PileCapInput in;

@@ -15,18 +15,8 @@ namespace mx::pilecap {
 
 inline constexpr const char* kWindowCaption = "ฐานรากชนิดมีเข็ม FOOT-01 MX.7100";
 
-struct InputFieldDef {
-    const char* name;
-    const char* caption;  // caption beside the field (or its tooltip)
-    const char* defaultText;
-};
-// Input fields in window order.
-extern const std::array<InputFieldDef, 8> kInputFields;
-
-// The title-block fields of Frame4: project, footing name, engineer, registration, page.
-inline constexpr std::array<const char*, 5> kTitleBlockFields{"Text9", "Text10", "Text11", "Text12", "Text13"};
-
-// Every input field with its default text, then the empty title-block fields.
+// Every input field with its default text, then the empty title-block fields, as the
+// field table gives them.
 FieldSet pileCapDefaults();
 // What Calculate reads: the number at the start of each field text.
 PileCapInput readPileCapInput(const FieldSet& fields);

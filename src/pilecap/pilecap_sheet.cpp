@@ -3,6 +3,7 @@
 #include "common/certify.h"
 #include "common/numtext.h"
 #include "pilecap/pilecap_drawing.h"
+#include "pilecap/pilecap_fields.h"
 
 namespace mx::pilecap {
 
@@ -60,9 +61,7 @@ Message pileCapPrintQuestion() {
     return Message{"คุณแน่ใจหรือว่าจะพิมพ์รายการคำนวณ?", "พิมพ์รายการคำนวน", Icon::Critical};
 }
 
-ProjectTitleBlock pileCapTitleBlock(const FieldSet& f) {
-    return {f.get("Text9"), f.get("Text10"), f.get("Text11"), f.get("Text12"), f.get("Text13")};
-}
+ProjectTitleBlock pileCapTitleBlock(const FieldSet& f) { return titleBlockOf(pileCapFieldTable(), f); }
 
 PageModel pileCapSheet(const PileCapResult& r, bool usable, const ProjectTitleBlock& tb) {
     PageModel p;

@@ -72,11 +72,7 @@ void addResult(ResultList& out, const slab::SlabDesignResult& r) {
 // type=1 is the cantilever slab (canopy), type=2 the two-way slab with beams all
 // round; the continuity case is the field Text6.
 Module slabCliModule() {
-    Module m;
-    m.name = "slab";
-    m.defaults = slab::slabDefaultFields();
-    m.title = "ออกแบบพื้น คสล. SLAB -01 MX.7100";
-    m.fields = slab::slabFieldTable();
+    Module m = moduleRecord("slab", slab::kWindowCaption, slab::slabFieldTable());
     m.types = slab::slabTypes();
     m.typeField = slab::typeSlabField;
     m.pressType = [](FormState& s, int code) {

@@ -3,35 +3,11 @@
 #include "common/fieldedit.h"
 #include "common/limitrule.h"
 #include "common/numtext.h"
+#include "slab/slab_fields.h"
 
 namespace mx::slab {
 
 namespace {
-
-struct FieldDefault {
-    const char* name;
-    const char* text;
-};
-
-constexpr FieldDefault kDefaults[] = {
-    {"Text1", "300"},  // live load, kg/m2
-    {"Text2", "2"},    // short side, m
-    {"Text3", "4.5"},  // long side, m
-    {"Text4", "11"},   // thickness, cm
-    {"Text5", "6"},    // mesh size, mm
-    {"Text6", "3"},    // continuity case (interior span)
-    {"Text7", "150"},  // fc', ksc
-    {"Text8", "65"},   // fc, ksc
-    {"Text9", "1200"}, // fs, ksc
-    {"Text23", "1.7"}, // dead-load factor
-    {"Text24", "2"},   // live-load factor
-    {"Text10", "6"},   // bottom short bars, mm
-    {"Text11", "6"},   // bottom long bars, mm
-    {"Text12", "6"},   // top bars at the outer edge, mm
-    {"Text13", "6"},   // top bars over a continuous edge, mm
-    // Title block of the printed sheet.
-    {"Text18", ""}, {"Text19", ""}, {"Text20", ""}, {"Text21", ""}, {"Text22", ""},
-};
 
 constexpr const char* kBarTitle = "ขนาดเหล็กเสริมที่กำหนดใหญ่เกินไป";
 constexpr const char* kBarText = "ขนาดเหล็กเสริมที่กำหนดใหญ่เกินไป!!!ต้องแก้ไขให้เล็กลง";
@@ -132,11 +108,7 @@ Diagnostics checkSlabField(std::string_view name, const FieldSet& fields) {
     return d;
 }
 
-FieldSet slabDefaultFields() {
-    FieldSet f;
-    for (const auto& d : kDefaults) f.set(d.name, d.text);
-    return f;
-}
+FieldSet slabDefaultFields() { return defaultsOf(slabFieldTable()); }
 
 double slabMinSteelRatio(std::optional<SteelGrade> grade) { return grade ? gradeButton(*grade).minSteelRatio : 0.0; }
 

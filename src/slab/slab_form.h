@@ -17,8 +17,10 @@
 
 namespace mx::slab {
 
+inline constexpr const char* kWindowCaption = "ออกแบบพื้น คสล. SLAB -01 MX.7100";
+
 // Input fields with their default texts, in the window's order (input panel, then
-// the bar-size panel).
+// the bar-size panel and the title block), as the field table gives them.
 FieldSet slabDefaultFields();
 
 // Least steel ratio of a steel grade; none pressed gives 0 (the design then takes

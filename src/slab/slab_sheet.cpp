@@ -3,6 +3,7 @@
 #include "common/certify.h"
 #include "common/numtext.h"
 #include "slab/slab_drawing.h"
+#include "slab/slab_fields.h"
 
 namespace mx::slab {
 
@@ -34,9 +35,7 @@ std::string steelFormula(const SlabDesignResult& r, Fixed moment) {
 
 Message slabPrintQuestion() { return Message{"คุณแน่ใจหรือว่าจะพิมพ์รายการคำนวณ?", "พิมพ์รายการคำนวน", Icon::Critical}; }
 
-ProjectTitleBlock slabTitleBlock(const FieldSet& f) {
-    return {f.get("Text18"), f.get("Text19"), f.get("Text20"), f.get("Text21"), f.get("Text22")};
-}
+ProjectTitleBlock slabTitleBlock(const FieldSet& f) { return titleBlockOf(slabFieldTable(), f); }
 
 PageModel slabSheet(const SlabDesignResult& r, bool usable, const ProjectTitleBlock& tb) {
     PageModel p;

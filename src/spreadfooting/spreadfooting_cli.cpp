@@ -76,11 +76,7 @@ void addResult(ResultList& out, const spreadfooting::SpreadFootingResult& r) {
 }  // namespace
 
 Module spreadFootingCliModule() {
-    Module m;
-    m.name = "spreadfooting";
-    m.defaults = spreadfooting::defaultFields();
-    m.title = "ฐานรากแผ่ (ไม่มีเข็ม ) FOOT -00 MX.7100";
-    m.fields = spreadfooting::spreadFootingFieldTable();
+    Module m = moduleRecord("spreadfooting", spreadfooting::kWindowCaption, spreadfooting::spreadFootingFieldTable());
     m.typeField = spreadfooting::typeSpreadFootingField;
     m.pressGrade = [](FormState& s, SteelGrade g) {
         s.grade = g;

@@ -6,6 +6,7 @@
 #include "common/figure.h"
 #include "common/limitrule.h"
 #include "common/numtext.h"
+#include "spreadfooting/spreadfooting_fields.h"
 
 namespace mx::spreadfooting {
 
@@ -40,13 +41,7 @@ const std::array<SummaryLine, 17> kSummary{{
 
 }  // namespace
 
-FieldSet defaultFields() {
-    return FieldSet{{"Text1", "20000"}, {"Text3", ""},     {"Text2", "12"},  {"Text4", "150"},
-                    {"Text5", "65"},    {"Text6", "1200"}, {"Text13", "17"},
-                    // The title block of the print panel, empty until the engineer types it.
-                    {"Text8", ""},      {"Text9", ""},     {"Text10", ""},   {"Text11", ""},
-                    {"Text12", ""}};
-}
+FieldSet defaultFields() { return defaultsOf(spreadFootingFieldTable()); }
 
 SpreadFootingInput readInput(const FieldSet& fields) {
     SpreadFootingInput in;

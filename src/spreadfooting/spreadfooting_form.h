@@ -14,8 +14,8 @@
 namespace mx::spreadfooting {
 
 // Input fields in the window's order, with their default texts, then the five title-block
-// fields of the print panel (Text8..Text12, empty). The bearing field
-// starts empty on purpose: the engineer must state the soil.
+// fields of the print panel (Text8..Text12, empty), as the field table gives them. The
+// bearing field starts empty on purpose: the engineer must state the soil.
 FieldSet defaultFields();
 
 // Calculate's reading of the fields: the number at the start of each text.

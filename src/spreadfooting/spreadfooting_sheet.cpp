@@ -3,6 +3,7 @@
 #include "common/certify.h"
 #include "common/numtext.h"
 #include "spreadfooting/spreadfooting_drawing.h"
+#include "spreadfooting/spreadfooting_fields.h"
 
 namespace mx::spreadfooting {
 
@@ -22,9 +23,7 @@ Message spreadFootingPrintQuestion() {
     return Message{"คุณแน่ใจหรือว่าจะพิมพ์รายการคำนวณ?", "พิมพ์รายการคำนวน", Icon::Critical};
 }
 
-ProjectTitleBlock spreadFootingTitleBlock(const FieldSet& f) {
-    return {f.get("Text8"), f.get("Text9"), f.get("Text10"), f.get("Text11"), f.get("Text12")};
-}
+ProjectTitleBlock spreadFootingTitleBlock(const FieldSet& f) { return titleBlockOf(spreadFootingFieldTable(), f); }
 
 PageModel spreadFootingSheet(const SpreadFootingResult& r, bool usable, const ProjectTitleBlock& tb) {
     PageModel p;

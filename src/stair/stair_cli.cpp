@@ -80,11 +80,7 @@ Report runStair(FormState& state, bool wantPages) {
 }  // namespace
 
 Module stairCliModule() {
-    Module m;
-    m.name = "stair";
-    m.defaults = stair::stairDefaultFields();
-    m.title = "ออกแบบบันได คสล. ST-01 MX.7100";
-    m.fields = stair::stairFieldTable();
+    Module m = moduleRecord("stair", stair::kWindowCaption, stair::stairFieldTable());
     m.types = stair::stairTypes();
     m.typeField = stair::typeStairField;
     m.pressType = [](FormState& s, int code) {

@@ -5,8 +5,8 @@
 namespace mx::stair {
 
 const FieldTable& stairFieldTable() {
-    static const FieldTable table = [] {
-        FieldTable t{
+    static const FieldTable table = withTitleBlock(
+        {
             // The span's caption until a type button names the span it means.
             {"Text1", "span", kDefaultSpanCaption, "m", "1.20"},
             {"Text2", "live_load", "นน.จรที่บันไดรับ กก./ ตร.ม. =", "kg/m2", "300"},
@@ -18,14 +18,10 @@ const FieldTable& stairFieldTable() {
             {"Text9", "fc_prime", "fc' หน่วยแรงอัดประลัยของคอนกรีต กก. / ตร.ซม. =", "ksc", "150"},
             {"Text10", "fc", "fc ค่าหน่วยแรงอัดของคอนกรีต กก. / ตร.ซม. =", "ksc", "65"},
             {"Text11", "fs", "fs ค่าหน่วยแรงดึงของเหล็ก กก. / ตร.ซม. =", "ksc", "1200"},
-            {"Text18", "dead_factor", "คิด นน.บันได ( DEAD LOAD ) กี่เท่า =", "", "1.7"},
-            {"Text19", "live_factor", "คิด นน.จร ( LIVE LOAD ) กี่เท่า =", "", "2"},
-        };
-        addTitleBlockFields(t, {kStairTitleFields[0].name, kStairTitleFields[1].name, kStairTitleFields[2].name,
-                                kStairTitleFields[3].name, kStairTitleFields[4].name},
-                            kStairTitleFields[1].caption, kStairTitleFields[4].caption);
-        return t;
-    }();
+            {"Text18", "dead_factor", "คิด นน.บันได ( DEAD LOAD ) กี่เท่า =", "", "1.7", "คิดกี่เท่าของ DEAD LOAD"},
+            {"Text19", "live_factor", "คิด นน.จร ( LIVE LOAD ) กี่เท่า =", "", "2", "คิดกี่เท่าของ LIVE LOAD"},
+        },
+        {"Text12", "Text13", "Text14", "Text15", "Text16"}, "ชื่อบันได");
     return table;
 }
 

@@ -5,15 +5,11 @@
 #include "common/checked.h"
 #include "common/limitrule.h"
 #include "common/numtext.h"
+#include "stair/stair_fields.h"
 
 namespace mx::stair {
 
-FieldSet stairDefaultFields() {
-    FieldSet f;
-    for (const auto& d : kStairFields) f.set(d.name, d.text);
-    for (const auto& t : kStairTitleFields) f.set(t.name, "");
-    return f;
-}
+FieldSet stairDefaultFields() { return defaultsOf(stairFieldTable()); }
 
 const StairTypeInfo* stairTypeInfo(int code) {
     for (const auto& t : kStairTypes)

@@ -17,41 +17,10 @@
 
 namespace mx::stair {
 
-struct FieldDefault {
-    const char* name;
-    const char* text;
-};
+inline constexpr const char* kWindowCaption = "ออกแบบบันได คสล. ST-01 MX.7100";
 
-// Every input field of the stair window with its default text, in window order.
-inline constexpr std::array<FieldDefault, 12> kStairFields{{
-    {"Text1", "1.20"},   // L, m
-    {"Text2", "300"},    // live load, kg/m2
-    {"Text3", "25"},     // tread, cm
-    {"Text4", "18"},     // riser, cm
-    {"Text5", "9"},      // main bar, mm
-    {"Text6", "6"},      // temperature bar, mm
-    {"Text7", "8"},      // waist slab thickness, cm
-    {"Text9", "150"},    // fc', ksc
-    {"Text10", "65"},    // fc, ksc
-    {"Text11", "1200"},  // fs, ksc
-    {"Text18", "1.7"},   // dead-load factor
-    {"Text19", "2"},     // live-load factor
-}};
-
-// The title-block fields of Frame5 with their captions; they start empty.
-struct TitleField {
-    const char* name;
-    const char* caption;
-};
-inline constexpr std::array<TitleField, 5> kStairTitleFields{{
-    {"Text12", "ชื่อโครงการ"},
-    {"Text13", "ชื่อบันได"},
-    {"Text14", "ชื่อวิศวกร / บริษัท"},
-    {"Text15", "เลขทะเบียน / โทร."},
-    {"Text16", "หน้า / แผ่นที่"},
-}};
-
-// The input fields with their defaults, then the empty title-block fields.
+// The input fields with their defaults, then the empty title-block fields, as the
+// field table gives them.
 FieldSet stairDefaultFields();
 
 // The type buttons: the button, its tooltip, the caption of the type label Label1 and

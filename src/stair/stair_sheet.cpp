@@ -3,6 +3,7 @@
 #include "common/certify.h"
 #include "common/numtext.h"
 #include "stair/stair_drawing.h"
+#include "stair/stair_fields.h"
 #include "stair/stair_form.h"
 
 namespace mx::stair {
@@ -30,9 +31,7 @@ std::string rel(Fixed a, Fixed b) { return rel(a.toDouble(), b.toDouble()); }
 
 Message stairPrintQuestion() { return Message{"คุณแน่ใจหรือว่าจะพิมพ์รายการคำนวณ?", "พิมพ์รายการคำนวน", Icon::Critical}; }
 
-ProjectTitleBlock stairTitleBlock(const FieldSet& f) {
-    return {f.get("Text12"), f.get("Text13"), f.get("Text14"), f.get("Text15"), f.get("Text16")};
-}
+ProjectTitleBlock stairTitleBlock(const FieldSet& f) { return titleBlockOf(stairFieldTable(), f); }
 
 PageModel stairSheet(const StairDesignResult& r, bool usable, const ProjectTitleBlock& tb) {
     PageModel p;

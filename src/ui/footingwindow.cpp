@@ -31,7 +31,7 @@ MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
     d.icon = f.icon;
     d.helpWindow = f.helpWindow;
     d.exitQuestion = kExitQuestion;
-    d.defaults = f.defaults;
+    d.fields = f.fields;
     d.check = f.check;
     d.fsField = f.fsField;
     d.writeGradeFs = [press = f.pressGrade](FieldSet& fields, SteelGrade g) { press(fields, g); };

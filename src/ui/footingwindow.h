@@ -26,7 +26,7 @@ struct FootingWindowDesign {
     std::string caption;
     QPixmap icon;
     const char* helpWindow;
-    FieldSet defaults;
+    const FieldTable* fields;
     std::function<Diagnostics(std::string_view field, const FieldSet& fields)> check;
     TitleBlockSpec titleBlock;
 

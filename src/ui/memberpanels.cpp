@@ -141,12 +141,46 @@ void MemberWindow::placeOverlays() {
 
 // --- fields ---------------------------------------------------------------------
 
-QLineEdit* MemberWindow::addField(QWidget* parent, const char* name) {
-    QLineEdit* e = makeField(parent, name, qs(design_.defaults.get(name)));
+void MemberWindow::warnNoWidget(const char* what, std::string_view name) const {
+    qWarning("%s: %s %.*s %s", design_.name, what, static_cast<int>(name.size()), name.data(), kNoWidgetWarning);
+}
+
+const FieldInfo* MemberWindow::fieldInfo(const char* name) const {
+    const FieldInfo* info = design_.fields ? findField(*design_.fields, name) : nullptr;
+    if (!info || std::string_view(info->object) != name) {
+        qWarning("%s: field %s %s", design_.name, name, kNoTableEntryWarning);
+        return nullptr;
+    }
+    return info;
+}
+
+QLineEdit* MemberWindow::addInput(QWidget* parent, const char* name) {
+    const FieldInfo* info = fieldInfo(name);
+    QLineEdit* e = makeField(parent, name, QString::fromUtf8(info ? info->defaultText : ""));
+    if (info && info->tooltip) e->setToolTip(QString::fromUtf8(info->tooltip));
     fields_.insert(QString::fromLatin1(name), e);
     if (parent->window() == this && parent != panelArea_ && !panelArea_->isAncestorOf(parent)) inputOrder_.push_back(e);
     connect(e, &QLineEdit::textChanged, this, [this, e] { fieldEdited(e); });
     return e;
+}
+
+QLineEdit* MemberWindow::addField(QWidget* parent, const char* name) {
+    QLineEdit* e = addInput(parent, name);
+    if (e->toolTip().isEmpty())
+        if (const FieldInfo* info = design_.fields ? findField(*design_.fields, name) : nullptr)
+            e->setToolTip(QString::fromUtf8(info->caption));
+    return e;
+}
+
+CaptionedField MemberWindow::addCaptionedField(QWidget* p, const FieldRow& row) {
+    QLineEdit* e = addInput(p, row.field);
+    const FieldInfo* info = design_.fields ? findField(*design_.fields, row.field) : nullptr;
+    const QString text = QString::fromUtf8(info ? info->caption : "");
+    QLabel* caption = row.clickable ? addClickLabel(p, row.captionName, text) : new QLabel(text, p);
+    if (row.captionName) caption->setObjectName(QString::fromLatin1(row.captionName));
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    caption->setBuddy(e);
+    return {caption, e};
 }
 
 QGridLayout* MemberWindow::addFieldRows(QWidget* p, const std::vector<FieldRow>& rows) {
@@ -156,16 +190,10 @@ QGridLayout* MemberWindow::addFieldRows(QWidget* p, const std::vector<FieldRow>&
     grid->setColumnStretch(0, 1);
     int r = 0;
     for (const FieldRow& row : rows) {
-        QLabel* caption = row.clickable ? addClickLabel(p, row.captionName, QString::fromUtf8(row.caption))
-                                        : new QLabel(QString::fromUtf8(row.caption), p);
-        if (row.captionName) caption->setObjectName(QString::fromLatin1(row.captionName));
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        QLineEdit* e = addField(p, row.field);
-        e->setFixedWidth(kFieldWidth);
-        if (row.tooltip) e->setToolTip(QString::fromUtf8(row.tooltip));
-        caption->setBuddy(e);
-        grid->addWidget(caption, r, 0);
-        grid->addWidget(e, r, 1);
+        const CaptionedField c = addCaptionedField(p, row);
+        c.field->setFixedWidth(kFieldWidth);
+        grid->addWidget(c.caption, r, 0);
+        grid->addWidget(c.field, r, 1);
         ++r;
     }
     panelLayout(p)->addLayout(grid);
@@ -173,7 +201,9 @@ QGridLayout* MemberWindow::addFieldRows(QWidget* p, const std::vector<FieldRow>&
 }
 
 QLineEdit* MemberWindow::field(std::string_view name) const {
-    return fields_.value(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), nullptr);
+    QLineEdit* e = fields_.value(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), nullptr);
+    if (!e) warnNoWidget("field", name);
+    return e;
 }
 
 QString MemberWindow::fieldCaption(std::string_view name) const {
@@ -198,7 +228,7 @@ QListWidget* MemberWindow::addPickList(QWidget* parent, const char* name, const 
     std::vector<QString> values;
     for (const PickItem& item : items) values.push_back(qs(item.value));
     return addChoiceList(parent, name, items, [this, target, values, afterPick](int row) {
-        if (QLineEdit* e = fields_.value(target, nullptr)) e->setText(values[static_cast<std::size_t>(row)]);
+        if (QLineEdit* e = field(ss(target))) e->setText(values[static_cast<std::size_t>(row)]);
         if (afterPick) afterPick();
     });
 }

@@ -19,8 +19,8 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 
-const char* const kTitleCaptions[5] = {"ชื่อโครงการ", nullptr, "ชื่อวิศวกร / บริษัท", "เลขทะเบียน / โทร.",
-                                       "หน้า / แผ่นที่"};
+// The title block's fields by their names in the field table, in ProjectTitleBlock order.
+constexpr const char* kTitleFields[5] = {"project", "member", "engineer", "registration", "page"};
 
 }  // namespace
 
@@ -38,14 +38,17 @@ void MemberWindow::buildTitleBlock() {
     heading->setFont(hf);
     heading->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
     grid->addWidget(heading, 0, 0, 1, 3);
-    for (int i = 0; i < 5; ++i) {
-        const char* caption = i == 1 ? tb.memberCaption : kTitleCaptions[i];
-        auto* l = new QLabel(QString::fromUtf8(caption), f);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(l, i + 1, 0);
-        QLineEdit* e = addField(f, tb.fields[i]);
-        e->setMinimumWidth(340);
-        grid->addWidget(e, i + 1, 1, 1, 2);
+    int row = 1;
+    for (const char* name : kTitleFields) {
+        const FieldInfo* info = design_.fields ? findField(*design_.fields, name) : nullptr;
+        if (!info) {
+            warnNoWidget("title-block field", name);
+            continue;
+        }
+        const CaptionedField c = addCaptionedField(f, {info->object});
+        c.field->setMinimumWidth(340);
+        grid->addWidget(c.caption, row, 0);
+        grid->addWidget(c.field, row++, 1, 1, 2);
     }
     QPushButton* print = addPictureButton(f, tb.printButton, toolPixmap(ToolPicture::Print, QSize(36, 36)),
                                           QStringLiteral("พิมพ์รายการคำนวณ"), frame::kToolSide);
@@ -61,9 +64,7 @@ void MemberWindow::buildTitleBlock() {
 }
 
 ProjectTitleBlock MemberWindow::titleBlock() const {
-    const auto& n = design_.titleBlock.fields;
-    auto text = [this](const char* name) { return name && field(name) ? ss(field(name)->text()) : std::string(); };
-    return {text(n[0]), text(n[1]), text(n[2]), text(n[3]), text(n[4])};
+    return design_.fields ? titleBlockOf(*design_.fields, fields()) : ProjectTitleBlock{};
 }
 
 // --- drawing and printing -----------------------------------------------------------

@@ -270,7 +270,7 @@ FieldEditor windowEditor(MemberWindow* w, const FieldCheck& check) {
     sink.show = [w](const Message& m) { prompter().show(m, w); };
     // Written the moment its message is dismissed; the editor then runs its check.
     sink.write = [w](const Correction& c) {
-        QLineEdit* e = w->field(c.field);
+        QLineEdit* e = w->field(c.field);  // warns of a correction to no field
         if (!e) return;
         const MemberWindow* was = editorWriting;
         editorWriting = w;
@@ -348,6 +348,13 @@ void MemberWindow::replay(const Diagnostics& d, std::optional<std::size_t> resul
     windowEditor(this, design_.check).replay(f, d, resultsAt, writeResults);
 }
 
-void MemberWindow::writeLabels(const FieldSet& labels) { ui::writeLabels(this, labels); }
+void MemberWindow::writeLabels(const FieldSet& labels) {
+    for (const auto& [name, text] : labels.entries()) {
+        if (auto* l = findChild<QLabel*>(qs(name)))
+            l->setText(qs(text));
+        else
+            warnNoWidget("label", name);
+    }
+}
 
 }  // namespace mx::ui

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "common/fieldset.h"
+#include "common/fieldtable.h"
 #include "common/material.h"
 #include "common/message.h"
 #include "common/page.h"
@@ -119,13 +120,13 @@ struct PanelSpec {
     bool clipsRows = false;
 };
 
-// The title-block panel: heading, the five ProjectTitleBlock fields, print and cancel.
+// The title-block panel: heading, the five ProjectTitleBlock fields (those the field
+// table names project, member, engineer, registration and page, with its captions),
+// print and cancel.
 struct TitleBlockSpec {
-    const char* panel;                   // e.g. "Frame6"
-    const char* fields[5];               // project, member, engineer, registration, page
-    const char* memberCaption;           // e.g. "ชื่อพื้น"
-    const char* printButton;             // e.g. "Command24"
-    const char* cancelButton;            // e.g. "Command34"
+    const char* panel;         // e.g. "Frame6"
+    const char* printButton;   // e.g. "Command24"
+    const char* cancelButton;  // e.g. "Command34"
 };
 
 struct MemberWindowDesign {
@@ -135,7 +136,9 @@ struct MemberWindowDesign {
     QPixmap icon;
     const char* helpWindow; // registry name of its help window
     Message exitQuestion;
-    FieldSet defaults;      // every input field with its default text
+    // Every input and title-block field: its caption, default text and tooltip. The
+    // window places fields by object name; the frame takes the rest from here.
+    const FieldTable* fields = nullptr;
     // The change check of a field, run on every edit of it (the program's own writes
     // included): what it shows and what it writes back, in order. Each write-back is
     // an edit too, so its field's check runs again on the written text.
@@ -164,14 +167,25 @@ struct MemberWindowDesign {
 inline constexpr const char* kOutOfDateNote = "ข้อมูลเปลี่ยนไปแล้ว กด คำนวณ อีกครั้ง";
 inline constexpr const char* kPrintsLastCalculate = "รายการคำนวณที่จะพิมพ์เป็นผลของการคำนวณครั้งล่าสุด ก่อนแก้ไขข้อมูล";
 
-// One caption-and-field row of an input panel.
+// One caption-and-field row of an input panel; caption and tooltip are the field
+// table's.
 struct FieldRow {
-    const char* field;               // "Text1"
-    const char* caption;             // the caption beside it
-    const char* tooltip = nullptr;
+    const char* field;                  // "Text1"
     const char* captionName = nullptr;  // object name of the caption, where it has one
     bool clickable = false;             // the caption is a ClickLabel (it opens an aid)
 };
+
+// A field placed with its caption.
+struct CaptionedField {
+    QLabel* caption;
+    QLineEdit* field;
+};
+
+// What the frame warns of when a window, a check or a calculation names a field, label
+// or correction that has no widget, and when a window places a field its table does
+// not hold: either would otherwise be passed over unseen.
+inline constexpr const char* kNoWidgetWarning = "names no widget";
+inline constexpr const char* kNoTableEntryWarning = "is not in the field table";
 
 // A row of a pick list: its text and the value it writes.
 struct PickItem {
@@ -301,8 +315,12 @@ protected:
     // The layout rows of a panel are added to (a fixed-size column inside the panel).
     QVBoxLayout* panelLayout(QWidget* panelOrGroup);
 
-    // Fields: a caption-and-field grid, each field with its default and change check.
+    // Fields: a caption-and-field grid, each field with its default and change check,
+    // the rows in the order of the form.
     QGridLayout* addFieldRows(QWidget* panelOrGroup, const std::vector<FieldRow>& rows);
+    // One row's caption and field, for a window that lays them out itself.
+    CaptionedField addCaptionedField(QWidget* parent, const FieldRow& row);
+    // A field without a caption beside it: the table's caption is its tooltip.
     QLineEdit* addField(QWidget* parent, const char* name);
     // A pick list whose rows write their value into a field. Only a click, or Enter
     // on the current row, chooses: moving the focus into the list changes nothing.
@@ -351,6 +369,11 @@ private:
     void setOutOfDate(bool on);
     void followGrade(const std::string& fs);
     void resizeEvent(QResizeEvent* e) override;
+    // A field with its default, change check and the table's tooltip (if any).
+    QLineEdit* addInput(QWidget* parent, const char* name);
+    // The table's entry of a field; warns of a field the table does not hold.
+    const FieldInfo* fieldInfo(const char* name) const;
+    void warnNoWidget(const char* what, std::string_view name) const;
     void showEvent(QShowEvent* e) override;
 
     MemberWindowDesign design_;

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "common/fieldtable.h"
 #include "ui/fields.h"
 #include "ui/memberwindow.h"
 
@@ -40,8 +41,9 @@ project::Member MemberWindow::member() const {
     m.type = memberType();
     m.grade = pressedGrade_;
     // Only the fields the module reads: the project file and the tool know no others.
-    for (const auto& [name, text] : design_.defaults.entries())
-        if (const QLineEdit* e = field(name)) m.fields.set(name, ss(e->text()));
+    if (design_.fields)
+        for (const FieldInfo& f : *design_.fields)
+            if (const QLineEdit* e = field(f.object)) m.fields.set(f.object, ss(e->text()));
     return m;
 }
 
@@ -49,16 +51,20 @@ void MemberWindow::loadMember(const project::Member& m) {
     if (m.type != 0) chooseMemberType(m.type);
     if (m.grade) pressGradeButton(*m.grade);
     loading_ = true;
-    for (const auto& [name, text] : design_.defaults.entries())
-        if (QLineEdit* e = field(name)) e->setText(qs(m.fields.has(name) ? m.fields.get(name) : text));
+    if (design_.fields)
+        for (const FieldInfo& f : *design_.fields)
+            if (QLineEdit* e = field(f.object))
+                e->setText(QString::fromUtf8(m.fields.has(f.object) ? m.fields.get(f.object).c_str() : f.defaultText));
     loading_ = false;
     calculate();
 }
 
 void MemberWindow::fillTitleBlock(const project::Member& m) {
-    for (const char* name : design_.titleBlock.fields) {
-        QLineEdit* e = name ? field(name) : nullptr;
-        if (e && e->text().isEmpty() && m.fields.has(name)) e->setText(qs(m.fields.get(name)));
+    if (!design_.fields) return;
+    for (const char* line : {"project", "member", "engineer", "registration", "page"}) {
+        const FieldInfo* f = findField(*design_.fields, line);
+        QLineEdit* e = f ? field(f->object) : nullptr;
+        if (e && e->text().isEmpty() && m.fields.has(f->object)) e->setText(qs(m.fields.get(f->object)));
     }
 }
 

@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QtGlobal>
+
+#include <cstdio>
 
 #include <functional>
 #include <memory>
@@ -29,6 +32,41 @@ public:
     void show(const mx::Message& m, QWidget* w) override {
         if (watch) seen.push_back(watch());
         RecordingPrompter::show(m, w);
+    }
+};
+
+// Fails the running test, when it ends, on each warning of the member frame that a
+// window, check or calculation named a field, label or correction without a widget, or
+// placed a field its table does not hold: such a name is otherwise passed over unseen.
+class NoWidgetWatch {
+public:
+    NoWidgetWatch() { previous() = qInstallMessageHandler(&NoWidgetWatch::handle); }
+    ~NoWidgetWatch() {
+        qInstallMessageHandler(previous());
+        for (const std::string& m : seen()) ADD_FAILURE() << m;
+        seen().clear();
+    }
+    NoWidgetWatch(const NoWidgetWatch&) = delete;
+    NoWidgetWatch& operator=(const NoWidgetWatch&) = delete;
+
+private:
+    static std::vector<std::string>& seen() {
+        static std::vector<std::string> s;
+        return s;
+    }
+    static QtMessageHandler& previous() {
+        static QtMessageHandler h = nullptr;
+        return h;
+    }
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtWarningMsg &&
+            (text.contains(QLatin1String(mx::ui::kNoWidgetWarning)) ||
+             text.contains(QLatin1String(mx::ui::kNoTableEntryWarning))))
+            seen().push_back(text.toStdString());
+        if (previous())
+            previous()(type, context, text);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(text));
     }
 };
 
@@ -56,6 +94,7 @@ struct WindowProbe {
 
 template <typename Window>
 struct WindowFixture : ::testing::Test, WindowProbe {
+    NoWidgetWatch watch;  // first: it sees the window built and outlives it
     std::unique_ptr<Window> w = std::make_unique<Window>();
     QWidget* root() const override { return w.get(); }
 
@@ -104,11 +143,13 @@ struct FrameCase {
     const char* fs;            // the field it writes
     const char* gradeCaption;  // the caption naming the grade
     const char* otherFs;       // typed into fs: reset, or another grade's value
+    mx::cli::Module (*module)();  // the module the window shows, as the tool knows it
 };
 
 inline void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.window; }
 
 struct FrameFixture : ::testing::TestWithParam<FrameCase>, WindowProbe {
+    NoWidgetWatch watch;
     mx::ui::MemberWindow* w = nullptr;
     QWidget* root() const override { return w; }
     void SetUp() override;     // opens GetParam().window, defined beside the module list

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/modules.h"
+#include "common/cli_modules.h"
 #include "support/window_fixture.h"
 #include "ui/pagepainter.h"
 #include "ui/registry.h"
@@ -29,17 +30,25 @@ void FrameFixture::TearDown() {
 
 namespace {
 
+using namespace mx::cli;
 const FrameCase kWindows[] = {
-    {"Beam01", "Text1", "Command15", "Command26", {"Command4", "Command3"}, "Command12", "Text14", "Label50", "5000"},
-    {"slab", "Text1", "Command13", "Command23", {"Command2", "Command7"}, "Command6", "Text9", "Label17", "5000"},
+    {"Beam01", "Text1", "Command15", "Command26", {"Command4", "Command3"}, "Command12", "Text14", "Label50", "5000",
+     beamCliModule},
+    {"slab", "Text1", "Command13", "Command23", {"Command2", "Command7"}, "Command6", "Text9", "Label17", "5000",
+     slabCliModule},
     {"column", "Text1", "Command13", "Command14", {"Command2", "Command25", "Command7"}, "Command6", "Text10",
-     "Label55", "1400"},
-    {"ST01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text11", "Label22", "1500"},
-    {"foot00", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text6", "Label8", "5000"},
-    {"foot01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text7", "Label9", "5000"},
+     "Label55", "1400", columnCliModule},
+    {"ST01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text11", "Label22", "1500",
+     stairCliModule},
+    {"foot00", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text6", "Label8", "5000",
+     spreadFootingCliModule},
+    {"foot01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text7", "Label9", "5000",
+     pileCapCliModule},
     // Windows without a drawing or steel grades.
-    {"pile", "Text1", "Command13", "Command14", {"Command2", "Command7"}, nullptr, nullptr, nullptr, nullptr},
-    {"blow", "Text1", "Command13", "Command14", {"Command2", "Command7"}, nullptr, nullptr, nullptr, nullptr},
+    {"pile", "Text1", "Command13", "Command14", {"Command2", "Command7"}, nullptr, nullptr, nullptr, nullptr,
+     pileCliModule},
+    {"blow", "Text1", "Command13", "Command14", {"Command2", "Command7"}, nullptr, nullptr, nullptr, nullptr,
+     blowCliModule},
 };
 
 // The windows that draw their member and choose a steel grade.
@@ -179,6 +188,26 @@ TEST_P(Frame, ACalculateNamesAnInputItCannotRead) {
         if (t.named) {
             EXPECT_GT(rec.log.size(), 1u) << "the calculation's own messages follow";
         }
+    }
+}
+
+// Every field of the module's table, every label its results write (for each type) and
+// every correction its checks and Calculate write, on texts past every limit, has its
+// widget: the fixture fails on the frame's warning of a name that has none.
+TEST_P(Frame, EveryNameTheModuleWritesHasItsWidget) {
+    const Module m = GetParam().module();
+    for (const mx::FieldInfo& f : m.fields) EXPECT_NE(field(f.object), nullptr) << f.object;
+    std::vector<int> codes{0};
+    for (const TypeInfo& t : m.types) codes.push_back(t.code);
+    for (int code : codes) {
+        FormState state{m.defaults, code, std::nullopt};
+        const Report report = m.run(state, false);
+        for (const auto& [name, text] : report.labels.entries())
+            EXPECT_NE(find<QLabel>(name.c_str()), nullptr) << name << " type " << code;
+    }
+    for (const char* text : {"", "0", "-1", "abc", "99999999", "0.001"}) {
+        for (const mx::FieldInfo& f : m.fields) type(f.object, text);
+        w->calculate();
     }
 }
 

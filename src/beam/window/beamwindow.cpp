@@ -54,7 +54,7 @@ ui::MemberWindowDesign beamDesign(BeamWindow* self) {
     d.icon = beamTypePixmap(kSimple, QSize(64, 45));
     d.helpWindow = "Bhelp";
     d.exitQuestion = exitQuestion();
-    d.defaults = beamDefaultFields();
+    d.fields = &beamFieldTable();
     d.fsField = "Text14";
     d.writeGradeFs = [](FieldSet& f, SteelGrade g) { f.set("Text14", gradeButton(g).fs); };
     d.check = [self](std::string_view field, const FieldSet& fields) { return self->checkField(field, fields); };
@@ -85,8 +85,7 @@ ui::MemberWindowDesign beamDesign(BeamWindow* self) {
         {kCalculatorPanel, ui::PanelPlace::OverDrawing, false},
         {kTitlePanel, ui::PanelPlace::OverDrawing, false},
     };
-    d.titleBlock = {kTitlePanel, {"Text20", "Text30", "Text24", "Text28", "Text29"}, "ชื่อคาน", "Command27",
-                    "Command35"};
+    d.titleBlock = {kTitlePanel, "Command27", "Command35"};
     d.inputColumnWidth = 580;
     d.captionsInToolbar = true;
     return d;
@@ -187,16 +186,12 @@ void BeamWindow::buildInputPanel() {
 
     // Always shown, also beside the type chooser: the span, the load, the section and
     // the main bars.
-    QGridLayout* grid = shortFields(addFieldRows(p, {{"Text1", "คานยาว / เมตร ="},
-                                                     {"Text2", "นน.ที่ลงบนคาน กก./ เมตร ="},
-                                                     {"Text3", "ความกว้างของคาน / ซ.ม.="},
-                                                     {"Text4", "ความลึกของคาน / ซ.ม. ="},
-                                                     {"Text6", "ขนาดเหล็กบน(รับแรงอัด)/ มม. ="},
-                                                     {"Text7", "ขนาดเหล็กล่าง(รับแรงดึง)/ มม. ="}}),
+    QGridLayout* grid = shortFields(addFieldRows(p, {{"Text1"}, {"Text2"}, {"Text3"}, {"Text4"}, {"Text6"}, {"Text7"}}),
                                     p, {"Text1", "Text2", "Text3", "Text4", "Text6", "Text7"});
     // The overhang beside the span, shown for the overhanging beam only.
-    overhangCaption_ = addLabel(p, "", QStringLiteral("มีคานยื่นที่ปลายยาว /เมตร ="));
-    QLineEdit* overhang = addField(p, "Text5");
+    const ui::CaptionedField overhangRow = addCaptionedField(p, {"Text5"});
+    overhangCaption_ = overhangRow.caption;
+    QLineEdit* overhang = overhangRow.field;
     overhang->setFixedWidth(40);
     QPushButton* c29 = smallButton(p, "Command29", QStringLiteral("?"), "ปุ่มช่วยเหลือ", 26);
     connect(c29, &QPushButton::clicked, this, [this] { ui::prompter().show(overhangAdvice(), this); });
@@ -222,11 +217,15 @@ void BeamWindow::buildInputPanel() {
     // The normal height uncovers the stirrups, the factors, the grade and the material
     // caption.
     QWidget* more = addRowGroup(p, kInputsHeight);
-    QGridLayout* bars = shortFields(addFieldRows(more, {{"Text8", "ป. ขนาดเหล็กปลอก / มม. ="},
-                                                        {"Text32", "ตัวคูณ นน.คงที่ DL / นน.จร LL =",
-                                                         "คิดกี่เท่าของ DEAD LOAD"}}),
-                                    more, {"Text8"});
-    field("Text32")->setFixedWidth(36);
+    QGridLayout* bars = shortFields(addFieldRows(more, {{"Text8"}}), more, {"Text8"});
+    // One row holds both load factors, each told apart by its tooltip.
+    auto* factorCaption = new QLabel(QStringLiteral("ตัวคูณ นน.คงที่ DL / นน.จร LL ="), more);
+    factorCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QLineEdit* dl = addField(more, "Text32");
+    dl->setFixedWidth(36);
+    factorCaption->setBuddy(dl);
+    bars->addWidget(factorCaption, 1, 0);
+    bars->addWidget(dl, 1, 1);
     struct Picker {
         const char* button;
         const char* tooltip;
@@ -248,15 +247,12 @@ void BeamWindow::buildInputPanel() {
     }
     QLineEdit* sets = addField(more, "Text10");
     sets->setFixedWidth(36);
-    sets->setToolTip(QStringLiteral("1 ปลอกเดี่ยว, 2 ปลอกคู่, 3 ปลอกซ้อน 3"));
     aidRow(bars, 0, {toolButton("Command24"), new QLabel(QStringLiteral("จำนวนปลอก ="), more), sets,
                      new QLabel(QStringLiteral("ป."), more)});
 
     // Load factors: locked until unlocked on purpose.
-    QLineEdit* dl = field("Text32");
     QLineEdit* ll = addField(more, "Text31");
     ll->setFixedWidth(36);
-    ll->setToolTip(QStringLiteral("คิดกี่เท่าของ LIVE LOAD"));
     dl->setReadOnly(true);
     ll->setReadOnly(true);
     QPushButton* c28 = smallButton(more, "Command28", QStringLiteral("DL"), "นน.คงที่จริง", 32);
@@ -317,11 +313,7 @@ void BeamWindow::buildInputPanel() {
     panelLayout(more)->addLayout(materialRow);
 
     QWidget* materials = addRowGroup(p, kMaterialsHeight);
-    shortFields(addFieldRows(materials, {{"Text12", "fc' แรงอัดประลัยของคอนกรีต กก./ตร.ซม.="},
-                                         {"Text13", "fc หน่วยแรงอัดคอนกรีต กก./ตร.ซม.="},
-                                         {"Text14", "fs หน่วยแรงดึงของเหล็กเส้น กก./ตร.ซม.=",
-                                          "เปลี่ยนค่าโดยเลือกเหล็กเส้นกลมหรือเหล็กข้ออ้อย"}}),
-                materials, {"Text12", "Text13", "Text14"});
+    shortFields(addFieldRows(materials, {{"Text12"}, {"Text13"}, {"Text14"}}), materials, {"Text12", "Text13", "Text14"});
 }
 
 void BeamWindow::buildResultPanel() {
@@ -381,32 +373,26 @@ void BeamWindow::buildCalculator() {
     QVBoxLayout* column = panelLayout(p);
     struct Block {
         const char* heading;
-        ui::FieldRow rows[3];
+        const char* fields[3];
         const char* total;
         const char* table;  // the button of its table, beside the last row
         const char* tableTip;
     };
     const Block blocks[] = {
-        {"1. นน.จรบนพื้น",
-         {{"Text17", "พื้นกว้าง / เมตร ="}, {"Text18", "พื้นยาว  /  เมตร ="}, {"Text19", "นน.จรเฉลี่ย / ตร.เมตร ="}},
-         "Label44", "Command32", "นน.จรตาม พรบ.ควบคุมอาคาร"},
-        {"2. นน.ผนัง",
-         {{"Text21", "ผนังกว้าง / เมตร ="}, {"Text22", "ผนังสูง / เมตร ="}, {"Text23", "นน.ผนัง กก. / ตร.ม. ="}},
-         "Label45", "Command33", "นน.ผนังมาตรฐาน"},
-        {"3. แรงกระทำเป็นจุด",
-         {{"Text25", "แรง P1 ( กก.) ="}, {"Text26", "แรง P2 ( กก.) ="}, {"Text27", "แรง P3 ( กก.) ="}},
-         "Label46", nullptr, nullptr},
+        {"1. นน.จรบนพื้น", {"Text17", "Text18", "Text19"}, "Label44", "Command32", "นน.จรตาม พรบ.ควบคุมอาคาร"},
+        {"2. นน.ผนัง", {"Text21", "Text22", "Text23"}, "Label45", "Command33", "นน.ผนังมาตรฐาน"},
+        {"3. แรงกระทำเป็นจุด", {"Text25", "Text26", "Text27"}, "Label46", nullptr, nullptr},
     };
     for (const Block& b : blocks) {
         auto* heading = new QLabel(QString::fromUtf8(b.heading), p);
         heading->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
         column->addWidget(heading);
-        QGridLayout* grid = addFieldRows(p, {b.rows[0], b.rows[1], b.rows[2]});
+        QGridLayout* grid = addFieldRows(p, {{b.fields[0]}, {b.fields[1]}, {b.fields[2]}});
         grid->setVerticalSpacing(2);
         grid->setColumnMinimumWidth(0, 170);
         grid->setColumnStretch(0, 0);
         grid->setColumnStretch(3, 1);
-        for (const ui::FieldRow& row : b.rows) field(row.field)->setFixedWidth(kFieldWidth);
+        for (const char* name : b.fields) field(name)->setFixedWidth(kFieldWidth);
         auto* eq = new QLabel(QStringLiteral("รวม (กก.) ="), p);
         eq->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(eq, 1, 2);

@@ -116,12 +116,11 @@ ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
     ui::MemberWindowDesign d;
     d.name = "column";
     d.module = "column";
-    d.caption = "ออกแบบเสา คสล. COLUMN-01 MX.7100";
+    d.caption = kWindowCaption;
     d.icon = columnShapePixmap(kShapeSquare, QSize(32, 32));
     d.helpWindow = "chelp";
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะเลิกการทำงาน?", "ต้องการเลิกออกแบบเสา", Icon::Critical};
-    FieldSet defaults = columnDefaultFields();
-    d.defaults = defaults;
+    d.fields = &columnFieldTable();
     d.fsField = "Text10";
     d.writeGradeFs = pressColumnGrade;
     // The load rule depends on the chosen shape: a round column takes no proposed widths.
@@ -161,14 +160,8 @@ ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
         {kEstimatorPanel, ui::PanelPlace::OverDrawing, false},
         {kTitlePanel, ui::PanelPlace::OverDrawing, false},
     };
-    d.titleBlock = {kTitlePanel, {"Text18", "Text19", "Text20", "Text21", "Text22"}, "ชื่อเสา", "Command29",
-                    "Command27"};
+    d.titleBlock = {kTitlePanel, "Command29", "Command27"};
     return d;
-}
-
-// A caption-and-field row with the field's caption from the column's field table.
-ui::FieldRow row(const char* field, const char* tooltip = nullptr, const char* captionName = nullptr) {
-    return {field, findField(columnFieldTable(), field)->caption, tooltip, captionName};
 }
 
 std::vector<ui::PickItem> barItems(const auto& sizes) {
@@ -232,33 +225,21 @@ void ColumnWindow::buildInputPanel() {
 
     // The round column's diameter box, opened by the round shape.
     frame4_ = innerFrame(p, kRoundPanel);
-    QGridLayout* round = addFieldRows(frame4_, {row("Text11", nullptr, "Label5")});
+    QGridLayout* round = addFieldRows(frame4_, {{"Text11", "Label5"}});
     QPushButton* ok = ui::makeButton(frame4_, "Command19", QStringLiteral("ตกลง"));
     connect(ok, &QPushButton::clicked, this, [this] { acceptDiameter(); });
     round->addWidget(ok, 0, 2);
     frame4_->hide();
     column->addWidget(frame4_);
 
-    QGridLayout* grid = addFieldRows(p, {
-        row("Text1"),
-        row("Text2"),
-        row("Text3"),
-        row("Text5"),
-        row("Text6"),
-        row("Text7"),
-        row("Text23", "คิดกี่เท่าของ DEAD LOAD"),
-    });
+    // The load's caption (Label2) answers a click: it opens the load estimator.
+    QGridLayout* grid =
+        addFieldRows(p, {{"Text1", "Label2", true}, {"Text2"}, {"Text3"}, {"Text5"}, {"Text6"}, {"Text7"}, {"Text23"}});
     for (int row : {1, 2})
         for (int col : {0, 1}) widthRows_.push_back(grid->itemAtPosition(row, col)->widget());
 
     // Aids beside their fields: the load estimator, the bar lists, the own-weight factor.
-    // The load's caption (Label2) answers a click: it takes the plain caption's place.
-    auto* plain = static_cast<QLabel*>(grid->itemAtPosition(0, 0)->widget());
-    ui::ClickLabel* label2 = addClickLabel(p, "Label2", plain->text());
-    label2->setAlignment(plain->alignment());
-    label2->setBuddy(field("Text1"));
-    delete grid->replaceWidget(plain, label2);
-    delete plain;
+    auto* label2 = findChild<ui::ClickLabel*>(QStringLiteral("Label2"));
     auto showEstimator = [this] { showPanel(kEstimatorPanel); };
     connect(label2, &ui::ClickLabel::clicked, this, showEstimator);
     QPushButton* c24 = addHelpButton(p, "Command24");
@@ -311,10 +292,7 @@ void ColumnWindow::buildInputPanel() {
     column->addLayout(materialsRow);
 
     QWidget* materials = addRowGroup(p, kMaterialsHeight);
-    addFieldRows(materials, {
-        row("Text9"),
-        row("Text10"),
-    });
+    addFieldRows(materials, {{"Text9"}, {"Text10"}});
     QLabel* label55 = addLabel(materials, "Label55");
     label55->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
     label55->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -334,12 +312,7 @@ void ColumnWindow::buildEstimatorPanel() {
     heading->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
     column->addWidget(heading);
 
-    QGridLayout* grid = addFieldRows(p, {
-        row("Text13"),
-        row("Text14"),
-        row("Text15"),
-        row("Text16"),
-    });
+    QGridLayout* grid = addFieldRows(p, {{"Text13"}, {"Text14"}, {"Text15"}, {"Text16"}});
     // The floor load, the point load added to it, and the total, in that order.
     const int fieldWidth = field("Text13")->maximumWidth();
     const int fieldHeight = field("Text13")->sizeHint().height();
@@ -353,12 +326,10 @@ void ColumnWindow::buildEstimatorPanel() {
         grid->addWidget(v, row, 1);
     };
     valueRow(4, "รวม นน. พื้นที่ลงบนเสา / กก. =", "Label56");
-    auto* c17 = new QLabel(QString::fromUtf8(findField(columnFieldTable(), "Text17")->caption), p);
-    c17->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QLineEdit* t17 = addField(p, "Text17");
-    t17->setFixedWidth(fieldWidth);
-    grid->addWidget(c17, 5, 0);
-    grid->addWidget(t17, 5, 1);
+    const ui::CaptionedField t17 = addCaptionedField(p, {"Text17"});
+    t17.field->setFixedWidth(fieldWidth);
+    grid->addWidget(t17.caption, 5, 0);
+    grid->addWidget(t17.field, 5, 1);
     valueRow(6, "รวม นน. ทั้งสิ้นที่ลงบนเสา กก. =", "Label57");
 
     // The live loads of the regulations beside the fields; a row writes its load.

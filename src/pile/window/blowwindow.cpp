@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "pile/blow_form.h"
+#include "pile/pile_fields.h"
 #include "pile/pile_sheet.h"
 #include "ui/fields.h"
 
@@ -33,13 +34,13 @@ PileWindowDesign blowDesign() {
         "blowhelp",
         Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณหาการรับ นน.ของเสาเข็มโดยปั้นจั่น?",
                 "ออกจากการคำนวณหาการรับ นน.เสาเข็มโดยปั้นจั่น", Icon::Critical},
-        blowDefaults(),
+        &blowFieldTable(),
         [](std::string_view field, const FieldSet& f) { return checkBlowField(std::string(field), f.get(field)); },
         {},
         "เลือกชนิดของเสาเข็ม",
         5055,  // the input panel with the inputs alone
         7245,  // and with the results uncovered, down to the driving criterion
-        {"Frame3", {}, "ชื่อเสาเข็ม", "Command23", "Command21"},
+        {"Frame3", "Command23", "Command21"},
         700,
         "Command20",
         "ชนิดของเสาเข็ม",
@@ -47,7 +48,6 @@ PileWindowDesign blowDesign() {
         kBlowDefaultTypeText,
     };
     d.module = "blow";
-    for (std::size_t i = 0; i < kBlowTitleFields.size(); ++i) d.titleBlock.fields[i] = kBlowTitleFields[i].c_str();
     for (const BlowTypeInfo& t : blowTypes())
         d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip});
     return d;
@@ -82,7 +82,7 @@ void BlowWindow::buildPanels() {
     auto* row = new QHBoxLayout(inputs);
     row->setContentsMargins(0, 0, 0, 0);
     std::vector<ui::FieldRow> rows;
-    for (const BlowField& field : blowInputFields()) rows.push_back({field.name, field.caption, nullptr, field.label});
+    for (const BlowField& field : blowInputFields()) rows.push_back({field.name, field.label});
     auto* fieldColumn = new QWidget(inputs);
     addFieldRows(fieldColumn, rows);
     row->addWidget(fieldColumn, 0, Qt::AlignTop);

@@ -26,7 +26,7 @@ ui::MemberWindowDesign memberDesign(const PileWindowDesign& p) {
     d.icon = pilePixmap(PilePicture::Prestressed, 32);
     d.helpWindow = p.helpWindow;
     d.exitQuestion = p.exitQuestion;
-    d.defaults = p.defaults;
+    d.fields = p.fields;
     d.check = p.check;
     d.toolbar = {{"Command13", ToolPicture::Calculate, "คำนวณ", ToolAction::Calculate}};
     // A type button also brings the inputs back, where the type shows.
@@ -137,7 +137,6 @@ QLabel* PileMemberWindow::addResult(QWidget* parent, const char* name, const cha
     QLabel* v = addValueLabel(parent, name);
     v->setText(QString::fromUtf8(text));
     v->setFont(scaledFont(parent->font(), 1.1, true));
-    v->setStyleSheet(v->styleSheet() + QStringLiteral(" color: #0a3d91;"));
     return v;
 }
 

@@ -28,7 +28,7 @@ struct PileWindowDesign {
     std::string caption;
     const char* helpWindow;
     Message exitQuestion;
-    FieldSet defaults;
+    const FieldTable* fields;  // captions, defaults and title block of every field
     std::function<Diagnostics(std::string_view field, const FieldSet& fields)> check;
     std::vector<TypeButton> types;  // in toolbar order
     const char* chooseTypeCaption;  // tooltip of Command2

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "pile/pile_fields.h"
 #include "pile/pile_form.h"
 #include "pile/pile_sheet.h"
 #include "pile/window/blowwindow.h"
@@ -36,14 +37,14 @@ PileWindowDesign pileDesign() {
         "pilehelp",
         Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณหาการรับ นน.ของเสาเข็ม?",
                 "ออกจากการคำนวณหาการรับ นน.ปลอดภัยของเสาเข็ม", Icon::Critical},
-        pileDefaults(),
+        &pileFieldTable(),
         checkPileField,
         {},
         "กำหนดรูปแบบของเสาเข็ม",
         4295,  // the input panel with the inputs alone
         6735,  // and with the results uncovered
-        {"Frame3", {"Text3", "Text4", "Text5", "Text6", "Text7"}, "ชื่อเสาเข็ม", "Command24", "Command22"},
-        380,
+        {"Frame3", "Command24", "Command22"},
+        500,  // the timber captions, the longest, whole
         "Command17",
         "กำหนดรูปแบบของเสาเข็ม",
         "Label1",
@@ -69,18 +70,21 @@ void PileWindow::buildPanels() {
         showChosenType(code_);  // it carries the picture of the type chosen last
     });
 
-    addFieldRows(f, {{"Text1", kDefaultSizeCaption, nullptr, "Label2"}, {"Text2", kDefaultLengthCaption, nullptr, "Label3"}});
+    addFieldRows(f, {{"Text1", "Label2"}, {"Text2", "Label3"}});
 
-    auto* lists = new QHBoxLayout;
+    // The lists' room stays when a type shows neither, so the rows below keep their place.
+    auto* room = new QWidget(f);
+    room->setFixedHeight(140);
+    auto* lists = new QHBoxLayout(room);
+    lists->setContentsMargins(0, 0, 0, 0);
     const std::vector<ui::PickItem> rows[] = {ui::pickItems(prestressedSections()), ui::pickItems(hollowSections())};
     for (int i = 0; i < 2; ++i) {
-        lists_[i] = addPickList(f, i == 0 ? "List1" : "List2", rows[i], "Text1");
-        lists_[i]->setFixedHeight(140);
+        lists_[i] = addPickList(room, i == 0 ? "List1" : "List2", rows[i], "Text1");
         lists->addWidget(lists_[i]);
     }
     lists->addStretch(1);
     lists_[1]->hide();  // the prestressed list shows until a type says otherwise
-    panelLayout(f)->addLayout(lists);
+    panelLayout(f)->addWidget(room);
 
     // The results, uncovered below the inputs.
     QWidget* results = addResults(f, "ผลการคำนวณค่าการรับ นน.ของเสาเข็ม", "Label4");
@@ -98,7 +102,8 @@ void PileWindow::buildPanels() {
     for (const char* name : {"Label6", "Label8"}) findChild<QLabel*>(QString::fromLatin1(name))->hide();
     QLabel* warning = addLabel(results, "Label9", qs(kLabel9Quiet));
     warning->setAlignment(Qt::AlignCenter);
-    warning->setStyleSheet(QStringLiteral("color: #c01010; font-weight: bold;"));
+    // Red while it belongs to the results shown; greyed with them once they are old.
+    warning->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; } QLabel:enabled { color: #c01010; }"));
     grid->addWidget(warning, 2, 0, 1, 2);
     panelLayout(results)->addLayout(grid);
 }

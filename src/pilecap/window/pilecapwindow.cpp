@@ -10,6 +10,7 @@
 #include "common/numtext.h"
 #include "pile/window/pile_pictures.h"
 #include "pilecap/pilecap_drawing.h"
+#include "pilecap/pilecap_fields.h"
 #include "pilecap/pilecap_form.h"
 #include "pilecap/pilecap_sheet.h"
 #include "pilecap/window/pilecap_pictures.h"
@@ -32,12 +33,6 @@ constexpr pile::PilePicture kTypePictures[] = {pile::PilePicture::Timber, pile::
                                                pile::PilePicture::Hollow, pile::PilePicture::Prestressed};
 static_assert(std::size(kTypePictures) == StandardPileTable.size());
 
-const char* captionOf(const char* field) {
-    for (const InputFieldDef& def : kInputFields)
-        if (std::string_view(def.name) == field) return def.caption;
-    return "";
-}
-
 ui::FootingWindowDesign pileCapDesign() {
     ui::FootingWindowDesign d;
     d.name = "foot01";
@@ -45,30 +40,18 @@ ui::FootingWindowDesign pileCapDesign() {
     d.caption = kWindowCaption;
     d.icon = pileCapPixmap(QSize(32, 32));
     d.helpWindow = "foot2help";
-    d.defaults = pileCapDefaults();
+    d.fields = &pileCapFieldTable();
     d.check = changeCheck;
-    d.titleBlock = {ui::FootingWindow::kTitlePanel,
-                    {kTitleBlockFields[0], kTitleBlockFields[1], kTitleBlockFields[2], kTitleBlockFields[3],
-                     kTitleBlockFields[4]},
-                    "ชื่อฐานราก", "Command26", "Command24"};
+    d.titleBlock = {ui::FootingWindow::kTitlePanel, "Command26", "Command24"};
     d.designTooltip = "ออกแบบฐานรากชนิดมีเข็ม";
     d.designPicture = pileCapPixmap(QSize(38, 38));
     d.allowanceResetButton = "Command25";
     d.titleButtonsErase = false;
     d.inputsHeight = kInputsHeight;
     d.materialsHeight = kMaterialsHeight;
-    d.inputRows = {
-        {"Text1", captionOf("Text1"), nullptr, "Label1"},
-        {"Text3", captionOf("Text3"), nullptr, "Label2", true},
-        {"Text4", captionOf("Text4"), nullptr, "Label3"},
-        {"Text2", captionOf("Text2"), nullptr, "Label4"},
-        {"Text14", "คิด % ของ ฐานราก =", captionOf("Text14")},
-    };
-    d.materialRows = {
-        {"Text5", captionOf("Text5"), nullptr, "Label6"},
-        {"Text6", captionOf("Text6"), nullptr, "Label7"},
-        {"Text7", captionOf("Text7"), nullptr, "Label8"},
-    };
+    d.inputRows = {{"Text1", "Label1"}, {"Text3", "Label2", true}, {"Text4", "Label3"}, {"Text2", "Label4"},
+                   {"Text14"}};
+    d.materialRows = {{"Text5", "Label6"}, {"Text6", "Label7"}, {"Text7", "Label8"}};
     d.materialCaption = "Label5";
     d.materialButton = "Command23";
     for (std::size_t i = 0; i < kGradeButtons.size(); ++i) d.gradeTooltips[i] = kGradeButtons[i].tooltip;

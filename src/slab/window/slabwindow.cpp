@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "slab/slab_drawing.h"
+#include "slab/slab_fields.h"
 #include "slab/slab_form.h"
 #include "slab/slab_sheet.h"
 #include "slab/window/slab_pictures.h"
@@ -77,11 +78,11 @@ ui::MemberWindowDesign slabDesign() {
     ui::MemberWindowDesign d;
     d.name = "slab";
     d.module = "slab";
-    d.caption = "ออกแบบพื้น คสล. SLAB -01 MX.7100";
+    d.caption = kWindowCaption;
     d.icon = slabKindPixmap(kTwoWay, QSize(32, 32));
     d.helpWindow = "shelp";
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณออกแบบพื้น?", "ออกจากการออกแบบพื้น", Icon::Critical};
-    d.defaults = slabDefaultFields();
+    d.fields = &slabFieldTable();
     d.check = checkSlabField;
     d.fsField = "Text9";
     d.writeGradeFs = [](FieldSet& f, SteelGrade g) { pressSlabGrade(f, g); };
@@ -118,8 +119,7 @@ ui::MemberWindowDesign slabDesign() {
         {kResultPanel, ui::PanelPlace::OverDrawing, false},
         {kTitlePanel, ui::PanelPlace::OverDrawing, false},
     };
-    d.titleBlock = {kTitlePanel, {"Text18", "Text19", "Text20", "Text21", "Text22"}, "ชื่อพื้น", "Command24",
-                    "Command34"};
+    d.titleBlock = {kTitlePanel, "Command24", "Command34"};
     return d;
 }
 
@@ -174,16 +174,8 @@ void SlabWindow::buildInputPanel() {
     choices->addWidget(label5, 1, 0, 1, col + 1);
     column->addLayout(choices);
 
-    QGridLayout* grid = addFieldRows(p, {
-        {"Text1", "นน.จรเฉลี่ยที่พื้นรับ นน. กก. / ตร.เมตร ="},
-        {"Text2", "พื้นด้านสั้นกว้าง / เมตร ="},
-        {"Text3", "พื้นด้านยาว ยาว / เมตร ="},
-        {"Text4", "พื้นหนา / ซม. ="},
-        {"Text5", "ขนาดเหล็กตะแกรง / มม. ="},
-        {"Text6", "กรณีความต่อเนื่องของพื้น ( 1 - 3 ) ="},
-        {"Text23", "คิด นน.พื้น ( DEAD LOAD ) กี่เท่า =", "คิดกี่เท่าของ DEAD LOAD"},
-        {"Text24", "คิด นน.จร ( LIVE LOAD ) กี่เท่า =", "คิดกี่เท่าของ LIVE LOAD"},
-    });
+    QGridLayout* grid =
+        addFieldRows(p, {{"Text1"}, {"Text2"}, {"Text3"}, {"Text4"}, {"Text5"}, {"Text6"}, {"Text23"}, {"Text24"}});
     // Aids beside their fields: the live-load table, the one mesh size, the factors.
     QPushButton* c27 = addHelpButton(p, "Command27");
     ui::ClickLabel* label6 = addClickLabel(p, "Label6", QStringLiteral("ตาราง นน.จร"));
@@ -233,11 +225,7 @@ void SlabWindow::buildInputPanel() {
 
     // The materials, uncovered by the taller panel.
     QWidget* materials = addRowGroup(p, kMaterialsHeight);
-    addFieldRows(materials, {
-        {"Text7", "หน่วยแรงอัดประลัยของคอนกรีต กก. / ตร. ซม. fc' ="},
-        {"Text8", "หน่วยแรงอัดของคอนกรีต กก. / ตร.ซม. fc ="},
-        {"Text9", "หน่วยแรงดึงของเหล็ก กก. / ตร.ซม. fs ="},
-    });
+    addFieldRows(materials, {{"Text7"}, {"Text8"}, {"Text9"}});
     QLabel* label17 = addLabel(materials, "Label17");
     label17->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
     panelLayout(materials)->addWidget(label17);
@@ -262,19 +250,18 @@ void SlabWindow::buildBarSizePanel() {
     QVBoxLayout* column = panelLayout(p);
     struct BarRow {
         const char* field;
-        const char* caption;
         const char* captionName;
         const char* button;
         const char* list;
     };
     const BarRow rows[] = {
-        {"Text10", "เหล็กตะแกรงล่างทางสั้น / มม. =", "Label13", "Command28", "List3"},
-        {"Text11", "เหล็กตะแกรงล่างทางยาว / มม. =", "Label14", "Command29", "List4"},
-        {"Text12", "เหล็กเสริมบนทางสั้น(คอม้า) / มม. =", "Label15", "Command30", "List5"},
-        {"Text13", "เหล็กเสริมบนทางยาว(คอม้า) / มม. =", "Label16", "Command31", "List6"},
+        {"Text10", "Label13", "Command28", "List3"},
+        {"Text11", "Label14", "Command29", "List4"},
+        {"Text12", "Label15", "Command30", "List5"},
+        {"Text13", "Label16", "Command31", "List6"},
     };
     std::vector<ui::FieldRow> fieldRows;
-    for (const BarRow& r : rows) fieldRows.push_back({r.field, r.caption, nullptr, r.captionName});
+    for (const BarRow& r : rows) fieldRows.push_back({r.field, r.captionName});
     QGridLayout* grid = addFieldRows(p, fieldRows);
     int i = 0;
     for (const BarRow& r : rows) {

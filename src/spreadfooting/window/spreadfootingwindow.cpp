@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "spreadfooting/spreadfooting_drawing.h"
+#include "spreadfooting/spreadfooting_fields.h"
 #include "spreadfooting/spreadfooting_form.h"
 #include "spreadfooting/spreadfooting_sheet.h"
 #include "spreadfooting/window/spreadfooting_pictures.h"
@@ -24,30 +25,20 @@ ui::FootingWindowDesign spreadFootingDesign() {
     ui::FootingWindowDesign d;
     d.name = "foot00";
     d.module = "spreadfooting";
-    d.caption = "ฐานรากแผ่ (ไม่มีเข็ม ) FOOT -00 MX.7100";
+    d.caption = kWindowCaption;
     d.icon = spreadFootingPixmap(QSize(32, 32));
     d.helpWindow = "f00t1help";
-    d.defaults = defaultFields();
+    d.fields = &spreadFootingFieldTable();
     d.check = changeCheck;
-    d.titleBlock = {ui::FootingWindow::kTitlePanel, {"Text8", "Text9", "Text10", "Text11", "Text12"}, "ชื่อฐานรากแผ่",
-                    "Command22", "Command20"};
+    d.titleBlock = {ui::FootingWindow::kTitlePanel, "Command22", "Command20"};
     d.designTooltip = "ออกแบบฐานรากแผ่";
     d.designPicture = spreadFootingPixmap(QSize(38, 38));
     d.allowanceResetButton = "Command21";
     d.titleButtonsErase = true;
     d.inputsHeight = kInputsHeight;
     d.materialsHeight = kMaterialsHeight;
-    d.inputRows = {
-        {"Text1", "นน.ทั้งหมดที่ลงบนฐานราก / กก. =", nullptr, "Label1"},
-        {"Text3", "หน่วยแรงดันต้านทานของดิน ตัน / ตร.ม. =", nullptr, "Label2", true},
-        {"Text2", "ขนาดของเหล็กตะแกรงฐานราก / มม. =", nullptr, "Label3"},
-        {"Text13", "คิด % ของ ฐานราก =", "คิด % ของ ฐานราก"},
-    };
-    d.materialRows = {
-        {"Text4", "หน่วยแรงอัดประลัยของคอนกรีต fc' กก. / ตร.ซม. =", nullptr, "Label5"},
-        {"Text5", "หน่วยแรงอัดของคอนกรีต fc กก. / ตร.ซม. =", nullptr, "Label6"},
-        {"Text6", "หน่วยแรงดึงของเหล็ก fs กก. / ตร.ซม. =", nullptr, "Label7"},
-    };
+    d.inputRows = {{"Text1", "Label1"}, {"Text3", "Label2", true}, {"Text2", "Label3"}, {"Text13"}};
+    d.materialRows = {{"Text4", "Label5"}, {"Text5", "Label6"}, {"Text6", "Label7"}};
     d.materialCaption = "Label4";
     d.materialButton = "Command19";
     for (int i = 0; i < 4; ++i)

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "stair/stair_drawing.h"
+#include "stair/stair_fields.h"
 #include "stair/stair_form.h"
 #include "stair/stair_sheet.h"
 #include "stair/window/stair_pictures.h"
@@ -48,27 +49,16 @@ constexpr PickRow kBarRows[] = {
     {" 6 มม.", 6}, {" 9 มม.", 9}, {"10 มม.", 10}, {"12 มม.", 12}, {"15 มม.", 15}, {"16 มม.", 16},
 };
 
-// Input rows: field, caption, tooltip and the caption's object name. Text1's caption
-// names the span the chosen type has (set by the type buttons).
+// Input rows: field and the caption's object name. Text1's caption names the span the
+// chosen type has (set by the type buttons).
 const std::vector<ui::FieldRow> kInputRows = {
-    {"Text1", kDefaultSpanCaption, nullptr, "Label2"},
-    {"Text2", "นน.จรที่บันไดรับ กก./ ตร.ม. ="},
-    {"Text3", "ลูกนอนบันไดกว้าง / ซม. ="},
-    {"Text4", "ลูกตั้งบันไดสูง / ซม. ="},
-    {"Text5", "ขนาดเหล็กเสริมหลัก / มม. ="},
-    {"Text6", "ขนาดเหล็กเสริมกันร้าว / มม. =", nullptr, "Label7"},
-    {"Text7", "ความหนาของพื้นบันได / ซม. ="},
-    {"Text18", "คิด นน.บันได ( DEAD LOAD ) กี่เท่า =", "คิดกี่เท่าของ DEAD LOAD"},
-    {"Text19", "คิด นน.จร ( LIVE LOAD ) กี่เท่า =", "คิดกี่เท่าของ LIVE LOAD"},
+    {"Text1", "Label2"}, {"Text2"}, {"Text3"}, {"Text4"},  {"Text5"},
+    {"Text6", "Label7"}, {"Text7"}, {"Text18"}, {"Text19"},
 };
 // Grid rows of the fields with an aid beside them.
 constexpr int kLiveLoadRow = 1, kMainBarRow = 4, kTempBarRow = 5, kDeadFactorRow = 7, kLiveFactorRow = 8;
 
-const std::vector<ui::FieldRow> kMaterialRows = {
-    {"Text9", "fc' หน่วยแรงอัดประลัยของคอนกรีต กก. / ตร.ซม. ="},
-    {"Text10", "fc ค่าหน่วยแรงอัดของคอนกรีต กก. / ตร.ซม. ="},
-    {"Text11", "fs ค่าหน่วยแรงดึงของเหล็ก กก. / ตร.ซม. ="},
-};
+const std::vector<ui::FieldRow> kMaterialRows = {{"Text9"}, {"Text10"}, {"Text11"}};
 
 // The result panel in two columns: the loads, moment and constants; then the steel,
 // shear and bond.
@@ -93,12 +83,12 @@ ui::MemberWindowDesign stairDesign() {
     ui::MemberWindowDesign d;
     d.name = "ST01";
     d.module = "stair";
-    d.caption = "ออกแบบบันได คสล. ST-01 MX.7100";
+    d.caption = kWindowCaption;
     d.icon = stairTypePixmap(kFlatAlong, QSize(32, 32));
     d.helpWindow = "sthelp";
     d.exitQuestion =
         Message{"คุณแน่ใจหรือว่าจะออกจากการออกแบบบันได?", "ออกจากโปรแกรมออกแบบบันได", Icon::Critical};
-    d.defaults = stairDefaultFields();
+    d.fields = &stairFieldTable();
     d.check = checkStairField;
     d.fsField = "Text11";
     d.writeGradeFs = pressStairGrade;
@@ -130,12 +120,7 @@ ui::MemberWindowDesign stairDesign() {
         {kResultPanel, ui::PanelPlace::OverDrawing, false},
         {kTitlePanel, ui::PanelPlace::OverDrawing, false},
     };
-    d.titleBlock = {kTitlePanel,
-                    {kStairTitleFields[0].name, kStairTitleFields[1].name, kStairTitleFields[2].name,
-                     kStairTitleFields[3].name, kStairTitleFields[4].name},
-                    kStairTitleFields[1].caption,
-                    "Command26",
-                    "Command25"};
+    d.titleBlock = {kTitlePanel, "Command26", "Command25"};
     return d;
 }
 

@@ -266,3 +266,11 @@ TEST(PileWindowLinks, RegisteredOnceWithFreshDefaultsAfterClose) {
     b->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+TEST_F(PileFixture, ResultsStayBelowTheInputsWhateverTheType) {
+    for (const char* type : {"Command3", "Command4", "Command5", "Command6"}) {
+        click(type);
+        QApplication::processEvents();
+        EXPECT_GE(frame("ResultRows")->mapTo(frame("Frame2"), QPoint(0, 0)).y(), ui::px(4295)) << type;
+    }
+}
