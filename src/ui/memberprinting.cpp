@@ -46,9 +46,16 @@ void MemberWindow::buildTitleBlock() {
             continue;
         }
         const CaptionedField c = addCaptionedField(f, {info->object});
-        c.field->setMinimumWidth(340);
-        grid->addWidget(c.caption, row, 0);
-        grid->addWidget(c.field, row++, 1, 1, 2);
+        if (tb.captionsAbove) {
+            c.caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            grid->addWidget(c.caption, row++, 0, 1, 3);
+            grid->addWidget(c.field, row++, 0, 1, 3);
+            c.field->setMinimumWidth(260);
+        } else {
+            grid->addWidget(c.caption, row, 0);
+            grid->addWidget(c.field, row++, 1, 1, 2);
+            c.field->setMinimumWidth(340);
+        }
     }
     QPushButton* print = addPictureButton(f, tb.printButton, toolPixmap(ToolPicture::Print, QSize(36, 36)),
                                           QStringLiteral("พิมพ์รายการคำนวณ"), frame::kToolSide);
@@ -60,7 +67,7 @@ void MemberWindow::buildTitleBlock() {
     buttons->addWidget(print);
     buttons->addWidget(cancel);
     buttons->addStretch(1);
-    grid->addLayout(buttons, 6, 1, 1, 2);
+    grid->addLayout(buttons, row, tb.captionsAbove ? 0 : 1, 1, tb.captionsAbove ? 3 : 2);
 }
 
 ProjectTitleBlock MemberWindow::titleBlock() const {

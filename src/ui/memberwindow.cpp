@@ -146,9 +146,16 @@ void MemberWindow::assemble() {
         f->setVisible(p.shownAtStart);
         if (p.heightTwips > 0) setPanelHeight(p.name, p.heightTwips);
     }
+    // A panel that clips its rows cuts nothing off at its side: the column is as wide
+    // as they are.
+    int columnWidth = design_.inputColumnWidth;
+    for (auto it = clippedRows_.cbegin(); it != clippedRows_.cend(); ++it)
+        columnWidth = std::max(columnWidth, it.value()->sizeHint().width() + 2 * it.key()->frameWidth());
+    inputColumn_->setFixedWidth(columnWidth);
+    inputScroll_->setFixedWidth(columnWidth + inputScroll_->verticalScrollBar()->sizeHint().width());
     main->activate();  // the surface has its size before the window is first shown
     // The scrolled column too: its panels have their places before the first show.
-    inputColumn_->resize(design_.inputColumnWidth,
+    inputColumn_->resize(columnWidth,
                          std::max(inputScroll_->viewport()->height(), inputColumn_->minimumSizeHint().height()));
     frame::layOut(inputColumn_);
     placeOverlays();

@@ -125,6 +125,8 @@ struct TitleBlockSpec {
     const char* panel;         // e.g. "Frame6"
     const char* printButton;   // e.g. "Command24"
     const char* cancelButton;  // e.g. "Command34"
+    // Each caption above its field, for a panel in a narrow room.
+    bool captionsAbove = false;
 };
 
 struct MemberWindowDesign {

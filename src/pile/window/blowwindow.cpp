@@ -40,7 +40,7 @@ PileWindowDesign blowDesign() {
         "เลือกชนิดของเสาเข็ม",
         5055,  // the input panel with the inputs alone
         7245,  // and with the results uncovered, down to the driving criterion
-        {"Frame3", "Command23", "Command21"},
+        {"Frame3", "Command23", "Command21", true},
         700,
         "Command20",
         "ชนิดของเสาเข็ม",
@@ -98,6 +98,7 @@ void BlowWindow::buildPanels() {
         row->addWidget(lists_[i], 1, Qt::AlignTop);
         if (i > 0) lists_[i]->hide();  // the prestressed list shows until a type says otherwise
     }
+    giveOneWidth({lists_[0], lists_[1], lists_[2]});
     panelLayout(f)->addWidget(inputs);
 
     // The results, uncovered below the inputs.

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -145,6 +146,12 @@ void PileMemberWindow::showChosenType(int code) {
             chosenType_->setText(QString());
             chosenType_->setIcon(toolButton(t.toolbarButton)->icon());
         }
+}
+
+void PileMemberWindow::giveOneWidth(const std::vector<QListWidget*>& lists) {
+    int widest = 0;
+    for (const QListWidget* l : lists) widest = std::max(widest, l->minimumWidth());
+    for (QListWidget* l : lists) l->setMinimumWidth(widest);
 }
 
 Message PileMemberWindow::printQuestion() const { return sheetQuestion(); }

@@ -10,6 +10,7 @@
 #include "pile/window/pile_pictures.h"
 #include "ui/memberwindow.h"
 
+class QListWidget;
 class QPushButton;
 
 namespace mx::pile {
@@ -69,6 +70,9 @@ protected:
     QWidget* addResults(QFrame* panel, const char* heading, const char* headingName);
     // A result value box.
     QLabel* addResult(QWidget* parent, const char* name, const char* text);
+    // Lists that take turns in one place take the width of the widest, so the panel
+    // keeps its width whichever shows.
+    static void giveOneWidth(const std::vector<QListWidget*>& lists);
     // The chosen-type button shows the toolbar picture of the type.
     void showChosenType(int code);
     QPushButton* chosenType() const { return chosenType_; }

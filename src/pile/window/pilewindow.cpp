@@ -43,7 +43,7 @@ PileWindowDesign pileDesign() {
         "กำหนดรูปแบบของเสาเข็ม",
         4295,  // the input panel with the inputs alone
         6735,  // and with the results uncovered
-        {"Frame3", "Command24", "Command22"},
+        {"Frame3", "Command24", "Command22", true},
         500,  // the timber captions, the longest, whole
         "Command17",
         "กำหนดรูปแบบของเสาเข็ม",
@@ -82,6 +82,7 @@ void PileWindow::buildPanels() {
         lists->addWidget(lists_[i]);
     }
     lists->addStretch(1);
+    giveOneWidth({lists_[0], lists_[1]});
     lists_[1]->hide();  // the prestressed list shows until a type says otherwise
     panelLayout(f)->addWidget(room);
 

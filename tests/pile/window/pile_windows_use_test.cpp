@@ -60,6 +60,10 @@ void expectRowsWhole(QListWidget* list) {
     // And the list itself lies wholly inside its panel, over none of its controls.
     EXPECT_LE(list->geometry().right(), list->parentWidget()->contentsRect().right())
         << list->objectName().toStdString();
+    // Nor does the input panel, which cuts off what lies past its edge, cut it.
+    const QWidget* panel = list->window()->findChild<QWidget*>("Frame2");
+    EXPECT_LE(list->mapTo(panel, QPoint(list->width(), 0)).x(), panel->contentsRect().right() + 1)
+        << list->objectName().toStdString();
     for (QWidget* other : list->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (other == list || !other->isVisible() || qobject_cast<QListWidget*>(other)) continue;
         EXPECT_FALSE(list->geometry().intersects(other->geometry()))
