@@ -45,18 +45,6 @@ Prompter& prompter();
 // Installs p (not owned); nullptr restores the message boxes.
 void setPrompter(Prompter* p);
 
-// Shows a calculation's messages in order and applies each correction as it comes
-// (through apply, which writes the field and so runs its change check).
-template <typename Apply>
-void replay(const Diagnostics& d, QWidget* parent, Apply apply) {
-    for (const auto& e : d.events()) {
-        if (const auto* m = std::get_if<Message>(&e))
-            prompter().show(*m, parent);
-        else
-            apply(std::get<Correction>(e));
-    }
-}
-
 // For tests: records every box and answers questions from a queue (then defaultAnswer).
 // A print question takes the next of printChoices when there is one, else the next
 // OK/Cancel answer as Print or Cancel.

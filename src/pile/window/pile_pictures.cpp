@@ -3,7 +3,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
 
 #include "ui/fields.h"
 
@@ -48,15 +47,6 @@ void drawShaft(QPainter& p, double x, double w, const QColor& light, const QColo
     p.setPen(QPen(dark.darker(130), 1));
     p.setBrush(g);
     p.drawPath(path);
-}
-
-QPixmap canvas(int size, QPainter& p) {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    p.begin(&pm);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.scale(size / 64.0, size / 64.0);
-    return pm;
 }
 
 }  // namespace
@@ -144,76 +134,6 @@ QPixmap pilePixmap(PilePicture kind, int size) {
     }
     }
     return pm;
-}
-
-QPixmap printerPixmap(int size) {
-    QPainter p;
-    QPixmap pm = canvas(size, p);
-    p.setPen(QPen(QColor(40, 40, 40), 1.5));
-    p.setBrush(Qt::white);  // paper going in
-    p.drawRect(QRectF(18, 4, 28, 20));
-    p.setBrush(QColor(90, 96, 110));  // body
-    p.drawRoundedRect(QRectF(6, 20, 52, 26), 4, 4);
-    p.setBrush(QColor(60, 200, 90));
-    p.drawEllipse(QPointF(50, 27), 2.5, 2.5);
-    p.setBrush(Qt::white);  // the printed sheet
-    p.drawRect(QRectF(16, 38, 32, 22));
-    p.setPen(QPen(QColor(30, 60, 160), 1.5));
-    for (double y : {44.0, 49.0, 54.0}) p.drawLine(QPointF(20, y), QPointF(44, y));
-    p.end();
-    return pm;
-}
-
-QPixmap titleSheetPixmap(int size) {
-    QPainter p;
-    QPixmap pm = canvas(size, p);
-    p.setPen(QPen(QColor(40, 40, 40), 1.5));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(10, 4, 40, 56));
-    p.setPen(QPen(QColor(30, 60, 160), 2));
-    p.drawLine(QPointF(15, 11), QPointF(38, 11));
-    p.setPen(QPen(QColor(120, 120, 120), 1.2));
-    for (double y = 19; y < 44; y += 6) p.drawLine(QPointF(15, y), QPointF(45, y));
-    p.setPen(QPen(QColor(40, 40, 40), 1.2));
-    p.drawRect(QRectF(28, 46, 18, 10));  // the title block in the corner
-    // A pen signing it.
-    p.setPen(QPen(QColor(180, 40, 40), 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(58, 26), QPointF(40, 50));
-    p.setPen(QPen(QColor(40, 40, 40), 2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(40, 50), QPointF(37.5, 54));
-    p.end();
-    return pm;
-}
-
-QPixmap logoPixmap(int size) {
-    QPainter p;
-    QPixmap pm = canvas(size, p);
-    QLinearGradient g(0, 0, 64, 64);
-    g.setColorAt(0, QColor(20, 70, 160));
-    g.setColorAt(1, QColor(10, 30, 80));
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setBold(true);
-    f.setPixelSize(22);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(2, 6, 60, 30), Qt::AlignCenter, QStringLiteral("MX"));
-    f.setPixelSize(14);
-    p.setFont(f);
-    p.setPen(QColor(255, 210, 80));
-    p.drawText(QRectF(2, 34, 60, 22), Qt::AlignCenter, QStringLiteral("7100"));
-    p.end();
-    return pm;
-}
-
-QPushButton* pictureButton(QWidget* parent, const char* name, const QPixmap& pm, const QString& tip, int side) {
-    QPushButton* b = ui::makeButton(parent, name, QString(), tip);
-    b->setIcon(QIcon(pm));
-    b->setIconSize(QSize(side - 8, side - 8));
-    b->setFixedSize(side, side);
-    return b;
 }
 
 QFont scaledFont(QFont f, double factor, bool bold) {
