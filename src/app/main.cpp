@@ -1,8 +1,12 @@
 // mx7100: the desktop program. It opens the main menu and nothing else; the menu
-// opens the design modules.
+// opens the design modules and keeps the project.
 #include <QApplication>
 
 #include "app/modules.h"
+#include "cli/tool.h"
+#include "project/window/projectmenu.h"
+#include "project/window/projectwindow.h"
+#include "project/window/session.h"
 #include "shell/window/artwork.h"
 #include "shell/window/mainmenu.h"
 
@@ -10,9 +14,15 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("MX7100"));
     QApplication::setApplicationVersion(QStringLiteral("2.00"));
+    QApplication::setOrganizationName(QStringLiteral("TALVEN"));
     QApplication::setWindowIcon(mx::shell::programIcon());
+    mx::project::ProjectSession session(mx::cli::allModules());
     registerModuleWindows();
+    mx::project::registerProjectWindow(session);
     mx::shell::MainMenu menu;
+    mx::project::attachProjectMenu(menu, session);
+    // A project named on the command line opens at once.
+    if (argc > 1) session.openFile(QString::fromLocal8Bit(argv[1]), &menu);
     menu.show();
     return QApplication::exec();
 }

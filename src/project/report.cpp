@@ -80,6 +80,11 @@ int reportPageCount(const Project& project) {
     return firstSheetPage(project) - 1 + static_cast<int>(project.members.size());
 }
 
+std::string verdictCaption(const std::optional<int>& status) {
+    if (!status) return kNoVerdict;
+    return *status == static_cast<int>(DesignStatus::NotUsable) ? kNotUsable : kUsable;
+}
+
 std::string moduleCaption(const std::string& module) {
     static const std::map<std::string, std::string> captions{
         {"beam", "คาน"},
@@ -130,7 +135,7 @@ PageModel contentsPage(const Project& project, const std::vector<ContentsRow>& r
         p.text(kMemberX, y, r.member, 14, false, color);
         p.text(kModuleX, y, r.module, 14, false, color);
         p.text(kPageX, y, std::to_string(r.page), 14, false, color);
-        p.text(kVerdictX, y, !r.status ? kNoVerdict : r.usable() ? kUsable : kNotUsable, 14, !r.usable(), color);
+        p.text(kVerdictX, y, verdictCaption(r.status), 14, !r.usable(), color);
     }
     // Each column ends where the next begins: a long name is condensed, never run on.
     for (const double x : {kMemberX, kModuleX, kPageX, kVerdictX})

@@ -25,6 +25,9 @@ struct ContentsRow {
 // Members a contents page lists.
 inline constexpr int kContentsRowsPerPage = 38;
 
+// The verdict a contents row and the project window give a member's last run.
+std::string verdictCaption(const std::optional<int>& status);
+
 // "หน้า k / n".
 std::string pageText(int k, int n);
 // Pages of the report: cover, criteria, contents and one sheet a member.

@@ -30,22 +30,4 @@ FieldSet readFields(const QWidget* window, const std::vector<std::string>& names
     return f;
 }
 
-FieldSet readAllFields(const QWidget* window) {
-    FieldSet f;
-    for (const auto* e : window->findChildren<QLineEdit*>())
-        if (!e->objectName().isEmpty()) f.set(ss(e->objectName()), ss(e->text()));
-    return f;
-}
-
-void applyCorrection(QWidget* window, const Correction& c) {
-    if (auto* e = window->findChild<QLineEdit*>(qs(c.field))) e->setText(qs(c.text));
-}
-
-void writeLabels(QWidget* window, const FieldSet& labels) {
-    for (const auto& [name, text] : labels.entries())
-        if (auto* l = window->findChild<QLabel*>(qs(name))) l->setText(qs(text));
-}
-
-void setHeightTwips(QWidget* panel, int twips) { panel->setFixedHeight(px(twips)); }
-
 }  // namespace mx::ui

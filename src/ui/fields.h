@@ -28,14 +28,5 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
 
 // Reads the named line edits of a window into a FieldSet (in the order given).
 FieldSet readFields(const QWidget* window, const std::vector<std::string>& names);
-// Reads every line edit under a window that has an object name.
-FieldSet readAllFields(const QWidget* window);
-// Writes a correction into its field; setText fires the field's change check.
-void applyCorrection(QWidget* window, const Correction& c);
-// Writes label texts by object name.
-void writeLabels(QWidget* window, const FieldSet& labels);
-
-// Sets a panel's height, given in twips.
-void setHeightTwips(QWidget* panel, int twips);
 
 }  // namespace mx::ui

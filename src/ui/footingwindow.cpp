@@ -26,6 +26,7 @@ MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
     using P = FootingWindow;
     MemberWindowDesign d;
     d.name = f.name;
+    d.module = f.module;
     d.caption = f.caption;
     d.icon = f.icon;
     d.helpWindow = f.helpWindow;

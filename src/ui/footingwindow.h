@@ -22,6 +22,7 @@ namespace mx::ui {
 struct FootingWindowDesign {
     // Identity, fields and title block, as for any member window.
     const char* name;
+    const char* module;  // the tool's name of the module
     std::string caption;
     QPixmap icon;
     const char* helpWindow;

@@ -196,6 +196,7 @@ void MemberWindow::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (shownOnce_) return;
     shownOnce_ = true;
+    if (ProjectLink* link = projectLink()) link->windowOpened(*this);
     // A window opens ready for typing, in its first input shown.
     for (QLineEdit* field : inputOrder_)
         if (field->isVisibleTo(this) && field->isEnabled() && !field->isReadOnly()) {
@@ -244,6 +245,7 @@ void MemberWindow::buildToolbar() {
         if (tool.action == ToolAction::Calculator)
             b->setEnabled(WindowRegistry::instance().has(QStringLiteral("fcal")));
     }
+    addStoreButton(row);
     if (design_.captionsInToolbar)
         row->addWidget(captionColumn_, 1);
     else
@@ -265,10 +267,7 @@ void MemberWindow::runTool(const ToolButtonSpec& tool) {
     case ToolAction::Exit:
         if (prompter().ask(design_.exitQuestion, this)) close();
         break;
-    case ToolAction::Grade:
-        grade_ = tool.grade;
-        pressGrade(tool.grade);
-        break;
+    case ToolAction::Grade: pressGradeButton(tool.grade); break;
     }
 }
 
@@ -328,7 +327,7 @@ void MemberWindow::setOutOfDate(bool on) {
 }
 
 void MemberWindow::fieldEdited(QLineEdit* e) {
-    if (editorWriting == this) return;
+    if (editorWriting == this || loading_) return;
     if (calculated_ && !calculating_ && !outOfDate_ &&
         std::find(inputOrder_.begin(), inputOrder_.end(), e) != inputOrder_.end())
         setOutOfDate(true);
@@ -351,6 +350,7 @@ void MemberWindow::followGrade(const std::string& fs) {
     for (SteelGrade g : {SteelGrade::SR24, SteelGrade::SD30, SteelGrade::SD35, SteelGrade::SD40})
         if (fsOf(g) == fs) {
             grade_ = g;
+            pressedGrade_ = g;
             pressGrade(g);
             return;
         }

@@ -31,8 +31,10 @@
 #include "common/message.h"
 #include "common/page.h"
 #include "common/titleblock.h"
+#include "project/project.h"
 #include "ui/toolpictures.h"
 
+class QBoxLayout;
 class QGridLayout;
 class QLineEdit;
 class QListWidget;
@@ -132,6 +134,7 @@ struct TitleBlockSpec {
 
 struct MemberWindowDesign {
     const char* name;       // object name, as the window registry knows it
+    const char* module = nullptr;  // the tool's name of the module ("beam"): a project member's module
     std::string caption;    // window title
     QPixmap icon;
     const char* helpWindow; // registry name of its help window
@@ -207,6 +210,24 @@ std::vector<PickItem> pickItems(const Rows& rows) {
     return items;
 }
 
+class MemberWindow;
+
+// The program's project as the member windows see it. The program installs one; a
+// window without it (a window's own tests) has its store button disabled.
+class ProjectLink {
+public:
+    virtual ~ProjectLink() = default;
+    // A window has just been built: its title block starts from the project's defaults.
+    virtual void windowOpened(MemberWindow& window) = 0;
+    // The store button: keeps the window's inputs in the project.
+    virtual void store(MemberWindow& window) = 0;
+};
+ProjectLink* projectLink();
+void setProjectLink(ProjectLink* link);  // not owned; nullptr for none
+
+// The toolbar button of every member window that keeps its inputs in the project.
+inline constexpr const char* kStoreButton = "CommandProject";
+
 class MemberWindow : public QWidget {
     Q_OBJECT
 public:
@@ -243,6 +264,23 @@ public:
     // The part of the drawing surface a figure may use, in twips.
     PageBox drawingArea() const;
 
+    // The window as a project member: its module, the type and steel grade last
+    // pressed and the text of every field (the name is the project's to give).
+    project::Member member() const;
+    // Shows a member as the tool runs it: presses its type and grade, writes every
+    // field as stored (a field it does not hold takes its default) without the fields'
+    // change checks, since the texts were accepted when they were stored, and calculates.
+    void loadMember(const project::Member& m);
+    // The project member the window shows (opened from or stored as), 0 for none.
+    int projectMember() const { return projectMember_; }
+    void setProjectMember(int id) { projectMember_ = id; }
+    // Fills the title-block fields that are empty with the member's own, leaving typed ones.
+    void fillTitleBlock(const project::Member& m);
+    // The type button last pressed (the tool's type code, 0 for none), and pressing
+    // one by its code; false for a code the window has no button for.
+    virtual int memberType() const { return 0; }
+    virtual bool chooseMemberType(int code) { return code == 0; }
+
 protected:
     MemberWindow(MemberWindowDesign design, QWidget* parent = nullptr);
 
@@ -266,6 +304,9 @@ protected:
     virtual std::optional<Message> sheetWarning() const { return std::nullopt; }
     // A steel-grade button of the toolbar was pressed.
     virtual void pressGrade(SteelGrade) {}
+    // A steel-grade button of any of the window's panels: the frame keeps the grade as
+    // the one last pressed (a project member's), then pressGrade.
+    void pressGradeButton(SteelGrade g);
 
     // Panels: show (in front) and hide, and heights that uncover row groups.
     void showPanel(const char* name);
@@ -326,6 +367,7 @@ protected:
 private:
     void buildToolbar();
     void buildTitleBlock();
+    void addStoreButton(QBoxLayout* row);
     void runTool(const ToolButtonSpec& tool);
     void fieldEdited(QLineEdit* e);
     void placeOverlays();
@@ -349,6 +391,9 @@ private:
     bool calculated_ = false;
     bool outOfDate_ = false;
     SteelGrade grade_ = SteelGrade::SR24;  // the grade the caption states
+    std::optional<SteelGrade> pressedGrade_;  // none until a grade button is pressed
+    bool loading_ = false;                    // loadMember writes stored texts
+    int projectMember_ = 0;
     QPointer<QLabel> verdict_;
     QLabel* outOfDateNote_ = nullptr;
     QVBoxLayout* inputLayout_ = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/prompter.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
@@ -31,6 +32,27 @@ public:
                         QMessageBox::Ok | QMessageBox::Cancel, parent);
         box.setDefaultButton(QMessageBox::Ok);
         return box.exec() == QMessageBox::Ok;
+    }
+    SaveChoice askSave(const Message& m, QWidget* parent) override {
+        QMessageBox box(toQt(m.icon), QString::fromStdString(m.title), QString::fromStdString(m.text),
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        box.button(QMessageBox::Save)->setText(QStringLiteral("บันทึก"));
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("ไม่บันทึก"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("ยกเลิก"));
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Save: return SaveChoice::Save;
+        case QMessageBox::Discard: return SaveChoice::Discard;
+        default: return SaveChoice::Cancel;
+        }
+    }
+    std::optional<std::string> askText(const Message& m, const std::string& text, QWidget* parent) override {
+        bool ok = false;
+        const QString t = QInputDialog::getText(parent, QString::fromStdString(m.title), QString::fromStdString(m.text),
+                                                QLineEdit::Normal, QString::fromStdString(text), &ok);
+        if (!ok) return std::nullopt;
+        return t.toStdString();
     }
     PrintChoice askPrint(const Message& m, QWidget* parent) override {
         QMessageBox box(toQt(m.icon), QString::fromStdString(m.title), QString::fromStdString(m.text),

@@ -3,6 +3,8 @@
 // open a message box themselves; they call prompter(), which tests replace with a
 // recorder that logs each box in order and answers questions from a script.
 #include <deque>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "common/message.h"
@@ -11,6 +13,8 @@ class QWidget;
 
 namespace mx::ui {
 
+// The answers to the question before unsaved work would be lost.
+enum class SaveChoice { Save, Discard, Cancel };
 // The answers to the print question.
 enum class PrintChoice { Print, Preview, Cancel };
 // The button of the print question that shows the preview first.
@@ -23,6 +27,12 @@ public:
     virtual void show(const Message& m, QWidget* parent = nullptr) = 0;
     // An OK/Cancel question; true for OK.
     virtual bool ask(const Message& m, QWidget* parent = nullptr) = 0;
+    // The question before unsaved work would be lost: keep it (Save), drop it
+    // (Discard) or go back to it (Cancel).
+    virtual SaveChoice askSave(const Message& m, QWidget* parent = nullptr) = 0;
+    // A line of text (a name); none when cancelled.
+    virtual std::optional<std::string> askText(const Message& m, const std::string& text,
+                                               QWidget* parent = nullptr) = 0;
     // The print question: OK prints, the preview button shows the sheet first.
     // A prompter without a preview button asks OK/Cancel.
     virtual PrintChoice askPrint(const Message& m, QWidget* parent = nullptr) {
@@ -34,18 +44,6 @@ public:
 Prompter& prompter();
 // Installs p (not owned); nullptr restores the message boxes.
 void setPrompter(Prompter* p);
-
-// Shows a calculation's messages in order and applies each correction as it comes
-// (through apply, which writes the field and so runs its change check).
-template <typename Apply>
-void replay(const Diagnostics& d, QWidget* parent, Apply apply) {
-    for (const auto& e : d.events()) {
-        if (const auto* m = std::get_if<Message>(&e))
-            prompter().show(*m, parent);
-        else
-            apply(std::get<Correction>(e));
-    }
-}
 
 // For tests: records every box and answers questions from a queue (then defaultAnswer).
 // A print question takes the next of printChoices when there is one, else the next
@@ -74,6 +72,24 @@ public:
         log.push_back({m, true, a});
         return a;
     }
+    SaveChoice askSave(const Message& m, QWidget*) override {
+        SaveChoice c = SaveChoice::Cancel;
+        if (!saveAnswers.empty()) {
+            c = saveAnswers.front();
+            saveAnswers.pop_front();
+        }
+        log.push_back({m, true, c == SaveChoice::Save});
+        return c;
+    }
+    std::optional<std::string> askText(const Message& m, const std::string&, QWidget*) override {
+        std::optional<std::string> t;
+        if (!textAnswers.empty()) {
+            t = textAnswers.front();
+            textAnswers.pop_front();
+        }
+        log.push_back({m, true, t.has_value()});
+        return t;
+    }
     PrintChoice askPrint(const Message& m, QWidget* parent) override {
         if (printChoices.empty()) {
             const PrintChoice c = ask(m, parent) ? PrintChoice::Print : PrintChoice::Cancel;
@@ -96,6 +112,9 @@ public:
     std::deque<bool> answers;
     std::deque<PrintChoice> printChoices;
     bool defaultAnswer = true;
+    std::deque<SaveChoice> saveAnswers;  // then Cancel
+    std::deque<std::optional<std::string>> textAnswers;  // then none
+
 };
 
 }  // namespace mx::ui

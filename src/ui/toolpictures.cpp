@@ -141,6 +141,17 @@ QPixmap toolPixmap(ToolPicture picture, QSize size) {
         p.setPen(QPen(QColor(120, 120, 120), 1.0));
         for (int i = 0; i < 3; ++i) p.drawLine(QPointF(17, 33 + 4 * i), QPointF(31, 33 + 4 * i));
         break;
+    case ToolPicture::Keep:
+        p.setPen(QPen(kInk, 1.2));
+        p.setBrush(QColor(40, 90, 170));
+        p.drawRoundedRect(QRectF(8, 20, 32, 24), 2, 2);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(14, 4, 20, 22));
+        p.setPen(QPen(QColor(30, 140, 60), 4.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(24, 8), QPointF(24, 20));
+        p.drawLine(QPointF(18, 15), QPointF(24, 21));
+        p.drawLine(QPointF(30, 15), QPointF(24, 21));
+        break;
     case ToolPicture::Cancel:
         p.setPen(QPen(QColor(200, 30, 30), 5.0, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(12, 12), QPointF(36, 36));

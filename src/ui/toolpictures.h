@@ -23,6 +23,7 @@ enum class ToolPicture {
     Cancel,      // cross
     RoundBar,    // plain round bar
     DeformedBar, // ribbed bar
+    Keep,        // a binder taking a sheet: into the project
 };
 QPixmap toolPixmap(ToolPicture picture, QSize size);
 

@@ -22,8 +22,14 @@
 #include <string>
 #include <vector>
 
+#include <QSettings>
+#include <QTableWidget>
+
 #include "app/modules.h"
+#include "cli/tool.h"
 #include "common/cli_modules.h"
+#include "project/window/projectwindow.h"
+#include "project/window/session.h"
 #include "fuzz/invariants.h"
 #include "ui/memberwindow.h"
 #include "ui/printing.h"
@@ -285,6 +291,60 @@ TEST(WindowCaptions, EveryFieldCaptionIsTheOneItsTableGives) {
                                                         << shown << "\", the table gives \"" << table << "\"";
         }
         EXPECT_GT(compared, 0) << wc.window;
+    }
+    mx::ui::WindowRegistry::instance().closeAll();
+    QApplication::processEvents();
+}
+
+// The project window with the example house open: its buttons and keys on random rows,
+// the questions answered at random (names empty, taken or new), the members it opens
+// stored back at random; the list always shows the project's members.
+TEST(ProjectMonkey, RandomActionsLeaveTheProjectSound) {
+    static bool registered = false;
+    if (!registered) registerModuleWindows();
+    registered = true;
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("MX7100-monkey"));
+    mx::ui::RecordingPrompter prompter;
+    mx::project::ProjectSession session(mx::cli::allModules());
+    mx::project::registerProjectWindow(session);
+    ASSERT_TRUE(session.openFile(QStringLiteral(MX_EXAMPLES_DIR "/house.mx7100"), nullptr));
+    Random random(0x50524F4AULL);
+    const std::optional<std::string> names[] = {std::nullopt, "", "B1", "X" , "อาคาร ก", "B1 (สำเนา)"};
+    const int keys[] = {Qt::Key_Return, Qt::Key_Delete, Qt::Key_F2, Qt::Key_Up, Qt::Key_Down};
+    for (int i = 0; i < kActions && !::testing::Test::HasFatalFailure(); ++i) {
+        QWidget* w = mx::ui::WindowRegistry::instance().show(QStringLiteral("project"));
+        ASSERT_NE(w, nullptr);
+        auto* list = w->findChild<QTableWidget*>(QStringLiteral("ListMembers"));
+        prompter.defaultAnswer = random.chance(50);
+        prompter.textAnswers = {names[random.below(6)], names[random.below(6)]};
+        if (list->rowCount() > 0) list->setCurrentCell(random.below(list->rowCount()), 0);
+        const int kind = random.below(100);
+        if (kind < 50) {
+            const auto buttons = usable<QAbstractButton>(w);
+            buttons[static_cast<std::size_t>(random.below(static_cast<int>(buttons.size())))]->click();
+        } else if (kind < 70) {
+            list->setFocus();
+            QTest::keyClick(list, static_cast<Qt::Key>(keys[random.below(5)]),
+                            random.chance(30) ? Qt::ControlModifier : Qt::NoModifier);
+        } else if (kind < 85) {
+            const auto edits = usable<QLineEdit>(w);
+            edits[static_cast<std::size_t>(random.below(static_cast<int>(edits.size())))]->setText(randomText(random));
+        } else {
+            // A member window the project opened keeps its inputs in the project.
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* mw = qobject_cast<mx::ui::MemberWindow*>(top); mw && mw->isVisible())
+                    mw->findChild<QAbstractButton*>(QString::fromLatin1(mx::ui::kStoreButton))->click();
+        }
+        QApplication::processEvents();
+        ASSERT_EQ(QApplication::activeModalWidget(), nullptr) << "after action " << i;
+        ASSERT_EQ(list->rowCount(), static_cast<int>(session.project().members.size())) << "after action " << i;
+        for (const auto& e : prompter.log) ASSERT_EQ(mx::fuzz::textFault(e.message.text), "") << e.message.text;
+        prompter.clear();
+        ASSERT_EQ(widgetFault(w), "") << "after action " << i;
+        for (int r = 0; r < list->rowCount(); ++r)
+            ASSERT_FALSE(list->item(r, 0)->text().trimmed().isEmpty()) << "a member without a name, action " << i;
     }
     mx::ui::WindowRegistry::instance().closeAll();
     QApplication::processEvents();

@@ -50,6 +50,7 @@ constexpr int kPickerRows = 12;
 ui::MemberWindowDesign beamDesign(BeamWindow* self) {
     ui::MemberWindowDesign d;
     d.name = "Beam01";
+    d.module = "beam";
     d.caption = kWindowCaption;
     d.icon = beamTypePixmap(kSimple, QSize(64, 45));
     d.helpWindow = "Bhelp";
@@ -297,7 +298,7 @@ void BeamWindow::buildInputPanel() {
         b->setIconSize(QSize(14, 14));
         b->setStyleSheet(QStringLiteral("padding: 0px; font-size: 8pt;"));
         const SteelGrade s = g.grade;
-        connect(b, &QPushButton::clicked, this, [this, s] { pressGrade(s); });
+        connect(b, &QPushButton::clicked, this, [this, s] { pressGradeButton(s); });
         grade->addWidget(b);
     }
     panelLayout(more)->addLayout(grade);
@@ -477,6 +478,11 @@ PageModel BeamWindow::sheet() const {
 Message BeamWindow::printQuestion() const { return beamPrintQuestion(); }
 
 PageModel BeamWindow::drawing(const PageBox& area) const { return beamDrawing(lastResult(), area); }
+
+bool BeamWindow::chooseMemberType(int code) {
+    chooseType(code);
+    return beamType_ == code;
+}
 
 void BeamWindow::chooseType(int type) {
     const BeamTypeButton* info = beamTypeButton(type);

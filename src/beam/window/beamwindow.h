@@ -23,6 +23,8 @@ public:
 
     // State of the module for the drawing and the sheet.
     int beamType() const { return beamType_; }
+    int memberType() const override { return beamType_; }
+    bool chooseMemberType(int code) override;
     double span() const { return span_; }
     // The last calculation, none before the first Calculate.
     const std::optional<BeamDesignOutcome>& lastOutcome() const { return outcome_; }

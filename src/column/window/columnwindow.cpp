@@ -116,6 +116,7 @@ constexpr const char* kCaptionBoxes[] = {"Text4", "Text8", "Text12"};
 ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
     ui::MemberWindowDesign d;
     d.name = "column";
+    d.module = "column";
     d.caption = kWindowCaption;
     d.icon = columnShapePixmap(kShapeSquare, QSize(32, 32));
     d.helpWindow = "chelp";
@@ -358,6 +359,11 @@ void ColumnWindow::buildResultPanel() {
         ++i;
     }
     column->addLayout(grid);
+}
+
+bool ColumnWindow::chooseMemberType(int code) {
+    chooseShape(code);
+    return shape_ == code;
 }
 
 void ColumnWindow::showShapeChoice() {

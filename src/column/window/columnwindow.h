@@ -29,6 +29,8 @@ public:
     void pressGrade(SteelGrade g) override;
 
     int shape() const { return shape_; }
+    int memberType() const override { return shape_; }
+    bool chooseMemberType(int code) override;
     // The last Calculate, none before the first.
     const std::optional<ColumnOutcome>& lastOutcome() const { return outcome_; }
 

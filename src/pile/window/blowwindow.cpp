@@ -47,6 +47,7 @@ PileWindowDesign blowDesign() {
         "Label14",
         kBlowDefaultTypeText,
     };
+    d.module = "blow";
     for (const BlowTypeInfo& t : blowTypes())
         d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip});
     return d;

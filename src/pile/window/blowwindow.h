@@ -15,6 +15,7 @@ public:
     explicit BlowWindow(QWidget* parent = nullptr);
 
     int typeCode() const { return code_; }
+    int memberType() const override { return code_; }
     const BlowResult& result() const { return result_; }
     // Each input field's number as it stands.
     BlowInput working() const;

@@ -22,6 +22,7 @@ ui::MemberWindowDesign memberDesign(const PileWindowDesign& p) {
     using W = PileMemberWindow;
     ui::MemberWindowDesign d;
     d.name = p.name;
+    d.module = p.module;
     d.caption = p.caption;
     d.icon = pilePixmap(PilePicture::Prestressed, 32);
     d.helpWindow = p.helpWindow;

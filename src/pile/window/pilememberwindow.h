@@ -42,6 +42,7 @@ struct PileWindowDesign {
     const char* chosenTypeTooltip;
     const char* typeHeading;
     const char* typeHeadingText;
+    const char* module = nullptr;  // the tool's name of the module
 };
 
 class PileMemberWindow : public ui::MemberWindow {
@@ -53,6 +54,10 @@ public:
     static constexpr const char* kResults = "ResultRows";
 
     virtual void chooseType(int code) = 0;
+    bool chooseMemberType(int code) override {
+        chooseType(code);
+        return memberType() == code;
+    }
     // The input panel with the inputs alone, or with the results uncovered.
     void showInputs();
     void showResults();

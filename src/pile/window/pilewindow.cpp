@@ -50,6 +50,7 @@ PileWindowDesign pileDesign() {
         "Label1",
         kDefaultTypeText,
     };
+    d.module = "pile";
     for (const PileTypeInfo& t : pileTypes())
         d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip});
     return d;

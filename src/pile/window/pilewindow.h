@@ -15,6 +15,7 @@ public:
     explicit PileWindow(QWidget* parent = nullptr);
 
     int typeCode() const { return code_; }
+    int memberType() const override { return code_; }
     const PileResult& result() const { return result_; }
 
     void chooseType(int code) override;

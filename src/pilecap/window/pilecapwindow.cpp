@@ -36,6 +36,7 @@ static_assert(std::size(kTypePictures) == StandardPileTable.size());
 ui::FootingWindowDesign pileCapDesign() {
     ui::FootingWindowDesign d;
     d.name = "foot01";
+    d.module = "pilecap";
     d.caption = kWindowCaption;
     d.icon = pileCapPixmap(QSize(32, 32));
     d.helpWindow = "foot2help";

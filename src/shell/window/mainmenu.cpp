@@ -203,6 +203,7 @@ bool MainMenu::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainMenu::quitProgram() {
+    if (quitting_ || (quitGuard_ && !quitGuard_())) return;
     quitting_ = true;
     timer_->stop();
     ui::WindowRegistry::instance().closeAll();
@@ -214,6 +215,10 @@ void MainMenu::closeEvent(QCloseEvent* event) {
     // Closing the menu with its close box ends the program too: the modules are
     // reached only through it, so none may be left open without it.
     if (!quitting_) {
+        if (quitGuard_ && !quitGuard_()) {
+            event->ignore();
+            return;
+        }
         quitting_ = true;
         timer_->stop();
         ui::WindowRegistry::instance().closeAll();

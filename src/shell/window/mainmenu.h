@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 #include "shell/animation.h"
 #include "shell/window/artwork.h"
 
@@ -24,6 +26,9 @@ public:
 
     const FrameAnimation& animation() const { return animation_; }
     const PictureClip& pictureClip() const { return clip_; }
+    // Asked before the program ends, by the exit button or the close box: false keeps
+    // it running (unsaved work the user went back to).
+    void setQuitGuard(std::function<bool()> guard) { quitGuard_ = std::move(guard); }
 
 public slots:
     // Timer1: shows the next cell of the face while the animation runs.
@@ -46,6 +51,7 @@ private:
     QToolButton* stairButton_ = nullptr;
     QTimer* timer_ = nullptr;
     bool quitting_ = false;
+    std::function<bool()> quitGuard_;
 };
 
 }  // namespace mx::shell

@@ -78,6 +78,7 @@ constexpr const char* kResultCaptionBoxes[] = {"Text14", "Text15", "Text16", "Te
 ui::MemberWindowDesign slabDesign() {
     ui::MemberWindowDesign d;
     d.name = "slab";
+    d.module = "slab";
     d.caption = kWindowCaption;
     d.icon = slabKindPixmap(kTwoWay, QSize(32, 32));
     d.helpWindow = "shelp";
@@ -311,6 +312,12 @@ void SlabWindow::buildResultPanel() {
     p->findChild<QLabel*>(QStringLiteral("Label18"))->setToolTip(QStringLiteral("ความหนาพื้นน้อยที่สุด"));
     p->findChild<QLabel*>(QStringLiteral("Label19"))->setMinimumWidth(260);
     column->addLayout(grid);
+}
+
+bool SlabWindow::chooseMemberType(int code) {
+    if (code != kCantilever && code != kTwoWay) return false;
+    chooseKind(code);
+    return true;
 }
 
 void SlabWindow::chooseKind(int kind) {

@@ -23,6 +23,8 @@ public:
     void pressGrade(SteelGrade g) override;
 
     int slabKind() const { return kind_; }
+    int memberType() const override { return kind_; }
+    bool chooseMemberType(int code) override;
     double minSteelRatio() const { return minSteelRatio_; }
     // The last Calculate, none before the first.
     const std::optional<SlabDesignOutcome>& lastOutcome() const { return outcome_; }

@@ -24,6 +24,7 @@ constexpr int kMaterialsHeight = 5055;
 ui::FootingWindowDesign spreadFootingDesign() {
     ui::FootingWindowDesign d;
     d.name = "foot00";
+    d.module = "spreadfooting";
     d.caption = kWindowCaption;
     d.icon = spreadFootingPixmap(QSize(32, 32));
     d.helpWindow = "f00t1help";

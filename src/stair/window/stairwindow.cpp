@@ -83,6 +83,7 @@ const char* resultCaption(std::string_view label) {
 ui::MemberWindowDesign stairDesign() {
     ui::MemberWindowDesign d;
     d.name = "ST01";
+    d.module = "stair";
     d.caption = kWindowCaption;
     d.icon = stairTypePixmap(kFlatAlong, QSize(32, 32));
     d.helpWindow = "sthelp";
@@ -279,6 +280,11 @@ void StairWindow::buildResultPanel() {
     grid->setColumnMinimumWidth(2, 8);
     p->findChild<QLabel*>(QStringLiteral("Label32"))->setToolTip(QString::fromUtf8(kRecommendedThicknessTip));
     column->addLayout(grid);
+}
+
+bool StairWindow::chooseMemberType(int code) {
+    chooseType(code);
+    return type_ == code;
 }
 
 void StairWindow::chooseType(int type) {

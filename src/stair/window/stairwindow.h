@@ -24,6 +24,8 @@ public:
     void pressGrade(SteelGrade g) override;
 
     int stairType() const { return type_; }
+    int memberType() const override { return type_; }
+    bool chooseMemberType(int code) override;
     // The last Calculate, none before the first.
     const std::optional<StairOutcome>& lastOutcome() const { return outcome_; }
 

@@ -1,0 +1,51 @@
+#pragma once
+// The project window: the title-block defaults every member's sheet starts from, and
+// the members in report order (name, module, verdict of its last run) with the buttons
+// and keys that open, duplicate, rename, delete and reorder them.
+#include <QKeySequence>
+#include <QWidget>
+
+#include <utility>
+#include <vector>
+
+class QAbstractButton;
+class QLineEdit;
+class QTableWidget;
+
+namespace mx::project {
+
+class ProjectSession;
+
+class ProjectWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ProjectWindow(ProjectSession& session, QWidget* parent = nullptr);
+
+    // The member row chosen in the list, -1 for none.
+    int currentMember() const;
+    void setCurrentMember(int row);
+
+    // The buttons' actions, on the chosen member.
+    void openCurrent();
+    void duplicateCurrent();
+    void renameCurrent();
+    void deleteCurrent();
+    void moveCurrent(int by);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void refresh();
+    void titleBlockEdited();
+
+    ProjectSession& session_;
+    QTableWidget* list_ = nullptr;
+    QLineEdit* defaults_[3] = {nullptr, nullptr, nullptr};
+    std::vector<std::pair<QKeySequence, QAbstractButton*>> keys_;
+};
+
+// Makes the project window known to the window registry as "project".
+void registerProjectWindow(ProjectSession& session);
+
+}  // namespace mx::project

@@ -1,0 +1,100 @@
+#pragma once
+// The project the program has open: one at a time, with the file it came from and a
+// mark while it holds changes not yet saved. The main menu's project items, the project
+// window and every member window's store button work on it.
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/cli.h"
+#include "project/project.h"
+#include "ui/memberwindow.h"
+
+class QWidget;
+
+namespace mx::project {
+
+// Where project files are chosen: the file dialogs, or a script in tests.
+class ProjectFiles {
+public:
+    virtual ~ProjectFiles() = default;
+    // A file to open; empty when the user cancels.
+    virtual QString openPath(QWidget* parent) = 0;
+    // A file to save into, starting from suggested; empty when the user cancels.
+    virtual QString savePath(QWidget* parent, const QString& suggested) = 0;
+};
+ProjectFiles& projectFiles();
+void setProjectFiles(ProjectFiles* files);  // not owned; nullptr restores the dialogs
+
+// The registry name of the window a member's module is designed in; empty for none.
+QString memberWindowName(const std::string& module);
+
+class ProjectSession : public QObject, public ui::ProjectLink {
+    Q_OBJECT
+public:
+    // The session becomes the member windows' project link while it lives.
+    explicit ProjectSession(std::vector<cli::Module> modules, QObject* parent = nullptr);
+    ~ProjectSession() override;
+
+    const Project& project() const { return project_; }
+    const std::vector<cli::Module>& modules() const { return modules_; }
+    const QString& path() const { return path_; }
+    bool modified() const { return modified_; }
+    // The file's name without its folder and suffix, or "โครงการใหม่" before a save.
+    QString name() const;
+
+    // The menu's items. Each asks first when the open project has unsaved changes,
+    // and returns true when it was done.
+    bool newProject(QWidget* parent);
+    bool open(QWidget* parent);
+    bool openFile(const QString& path, QWidget* parent);
+    bool save(QWidget* parent);
+    bool saveAs(QWidget* parent);
+    // Unsaved changes: Save, Discard or Cancel. True when the project may be left.
+    bool mayLeave(QWidget* parent);
+    // The files opened or saved last, the newest first.
+    QStringList recentProjects() const;
+
+    // The members, in order, with the verdict of each one's last run.
+    std::optional<int> memberStatus(std::size_t index) const;
+    // Shows a member in its module window with its inputs, type and grade, calculated.
+    void openMember(std::size_t index, QWidget* parent);
+    void duplicateMember(std::size_t index, QWidget* parent);
+    void renameMember(std::size_t index, QWidget* parent);
+    // Asks first.
+    void deleteMember(std::size_t index, QWidget* parent);
+    void moveMember(std::size_t from, std::size_t to);
+    void setTitleBlock(const TitleBlockDefaults& defaults);
+
+    // ui::ProjectLink
+    void windowOpened(ui::MemberWindow& window) override;
+    void store(ui::MemberWindow& window) override;
+
+signals:
+    // The members, the file or the unsaved mark changed.
+    void changed();
+
+private:
+    const cli::Module* moduleOf(const std::string& name) const;
+    std::optional<std::size_t> indexOf(int id) const;
+    // A new member's name: asked, and refused while empty or taken.
+    std::optional<std::string> askName(const std::string& suggested, QWidget* parent, std::optional<std::size_t> self);
+    void replace(Project project, const QString& path);
+    void runAgain(std::size_t index);
+    void touch();
+    void remember(const QString& path);
+
+    std::vector<cli::Module> modules_;
+    Project project_;
+    std::vector<int> ids_;  // a member's identity, kept by the window it is shown in
+    std::vector<std::optional<int>> status_;
+    int nextId_ = 1;
+    QString path_;
+    bool modified_ = false;
+};
+
+}  // namespace mx::project

@@ -1,0 +1,71 @@
+// The member frame's side of the project: a window as a project member, loading one,
+// and the button that keeps the window's inputs in the project.
+#include <QBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "common/fieldtable.h"
+#include "ui/fields.h"
+#include "ui/memberwindow.h"
+
+namespace mx::ui {
+
+namespace {
+
+ProjectLink* installedLink = nullptr;
+
+}  // namespace
+
+ProjectLink* projectLink() { return installedLink; }
+void setProjectLink(ProjectLink* link) { installedLink = link; }
+
+void MemberWindow::addStoreButton(QBoxLayout* row) {
+    QPushButton* b = addPictureButton(toolbar_, kStoreButton, toolPixmap(ToolPicture::Keep, QSize(36, 36)),
+                                      QStringLiteral("เก็บข้อมูลชิ้นส่วนนี้ไว้ในโครงการ"), 50);
+    row->addWidget(b);
+    connect(b, &QPushButton::clicked, this, [this] {
+        if (ProjectLink* link = projectLink()) link->store(*this);
+    });
+    b->setEnabled(design_.module && projectLink());
+}
+
+void MemberWindow::pressGradeButton(SteelGrade g) {
+    grade_ = g;
+    pressedGrade_ = g;
+    pressGrade(g);
+}
+
+project::Member MemberWindow::member() const {
+    project::Member m;
+    m.module = design_.module ? design_.module : "";
+    m.type = memberType();
+    m.grade = pressedGrade_;
+    // Only the fields the module reads: the project file and the tool know no others.
+    if (design_.fields)
+        for (const FieldInfo& f : *design_.fields)
+            if (const QLineEdit* e = field(f.object)) m.fields.set(f.object, ss(e->text()));
+    return m;
+}
+
+void MemberWindow::loadMember(const project::Member& m) {
+    if (m.type != 0) chooseMemberType(m.type);
+    if (m.grade) pressGradeButton(*m.grade);
+    loading_ = true;
+    if (design_.fields)
+        for (const FieldInfo& f : *design_.fields)
+            if (QLineEdit* e = field(f.object))
+                e->setText(QString::fromUtf8(m.fields.has(f.object) ? m.fields.get(f.object).c_str() : f.defaultText));
+    loading_ = false;
+    calculate();
+}
+
+void MemberWindow::fillTitleBlock(const project::Member& m) {
+    if (!design_.fields) return;
+    for (const char* line : {"project", "member", "engineer", "registration", "page"}) {
+        const FieldInfo* f = findField(*design_.fields, line);
+        QLineEdit* e = f ? field(f->object) : nullptr;
+        if (e && e->text().isEmpty() && m.fields.has(f->object)) e->setText(qs(m.fields.get(f->object)));
+    }
+}
+
+}  // namespace mx::ui
