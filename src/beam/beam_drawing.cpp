@@ -231,6 +231,8 @@ PageModel beamDrawing(const BeamDesignResult& r, const PageBox& area) {
     return p;
 }
 
+bool beamHasFigure(const BeamDesignResult& r) { return r.depth > 0 && (r.spanLength > 0 || r.width > 0); }
+
 PageModel beamPrintedSection(const BeamDesignResult& r) {
     PageModel p;
     if (!hasSection(r)) return p;

@@ -29,6 +29,9 @@ inline constexpr PageBox kBeamScreenArea{0, 0, 1040 * 15, 636 * 15};
 // keep their places and scale bands, and are drawn smaller only where they would not
 // fit the area.
 PageModel beamDrawing(const BeamDesignResult& r, const PageBox& area = kBeamScreenArea);
+// Whether the screen drawing shows any of the beam: a depth, with a span for the
+// elevation or a width for the section. A design that stopped before them has none.
+bool beamHasFigure(const BeamDesignResult& r);
 // The printed variant: the cross-section at (9000, 8500) with the printer scale.
 PageModel beamPrintedSection(const BeamDesignResult& r);
 

@@ -206,6 +206,10 @@ SquareBarLayout squareBarLayout(std::int64_t nb, int perRow, int perSide) {
     return l;
 }
 
+bool columnHasSection(const ColumnDesignResult& r) {
+    return r.shape == kShapeRound ? drawable(r.D) > 0 : drawable(r.t1) > 0 && drawable(r.t2) > 0;
+}
+
 PageModel columnDrawing(const ColumnDesignResult& r, const PageBox& area) {
     PageModel p;
     if (r.shape == kShapeRound)

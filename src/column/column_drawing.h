@@ -17,6 +17,10 @@ int columnSectionScale(double t);
 // not reach (0) are not drawn, and no more bars are drawn than fit side by side.
 PageModel columnDrawing(const ColumnDesignResult& r, const PageBox& area);
 
+// Whether the design sized the section the drawing shows: both widths of a square
+// column, the diameter of a round one. Without them only captions of zeros remain.
+bool columnHasSection(const ColumnDesignResult& r);
+
 // Where each of nb main bars of a square section goes: a row along the top face and
 // one along the bottom face (the top row takes the odd bar), the rest, once those rows
 // are full, along the two side faces. `perRow` and `perSide` are how many fit side by

@@ -22,6 +22,15 @@ constexpr int kTwipsPerPixel = 15;
 // The title block's fields by their names in the field table, in ProjectTitleBlock order.
 constexpr const char* kTitleFields[5] = {"project", "member", "engineer", "registration", "page"};
 
+// The note of a member that cannot be drawn: its lines, and the most boxes it repeats
+// (a Calculate of many typing errors would otherwise run off the surface).
+constexpr const char* kNotDrawnHeading[2] = {"เขียนแบบ", "ไม่ได้ : การคำนวณครั้งล่าสุดยังไม่ได้ขนาดของ"};
+constexpr const char* kNotDrawnAdvice = "แก้ไขข้อมูลตามคำเตือนข้างบน แล้วกด คำนวณ อีกครั้ง";
+constexpr std::size_t kMostNotDrawnWarnings = 6;
+constexpr double kNotePt = 14;
+constexpr double kNoteStep = 360;    // twips from one line to the next
+constexpr double kWarningIndent = 300;
+
 }  // namespace
 
 void MemberWindow::buildTitleBlock() {
@@ -76,6 +85,20 @@ ProjectTitleBlock MemberWindow::titleBlock() const {
 
 // --- drawing and printing -----------------------------------------------------------
 
+PageModel notDrawnNote(const char* member, const std::vector<Message>& shown, const PageBox& area) {
+    PageModel p;
+    const std::string name = member ? member : "";
+    double y = area.y1;
+    p.text(area.x1, y, kNotDrawnHeading[0] + name + kNotDrawnHeading[1] + name, kNotePt, true);
+    // The last box of a Calculate that sized nothing is its closing one; a lone box is
+    // the reason itself (an arithmetic failure shows only that).
+    const std::size_t warnings = shown.size() > 1 ? shown.size() - 1 : shown.size();
+    for (std::size_t i = 0; i < std::min(warnings, kMostNotDrawnWarnings); ++i)
+        p.text(area.x1 + kWarningIndent, y += kNoteStep, shown[i].text, kNotePt, false, kRed);
+    p.text(area.x1, y += kNoteStep, kNotDrawnAdvice, kNotePt);
+    return p;
+}
+
 PageBox MemberWindow::drawingArea() const {
     const double margin = 150;
     const double w = std::max(panelArea_->width(), 400) * kTwipsPerPixel;
@@ -88,7 +111,9 @@ void MemberWindow::draw() {
     // The figure takes the place of the panels that open over the drawing.
     for (QFrame* f : std::as_const(panels_))
         if (f->parentWidget() == panelArea_) f->hide();
-    surface_->setPage(drawing(drawingArea()));
+    const PageBox area = drawingArea();
+    surface_->setPage(calculated_ && !hasMemberToDraw() ? notDrawnNote(design_.memberName, calculateMessages_, area)
+                                                        : drawing(area));
 }
 
 void MemberWindow::erase() {

@@ -303,12 +303,14 @@ FieldEditor windowEditor(MemberWindow* w, const FieldCheck& check) {
 void MemberWindow::calculate() {
     // An input that reads as no number is named first: the calculation reads it as 0
     // and may stop on it with no more than its closing message.
+    calculateMessages_.clear();
     for (QLineEdit* e : inputOrder_) {
         const std::string text = ss(e->text());
         if (!e->isVisibleTo(this) || !unreadable(text)) continue;
         QString caption = fieldCaption(ss(e->objectName()));
         if (caption.trimmed().isEmpty()) caption = e->toolTip().isEmpty() ? e->objectName() : e->toolTip();
-        prompter().show(unreadableMessage(ss(caption), text), this);
+        calculateMessages_.push_back(unreadableMessage(ss(caption), text));
+        prompter().show(calculateMessages_.back(), this);
     }
     calculating_ = true;
     runCalculation();
@@ -358,6 +360,9 @@ void MemberWindow::followGrade(const std::string& fs) {
 
 void MemberWindow::replay(const Diagnostics& d, std::optional<std::size_t> resultsAt,
                           const std::function<void()>& writeResults) {
+    // A Calculate's boxes are kept: they say why it sized no member, if it did not.
+    if (calculating_)
+        for (Message& m : d.messages()) calculateMessages_.push_back(std::move(m));
     FieldSet f = fields();
     windowEditor(this, design_.check).replay(f, d, resultsAt, writeResults);
 }

@@ -158,6 +158,8 @@ struct MemberWindowDesign {
     const char* resultPanel = nullptr;
     // The window draws its member; without a drawing it has no drawing surface.
     bool drawing = true;
+    // The member as the note of a design that cannot be drawn names it ("คาน").
+    const char* memberName = nullptr;
     // The steel grades: the field the grade buttons write fs into, and how a grade
     // writes it. An fs that a change check (or the user) brings to another grade's
     // value presses that grade, so the grade caption never contradicts the fs shown.
@@ -169,6 +171,11 @@ struct MemberWindowDesign {
 // question adds then.
 inline constexpr const char* kOutOfDateNote = "ข้อมูลเปลี่ยนไปแล้ว กด คำนวณ อีกครั้ง";
 inline constexpr const char* kPrintsLastCalculate = "รายการคำนวณที่จะพิมพ์เป็นผลของการคำนวณครั้งล่าสุด ก่อนแก้ไขข้อมูล";
+
+// What Draw writes in place of the figure of a Calculate that sized no member, at the
+// top left of the area: a heading naming the member, the boxes that Calculate showed
+// (the closing one, which only asks for a correction, left out), and what to do.
+PageModel notDrawnNote(const char* member, const std::vector<Message>& shown, const PageBox& area);
 
 // One caption-and-field row of an input panel; caption and tooltip are the field
 // table's.
@@ -297,6 +304,10 @@ protected:
     virtual Message printQuestion() const = 0;
     // The figure of the last Calculate, fitted into the area (twips).
     virtual PageModel drawing(const PageBox& area) const = 0;
+    // False when the last Calculate sized no member, so that its figure would show
+    // nothing (or only zeros): Draw then says why on the surface in place of it, with
+    // the warnings that Calculate gave. Before any Calculate the surface stays blank.
+    virtual bool hasMemberToDraw() const { return true; }
     // What the window resets after a sheet has been printed.
     virtual void afterPrinting() {}
     // A warning about the sheet, shown after the print question is answered OK and
@@ -390,6 +401,7 @@ private:
     bool calculating_ = false;  // a Calculate's own corrections are no edits after it
     bool calculated_ = false;
     bool outOfDate_ = false;
+    std::vector<Message> calculateMessages_;  // every box the last Calculate showed, in order
     SteelGrade grade_ = SteelGrade::SR24;  // the grade the caption states
     std::optional<SteelGrade> pressedGrade_;  // none until a grade button is pressed
     bool loading_ = false;                    // loadMember writes stored texts

@@ -31,11 +31,11 @@ namespace {
 using namespace mx::cli;
 const FrameCase kWindows[] = {
     {"Beam01", "Text1", "Command15", "Command26", {"Command4", "Command3"}, "Command12", "Text14", "Label50", "5000",
-     beamCliModule, "Label44", {"Command3", "Command23"}, "List4"},
+     beamCliModule, "Label44", {"Command3", "Command23"}, "List4", nullptr, {"Command17"}},
     {"slab", "Text1", "Command13", "Command23", {"Command2", "Command7"}, "Command6", "Text9", "Label17", "5000",
      slabCliModule, "Label18", {"Command10", "Command31"}, "List6", "Command25"},
     {"column", "Text1", "Command13", "Command14", {"Command2", "Command25", "Command7"}, "Command6", "Text10",
-     "Label55", "1400", columnCliModule, "Label56", {"Command23"}, "List3"},
+     "Label55", "1400", columnCliModule, "Label56", {"Command23"}, "List3", nullptr, {"Command18"}},
     {"ST01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text11", "Label22", "1500",
      stairCliModule, "Label32", {"Command27"}, "List3"},
     {"foot00", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text6", "Label8", "5000",
@@ -204,6 +204,23 @@ TEST_P(DrawnFrame, ValueBoxesShowAllFourBordersAndListsMoveNoField) {
     if (GetParam().listOk) {
         EXPECT_FALSE(placed(l).intersects(placed(button(GetParam().listOk))));
     }
+}
+
+TEST_P(DrawnFrame, ADesignThatSizedNoMemberSaysWhyOnTheSurface) {
+    if (GetParam().unsized.empty()) GTEST_SKIP() << "draws whatever its result holds";
+    for (const char* b : GetParam().unsized) click(b);
+    rec.clear();
+    w->calculate();
+    ASSERT_GE(rec.log.size(), 2u) << "a warning, then the closing box";
+    const std::size_t boxes = rec.log.size();
+    w->draw();
+    EXPECT_EQ(rec.log.size(), boxes) << "said on the surface, not in a box";
+    const mx::PageModel& page = w->drawingSurface()->page();
+    const auto lines = page.lines();
+    auto says = [&](const std::string& s) { return std::find(lines.begin(), lines.end(), s) != lines.end(); };
+    EXPECT_TRUE(says(rec.log.front().message.text));
+    EXPECT_FALSE(says(rec.log.back().message.text)) << "the closing box asks only for a correction";
+    EXPECT_LE(page.extent().second, w->drawingArea().y2);
 }
 
 TEST_P(Frame, ACalculateNamesAnInputItCannotRead) {

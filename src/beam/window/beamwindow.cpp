@@ -89,6 +89,7 @@ ui::MemberWindowDesign beamDesign(BeamWindow* self) {
     d.titleBlock = {kTitlePanel, "Command27", "Command35"};
     d.inputColumnWidth = 580;
     d.captionsInToolbar = true;
+    d.memberName = "คาน";
     return d;
 }
 
@@ -478,6 +479,8 @@ PageModel BeamWindow::sheet() const {
 Message BeamWindow::printQuestion() const { return beamPrintQuestion(); }
 
 PageModel BeamWindow::drawing(const PageBox& area) const { return beamDrawing(lastResult(), area); }
+
+bool BeamWindow::hasMemberToDraw() const { return beamHasFigure(lastResult()); }
 
 bool BeamWindow::chooseMemberType(int code) {
     chooseType(code);

@@ -49,6 +49,7 @@ protected:
     PageModel sheet() const override;
     Message printQuestion() const override;
     PageModel drawing(const PageBox& area) const override;
+    bool hasMemberToDraw() const override;
 
 private:
     void buildTypeChooser();

@@ -162,6 +162,7 @@ ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
         {kTitlePanel, ui::PanelPlace::OverDrawing, false},
     };
     d.titleBlock = {kTitlePanel, "Command29", "Command27"};
+    d.memberName = "เสา";
     return d;
 }
 
@@ -456,6 +457,8 @@ PageModel ColumnWindow::sheet() const { return columnSheet(lastResult(), lastUsa
 Message ColumnWindow::printQuestion() const { return columnPrintQuestion(); }
 
 PageModel ColumnWindow::drawing(const PageBox& area) const { return columnDrawing(lastResult(), area); }
+
+bool ColumnWindow::hasMemberToDraw() const { return columnHasSection(lastResult()); }
 
 void registerColumnWindows() {
     ui::WindowRegistry::instance().add(QStringLiteral("column"), [] { return new ColumnWindow; });

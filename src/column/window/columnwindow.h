@@ -39,6 +39,7 @@ protected:
     PageModel sheet() const override;
     Message printQuestion() const override;
     PageModel drawing(const PageBox& area) const override;
+    bool hasMemberToDraw() const override;
 
 private:
     void buildInputPanel();
