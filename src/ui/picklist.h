@@ -8,6 +8,12 @@
 
 namespace mx::ui {
 
+// A row of a window's own pick table: its text and the number it writes.
+struct PickRow {
+    const char* text;
+    int value;
+};
+
 // Opens one list of a group beside the button that opens it, closing the others. The
 // list floats over its parent (the panel), stays inside it, and keeps clear of the
 // panel's OK button where one is given: a list that would cover it opens above it,

@@ -56,8 +56,8 @@ private:
     void buildInputPanel();
     void buildResultPanel();
     void buildCalculator();
-    // Shows one bar-size picker beside the button that opened it, the others closed.
 
+    // The bar-size pickers: each opens beside its button, the others closed.
     QListWidget* pickers_[3] = {nullptr, nullptr, nullptr};  // List3, List4, List5
     QLabel* overhangCaption_ = nullptr;
 

@@ -46,8 +46,6 @@ private:
     void buildEstimatorPanel();
     void buildResultPanel();
     void showShapeChoice();
-    ColumnDesignResult lastResult() const;
-    bool lastUsable() const;
 
     int shape_ = kShapeNone;
     std::optional<ColumnOutcome> outcome_;

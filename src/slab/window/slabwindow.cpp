@@ -355,15 +355,13 @@ void SlabWindow::runCalculation() {
     outcome_ = std::move(out);
 }
 
-SlabDesignResult SlabWindow::lastResult() const { return outcome_ ? outcome_->result : SlabDesignResult{}; }
-
-bool SlabWindow::lastUsable() const { return outcome_ && outcome_->status == DesignStatus::Usable; }
-
-PageModel SlabWindow::sheet() const { return slabSheet(lastResult(), lastUsable(), titleBlock()); }
+PageModel SlabWindow::sheet() const {
+    return slabSheet(ui::lastResultOf(outcome_), ui::lastUsableOf(outcome_), titleBlock());
+}
 
 Message SlabWindow::printQuestion() const { return slabPrintQuestion(); }
 
-PageModel SlabWindow::drawing(const PageBox& area) const { return slabDrawing(lastResult(), area); }
+PageModel SlabWindow::drawing(const PageBox& area) const { return slabDrawing(ui::lastResultOf(outcome_), area); }
 
 void SlabWindow::afterPrinting() {
     if (!outcome_ || outcome_->result.slabKind != kCantilever) return;

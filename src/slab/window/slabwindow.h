@@ -41,8 +41,6 @@ private:
     void buildLiveLoadPanel();
     void buildBarSizePanel();
     void buildResultPanel();
-    SlabDesignResult lastResult() const;
-    bool lastUsable() const;
 
     int kind_ = 0;
     double minSteelRatio_ = 0;

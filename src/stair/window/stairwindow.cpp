@@ -33,12 +33,8 @@ constexpr const char* kTypePanel = "Frame3";
 constexpr const char* kResultPanel = "Frame4";
 constexpr const char* kTitlePanel = "Frame5";
 
-struct PickRow {
-    const char* text;
-    int value;
-};
 // Live loads on stairs by the use of the building (building-control regulation), kg/m2.
-constexpr PickRow kLiveLoadRows[] = {
+constexpr ui::PickRow kLiveLoadRows[] = {
     {"บันไดที่พักอาศัย โรงเรียนอนุบาล 150", 150},
     {"บันไดอาคารชุด หอพัก โรงแรม สำนักงาน ธนาคาร 300", 300},
     {"บันไดอาคารพาณิชย์ มหาวิทยาลัย วิทยาลัย โรงเรียน โรงพยาบาล 400", 400},
@@ -46,7 +42,7 @@ constexpr PickRow kLiveLoadRows[] = {
     {"บันไดโรงมหรสพ ภัตตาคาร ห้องสมุด หอสมุด 500", 500},
 };
 // Bar sizes, mm, for the main and the temperature bars alike.
-constexpr PickRow kBarRows[] = {
+constexpr ui::PickRow kBarRows[] = {
     {" 6 มม.", 6}, {" 9 มม.", 9}, {"10 มม.", 10}, {"12 มม.", 12}, {"15 มม.", 15}, {"16 มม.", 16},
 };
 
@@ -321,15 +317,13 @@ void StairWindow::runCalculation() {
     outcome_ = std::move(out);
 }
 
-StairDesignResult StairWindow::lastResult() const { return outcome_ ? outcome_->result : StairDesignResult{}; }
-
-bool StairWindow::lastUsable() const { return outcome_ && outcome_->status == DesignStatus::Usable; }
-
-PageModel StairWindow::sheet() const { return stairSheet(lastResult(), lastUsable(), titleBlock()); }
+PageModel StairWindow::sheet() const {
+    return stairSheet(ui::lastResultOf(outcome_), ui::lastUsableOf(outcome_), titleBlock());
+}
 
 Message StairWindow::printQuestion() const { return stairPrintQuestion(); }
 
-PageModel StairWindow::drawing(const PageBox& area) const { return stairDrawing(lastResult(), area); }
+PageModel StairWindow::drawing(const PageBox& area) const { return stairDrawing(ui::lastResultOf(outcome_), area); }
 
 void registerStairWindows() {
     ui::WindowRegistry::instance().add(QStringLiteral("ST01"), [] { return new StairWindow; });

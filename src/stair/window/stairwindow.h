@@ -38,8 +38,6 @@ protected:
 private:
     void buildInputPanel();
     void buildResultPanel();
-    StairDesignResult lastResult() const;
-    bool lastUsable() const;
 
     std::int16_t type_ = kNoType;
     std::optional<StairOutcome> outcome_;
