@@ -30,6 +30,8 @@ using namespace layout;
 
 namespace {
 
+constexpr ui::MemberWindowId kWindowId{"Beam01", "beam"};
+
 // Heights of the input panel: beside the type chooser, the normal inputs, and with
 // the material values uncovered.
 constexpr int kChooserHeight = 2800;
@@ -43,8 +45,8 @@ constexpr int kPickerRows = 12;
 
 ui::MemberWindowDesign beamDesign(BeamWindow* self) {
     ui::MemberWindowDesign d;
-    d.name = "Beam01";
-    d.module = "beam";
+    d.name = kWindowId.name;
+    d.module = kWindowId.module;
     d.caption = kWindowCaption;
     d.icon = beamTypePixmap(kSimple, QSize(64, 45));
     d.helpWindow = "Bhelp";
@@ -385,7 +387,7 @@ void BeamWindow::runCalculation() {
 }
 
 void registerBeamWindows() {
-    ui::WindowRegistry::instance().add(QStringLiteral("Beam01"), [] { return new BeamWindow; });
+    ui::WindowRegistry::instance().add(kWindowId, [] { return new BeamWindow; });
 }
 
 }  // namespace mx::beam

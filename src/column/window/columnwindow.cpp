@@ -28,6 +28,8 @@ using namespace layout;
 
 namespace {
 
+constexpr ui::MemberWindowId kWindowId{"column", "column"};
+
 // Input-panel heights: the column's fields alone, and with the materials uncovered.
 constexpr int kInputsHeight = 4575;
 constexpr int kMaterialsHeight = 6735;
@@ -42,8 +44,8 @@ constexpr const char* kCaptionBoxes[] = {"Text4", "Text8", "Text12"};
 
 ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
     ui::MemberWindowDesign d;
-    d.name = "column";
-    d.module = "column";
+    d.name = kWindowId.name;
+    d.module = kWindowId.module;
     d.caption = kWindowCaption;
     d.icon = columnShapePixmap(kShapeSquare, QSize(32, 32));
     d.helpWindow = "chelp";
@@ -290,7 +292,7 @@ PageModel ColumnWindow::drawing(const PageBox& area) const { return columnDrawin
 bool ColumnWindow::hasMemberToDraw() const { return columnHasSection(ui::lastResultOf(outcome_)); }
 
 void registerColumnWindows() {
-    ui::WindowRegistry::instance().add(QStringLiteral("column"), [] { return new ColumnWindow; });
+    ui::WindowRegistry::instance().add(kWindowId, [] { return new ColumnWindow; });
 }
 
 }  // namespace mx::column
