@@ -32,11 +32,14 @@ namespace {
 constexpr double kNote = 14;          // point size of every label
 constexpr double kNoteStep = 300;     // between note lines
 constexpr double kTextHeight = 330;   // one 14 pt line, top to bottom of its glyphs
-constexpr double kLeftRoom = 1100;    // left of the plan: the length dimension and its figure
+constexpr double kLengthLabel = 350;  // from the plan's side to the end of its length figure
 constexpr double kTopRoom = 750;      // above the plan: the width dimension and its figure
-constexpr double kGap = 700;          // between the plan and the section column
+constexpr double kGap = 700;          // between the plan and the section beside it
+constexpr double kNotesGap = 400;     // between the plan and the notes beside it
+constexpr double kRowGap = 300;       // between the plan (or the notes) and the stub under it
 constexpr double kStubRise = 450;     // the stub above the section
 constexpr double kPileDrop = 400;     // the pile heads shown below the section
+constexpr double kNotesDrop = 250;    // from the pile heads to the notes under them
 constexpr double kBarRadius = 8;      // a mesh bar seen end-on
 constexpr double kBarGap = 20;        // least distance between drawn bars, twips
 constexpr double kCover = 5;          // cm from a cap face to the outermost bar
@@ -65,23 +68,83 @@ std::vector<double> barOffsets(int count, double pitch) {
     return out;
 }
 
+// Where the section and the notes stand: beside the plan with the notes under the
+// section, or under the plan with the notes beside the plan. A wide area takes the
+// first; an area too narrow for it at the scale of the cap's length often holds the
+// second at that scale, where the first would have to shrink.
+enum class Arrangement { Beside, Under };
+
+// The figure's measures, in twips from the plan's top-left corner.
 struct Figure {
-    double k = 0;  // twips per cm
+    double Bw = 0, Lc = 0, t = 0;  // the cap, cm
+    double k = 0;                  // twips per cm
+    Arrangement arrangement = Arrangement::Beside;
     std::vector<std::string> notes;
     double notesWidth = 0;
-    double tLabelWidth = 0;
+    double leftRoom = 0;    // left of the plan: the length dimension and its figure
+    double depthRoom = 0;   // right of the section: the depth dimension and its figure
 
-    // The section with its depth figure on a dimension line beside it.
-    double sectionWidth(double Bw) const { return k * Bw + kDepthLabel + tLabelWidth; }
-    double width(double Bw) const { return kLeftRoom + k * Bw + kGap + std::max(sectionWidth(Bw), notesWidth); }
-    double sectionHeight(double t) const { return kStubRise + k * t + kPileDrop + 250; }
-    double height(double Lc, double t) const {
-        const double listed = static_cast<double>(notes.size()) * kNoteStep + kTextHeight;
-        return std::max(kTopRoom + k * Lc + 100, kTopRoom - kStubRise + sectionHeight(t) + listed);
+    bool beside() const { return arrangement == Arrangement::Beside; }
+    // The last note's line ends one text height under its top.
+    double notesHeight() const { return static_cast<double>(notes.size() - 1) * kNoteStep + kTextHeight; }
+    double sectionX() const { return beside() ? k * Bw + kGap : 0; }
+    // The top of the section; under the plan its stub rises clear of the plan and notes.
+    double sectionY() const { return beside() ? 0 : std::max(k * Lc, notesHeight()) + kRowGap + kStubRise; }
+    double notesX() const { return beside() ? sectionX() : k * Bw + kNotesGap; }
+    double notesY() const { return beside() ? k * t + kPileDrop + kNotesDrop : 0; }
+    double width() const {
+        return leftRoom + std::max(sectionX() + k * Bw + depthRoom, notesX() + notesWidth);
     }
+    double height() const {
+        return kTopRoom + std::max({k * Lc + 100, sectionY() + k * t + kPileDrop, notesY() + notesHeight()});
+    }
+    bool fits(double areaW, double areaH) const { return width() <= areaW && height() <= areaH; }
 };
 
+// The figure's notes and measures, at the scale of the cap's length where it fits the
+// area in either arrangement; otherwise at the largest smaller scale that does, in the
+// arrangement that allows it. 0 for a cap without a size.
+Figure layOut(const PileCapResult& r, const PageBox& area, DrawingMedium medium) {
+    Figure f;
+    f.Bw = r.Bw;
+    f.Lc = r.Lc;
+    f.t = std::isfinite(r.t) && r.t > 0 ? r.t : 0;
+    f.notes.push_back(" ฐานรากใช้เข็ม จำนวน " + sheetNum(r.np) + " ต้น");
+    if (r.np == 1) f.notes.push_back("อย่าลืมทำ PILE CAP เสาเข็มเดี่ยว");
+    // The sheet calls the stub the least column size, as the spread footing's does.
+    const char* stub = medium == DrawingMedium::Paper ? " เสา(Min)ขนาด " : " เสาขนาด ";
+    f.notes.push_back(stub + sheetNum(r.a) + " ซม. x " + sheetNum(r.a) + " ซม.");
+    f.notes.push_back(" เหล็กรัดรอบ 1-" + sheetNum(r.db) + " มม.");
+    f.notes.push_back(" ตะแกรงทางสั้น " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.Ns) + " เส้น");
+    f.notes.push_back(" ตะแกรงทางยาว " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.N) + " เส้น");
+    for (const std::string& n : f.notes) f.notesWidth = std::max(f.notesWidth, labelWidth(n));
+    f.leftRoom = kLengthLabel + labelWidth(sheetNum(r.Lc) + " ซม.");
+    f.depthRoom = kDepthLabel + labelWidth(sheetNum(r.t) + " ซม.");
+
+    const double areaW = area.x2 - area.x1, areaH = area.y2 - area.y1;
+    auto scaleFor = [&f, areaW, areaH](Arrangement a) {
+        return largestFittingScale(pileCapLengthScale(f.Lc), [f, a, areaW, areaH](double k) mutable {
+            f.k = k;
+            f.arrangement = a;
+            return f.fits(areaW, areaH);
+        });
+    };
+    f.k = scaleFor(Arrangement::Beside);
+    if (f.k < pileCapLengthScale(f.Lc)) {
+        if (const double under = scaleFor(Arrangement::Under); under > f.k) {
+            f.k = under;
+            f.arrangement = Arrangement::Under;
+        }
+    }
+    return f;
+}
+
 }  // namespace
+
+double pileCapDrawingScale(const PileCapResult& r, const PageBox& area, DrawingMedium medium) {
+    if (r.Bw <= 0 || r.Lc <= 0 || r.np > kMaxPiles) return 0;
+    return layOut(r, area, medium).k;
+}
 
 PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area, DrawingMedium medium) {
     PageModel p;
@@ -95,32 +158,10 @@ PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area, DrawingMed
     }
     const double q = std::isfinite(r.q) && r.q > 0 ? r.q : 0;
     const double a = std::isfinite(r.a) && r.a > 0 ? std::min(r.a, std::min(Bw, Lc)) : 0;
-    const double t = std::isfinite(r.t) && r.t > 0 ? r.t : 0;
+    const Figure f = layOut(r, area, medium);
+    const double k = f.k, t = f.t;
 
-    Figure f;
-    f.notes.push_back(" ฐานรากใช้เข็ม จำนวน " + sheetNum(r.np) + " ต้น");
-    if (r.np == 1) f.notes.push_back("อย่าลืมทำ PILE CAP เสาเข็มเดี่ยว");
-    // The sheet calls the stub the least column size, as the spread footing's does.
-    const char* stub = medium == DrawingMedium::Paper ? " เสา(Min)ขนาด " : " เสาขนาด ";
-    f.notes.push_back(stub + sheetNum(r.a) + " ซม. x " + sheetNum(r.a) + " ซม.");
-    f.notes.push_back(" เหล็กรัดรอบ 1-" + sheetNum(r.db) + " มม.");
-    f.notes.push_back(" ตะแกรงทางสั้น " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.Ns) + " เส้น");
-    f.notes.push_back(" ตะแกรงทางยาว " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.N) + " เส้น");
-    for (const std::string& n : f.notes) f.notesWidth = std::max(f.notesWidth, labelWidth(n));
-    const std::string tLabel = sheetNum(r.t) + " ซม.";
-    f.tLabelWidth = labelWidth(tLabel);
-
-    // The scale by the cap length, or the largest smaller one at which the whole
-    // figure fits the area.
-    const double areaW = area.x2 - area.x1, areaH = area.y2 - area.y1;
-    f.k = largestFittingScale(pileCapLengthScale(Lc), [&f, Bw, Lc, t, areaW, areaH](double k) {
-        Figure at = f;
-        at.k = k;
-        return at.width(Bw) <= areaW && at.height(Lc, t) <= areaH;
-    });
-    const double k = f.k;
-
-    const double X0 = area.x1 + kLeftRoom, Y0 = area.y1 + kTopRoom;
+    const double X0 = area.x1 + f.leftRoom, Y0 = area.y1 + kTopRoom;
     const double X1 = X0 + k * Bw, Y1 = Y0 + k * Lc;
 
     // Plan: the cap and the stub in heavy line.
@@ -146,7 +187,7 @@ PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area, DrawingMed
     p.line(X0 - 300, Y0, X0 - 100, Y0);
     p.line(X0 - 300, Y1, X0 - 100, Y1);
     const std::string lcLabel = sheetNum(r.Lc) + " ซม.";
-    p.text(std::max(area.x1, X0 - 350 - labelWidth(lcLabel)), cy - kTextHeight / 2, lcLabel, kNote);
+    p.text(X0 - kLengthLabel - labelWidth(lcLabel), cy - kTextHeight / 2, lcLabel, kNote);
 
     // Piles at their centres.
     const std::vector<PileCentre> centres = pileCentres(r.np, q, Bw, Lc);
@@ -169,8 +210,8 @@ PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area, DrawingMed
     }
 
     // Section across the width: the cap k t deep under the stub, the pile heads below.
-    const double XS = X1 + kGap, XS1 = XS + k * Bw;
-    const double YS = Y0, YS1 = YS + k * t;
+    const double XS = X0 + f.sectionX(), XS1 = XS + k * Bw;
+    const double YS = Y0 + f.sectionY(), YS1 = YS + k * t;
     const double sx = XS + k * stubX;
     p.lineWidth(2);
     p.box(XS, YS, XS1, YS1);
@@ -192,7 +233,7 @@ PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area, DrawingMed
     p.line(XS1 + 200, YS, XS1 + 200, YS1);
     p.line(XS1 + 100, YS, XS1 + 300, YS);
     p.line(XS1 + 100, YS1, XS1 + 300, YS1);
-    p.text(XS1 + kDepthLabel, (YS + YS1) / 2 - kTextHeight / 2, tLabel, kNote);
+    p.text(XS1 + kDepthLabel, (YS + YS1) / 2 - kTextHeight / 2, sheetNum(r.t) + " ซม.", kNote);
     if (meshDesigned && t > 2 * kCover) {
         // Long bars end-on above the underside, the perimeter bar below the top face.
         p.lineWidth(2);
@@ -204,10 +245,10 @@ PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area, DrawingMed
         p.lineWidth(1);
     }
 
-    // Notes under the section.
-    double y = YS1 + kPileDrop + 250;
+    // The notes, under the section or beside the plan.
+    double y = Y0 + f.notesY();
     for (const std::string& n : f.notes) {
-        p.text(XS, y, n, kNote);
+        p.text(X0 + f.notesX(), y, n, kNote);
         y += kNoteStep;
     }
     return p;

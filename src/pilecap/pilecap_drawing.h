@@ -16,10 +16,14 @@ namespace mx::pilecap {
 int pileCapLengthScale(double Lc);
 
 // The figure of the design inside `area` (twips): the length scale above where it
-// fits, a smaller one where it does not. Nothing is drawn for a cap without a size or
-// with too many piles; piles only for 1 to kMaxPiles, mesh only where it was designed.
-// The sheet words the stub's note as the least column size.
+// fits, a smaller one only where the figure would leave the area otherwise. The
+// section stands beside the plan, or under it where only that keeps the scale.
+// Nothing is drawn for a cap without a size or with too many piles; piles only for 1
+// to kMaxPiles, mesh only where it was designed. The sheet words the stub's note as
+// the least column size.
 PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area, DrawingMedium medium = DrawingMedium::Screen);
+// The twips per cm that figure is drawn at; 0 where nothing is drawn.
+double pileCapDrawingScale(const PileCapResult& r, const PageBox& area, DrawingMedium medium = DrawingMedium::Screen);
 
 // What the window shows in place of a cap it cannot draw.
 inline constexpr const char* kNoCapToDraw = "ยังไม่มีฐานรากให้เขียนแบบ : โปรดคำนวณให้ได้ขนาดฐานรากก่อน";

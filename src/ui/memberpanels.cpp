@@ -131,8 +131,15 @@ QVBoxLayout* MemberWindow::panelLayout(QWidget* w) {
 
 void MemberWindow::placeOverlays() {
     const QSize area = panelArea_->size();
+    QFrame* titleBlock = panel(design_.titleBlock.panel);
     for (QFrame* f : std::as_const(panels_)) {
         if (f->parentWidget() != panelArea_) continue;
+        // The title block takes the whole surface: printing erases the figure, and no
+        // part of it should stand beside the fields as if it were what will print.
+        if (f == titleBlock) {
+            f->setGeometry(QRect(QPoint(0, 0), area));
+            continue;
+        }
         const QSize hint = f->sizeHint();
         const int w = std::max(hint.width(), std::min(area.width() - 8, 560));
         f->setGeometry(4, 4, std::min(w, area.width() - 8), std::min(hint.height(), area.height() - 8));

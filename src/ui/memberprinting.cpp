@@ -68,6 +68,9 @@ void MemberWindow::buildTitleBlock() {
     buttons->addWidget(cancel);
     buttons->addStretch(1);
     grid->addLayout(buttons, row, tb.captionsAbove ? 0 : 1, 1, tb.captionsAbove ? 3 : 2);
+    // The panel covers the drawing surface; its rows keep their size at its top-left.
+    grid->setRowStretch(row + 1, 1);
+    grid->setColumnStretch(3, 1);
 }
 
 ProjectTitleBlock MemberWindow::titleBlock() const {

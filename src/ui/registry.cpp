@@ -9,6 +9,17 @@ WindowRegistry& WindowRegistry::instance() {
 
 void WindowRegistry::add(const QString& name, Factory factory) { factories_[name] = std::move(factory); }
 
+void WindowRegistry::add(const MemberWindowId& id, Factory factory) {
+    const QString name = QString::fromLatin1(id.name);
+    moduleWindows_[id.module] = name;
+    add(name, std::move(factory));
+}
+
+QString WindowRegistry::windowOfModule(std::string_view module) const {
+    const auto it = moduleWindows_.find(module);
+    return it == moduleWindows_.end() ? QString() : it->second;
+}
+
 bool WindowRegistry::has(const QString& name) const { return factories_.count(name) != 0; }
 
 QWidget* WindowRegistry::find(const QString& name) const {

@@ -4,6 +4,8 @@
 // once a window has closed itself, the next show creates it afresh.
 #include <functional>
 #include <map>
+#include <string>
+#include <string_view>
 
 #include <QPointer>
 #include <QString>
@@ -11,12 +13,23 @@
 
 namespace mx::ui {
 
+// A member window's two names: the registry's (its object name) and the tool's name of
+// the module it designs. Each window states them once, for its design and its
+// registration, and a project member finds its window through them.
+struct MemberWindowId {
+    const char* name;    // "Beam01"
+    const char* module;  // "beam"
+};
+
 class WindowRegistry {
 public:
     using Factory = std::function<QWidget*()>;
     static WindowRegistry& instance();
 
     void add(const QString& name, Factory factory);
+    void add(const MemberWindowId& id, Factory factory);
+    // The registry name of the window that designs a module; empty when none does.
+    QString windowOfModule(std::string_view module) const;
     bool has(const QString& name) const;
     // Shows the window modeless, creating it when needed; nullptr for an unknown name.
     QWidget* show(const QString& name);
@@ -27,6 +40,7 @@ public:
 
 private:
     std::map<QString, Factory> factories_;
+    std::map<std::string, QString, std::less<>> moduleWindows_;
     std::map<QString, QPointer<QWidget>> open_;
 };
 

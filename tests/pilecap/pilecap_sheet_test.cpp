@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <variant>
 #include <vector>
 
@@ -252,6 +253,38 @@ TEST(PileCapDrawing, ScaleByCapLength) {
                                             {171, 14}, {170, 20}, {121, 25}, {120, 28}, {81, 30},  {80, 35},
                                             {61, 35},  {60, 40},  {1, 40},   {0, 0}};
     for (const auto& [Lc, k] : bands) EXPECT_EQ(pileCapLengthScale(Lc), k) << Lc;
+}
+
+// Each arrangement of the usual pile keeps the scale of its cap length on the tool's
+// drawing area (the three-pile cap once shrank to 22.7 there) and, where the box below
+// the listing holds it, on paper. A figure shrinks (0 below) only as far as its area
+// asks: it then reaches the area's right side or its foot. The single pile's cap of
+// this design is 128 cm deep, taller than either area at 35 twips a cm.
+TEST(PileCapDrawing, KeepsTheLengthScaleWhereTheFigureFits) {
+    struct Row {
+        int np;
+        double screen, paper;  // twips per cm
+    };
+    const Row rows[] = {{1, 0, 0},   {2, 25, 25},  {3, 25, 0},   {4, 25, 0},   {5, 20, 0},
+                        {6, 14, 14}, {7, 14, 14},  {8, 12, 12},  {9, 14, 0},   {10, 12, 12},
+                        {11, 12, 12}, {12, 12, 12}, {13, 9, 9},  {14, 12, 0},  {15, 9, 9},
+                        {16, 12, 0}, {17, 12, 0},  {18, 12, 0},  {19, 9, 9},   {20, 9, 9}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.np) + " piles");
+        const PileCapResult r = onPiles(row.np, 22, 17).result;
+        ASSERT_EQ(r.np, row.np);
+        for (const auto& [area, medium, expected] : {std::tuple{kPileCapScreenArea, DrawingMedium::Screen, row.screen},
+                                                     std::tuple{kSheetDrawingBox, DrawingMedium::Paper, row.paper}}) {
+            const double k = pileCapDrawingScale(r, area, medium);
+            if (expected > 0) {
+                EXPECT_EQ(k, expected);
+                continue;
+            }
+            EXPECT_LT(k, pileCapLengthScale(r.Lc));
+            const PageBox b = figureBounds(pileCapDrawing(r, area, medium), {110, 330, 14});
+            EXPECT_TRUE(b.x2 > area.x2 - 5 || b.y2 > area.y2 - 105) << k << ": " << b.x2 << ", " << b.y2;
+        }
+    }
 }
 
 // Every arrangement and the extreme pile sizes: every item inside the area, one circle

@@ -31,22 +31,22 @@ namespace {
 using namespace mx::cli;
 const FrameCase kWindows[] = {
     {"Beam01", "Text1", "Command15", "Command26", {"Command4", "Command3"}, "Command12", "Text14", "Label50", "5000",
-     beamCliModule, "Label44", {"Command3", "Command23"}, "List4"},
+     beamCliModule, "Label44", "Command5", {"Command3", "Command23"}, "List4"},
     {"slab", "Text1", "Command13", "Command23", {"Command2", "Command7"}, "Command6", "Text9", "Label17", "5000",
-     slabCliModule, "Label18", {"Command10", "Command31"}, "List6", "Command25"},
+     slabCliModule, "Label18", "Command8", {"Command10", "Command31"}, "List6", "Command25"},
     {"column", "Text1", "Command13", "Command14", {"Command2", "Command25", "Command7"}, "Command6", "Text10",
-     "Label55", "1400", columnCliModule, "Label56", {"Command23"}, "List3"},
+     "Label55", "1400", columnCliModule, "Label56", "Command8", {"Command23"}, "List3"},
     {"ST01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text11", "Label22", "1500",
-     stairCliModule, "Label32", {"Command27"}, "List3"},
+     stairCliModule, "Label32", "Command10", {"Command27"}, "List3"},
     {"foot00", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text6", "Label8", "5000",
-     spreadFootingCliModule, "Label9"},
+     spreadFootingCliModule, "Label9", "Command8"},
     {"foot01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text7", "Label9", "5000",
-     pileCapCliModule, "Label10"},
+     pileCapCliModule, "Label10", "Command8"},
     // Windows without a drawing or steel grades.
     {"pile", "Text1", "Command13", "Command14", {"Command2", "Command7"}, nullptr, nullptr, nullptr, nullptr,
-     pileCliModule, nullptr},
+     pileCliModule, nullptr, "Command8"},
     {"blow", "Text1", "Command13", "Command14", {"Command2", "Command7"}, nullptr, nullptr, nullptr, nullptr,
-     blowCliModule, nullptr},
+     blowCliModule, nullptr, "Command8"},
 };
 
 // The windows that draw their member and choose a steel grade.
@@ -203,6 +203,25 @@ TEST_P(DrawnFrame, ValueBoxesShowAllFourBordersAndListsMoveNoField) {
     EXPECT_GE(l->height(), 3 * l->sizeHintForRow(0));
     if (GetParam().listOk) {
         EXPECT_FALSE(placed(l).intersects(placed(button(GetParam().listOk))));
+    }
+}
+
+// The title block opens over the whole drawing surface (or the room of a window without
+// one), at any size of the window: no part of the figure shows beside its fields.
+TEST_P(Frame, TitleBlockCoversTheWholeSurface) {
+    const Module m = GetParam().module();
+    const mx::FieldInfo* project = mx::findField(m.fields, "project");
+    ASSERT_NE(project, nullptr);
+    QWidget* panel = field(project->object);
+    while (panel && panel->parentWidget() != w->panelArea()) panel = panel->parentWidget();
+    ASSERT_NE(panel, nullptr);
+    w->show();
+    click(GetParam().titleButton);
+    for (const QSize size : {QSize(1280, 680), QSize(1600, 900)}) {
+        w->resize(size);
+        QApplication::processEvents();
+        EXPECT_TRUE(panel->isVisibleTo(w));
+        EXPECT_EQ(panel->geometry(), w->panelArea()->rect()) << size.width();
     }
 }
 

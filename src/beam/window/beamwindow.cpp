@@ -28,6 +28,8 @@ using ui::ToolAction;
 
 namespace {
 
+constexpr ui::MemberWindowId kWindowId{"Beam01", "beam"};
+
 constexpr const char* kTypePanel = "Frame2";
 constexpr const char* kInputPanel = "Frame3";
 constexpr const char* kResultPanel = "Frame4";
@@ -49,8 +51,8 @@ constexpr int kPickerRows = 12;
 
 ui::MemberWindowDesign beamDesign(BeamWindow* self) {
     ui::MemberWindowDesign d;
-    d.name = "Beam01";
-    d.module = "beam";
+    d.name = kWindowId.name;
+    d.module = kWindowId.module;
     d.caption = kWindowCaption;
     d.icon = beamTypePixmap(kSimple, QSize(64, 45));
     d.helpWindow = "Bhelp";
@@ -555,7 +557,7 @@ void BeamWindow::runCalculation() {
 }
 
 void registerBeamWindows() {
-    ui::WindowRegistry::instance().add(QStringLiteral("Beam01"), [] { return new BeamWindow; });
+    ui::WindowRegistry::instance().add(kWindowId, [] { return new BeamWindow; });
 }
 
 }  // namespace mx::beam

@@ -26,6 +26,8 @@ using ui::ToolPicture;
 
 namespace {
 
+constexpr ui::MemberWindowId kWindowId{"column", "column"};
+
 // Input-panel heights: the column's fields alone, and with the materials uncovered.
 constexpr int kInputsHeight = 4575;
 constexpr int kMaterialsHeight = 6735;
@@ -115,8 +117,8 @@ constexpr const char* kCaptionBoxes[] = {"Text4", "Text8", "Text12"};
 
 ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
     ui::MemberWindowDesign d;
-    d.name = "column";
-    d.module = "column";
+    d.name = kWindowId.name;
+    d.module = kWindowId.module;
     d.caption = kWindowCaption;
     d.icon = columnShapePixmap(kShapeSquare, QSize(32, 32));
     d.helpWindow = "chelp";
@@ -458,7 +460,7 @@ Message ColumnWindow::printQuestion() const { return columnPrintQuestion(); }
 PageModel ColumnWindow::drawing(const PageBox& area) const { return columnDrawing(lastResult(), area); }
 
 void registerColumnWindows() {
-    ui::WindowRegistry::instance().add(QStringLiteral("column"), [] { return new ColumnWindow; });
+    ui::WindowRegistry::instance().add(kWindowId, [] { return new ColumnWindow; });
 }
 
 }  // namespace mx::column

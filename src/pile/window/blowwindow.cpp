@@ -29,7 +29,7 @@ PilePicture pictureOf(int code) {
 
 PileWindowDesign blowDesign() {
     PileWindowDesign d{
-        "blow",
+        kBlowWindowId.name,
         kBlowCaption,
         "blowhelp",
         Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณหาการรับ นน.ของเสาเข็มโดยปั้นจั่น?",
@@ -47,7 +47,7 @@ PileWindowDesign blowDesign() {
         "Label14",
         kBlowDefaultTypeText,
     };
-    d.module = "blow";
+    d.module = kBlowWindowId.module;
     for (const BlowTypeInfo& t : blowTypes())
         d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip});
     return d;

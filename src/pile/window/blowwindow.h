@@ -2,12 +2,15 @@
 // The blow-count window: a driven pile checked against its driving record by the
 // Hiley formula, with the hammer advice and the title block for the printed sheet.
 #include "pile/window/pilememberwindow.h"
+#include "ui/registry.h"
 
 #include "pile/blow_calc.h"
 
 class QListWidget;
 
 namespace mx::pile {
+
+inline constexpr ui::MemberWindowId kBlowWindowId{"blow", "blow"};
 
 class BlowWindow : public PileMemberWindow {
     Q_OBJECT

@@ -32,7 +32,7 @@ PilePicture pictureOf(int code) {
 
 PileWindowDesign pileDesign() {
     PileWindowDesign d{
-        "pile",
+        kPileWindowId.name,
         kPileCaption,
         "pilehelp",
         Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณหาการรับ นน.ของเสาเข็ม?",
@@ -50,7 +50,7 @@ PileWindowDesign pileDesign() {
         "Label1",
         kDefaultTypeText,
     };
-    d.module = "pile";
+    d.module = kPileWindowId.module;
     for (const PileTypeInfo& t : pileTypes())
         d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip});
     return d;
@@ -142,8 +142,8 @@ std::optional<Message> PileWindow::sheetWarning() const {
 }
 
 void registerPileWindows() {
-    ui::WindowRegistry::instance().add(QStringLiteral("pile"), [] { return new PileWindow; });
-    ui::WindowRegistry::instance().add(QStringLiteral("blow"), [] { return new BlowWindow; });
+    ui::WindowRegistry::instance().add(kPileWindowId, [] { return new PileWindow; });
+    ui::WindowRegistry::instance().add(kBlowWindowId, [] { return new BlowWindow; });
 }
 
 }  // namespace mx::pile

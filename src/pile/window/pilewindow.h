@@ -2,12 +2,15 @@
 // The pile safe-load window: pile type, size and length in, the safe load by skin
 // friction out, and the title block for the printed sheet.
 #include "pile/window/pilememberwindow.h"
+#include "ui/registry.h"
 
 #include "pile/pile_calc.h"
 
 class QListWidget;
 
 namespace mx::pile {
+
+inline constexpr ui::MemberWindowId kPileWindowId{"pile", "pile"};
 
 class PileWindow : public PileMemberWindow {
     Q_OBJECT

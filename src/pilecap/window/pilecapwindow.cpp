@@ -23,6 +23,8 @@ using ui::qs;
 
 namespace {
 
+constexpr ui::MemberWindowId kWindowId{"foot01", "pilecap"};
+
 // Input-panel heights: the fields alone, and with the material fields uncovered.
 constexpr int kInputsHeight = 4335;
 constexpr int kMaterialsHeight = 6375;
@@ -35,8 +37,8 @@ static_assert(std::size(kTypePictures) == StandardPileTable.size());
 
 ui::FootingWindowDesign pileCapDesign() {
     ui::FootingWindowDesign d;
-    d.name = "foot01";
-    d.module = "pilecap";
+    d.name = kWindowId.name;
+    d.module = kWindowId.module;
     d.caption = kWindowCaption;
     d.icon = pileCapPixmap(QSize(32, 32));
     d.helpWindow = "foot2help";
@@ -168,7 +170,7 @@ Message PileCapWindow::printQuestion() const { return pileCapPrintQuestion(); }
 PageModel PileCapWindow::drawing(const PageBox& area) const { return pileCapDrawing(lastResult(), area); }
 
 void registerPileCapWindows() {
-    ui::WindowRegistry::instance().add(QStringLiteral("foot01"), [] { return new PileCapWindow; });
+    ui::WindowRegistry::instance().add(kWindowId, [] { return new PileCapWindow; });
 }
 
 }  // namespace mx::pilecap

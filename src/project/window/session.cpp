@@ -19,16 +19,6 @@ namespace {
 using ui::qs;
 using ui::ss;
 
-// The module window each member module is designed in, by registry name.
-struct ModuleWindow {
-    const char* module;
-    const char* window;
-};
-constexpr ModuleWindow kModuleWindows[] = {
-    {"beam", "Beam01"},   {"slab", "slab"},          {"column", "column"}, {"stair", "ST01"},
-    {"spreadfooting", "foot00"}, {"pilecap", "foot01"}, {"pile", "pile"},     {"blow", "blow"},
-};
-
 constexpr const char* kRecentKey = "project/recent";
 constexpr int kMostRecent = 8;
 constexpr const char* kNewProjectName = "โครงการใหม่";
@@ -58,11 +48,7 @@ Message refusal(const std::string& text) { return Message{text, kTitle, Icon::Ex
 ProjectFiles& projectFiles() { return *currentFiles; }
 void setProjectFiles(ProjectFiles* files) { currentFiles = files ? files : &dialogs; }
 
-QString memberWindowName(const std::string& module) {
-    for (const ModuleWindow& m : kModuleWindows)
-        if (module == m.module) return QString::fromLatin1(m.window);
-    return {};
-}
+QString memberWindowName(const std::string& module) { return ui::WindowRegistry::instance().windowOfModule(module); }
 
 ProjectSession::ProjectSession(std::vector<cli::Module> modules, QObject* parent)
     : QObject(parent), modules_(std::move(modules)), project_(project::newProject(modules_)) {

@@ -24,6 +24,8 @@ using ui::ToolPicture;
 
 namespace {
 
+constexpr ui::MemberWindowId kWindowId{"slab", "slab"};
+
 // Input-panel heights: the fields alone, and with the material fields uncovered.
 constexpr int kInputsHeight = 4335;
 constexpr int kMaterialsHeight = 6735;
@@ -77,8 +79,8 @@ constexpr const char* kResultCaptionBoxes[] = {"Text14", "Text15", "Text16", "Te
 
 ui::MemberWindowDesign slabDesign() {
     ui::MemberWindowDesign d;
-    d.name = "slab";
-    d.module = "slab";
+    d.name = kWindowId.name;
+    d.module = kWindowId.module;
     d.caption = kWindowCaption;
     d.icon = slabKindPixmap(kTwoWay, QSize(32, 32));
     d.helpWindow = "shelp";
@@ -376,7 +378,7 @@ void SlabWindow::afterPrinting() {
 }
 
 void registerSlabWindows() {
-    ui::WindowRegistry::instance().add(QStringLiteral("slab"), [] { return new SlabWindow; });
+    ui::WindowRegistry::instance().add(kWindowId, [] { return new SlabWindow; });
 }
 
 }  // namespace mx::slab

@@ -17,14 +17,16 @@ namespace mx::spreadfooting {
 
 namespace {
 
+constexpr ui::MemberWindowId kWindowId{"foot00", "spreadfooting"};
+
 // Input-panel heights: the fields alone, and with the material fields uncovered.
 constexpr int kInputsHeight = 3375;
 constexpr int kMaterialsHeight = 5055;
 
 ui::FootingWindowDesign spreadFootingDesign() {
     ui::FootingWindowDesign d;
-    d.name = "foot00";
-    d.module = "spreadfooting";
+    d.name = kWindowId.name;
+    d.module = kWindowId.module;
     d.caption = kWindowCaption;
     d.icon = spreadFootingPixmap(QSize(32, 32));
     d.helpWindow = "f00t1help";
@@ -118,7 +120,7 @@ PageModel SpreadFootingWindow::drawing(const PageBox& area) const {
 }
 
 void registerSpreadFootingWindows() {
-    ui::WindowRegistry::instance().add(QStringLiteral("foot00"), [] { return new SpreadFootingWindow; });
+    ui::WindowRegistry::instance().add(kWindowId, [] { return new SpreadFootingWindow; });
 }
 
 }  // namespace mx::spreadfooting

@@ -24,6 +24,8 @@ using ui::ToolPicture;
 
 namespace {
 
+constexpr ui::MemberWindowId kWindowId{"ST01", "stair"};
+
 // Input-panel heights: the fields alone, and with the material fields uncovered.
 constexpr int kInputsHeight = 5000;
 constexpr int kMaterialsHeight = 6735;
@@ -82,8 +84,8 @@ const char* resultCaption(std::string_view label) {
 
 ui::MemberWindowDesign stairDesign() {
     ui::MemberWindowDesign d;
-    d.name = "ST01";
-    d.module = "stair";
+    d.name = kWindowId.name;
+    d.module = kWindowId.module;
     d.caption = kWindowCaption;
     d.icon = stairTypePixmap(kFlatAlong, QSize(32, 32));
     d.helpWindow = "sthelp";
@@ -332,7 +334,7 @@ Message StairWindow::printQuestion() const { return stairPrintQuestion(); }
 PageModel StairWindow::drawing(const PageBox& area) const { return stairDrawing(lastResult(), area); }
 
 void registerStairWindows() {
-    ui::WindowRegistry::instance().add(QStringLiteral("ST01"), [] { return new StairWindow; });
+    ui::WindowRegistry::instance().add(kWindowId, [] { return new StairWindow; });
 }
 
 }  // namespace mx::stair
