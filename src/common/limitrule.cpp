@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/fixed.h"
+#include "common/numtext.h"
 
 namespace mx {
 
@@ -23,14 +24,26 @@ double held(double x, Reading r) {
 
 }  // namespace
 
-bool breaks(const LimitRule& rule, double value) {
-    const double v = held(value, rule.reading);
-    switch (rule.breach) {
-    case Breach::Above: return v > rule.bound;
-    case Breach::Below: return v < rule.bound;
-    case Breach::AtOrBelow: return v <= rule.bound;
+bool breaches(Breach breach, double bound, double v) {
+    switch (breach) {
+    case Breach::Above: return v > bound;
+    case Breach::Below: return v < bound;
+    case Breach::AtOrBelow: return v <= bound;
     }
     return false;
+}
+
+bool breaks(const LimitRule& rule, double value) { return breaches(rule.breach, rule.bound, held(value, rule.reading)); }
+
+double holdInput(const InputLimit& row, double value, const Message& (*messageOf)(int), Diagnostics& d,
+                 bool& ended) {
+    if (!breaches(row.breach, row.bound, value)) return value;
+    const std::string safe = numText(row.safe);
+    if (row.order == ResetOrder::BeforeMessage) d.correct(row.field, safe);
+    if (row.message != 0) d.say(messageOf(row.message));
+    if (row.order == ResetOrder::AfterMessage) d.correct(row.field, safe);
+    ended = row.after != AfterBreach::GoOn;
+    return row.after == AfterBreach::EndAsTyped ? value : row.safe;
 }
 
 Message limitMessage(const LimitRule& rule) {

@@ -45,6 +45,52 @@ bool checkLimits(std::span<const LimitRule> rules, std::string_view field, const
 // The same as a whole change check, for a form whose every rule is a row.
 Diagnostics checkLimits(std::span<const LimitRule> rules, std::string_view field, const FieldSet& fields);
 
+// A limit Calculate holds an input to, as a row of data. An input beyond it is
+// replaced by the row's safe value, which is written back into its field, before or
+// after the row's numbered message (none for 0); the design then goes on with it, or
+// ends as not usable, with the safe value or with the input as typed.
+enum class AfterBreach { GoOn, EndWithSafe, EndAsTyped };
+struct InputLimit {
+    Breach breach;
+    double bound;
+    int message;
+    const char* field;
+    double safe;
+    ResetOrder order = ResetOrder::AfterMessage;
+    AfterBreach after = AfterBreach::GoOn;
+};
+// Whether a value breaks a bound in the given way.
+bool breaches(Breach breach, double bound, double value);
+// The value the design uses for `value` under the row, with the row's message (from
+// `messageOf`) and correction written into d when it is broken; `ended` is set when a
+// broken row ends the design.
+double holdInput(const InputLimit& row, double value, const Message& (*messageOf)(int), Diagnostics& d,
+                 bool& ended);
+
+// A module's input limits in the order Calculate checks them, each naming the input it
+// judges and the value of the result record it gives.
+template <typename Input, typename Result>
+struct InputStep {
+    InputLimit limit;
+    double Input::*input;
+    double Result::*used;
+};
+// Holds every input to its steps, into the result; a second limit of the same input
+// judges the value the first one left. False when a limit ended the design (the values
+// of the later steps are then not set).
+template <typename Input, typename Result>
+bool holdInputs(std::span<const InputStep<Input, Result>> steps, const Input& in, Result& r,
+                const Message& (*messageOf)(int), Diagnostics& d) {
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const InputStep<Input, Result>& step = steps[i];
+        const bool again = i > 0 && steps[i - 1].used == step.used;
+        bool ended = false;
+        r.*step.used = holdInput(step.limit, again ? r.*step.used : in.*step.input, messageOf, d, ended);
+        if (ended) return false;
+    }
+    return true;
+}
+
 // The building-control act's limits on the materials, with the wording the forms
 // share: fc' above 150 ksc is noted and kept; fc above 65 ksc and fs above 1 700 ksc
 // are set back to 65 and 1 200 before the message says why.

@@ -4,233 +4,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <initializer_list>
 
 #include "common/checked.h"
+#include "common/limitrule.h"
 #include "common/workingstress.h"
 
 namespace mx::pilecap {
-
-// ---- Tables -------------------------------------------------------------------------
-// Piles stand 3q apart centre to centre and 1.5q from the cap edge, so a cap is 3q
-// wider than the outermost pile centres. Staggered rows use the 60° triangle: rows
-// 1.5√3 q apart.
-
-namespace {
-constexpr CapSide mul(double whole) { return CapSide{whole, 0, 1, 0, 0}; }
-constexpr CapSide surd(double coef, int root, double whole) { return CapSide{whole, coef, root, 0, 0}; }
-}  // namespace
-
-const std::array<PileLayout, kMaxPiles> PileLayoutTable{{
-    {mul(3), mul(3)},                                    // 1
-    {mul(3), mul(6)},                                    // 2
-    {mul(6), CapSide{3, 0, 1, 3, 1.5}},                  // 3: triangle of piles
-    {mul(6), mul(6)},                                    // 4
-    {surd(3, 2, 3), surd(3, 2, 3)},                      // 5: four corners and the centre
-    {mul(6), mul(9)},                                    // 6
-    {surd(3, 3, 3), mul(9)},                             // 7
-    {mul(6), mul(12)},                                   // 8
-    {mul(9), mul(9)},                                    // 9
-    {surd(3, 3, 3), mul(12)},                            // 10
-    {surd(3, 3, 3), mul(12)},                            // 11
-    {mul(9), mul(12)},                                   // 12
-    {surd(3, 3, 3), mul(15)},                            // 13
-    {surd(3, 3, 6), mul(12)},                            // 14
-    {mul(9), mul(15)},                                   // 15
-    {mul(12), mul(12)},                                  // 16
-    {mul(12), surd(6, 3, 3)},                            // 17
-    {mul(12), surd(6, 3, 3)},                            // 18
-    {surd(6, 3, 3), mul(15)},                            // 19
-    {mul(12), mul(15)},                                  // 20
-}};
-
-namespace {
-constexpr PileMomentTerm t(int m, double whole) { return PileMomentTerm{m, whole, 0, 1}; }
-constexpr PileMomentTerm ts(int m, double coef, int root) { return PileMomentTerm{m, 0, coef, root}; }
-}  // namespace
-
-// Row 0 (one pile) is not used: the moment of a single pile is taken as its load.
-// Three piles: the stub stands over the piles' centroid, so the apex pile lies √3 q
-// from it (c = 2√3) and the pair, √3 q / 2 the other way, stands within the stub face.
-const std::array<std::array<PileMomentTerm, 4>, kMaxPiles> PileMomentTable{{
-    {{}},                                       // 1
-    {{t(1, 3)}},                                // 2
-    {{ts(1, 2, 3)}},                            // 3: apex pile √3 q from the stub
-    {{t(2, 3)}},                                // 4
-    {{ts(2, 3, 2)}},                            // 5
-    {{t(2, 6)}},                                // 6
-    {{t(2, 6), t(2, 3)}},                       // 7
-    {{t(2, 9), t(2, 3)}},                       // 8
-    {{t(3, 6)}},                                // 9
-    {{t(1, 9), t(2, 6), t(1, 3)}},              // 10
-    {{t(2, 9), t(1, 6), t(2, 3)}},              // 11
-    {{t(3, 9), t(3, 3)}},                       // 12
-    {{t(1, 12), t(2, 9), t(1, 6), t(2, 3)}},    // 13
-    {{t(2, 9), t(2, 6), t(2, 3)}},              // 14
-    {{t(3, 12), t(3, 6)}},                      // 15
-    {{t(4, 9), t(4, 3)}},                       // 16
-    {{ts(4, 3, 3), ts(3, 6, 3)}},               // 17
-    {{ts(3, 3, 3), ts(4, 6, 3)}},               // 18
-    {{t(1, 12), t(2, 9), t(3, 6), t(2, 3)}},    // 19
-    {{t(4, 12), t(4, 6)}},                      // 20
-}};
-
-const std::array<int, kMaxPiles> PileShearTable{1, 1, 1, 2, 2, 2, 3, 4, 3, 4, 5, 6, 6, 6, 6, 8, 7, 8, 8, 8};
-
-double capSide(const CapSide& side, double q) {
-    double v = 0;
-    if (side.surd != 0)
-        v = chk::mul(side.surd * chk::sqrt(side.root) + side.whole, q);
-    else
-        v = chk::mul(side.whole, q);
-    if (side.hyp != 0) {
-        const double h = chk::mul(side.hyp, q);
-        const double l = chk::mul(side.leg, q);
-        v = chk::add(v, chk::sqrt(chk::mul(h, h) - chk::mul(l, l)));
-    }
-    return v;
-}
-
-double termFactor(const PileMomentTerm& term) {
-    return term.surd != 0 ? term.surd * chk::sqrt(term.root) + term.whole : term.whole;
-}
-
-// ---- Pile centres -----------------------------------------------------------------------
-// Piles stand 3q apart and 1.5q in from the cap edge; a staggered (hexagonal) row lies
-// 1.5√3 q from its neighbour, so its places are 1.5 + 1.5√3 (h1) and 1.5 + 4.5√3 (h2).
-
-namespace {
-
-using From = PilePlace::From;
-
-PilePlace at(double whole) { return PilePlace{From::Start, whole, 0}; }
-PilePlace mid(double offset = 0) { return PilePlace{From::Middle, offset, 0}; }
-PilePlace end(double back) { return PilePlace{From::End, back, 0}; }
-const PilePlace h1{From::Start, 1.5, 1.5};
-const PilePlace h2{From::Start, 1.5, 4.5};
-
-std::vector<PilePlace> row(std::initializer_list<double> wholes) {
-    std::vector<PilePlace> out;
-    for (double w : wholes) out.push_back(at(w));
-    return out;
-}
-
-const std::array<std::vector<PileGroup>, kMaxPiles>& table() {
-    static const std::array<std::vector<PileGroup>, kMaxPiles> t{{
-        /* 1 */ {{{mid()}, {mid()}}},
-        /* 2 */ {{{mid()}, row({1.5, 4.5})}},
-        /* 3 */ {{{at(1.5)}, {end(1.5)}}, {{mid()}, {at(1.5)}}, {{at(4.5)}, {end(1.5)}}},
-        /* 4 */ {{row({1.5, 4.5}), row({1.5, 4.5})}},
-        /* 5 */ {{{at(1.5), end(1.5)}, {at(1.5), end(1.5)}}, {{mid()}, {mid()}}},
-        /* 6 */ {{row({1.5, 4.5}), row({1.5, 4.5, 7.5})}},
-        /* 7 */ {{{at(1.5), end(1.5)}, row({3, 6})}, {{mid()}, {at(1.5), mid(), end(1.5)}}},
-        /* 8 */ {{row({1.5, 4.5}), row({1.5, 4.5, 7.5, 10.5})}},
-        /* 9 */ {{row({1.5, 4.5, 7.5}), row({1.5, 4.5, 7.5})}},
-        /* 10 */ {{{at(1.5), end(1.5)}, row({3, 6, 9})}, {{mid()}, row({1.5, 4.5, 7.5, 10.5})}},
-        /* 11 */ {{{at(1.5), end(1.5)}, row({1.5, 4.5, 7.5, 10.5})}, {{mid()}, row({3, 6, 9})}},
-        /* 12 */ {{row({1.5, 4.5, 7.5}), row({1.5, 4.5, 7.5, 10.5})}},
-        /* 13 */ {{{at(1.5), end(1.5)}, row({3, 6, 9, 12})}, {{mid()}, row({1.5, 4.5, 7.5, 10.5, 13.5})}},
-        /* 14 */ {{{at(1.5), end(1.5)}, row({3, 6, 9})}, {{mid(-1.5), mid(1.5)}, row({1.5, 4.5, 7.5, 10.5})}},
-        /* 15 */ {{row({1.5, 4.5, 7.5}), row({1.5, 4.5, 7.5, 10.5, 13.5})}},
-        /* 16 */ {{row({1.5, 4.5, 7.5, 10.5}), row({1.5, 4.5, 7.5, 10.5})}},
-        /* 17 */ {{row({1.5, 4.5, 7.5, 10.5}), {h1, h2}}, {row({3, 6, 9}), {at(1.5), mid(), end(1.5)}}},
-        /* 18 */ {{row({1.5, 4.5, 7.5, 10.5}), {at(1.5), mid(), end(1.5)}}, {row({3, 6, 9}), {h1, h2}}},
-        /* 19 */
-        {{{at(1.5), end(1.5)}, {at(4.5), mid(), at(10.5)}},
-         {{h1, h2}, row({3, 6, 9, 12})},
-         {{mid()}, row({1.5, 4.5, 7.5, 10.5, 13.5})}},
-        /* 20 */ {{row({1.5, 4.5, 7.5, 10.5}), row({1.5, 4.5, 7.5, 10.5, 13.5})}},
-    }};
-    return t;
-}
-
-double place(const PilePlace& p, double q, double side) {
-    const double along = (p.whole + p.root3 * std::sqrt(3.0)) * q;
-    switch (p.from) {
-        case From::Middle: return side / 2 + along;
-        case From::End: return side - along;
-        case From::Start: break;
-    }
-    return along;
-}
-
-}  // namespace
-
-const std::vector<PileGroup>& pileCentreTable(int piles) {
-    static const std::vector<PileGroup> none;
-    if (piles < 1 || piles > kMaxPiles) return none;
-    return table()[static_cast<std::size_t>(piles - 1)];
-}
-
-std::vector<PileCentre> pileCentres(double piles, double q, double Bw, double Lc) {
-    std::vector<PileCentre> out;
-    // Only a whole count that is one of the arrangements has centres.
-    if (!(piles >= 1 && piles <= kMaxPiles) || piles != std::floor(piles)) return out;
-    for (const PileGroup& g : pileCentreTable(static_cast<int>(piles)))
-        for (const PilePlace& x : g.across)
-            for (const PilePlace& y : g.along) out.push_back(PileCentre{place(x, q, Bw), place(y, q, Lc)});
-    return out;
-}
-
-// ---- Shear ------------------------------------------------------------------------------
-// The piles' reactions reach the stub through the cap; a section near the stub carries
-// the reactions of the piles beyond it. A pile straddling a section is counted in
-// proportion to how much of it lies beyond.
-
-double pileShareBeyond(double beyond, double q) {
-    if (!(q > 0)) return beyond > 0 ? 1.0 : 0.0;
-    return std::clamp((beyond + q / 2) / q, 0.0, 1.0);
-}
-
-bool checkCapShear(PileCapResult& r, const std::vector<PileCentre>& centres) {
-    const double Pp = r.Pp.toDouble();
-    const double d = r.d;
-
-    // Punching on the square of side a + d round the stub (d/2 from its faces). Once
-    // that square reaches past the cap's edges the cap cannot punch through it, and
-    // one-way shear decides.
-    const double half = (r.a + d) / 2;
-    r.b0 = chk::mul(4, chk::add(r.a, d));
-    r.punchingInside = r.stubX - half >= 0 && r.stubX + half <= r.Bw && r.stubY - half >= 0 && r.stubY + half <= r.Lc;
-    r.Vp = Fixed();
-    r.vp = Fixed();
-    if (r.punchingInside) {
-        double share = 0;
-        for (const PileCentre& c : centres)
-            share += pileShareBeyond(std::max(std::abs(c.x - r.stubX), std::abs(c.y - r.stubY)) - half, r.q);
-        r.Vp = Fixed::fromDouble(chk::mul(Pp, share));
-        r.vp = Fixed::fromDouble(chk::div(r.Vp.toDouble(), chk::mul(r.b0, d)));
-    }
-
-    // One-way shear on the four lines d from the stub faces, each across the whole cap:
-    // the lines either side across the width run the cap's length, and the other two
-    // its width. The line with the highest stress governs.
-    const double reach = r.a / 2 + d;
-    struct Line {
-        double dx, dy;  // the direction beyond the line
-        double width;   // the cap along the line, cm
-    };
-    const Line lines[] = {{1, 0, static_cast<double>(r.Lc)},
-                          {-1, 0, static_cast<double>(r.Lc)},
-                          {0, 1, static_cast<double>(r.Bw)},
-                          {0, -1, static_cast<double>(r.Bw)}};
-    r.Vb = Fixed();
-    r.vb = Fixed();
-    r.bv = lines[0].width;
-    for (const Line& line : lines) {
-        double share = 0;
-        for (const PileCentre& c : centres)
-            share += pileShareBeyond(line.dx * (c.x - r.stubX) + line.dy * (c.y - r.stubY) - reach, r.q);
-        const Fixed V = Fixed::fromDouble(chk::mul(Pp, share));
-        const Fixed v = Fixed::fromDouble(chk::div(V.toDouble(), chk::mul(line.width, d)));
-        if (v > r.vb) {
-            r.Vb = V;
-            r.vb = v;
-            r.bv = line.width;
-        }
-    }
-    return (!r.punchingInside || r.vp <= r.vcp) && r.vb <= r.vcb;
-}
 
 // ---- Messages -----------------------------------------------------------------------
 
@@ -276,6 +55,26 @@ namespace {
 // Ends the steps early; the design is then judged not usable.
 struct NotUsable {};
 
+// The inputs Calculate holds to the range the design can use, in the order it checks
+// them, each with the value of the result record it gives.
+constexpr InputLimit kAllowanceLimit{Breach::AtOrBelow, 0, 1, "Text14", 0.1};
+using InputStep = mx::InputStep<PileCapInput, PileCapResult>;
+constexpr InputStep kInputSteps[] = {
+    {{Breach::Below, 1000, 2, "Text1", 1000}, &PileCapInput::P, &PileCapResult::P},
+    // A negative safe load is taken as a small pile; zero cannot carry anything and
+    // fails at the pile count.
+    {{Breach::Below, 0, 0, "Text3", 0.5}, &PileCapInput::Ps, &PileCapResult::Ps},
+    {{Breach::Below, 9, 3, "Text2", 25}, &PileCapInput::db, &PileCapResult::db},
+    {{Breach::Below, 100, 4, "Text5", 150}, &PileCapInput::fcPrime, &PileCapResult::fcPrime},
+    {{Breach::Above, 1000, 5, "Text5", 150, ResetOrder::AfterMessage, AfterBreach::EndWithSafe},
+     &PileCapInput::fcPrime, &PileCapResult::fcPrime},
+    {{Breach::AtOrBelow, 30, 6, "Text6", 65}, &PileCapInput::fc, &PileCapResult::fc},
+    {{Breach::AtOrBelow, 800, 7, "Text7", 1200}, &PileCapInput::fs, &PileCapResult::fs},
+    // A pile smaller than 10 cm is taken as 10 cm without a word.
+    {{Breach::Below, 10, 0, "Text4", 10}, &PileCapInput::q, &PileCapResult::q},
+    {{Breach::Above, 200, 8, "Text4", 200}, &PileCapInput::q, &PileCapResult::q},
+};
+
 class Calculation {
 public:
     Calculation(const PileCapInput& in, const PileCapResult& previous) : in_(in) { out_.result = previous; }
@@ -305,88 +104,16 @@ public:
 
 private:
     void say(int number) { out_.diagnostics.say(pileCapMessage(number)); }
-    void correct(const char* field, const char* text) { out_.diagnostics.correct(field, text); }
-
     void steps() {
         PileCapResult& r = out_.result;
 
         // Self-weight allowance: without one the cap's own weight would be ignored.
-        double p = in_.p;
-        if (p <= 0) {
-            say(1);
-            p = 0.1;
-            correct("Text14", "0.1");
-        }
-        r.p = p;
-        r.pf = chk::div(p, 10);
-
-        double P = in_.P;
-        if (P < 1000) {
-            say(2);
-            P = 1000;
-            correct("Text1", "1000");
-        }
-        r.P = P;
-
-        // A negative safe load is taken as a small pile; zero cannot carry anything and
-        // fails at the pile count below.
-        double Ps = in_.Ps;
-        if (Ps < 0) {
-            Ps = 0.5;
-            correct("Text3", "0.5");
-        }
-        r.Ps = Ps;
-
-        double db = in_.db;
-        if (db < 9) {
-            say(3);
-            db = 25;
-            correct("Text2", "25");
-        }
-        r.db = db;
-
-        double fcPrime = in_.fcPrime;
-        if (fcPrime < 100) {
-            say(4);
-            fcPrime = 150;
-            correct("Text5", "150");
-        }
-        if (fcPrime > 1000) {
-            say(5);
-            fcPrime = 150;
-            correct("Text5", "150");
-            r.fcPrime = fcPrime;
+        bool ended = false;
+        r.p = holdInput(kAllowanceLimit, in_.p, pileCapMessage, out_.diagnostics, ended);
+        r.pf = chk::div(r.p, 10);
+        if (!holdInputs<PileCapInput, PileCapResult>(kInputSteps, in_, r, pileCapMessage, out_.diagnostics))
             throw NotUsable{};
-        }
-        r.fcPrime = fcPrime;
-
-        double fc = in_.fc;
-        if (fc <= 30) {
-            say(6);
-            fc = 65;
-            correct("Text6", "65");
-        }
-        r.fc = fc;
-
-        double fs = in_.fs;
-        if (fs <= 800) {
-            say(7);
-            fs = 1200;
-            correct("Text7", "1200");
-        }
-        r.fs = fs;
-
-        double q = in_.q;
-        if (q < 10) {
-            q = 10;
-            correct("Text4", "10");
-        }
-        if (q > 200) {
-            say(8);
-            q = 200;
-            correct("Text4", "200");
-        }
-        r.q = q;
+        const double P = r.P, Ps = r.Ps, db = r.db, fcPrime = r.fcPrime, fc = r.fc, fs = r.fs, q = r.q;
 
         const WorkingStress ws = workingStress(fcPrime, fc, fs);
         r.n = ws.n;

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "common/checked.h"
+#include "common/limitrule.h"
 #include "common/workingstress.h"
 
 namespace mx::spreadfooting {
@@ -54,6 +55,24 @@ constexpr float kMinPitch = 5;             // cm
 // A footing is at most 32 767 cm, so this many rounds can never be needed.
 constexpr int kMaxPunchRounds = 10000;
 
+// The inputs Calculate holds to the range the design can use, in the order it checks
+// them. Without a real load or bearing there is no pad to size: the field is set to a
+// usual value and the design ends with the input as typed.
+constexpr InputLimit kAllowanceLimit{Breach::AtOrBelow, 0, 1, "Text13", 0.1};
+using InputStep = mx::InputStep<SpreadFootingInput, SpreadFootingResult>;
+constexpr InputStep kInputSteps[] = {
+    {{Breach::Below, kMinLoad, 2, "Text1", 1000, ResetOrder::BeforeMessage, AfterBreach::EndAsTyped},
+     &SpreadFootingInput::P, &SpreadFootingResult::P},
+    {{Breach::Below, kMinBearing, 3, "Text3", 8, ResetOrder::BeforeMessage, AfterBreach::EndAsTyped},
+     &SpreadFootingInput::q, &SpreadFootingResult::q},
+    {{Breach::Below, kMinBar, 4, "Text2", 25}, &SpreadFootingInput::db, &SpreadFootingResult::db},
+    {{Breach::Below, kMinFcPrime, 5, "Text4", 150}, &SpreadFootingInput::fcPrime, &SpreadFootingResult::fcPrime},
+    {{Breach::Above, kMaxFcPrime, 6, "Text4", 150, ResetOrder::AfterMessage, AfterBreach::EndWithSafe},
+     &SpreadFootingInput::fcPrime, &SpreadFootingResult::fcPrime},
+    {{Breach::AtOrBelow, kMinFc, 7, "Text5", 65}, &SpreadFootingInput::fc, &SpreadFootingResult::fc},
+    {{Breach::AtOrBelow, kMinFs, 8, "Text6", 1200}, &SpreadFootingInput::fs, &SpreadFootingResult::fs},
+};
+
 enum class Ending { Report, NotUsable };
 
 class Calculation {
@@ -64,7 +83,6 @@ public:
 
 private:
     void say(int number) { out_.diagnostics.say(kMessages[static_cast<std::size_t>(number - 1)]); }
-    void correct(const char* field, const char* text) { out_.diagnostics.correct(field, text); }
 
     const SpreadFootingInput& in_;
     SpreadFootingOutcome& out_;
@@ -76,56 +94,12 @@ Ending Calculation::run() {
     using chk::mul;
 
     // Self-weight allowance: without one the pad would be sized for the column load alone.
-    r_.p = in_.p;
-    if (r_.p <= 0) {
-        say(1);
-        r_.p = 0.1;
-        correct("Text13", "0.1");
-    }
+    bool ended = false;  // the allowance never ends the design
+    r_.p = holdInput(kAllowanceLimit, in_.p, spreadFootingMessage, out_.diagnostics, ended);
     r_.pf = div(r_.p, 10);
-
-    r_.P = in_.P;
-    if (r_.P < kMinLoad) {
-        correct("Text1", "1000");
-        say(2);
+    if (!holdInputs<SpreadFootingInput, SpreadFootingResult>(kInputSteps, in_, r_, spreadFootingMessage,
+                                                             out_.diagnostics))
         return Ending::NotUsable;
-    }
-    r_.q = in_.q;
-    if (r_.q < kMinBearing) {
-        correct("Text3", "8");
-        say(3);
-        return Ending::NotUsable;
-    }
-    r_.db = in_.db;
-    if (r_.db < kMinBar) {
-        say(4);
-        r_.db = 25;
-        correct("Text2", "25");
-    }
-    r_.fcPrime = in_.fcPrime;
-    if (r_.fcPrime < kMinFcPrime) {
-        say(5);
-        r_.fcPrime = 150;
-        correct("Text4", "150");
-    }
-    if (r_.fcPrime > kMaxFcPrime) {
-        say(6);
-        r_.fcPrime = 150;
-        correct("Text4", "150");
-        return Ending::NotUsable;
-    }
-    r_.fc = in_.fc;
-    if (r_.fc <= kMinFc) {
-        say(7);
-        r_.fc = 65;
-        correct("Text5", "65");
-    }
-    r_.fs = in_.fs;
-    if (r_.fs <= kMinFs) {
-        say(8);
-        r_.fs = 1200;
-        correct("Text6", "1200");
-    }
 
     const WorkingStress ws = workingStress(r_.fcPrime, r_.fc, r_.fs);
     r_.n = ws.n;
