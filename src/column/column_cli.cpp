@@ -79,11 +79,6 @@ Module columnCliModule() {
     Module m = moduleRecord("column", kWindowCaption, columnFieldTable());
     m.types = columnTypes();
     m.typeField = typeColumnField;
-    m.pressType = [](FormState& s, int code) {
-        if (!columnShape(code)) return false;
-        s.typeCode = code;
-        return true;
-    };
     m.pressGrade = [](FormState& s, SteelGrade g) {
         s.grade = g;
         pressColumnGrade(s.fields, g);

@@ -42,6 +42,13 @@ std::string fieldObject(const Module& module, std::string_view key) {
 
 }  // namespace
 
+bool pressType(const Module& module, FormState& state, int code) {
+    if (module.pressType) return module.pressType(state, code);
+    const bool listed = std::any_of(module.types.begin(), module.types.end(), [code](const TypeInfo& t) { return t.code == code; });
+    if (listed) state.typeCode = code;
+    return listed;
+}
+
 Module moduleRecord(std::string name, std::string title, FieldTable fields) {
     Module m;
     m.name = std::move(name);
@@ -77,7 +84,7 @@ std::optional<std::string> parseSettings(const Module& module, const std::vector
             const auto res = std::from_chars(value.data(), value.data() + value.size(), code);
             if (res.ec != std::errc() || res.ptr != value.data() + value.size())
                 return "type must be a whole number, got '" + value + "'";
-            if (!module.pressType || !module.pressType(out.state, code))
+            if (!pressType(module, out.state, code))
                 return "module " + module.name + " has no type " + value;
             continue;
         }

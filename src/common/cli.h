@@ -77,7 +77,8 @@ struct Module {
     std::vector<TypeInfo> types;  // the type buttons, in code order
     // Writes a field through its change rule; empty when the module has no rules.
     FieldTyper typeField;
-    // Presses the type button of a code; false when the module has no such type.
+    // Presses the type button of a code; false when the module has no such type. Empty
+    // where a type button only chooses the type: then any code of `types` is pressed.
     std::function<bool(FormState&, int code)> pressType;
     // Presses a steel-grade button; empty when the module has none.
     std::function<void(FormState&, SteelGrade)> pressGrade;
@@ -86,6 +87,10 @@ struct Module {
     // Empty while the module is not built.
     std::function<Report(FormState&, bool wantPages)> run;
 };
+
+// Presses a type button of the module (its own press, or a code of its type list);
+// false, with the state untouched, for a code the module has no button for.
+bool pressType(const Module& module, FormState& state, int code);
 
 // A module's record with its name, its window caption as its title, and its field
 // table, whose defaults are the module's defaults.

@@ -9,13 +9,6 @@ Module blowCliModule() {
     Module m = moduleRecord("blow", pile::kBlowCaption, pile::blowFieldTable());
     m.types = pile::blowTypeList();
     m.typeField = pile::typeBlowField;
-    // Type 1, 2, 3 = prestressed, hollow, timber: the choice only changes the list on
-    // show, so the fields and the calculation are untouched.
-    m.pressType = [](FormState& s, int code) {
-        if (!pile::blowTypeInfo(code)) return false;
-        s.typeCode = code;
-        return true;
-    };
     m.run = [](FormState& s, bool wantSheet) {
         const pile::BlowOutcome o = pile::calculateBlow(pile::readBlowInput(s.fields));
         const pile::BlowResult r = pile::heldBlowResult(pile::BlowResult{}, o);

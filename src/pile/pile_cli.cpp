@@ -9,12 +9,6 @@ Module pileCliModule() {
     Module m = moduleRecord("pile", pile::kPileCaption, pile::pileFieldTable());
     m.types = pile::pileTypeList();
     m.typeField = pile::typePileField;
-    // The type buttons only set the code; the fields keep their texts.
-    m.pressType = [](FormState& s, int code) {
-        if (!pile::pileTypeInfo(code)) return false;
-        s.typeCode = code;
-        return true;
-    };
     m.run = [](FormState& s, bool wantSheet) {
         const pile::PileOutcome o = pile::runPile(s.fields, s.typeCode, pile::kLabel9Quiet);
         s.typeCode = o.result.code;

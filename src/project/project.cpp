@@ -132,7 +132,7 @@ Member readMember(const JsonValue& v, std::size_t index, const std::vector<cli::
         if (!code) throw Unusable{where + " ชนิด (หัวข้อ \"type\") ต้องเป็นเลขจำนวนเต็ม ได้ " + type->text};
         cli::FormState scratch;
         scratch.fields = found->defaults;
-        if (*code != 0 && (!found->pressType || !found->pressType(scratch, *code)))
+        if (*code != 0 && !cli::pressType(*found, scratch, *code))
             throw Unusable{where + " เป็นชนิดที่ " + std::to_string(*code) + " ซึ่งโมดูล " + m.module +
                            " ไม่มี (บรรทัด " + std::to_string(type->line) + ")"};
         m.type = *code;

@@ -75,11 +75,6 @@ Module slabCliModule() {
     Module m = moduleRecord("slab", slab::kWindowCaption, slab::slabFieldTable());
     m.types = slab::slabTypes();
     m.typeField = slab::typeSlabField;
-    m.pressType = [](FormState& s, int code) {
-        if (code != slab::kCantilever && code != slab::kTwoWay) return false;
-        s.typeCode = code;
-        return true;
-    };
     m.pressGrade = [](FormState& s, SteelGrade g) {
         s.grade = g;
         slab::pressSlabGrade(s.fields, g);

@@ -83,11 +83,6 @@ Module stairCliModule() {
     Module m = moduleRecord("stair", stair::kWindowCaption, stair::stairFieldTable());
     m.types = stair::stairTypes();
     m.typeField = stair::typeStairField;
-    m.pressType = [](FormState& s, int code) {
-        if (!stair::stairTypeInfo(code)) return false;
-        s.typeCode = code;
-        return true;
-    };
     m.pressGrade = [](FormState& s, SteelGrade g) {
         s.grade = g;
         stair::pressStairGrade(s.fields, g);

@@ -207,7 +207,7 @@ private:
         for (int code : codes) {
             mx::cli::FormState state;
             state.fields = fields;
-            if (code != 0 && !module_.pressType(state, code)) continue;
+            if (code != 0 && !mx::cli::pressType(module_, state, code)) continue;
             const mx::cli::Report report = module_.run(state, false);
             std::string diff;
             int compared = 0;
