@@ -5,35 +5,37 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include <cmath>
+
+#include "ui/picturepaint.h"
+
 namespace mx::ui {
+
+using namespace sketch;
 
 namespace {
 
-const QColor kConcreteLight(205, 205, 212);
-const QColor kSupport(40, 70, 150);
-const QColor kInk(30, 30, 30);
+// An arrow of three strokes in the painter's pen: the shaft from tail to tip, stopping
+// `gap` short of it, and a head whose strokes reach back and out by `head`.
+void strokedArrow(QPainter& p, QPointF tail, QPointF tip, double head, double gap = 0) {
+    const QPointF d = tip - tail;
+    const double length = std::hypot(d.x(), d.y());
+    if (length <= 0) return;
+    const QPointF along = d / length, across(-along.y(), along.x());
+    p.drawLine(tail, tip - gap * along);
+    p.drawLine(tip - head * (along + across), tip);
+    p.drawLine(tip - head * (along - across), tip);
+}
 
 }  // namespace
-
-QPixmap beginPicture(QSize size, QPainter& p, double w, double h) {
-    QPixmap pm(size);
-    pm.fill(Qt::transparent);
-    p.begin(&pm);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.scale(size.width() / w, size.height() / h);
-    return pm;
-}
 
 QPixmap toolPixmap(ToolPicture picture, QSize size) {
     QPainter p;
     QPixmap pm = beginPicture(size, p, 48, 48);
-    QFont f = p.font();
-    f.setBold(true);
     switch (picture) {
     case ToolPicture::Input:
         p.setPen(QPen(kInk, 1.2));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(8, 6, 28, 36));
+        fillBox(p, QRectF(8, 6, 28, 36), Qt::white);
         p.setPen(QPen(QColor(90, 90, 90), 1.5));
         for (int i = 0; i < 5; ++i) p.drawLine(QPointF(12, 13 + 6 * i), QPointF(30, 13 + 6 * i));
         p.setPen(QPen(QColor(220, 160, 20), 4.0, Qt::SolidLine, Qt::RoundCap));
@@ -45,32 +47,25 @@ QPixmap toolPixmap(ToolPicture picture, QSize size) {
     case ToolPicture::Calculator: {
         const bool result = picture == ToolPicture::Calculate;
         p.setPen(QPen(kInk, 1.2));
-        p.setBrush(result ? QColor(40, 120, 60) : QColor(70, 70, 80));
-        p.drawRoundedRect(QRectF(10, 4, 28, 40), 3, 3);
-        p.setBrush(QColor(190, 230, 190));
-        p.drawRect(QRectF(14, 8, 20, 9));
-        p.setBrush(Qt::white);
+        fillBox(p, QRectF(10, 4, 28, 40), result ? QColor(40, 120, 60) : QColor(70, 70, 80), 3);
+        fillBox(p, QRectF(14, 8, 20, 9), QColor(190, 230, 190));
         for (int r = 0; r < 3; ++r)
-            for (int c = 0; c < 3; ++c) p.drawRect(QRectF(14 + 7 * c, 21 + 7 * r, 5, 5));
+            for (int c = 0; c < 3; ++c) fillBox(p, QRectF(14 + 7 * c, 21 + 7 * r, 5, 5), Qt::white);
         if (result) {
-            f.setPixelSize(9);
-            p.setFont(f);
             p.setPen(kInk);
-            p.drawText(QRectF(14, 8, 20, 9), Qt::AlignCenter, QStringLiteral("M=?"));
+            boldText(p, QRectF(14, 8, 20, 9), 9, QStringLiteral("M=?"));
         }
         break;
     }
     case ToolPicture::Listing:
         p.setPen(QPen(kInk, 1.2));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(10, 4, 28, 40));
-        p.setPen(QPen(QColor(40, 70, 150), 1.3));
+        fillBox(p, QRectF(10, 4, 28, 40), Qt::white);
+        p.setPen(QPen(kSupport, 1.3));
         for (int i = 0; i < 7; ++i) p.drawLine(QPointF(14, 10 + 5 * i), QPointF(i % 2 ? 28 : 34, 10 + 5 * i));
         break;
     case ToolPicture::Draw:
         p.setPen(QPen(kInk, 1.5));
-        p.setBrush(kConcreteLight);
-        p.drawRect(QRectF(8, 10, 22, 32));
+        fillBox(p, QRectF(8, 10, 22, 32), kConcreteLight);
         p.setPen(QPen(Qt::red, 1.2));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(11, 13, 16, 26));
@@ -88,15 +83,12 @@ QPixmap toolPixmap(ToolPicture picture, QSize size) {
         break;
     case ToolPicture::Project:
         p.setPen(QPen(kInk, 1.0));
-        p.setBrush(QColor(120, 150, 200));
-        p.drawRect(QRectF(24, 10, 18, 32));
-        p.setBrush(Qt::white);
+        fillBox(p, QRectF(24, 10, 18, 32), QColor(120, 150, 200));
         for (int r = 0; r < 4; ++r)
-            for (int c = 0; c < 2; ++c) p.drawRect(QRectF(27 + 7 * c, 13 + 7 * r, 4, 4));
+            for (int c = 0; c < 2; ++c) fillBox(p, QRectF(27 + 7 * c, 13 + 7 * r, 4, 4), Qt::white);
         p.setBrush(QColor(240, 200, 160));
         p.drawEllipse(QPointF(13, 16), 5, 5);
-        p.setBrush(QColor(60, 60, 70));
-        p.drawRoundedRect(QRectF(5, 23, 16, 19), 4, 4);
+        fillBox(p, QRectF(5, 23, 16, 19), QColor(60, 60, 70), 4);
         p.setBrush(QColor(250, 210, 0));
         p.drawChord(QRectF(7, 8, 12, 9), 0, 180 * 16);
         break;
@@ -104,53 +96,37 @@ QPixmap toolPixmap(ToolPicture picture, QSize size) {
         p.setPen(QPen(kSupport, 2.0));
         p.setBrush(QColor(225, 235, 255));
         p.drawEllipse(QPointF(24, 24), 18, 18);
-        f.setPixelSize(26);
-        p.setFont(f);
-        p.drawText(QRectF(6, 6, 36, 36), Qt::AlignCenter, QStringLiteral("?"));
+        boldText(p, QRectF(6, 6, 36, 36), 26, QStringLiteral("?"));
         break;
     case ToolPicture::Logo:
         p.setPen(QPen(QColor(150, 20, 20), 2.0));
         p.setBrush(QColor(255, 235, 200));
         p.drawEllipse(QPointF(24, 24), 20, 20);
-        f.setPixelSize(13);
-        p.setFont(f);
-        p.drawText(QRectF(4, 10, 40, 16), Qt::AlignCenter, QStringLiteral("MX"));
-        f.setPixelSize(9);
-        p.setFont(f);
-        p.drawText(QRectF(4, 24, 40, 12), Qt::AlignCenter, QStringLiteral("7100"));
+        boldText(p, QRectF(4, 10, 40, 16), 13, QStringLiteral("MX"));
+        boldText(p, QRectF(4, 24, 40, 12), 9, QStringLiteral("7100"));
         break;
     case ToolPicture::Exit:
         p.setPen(QPen(kInk, 1.2));
-        p.setBrush(QColor(150, 100, 60));
-        p.drawRect(QRectF(8, 6, 20, 36));
+        fillBox(p, QRectF(8, 6, 20, 36), QColor(150, 100, 60));
         p.setBrush(QColor(250, 210, 0));
         p.drawEllipse(QPointF(24, 25), 1.5, 1.5);
         p.setPen(QPen(QColor(200, 30, 30), 3.0, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(30, 24), QPointF(44, 24));
-        p.drawLine(QPointF(38, 18), QPointF(44, 24));
-        p.drawLine(QPointF(38, 30), QPointF(44, 24));
+        strokedArrow(p, QPointF(30, 24), QPointF(44, 24), 6);
         break;
     case ToolPicture::Print:
         p.setPen(QPen(kInk, 1.2));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(14, 4, 20, 14));
-        p.setBrush(QColor(90, 90, 100));
-        p.drawRoundedRect(QRectF(6, 16, 36, 16), 3, 3);
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(14, 28, 20, 16));
+        fillBox(p, QRectF(14, 4, 20, 14), Qt::white);
+        fillBox(p, QRectF(6, 16, 36, 16), QColor(90, 90, 100), 3);
+        fillBox(p, QRectF(14, 28, 20, 16), Qt::white);
         p.setPen(QPen(QColor(120, 120, 120), 1.0));
         for (int i = 0; i < 3; ++i) p.drawLine(QPointF(17, 33 + 4 * i), QPointF(31, 33 + 4 * i));
         break;
     case ToolPicture::Keep:
         p.setPen(QPen(kInk, 1.2));
-        p.setBrush(QColor(40, 90, 170));
-        p.drawRoundedRect(QRectF(8, 20, 32, 24), 2, 2);
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(14, 4, 20, 22));
+        fillBox(p, QRectF(8, 20, 32, 24), QColor(40, 90, 170), 2);
+        fillBox(p, QRectF(14, 4, 20, 22), Qt::white);
         p.setPen(QPen(QColor(30, 140, 60), 4.0, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(24, 8), QPointF(24, 20));
-        p.drawLine(QPointF(18, 15), QPointF(24, 21));
-        p.drawLine(QPointF(30, 15), QPointF(24, 21));
+        strokedArrow(p, QPointF(24, 8), QPointF(24, 21), 6, 1);
         break;
     case ToolPicture::Cancel:
         p.setPen(QPen(QColor(200, 30, 30), 5.0, Qt::SolidLine, Qt::RoundCap));

@@ -4,8 +4,6 @@
 #include <QPixmap>
 #include <QSize>
 
-class QPainter;
-
 namespace mx::ui {
 
 enum class ToolPicture {
@@ -26,9 +24,5 @@ enum class ToolPicture {
     Keep,        // a binder taking a sheet: into the project
 };
 QPixmap toolPixmap(ToolPicture picture, QSize size);
-
-// Starts a picture: a transparent pixmap of the size, with the painter begun on it,
-// antialiased and mapped onto a logical canvas of w x h units (100 x 100 unless said).
-QPixmap beginPicture(QSize size, QPainter& p, double w = 100, double h = 100);
 
 }  // namespace mx::ui

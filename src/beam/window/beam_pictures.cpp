@@ -2,25 +2,27 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-
-#include "ui/toolpictures.h"
-#include <QPainterPath>
 #include <QPolygonF>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "ui/picturepaint.h"
 
 namespace mx::beam {
 
 namespace {
 
-const QColor kConcrete(150, 150, 158);
-const QColor kConcreteLight(205, 205, 212);
+using namespace ui::sketch;
+
+const QColor kConcreteShade(150, 150, 158);  // the beam's underside
 const QColor kLoad(200, 40, 40);
-const QColor kSupport(40, 70, 150);
-const QColor kInk(30, 30, 30);
 
 void beamBar(QPainter& p, double x0, double x1, double y = 34, double h = 9) {
     QLinearGradient g(0, y, 0, y + h);
     g.setColorAt(0, kConcreteLight);
-    g.setColorAt(1, kConcrete);
+    g.setColorAt(1, kConcreteShade);
     p.setPen(QPen(kInk, 0.8));
     p.setBrush(g);
     p.drawRect(QRectF(x0, y, x1 - x0, h));
@@ -76,55 +78,52 @@ void continues(QPainter& p, double x0, double x1) {
 }
 
 void typeNumber(QPainter& p, int type) {
-    QFont f = p.font();
-    f.setPixelSize(11);
-    f.setBold(true);
-    p.setFont(f);
     p.setPen(kInk);
-    p.drawText(QRectF(2, 0, 14, 13), Qt::AlignCenter, QString::number(type));
+    ui::boldText(p, QRectF(2, 0, 14, 13), 11, QString::number(type));
+}
+
+// A span on two supports, types 1 to 4: where its load, its beam and its supports
+// stand, and whether the beam runs on past either end (drawn as a dashed stub).
+struct Span {
+    double loadFrom, loadTo, beamFrom, beamTo;
+    bool continuesLeft, continuesRight;
+    double pinAt, secondAt;
+    bool secondRolls;
+};
+constexpr double kStub = 14;  // length of the dashed continuation
+constexpr std::array<Span, 4> kSpans = {{
+    {12, 88, 8, 92, false, false, 14, 86, true},   // 1 simple beam: pin and roller
+    {12, 80, 8, 84, false, true, 14, 78, false},   // 2 end span, continuing over the right support
+    {16, 84, 14, 86, true, true, 22, 78, false},   // 3 continuous interior span
+    {10, 94, 6, 96, false, false, 12, 66, true},   // 4 overhanging beyond the right support
+}};
+
+void drawSpan(QPainter& p, const Span& s) {
+    load(p, s.loadFrom, s.loadTo);
+    if (s.continuesLeft) continues(p, s.beamFrom - kStub, s.beamFrom);
+    beamBar(p, s.beamFrom, s.beamTo);
+    if (s.continuesRight) continues(p, s.beamTo, s.beamTo + kStub);
+    pin(p, s.pinAt);
+    if (s.secondRolls)
+        roller(p, s.secondAt);
+    else
+        pin(p, s.secondAt);
 }
 
 void drawType(QPainter& p, int type) {
-    switch (type) {
-    case 1:  // simple beam: pin and roller, load over the span
-        load(p, 12, 88);
-        beamBar(p, 8, 92);
-        pin(p, 14);
-        roller(p, 86);
-        break;
-    case 2:  // end span: simple end at the left, continuing over the right support
-        load(p, 12, 80);
-        beamBar(p, 8, 84);
-        continues(p, 84, 98);
-        pin(p, 14);
-        pin(p, 78);
-        break;
-    case 3:  // continuous interior span: continuing at both ends
-        load(p, 16, 84);
-        continues(p, 0, 14);
-        beamBar(p, 14, 86);
-        continues(p, 86, 100);
-        pin(p, 22);
-        pin(p, 78);
-        break;
-    case 4:  // overhanging end beyond the right support
-        load(p, 10, 94);
-        beamBar(p, 6, 96);
-        pin(p, 12);
-        roller(p, 66);
+    if (type >= 1 && type <= 4) drawSpan(p, kSpans[static_cast<std::size_t>(type - 1)]);
+    if (type == 4) {  // the overhang's length, from the roller to the free end
+        const double x0 = kSpans[3].secondAt, x1 = kSpans[3].beamTo;
         p.setPen(QPen(kInk, 0.6));
-        p.drawLine(QPointF(66, 62), QPointF(96, 62));
-        p.drawLine(QPointF(66, 59), QPointF(66, 65));
-        p.drawLine(QPointF(96, 59), QPointF(96, 65));
-        break;
-    case 5:  // cantilever from a fixed wall
+        p.drawLine(QPointF(x0, 62), QPointF(x1, 62));
+        p.drawLine(QPointF(x0, 59), QPointF(x0, 65));
+        p.drawLine(QPointF(x1, 59), QPointF(x1, 65));
+    } else if (type == 5) {  // cantilever from a fixed wall
         wall(p, 12);
         load(p, 16, 88);
         beamBar(p, 12, 90);
         p.setPen(QPen(kInk, 0.6, Qt::DashLine));
         p.drawLine(QPointF(90, 30), QPointF(90, 50));
-        break;
-    default: break;
     }
 }
 

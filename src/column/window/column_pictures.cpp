@@ -2,32 +2,28 @@
 
 #include <QPainter>
 
-#include "ui/toolpictures.h"
-
 #include <cmath>
 
 #include "column/column_design.h"
+#include "ui/picturepaint.h"
 
 namespace mx::column {
 
 namespace {
 
-const QColor kConcrete(200, 205, 215);
-const QColor kEdge(70, 90, 140);
+using namespace ui::sketch;
+
 const QColor kTie(40, 120, 60);
-const QColor kBar(190, 40, 40);
-const QColor kInk(30, 30, 30);
 
 void bar(QPainter& p, QPointF c) {
     p.setPen(Qt::NoPen);
-    p.setBrush(kBar);
+    p.setBrush(kSteel);
     p.drawEllipse(c, 7.0, 7.0);
 }
 
 void square(QPainter& p) {
-    p.setPen(QPen(kEdge, 3.0));
-    p.setBrush(kConcrete);
-    p.drawRect(QRectF(12, 12, 76, 76));
+    p.setPen(QPen(kFrame, 3.0));
+    ui::fillBox(p, QRectF(12, 12, 76, 76), kConcrete);
     p.setPen(QPen(kTie, 2.5));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(22, 22, 56, 56), 5, 5);
@@ -36,7 +32,7 @@ void square(QPainter& p) {
 }
 
 void round(QPainter& p) {
-    p.setPen(QPen(kEdge, 3.0));
+    p.setPen(QPen(kFrame, 3.0));
     p.setBrush(kConcrete);
     p.drawEllipse(QPointF(50, 50), 40.0, 40.0);
     p.setPen(QPen(kTie, 2.5));
@@ -59,12 +55,7 @@ QPixmap columnShapePixmap(int shape, QSize size) {
     } else if (shape == kShapeRound) {
         round(p);
     } else {
-        QFont f = p.font();
-        f.setBold(true);
-        f.setPixelSize(60);
-        p.setFont(f);
-        p.setPen(kEdge);
-        p.drawText(QRectF(0, 0, 100, 100), Qt::AlignCenter, QStringLiteral("?"));
+        ui::questionMark(p, kFrame);
     }
     p.end();
     return pm;
@@ -75,13 +66,11 @@ QPixmap columnElevationPixmap(QSize size) {
     QPixmap pm = ui::beginPicture(size, p);
     // The footing, the column on it, and the floor beam it carries.
     p.setPen(QPen(kInk, 1.2));
-    p.setBrush(kConcrete);
-    p.drawRect(QRectF(18, 82, 64, 12));
+    ui::fillBox(p, QRectF(18, 82, 64, 12), kConcrete);
     p.drawRect(QRectF(38, 14, 24, 68));
-    p.setBrush(kEdge);
-    p.drawRect(QRectF(10, 6, 80, 9));
+    ui::fillBox(p, QRectF(10, 6, 80, 9), kFrame);
     // Main bars along the height and the ties across them.
-    p.setPen(QPen(kBar, 2.0));
+    p.setPen(QPen(kSteel, 2.0));
     p.drawLine(QPointF(43, 16), QPointF(43, 90));
     p.drawLine(QPointF(57, 16), QPointF(57, 90));
     p.setPen(QPen(kTie, 1.6));

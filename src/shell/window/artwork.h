@@ -40,7 +40,8 @@ std::vector<QIcon> identityIcons();
 // The program's own icon: the identity icon with its ring full.
 QIcon programIcon();
 
-// The menu button icons, by button object name ("Command1" ... "Command12").
+// The menu button icons, by button object name ("Command1" ... "Command12"); drawn in
+// menuicons.cpp.
 QIcon menuIcon(const QString& button, int size = 40);
 
 }  // namespace mx::shell

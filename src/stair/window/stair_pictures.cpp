@@ -1,18 +1,15 @@
 #include "stair/window/stair_pictures.h"
 
 #include <QPainter>
-
-#include "ui/toolpictures.h"
 #include <QPainterPath>
+
+#include "ui/picturepaint.h"
 
 namespace mx::stair {
 
 namespace {
 
-const QColor kBeam(70, 90, 140);
-const QColor kConcrete(200, 205, 215);
-const QColor kBar(190, 40, 40);
-const QColor kInk(30, 30, 30);
+using namespace ui::sketch;
 
 // Three steps climbing from the lower left to the upper right: the tread and riser
 // line from (x0, y0), each step `run` wide and `rise` high.
@@ -44,7 +41,7 @@ void flatFlight(QPainter& p) {
     p.setBrush(kConcrete);
     p.drawPath(flight);
     // The main bar straight along the soffit.
-    p.setPen(QPen(kBar, 2.0));
+    p.setPen(QPen(kSteel, 2.0));
     p.drawLine(QPointF(kX0 + 2, kY0 + waist - 3), QPointF(kXTop - 2, kYTop + waist - 3));
 }
 
@@ -75,7 +72,7 @@ void foldedFlight(QPainter& p) {
         bar.lineTo(xi, kY0 - (i + 1) * kRise + t / 2);
     }
     bar.lineTo(kXTop, kYTop + t / 2);
-    p.setPen(QPen(kBar, 2.0));
+    p.setPen(QPen(kSteel, 2.0));
     p.setBrush(Qt::NoBrush);
     p.drawPath(bar);
 }
@@ -83,18 +80,13 @@ void foldedFlight(QPainter& p) {
 // Beam sections at the foot and at the head of the flight (landing beams).
 void endBeams(QPainter& p) {
     p.setPen(Qt::NoPen);
-    p.setBrush(kBeam);
-    p.drawRect(QRectF(2, kY0 - 2, 13, 24));
+    ui::fillBox(p, QRectF(2, kY0 - 2, 13, 24), kFrame);
     p.drawRect(QRectF(kXTop, kYTop - 2, 13, 24));
 }
 
 void typeNumber(QPainter& p, int type) {
-    QFont f = p.font();
-    f.setBold(true);
-    f.setPixelSize(22);
-    p.setFont(f);
-    p.setPen(kBeam);
-    p.drawText(QRectF(4, 2, 30, 26), Qt::AlignLeft | Qt::AlignTop, QString::number(type));
+    p.setPen(kFrame);
+    ui::boldText(p, QRectF(4, 2, 30, 26), 22, QString::number(type), Qt::AlignLeft | Qt::AlignTop);
 }
 
 }  // namespace
@@ -112,7 +104,7 @@ QPixmap stairTypePixmap(int type, QSize size) {
         beam.lineTo(kX0 - 6, kY0 + 24);
         beam.closeSubpath();
         p.setPen(Qt::NoPen);
-        p.setBrush(kBeam);
+        p.setBrush(kFrame);
         p.drawPath(beam);
         flatFlight(p);
         break;
@@ -130,12 +122,7 @@ QPixmap stairTypePixmap(int type, QSize size) {
         p.setOpacity(0.35);
         flatFlight(p);
         p.setOpacity(1.0);
-        QFont f = p.font();
-        f.setBold(true);
-        f.setPixelSize(60);
-        p.setFont(f);
-        p.setPen(kBeam);
-        p.drawText(QRectF(0, 0, 100, 100), Qt::AlignCenter, QStringLiteral("?"));
+        ui::questionMark(p, kFrame);
         p.end();
         return pm;
     }
@@ -148,14 +135,10 @@ QPixmap stairTypePixmap(int type, QSize size) {
 QPixmap loadFactorPixmap(QSize size) {
     QPainter p;
     QPixmap pm = ui::beginPicture(size, p);
-    QFont f = p.font();
-    f.setBold(true);
-    f.setPixelSize(24);
-    p.setFont(f);
-    p.setPen(kBeam);
-    p.drawText(QRectF(0, 8, 100, 40), Qt::AlignCenter, QStringLiteral("DL×1.7"));
-    p.setPen(kBar);
-    p.drawText(QRectF(0, 52, 100, 40), Qt::AlignCenter, QStringLiteral("LL×2"));
+    p.setPen(kFrame);
+    ui::boldText(p, QRectF(0, 8, 100, 40), 24, QStringLiteral("DL×1.7"));
+    p.setPen(kSteel);
+    ui::boldText(p, QRectF(0, 52, 100, 40), 24, QStringLiteral("LL×2"));
     p.end();
     return pm;
 }
