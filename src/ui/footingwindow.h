@@ -17,6 +17,7 @@
 #include "ui/memberwindow.h"
 
 class QGridLayout;
+class QPainter;
 class QListWidget;
 
 namespace mx::ui {
@@ -85,6 +86,13 @@ struct FootingWindowDesign {
     const char* verdictLabel;
     const char* initialVerdict;
 };
+
+// A footing's picture on a 100 x 100 canvas, in section: the soil from soilTop down
+// with what the footing adds in it (hatching, piles), the stub standing on the
+// footing, the footing's bars over it and the stub's load from the top.
+QPixmap footingPicture(QSize size, double soilTop, const std::function<void(QPainter&)>& inSoil,
+                       const QRectF& stub, const QRectF& footing, const std::function<void(QPainter&)>& bars,
+                       double loadLength);
 
 class FootingWindow : public MemberWindow {
     Q_OBJECT
