@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/fixed.h"
+#include "common/footing.h"
 #include "common/message.h"
 #include "pilecap/pilecap_layout.h"
 
@@ -80,13 +81,7 @@ struct PileCapResult {
     int status = 0;       // 1 not usable, 2 usable (0 before the first calculation)
 };
 
-struct PileCapOutcome {
-    PileCapResult result;
-    Diagnostics diagnostics;  // messages and field corrections, in order
-    DesignStatus status = DesignStatus::NotUsable;
-    std::string verdict;      // caption of Label36
-    bool panelWritten = false;  // the result labels were filled
-};
+using PileCapOutcome = FootingOutcome<PileCapResult>;
 
 // ---- Shear --------------------------------------------------------------------------
 

@@ -66,22 +66,8 @@ void addResult(ResultList& out, const PileCapResult& r) {
 }
 
 Report run(FormState& state, bool wantPages) {
-    const PileCapOutcome outcome = calculatePileCap(readPileCapInput(state.fields));
-    state.fields.apply(outcome.diagnostics);
-
-    Report report;
-    report.status = static_cast<int>(outcome.status);
-    report.verdict = outcome.verdict;
-    report.messages = outcome.diagnostics.messages();
-    report.labels = initialResultLabels();
-    writeResultLabels(report.labels, outcome);
-    addResult(report.result, outcome.result);
-    if (wantPages) {
-        const bool usable = outcome.status == DesignStatus::Usable;
-        report.sheet = pileCapSheet(outcome.result, usable, pileCapTitleBlock(state.fields));
-        report.drawing = pileCapDrawing(outcome.result, kPileCapScreenArea);
-    }
-    return report;
+    return footingReport(pileCapCalculation(), state, wantPages, addResult, initialResultLabels(),
+                         pileCapTitleBlock(state.fields), kPileCapScreenArea);
 }
 
 }  // namespace

@@ -83,22 +83,20 @@ FieldSet initialResultLabels() {
     for (const ResultLabelDef& def : kResultLabels) labels.set(def.label, "");
     labels.set("Label27", kPitchCaption);
     labels.set("Label28", kPitchCaption);
-    labels.set("Label36", kVerdictBeforeCalculation);
+    labels.set(kVerdictLabel, kVerdictBeforeCalculation);
     return labels;
 }
 
-void writeResultLabels(FieldSet& labels, const PileCapOutcome& outcome) {
-    if (outcome.panelWritten) {
-        const PileCapResult& r = outcome.result;
-        const std::array<std::string, 19> texts{
-            numText(r.P),  numText(r.Wf), numText(r.W),  numText(r.Ps), numText(r.np),
-            numText(r.Pp), numText(r.Bw), numText(r.Lc), numText(r.t),  numText(r.a),
-            numText(r.M),  numText(r.As), numText(r.na), numText(r.nb), numText(r.db),
-            numText(r.N),  numText(r.Ns), numText(singleValue(r.sL)), numText(singleValue(r.sS)),
-        };
-        for (std::size_t i = 0; i < kResultLabels.size(); ++i) labels.set(kResultLabels[i].label, texts[i]);
-    }
-    labels.set("Label36", outcome.verdict);
+FieldSet resultLabels(const PileCapResult& r) {
+    const std::array<std::string, 19> texts{
+        numText(r.P),  numText(r.Wf), numText(r.W),  numText(r.Ps), numText(r.np),
+        numText(r.Pp), numText(r.Bw), numText(r.Lc), numText(r.t),  numText(r.a),
+        numText(r.M),  numText(r.As), numText(r.na), numText(r.nb), numText(r.db),
+        numText(r.N),  numText(r.Ns), numText(singleValue(r.sL)), numText(singleValue(r.sS)),
+    };
+    FieldSet labels;
+    for (std::size_t i = 0; i < kResultLabels.size(); ++i) labels.set(kResultLabels[i].label, texts[i]);
+    return labels;
 }
 
 // ---- Buttons and pickers --------------------------------------------------------------

@@ -38,9 +38,9 @@ std::string summaryText();
 
 // The result labels and the verdict caption Label36 as a fresh window shows them.
 FieldSet initialResultLabels();
-// Fills the labels from a calculation: the value labels only when the calculation got
-// as far as writing them, the verdict caption always.
-void writeResultLabels(FieldSet& labels, const PileCapOutcome& outcome);
+inline constexpr const char* kVerdictLabel = "Label36";
+// The value labels of a calculation that got as far as writing them.
+FieldSet resultLabels(const PileCapResult& r);
 
 // ---- Buttons and pickers --------------------------------------------------------------
 

@@ -4,6 +4,7 @@
 #include "common/numtext.h"
 #include "pilecap/pilecap_drawing.h"
 #include "pilecap/pilecap_fields.h"
+#include "pilecap/pilecap_form.h"
 
 namespace mx::pilecap {
 
@@ -57,8 +58,15 @@ void shearLines(PageModel& p, const PileCapResult& r) {
 
 }  // namespace
 
-Message pileCapPrintQuestion() {
-    return Message{"คุณแน่ใจหรือว่าจะพิมพ์รายการคำนวณ?", "พิมพ์รายการคำนวน", Icon::Critical};
+const FootingCalculation<PileCapOutcome>& pileCapCalculation() {
+    static const FootingCalculation<PileCapOutcome> calc{
+        [](const FieldSet& f) { return calculatePileCap(readPileCapInput(f)); },
+        resultLabels,
+        kVerdictLabel,
+        pileCapSheet,
+        [](const PileCapResult& r, const PageBox& area) { return pileCapDrawing(r, area); },
+    };
+    return calc;
 }
 
 ProjectTitleBlock pileCapTitleBlock(const FieldSet& f) { return titleBlockOf(pileCapFieldTable(), f); }

@@ -23,8 +23,8 @@ inline constexpr double kEngineerY = 10200 + kShearRows * kSheetLineStep;
 // printable area, and left of the page number at (10000, 15000).
 inline constexpr PageBox kSheetDrawingBox{1200, kEngineerY + 450, 9800, 16000};
 
-// The print question and its box.
-Message pileCapPrintQuestion();
+// The pile cap's calculation and pages, as its window and the tool reach them.
+const FootingCalculation<PileCapOutcome>& pileCapCalculation();
 
 // The sheet of a result record. `r` is the record of the last Calculate alone (a
 // default record before any), and `usable` whether that Calculate ended usable: only

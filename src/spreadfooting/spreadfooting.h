@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/fixed.h"
+#include "common/footing.h"
 #include "common/message.h"
 
 namespace mx::spreadfooting {
@@ -72,13 +73,7 @@ struct SpreadFootingResult {
     int status = 0;       // 1 not usable, 2 usable (0 before the first calculation)
 };
 
-struct SpreadFootingOutcome {
-    SpreadFootingResult result;
-    Diagnostics diagnostics;  // messages and field corrections, in order
-    DesignStatus status = DesignStatus::Usable;
-    std::string verdict;       // caption of Label33
-    bool panelWritten = false;  // the result labels are written only by a design that got that far
-};
+using SpreadFootingOutcome = FootingOutcome<SpreadFootingResult>;
 
 // The Calculate button. The result holds this run only; values it did not reach are 0.
 SpreadFootingOutcome calculateSpreadFooting(const SpreadFootingInput& input);

@@ -83,23 +83,8 @@ Module spreadFootingCliModule() {
         spreadfooting::pressGrade(s.fields, g);
     };
     m.run = [](FormState& s, bool wantPages) {
-        const auto outcome = spreadfooting::calculateSpreadFooting(spreadfooting::readInput(s.fields));
-        s.fields.apply(outcome.diagnostics);
-        Report rep;
-        rep.status = static_cast<int>(outcome.status);
-        rep.verdict = outcome.verdict;
-        rep.messages = outcome.diagnostics.messages();
-        // A design that stopped before the result panel leaves its labels untouched.
-        if (outcome.panelWritten) rep.labels = spreadfooting::resultLabels(outcome.result);
-        rep.labels.set("Label33", outcome.verdict);
-        addResult(rep.result, outcome.result);
-        if (wantPages) {
-            const bool usable = outcome.status == DesignStatus::Usable;
-            rep.sheet = spreadfooting::spreadFootingSheet(outcome.result, usable,
-                                                          spreadfooting::spreadFootingTitleBlock(s.fields));
-            rep.drawing = spreadfooting::spreadFootingDrawing(outcome.result, spreadfooting::kScreenDrawingArea);
-        }
-        return rep;
+        return footingReport(spreadfooting::spreadFootingCalculation(), s, wantPages, addResult, FieldSet{},
+                             spreadfooting::spreadFootingTitleBlock(s.fields), spreadfooting::kScreenDrawingArea);
     };
     return m;
 }

@@ -49,8 +49,10 @@ extern const std::array<PickRow, 9> kSoilList;
 // List2: the mesh bar sizes, written to Text2.
 extern const std::array<PickRow, 12> kBarSizeList;
 
-// Result panel: Label9..Label25 with the plain decimal text of each value.
+// Result panel: Label9..Label25 with the plain decimal text of each value, and the
+// verdict caption above the drawing.
 FieldSet resultLabels(const SpreadFootingResult& result);
+inline constexpr const char* kVerdictLabel = "Label33";
 
 // The summary beside the result labels (Text7): a heading and one line per label,
 // right-aligned with leading blanks. Fixed text; a calculation never changes it.

@@ -4,6 +4,7 @@
 #include "common/numtext.h"
 #include "spreadfooting/spreadfooting_drawing.h"
 #include "spreadfooting/spreadfooting_fields.h"
+#include "spreadfooting/spreadfooting_form.h"
 
 namespace mx::spreadfooting {
 
@@ -19,8 +20,15 @@ std::string n(T v) {
 
 }  // namespace
 
-Message spreadFootingPrintQuestion() {
-    return Message{"คุณแน่ใจหรือว่าจะพิมพ์รายการคำนวณ?", "พิมพ์รายการคำนวน", Icon::Critical};
+const FootingCalculation<SpreadFootingOutcome>& spreadFootingCalculation() {
+    static const FootingCalculation<SpreadFootingOutcome> calc{
+        [](const FieldSet& f) { return calculateSpreadFooting(readInput(f)); },
+        resultLabels,
+        kVerdictLabel,
+        spreadFootingSheet,
+        [](const SpreadFootingResult& r, const PageBox& area) { return spreadFootingDrawing(r, area); },
+    };
+    return calc;
 }
 
 ProjectTitleBlock spreadFootingTitleBlock(const FieldSet& f) { return titleBlockOf(spreadFootingFieldTable(), f); }

@@ -13,8 +13,8 @@ namespace mx::spreadfooting {
 
 inline constexpr const char* kSpreadFootingSheetHeading = "แสดงรายการคำนวณฐานราก ";
 
-// The print question and its box.
-Message spreadFootingPrintQuestion();
+// The spread footing's calculation and pages, as its window and the tool reach them.
+const FootingCalculation<SpreadFootingOutcome>& spreadFootingCalculation();
 
 // The title block as typed in the window's print panel (Text8 project, Text9 footing,
 // Text10 engineer, Text11 registration, Text12 page).

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/fields.h"
+#include "ui/picturepaint.h"
 
 namespace mx::ui {
 
@@ -94,6 +95,25 @@ int rowOf(const std::vector<FieldRow>& rows, const char* field) {
 }
 
 }  // namespace
+
+QPixmap footingPicture(QSize size, double soilTop, const std::function<void(QPainter&)>& inSoil,
+                       const QRectF& stub, const QRectF& footing, const std::function<void(QPainter&)>& bars,
+                       double loadLength) {
+    QPainter p;
+    QPixmap pm = beginPicture(size, p);
+    p.fillRect(QRectF(0, soilTop, 100, 100 - soilTop), QColor(196, 160, 110));
+    inSoil(p);
+    p.setPen(QPen(sketch::kInk, 1.5));
+    p.setBrush(QColor(175, 178, 186));
+    p.drawRect(stub);
+    p.drawRect(footing);
+    p.setPen(QPen(sketch::kSteel, 2.5));
+    bars(p);
+    p.setPen(QPen(QColor(30, 60, 160), 3));
+    p.drawLine(QPointF(50, 0), QPointF(50, loadLength));
+    p.end();
+    return pm;
+}
 
 FootingWindow::FootingWindow(FootingWindowDesign design, QWidget* parent)
     : MemberWindow(memberDesign(design), parent), footing_(std::move(design)) {}

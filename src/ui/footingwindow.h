@@ -5,16 +5,19 @@
 // and its two preset buttons, the mesh-size list, and a result panel of summary lines
 // with their values beside them. Each window names the parts as its own form does and
 // adds what is its own (the soil list, the standard-pile pickers), Calculate, the
-// sheet and the drawing.
+// sheet and the drawing, through FootingWindowOf.
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "common/footing.h"
 #include "common/material.h"
 #include "ui/memberwindow.h"
 
 class QGridLayout;
+class QPainter;
 class QListWidget;
 
 namespace mx::ui {
@@ -84,6 +87,13 @@ struct FootingWindowDesign {
     const char* initialVerdict;
 };
 
+// A footing's picture on a 100 x 100 canvas, in section: the soil from soilTop down
+// with what the footing adds in it (hatching, piles), the stub standing on the
+// footing, the footing's bars over it and the stub's load from the top.
+QPixmap footingPicture(QSize size, double soilTop, const std::function<void(QPainter&)>& inSoil,
+                       const QRectF& stub, const QRectF& footing, const std::function<void(QPainter&)>& bars,
+                       double loadLength);
+
 class FootingWindow : public MemberWindow {
     Q_OBJECT
 public:
@@ -113,6 +123,7 @@ protected:
                            const std::string& verdict);
 
     const FootingWindowDesign& footing() const { return footing_; }
+    Message printQuestion() const override { return footingPrintQuestion(); }
 
 private:
     void buildInputPanel();
@@ -121,6 +132,39 @@ private:
     FootingWindowDesign footing_;
     ClickLabel* materialCaption_ = nullptr;
     QListWidget* barList_ = nullptr;
+};
+
+// A footing window over its module's calculation: Calculate replays the outcome, the
+// result labels at their moment among its messages, and the sheet and the figure read
+// the result of the last Calculate (an empty record before the first).
+template <typename Outcome>
+class FootingWindowOf : public FootingWindow {
+public:
+    using Result = typename FootingCalculation<Outcome>::Result;
+
+    // The last Calculate, none before the first.
+    const std::optional<Outcome>& lastOutcome() const { return outcome_; }
+
+    void runCalculation() override {
+        erase();
+        Outcome out = calc_.calculate(fields());
+        replayCalculation(out.diagnostics, out.panelWritten, calc_.resultLabels(out.result), out.verdict);
+        outcome_ = std::move(out);
+    }
+
+protected:
+    FootingWindowOf(FootingWindowDesign design, const FootingCalculation<Outcome>& calc, QWidget* parent)
+        : FootingWindow(std::move(design), parent), calc_(calc) {}
+
+    PageModel sheet() const override { return calc_.sheet(lastResult(), lastUsable(), titleBlock()); }
+    PageModel drawing(const PageBox& area) const override { return calc_.drawing(lastResult(), area); }
+
+private:
+    Result lastResult() const { return outcome_ ? outcome_->result : Result{}; }
+    bool lastUsable() const { return outcome_ && outcome_->status == DesignStatus::Usable; }
+
+    const FootingCalculation<Outcome>& calc_;
+    std::optional<Outcome> outcome_;
 };
 
 }  // namespace mx::ui

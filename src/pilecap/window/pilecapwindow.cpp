@@ -9,7 +9,6 @@
 
 #include "common/numtext.h"
 #include "pile/window/pile_pictures.h"
-#include "pilecap/pilecap_drawing.h"
 #include "pilecap/pilecap_fields.h"
 #include "pilecap/pilecap_form.h"
 #include "pilecap/pilecap_sheet.h"
@@ -81,7 +80,7 @@ ui::FootingWindowDesign pileCapDesign() {
 
 }  // namespace
 
-PileCapWindow::PileCapWindow(QWidget* parent) : FootingWindow(pileCapDesign(), parent) {
+PileCapWindow::PileCapWindow(QWidget* parent) : FootingWindowOf(pileCapDesign(), pileCapCalculation(), parent) {
     assembleFooting();
     writeLabels(initialResultLabels());
 }
@@ -145,29 +144,6 @@ void PileCapWindow::closeAids() {
     showPileTypes(false);
     showPileList(-1);
 }
-
-void PileCapWindow::runCalculation() {
-    erase();
-    PileCapOutcome out = calculatePileCap(readPileCapInput(fields()));
-    FieldSet written;
-    writeResultLabels(written, out);
-    // The verdict caption comes last, after the closing message.
-    FieldSet panel;
-    for (const auto& [name, text] : written.entries())
-        if (name != "Label36") panel.set(name, text);
-    replayCalculation(out.diagnostics, out.panelWritten, panel, out.verdict);
-    outcome_ = std::move(out);
-}
-
-PileCapResult PileCapWindow::lastResult() const { return outcome_ ? outcome_->result : PileCapResult{}; }
-
-bool PileCapWindow::lastUsable() const { return outcome_ && outcome_->status == DesignStatus::Usable; }
-
-PageModel PileCapWindow::sheet() const { return pileCapSheet(lastResult(), lastUsable(), titleBlock()); }
-
-Message PileCapWindow::printQuestion() const { return pileCapPrintQuestion(); }
-
-PageModel PileCapWindow::drawing(const PageBox& area) const { return pileCapDrawing(lastResult(), area); }
 
 void registerPileCapWindows() {
     ui::WindowRegistry::instance().add(kWindowId, [] { return new PileCapWindow; });

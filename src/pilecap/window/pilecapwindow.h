@@ -3,7 +3,6 @@
 // standard piles by type, the mesh size with its list, the self-weight allowance, the
 // materials and steel grades, and Calculate, Draw and Print, on the footing windows'
 // shared frame.
-#include <optional>
 #include <vector>
 
 #include "pilecap/pilecap.h"
@@ -13,31 +12,22 @@ class QListWidget;
 
 namespace mx::pilecap {
 
-class PileCapWindow : public ui::FootingWindow {
+class PileCapWindow : public ui::FootingWindowOf<PileCapOutcome> {
     Q_OBJECT
 public:
     explicit PileCapWindow(QWidget* parent = nullptr);
 
-    void runCalculation() override;
     // Shows the standard piles of one type (0 timber .. 3 I-section and solid square)
     // and closes the other lists.
     void showPileList(int type);
-    // The last Calculate, none before the first.
-    const std::optional<PileCapOutcome>& lastOutcome() const { return outcome_; }
 
 protected:
     void buildAids(QFrame* inputPanel, QGridLayout* grid) override;
     void closeAids() override;
-    PageModel sheet() const override;
-    Message printQuestion() const override;
-    PageModel drawing(const PageBox& area) const override;
 
 private:
     void showPileTypes(bool shown);
-    PileCapResult lastResult() const;
-    bool lastUsable() const;
 
-    std::optional<PileCapOutcome> outcome_;
     std::vector<QPushButton*> typeButtons_;
     std::vector<QListWidget*> pileLists_;
     ui::ClickLabel* pileCaption_ = nullptr;

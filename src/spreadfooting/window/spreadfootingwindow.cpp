@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "spreadfooting/spreadfooting_drawing.h"
 #include "spreadfooting/spreadfooting_fields.h"
 #include "spreadfooting/spreadfooting_form.h"
 #include "spreadfooting/spreadfooting_sheet.h"
@@ -71,7 +70,8 @@ ui::FootingWindowDesign spreadFootingDesign() {
 
 }  // namespace
 
-SpreadFootingWindow::SpreadFootingWindow(QWidget* parent) : FootingWindow(spreadFootingDesign(), parent) {
+SpreadFootingWindow::SpreadFootingWindow(QWidget* parent)
+    : FootingWindowOf(spreadFootingDesign(), spreadFootingCalculation(), parent) {
     assembleFooting();
 }
 
@@ -97,27 +97,6 @@ void SpreadFootingWindow::buildAids(QFrame* p, QGridLayout* grid) {
 }
 
 void SpreadFootingWindow::closeAids() { soilList_->hide(); }
-
-void SpreadFootingWindow::runCalculation() {
-    erase();
-    SpreadFootingOutcome out = calculateSpreadFooting(readInput(fields()));
-    replayCalculation(out.diagnostics, out.panelWritten, resultLabels(out.result), out.verdict);
-    outcome_ = std::move(out);
-}
-
-SpreadFootingResult SpreadFootingWindow::lastResult() const {
-    return outcome_ ? outcome_->result : SpreadFootingResult{};
-}
-
-bool SpreadFootingWindow::lastUsable() const { return outcome_ && outcome_->status == DesignStatus::Usable; }
-
-PageModel SpreadFootingWindow::sheet() const { return spreadFootingSheet(lastResult(), lastUsable(), titleBlock()); }
-
-Message SpreadFootingWindow::printQuestion() const { return spreadFootingPrintQuestion(); }
-
-PageModel SpreadFootingWindow::drawing(const PageBox& area) const {
-    return spreadFootingDrawing(lastResult(), area, DrawingMedium::Screen);
-}
 
 void registerSpreadFootingWindows() {
     ui::WindowRegistry::instance().add(kWindowId, [] { return new SpreadFootingWindow; });
