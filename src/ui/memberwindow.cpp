@@ -312,11 +312,13 @@ void MemberWindow::calculate() {
         calculateMessages_.push_back(unreadableMessage(ss(caption), text));
         prompter().show(calculateMessages_.back(), this);
     }
+    // The results this Calculate writes are current while its messages are still on
+    // screen: they are not shown as out of date behind its own message boxes.
+    setOutOfDate(false);
     calculating_ = true;
     runCalculation();
     calculating_ = false;
     calculated_ = true;
-    setOutOfDate(false);
 }
 
 void MemberWindow::setOutOfDate(bool on) {
