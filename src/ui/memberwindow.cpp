@@ -310,11 +310,13 @@ void MemberWindow::calculate() {
         if (caption.trimmed().isEmpty()) caption = e->toolTip().isEmpty() ? e->objectName() : e->toolTip();
         prompter().show(unreadableMessage(ss(caption), text), this);
     }
+    // The results this Calculate writes are current while its messages are still on
+    // screen: they are not shown as out of date behind its own message boxes.
+    setOutOfDate(false);
     calculating_ = true;
     runCalculation();
     calculating_ = false;
     calculated_ = true;
-    setOutOfDate(false);
 }
 
 void MemberWindow::setOutOfDate(bool on) {

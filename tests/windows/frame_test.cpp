@@ -143,7 +143,10 @@ TEST_P(Frame, ResultsOfAnEarlierCalculateAreMarkedUntilTheNext) {
     w->print();
     ASSERT_FALSE(rec.log.empty());
     EXPECT_NE(rec.log.back().message.text.find(mx::ui::kPrintsLastCalculate), std::string::npos);
+    // Behind the new Calculate's own message boxes its results are already current.
+    rec.watch = [&] { return std::string(w->resultsOutOfDate() ? "out of date" : "current"); };
     w->calculate();
+    for (const std::string& seen : rec.seen) EXPECT_EQ(seen, "current");
     EXPECT_FALSE(w->resultsOutOfDate());
     EXPECT_FALSE(note()->isVisibleTo(w));
     if (w->drawingSurface()) {
