@@ -3,10 +3,12 @@
 // toolkit: the record of a Calculate, how the window and the tool reach a footing's
 // calculation and pages, the print question both ask, and the tool's report of one
 // Calculate.
+#include <array>
 #include <string>
 
 #include "common/cli.h"
 #include "common/fieldset.h"
+#include "common/material.h"
 #include "common/message.h"
 #include "common/page.h"
 #include "common/titleblock.h"
@@ -39,6 +41,23 @@ struct FootingCalculation {
 
 // Both footings ask the same question before printing.
 Message footingPrintQuestion();
+
+// The steel-grade buttons Command3..Command6 of both footing windows: the tooltip, the
+// sentence naming the mesh steel, and the fs each writes.
+struct FootingGrade {
+    const char* button;
+    const char* tooltip;
+    const char* caption;
+    int fs;
+};
+const FootingGrade& footingGrade(SteelGrade grade);
+
+// The mesh-bar picker of both footing windows: a row's text and the diameter (mm) it writes.
+struct FootingBar {
+    const char* text;
+    int db;
+};
+extern const std::array<FootingBar, 12> kFootingBarSizes;
 
 // What the tool reports of a Calculate on the fields (after writing its corrections
 // into them): every value of the result record through addResult, the labels from

@@ -101,16 +101,9 @@ FieldSet resultLabels(const PileCapResult& r) {
 
 // ---- Buttons and pickers --------------------------------------------------------------
 
-const std::array<GradeButtonDef, 4> kGradeButtons{{
-    {"Command3", "เหล็กเส้นกลม", "เหล็กตะแกรงที่ใช้เป็นเหล็กเส้นกลม SR.24", "1200"},
-    {"Command4", "เหล็กข้ออ้อย", "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.30", "1500"},
-    {"Command5", "เหล็กข้ออ้อย", "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.35", "1600"},
-    {"Command6", "เหล็กข้ออ้อย", "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.40", "1700"},
-}};
-
 std::string pressGradeButton(FieldSet& fields, SteelGrade grade) {
-    const GradeButtonDef& b = kGradeButtons[static_cast<std::size_t>(grade)];
-    fields.set("Text7", b.fs);
+    const FootingGrade& b = footingGrade(grade);
+    fields.set("Text7", std::to_string(b.fs));
     return b.caption;
 }
 
@@ -172,10 +165,5 @@ void pickStandardPile(FieldSet& fields, const StandardPile& pile) {
     fields.set("Text3", numText(pile.Ps));
     fields.set("Text4", numText(pile.q));
 }
-
-const std::array<BarSize, 12> kBarSizes{{
-    {"9 มม.", 9},   {"10 มม.", 10}, {"12 มม.", 12}, {"15 มม.", 15}, {"16 มม.", 16}, {"19 มม.", 19},
-    {"20 มม.", 20}, {"25 มม.", 25}, {"28 มม.", 28}, {"32 มม.", 32}, {"36 มม.", 36}, {"40 มม.", 40},
-}};
 
 }  // namespace mx::pilecap

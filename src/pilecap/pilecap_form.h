@@ -44,15 +44,9 @@ FieldSet resultLabels(const PileCapResult& r);
 
 // ---- Buttons and pickers --------------------------------------------------------------
 
-struct GradeButtonDef {
-    const char* button;
-    const char* tooltip;
-    const char* caption;  // written into Label9
-    const char* fs;       // written into Text7
-};
-extern const std::array<GradeButtonDef, 4> kGradeButtons;
 inline constexpr const char* kGradeLabel = "Label9";
-// Writes the grade's fs into Text7; returns the Label9 caption.
+// The grade buttons are those of both footings: writes the grade's fs into Text7;
+// returns the Label9 caption.
 std::string pressGradeButton(FieldSet& fields, SteelGrade grade);
 
 // The self-weight allowance buttons: Command25 writes "17", Command27 "10" into Text14.
@@ -75,10 +69,7 @@ extern const std::array<PileList, 4> StandardPileTable;
 // A click on a pile row: its safe load into Text3 and its size into Text4.
 void pickStandardPile(FieldSet& fields, const StandardPile& pile);
 
-struct BarSize {
-    const char* text;
-    int db;
-};
-extern const std::array<BarSize, 12> kBarSizes;  // List5, written to Text2
+// List5, the mesh bar sizes of both footings, written to Text2.
+inline const auto& kBarSizes = kFootingBarSizes;
 
 }  // namespace mx::pilecap

@@ -12,13 +12,6 @@ namespace mx::spreadfooting {
 
 namespace {
 
-const std::array<GradeButton, 4> kGrades{{
-    {"Command3", "เหล็กเส้นกลม", "เหล็กตะแกรงที่ใช้เป็นเหล็กเส้นกลม SR.24", 1200},
-    {"Command4", "เหล็กข้ออ้อย", "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.30", 1500},
-    {"Command5", "เหล็กข้ออ้อย", "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.35", 1600},
-    {"Command6", "เหล็กข้ออ้อย", "เหล็กตะแกรงที่ใช้เป็นเหล็กข้ออ้อย SD.40", 1700},
-}};
-
 const std::array<SummaryLine, 17> kSummary{{
     {"Label9", "นน. ที่ลงบนเสาตอม่อ / กก. ="},
     {"Label10", "นน.ของฐานราก / กก. ="},
@@ -89,12 +82,7 @@ const std::array<PickRow, 9> kSoilList{{
     {"ต่างจังหวัด 8 ตัน / ตร.ม.", "8"},
 }};
 
-const std::array<PickRow, 12> kBarSizeList{{
-    {"9 มม.", "9"},   {"10 มม.", "10"}, {"12 มม.", "12"}, {"15 มม.", "15"}, {"16 มม.", "16"}, {"19 มม.", "19"},
-    {"20 มม.", "20"}, {"25 มม.", "25"}, {"28 มม.", "28"}, {"32 มม.", "32"}, {"36 มม.", "36"}, {"40 มม.", "40"},
-}};
-
-const GradeButton& gradeButton(SteelGrade grade) { return kGrades[static_cast<std::size_t>(grade)]; }
+const GradeButton& gradeButton(SteelGrade grade) { return footingGrade(grade); }
 
 void pressGrade(FieldSet& fields, SteelGrade grade) { fields.set("Text6", std::to_string(gradeButton(grade).fs)); }
 

@@ -26,18 +26,12 @@ SpreadFootingInput readInput(const FieldSet& fields);
 // so the caller need not run it again.
 Diagnostics changeCheck(std::string_view field, const FieldSet& fields);
 
-// Steel-grade buttons Command3..Command6: the tooltip, the sentence put into Label8
-// and fs.
-struct GradeButton {
-    const char* button;
-    const char* tooltip;
-    const char* caption;
-    int fs;
-};
+// Steel-grade buttons Command3..Command6, those of both footings: the tooltip, the
+// sentence put into Label8 and fs.
+using GradeButton = FootingGrade;
 const GradeButton& gradeButton(SteelGrade grade);
 // What a grade button does to the fields: fs into Text6.
 void pressGrade(FieldSet& fields, SteelGrade grade);
-inline constexpr const char* kInitialGradeCaption = "เหล็กตะแกรงที่ใช้เป็นเหล็กเส้นกลม SR.24";
 
 // The pickers of the input panel: a row's text and the number it writes.
 struct PickRow {
@@ -46,8 +40,6 @@ struct PickRow {
 };
 // List1: soils and their allowable bearing, written to Text3.
 extern const std::array<PickRow, 9> kSoilList;
-// List2: the mesh bar sizes, written to Text2.
-extern const std::array<PickRow, 12> kBarSizeList;
 
 // Result panel: Label9..Label25 with the plain decimal text of each value, and the
 // verdict caption above the drawing.

@@ -50,7 +50,7 @@ MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
     };
     for (int i = 0; i < 4; ++i)
         d.toolbar.push_back(ToolButtonSpec::gradeButton(kGradeButtons[i], static_cast<SteelGrade>(i),
-                                                        f.gradeTooltips[static_cast<std::size_t>(i)]));
+                                                        footingGrade(static_cast<SteelGrade>(i)).tooltip));
     d.toolbar.emplace_back(f.allowanceResetButton, ToolPicture::Input, "เปลี่ยนค่า % นน.ฐานราก");
     d.toolbar.emplace_back("Command8", ToolPicture::Project, "วิศวกร-โครงการ", ToolAction::None, e, nullptr,
                            std::vector<const char*>{P::kTitlePanel});
@@ -145,7 +145,9 @@ void FootingWindow::buildInputPanel() {
     const int barRow = rowOf(f.inputRows, f.barField);
     QPushButton* barButton = addHelpButton(p, f.barButton);
     grid->addWidget(barButton, barRow, 2, Qt::AlignLeft);
-    barList_ = addPickList(p, f.barList, f.barSizes, f.barField, [this] { barList_->hide(); });
+    std::vector<PickItem> bars;
+    for (const FootingBar& b : kFootingBarSizes) bars.push_back({b.text, std::to_string(b.db)});
+    barList_ = addPickList(p, f.barList, bars, f.barField, [this] { barList_->hide(); });
     barList_->setFixedHeight(barList_->sizeHintForRow(0) * 6 + 2 * barList_->frameWidth());
     barList_->hide();
     grid->addWidget(barList_, 0, 3, static_cast<int>(f.inputRows.size()), 1, Qt::AlignTop);
@@ -187,7 +189,7 @@ void FootingWindow::buildInputPanel() {
     // of the spacing before the list column.
     QGridLayout* materialGrid = addFieldRows(materials, f.materialRows);
     materialGrid->addItem(new QSpacerItem(kAidColumn + grid->horizontalSpacing(), 0), 0, 2);
-    QLabel* grade = addLabel(materials, f.gradeLabel, QString::fromUtf8(f.initialGradeCaption));
+    QLabel* grade = addLabel(materials, f.gradeLabel, QString::fromUtf8(footingGrade(SteelGrade::SR24).caption));
     grade->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
     panelLayout(materials)->addWidget(grade);
 }

@@ -51,13 +51,12 @@ struct FootingWindowDesign {
     const char* materialCaption;  // the clickable "***ค่ามาตรฐาน..." caption
     const char* materialButton;   // help button beside it: the taller panel
 
-    // Steel grades Command3..Command6: tooltips, and what a press writes (fs into its
-    // field through the form's own rule) and the sentence it returns for gradeLabel.
-    std::array<const char*, 4> gradeTooltips;
+    // Steel grades Command3..Command6 (the footings' own, footingGrade): what a press
+    // writes (fs into its field through the form's own rule) and the sentence it
+    // returns for gradeLabel.
     std::function<std::string(FieldSet&, SteelGrade)> pressGrade;
     const char* fsField;
     const char* gradeLabel;
-    const char* initialGradeCaption;
 
     // Self-weight allowance: its field and the panel button that writes the small value.
     const char* allowanceField;
@@ -65,11 +64,10 @@ struct FootingWindowDesign {
     const char* allowanceUsual;  // "17"
     const char* allowanceSmall;  // "10"
 
-    // Mesh size: the field, its help button and its list.
+    // Mesh size: the field, its help button and its list of kFootingBarSizes.
     const char* barField;
     const char* barButton;
     const char* barList;
-    std::vector<PickItem> barSizes;
 
     // Result panel: the summary box with its heading and one line per value label; the
     // labels without a line of their own share one last row under rowCaption.

@@ -55,11 +55,9 @@ ui::FootingWindowDesign pileCapDesign() {
     d.materialRows = {{"Text5", "Label6"}, {"Text6", "Label7"}, {"Text7", "Label8"}};
     d.materialCaption = "Label5";
     d.materialButton = "Command23";
-    for (std::size_t i = 0; i < kGradeButtons.size(); ++i) d.gradeTooltips[i] = kGradeButtons[i].tooltip;
     d.pressGrade = pressGradeButton;
     d.fsField = "Text7";
     d.gradeLabel = kGradeLabel;
-    d.initialGradeCaption = kGradeButtons[0].caption;
     d.allowanceField = "Text14";
     d.allowanceSmallButton = "Command27";
     d.allowanceUsual = kAllowanceDefault;
@@ -67,7 +65,6 @@ ui::FootingWindowDesign pileCapDesign() {
     d.barField = "Text2";
     d.barButton = "Command21";
     d.barList = "List5";
-    for (const BarSize& b : kBarSizes) d.barSizes.push_back({b.text, std::to_string(b.db)});
     d.summaryBox = "Text8";
     d.summaryHeading = "สรุปผลการคำนวณ";
     for (const ResultLabelDef& l : kResultLabels) d.resultRows.push_back({l.label, l.line});

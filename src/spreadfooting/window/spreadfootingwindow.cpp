@@ -42,15 +42,12 @@ ui::FootingWindowDesign spreadFootingDesign() {
     d.materialRows = {{"Text4", "Label5"}, {"Text5", "Label6"}, {"Text6", "Label7"}};
     d.materialCaption = "Label4";
     d.materialButton = "Command19";
-    for (int i = 0; i < 4; ++i)
-        d.gradeTooltips[static_cast<std::size_t>(i)] = gradeButton(static_cast<SteelGrade>(i)).tooltip;
     d.pressGrade = [](FieldSet& f, SteelGrade g) {
         pressGrade(f, g);
         return std::string(gradeButton(g).caption);
     };
     d.fsField = "Text6";
     d.gradeLabel = "Label8";
-    d.initialGradeCaption = kInitialGradeCaption;
     d.allowanceField = "Text13";
     d.allowanceSmallButton = "Command23";
     d.allowanceUsual = "17";
@@ -58,7 +55,6 @@ ui::FootingWindowDesign spreadFootingDesign() {
     d.barField = "Text2";
     d.barButton = "Command17";
     d.barList = "List2";
-    d.barSizes = ui::pickItems(kBarSizeList);
     d.summaryBox = "Text7";
     d.summaryHeading = kSummaryHeading;
     for (const SummaryLine& l : summaryLines()) d.resultRows.push_back({l.label, l.text});
