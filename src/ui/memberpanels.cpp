@@ -61,6 +61,17 @@ void onRowChosen(QListWidget* list, QObject* context, std::function<void(int row
 
 void ClickLabel::setBorder(bool on) { setFrameShape(on ? QFrame::Box : QFrame::NoFrame); }
 
+void ClickLabel::opensAndCloses(std::function<void()> open, std::function<void()> close) {
+    connect(this, &ClickLabel::clicked, this, [this, open = std::move(open)] {
+        setBorder(true);
+        open();
+    });
+    connect(this, &ClickLabel::doubleClicked, this, [this, close = std::move(close)] {
+        setBorder(false);
+        close();
+    });
+}
+
 void ClickLabel::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) emit clicked();
     QLabel::mousePressEvent(e);

@@ -57,6 +57,9 @@ class ClickLabel : public QLabel {
 public:
     using QLabel::QLabel;
     void setBorder(bool on);
+    // Opens its aid on a click, its border showing while the aid is open, and closes
+    // it on a double-click.
+    void opensAndCloses(std::function<void()> open, std::function<void()> close);
 signals:
     void clicked();
     void doubleClicked();

@@ -108,20 +108,6 @@ QGridLayout* shortFields(QGridLayout* grid, QWidget* panel, std::initializer_lis
     return grid;
 }
 
-// A caption that opens its aid on a click, showing its border, and closes it on a
-// double-click, the border gone.
-void openCloseCaption(ui::ClickLabel* caption, QObject* context, const std::function<void()>& open,
-                      const std::function<void()>& close) {
-    QObject::connect(caption, &ui::ClickLabel::clicked, context, [caption, open] {
-        caption->setBorder(true);
-        open();
-    });
-    QObject::connect(caption, &ui::ClickLabel::doubleClicked, context, [caption, close] {
-        caption->setBorder(false);
-        close();
-    });
-}
-
 std::vector<ui::PickItem> barItems(const std::vector<int>& sizes) {
     std::vector<ui::PickItem> items;
     for (int mm : sizes) items.push_back({barSizeText(mm), std::to_string(mm)});
@@ -191,7 +177,7 @@ void BeamWindow::buildInputPanel() {
     connect(c25, &QPushButton::clicked, this, [this] { showPanel(kCalculatorPanel); });
     ui::ClickLabel* label8 = addClickLabel(p, "Label8", QStringLiteral("ช่วยคำนวณ นน.จร"));
     label8->setToolTip(QStringLiteral("กดช่วยเหลือในการคำนวณ"));
-    openCloseCaption(label8, this, [this] { showPanel(kCalculatorPanel); }, [this] { hidePanel(kCalculatorPanel); });
+    label8->opensAndCloses([this] { showPanel(kCalculatorPanel); }, [this] { hidePanel(kCalculatorPanel); });
     aidRow(grid, 1, {c25, label8});
     QLabel* label14 = addValueLabel(p, "Label14");
     label14->setToolTip(QStringLiteral("ความลึกของคานที่แนะนำ"));
@@ -292,8 +278,7 @@ void BeamWindow::buildInputPanel() {
     auto* materialRow = new QHBoxLayout;
     ui::ClickLabel* label6 = addClickLabel(more, "Label6", QStringLiteral("*ค่าหน่วยแรงของคอนกรีตและเหล็กที่ใช้คำนวณ"));
     label6->setStyleSheet(QStringLiteral("color: #8c1a1a;"));
-    openCloseCaption(label6, this, [this] { setInputHeight(kMaterialsHeight); },
-                     [this] { setInputHeight(kInputsHeight); });
+    label6->opensAndCloses([this] { setInputHeight(kMaterialsHeight); }, [this] { setInputHeight(kInputsHeight); });
     QPushButton* c34 = smallButton(more, "Command34", QStringLiteral("▾"), "กดเพื่อเปลี่ยนแปลงค่าที่ใช้คำนวณ", 28);
     connect(c34, &QPushButton::clicked, this, [this] { setInputHeight(kMaterialsHeight); });
     materialRow->addWidget(label6);

@@ -210,16 +210,10 @@ void SlabWindow::buildInputPanel() {
     connect(label12_, &ui::ClickLabel::clicked, this, [this] { showPanel(kBarSizePanel); });
     connect(label12_, &ui::ClickLabel::doubleClicked, this, [this] { hidePanel(kBarSizePanel); });
     column->addWidget(label12_);
-    label7_ = addClickLabel(p, "Label7", QStringLiteral("***ค่ามาตรฐานคอนกรีต และเหล็กที่ใช้คำนวณ"));
-    connect(label7_, &ui::ClickLabel::clicked, this, [this] {
-        label7_->setBorder(true);
-        setPanelHeight(kInputPanel, kMaterialsHeight);
-    });
-    connect(label7_, &ui::ClickLabel::doubleClicked, this, [this] {
-        label7_->setBorder(false);
-        setPanelHeight(kInputPanel, kInputsHeight);
-    });
-    column->addWidget(label7_);
+    ui::ClickLabel* label7 = addClickLabel(p, "Label7", QStringLiteral("***ค่ามาตรฐานคอนกรีต และเหล็กที่ใช้คำนวณ"));
+    label7->opensAndCloses([this] { setPanelHeight(kInputPanel, kMaterialsHeight); },
+                           [this] { setPanelHeight(kInputPanel, kInputsHeight); });
+    column->addWidget(label7);
 
     // The materials, uncovered by the taller panel.
     QWidget* materials = addRowGroup(p, kMaterialsHeight);

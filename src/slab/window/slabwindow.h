@@ -45,7 +45,6 @@ private:
     int kind_ = 0;
     double minSteelRatio_ = 0;
     std::optional<SlabDesignOutcome> outcome_;
-    ui::ClickLabel* label7_ = nullptr;
     ui::ClickLabel* label12_ = nullptr;
     QListWidget* list2_ = nullptr;
     std::vector<QListWidget*> barLists_;

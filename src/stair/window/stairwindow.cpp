@@ -210,19 +210,13 @@ void StairWindow::buildInputPanel() {
     // double-click covers them again.
     auto* heading = new QHBoxLayout;
     QPushButton* c24 = addHelpButton(p, "Command24");
-    label8_ = addClickLabel(p, "Label8", QStringLiteral("*ค่าหน่วยแรงของคอนกรีตและเหล็กที่ใช้คำนวณ"));
+    ui::ClickLabel* label8 = addClickLabel(p, "Label8", QStringLiteral("*ค่าหน่วยแรงของคอนกรีตและเหล็กที่ใช้คำนวณ"));
     heading->addWidget(c24);
-    heading->addWidget(label8_, 1);
+    heading->addWidget(label8, 1);
     column->addLayout(heading);
     connect(c24, &QPushButton::clicked, this, [this] { setPanelHeight(kInputPanel, kMaterialsHeight); });
-    connect(label8_, &ui::ClickLabel::clicked, this, [this] {
-        label8_->setBorder(true);
-        setPanelHeight(kInputPanel, kMaterialsHeight);
-    });
-    connect(label8_, &ui::ClickLabel::doubleClicked, this, [this] {
-        label8_->setBorder(false);
-        setPanelHeight(kInputPanel, kInputsHeight);
-    });
+    label8->opensAndCloses([this] { setPanelHeight(kInputPanel, kMaterialsHeight); },
+                           [this] { setPanelHeight(kInputPanel, kInputsHeight); });
 
     QWidget* materials = addRowGroup(p, kMaterialsHeight);
     alignFields(addFieldRows(materials, kMaterialRows), grid);

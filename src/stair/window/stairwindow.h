@@ -42,7 +42,6 @@ private:
     std::int16_t type_ = kNoType;
     std::optional<StairOutcome> outcome_;
     QFrame* typePanel_ = nullptr;
-    ui::ClickLabel* label8_ = nullptr;
     std::vector<QListWidget*> lists_;
     // The temperature-bar row, hidden for the folded plate.
     std::vector<QWidget*> tempBarRow_;
