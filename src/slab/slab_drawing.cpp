@@ -273,6 +273,8 @@ double slabTextHeight(double sizePt) { return kMeasure.height(sizePt); }
 
 double slabTextWidthEstimate(const PageText& t) { return kMeasure.width(t.text, t.sizePt); }
 
+bool slabHasFigure(const SlabDesignResult& r) { return r.slabKind != kNoSlabKind && r.S > 0 && r.t > 0; }
+
 PageModel slabDrawing(const SlabDesignResult& r, const PageBox& area) {
     PageModel figure;
     if (r.slabKind == kCantilever)

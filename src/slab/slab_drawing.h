@@ -19,6 +19,10 @@ inline constexpr PageBox kSlabScreenArea{0, 0, 9000, 7500};
 // set whose spacing was never computed is not drawn.
 PageModel slabDrawing(const SlabDesignResult& r, const PageBox& area = kSlabScreenArea);
 
+// Whether the design sized the slab the drawing shows: its kind, its short side and its
+// thickness. Without them only an outline with zeros remains.
+bool slabHasFigure(const SlabDesignResult& r);
+
 // Estimated printed width of a drawing or sheet text, twips; generous, so that a
 // text kept inside a box by this estimate stays inside it on paper.
 double slabTextWidthEstimate(const PageText& t);

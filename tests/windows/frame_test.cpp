@@ -33,7 +33,7 @@ const FrameCase kWindows[] = {
     {"Beam01", "Text1", "Command15", "Command26", {"Command4", "Command3"}, "Command12", "Text14", "Label50", "5000",
      beamCliModule, "Label44", "Command5", {"Command3", "Command23"}, "List4", nullptr, {"Command17"}},
     {"slab", "Text1", "Command13", "Command23", {"Command2", "Command7"}, "Command6", "Text9", "Label17", "5000",
-     slabCliModule, "Label18", "Command8", {"Command10", "Command31"}, "List6", "Command25"},
+     slabCliModule, "Label18", "Command8", {"Command10", "Command31"}, "List6", "Command25", {"Command2"}},
     {"column", "Text1", "Command13", "Command14", {"Command2", "Command25", "Command7"}, "Command6", "Text10",
      "Label55", "1400", columnCliModule, "Label56", "Command8", {"Command23"}, "List3", nullptr, {"Command18"}},
     {"ST01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text11", "Label22", "1500",

@@ -81,6 +81,7 @@ ui::MemberWindowDesign slabDesign() {
     ui::MemberWindowDesign d;
     d.name = kWindowId.name;
     d.module = kWindowId.module;
+    d.memberName = "พื้น";
     d.caption = kWindowCaption;
     d.icon = slabKindPixmap(kTwoWay, QSize(32, 32));
     d.helpWindow = "shelp";
@@ -358,6 +359,8 @@ PageModel SlabWindow::sheet() const {
 Message SlabWindow::printQuestion() const { return slabPrintQuestion(); }
 
 PageModel SlabWindow::drawing(const PageBox& area) const { return slabDrawing(ui::lastResultOf(outcome_), area); }
+
+bool SlabWindow::hasMemberToDraw() const { return slabHasFigure(ui::lastResultOf(outcome_)); }
 
 void SlabWindow::afterPrinting() {
     if (!outcome_ || outcome_->result.slabKind != kCantilever) return;

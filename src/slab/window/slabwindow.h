@@ -34,6 +34,7 @@ protected:
     PageModel sheet() const override;
     Message printQuestion() const override;
     PageModel drawing(const PageBox& area) const override;
+    bool hasMemberToDraw() const override;
     void afterPrinting() override;
 
 private:
