@@ -158,8 +158,8 @@ protected:
     PageModel drawing(const PageBox& area) const override { return calc_.drawing(lastResult(), area); }
 
 private:
-    Result lastResult() const { return outcome_ ? outcome_->result : Result{}; }
-    bool lastUsable() const { return outcome_ && outcome_->status == DesignStatus::Usable; }
+    Result lastResult() const { return lastResultOf(outcome_); }
+    bool lastUsable() const { return lastUsableOf(outcome_); }
 
     const FootingCalculation<Outcome>& calc_;
     std::optional<Outcome> outcome_;

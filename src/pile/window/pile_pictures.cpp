@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "ui/fields.h"
 #include "ui/picturepaint.h"
 
 namespace mx::pile {
