@@ -207,7 +207,7 @@ void FootingWindow::buildResultPanel() {
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
     auto* heading = new QLabel(QString::fromUtf8(f.summaryHeading), box);
-    heading->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
+    asHeading(heading);
     grid->addWidget(heading, 0, 0, 1, 2);
     int r = 1;
     std::vector<QLabel*> extra;

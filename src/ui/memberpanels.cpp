@@ -18,6 +18,11 @@
 
 namespace mx::ui {
 
+QLabel* asHeading(QLabel* label) {
+    label->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
+    return label;
+}
+
 namespace {
 
 constexpr int kFieldWidth = 84;

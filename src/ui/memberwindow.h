@@ -69,6 +69,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 };
 
+// Gives a caption the look of a panel's heading (the windows' blue, bold) and returns it.
+QLabel* asHeading(QLabel* label);
+
 // The key that presses Calculate in every member window.
 inline constexpr const char* kCalculateShortcut = "F9";
 

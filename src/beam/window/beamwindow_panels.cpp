@@ -67,10 +67,8 @@ void BeamWindow::buildResultPanel() {
             ++rules;
             if (rules <= 2) {
                 const BarHeadings h = barHeadings(0);
-                QLabel* heading = addLabel(box, rules == 1 ? "Label40" : "Label41",
-                                           QString::fromUtf8(rules == 1 ? h.label40 : h.label41));
-                heading->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
-                rule->addWidget(heading);
+                rule->addWidget(ui::asHeading(
+                    addLabel(box, rules == 1 ? "Label40" : "Label41", QString::fromUtf8(rules == 1 ? h.label40 : h.label41))));
             }
             auto* dots = new QLabel(text, box);
             dots->setStyleSheet(QStringLiteral("color: #888;"));
@@ -105,9 +103,7 @@ void BeamWindow::buildCalculator() {
         {"3. แรงกระทำเป็นจุด", {"Text25", "Text26", "Text27"}, "Label46", nullptr, nullptr},
     };
     for (const Block& b : blocks) {
-        auto* heading = new QLabel(QString::fromUtf8(b.heading), p);
-        heading->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
-        column->addWidget(heading);
+        column->addWidget(ui::asHeading(new QLabel(QString::fromUtf8(b.heading), p)));
         QGridLayout* grid = addFieldRows(p, {{b.fields[0]}, {b.fields[1]}, {b.fields[2]}});
         grid->setVerticalSpacing(2);
         grid->setColumnMinimumWidth(0, 170);

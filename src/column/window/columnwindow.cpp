@@ -149,7 +149,7 @@ void ColumnWindow::buildInputPanel() {
     auto* top = new QHBoxLayout;
     top->addWidget(frame3_);
     QLabel* label1 = addLabel(p, "Label1", QStringLiteral("เลือกเสาสี่เหลี่ยมหรือเสากลม"));
-    label1->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
+    ui::asHeading(label1);
     label1->setWordWrap(true);
     top->addWidget(label1, 1);
     column->addLayout(top);

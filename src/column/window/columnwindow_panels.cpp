@@ -98,9 +98,7 @@ FieldSet estimatorInputs(const FieldSet& all) {
 void ColumnWindow::buildEstimatorPanel() {
     QFrame* p = panel(kEstimatorPanel);
     QVBoxLayout* column = panelLayout(p);
-    QLabel* heading = new QLabel(QStringLiteral("คำนวณ นน. ที่ลงบนเสาจากพื้นที่รับ นน."), p);
-    heading->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
-    column->addWidget(heading);
+    column->addWidget(ui::asHeading(new QLabel(QStringLiteral("คำนวณ นน. ที่ลงบนเสาจากพื้นที่รับ นน."), p)));
 
     QGridLayout* grid = addFieldRows(p, {{"Text13"}, {"Text14"}, {"Text15"}, {"Text16"}});
     // The floor load, the point load added to it, and the total, in that order.
@@ -159,9 +157,7 @@ void ColumnWindow::acceptEstimate() {
 void ColumnWindow::buildResultPanel() {
     QFrame* p = panel(kResultPanel);
     QVBoxLayout* column = panelLayout(p);
-    QLabel* heading = new QLabel(QStringLiteral("รายการคำนวณ"), p);
-    heading->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
-    column->addWidget(heading);
+    column->addWidget(ui::asHeading(new QLabel(QStringLiteral("รายการคำนวณ"), p)));
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);

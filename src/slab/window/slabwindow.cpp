@@ -227,9 +227,7 @@ void SlabWindow::buildInputPanel() {
 void SlabWindow::buildLiveLoadPanel() {
     QFrame* p = panel(kLiveLoadPanel);
     QVBoxLayout* column = panelLayout(p);
-    QLabel* heading = addLabel(p, "Label49", QStringLiteral("เลือก นน.จรเฉลี่ย ตาม พรบ.ควบคุมอาคาร"));
-    heading->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
-    column->addWidget(heading);
+    column->addWidget(ui::asHeading(addLabel(p, "Label49", QStringLiteral("เลือก นน.จรเฉลี่ย ตาม พรบ.ควบคุมอาคาร"))));
     QListWidget* list = addPickList(p, "List1", ui::pickItems(kLiveLoadList), "Text1");
     list->setMinimumHeight(list->sizeHintForRow(0) * 14);
     column->addWidget(list);
@@ -275,9 +273,7 @@ void SlabWindow::buildBarSizePanel() {
 void SlabWindow::buildResultPanel() {
     QFrame* p = panel(kResultPanel);
     QVBoxLayout* column = panelLayout(p);
-    QLabel* heading = new QLabel(QStringLiteral("รายการคำนวณ"), p);
-    heading->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
-    column->addWidget(heading);
+    column->addWidget(ui::asHeading(new QLabel(QStringLiteral("รายการคำนวณ"), p)));
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);

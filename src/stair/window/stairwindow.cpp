@@ -228,9 +228,7 @@ void StairWindow::buildInputPanel() {
 void StairWindow::buildResultPanel() {
     QFrame* p = panel(kResultPanel);
     QVBoxLayout* column = panelLayout(p);
-    QLabel* heading = addLabel(p, "Label10", QStringLiteral("รายการคำนวณ"));
-    heading->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
-    column->addWidget(heading);
+    column->addWidget(ui::asHeading(addLabel(p, "Label10", QStringLiteral("รายการคำนวณ"))));
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
