@@ -1,5 +1,7 @@
 #include "pilecap/pilecap_form.h"
 
+#include <cmath>
+
 #include <variant>
 
 #include "common/limitrule.h"
@@ -87,12 +89,23 @@ FieldSet initialResultLabels() {
     return labels;
 }
 
+namespace {
+
+// A mean pitch, worked in single precision, as the sheets write every value: to four
+// decimals at most (132 / 7 cm reads 18.8571, not 18.85714).
+std::string pitchText(float pitch) {
+    const double v = singleValue(pitch);
+    return numText(std::abs(v) < 1e11 ? std::nearbyint(v * 10000) / 10000 : v);
+}
+
+}  // namespace
+
 FieldSet resultLabels(const PileCapResult& r) {
     const std::array<std::string, 19> texts{
         numText(r.P),  numText(r.Wf), numText(r.W),  numText(r.Ps), numText(r.np),
         numText(r.Pp), numText(r.Bw), numText(r.Lc), numText(r.t),  numText(r.a),
         numText(r.M),  numText(r.As), numText(r.na), numText(r.nb), numText(r.db),
-        numText(r.N),  numText(r.Ns), numText(singleValue(r.sL)), numText(singleValue(r.sS)),
+        numText(r.N),  numText(r.Ns), pitchText(r.sL), pitchText(r.sS),
     };
     FieldSet labels;
     for (std::size_t i = 0; i < kResultLabels.size(); ++i) labels.set(kResultLabels[i].label, texts[i]);

@@ -251,7 +251,15 @@ QListWidget* MemberWindow::addPickList(QWidget* parent, const char* name, const 
     std::vector<QString> values;
     for (const PickItem& item : items) values.push_back(qs(item.value));
     return addChoiceList(parent, name, items, [this, target, values, afterPick](int row) {
-        if (QLineEdit* e = field(ss(target))) e->setText(values[static_cast<std::size_t>(row)]);
+        if (QLineEdit* e = field(ss(target))) {
+            const QString& value = values[static_cast<std::size_t>(row)];
+            // A row chosen is an edit even when the field holds its value already: the
+            // field's check still runs (the slab's mesh size still fills its bars).
+            if (e->text() == value)
+                fieldEdited(e);
+            else
+                e->setText(value);
+        }
         if (afterPick) afterPick();
     });
 }

@@ -114,19 +114,30 @@ void MemberWindow::draw() {
     // The figure takes the place of the panels that open over the drawing.
     for (QFrame* f : std::as_const(panels_))
         if (f->parentWidget() == panelArea_) f->hide();
+    placeFigure();
+}
+
+void MemberWindow::placeFigure() {
     const PageBox area = drawingArea();
     surface_->setPage(calculated_ && !hasMemberToDraw() ? notDrawnNote(design_.memberName, calculateMessages_, area)
                                                         : drawing(area));
+    figureShown_ = true;
 }
 
 void MemberWindow::erase() {
+    figureShown_ = false;
     if (surface_) surface_->clear();
 }
 
 bool MemberWindow::print() {
     erase();
-    Message question = printQuestion();
-    if (outOfDate_) question.text += "\n" + std::string(kPrintsLastCalculate);
+    // A sheet is made from the last Calculate: one older than the inputs is made
+    // again first, or not printed.
+    if (outOfDate_) {
+        if (!prompter().ask(kRecalculateBeforePrinting, this)) return false;
+        calculate();
+    }
+    const Message question = printQuestion();
     if (const std::optional<Message> warning = sheetWarning()) {
         // The user has chosen to print, is told what the sheet lacks, and it still prints.
         const PrintChoice choice = prompter().askPrint(question, this);

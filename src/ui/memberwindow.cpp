@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -23,9 +24,10 @@ namespace mx::ui {
 namespace {
 
 // The first size of a window, and the smallest it may take: a 1080p laptop screen at
-// 150 % shows 1280 x 720 logical pixels, less a desktop panel.
+// 150 % shows 1280 x 720 logical pixels, less a desktop panel, which leaves 1280 x 680
+// for the window with its title bar.
 constexpr int kWindowWidth = 1220;
-constexpr int kWindowHeight = 680;
+constexpr int kWindowHeight = 680 - frame::kTitleBarRoom;
 constexpr int kSmallestWidth = 1000;
 constexpr int kSmallestHeight = 560;
 
@@ -174,22 +176,42 @@ void MemberWindow::assemble() {
 }
 
 void MemberWindow::orderKeyboard() {
-    // Tab follows the form: the buttons that open the inputs (type and input choice),
-    // the input fields from the top, then Calculate.
+    // Tab follows the form: the type buttons above the inputs, the input fields from
+    // the top, then Calculate; the toolbar after them. A type button is any button of
+    // the input column that stands above its first field.
     std::vector<QWidget*> chain;
     QPushButton* calculate = nullptr;
-    for (const ToolButtonSpec& tool : design_.toolbar) {
+    for (const ToolButtonSpec& tool : design_.toolbar)
         if (tool.action == ToolAction::Calculate) calculate = toolButton(tool.name);
-        bool opensInputs = false;
-        for (const char* p : tool.show)
-            for (const PanelSpec& panel : design_.panels)
-                opensInputs = opensInputs || (panel.place == PanelPlace::Inputs && std::string_view(panel.name) == p);
-        if (opensInputs && tool.action == ToolAction::None) chain.push_back(toolButton(tool.name));
+    if (!inputOrder_.empty()) {
+        auto top = [this](const QWidget* x) { return x->mapTo(inputColumn_, QPoint(0, 0)); };
+        const int firstField = top(inputOrder_.front()).y();
+        std::vector<QAbstractButton*> types;
+        for (QAbstractButton* b : inputColumn_->findChildren<QAbstractButton*>())
+            if (b->focusPolicy() & Qt::TabFocus && top(b).y() + b->height() <= firstField) types.push_back(b);
+        std::stable_sort(types.begin(), types.end(), [&](const QWidget* a, const QWidget* b) {
+            const QPoint pa = top(a), pb = top(b);
+            return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+        });
+        chain.insert(chain.end(), types.begin(), types.end());
     }
     for (QLineEdit* e : inputOrder_) chain.push_back(e);
     if (calculate) chain.push_back(calculate);
     for (std::size_t i = 1; i < chain.size(); ++i)
         if (chain[i - 1] && chain[i]) setTabOrder(chain[i - 1], chain[i]);
+}
+
+void MemberWindow::focusFirstInput() {
+    for (QLineEdit* field : inputOrder_)
+        if (field->isVisibleTo(this) && field->isEnabled() && !field->isReadOnly()) {
+            field->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+}
+
+void MemberWindow::memberTypeChosen() {
+    inputsChanged();
+    focusFirstInput();
 }
 
 void MemberWindow::showEvent(QShowEvent* e) {
@@ -198,11 +220,22 @@ void MemberWindow::showEvent(QShowEvent* e) {
     shownOnce_ = true;
     if (ProjectLink* link = projectLink()) link->windowOpened(*this);
     // A window opens ready for typing, in its first input shown.
-    for (QLineEdit* field : inputOrder_)
-        if (field->isVisibleTo(this) && field->isEnabled() && !field->isReadOnly()) {
-            field->setFocus(Qt::OtherFocusReason);
-            break;
-        }
+    focusFirstInput();
+    // Panels over the drawing take their size now that their fonts and styles are
+    // final: a size taken before the first show may cut off their last row.
+    frame::layOut(this);
+    placeOverlays();
+}
+
+void MemberWindow::placeOnScreen() {
+    const QScreen* s = screen();
+    if (!s) return;
+    // The title bar stands above the window's own top; a screen too small for the
+    // window shows its top left.
+    const QRect room = s->availableGeometry().adjusted(0, frame::kTitleBarRoom, 0, 0);
+    const int x = std::max(room.left(), std::min(room.left() + (room.width() - width()) / 2, room.right() + 1 - width()));
+    const int y = std::max(room.top(), std::min(geometry().top(), room.bottom() + 1 - height()));
+    setGeometry(QRect(QPoint(x, y), size()));
 }
 
 void MemberWindow::buildToolbar() {
@@ -274,6 +307,18 @@ void MemberWindow::runTool(const ToolButtonSpec& tool) {
 void MemberWindow::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     placeOverlays();
+    // The figure is drawn to the surface's size: a window made larger or smaller
+    // draws it again to fit.
+    if (figureShown_) placeFigure();
+}
+
+bool MemberWindow::event(QEvent* e) {
+    // The first show places the window; later shows keep where the user put it.
+    if (e->type() == QEvent::Show && !placed_ && isWindow()) {
+        placed_ = true;
+        placeOnScreen();
+    }
+    return QWidget::event(e);
 }
 
 namespace {
@@ -314,33 +359,80 @@ void MemberWindow::calculate() {
     }
     // The results this Calculate writes are current while its messages are still on
     // screen: they are not shown as out of date behind its own message boxes.
-    setOutOfDate(false);
+    outOfDate_ = false;
+    panelStale_ = false;
+    panelWrittenNow_ = false;
+    showMarks();
     calculating_ = true;
     runCalculation();
     calculating_ = false;
     calculated_ = true;
+    calculatedWith_ = designInputs();
+    // A Calculate that stopped before its results leaves the previous run's numbers in
+    // the panel: they stay marked, not shown in black as if they were this run's.
+    panelStale_ = panelEverWritten_ && !panelWrittenNow_;
+    panelEverWritten_ = panelEverWritten_ || panelWrittenNow_;
+    showMarks();
+}
+
+project::Member MemberWindow::designInputs() const {
+    project::Member m = member();
+    // The grade a button pressed: one the caption took from fs alone (the column's
+    // default 1200 names SD.30) changes nothing that fs does not already say.
+    m.grade = buttonGrade_;
+    if (!design_.fields) return m;
+    // The title block and the fields of an estimator are no inputs of the design.
+    std::vector<std::string> skip;
+    for (const char* line : {"project", "member", "engineer", "registration", "page"})
+        if (const FieldInfo* f = findField(*design_.fields, line)) skip.emplace_back(f->object);
+    for (const PanelSpec& p : design_.panels)
+        if (QFrame* f = p.estimator ? panel(p.name) : nullptr)
+            for (const QLineEdit* e : f->findChildren<QLineEdit*>()) skip.push_back(ss(e->objectName()));
+    FieldSet inputs;
+    for (const auto& [name, text] : m.fields.entries())
+        if (std::find(skip.begin(), skip.end(), name) == skip.end()) inputs.set(name, text);
+    m.fields = std::move(inputs);
+    return m;
+}
+
+void MemberWindow::inputsChanged() {
+    if (!calculatedWith_ || calculating_ || loading_) return;
+    const bool changed = !(designInputs() == *calculatedWith_);
+    if (changed != outOfDate_) setOutOfDate(changed);
 }
 
 void MemberWindow::setOutOfDate(bool on) {
     outOfDate_ = on;
+    showMarks();
+}
+
+void MemberWindow::showMarks() {
     if (QWidget* r = design_.resultPanel ? findChild<QWidget*>(QString::fromLatin1(design_.resultPanel)) : nullptr)
-        r->setEnabled(!on);
-    if (verdict_) verdict_->setEnabled(!on);
-    if (outOfDateNote_) outOfDateNote_->setVisible(on);
-    if (surface_) surface_->setOutOfDate(on);
+        r->setEnabled(!outOfDate_ && !panelStale_);
+    if (verdict_) verdict_->setEnabled(!outOfDate_);
+    if (outOfDateNote_) {
+        outOfDateNote_->setText(QString::fromUtf8(outOfDate_ ? kOutOfDateNote : kEarlierResultsNote));
+        outOfDateNote_->setVisible(outOfDate_ || panelStale_);
+    }
+    if (surface_) surface_->setOutOfDate(outOfDate_);
+}
+
+void MemberWindow::writeFieldCaptions() {
+    if (design_.fieldCaptions) writeLabels(design_.fieldCaptions(fields()));
 }
 
 void MemberWindow::fieldEdited(QLineEdit* e) {
     if (editorWriting == this || loading_) return;
-    if (calculated_ && !calculating_ && !outOfDate_ &&
-        std::find(inputOrder_.begin(), inputOrder_.end(), e) != inputOrder_.end())
-        setOutOfDate(true);
     if (design_.check) {
         FieldSet f = fields();
         windowEditor(this, design_.check).edited(f, ss(e->objectName()));
     }
-    // After the edit and every write-back it caused: the grade caption follows fs.
+    // After the edit and every write-back it caused: the grade caption follows fs, the
+    // captions their fields, and the results are marked when the inputs now differ
+    // from the last Calculate's.
     if (QLineEdit* fs = design_.fsField ? field(design_.fsField) : nullptr) followGrade(ss(fs->text()));
+    writeFieldCaptions();
+    inputsChanged();
 }
 
 void MemberWindow::followGrade(const std::string& fs) {
@@ -367,14 +459,23 @@ void MemberWindow::replay(const Diagnostics& d, std::optional<std::size_t> resul
         for (Message& m : d.messages()) calculateMessages_.push_back(std::move(m));
     FieldSet f = fields();
     windowEditor(this, design_.check).replay(f, d, resultsAt, writeResults);
+    // An aid's corrections (the estimator's) are edits like any other.
+    if (!calculating_) {
+        writeFieldCaptions();
+        inputsChanged();
+    }
 }
 
 void MemberWindow::writeLabels(const FieldSet& labels) {
+    QWidget* results =
+        calculating_ && design_.resultPanel ? findChild<QWidget*>(QString::fromLatin1(design_.resultPanel)) : nullptr;
     for (const auto& [name, text] : labels.entries()) {
-        if (auto* l = findChild<QLabel*>(qs(name)))
+        if (auto* l = findChild<QLabel*>(qs(name))) {
             l->setText(qs(text));
-        else
+            if (results && results->isAncestorOf(l)) panelWrittenNow_ = true;
+        } else {
             warnNoWidget("label", name);
+        }
     }
 }
 

@@ -125,6 +125,9 @@ struct PanelSpec {
     // The rows keep their own height and a panel lower than them shows the top ones,
     // the rest cut off below its edge rather than hidden: its height uncovers them.
     bool clipsRows = false;
+    // The panel of an aid (a load estimator): its fields feed the aid, which writes its
+    // answer into an input, not Calculate, so typing in them leaves the results current.
+    bool estimator = false;
 };
 
 // The title-block panel: heading, the five ProjectTitleBlock fields (those the field
@@ -171,12 +174,24 @@ struct MemberWindowDesign {
     // value presses that grade, so the grade caption never contradicts the fs shown.
     const char* fsField = nullptr;
     std::function<void(FieldSet&, SteelGrade)> writeGradeFs;
+    // Captions that say what a field holds (the slab's continuity), by label: written
+    // from the fields after every edit and after a stored member is loaded, so that a
+    // caption never states another value than its field.
+    std::function<FieldSet(const FieldSet& fields)> fieldCaptions;
 };
 
-// The note shown while the results are older than the inputs, and what the print
-// question adds then.
+// The note shown while the results are older than the inputs, and the one shown while
+// the result panel still holds an earlier Calculate's numbers because the last one
+// stopped before it reached them.
 inline constexpr const char* kOutOfDateNote = "ข้อมูลเปลี่ยนไปแล้ว กด คำนวณ อีกครั้ง";
-inline constexpr const char* kPrintsLastCalculate = "รายการคำนวณที่จะพิมพ์เป็นผลของการคำนวณครั้งล่าสุด ก่อนแก้ไขข้อมูล";
+inline constexpr const char* kEarlierResultsNote = "ตัวเลขที่แสดงเป็นผลการคำนวณครั้งก่อน แก้ไขข้อมูลแล้วกด คำนวณ อีกครั้ง";
+// Printing results older than the inputs first asks this: OK calculates again and
+// goes on to the print question, Cancel prints nothing. A sheet never certifies
+// numbers that the window no longer shows.
+inline const Message kRecalculateBeforePrinting{
+    "ข้อมูลถูกแก้ไขหลังจากการคำนวณครั้งล่าสุด รายการคำนวณจะไม่ตรงกับข้อมูลที่แสดงอยู่ "
+    "คุณต้องการคำนวณใหม่ก่อนพิมพ์หรือไม่?",
+    "คำนวณใหม่ก่อนพิมพ์", Icon::Question};
 
 // What Draw writes in place of the figure of a Calculate that sized no member, at the
 // top left of the area: a heading naming the member, the boxes that Calculate showed
@@ -260,9 +275,12 @@ public:
     // The buttons' actions, callable from tests. Calculate runs the window's own
     // calculation; its results are then up to date with the inputs.
     void calculate();
-    // The inputs changed after the last Calculate: its results, verdict and drawing
-    // are greyed with a note until the next Calculate.
+    // The inputs (fields, type, steel grade) differ from those of the last Calculate:
+    // its results, verdict and drawing are greyed with a note until the next Calculate.
     bool resultsOutOfDate() const { return outOfDate_; }
+    // The result panel still shows an earlier Calculate's numbers: the last one stopped
+    // before it reached them. Greyed with its own note.
+    bool resultPanelStale() const { return panelStale_; }
     void draw();
     void erase();
     // Asks the print question; on OK prints the sheet of the last Calculate, hides the
@@ -332,6 +350,10 @@ protected:
     virtual std::optional<Message> sheetWarning() const { return std::nullopt; }
     // A steel-grade button of the toolbar was pressed.
     virtual void pressGrade(SteelGrade) {}
+    // Every type, kind or shape button calls this once it has set the type: the
+    // results are marked out of date as by typing, and the first input the type shows
+    // takes the focus, ready for typing.
+    void memberTypeChosen();
     // A steel-grade button of any of the window's panels: the frame keeps the grade as
     // the one last pressed (a project member's), then pressGrade.
     void pressGradeButton(SteelGrade g);
@@ -400,9 +422,20 @@ private:
     void fieldEdited(QLineEdit* e);
     void placeOverlays();
     void orderKeyboard();
+    void focusFirstInput();
+    // What the last Calculate read (its corrections written), to compare with now.
+    project::Member designInputs() const;
+    // Compares the inputs with the last Calculate's and marks the results accordingly.
+    void inputsChanged();
     void setOutOfDate(bool on);
+    void showMarks();
+    void writeFieldCaptions();
+    void placeFigure();
+    // Places the window wholly inside the screen's available area, title bar included.
+    void placeOnScreen();
     void followGrade(const std::string& fs);
     void resizeEvent(QResizeEvent* e) override;
+    bool event(QEvent* e) override;
     // A field with its default, change check and the table's tooltip (if any).
     QLineEdit* addInput(QWidget* parent, const char* name);
     // The table's entry of a field; warns of a field the table does not hold.
@@ -418,9 +451,16 @@ private:
     bool calculating_ = false;  // a Calculate's own corrections are no edits after it
     bool calculated_ = false;
     bool outOfDate_ = false;
+    std::optional<project::Member> calculatedWith_;  // the inputs of the last Calculate
+    bool panelEverWritten_ = false;  // a Calculate has filled the result panel
+    bool panelWrittenNow_ = false;   // the running Calculate has
+    bool panelStale_ = false;
+    bool figureShown_ = false;  // the surface holds the figure (refitted on resize)
+    bool placed_ = false;
     std::vector<Message> calculateMessages_;  // every box the last Calculate showed, in order
     SteelGrade grade_ = SteelGrade::SR24;  // the grade the caption states
     std::optional<SteelGrade> pressedGrade_;  // none until a grade button is pressed
+    std::optional<SteelGrade> buttonGrade_;   // the grade a button pressed, not one fs implied
     bool loading_ = false;                    // loadMember writes stored texts
     int projectMember_ = 0;
     QPointer<QLabel> verdict_;

@@ -32,7 +32,10 @@ void MemberWindow::addStoreButton(QBoxLayout* row) {
 void MemberWindow::pressGradeButton(SteelGrade g) {
     grade_ = g;
     pressedGrade_ = g;
+    buttonGrade_ = g;
     pressGrade(g);
+    // Two grades may write the same fs: the grade itself is an input all the same.
+    inputsChanged();
 }
 
 project::Member MemberWindow::member() const {
@@ -56,6 +59,7 @@ void MemberWindow::loadMember(const project::Member& m) {
             if (QLineEdit* e = field(f.object))
                 e->setText(QString::fromUtf8(m.fields.has(f.object) ? m.fields.get(f.object).c_str() : f.defaultText));
     loading_ = false;
+    writeFieldCaptions();
     calculate();
 }
 

@@ -8,9 +8,12 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
+#include <QGuiApplication>
 
 #include <optional>
 
+#include "ui/memberlayout.h"
 #include "ui/pagepainter.h"
 #include "ui/prompter.h"
 
@@ -132,7 +135,8 @@ public:
     bool show(QPrinter& printer, const std::function<void(QPrinter&)>& paint, QWidget* parent) override {
         QPrintPreviewDialog dialog(&printer, parent);
         dialog.setWindowTitle(QStringLiteral("ดูตัวอย่างก่อนพิมพ์"));
-        dialog.resize(900, 1000);
+        // A whole A4 page where the screen allows; a laptop's 1280 x 720 shows a smaller one.
+        fitOnScreen(&dialog, QSize(900, 1000), parent);
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* p) { paint(*p); });
         return dialog.exec() == QDialog::Accepted;
     }
@@ -144,6 +148,19 @@ DialogPreview previewDialog;
 PreviewTarget* currentPreview = &previewDialog;
 
 }  // namespace
+
+void fitOnScreen(QWidget* dialog, QSize wanted, const QWidget* parent) {
+    const QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        dialog->resize(wanted);
+        return;
+    }
+    const QRect room = screen->availableGeometry().adjusted(0, frame::kTitleBarRoom, 0, 0);
+    const QSize size = wanted.boundedTo(room.size()).expandedTo(dialog->minimumSize());
+    dialog->setGeometry(QRect(room.topLeft() + QPoint(std::max(0, (room.width() - size.width()) / 2),
+                                                      std::max(0, (room.height() - size.height()) / 2)),
+                              size));
+}
 
 PrintTarget& printTarget() { return *currentTarget; }
 void setPrintTarget(PrintTarget* t) { currentTarget = t ? t : &dialogs; }

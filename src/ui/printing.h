@@ -5,6 +5,7 @@
 // Every print, preview and PDF goes through paintPages(): a PDF is painted into a
 // temporary file beside its name and reaches the name only when whole, because Qt's
 // PDF writer passes over a full disk in silence.
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -86,6 +87,10 @@ public:
 private:
     QString previewPath_;
 };
+
+// Gives a dialog the size it asks for where the screen has it, less the title bar's
+// room, and places it wholly on the screen of parent (or the primary screen).
+void fitOnScreen(QWidget* dialog, QSize wanted, const QWidget* parent);
 
 // Sends the pages to the destination the user chooses, without a question (the
 // report pages print at once).

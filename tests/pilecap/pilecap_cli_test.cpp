@@ -56,7 +56,7 @@ TEST(PileCapTool, DefaultsDesignAndResultPanel) {
         {"Label14", "3"},       {"Label15", "31200"},  {"Label16", "132"},    {"Label17", "123"},
         {"Label18", "35"},      {"Label19", "40"},     {"Label20", "5648.7967"}, {"Label21", "17.8085"},
         {"Label22", "3.6265"},  {"Label23", "6.8284"}, {"Label24", "25"},     {"Label25", "8"},
-        {"Label26", "7"},       {"Label27", "15.375"}, {"Label28", "18.85714"},
+        {"Label26", "7"},       {"Label27", "15.375"}, {"Label28", "18.8571"},
         {"Label36", "ฐานรากที่คุณออกแบบใช้ได้ OK."},
     };
     EXPECT_EQ(r.report.labels.entries(), labels);

@@ -152,6 +152,16 @@ struct FrameCase {
     // Buttons after which Calculate sizes no member, for a window whose Draw then says
     // why; none for a window that draws whatever its result holds.
     std::vector<const char*> unsized = {};
+    // A type, kind or shape button of the input panel (none for a window without), and
+    // the first field it leaves for typing.
+    const char* typeButton = nullptr;
+    const char* typeFirstInput = nullptr;
+    // A field and a text on which Calculate stops before it reaches its result panel,
+    // and one typed first so that the Calculate before it fills the panel.
+    const char* stopField = nullptr;
+    const char* stopText = nullptr;
+    const char* fillField = nullptr;
+    const char* fillText = nullptr;
 };
 
 inline void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.window; }

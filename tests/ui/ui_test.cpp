@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include "common/page.h"
@@ -125,4 +126,17 @@ TEST(Printing, AFailedPrintIsReportedNotTakenForSuccess) {
     EXPECT_NE(text.find("/nonexistent-directory/sheet.pdf"), std::string::npos) << text;
     EXPECT_NE(text.find("บันทึก"), std::string::npos) << text;
     EXPECT_EQ(text.find("เครื่องพิมพ์"), std::string::npos) << text;
+}
+
+// The print preview asks for a whole A4 page; on a smaller screen it takes what the
+// screen has, title bar included, and stands wholly on it.
+TEST(Printing, ThePreviewFitsTheScreen) {
+    QWidget parent;
+    QWidget dialog(nullptr, Qt::Dialog);
+    const QRect screen = parent.screen()->availableGeometry();
+    fitOnScreen(&dialog, QSize(900, 1000), &parent);
+    EXPECT_LE(dialog.height() + 40, screen.height());
+    EXPECT_TRUE(screen.contains(dialog.geometry())) << dialog.geometry().top();
+    fitOnScreen(&dialog, QSize(200, 150), &parent);
+    EXPECT_EQ(dialog.size(), QSize(200, 150)) << "a dialog smaller than the screen keeps its size";
 }

@@ -5,10 +5,12 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include "app/modules.h"
 #include "common/cli_modules.h"
 #include "support/window_fixture.h"
+#include "ui/memberlayout.h"
 #include "ui/pagepainter.h"
 #include "ui/registry.h"
 
@@ -31,22 +33,26 @@ namespace {
 using namespace mx::cli;
 const FrameCase kWindows[] = {
     {"Beam01", "Text1", "Command15", "Command26", {"Command4", "Command3"}, "Command12", "Text14", "Label50", "5000",
-     beamCliModule, "Label44", "Command5", {"Command3", "Command23"}, "List4", nullptr, {"Command17"}},
+     beamCliModule, "Label44", "Command5", {"Command3", "Command23"}, "List4", nullptr, {"Command17"}, "Command17",
+     "Text1"},
     {"slab", "Text1", "Command13", "Command23", {"Command2", "Command7"}, "Command6", "Text9", "Label17", "5000",
-     slabCliModule, "Label18", "Command8", {"Command10", "Command31"}, "List6", "Command25", {"Command2"}},
+     slabCliModule, "Label18", "Command8", {"Command10", "Command31"}, "List6", "Command25", {"Command2"}, "Command17",
+     "Text1", "Text2", "abc"},
     {"column", "Text1", "Command13", "Command14", {"Command2", "Command25", "Command7"}, "Command6", "Text10",
-     "Label55", "1400", columnCliModule, "Label56", "Command8", {"Command23"}, "List3", nullptr, {"Command18"}},
+     "Label55", "1400", columnCliModule, "Label56", "Command8", {"Command23"}, "List3", nullptr, {"Command18"},
+     "Command17", "Text1", "Text2", "abc"},
     {"ST01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text11", "Label22", "1500",
-     stairCliModule, "Label32", "Command10", {"Command27"}, "List3"},
+     stairCliModule, "Label32", "Command10", {"Command27"}, "List3", nullptr, {}, "Command18", "Text1", "Text1", "abc"},
     {"foot00", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text6", "Label8", "5000",
-     spreadFootingCliModule, "Label9", "Command8"},
+     spreadFootingCliModule, "Label9", "Command8", {}, nullptr, nullptr, {}, nullptr, nullptr, "Text1", "abc", "Text3",
+     "20"},
     {"foot01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text7", "Label9", "5000",
      pileCapCliModule, "Label10", "Command8"},
     // Windows without a drawing or steel grades.
     {"pile", "Text1", "Command13", "Command14", {"Command2", "Command7"}, nullptr, nullptr, nullptr, nullptr,
-     pileCliModule, nullptr, "Command8"},
+     pileCliModule, nullptr, "Command8", {}, nullptr, nullptr, {}, "Command18", "Text1"},
     {"blow", "Text1", "Command13", "Command14", {"Command2", "Command7"}, nullptr, nullptr, nullptr, nullptr,
-     blowCliModule, nullptr, "Command8"},
+     blowCliModule, nullptr, "Command8", {}, nullptr, nullptr, {}, "Command17", "Text1"},
 };
 
 // The windows that draw their member and choose a steel grade.
@@ -138,11 +144,13 @@ TEST_P(Frame, ResultsOfAnEarlierCalculateAreMarkedUntilTheNext) {
     if (w->drawingSurface()) {
         EXPECT_TRUE(w->drawingSurface()->outOfDate());
     }
+    // Printing asks to calculate again first; Cancel prints nothing.
     rec.clear();
     rec.answers = {false};
-    w->print();
-    ASSERT_FALSE(rec.log.empty());
-    EXPECT_NE(rec.log.back().message.text.find(mx::ui::kPrintsLastCalculate), std::string::npos);
+    EXPECT_FALSE(w->print());
+    ASSERT_EQ(rec.log.size(), 1u);
+    EXPECT_EQ(rec.log.back().message, mx::ui::kRecalculateBeforePrinting);
+    EXPECT_TRUE(w->resultsOutOfDate());
     // Behind the new Calculate's own message boxes its results are already current.
     rec.watch = [&] { return std::string(w->resultsOutOfDate() ? "out of date" : "current"); };
     w->calculate();
@@ -287,6 +295,125 @@ TEST_P(Frame, EveryNameTheModuleWritesHasItsWidget) {
     for (const char* text : {"", "0", "-1", "abc", "99999999", "0.001"}) {
         for (const mx::FieldInfo& f : m.fields) type(f.object, text);
         w->calculate();
+    }
+}
+
+// A Calculate that stops on an input it cannot read leaves the numbers of the one
+// before in the result panel: they stay greyed with their note, not black as if current.
+TEST_P(Frame, ACalculateThatStopsLeavesTheEarlierNumbersMarked) {
+    const FrameCase& c = GetParam();
+    if (!c.stopField) GTEST_SKIP() << "no input stops its Calculate before the results";
+    if (c.typeButton) click(c.typeButton);
+    if (c.fillField) type(c.fillField, c.fillText);
+    w->calculate();
+    ASSERT_FALSE(w->resultPanelStale());
+    const std::string before = text(c.stopField);
+    type(c.stopField, c.stopText);
+    w->calculate();
+    EXPECT_TRUE(w->resultPanelStale());
+    EXPECT_FALSE(w->resultsOutOfDate()) << "the verdict is this Calculate's";
+    auto* note = find<QLabel>("LabelOutOfDate");
+    EXPECT_TRUE(note->isVisibleTo(w));
+    EXPECT_EQ(mx::ui::ss(note->text()), mx::ui::kEarlierResultsNote);
+    type(c.stopField, before.c_str());
+    w->calculate();
+    EXPECT_FALSE(w->resultPanelStale());
+    EXPECT_FALSE(note->isVisibleTo(w));
+}
+
+// A type button, a grade button and a pick list mark the results out of date as typing
+// does; the title block does not, and inputs put back as they were are current again.
+TEST_P(Frame, EveryButtonThatChangesAnInputMarksTheResults) {
+    const FrameCase& c = GetParam();
+    w->calculate();
+    ASSERT_FALSE(w->resultsOutOfDate());
+    const mx::FieldInfo* project = mx::findField(c.module().fields, "project");
+    type(project->object, "บ้านพักอาศัย");
+    EXPECT_FALSE(w->resultsOutOfDate()) << "the title block is no input of the design";
+    std::vector<std::vector<const char*>> presses;
+    if (c.typeButton) presses.push_back({c.typeButton});
+    if (c.sd40) presses.push_back({c.sd40});
+    for (const std::vector<const char*>& buttons : presses) {
+        for (const char* b : buttons) click(b);
+        EXPECT_TRUE(w->resultsOutOfDate()) << buttons.back();
+        w->calculate();
+        ASSERT_FALSE(w->resultsOutOfDate());
+    }
+    if (c.list) {
+        for (const char* b : c.listPath) click(b);
+        pick(c.list, 0);
+        w->calculate();
+        pick(c.list, 1);
+        EXPECT_TRUE(w->resultsOutOfDate()) << c.list;
+        pick(c.list, 0);
+        EXPECT_FALSE(w->resultsOutOfDate()) << "back to what was calculated";
+    }
+}
+
+// Choosing a type with the mouse leaves the focus in the first field that type shows,
+// and Tab reaches the type buttons before the toolbar.
+TEST_P(Frame, ATypeButtonLeavesTheFocusInItsFirstFieldAndComesBeforeTheToolbar) {
+    const FrameCase& c = GetParam();
+    if (!c.typeButton) GTEST_SKIP() << "no type buttons";
+    QWidget* toolbar = widget("Frame1");
+    QWidget* first = field(c.firstInput);
+    for (QWidget* at = button(c.typeButton)->nextInFocusChain(); at != first; at = at->nextInFocusChain()) {
+        ASSERT_NE(at, button(c.typeButton)) << "the first input is not on the way";
+        EXPECT_FALSE(toolbar->isAncestorOf(at)) << mx::ui::ss(at->objectName());
+    }
+    button(c.calculate)->setFocus();
+    click(c.typeButton);
+    EXPECT_EQ(w->focusWidget(), field(c.typeFirstInput));
+}
+
+// The window with its title bar fits a 1280 x 680 screen and opens wholly on the screen.
+TEST_P(Frame, OpensWhollyOnTheScreenWithItsTitleBar) {
+    EXPECT_LE(w->width(), 1280);
+    EXPECT_LE(w->height() + mx::ui::frame::kTitleBarRoom, 680);
+    const QRect room = w->screen()->availableGeometry().adjusted(0, mx::ui::frame::kTitleBarRoom, 0, 0);
+    const QRect at = w->geometry();
+    if (room.width() >= at.width()) {
+        EXPECT_TRUE(at.left() >= room.left() && at.right() <= room.right()) << at.left();
+    } else {
+        EXPECT_EQ(at.left(), room.left());
+    }
+    if (room.height() >= at.height()) {
+        EXPECT_TRUE(at.top() >= room.top() && at.bottom() <= room.bottom()) << at.top();
+    } else {
+        EXPECT_EQ(at.top(), room.top());
+    }
+}
+
+// The panels over the drawing show every row whole from the first show on, and the
+// figure is drawn again to the surface's size when the window is resized.
+TEST_P(DrawnFrame, PanelsShowTheirRowsWholeAndTheFigureFollowsTheWindow) {
+    const FrameCase& c = GetParam();
+    if (c.typeButton) click(c.typeButton);
+    if (c.fillField) type(c.fillField, c.fillText);
+    w->calculate();
+    QApplication::processEvents();
+    for (QFrame* panel : w->panelArea()->findChildren<QFrame*>(Qt::FindDirectChildrenOnly)) {
+        if (!panel->isVisibleTo(w)) continue;
+        EXPECT_TRUE(w->panelArea()->rect().contains(panel->geometry())) << mx::ui::ss(panel->objectName());
+        for (QLabel* l : panel->findChildren<QLabel*>()) {
+            if (!l->isVisibleTo(w) || l->text().isEmpty()) continue;
+            const QRect r(l->mapTo(panel, QPoint(0, 0)), l->size());
+            EXPECT_TRUE(panel->rect().contains(r)) << mx::ui::ss(panel->objectName()) << " " << mx::ui::ss(l->objectName())
+                                                   << " " << mx::ui::ss(l->text());
+        }
+    }
+    w->resize(1600, 950);
+    QApplication::processEvents();
+    w->draw();
+    const auto fits = [&] {
+        const auto [right, bottom] = w->drawingSurface()->page().extent();
+        const mx::PageBox area = w->drawingArea();
+        return right <= area.x2 && bottom <= area.y2;
+    };
+    for (const QSize size : {QSize(1600, 950), QSize(1000, 560), QSize(1280, 640)}) {
+        w->resize(size);
+        QApplication::processEvents();
+        EXPECT_TRUE(fits()) << size.width();
     }
 }
 

@@ -82,6 +82,7 @@ ui::MemberWindowDesign beamDesign(BeamWindow* self) {
         {kCalculatorPanel, ui::PanelPlace::OverDrawing, false},
         {kTitlePanel, ui::PanelPlace::OverDrawing, false},
     };
+    d.panels[3].estimator = true;  // the live-load calculator writes the load
     d.titleBlock = {kTitlePanel, "Command27", "Command35"};
     d.inputColumnWidth = 580;
     d.captionsInToolbar = true;
@@ -332,6 +333,7 @@ void BeamWindow::chooseType(int type) {
     toolButton("Command29")->setVisible(overhang);
     const BarHeadings h = barHeadings(type);
     writeLabels({{"Label40", h.label40}, {"Label41", h.label41}});
+    memberTypeChosen();
 }
 
 void BeamWindow::pressGrade(SteelGrade g) {

@@ -90,6 +90,7 @@ ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
         {kEstimatorPanel, ui::PanelPlace::OverDrawing, false},
         {kTitlePanel, ui::PanelPlace::OverDrawing, false},
     };
+    d.panels[2].estimator = true;  // the load estimator writes the load
     d.titleBlock = {kTitlePanel, "Command29", "Command27"};
     d.memberName = "เสา";
     return d;
@@ -243,6 +244,7 @@ void ColumnWindow::chooseShape(int shape) {
     for (QWidget* w : widthRows_) w->setVisible(shape != kShapeRound);
     toolButton("Command2")->setIcon(QIcon(columnShapePixmap(shape, QSize(38, 38))));
     writeLabels({{"Label1", s->label1}});
+    memberTypeChosen();
 }
 
 void ColumnWindow::acceptDiameter() {

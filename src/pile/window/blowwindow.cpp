@@ -121,6 +121,7 @@ void BlowWindow::chooseType(int code) {
     writeLabels({{"Label14", t->typeText}});
     for (int i = 0; i < 3; ++i) lists_[i]->setVisible(i + 1 == t->list);
     showChosenType(code);
+    memberTypeChosen();
 }
 
 BlowInput BlowWindow::working() const { return readBlowInput(fields()); }

@@ -120,6 +120,7 @@ void PileWindow::chooseType(int code) {
     const bool timber = code == kTimber;
     findChild<QLabel*>(QStringLiteral("Label6"))->setVisible(timber);
     findChild<QLabel*>(QStringLiteral("Label8"))->setVisible(timber);
+    memberTypeChosen();
 }
 
 void PileWindow::runCalculation() {

@@ -90,6 +90,12 @@ ui::MemberWindowDesign slabDesign() {
     d.check = checkSlabField;
     d.fsField = "Text9";
     d.writeGradeFs = [](FieldSet& f, SteelGrade g) { pressSlabGrade(f, g); };
+    // The continuity caption states the case the field holds, however it got there.
+    d.fieldCaptions = [](const FieldSet& f) {
+        FieldSet scratch;
+        const char* caption = pressSlabContinuity(scratch, static_cast<int>(f.num("Text6")));
+        return caption ? FieldSet{{"Label5", caption}} : FieldSet{};
+    };
     d.toolbar = {
         {"Command2", ToolPicture::Input, "เลือกลักษณะพื้น", ToolAction::None, false, nullptr, {kInputPanel},
          {kResultPanel, kTitlePanel}},
@@ -195,7 +201,9 @@ void SlabWindow::buildInputPanel() {
     QPushButton* c26 = ui::makeButton(p, "Command26", QStringLiteral("เท่ากันหมด"),
                                       QStringLiteral("กำหนดขนาดเหล็กตะแกรงเท่ากันหมด"));
     grid->addWidget(c26, 4, 2, Qt::AlignLeft);
-    list2_ = addPickList(p, "List2", ui::pickItems(kBarSizeList), "Text5", [this] { list2_->hide(); });
+    // The list floats over the window beside its button, clear of the factor buttons
+    // under it in the panel.
+    list2_ = addPickList(this, "List2", ui::pickItems(kBarSizeList), "Text5", [this] { list2_->hide(); });
     ui::makeFloatingList(list2_, 6);
     connect(c26, &QPushButton::clicked, this, [this, c26] { ui::openListBeside({list2_}, list2_, c26); });
     QPushButton* dl = ui::makeButton(p, "Command35", QStringLiteral("DL"), QStringLiteral("นน.พื้นจริง"));
@@ -317,14 +325,13 @@ void SlabWindow::chooseKind(int kind) {
     kind_ = kind;
     writeLabels({{"Label11", slabKindCaption(kind)}});
     toolButton("Command2")->setIcon(QIcon(slabKindPixmap(kind, QSize(38, 38))));
+    memberTypeChosen();
 }
 
 void SlabWindow::chooseContinuity(int continuityCase) {
     FieldSet f;
-    const char* caption = pressSlabContinuity(f, continuityCase);
-    if (!caption) return;
-    field("Text6")->setText(qs(f.get("Text6")));
-    writeLabels({{"Label5", caption}});
+    if (!pressSlabContinuity(f, continuityCase)) return;
+    field("Text6")->setText(qs(f.get("Text6")));  // its caption follows the field
 }
 
 void SlabWindow::pressGrade(SteelGrade g) {

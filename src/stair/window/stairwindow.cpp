@@ -286,6 +286,7 @@ void StairWindow::chooseType(int type) {
     if (!info->showsTempBar) tempBarList_->hide();  // the list opens only from its button
     toolButton("Command2")->setIcon(QIcon(stairTypePixmap(type, QSize(38, 38))));
     typePanel_->hide();
+    memberTypeChosen();
 }
 
 void StairWindow::pressGrade(SteelGrade g) {

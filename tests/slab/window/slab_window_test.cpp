@@ -126,6 +126,34 @@ TEST_F(SlabWindowTest, ButtonsWriteTheirValuesThroughTheFieldRules) {
     EXPECT_TRUE(rec.log.empty());
 }
 
+// "เท่ากันหมด" gives all four bars the size chosen, also when the mesh size holds it
+// already, and its list leaves the load-factor buttons below it uncovered.
+TEST_F(SlabWindowTest, EqualBarsCopiesTheSizeChosenEvenWhenTheMeshHoldsItAlready) {
+    w->resize(1000, 560);
+    w->show();
+    click("Command26");
+    const auto at = [this](const QWidget* x) { return QRect(x->mapTo(w.get(), QPoint(0, 0)), x->size()); };
+    for (const char* b : {"Command35", "Command36"})
+        EXPECT_FALSE(at(list("List2")).intersects(at(widget(b)))) << b;
+    type("Text5", "12");
+    type("Text10", "16");
+    pick("List2", 3);  // 12 mm, the mesh size already
+    EXPECT_EQ(text("Text10"), "12");
+}
+
+// A slab stored with continuity 2 opens with the end-span caption, as its field says.
+TEST_F(SlabWindowTest, TheContinuityCaptionFollowsTheStoredContinuity) {
+    project::Member m = w->member();
+    for (const char* c : {"2", "1", "3"}) {
+        m.fields.set("Text6", c);
+        w->loadMember(m);
+        FieldSet scratch;
+        EXPECT_EQ(label("Label5"), pressSlabContinuity(scratch, std::stoi(c))) << c;
+    }
+    type("Text6", "1");
+    EXPECT_EQ(label("Label5"), "พื้นเป็นแบบพื้นช่วงเดี่ยว");
+}
+
 TEST_F(SlabWindowTest, MovingIntoAListChangesNoField) {
     click("Command27");
     QListWidget* l1 = list("List1");
