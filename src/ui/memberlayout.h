@@ -9,7 +9,7 @@ inline constexpr int kToolSide = 50;
 
 // The room a window manager's title bar takes above a window, in pixels: what a window
 // or dialog leaves of the screen's height for it.
-inline constexpr int kTitleBarRoom = 40;
+inline constexpr int kTitleBarRoom = 32;
 
 // Lays out a widget and everything in it now, parents before their children, rather
 // than at the next turn of the event loop: a window not yet shown, or a row group

@@ -157,6 +157,9 @@ void MemberWindow::assemble() {
     inputColumn_->setFixedWidth(columnWidth);
     inputScroll_->setFixedWidth(columnWidth + inputScroll_->verticalScrollBar()->sizeHint().width());
     main->activate();  // the surface has its size before the window is first shown
+    // The toolbar's buttons keep their size: the window is never narrower than they
+    // need side by side, so that none covers another (Calculate's caption first).
+    setMinimumWidth(std::max(minimumWidth(), main->totalMinimumSize().width()));
     // The scrolled column too: its panels have their places before the first show.
     inputColumn_->resize(columnWidth,
                          std::max(inputScroll_->viewport()->height(), inputColumn_->minimumSizeHint().height()));

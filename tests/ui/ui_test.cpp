@@ -135,7 +135,7 @@ TEST(Printing, ThePreviewFitsTheScreen) {
     QWidget dialog(nullptr, Qt::Dialog);
     const QRect screen = parent.screen()->availableGeometry();
     fitOnScreen(&dialog, QSize(900, 1000), &parent);
-    EXPECT_LE(dialog.height() + 40, screen.height());
+    EXPECT_LE(dialog.height() + 32, screen.height());
     EXPECT_TRUE(screen.contains(dialog.geometry())) << dialog.geometry().top();
     fitOnScreen(&dialog, QSize(200, 150), &parent);
     EXPECT_EQ(dialog.size(), QSize(200, 150)) << "a dialog smaller than the screen keeps its size";

@@ -115,6 +115,19 @@ TEST_P(Frame, FitsALaptopScreenAndGivesTheDrawingTheRoom) {
     QApplication::processEvents();
     EXPECT_GT(w->panelArea()->width(), small.width());
     EXPECT_GT(w->panelArea()->height(), small.height());
+    // At the smallest size every toolbar button stands whole, none over another.
+    w->resize(w->minimumSize());
+    QApplication::processEvents();
+    QWidget* toolbar = widget("Frame1");
+    const QList<QPushButton*> buttons = toolbar->findChildren<QPushButton*>();
+    for (QPushButton* a : buttons) {
+        EXPECT_TRUE(toolbar->rect().contains(a->geometry())) << mx::ui::ss(a->objectName());
+        for (QPushButton* b : buttons)
+            if (a != b && a->isVisibleTo(w) && b->isVisibleTo(w)) {
+                EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                    << mx::ui::ss(a->objectName()) << " " << mx::ui::ss(b->objectName());
+            }
+    }
 }
 
 TEST_P(DrawnFrame, InputsAndTheDrawingStandSideBySide) {
