@@ -85,6 +85,12 @@ double condenseFor(double width, double room) {
     return width > room && width > 0 ? std::max(room, 1.0) / width : 1.0;
 }
 
+// A table cell that does not fit its room, cut to end in "…" within it (Qt cuts
+// between whole characters, a Thai letter with its marks).
+QString elided(const QString& text, const QFontMetricsF& fm, double roomUnits) {
+    return fm.elidedText(text, Qt::ElideRight, std::max(roomUnits, 0.0));
+}
+
 // A line whose widest setting stays this far inside its room is painted without being
 // measured first: measuring shapes the line once more, a third of painting it.
 constexpr double kUnmeasuredMargin = 1.02;
@@ -123,8 +129,15 @@ std::vector<PlacedText> placeTexts(const PageModel& page, double u, QPaintDevice
         p.naturalWidth = fm.horizontalAdvance(QString::fromStdString(t.text)) / u;
         p.height = fm.height() / u;
         // A drawing's box stops the lines that run towards it from the left.
-        p.condense = condenseFor(p.naturalWidth, roomFor(page, t, p.height, pageRight));
-        p.width = p.naturalWidth * p.condense;
+        const double room = roomFor(page, t, p.height, pageRight);
+        if (t.elide && p.naturalWidth > room) {
+            const QString cut = elided(QString::fromStdString(t.text), fm, room * u);
+            p.text.text = cut.toStdString();
+            p.width = fm.horizontalAdvance(cut) / u;
+        } else {
+            p.condense = condenseFor(p.naturalWidth, room);
+            p.width = p.naturalWidth * p.condense;
+        }
         out.push_back(std::move(p));
     }
     return out;
@@ -149,11 +162,14 @@ void paintPage(QPainter& painter, const PageModel& page, double u, QPaintDevice*
     for (const auto& item : page.items()) {
         if (const auto* t = std::get_if<PageText>(&item)) {
             PageFonts::Entry& f = fonts.get(t->sizePt, t->bold);
-            const QString text = QString::fromStdString(t->text);
+            QString text = QString::fromStdString(t->text);
             const double room = roomFor(page, *t, f.metrics.height() / u, pageRight);
-            const double condense = f.widthBound(text) / u * kUnmeasuredMargin <= room
-                                        ? 1.0
-                                        : condenseFor(f.metrics.horizontalAdvance(text) / u, room);
+            double condense = 1.0;
+            if (f.widthBound(text) / u * kUnmeasuredMargin > room) {
+                const double width = f.metrics.horizontalAdvance(text) / u;
+                if (t->elide && width > room) text = elided(text, f.metrics, room * u);
+                else condense = condenseFor(width, room);
+            }
             painter.setFont(f.font);
             painter.setPen(toColor(t->color));
             const QPointF at(t->x * u, t->y * u + f.metrics.ascent());
