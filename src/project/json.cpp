@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <unordered_set>
 
+#include "common/utf8.h"
+
 namespace mx::project {
 
 const JsonValue* JsonValue::find(std::string_view key) const {
@@ -15,7 +17,7 @@ bool endsLine(std::string_view text, std::size_t i) {
     return text[i] == '\r' || (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'));
 }
 
-std::string quotedName(std::string_view s) { return "\"" + std::string(s) + "\""; }
+std::string quotedName(std::string_view s) { return quoted(s, "\""); }
 
 std::size_t lineNumberAt(std::string_view text, std::size_t offset) {
     std::size_t line = 1;

@@ -42,7 +42,8 @@ bool endsLine(std::string_view text, std::size_t i);
 // The line, counted from 1, that holds the byte at offset.
 std::size_t lineNumberAt(std::string_view text, std::size_t offset);
 
-// A name or text as a message quotes it, between double quotes.
+// A name or text as a message quotes it, between double quotes: short, on one line,
+// its control characters and stray bytes shown escaped.
 std::string quotedName(std::string_view s);
 
 // Parses a whole text. Nesting deeper than kMaxJsonDepth is refused, so a hostile

@@ -47,14 +47,6 @@ std::string inQuotes(std::string_view s) { return quotedName(s); }
 
 std::string lineNote(const JsonValue& v) { return "บรรทัด " + std::to_string(v.line); }
 
-// The closest of the names a file could have meant, compared on the name's first
-// characters only: a misspelt name is a word, and a key of megabytes must cost no
-// more than one.
-std::string nearest(std::string_view key, const std::vector<std::string>& names) {
-    constexpr std::size_t kMostCompared = 80;
-    return closestName(key.substr(0, kMostCompared), names);
-}
-
 const char* kindName(JsonValue::Kind k) {
     switch (k) {
     case JsonValue::Kind::Null: return "ค่าว่าง (null)";
@@ -67,18 +59,12 @@ const char* kindName(JsonValue::Kind k) {
     return "";
 }
 
-// A number as written, a number of megabytes by its start.
-std::string numberShown(const std::string& text) {
-    constexpr std::size_t kMostDigits = 80;
-    return text.size() > kMostDigits ? text.substr(0, kMostDigits) + "…" : text;
-}
-
 // A value as the file holds it, for a message: a text quoted, a number as written,
 // a list or a group of keys by its kind.
 std::string asWritten(const JsonValue& v) {
     switch (v.kind) {
     case JsonValue::Kind::String: return std::string(kindName(v.kind)) + " " + inQuotes(v.text);
-    case JsonValue::Kind::Number: return std::string(kindName(v.kind)) + " " + numberShown(v.text);
+    case JsonValue::Kind::Number: return std::string(kindName(v.kind)) + " " + shownText(v.text);
     case JsonValue::Kind::Bool: return std::string(kindName(v.kind)) + (v.boolean ? " true" : " false");
     case JsonValue::Kind::Null: return kindName(v.kind);
     case JsonValue::Kind::Array:
@@ -110,7 +96,7 @@ void onlyKeys(const JsonValue& v, std::initializer_list<const char*> known, cons
         if (!ok) {
             std::vector<std::string> names(known.begin(), known.end());
             throw Unusable{where + "มีหัวข้อ " + inQuotes(key) + " ที่ไม่รู้จัก (" + lineNote(value) +
-                           ", หัวข้อที่ใกล้เคียงคือ " + inQuotes(nearest(key, names)) + ")"};
+                           ", หัวข้อที่ใกล้เคียงคือ " + inQuotes(closestName(key, names)) + ")"};
         }
     }
 }
@@ -124,7 +110,7 @@ void readFields(const JsonValue& v, const cli::Module& module, FieldSet& into, c
         for (const std::string& n : names) known = known || n == key;
         if (!known)
             throw Unusable{where + " ไม่มีช่องข้อมูล " + inQuotes(key) + " ในโมดูล " + module.name + " (" +
-                           lineNote(value) + ", ช่องที่ใกล้เคียงคือ " + inQuotes(nearest(key, names)) + ")"};
+                           lineNote(value) + ", ช่องที่ใกล้เคียงคือ " + inQuotes(closestName(key, names)) + ")"};
         expectKind(value, JsonValue::Kind::String, where + " ช่อง " + key);
         into.set(key, value.text);
     }
@@ -152,7 +138,7 @@ Member readMember(const JsonValue& v, std::size_t index, const std::vector<cli::
         for (const cli::Module& c : modules)
             if (isMemberModule(c)) names.push_back(c.name);
         throw Unusable{where + " เป็นโมดูล " + inQuotes(m.module) + " ที่โปรแกรมนี้ไม่รู้จัก (" + lineNote(*module) +
-                       ", โมดูลที่ใกล้เคียงคือ " + inQuotes(nearest(m.module, names)) + ")"};
+                       ", โมดูลที่ใกล้เคียงคือ " + inQuotes(closestName(m.module, names)) + ")"};
     }
     if (const JsonValue* type = v.find("type"); type && type->kind != JsonValue::Kind::Null) {
         const auto code = wholeNumber(*type);
@@ -201,7 +187,7 @@ Project readProject(const JsonValue& root, const std::vector<cli::Module>& modul
         throw Unusable{"รุ่นของรูปแบบไฟล์ (หัวข้อ \"version\") ต้องเป็นเลขจำนวนเต็มตั้งแต่ 1 ขึ้นไป แต่เป็น" +
                        asWritten(*version) + " (" + lineNote(*version) + ")"};
     if (!v || *v > kFormatVersion)
-        throw Unusable{"ไฟล์นี้ใช้รูปแบบรุ่น " + numberShown(version->text) +
+        throw Unusable{"ไฟล์นี้ใช้รูปแบบรุ่น " + shownText(version->text) +
                        " ซึ่งใหม่กว่าที่โปรแกรมนี้อ่านได้ (รุ่น " + std::to_string(kFormatVersion) + ", " +
                        lineNote(*version) + ") โปรดเปิดด้วยโปรแกรมรุ่นใหม่กว่า"};
     onlyKeys(root, {"format", "version", "cover", "criteria", "titleBlock", "members"}, "ไฟล์");

@@ -14,6 +14,7 @@
 
 #include "cli/project_commands.h"
 #include "cli/tool.h"
+#include "common/utf8.h"
 #include "project/project.h"
 #include "project/report.h"
 
@@ -185,6 +186,9 @@ TEST(ProjectFile, EachFaultIsQuotedWithItsLine) {
         {member("{\"module\": \"beam\", \"name\": \"\xE0\xB8x\"}]}"), "ไม่ใช่ข้อความ UTF-8", 2},
         {std::string("\xFF\xFE{\0\"\0", 6), "UTF-16", 2},
         {std::string("\0{\0\"", 4), "UTF-16", 2},
+        // Names are quoted short, on one line, their control characters shown escaped.
+        {member("{\"module\": \"" + std::string(10 << 20, 'x') + "\"}"), "\"" + std::string(80, 'x') + "…\"", 2},
+        {member(R"({"module": "be\u001b[2Jam\nx"})"), "\"be\\x1b[2Jam\\nx\"", 2},
     };
     TempDir dir;
     const std::string path = dir.file("case.mx7100");
@@ -193,7 +197,9 @@ TEST(ProjectFile, EachFaultIsQuotedWithItsLine) {
         const CommandRun run = runCommand({"project", path});
         EXPECT_EQ(run.status, c.status) << c.bytes << "\n" << run.err;
         EXPECT_NE(run.err.find(c.fragment), std::string::npos) << c.bytes << "\n" << run.err;
+        EXPECT_LE(run.err.size(), 1000u) << run.err.substr(0, 1000);
         EXPECT_LE(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_TRUE(mx::isUtf8(run.err)) << run.err;
     }
 }
 
@@ -210,6 +216,7 @@ TEST(ProjectFile, ANameThatReachesNoFileSaysWhy) {
         {file + "/", "(ก่อนเครื่องหมาย /) เป็นไฟล์"},
         {file + "/x.mx7100", "(ก่อนเครื่องหมาย /) เป็นไฟล์"},
         {dir.file(std::string(300, 'x')), "ชื่อไฟล์ยาวเกิน"},
+        {dir.file("bad\xFF\x1b[31m.mx7100"), "bad\\xff\\x1b[31m.mx7100\" ไม่ได้: ไม่พบไฟล์นี้"},
     };
     for (const auto& [path, fragment] : cases) {
         const CommandRun run = runCommand({"project", path});
