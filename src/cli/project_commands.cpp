@@ -7,6 +7,7 @@
 #include "cli/output.h"
 #include "cli/sheetbook.h"
 #include "cli/tool.h"
+#include "common/utf8.h"
 #include "project/report.h"
 
 namespace mx::cli {
@@ -51,7 +52,7 @@ int writeReport(const std::vector<Module>& modules, const project::Project& p, c
     }
     std::vector<project::ContentsRow> rows;
     const bool painted = project::buildReport(p, modules, [&](const PageModel& page) { return book.add(page); }, &rows);
-    const auto err = painted ? book.finish() : "cannot write " + pdfPath + ": the pages could not be painted";
+    const auto err = painted ? book.finish() : "cannot write " + shownPath(pdfPath) + ": the pages could not be painted";
     if (err) {
         std::cerr << "mx7100-calc: " << *err << "\n";
         return 1;
@@ -85,7 +86,7 @@ int runProjectCommand(const std::vector<Module>& modules, const std::vector<std:
         }
     }
     if (projectPath.empty() || (report && pdfPath.empty())) return fail(usage);
-    if (report && samePath(projectPath, pdfPath)) return fail(pdfPath + " is the project itself; name another file for the report");
+    if (report && samePath(projectPath, pdfPath)) return fail(shownPath(pdfPath) + " is the project itself; name another file for the report");
     if (report)
         if (const auto err = checkOutputPath(pdfPath)) return fail(*err);
     const project::ReadOutcome read = project::readProjectFile(projectPath, modules);
