@@ -164,26 +164,12 @@ private:
     std::vector<std::pair<QRawFont, std::unique_ptr<Glyphs>>> known_;
 };
 
-// Draws a line with its baseline starting at `at`.
-void drawLine(QPainter& painter, const QPointF& at, const QString& text, const QFont& font, QPaintDevice* device,
-              TypedGlyphs& typed) {
-    if (!TypedGlyphs::departs(text)) {
-        painter.drawText(at, text);
-        return;
-    }
-    QTextLayout layout(text, font, device);
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    if (!line.isValid()) return;
-    QList<QGlyphRun> runs = layout.glyphRuns();
-    typed.mend(runs, text);
-    const QPointF origin = at - QPointF(0, line.ascent());
-    for (const QGlyphRun& run : runs) painter.drawGlyphRun(origin, run);
-}
+// A line as drawn from its glyphs, set in one font.
+struct GlyphLine {
+    QList<quint32> glyphs;
+    QList<QPointF> positions;  // from the top left of the line
+    qreal ascent = 0;
+};
 
 // The fonts and metrics of one page on one device: a page uses a handful of sizes,
 // so each is set up once rather than for every line.
@@ -194,6 +180,10 @@ public:
         QFont font;
         QFontMetricsF metrics;
         QHash<char16_t, qreal> advances{};
+        // The lines drawn from their glyphs at this size on this kind of device, and
+        // the font they are set in on this page (see drawLine).
+        QHash<QString, GlyphLine>* glyphLines = nullptr;
+        QRawFont glyphFont{};
         // The widest a text can be set: the sum of its characters' widths each set
         // alone, its combining marks (the Thai vowels above and below, the tone
         // marks) taking none, as they take none set on their bases. Shaping only
@@ -219,7 +209,13 @@ public:
             if (key.first == sizePt && key.second == bold) return *entry;
         const QFont f = pageFont(family_, sizePt, bold);
         entries_.emplace_back(std::make_pair(sizePt, bold), std::make_unique<Entry>(Entry{f, QFontMetricsF(f, device_)}));
-        return *entries_.back().second;
+        Entry& e = *entries_.back().second;
+        // Kept for the whole run: the glyphs alone, no font engine, so nothing
+        // outlives the application's fonts.
+        static QHash<QString, QHash<QString, GlyphLine>> lines;
+        e.glyphLines = &lines[f.key() + QLatin1Char('/') + QString::number(device_->logicalDpiX()) +
+                              QLatin1Char('/') + QString::number(device_->logicalDpiY())];
+        return e;
     }
 
 private:
@@ -227,6 +223,47 @@ private:
     QPaintDevice* device_;
     std::vector<std::pair<std::pair<double, bool>, std::unique_ptr<Entry>>> entries_;
 };
+
+// Draws a line with its baseline starting at `at`: as the shaper sets it, or from its
+// glyphs where those would read back otherwise than typed (TypedGlyphs). A line drawn
+// from its glyphs is kept by its text, as the report prints the same captions on every
+// member's sheet: shaping it again and taking its glyphs would cost twice drawing it.
+void drawLine(QPainter& painter, const QPointF& at, const QString& text, PageFonts::Entry& f, QPaintDevice* device,
+              TypedGlyphs& typed) {
+    if (!TypedGlyphs::departs(text)) {
+        painter.drawText(at, text);
+        return;
+    }
+    if (f.glyphFont.isValid()) {
+        const auto kept = f.glyphLines->constFind(text);
+        if (kept != f.glyphLines->constEnd()) {
+            QGlyphRun run;
+            run.setRawFont(f.glyphFont);
+            run.setGlyphIndexes(kept->glyphs);
+            run.setPositions(kept->positions);
+            painter.drawGlyphRun(at - QPointF(0, kept->ascent), run);
+            return;
+        }
+    }
+    QTextLayout layout(text, f.font, device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid()) return;
+    QList<QGlyphRun> runs = layout.glyphRuns();
+    typed.mend(runs, text);
+    const QPointF origin = at - QPointF(0, line.ascent());
+    for (const QGlyphRun& run : runs) painter.drawGlyphRun(origin, run);
+    if (runs.size() != 1) return;
+    if (!f.glyphFont.isValid()) f.glyphFont = runs[0].rawFont();
+    if (runs[0].rawFont() != f.glyphFont) return;
+    constexpr qsizetype kMostKept = 4096;
+    if (f.glyphLines->size() >= kMostKept) f.glyphLines->clear();
+    f.glyphLines->insert(text, GlyphLine{runs[0].glyphIndexes(), runs[0].positions(), line.ascent()});
+}
 
 // The room a text has on its line: to the device's right edge, or to the left edge of
 // a keep-clear box it runs towards from the left, sharing its rows.
@@ -317,13 +354,13 @@ void paintPage(QPainter& painter, const PageModel& page, double u, QPaintDevice*
             painter.setPen(toColor(t->color));
             const QPointF at(t->x * u, t->y * u + f.metrics.ascent());
             if (condense == 1) {
-                drawLine(painter, at, text, f.font, device, typed);
+                drawLine(painter, at, text, f, device, typed);
                 continue;
             }
             painter.save();
             painter.translate(at);
             painter.scale(condense, 1.0);
-            drawLine(painter, QPointF(0, 0), text, f.font, device, typed);
+            drawLine(painter, QPointF(0, 0), text, f, device, typed);
             painter.restore();
         } else if (const auto* l = std::get_if<PageLine>(&item)) {
             painter.setPen(pen(l->color));
