@@ -27,6 +27,7 @@
 #include "cli/tool.h"
 #include "ui/pagepainter.h"
 #include "ui/printing.h"
+#include "ui/qttranslation.h"
 
 #ifndef MX_VERSION
 #define MX_VERSION "unknown"
@@ -64,7 +65,9 @@ std::unique_ptr<QApplication> startQt(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    mx::ui::installQtThaiTranslation(*app);  // as the program does: any Qt text is Thai
+    return app;
 }
 
 int cannotWriteOutput() {
