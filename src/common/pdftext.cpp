@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>

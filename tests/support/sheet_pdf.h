@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -28,14 +29,9 @@ inline void expectTextReadsBack(const std::vector<mx::PageModel>& pages, const Q
     QProcess p;
     p.start(pdftotext, {"-raw", pdf, "-"});
     ASSERT_TRUE(p.waitForFinished(60000));
-    const QString read = QString::fromUtf8(p.readAllStandardOutput());
-    const auto bare = [](const QString& s) {
-        QString out;
-        for (const QChar c : s)
-            if (!c.isSpace()) out += c;
-        return out;
-    };
-    const QString text = bare(read);
+    static const QRegularExpression space(QStringLiteral("\\s"), QRegularExpression::UseUnicodePropertiesOption);
+    const auto bare = [](QString s) { return s.remove(space); };
+    const QString text = bare(QString::fromUtf8(p.readAllStandardOutput()));
     for (const QChar c : text)
         ASSERT_FALSE(c.unicode() >= 0xE000 && c.unicode() <= 0xF8FF)
             << what << ": a private-use code point U+" << std::hex << int(c.unicode());
