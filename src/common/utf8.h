@@ -31,6 +31,11 @@ std::string_view leadingChars(std::string_view s, std::size_t most = kMostShownC
 // not UTF-8 as \xNN and a backslash as \\. The result is whole UTF-8 on one line.
 std::string shownText(std::string_view s, std::size_t most = kMostShownChars);
 
+// A file name as a message shows it: escaped as shownText escapes, but whole up to the
+// longest name the system takes (4096 bytes), since a folder cut off names no file.
+inline constexpr std::size_t kMostShownPathChars = 4096;
+inline std::string shownPath(std::string_view path) { return shownText(path, kMostShownPathChars); }
+
 // shownText between quote marks: 'name', as the tool's messages quote a name.
 std::string quoted(std::string_view s, std::string_view mark = "'");
 
