@@ -251,26 +251,44 @@ private:
 
         // Mesh by bond: the bars crossing a stub face carry the reactions of the piles
         // beyond it, u = V / (Σo j d) with Σo = nb π D. A single pile stands under the
-        // stub and its whole reaction is taken.
+        // stub and its whole reaction is taken each way.
         r.u = allowableBond(fcPrime, barCm, r.roundBars);
-        r.V = piles == 1 ? r.Pp : Fixed::fromDouble(reactionBeyondStubFace(r, centres));
-        const Fixed bond = Fixed::fromDouble(chk::mul(chk::mul(r.u.toDouble(), r.o.toDouble()), r.j.toDouble()));
-        r.nb = Fixed::fromDouble(chk::div(r.V.toDouble(), chk::mul(r.d, bond.toDouble())));
+        StubFaceReactions faces{r.Pp.toDouble(), r.Pp.toDouble()};
+        if (piles > 1) faces = reactionsBeyondStubFaces(r, centres);
+        r.V = Fixed::fromDouble(faces.longBars);
+        r.VShort = Fixed::fromDouble(faces.shortBars);
+        const double bond =
+            Fixed::fromDouble(chk::mul(chk::mul(r.u.toDouble(), r.o.toDouble()), r.j.toDouble())).toDouble();
+        r.nb = Fixed::fromDouble(chk::div(r.V.toDouble(), chk::mul(r.d, bond)));
+        r.nbShort = Fixed::fromDouble(chk::div(r.VShort.toDouble(), chk::mul(r.d, bond)));
 
         // Bars each way: the largest need plus one, 5 cm end cover each side. The short
-        // bars follow the long bars' pitch, and are added to where bond or their own
+        // bars follow the long bars' pitch, and are added to where their own bond or
         // least steel asks for more.
         const Fixed need = std::max({r.na, r.nb, r.nMin}) + Fixed::fromInt(1);
         r.N = chk::toInt16(need.toDouble());
         r.s = chk::toSingle(chk::div(chk::add16(r.Bw, -10), chk::add16(r.N, -1)));
         r.Ns = chk::toInt16(chk::add(chk::div(chk::add16(r.Lc, -10), r.s), 1));
-        const Fixed needShort = std::max(r.nb, r.nMinShort) + Fixed::fromInt(1);
+        const Fixed needShort = std::max(r.nbShort, r.nMinShort) + Fixed::fromInt(1);
         r.Ns = std::max(r.Ns, chk::toInt16(needShort.toDouble()));
 
-        // Anchorage past the stub face nearest an edge.
-        const double faceToEdge = std::min({r.stubX - r.a / 2, r.Bw - r.stubX - r.a / 2, r.stubY - r.a / 2,
-                                            r.Lc - r.stubY - r.a / 2});
-        r.anchorage = meshAnchorage(fs, barCm, r.u, faceToEdge);
+        // Anchorage past the stub face nearest an edge, for the bars that carry load
+        // there: the long bars end at the cap's ends along Lc, the short bars at its
+        // sides. The set that fails, else the set that needs hooks, else the one with
+        // the smaller margin is reported, so the sheet and the drawing ask for hooks
+        // whenever either set needs them.
+        const double half = r.a / 2;
+        auto rank = [](const MeshAnchorage& m) {
+            const Fixed reach = m.straight + (m.hooks ? m.hook : Fixed());
+            return std::pair{!m.holds ? 0 : m.hooks ? 1 : 2, (reach - m.ld).toDouble()};
+        };
+        std::vector<MeshAnchorage> sets;
+        if (faces.longBars > 0) sets.push_back(meshAnchorage(fs, barCm, r.u, std::min(r.stubY, r.Lc - r.stubY) - half));
+        if (faces.shortBars > 0) sets.push_back(meshAnchorage(fs, barCm, r.u, std::min(r.stubX, r.Bw - r.stubX) - half));
+        if (sets.empty())
+            sets.push_back(meshAnchorage(fs, barCm, r.u, std::min({r.stubX, r.Bw - r.stubX, r.stubY, r.Lc - r.stubY}) - half));
+        r.anchorage = *std::min_element(sets.begin(), sets.end(),
+                                        [&](const MeshAnchorage& x, const MeshAnchorage& y) { return rank(x) < rank(y); });
         r.sL = chk::toSingle(chk::div(r.Lc, r.N));
         r.sS = chk::toSingle(chk::div(r.Bw, r.Ns));
         // The result panel is written here, before the mesh and the stub are judged.

@@ -86,9 +86,16 @@ struct PileCapResult {
     Fixed nMinShort;    // short bars the least steel asks for
     bool roundBars = false;  // SR24: the lower bond stress and the larger least steel
     Fixed u;            // allowable bond stress, ksc
-    Fixed V;            // pile reactions beyond the governing stub face, kg
-    Fixed nb;           // bars required by bond, V / (u o j d)
-    MeshAnchorage anchorage;  // of the mesh past the stub faces
+    // Bond where the bars cross the stub faces: the long bars (N, running along Lc)
+    // cross the two faces across the length, the short bars (Ns) the two across the
+    // width; each set carries the reactions of the piles beyond its busier face.
+    Fixed V;            // reactions beyond the faces the long bars cross, kg
+    Fixed VShort;       // reactions beyond the faces the short bars cross, kg
+    Fixed nb;           // long bars required by bond, V / (u o j d)
+    Fixed nbShort;      // short bars required by bond, VShort / (u o j d)
+    // Anchorage of the bars past the stub face nearest an edge, for each set of bars
+    // that carries load (piles beyond its faces); the set with the smaller margin.
+    MeshAnchorage anchorage;
     std::int16_t N = 0;   // bars in the long direction
     float s = 0;          // bar spacing, cm
     std::int16_t Ns = 0;  // bars in the short direction
@@ -126,9 +133,14 @@ struct PilePunchingSection {
 };
 PilePunchingSection pilePunchingSection(double w, double d, double e1, double e2);
 
-// The pile reactions beyond the stub face that carries the most: for each of the four
-// faces the piles beyond it, each by its share at the face.
-double reactionBeyondStubFace(const PileCapResult& r, const std::vector<PileCentre>& centres);
+// The pile reactions beyond the stub faces, each pile by its share at the face: the
+// larger of the two faces across the length (crossed by the long bars) and of the two
+// across the width (crossed by the short bars).
+struct StubFaceReactions {
+    double longBars = 0;
+    double shortBars = 0;
+};
+StubFaceReactions reactionsBeyondStubFaces(const PileCapResult& r, const std::vector<PileCentre>& centres);
 
 // ---- Messages ----------------------------------------------------------------------
 

@@ -69,7 +69,9 @@ void addResult(ResultList& out, const PileCapResult& r) {
     out.add("roundBars", r.roundBars);
     out.add("u", r.u);
     out.add("V", r.V);
+    out.add("VShort", r.VShort);
     out.add("nb", r.nb);
+    out.add("nbShort", r.nbShort);
     addAnchorage(out, r.anchorage);
     out.add("N", r.N);
     out.add("s", singleValue(r.s));

@@ -101,18 +101,17 @@ PilePunchingSection pilePunchingSection(double w, double d, double e1, double e2
     return {full, 4};
 }
 
-double reactionBeyondStubFace(const PileCapResult& r, const std::vector<PileCentre>& centres) {
+StubFaceReactions reactionsBeyondStubFaces(const PileCapResult& r, const std::vector<PileCentre>& centres) {
     const double Pp = r.Pp.toDouble();
     const double half = r.a / 2;
-    const double directions[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-    double most = 0;
-    for (const auto& dir : directions) {
+    // Beyond a face across the length (y) or across the width (x), on either side.
+    auto beyond = [&](double dx, double dy) {
         double share = 0;
         for (const PileCentre& c : centres)
-            share += pileShareBeyond(dir[0] * (c.x - r.stubX) + dir[1] * (c.y - r.stubY) - half, r.q);
-        most = std::max(most, chk::mul(Pp, share));
-    }
-    return most;
+            share += pileShareBeyond(dx * (c.x - r.stubX) + dy * (c.y - r.stubY) - half, r.q);
+        return chk::mul(Pp, share);
+    };
+    return {std::max(beyond(0, 1), beyond(0, -1)), std::max(beyond(1, 0), beyond(-1, 0))};
 }
 
 }  // namespace mx::pilecap
