@@ -1,6 +1,7 @@
 #include "common/footing.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "common/certify.h"
 #include "common/checked.h"
@@ -76,8 +77,8 @@ void addAnchorage(cli::ResultList& out, const MeshAnchorage& a) {
     out.add("ld", a.ld);
     out.add("straight", a.straight);
     out.add("hook", a.hook);
-    out.add("hooks", a.hooks);
-    out.add("anchored", a.holds);
+    out.add("hooks", a.hooks ? 1 : 0);
+    out.add("anchored", a.holds ? 1 : 0);
 }
 
 std::string thicknessText(double d, double barCm, double t) {
@@ -87,7 +88,9 @@ std::string thicknessText(double d, double barCm, double t) {
 
 std::string bondAllowableText(double fcPrime, double barCm, bool round, Fixed u) {
     const BondRule& rule = bondRule(round);
-    const Fixed raw = Fixed::fromDouble(chk::div(chk::mul(rule.coef, chk::sqrt(fcPrime)), barCm));
+    // The sheet prints whatever the record holds, a record never calculated included.
+    const double root = fcPrime > 0 ? std::sqrt(fcPrime) : 0;
+    const Fixed raw = Fixed::fromDouble(barCm > 0 && std::isfinite(root / barCm) ? rule.coef * root / barCm : 0);
     std::string s = "( " + std::string(rule.steel) + " ) u = " + num(rule.coef) + " x SQR( fc' ) / D = " + num(raw);
     s += raw > u ? std::string(">") + num(rule.cap) + "ใช้ u = " + num(u) : std::string("<=") + num(rule.cap);
     return s + " กก./ตร.ซม.";

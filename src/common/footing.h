@@ -121,7 +121,7 @@ std::string minSteelText(double ratio, double b, double t, Fixed asMin);
 // Two lines: the development length, then the straight length against it, the hooks
 // where they are needed and the verdict.
 std::array<std::string, 2> anchorageText(double fs, double barCm, Fixed u, const MeshAnchorage& a);
-// The tool's values of the anchorage: ld, straight, hook, hooks, anchored.
+// The tool's values of the anchorage: ld, straight, hook, and hooks and anchored as 1 or 0.
 void addAnchorage(cli::ResultList& out, const MeshAnchorage& a);
 // A footing sheet's listing, one row after another from the top: a body row (14 pt)
 // kFootingRowStep below the last, a row in large type (18 pt) kFootingResultStep

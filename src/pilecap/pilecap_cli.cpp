@@ -66,7 +66,7 @@ void addResult(ResultList& out, const PileCapResult& r) {
     out.add("AsMinShort", r.AsMinShort);
     out.add("nMin", r.nMin);
     out.add("nMinShort", r.nMinShort);
-    out.add("roundBars", r.roundBars);
+    out.add("roundBars", r.roundBars ? 1 : 0);
     out.add("u", r.u);
     out.add("V", r.V);
     out.add("VShort", r.VShort);

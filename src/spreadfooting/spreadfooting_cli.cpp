@@ -67,7 +67,7 @@ void addResult(ResultList& out, const spreadfooting::SpreadFootingResult& r) {
     out.add("rho", r.rho);
     out.add("AsMin", r.AsMin);
     out.add("nMin", r.nMin);
-    out.add("roundBars", r.roundBars);
+    out.add("roundBars", r.roundBars ? 1 : 0);
     out.add("u", r.u);
     out.add("nb", r.nb);
     addAnchorage(out, r.anchorage);

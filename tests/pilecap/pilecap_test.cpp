@@ -121,6 +121,12 @@ TEST(PileCapCalculation, PunchingBondAnchorageAndLeastSteel) {
         EXPECT_EQ(r.anchorage.hooks, c.hooks);
         EXPECT_TRUE(r.anchorage.holds);
         EXPECT_EQ(r.pileSides, 2);  // a corner pile governs in each
+        // The sheet says whether the bars end in hooks, and certifies the anchorage.
+        bool said = false;
+        for (const std::string& l : pileCapSheet(r, true, {}).lines())
+            said = said || (l.find(c.hooks ? "งอขอมาตรฐาน" : "ไม่ต้องงอขอ") != std::string::npos &&
+                            l.find("O.K.") != std::string::npos);
+        EXPECT_TRUE(said);
     }
 }
 
