@@ -82,8 +82,10 @@ void addAnchorage(cli::ResultList& out, const MeshAnchorage& a) {
 }
 
 std::string thicknessText(double d, double barCm, double t) {
-    return "t = d + 7.5 + D / 2 = " + num(d) + " + 7.5 + " + num(barCm / 2) + " = " + num(d + kGroundCover + barCm / 2) +
-           " ใช้ " + num(t) + " ซม.";
+    // A record never calculated holds no depth: its sum is printed as the 0 it holds.
+    const double sum = t > 0 ? d + kGroundCover + barCm / 2 : 0;
+    return "t = d + 7.5 + D / 2 = " + num(d) + " + 7.5 + " + num(barCm / 2) + " = " + num(sum) + " ใช้ " + num(t) +
+           " ซม.";
 }
 
 std::string bondAllowableText(double fcPrime, double barCm, bool round, Fixed u) {
@@ -91,13 +93,14 @@ std::string bondAllowableText(double fcPrime, double barCm, bool round, Fixed u)
     // The sheet prints whatever the record holds, a record never calculated included.
     const double root = fcPrime > 0 ? std::sqrt(fcPrime) : 0;
     const Fixed raw = Fixed::fromDouble(barCm > 0 && std::isfinite(root / barCm) ? rule.coef * root / barCm : 0);
-    std::string s = "( " + std::string(rule.steel) + " ) u = " + num(rule.coef) + " x SQR( fc' ) / D = " + num(raw);
-    s += raw > u ? std::string(">") + num(rule.cap) + "ใช้ u = " + num(u) : std::string("<=") + num(rule.cap);
+    // The rule's own figures are part of the formula, the stresses its values.
+    std::string s = "( " + std::string(rule.steel) + " ) u = " + numText(rule.coef) + " x SQR( fc' ) / D = " + num(raw);
+    s += raw > u ? "> " + numText(rule.cap) + " ใช้ u = " + num(u) : "<= " + numText(rule.cap);
     return s + " กก./ตร.ซม.";
 }
 
-std::string minSteelText(double ratio, double b, double t, Fixed asMin) {
-    return "As(min) = " + num(ratio) + " x " + num(b) + " x " + num(t) + " = " + num(asMin) + " ตร.ซม.";
+std::string minSteelText(double ratio, const std::string& b, double t, Fixed asMin) {
+    return "As(min) = " + num(ratio) + " x " + b + " x " + num(t) + " = " + num(asMin) + " ตร.ซม.";
 }
 
 std::array<std::string, 2> anchorageText(double fs, double barCm, Fixed u, const MeshAnchorage& a) {

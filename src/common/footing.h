@@ -116,8 +116,9 @@ MeshAnchorage meshAnchorage(double fs, double barCm, Fixed u, double faceToEdge)
 std::string thicknessText(double d, double barCm, double t);
 // "u = 1.61 x SQR( fc' ) / D = ... <= 11 กก./ตร.ซม. (เหล็กเส้นกลม)".
 std::string bondAllowableText(double fcPrime, double barCm, bool round, Fixed u);
-// "As(min) = 0.0025 x b x t = ..." with the numbers, for the mesh across b cm.
-std::string minSteelText(double ratio, double b, double t, Fixed asMin);
+// "As(min) = 0.0025 x b x t = ..." with the numbers, for the mesh across b cm (b as
+// printed: a value, or the formula's own 100 of a metre strip).
+std::string minSteelText(double ratio, const std::string& b, double t, Fixed asMin);
 // Two lines: the development length, then the straight length against it, the hooks
 // where they are needed and the verdict.
 std::array<std::string, 2> anchorageText(double fs, double barCm, Fixed u, const MeshAnchorage& a);

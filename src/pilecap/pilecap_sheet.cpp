@@ -121,7 +121,7 @@ PageModel pileCapSheet(const PileCapResult& r, bool usable, const ProjectTitleBl
     l.row(1200, "หาค่า พท.หน้าตัดเหล็กเสริมทางยาว As = M / fs x j x d = " + n(100 * r.M.toDouble()) + " / ( " +
                     n(r.fs) + "x" + n(r.j) + "x" + n(r.d) + " ) = " + n(r.As) + " ตร.ซม.");
     l.row(1200, "กำหนดขนาดเหล็กตะแกรง = " + n(r.db) + " มม.  จำนวน = " + n(r.na) + " เส้น ***( 1 )  " +
-                    minSteelText(r.rho, r.Bw, r.t, r.AsMin) + " = " + n(r.nMin) + " เส้น ***( 3 )");
+                    minSteelText(r.rho, n(r.Bw), r.t, r.AsMin) + " = " + n(r.nMin) + " เส้น ***( 3 )");
     l.row(1200, "แรงเฉือนที่ขอบเสาตอม่อ คิดจากเสาเข็มที่อยู่นอกขอบเสาตอม่อ เหล็กทางยาว V = " + n(r.V) +
                     " กก.  เหล็กทางสั้น V = " + n(r.VShort) + " กก.");
     l.row(1200, "หน่วยแรงยึดเกาะที่ยอมให้ " + bondAllowableText(r.fcPrime, r.db / 10, r.roundBars, r.u));
@@ -130,7 +130,7 @@ PageModel pileCapSheet(const PileCapResult& r, bool usable, const ProjectTitleBl
     l.row(3000, n(r.nb) + " เส้น ***( 2 )  ทางสั้น = " + n(r.VShort) + " / ( " + n(r.u) + "x" + n(r.o) + "x" + n(r.j) +
                     "x" + n(r.d) + " ) = " + n(r.nbShort) + " เส้น");
     l.row(1200, "เลือกจำนวนเส้นที่มากที่สุดของ ( 1 ) ( 2 ) ( 3 )  ทางสั้นไม่น้อยกว่าที่หน่วยแรงยึดเกาะและ " +
-                    minSteelText(r.rho, r.Lc, r.t, r.AsMinShort) + " ต้องการ");
+                    minSteelText(r.rho, n(r.Lc), r.t, r.AsMinShort) + " ต้องการ");
     const std::array<std::string, 2> anchorage = anchorageText(r.fs, r.db / 10, r.u, r.anchorage);
     l.row(1200, anchorage[0]);
     l.row(3000, anchorage[1]);

@@ -68,7 +68,7 @@ PageModel spreadFootingSheet(const SpreadFootingResult& r, bool usable, const Pr
     l.row(L2, "ความลึกของฐานราก " + thicknessText(r.d, r.db / 10, r.t));
     l.row(L1, "หาค่า พท.หน้าตัดเหล็กเสริมทางยาว As = M / fs x j x d = " + n(r.M.toDouble() * 100) + " / ( " +
                   n(r.fs) + " x " + n(r.j) + " x " + n(r.d) + " ) = " + n(r.As) + " ตร.ซม. / ม.");
-    l.row(L2, "เหล็กเสริมน้อยที่สุดต่อความกว้าง 1 ม. " + minSteelText(r.rho, 100, r.t, r.AsMin));
+    l.row(L2, "เหล็กเสริมน้อยที่สุดต่อความกว้าง 1 ม. " + minSteelText(r.rho, "100", r.t, r.AsMin));
     // na and the least steel's count are the bars across the whole width of the pad.
     l.row(L1, "ใช้เหล็กตะแกรง " + n(r.db) + " มม.  จำนวน = As x B / Ab = " + n(r.na) +
                   " เส้น ***( 1 )  As(min) x B / Ab = " + n(r.nMin) + " เส้น ***( 3 )");
