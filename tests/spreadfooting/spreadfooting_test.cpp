@@ -251,7 +251,36 @@ TEST(SpreadFootingLifecycle, EachRunHoldsItselfOnly) {
     EXPECT_EQ(failed.result.status, 1);
 
     in.q = 1000;  // the pad needs one bar: the spacing fails after the count
+    in.db = 25;   // deformed 25 mm bars, whose least steel on a 15 cm pad is a fifth of a bar
+    in.fs = 1700;
     const auto one = calculateSpreadFooting(in);
     EXPECT_EQ(one.result.N, 1);
     EXPECT_EQ(one.result.Ns, 0);
+}
+
+// The cover, least steel, bond and anchorage, worked by hand.
+// - 1000 kg on 2 t/m2 with a 150 % allowance: a 94 cm pad under a 15 cm stub, d 20,
+//   t = 20 + 7.5 + 0.6 = 28.1, so 29; the least steel 0.0025 x 100 x 29 = 7.25 cm2 a
+//   metre asks for 7.25 x 0.94 / 1.1314 = 6.02 bars (the moment 0.61): 7 bars. Past the
+//   stub face (94 − 15) / 2 − 7.5 = 32 cm is straight, short of 1200 x 1.2 / 44 = 32.73,
+//   so the bars end in hooks worth 700 x 1.2 / 44 = 19.09 cm.
+// - SD40 DB16 on the worked example's pad: u = 3.23 √150 / 1.6 = 24.72 ksc, ld =
+//   1700 x 1.6 / (4 x 24.7245) = 27.5 cm within 66.5 cm; its six bars stand too far apart.
+TEST(SpreadFootingDesign, MeshChecksWorkedByHand) {
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<int> messages;
+        const char *t, *u, *nMin, *N, *ld, *straight, *hooks;
+    } cases[] = {
+        {{"Text3=2", "Text1=1000", "Text13=150"}, {}, "29", "11", "6.0235", "7", "32.7273", "32", "1"},
+        {{"Text3=8", "Text6=1700", "Text2=16"}, {12, 16}, "31", "24.7245", "4.6606", "6", "27.5031", "66.5", "0"},
+    };
+    for (const Case& c : cases) {
+        const ToolRun r = runTool(c.args);
+        EXPECT_EQ(r.messages(), c.messages) << c.args.front();
+        const std::pair<const char*, const char*> values[] = {{"t", c.t},   {"u", c.u},   {"nMin", c.nMin},
+                                                              {"N", c.N},   {"ld", c.ld}, {"straight", c.straight},
+                                                              {"hooks", c.hooks}, {"anchored", "1"}};
+        for (const auto& [name, text] : values) EXPECT_EQ(r.value(name), text) << name;
+    }
 }
