@@ -28,6 +28,19 @@ namespace {
 
 [[noreturn]] void violated(const std::string& what) { throw Violation(what); }
 
+// What a refusal of the tool or the program is: one line of whole UTF-8, short enough to
+// read whatever name or text it quotes (two quoted names of 80 characters, each
+// character escaped to at most six, and the sentence around them).
+constexpr std::size_t kMostMessageBytes = 1200;
+
+void expectMessage(const std::string& what, std::string_view m) {
+    if (m.find_first_of("\n\r") != std::string_view::npos) violated(what + " spans lines");
+    if (!isUtf8(m)) violated(what + " is not UTF-8");
+    if (m.size() > kMostMessageBytes) violated(what + " holds " + std::to_string(m.size()) + " bytes");
+    for (const char c : m)
+        if (c == '\x1b' || c == '\0') violated(what + " holds a control character");
+}
+
 void expectClean(std::string_view where, std::string_view text) {
     if (const std::string f = textFault(text); !f.empty())
         violated(std::string(where) + ": " + f + " in \"" + std::string(text.substr(0, 200)) + "\"");
@@ -299,7 +312,27 @@ Decoded decodeSettings(const cli::Module& module, std::string_view text) {
 }
 
 void moduleTarget(const cli::Module& module, const std::uint8_t* data, std::size_t size) {
-    const Decoded d = decodeSettings(module, std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    // The lines as typed on the command line, unfiltered: whatever the tool refuses, it
+    // says so in one clean line.
+    {
+        std::vector<std::string> typed;
+        for (std::size_t start = 0; start <= text.size() && typed.size() < 64;) {
+            const std::size_t end = std::min(text.find('\n', start), text.size());
+            typed.emplace_back(text.substr(start, end - start));
+            start = end + 1;
+        }
+        // Each on its own, since the tool stops at the first it refuses.
+        for (const std::string& line : typed) {
+            std::vector<std::string> one{line};
+            std::ostringstream notes;
+            if (const auto refused = cli::checkArguments(one, notes)) expectMessage("argument refusal", *refused);
+            cli::Invocation probe;
+            if (const auto refused = cli::parseSettings(module, one, probe, cli::SettingMode::Raw))
+                expectMessage("setting refusal", *refused);
+        }
+    }
+    const Decoded d = decodeSettings(module, text);
     cli::Invocation inv;
     if (cli::parseSettings(module, d.args, inv, d.mode)) return;  // a setting the tool refuses
     for (const Message& m : inv.typedMessages) {
@@ -350,7 +383,7 @@ void projectTarget(const std::uint8_t* data, std::size_t size) {
     if (!read.project) {
         // One message naming the file, in whole UTF-8 even when the file was not.
         if (read.error.find("\"" + name + "\"") == std::string::npos) violated("refusal does not name the file: " + read.error);
-        if (firstBadUtf8(read.error) != std::string::npos) violated("refusal is not UTF-8");
+        expectMessage("refusal", read.error);
         return;
     }
     if (read.error.size()) violated("a read project carries a message");
@@ -390,6 +423,7 @@ void csvTarget(const std::uint8_t* data, std::size_t size) {
         if (r.row <= lastRow || r.row > lineBreaks + 1) violated("row " + std::to_string(r.row) + " out of order");
         lastRow = r.row;
         if (!r.error.empty() && !r.cells.empty()) violated("an unreadable row kept its cells");
+        if (!r.error.empty()) expectMessage("row error", r.error);
         for (const std::string& c : r.cells) {
             if (!isUtf8(c)) violated("a cell read is not UTF-8");
             // A byte of the code page is at most three of UTF-8.
@@ -419,6 +453,16 @@ void csvTarget(const std::uint8_t* data, std::size_t size) {
         int row = 0;
         if (std::sscanf(line.c_str(), "{\"row\": %d, ", &row) != 1 || row <= lastRow || !line.ends_with("}"))
             violated("a line without its row, or out of order: " + line.substr(0, 80));
+        // An error line's message as written: no escape of a line break or a control
+        // character in it, and a JSON string doubles at most each byte it holds.
+        if (line.find("\"error\": ") != std::string::npos) {
+            if (line.size() > 2 * kMostMessageBytes + 64) violated("an error line of " + std::to_string(line.size()) + " bytes");
+            for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+                if (line[i] != '\\') continue;
+                if (line[i + 1] != '\\' && line[i + 1] != '"') violated("an error line with a control character: " + line.substr(0, 80));
+                ++i;
+            }
+        }
         lastRow = row;
     }
     if (count != (summary.headerBad ? 1 : summary.designs + summary.bad))

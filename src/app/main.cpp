@@ -9,9 +9,11 @@
 #include "project/window/session.h"
 #include "shell/window/artwork.h"
 #include "shell/window/mainmenu.h"
+#include "ui/qttranslation.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    mx::ui::installQtThaiTranslation(app);  // Qt's own dialogs and buttons in Thai
     QApplication::setApplicationName(QStringLiteral("MX7100"));
     QApplication::setApplicationVersion(QStringLiteral("2.00"));
     QApplication::setOrganizationName(QStringLiteral("TALVEN"));

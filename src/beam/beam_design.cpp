@@ -239,27 +239,10 @@ void design(Run& run, const BeamDesignInput& in) {
 
     // Step 5: moments, kg-m.
     const double wu = R.designLoad.toDouble();
-    const double wuL2 = chk::mul(wu, chk::mul(L, L));
     const double a = R.overhangLength;
-    double mNeg = 0, mPos = 0;
-    switch (R.beamType) {
-    case kSimple: mPos = wuL2 / 8; break;
-    case kEndSpan:
-        mNeg = wuL2 / 8;
-        mPos = 0.0703125 * wuL2;
-        break;
-    case kContinuous:
-        mNeg = wuL2 / 12;
-        mPos = wuL2 / 24;
-        break;
-    case kOverhang:
-        mNeg = chk::mul(wu, a * a) / 2;
-        mPos = chk::mul(chk::mul(chk::div(wu, 8 * L * L), (L + a) * (L + a)), (L - a) * (L - a));
-        break;
-    case kCantilever: mNeg = wuL2 / 2; break;
-    }
-    R.momentNeg = Fixed::fromDouble(mNeg);
-    R.momentPos = Fixed::fromDouble(mPos);
+    const UniformLoadMoments moments = uniformLoadMoments(R.beamType, wu, L, a);
+    R.momentNeg = Fixed::fromDouble(moments.negative);
+    R.momentPos = Fixed::fromDouble(moments.positive);
     R.momentMax = std::max(R.momentNeg, R.momentPos);
     const double MR = R.momentMax.toDouble();
 
@@ -311,24 +294,9 @@ void design(Run& run, const BeamDesignInput& in) {
     R.topLayers = top.layers;
 
     // Step 10: shear, kg.
-    double r1 = 0, r2 = 0;
-    switch (R.beamType) {
-    case kSimple:
-    case kContinuous:
-        r1 = r2 = chk::mul(wu, L) / 2;
-        break;
-    case kEndSpan:
-        r1 = 3 * chk::mul(wu, L) / 8;
-        r2 = 5 * chk::mul(wu, L) / 8;
-        break;
-    case kOverhang:
-        r1 = chk::div(chk::mul(wu, L * L - a * a), 2 * L);
-        r2 = chk::div(chk::mul(wu, (L + a) * (L + a)), 2 * L);
-        break;
-    case kCantilever: r2 = chk::mul(wu, L); break;
-    }
-    R.reaction1 = Fixed::fromDouble(r1);
-    R.reaction2 = Fixed::fromDouble(r2);
+    const UniformLoadShears shears = uniformLoadShears(R.beamType, wu, L, a);
+    R.reaction1 = Fixed::fromDouble(shears.r1);
+    R.reaction2 = Fixed::fromDouble(shears.r2);
     R.concreteShearStress = Fixed::fromDouble(0.29 * chk::sqrt(R.fcPrime));
     R.concreteShear = Fixed::fromDouble(chk::mul(R.concreteShearStress.toDouble() * R.width, d));
     R.maxShear = std::max(R.reaction1, R.reaction2);
@@ -380,6 +348,50 @@ Message beamMessage(const std::string& key) {
 
 Message beamClosingMessage() {
     return Message{"คานที่คุณออกแบบยังใช้ไม่ได้ โปรดแก้ไขข้อมูลใหม่?", "คานที่ออกแบบยังมีข้อผิดพลาด", Icon::Critical};
+}
+
+UniformLoadMoments uniformLoadMoments(int beamType, double w, double L, double a) {
+    const double wL2 = chk::mul(w, chk::mul(L, L));
+    UniformLoadMoments m;
+    switch (beamType) {
+    case kSimple: m.positive = wL2 / 8; break;
+    case kEndSpan:  // propped: fixed at the continuous end, pinned at the other
+        m.negative = wL2 / 8;
+        m.positive = 0.0703125 * wL2;  // 9/128
+        break;
+    case kContinuous:
+        m.negative = wL2 / 12;
+        m.positive = wL2 / 24;
+        break;
+    case kOverhang:
+        m.negative = chk::mul(w, a * a) / 2;
+        m.positive = chk::mul(chk::mul(chk::div(w, 8 * L * L), (L + a) * (L + a)), (L - a) * (L - a));
+        break;
+    case kCantilever: m.negative = wL2 / 2; break;
+    default: break;
+    }
+    return m;
+}
+
+UniformLoadShears uniformLoadShears(int beamType, double w, double L, double a) {
+    UniformLoadShears v;
+    switch (beamType) {
+    case kSimple:
+    case kContinuous:
+        v.r1 = v.r2 = chk::mul(w, L) / 2;
+        break;
+    case kEndSpan:
+        v.r1 = 3 * chk::mul(w, L) / 8;
+        v.r2 = 5 * chk::mul(w, L) / 8;
+        break;
+    case kOverhang:
+        v.r1 = chk::div(chk::mul(w, L * L - a * a), 2 * L);
+        v.r2 = chk::div(chk::mul(w, (L + a) * (L + a)), 2 * L);
+        break;
+    case kCantilever: v.r2 = chk::mul(w, L); break;
+    default: break;
+    }
+    return v;
 }
 
 BeamDesignOutcome calculateBeam(const BeamDesignInput& in) {

@@ -119,6 +119,21 @@ struct BeamDesignOutcome {
 
 BeamDesignOutcome calculateBeam(const BeamDesignInput& in);
 
+// The beam type's own coefficients under a uniform load w (kg/m) on a span L (m), the
+// overhang a (m) of type 4 loaded as well: the design moments M- and M+ (kg-m) and the
+// end shears R1 and R2 (kg). Nothing for a type outside 1..5. Raises ArithmeticError
+// where the arithmetic cannot be done (an overhang beam without a span).
+struct UniformLoadMoments {
+    double negative = 0;
+    double positive = 0;
+};
+UniformLoadMoments uniformLoadMoments(int beamType, double w, double L, double a);
+struct UniformLoadShears {
+    double r1 = 0;
+    double r2 = 0;
+};
+UniformLoadShears uniformLoadShears(int beamType, double w, double L, double a);
+
 // Verdict captions and the closing message of a design that must be corrected.
 inline constexpr const char* kVerdictUsable = "คานที่คุณออกแบบใช้ได้ OK.";
 inline constexpr const char* kVerdictNotUsable = "คานที่คุณออกแบบยังใช้ไม่ได้ ต้องแก้ไข?";

@@ -87,17 +87,35 @@ SpanCheck checkSpan(std::string_view text);
 // The fields the span suggests, in the order they are written.
 std::vector<std::pair<std::string, std::string>> spanSuggestions(double span, int beamType);
 
-// The live-load calculator.
+// Point loads P on a beam of span L (m) taken as the uniform load k x P / L that gives,
+// under the beam type's own moment and shear coefficients, at least the largest moment
+// and end shear the point load causes wherever it stands. `overhang` is the type-4
+// overhang a (m) as the design takes it. No factor for a type outside 1..5, nor for an
+// overhang as long as the span (there the uniform load leaves the span no positive
+// moment to match). The factor is rounded up to the next hundredth. Raises
+// ArithmeticError on numbers too large to work with.
+std::optional<double> pointLoadFactor(int beamType, double span, double overhang);
+
+// The calculator's note under its point loads.
+inline constexpr const char* kPointLoadNote =
+    "*แรงกระทำเป็นจุดคิดเป็น นน.แผ่สม่ำเสมอเทียบเท่า = k x รวมแรง / ความยาวคาน "
+    "k ตามลักษณะของคาน ให้โมเมนต์และแรงเฉือนไม่น้อยกว่าแรงกระทำเป็นจุดที่ตำแหน่งใดๆ";
+
+// The live-load calculator. Point loads count as their equivalent uniform load.
 struct LiveLoadEstimate {
     double floor = 0;   // block 1, kg
     double wall = 0;    // block 2, kg
-    double points = 0;  // block 3, kg
-    double total = 0;   // kg
+    double points = 0;  // block 3, the point loads' sum, kg
+    std::optional<double> pointFactor;  // k of the beam type (pointLoadFactor)
+    double pointEquivalent = 0;         // k x the point loads' sum, kg
+    double total = 0;   // block 1 + block 2 + the point loads' equivalent, kg
     double perMetre = 0;
     std::optional<Message> message;  // shown before the results are written
+    // Point loads with no factor to take them by: shown instead, and nothing written.
+    std::optional<Message> refusal;
 };
 // Raises ArithmeticError when the entries are too large to add up.
-LiveLoadEstimate estimateLiveLoad(const FieldSet& fields);
+LiveLoadEstimate estimateLiveLoad(const FieldSet& fields, int beamType);
 
 // Pick lists.
 struct LoadEntry {

@@ -61,6 +61,41 @@ std::size_t undecoded874(std::string_view s) {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
+// A Thai letter, vowel, tone mark, digit or sign (U+0E01-U+0E3A, U+0E3F-U+0E5B) as
+// UTF-8 at s[i]: E0 B8 81-BA, E0 B8 BF or E0 B9 80-9B.
+bool utf8ThaiAt(std::string_view s, std::size_t i) {
+    if (s.size() - i < 3 || s[i] != '\xE0') return false;
+    const auto b1 = static_cast<unsigned char>(s[i + 1]), b2 = static_cast<unsigned char>(s[i + 2]);
+    return (b1 == 0xB8 && ((b2 >= 0x81 && b2 <= 0xBA) || b2 == 0xBF)) || (b1 == 0xB9 && b2 >= 0x80 && b2 <= 0x9B);
+}
+
+// The start of a UTF-8 sequence whose last bytes are missing: a file cut short inside
+// a character (a copy stopped, a disk filled).
+bool cutUtf8(std::string_view tail) {
+    if (tail.empty() || tail.size() > 3) return false;
+    // Whether some continuation makes it whole; the second byte's range depends on the first.
+    for (const char second : {'\x80', '\x90', '\xA0'}) {
+        std::string whole(tail);
+        if (whole.size() == 1) whole += second;
+        while (whole.size() < 4) whole += '\x80';
+        if (utf8SequenceLength(whole, 0) > tail.size()) return true;
+    }
+    return false;
+}
+
+// Whether the text holds Thai written in UTF-8: a Windows-874 text (where E0 is the
+// vowel "เ" and B8 the letter "ธ") all but never spells one, so a file that does is
+// UTF-8 whatever else it holds. A file cut inside its last Thai letter counts too.
+bool holdsUtf8Thai(std::string_view s) {
+    for (std::size_t i = s.find('\xE0'); i != std::string_view::npos; i = s.find('\xE0', i + 1))
+        if (utf8ThaiAt(s, i)) return true;
+    for (std::size_t n = 1; n <= 2 && n <= s.size(); ++n) {
+        const std::string_view tail = s.substr(s.size() - n);
+        if (tail[0] == '\xE0' && (n == 1 || tail[1] == '\xB8' || tail[1] == '\xB9')) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::optional<std::size_t> windows874ToUtf8(std::string_view bytes, std::string& out) {
@@ -95,12 +130,32 @@ CsvReader::CsvReader(std::string_view bytes, CsvLimits limits) : text_(bytes), l
         text_.remove_prefix(3);
         return;  // the byte-order mark says UTF-8, whatever follows
     }
+    // UTF-8 Thai anywhere makes the file UTF-8: a row pasted in from a Windows-874 file
+    // is then an unreadable row, named, rather than the whole file read as 874 and its
+    // UTF-8 Thai turned to other letters without a word.
+    if (holdsUtf8Thai(text_)) return;
     const std::size_t asUtf8 = undecodedUtf8(text_);
     if (asUtf8 > 0 && undecoded874(text_) <= asUtf8) encoding_ = TextEncoding::Windows874;
 }
 
 bool CsvReader::next(CsvRecord& out) {
+    const bool got = read(out);
+    if (got && counted_) --*counted_;
+    return got;
+}
+
+bool CsvReader::read(CsvRecord& out) {
     while (pos_ < text_.size()) {
+        // Blank lines are counted and passed over without making a row of them: a file
+        // of millions of them is walked at the speed of reading it.
+        std::size_t end = pos_;
+        while (end < text_.size() && isBlank(text_[end])) ++end;
+        if (end == text_.size()) break;
+        if (text_[end] == '\r' || text_[end] == '\n') {
+            ++row_;
+            pos_ = end + (text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n' ? 2 : 1);
+            continue;
+        }
         out = CsvRecord{};
         out.row = ++row_;
         const std::size_t start = pos_;
@@ -160,10 +215,16 @@ bool CsvReader::next(CsvRecord& out) {
         for (std::size_t c = 0; c < raw.size(); ++c) {
             std::string text;
             if (const auto bad = toUtf8(raw[c], encoding_, text)) {
+                const std::string_view rest = std::string_view(raw[c]).substr(*bad);
                 char hex[8];
-                std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned char>(raw[c][*bad]));
-                out.error = "column " + columnName(c) + " holds the byte " + hex + ", which is no character in " +
-                            (encoding_ == TextEncoding::Utf8 ? "UTF-8" : "UTF-8 or Windows-874 Thai");
+                std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned char>(rest[0]));
+                if (encoding_ == TextEncoding::Utf8 && pos_ == text_.size() && c + 1 == raw.size() &&
+                    text_.ends_with(rest) && cutUtf8(rest))
+                    out.error = "the file ends inside a character in column " + columnName(c) + ": it was cut short";
+                else
+                    out.error = "column " + columnName(c) + " holds the byte " + hex + ", which is no character in " +
+                                (encoding_ == TextEncoding::Utf8 ? "UTF-8, the file's encoding"
+                                                                 : "UTF-8 or Windows-874 Thai");
                 out.cells.clear();
                 return true;
             }
@@ -175,11 +236,14 @@ bool CsvReader::next(CsvRecord& out) {
 }
 
 std::size_t CsvReader::remaining() const {
-    CsvReader copy = *this;
-    CsvRecord record;
-    std::size_t n = 0;
-    while (copy.next(record)) ++n;
-    return n;
+    if (!counted_) {
+        CsvReader copy = *this;
+        CsvRecord record;
+        std::size_t n = 0;
+        while (copy.next(record)) ++n;
+        counted_ = n;
+    }
+    return *counted_;
 }
 
 std::vector<CsvRecord> parseCsv(std::string_view bytes, CsvLimits limits) {

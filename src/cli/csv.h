@@ -41,8 +41,9 @@ std::optional<std::size_t> toUtf8(std::string_view bytes, TextEncoding encoding,
 // Comma-separated records. A double quote at the start of a cell quotes it: the cell
 // then holds commas, line breaks and doubled quotes until its closing quote; anywhere
 // else a quote is the character itself (an inch mark: F1 6" pad). CRLF, LF and CR end
-// a row. The file is UTF-8 when its bytes are (or it starts with a byte-order mark),
-// otherwise Windows-874; whichever leaves fewer bytes undecoded when neither fits all.
+// a row. The file is UTF-8 when its bytes are, when it starts with a byte-order mark or
+// when it holds Thai in UTF-8 anywhere; otherwise Windows-874, or whichever leaves
+// fewer bytes undecoded when neither fits all.
 // A cell with a byte its reading does not define makes its row unreadable.
 class CsvReader {
 public:
@@ -50,15 +51,19 @@ public:
     TextEncoding encoding() const { return encoding_; }
     // The next row that is not blank; false at the end of the file.
     bool next(CsvRecord& out);
-    // How many rows next() still gives, counted on a copy.
+    // How many rows next() still gives, counted on a copy once and then kept, so a
+    // file is walked once for its count however often it is asked.
     std::size_t remaining() const;
 
 private:
+    bool read(CsvRecord& out);
+
     std::string_view text_;
     CsvLimits limits_;
     TextEncoding encoding_ = TextEncoding::Utf8;
     std::size_t pos_ = 0;
     int row_ = 0;  // rows passed, blank ones included
+    mutable std::optional<std::size_t> counted_;  // rows still to come, once counted
 };
 
 // Every record of a text: the reader run to the end.

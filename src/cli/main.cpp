@@ -25,8 +25,10 @@
 #include "cli/project_commands.h"
 #include "cli/sheetbook.h"
 #include "cli/tool.h"
+#include "common/utf8.h"
 #include "ui/pagepainter.h"
 #include "ui/printing.h"
+#include "ui/qttranslation.h"
 
 #ifndef MX_VERSION
 #define MX_VERSION "unknown"
@@ -64,7 +66,9 @@ std::unique_ptr<QApplication> startQt(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    mx::ui::installQtThaiTranslation(*app);  // as the program does: any Qt text is Thai
+    return app;
 }
 
 int cannotWriteOutput() {
@@ -88,27 +92,27 @@ int runBatchCommand(const std::vector<mx::cli::Module>& modules, const std::vect
         } else if (csvPath.empty() && !args[i].empty() && !args[i].starts_with("-")) {
             csvPath = args[i];
         } else {
-            return fail("batch takes FILE.csv [--sheets FILE.pdf] [--project OUT.mx7100] [--raw], not '" + args[i] + "'");
+            return fail("batch takes FILE.csv [--sheets FILE.pdf] [--project OUT.mx7100] [--raw], not " + mx::quoted(args[i]));
         }
     }
     if (csvPath.empty()) return fail("usage: mx7100-calc batch FILE.csv [--sheets FILE.pdf] [--project OUT.mx7100] [--raw]");
     if (!sheetsPath.empty()) {
         // The schedule is never written over: a typing slip must not cost the input.
         if (mx::cli::samePath(csvPath, sheetsPath))
-            return fail(sheetsPath + " is the schedule itself; name another file for the sheets");
+            return fail(mx::shownPath(sheetsPath) + " is the schedule itself; name another file for the sheets");
         if (const auto err = mx::cli::checkOutputPath(sheetsPath)) return fail(*err);
     }
     if (!projectPath.empty() && (mx::cli::samePath(csvPath, projectPath) ||
                                  (!sheetsPath.empty() && mx::cli::samePath(sheetsPath, projectPath))))
-        return fail(projectPath + " is named for another file of the batch; name another file for the project");
+        return fail(mx::shownPath(projectPath) + " is named for another file of the batch; name another file for the project");
     std::string bytes;
     if (const auto err = mx::cli::readInputFile(csvPath, bytes)) return fail(*err);
     mx::cli::CsvReader reader(bytes);
     const std::size_t rows = reader.remaining();
-    if (rows == 0) return fail(csvPath + " holds no rows");
-    if (rows == 1) return fail(csvPath + " holds a header and no designs");
+    if (rows == 0) return fail(mx::shownPath(csvPath) + " holds no rows");
+    if (rows == 1) return fail(mx::shownPath(csvPath) + " holds a header and no designs");
     if (reader.encoding() == mx::cli::TextEncoding::Windows874)
-        std::cerr << "mx7100-calc: " << csvPath << " is not UTF-8; read as Windows-874 Thai\n";
+        std::cerr << "mx7100-calc: " << mx::shownPath(csvPath) << " is not UTF-8; read as Windows-874 Thai\n";
 
     std::unique_ptr<QApplication> app;
     std::unique_ptr<mx::cli::SheetBook> book;
@@ -141,10 +145,10 @@ int runBatchCommand(const std::vector<mx::cli::Module>& modules, const std::vect
     }
     if (book) {
         if (bookFailed) {
-            std::cerr << "mx7100-calc: cannot write " << sheetsPath << ": a page could not be painted\n";
+            std::cerr << "mx7100-calc: cannot write " << mx::shownPath(sheetsPath) << ": a page could not be painted\n";
             status = std::max(status, 1);
         } else if (book->pages() == 0) {
-            std::cerr << "mx7100-calc: no design gave a sheet; " << sheetsPath << " is not written\n";
+            std::cerr << "mx7100-calc: no design gave a sheet; " << mx::shownPath(sheetsPath) << " is not written\n";
         } else if (const auto err = book->finish()) {
             std::cerr << "mx7100-calc: " << *err << "\n";
             status = std::max(status, 1);
@@ -189,7 +193,7 @@ int main(int argc, char** argv) {
     if (!found) {
         std::vector<std::string> names{"batch", "project", "report"};
         for (const auto& m : modules) names.push_back(m.name);
-        return fail("unknown module '" + name + "' (did you mean " + mx::closestName(name, names) +
+        return fail("unknown module " + mx::quoted(name) + " (did you mean " + mx::closestName(name, names) +
                     "? mx7100-calc --help lists them)");
     }
     const mx::cli::Module& module = *found;

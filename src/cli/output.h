@@ -18,8 +18,9 @@ std::string cannotWrite(const std::string& target, const WriteFault& fault);
 // name, a link.
 bool samePath(const std::string& a, const std::string& b);
 
-// Whether a file can be written under a name: not a folder, and in a folder that is
-// there. Returns an error text naming it, or nothing.
+// Whether a file can be written under a name: a UTF-8 name, not a folder nor a link
+// that leads nowhere, in a folder that is there. Returns an error text naming it, or
+// nothing.
 std::optional<std::string> checkOutputPath(const std::string& path);
 
 // A schedule is one design a row; no real one comes near this, and a file past it (a
@@ -27,7 +28,8 @@ std::optional<std::string> checkOutputPath(const std::string& path);
 inline constexpr std::size_t kMostScheduleBytes = 256u << 20;
 
 // Reads a whole input file. Returns an error text naming the file and what is wrong
-// with it: missing, a folder, unreadable, empty, larger than `most`, or saved as UTF-16.
+// with it: missing, a folder, unreadable, empty, larger than `most`, or saved as UTF-16
+// (with or without its byte-order mark). Names are shown escaped (shownPath).
 std::optional<std::string> readInputFile(const std::string& path, std::string& bytes,
                                          std::size_t most = kMostScheduleBytes);
 

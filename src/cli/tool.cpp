@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <unordered_map>
 
 #include "cli/output.h"
 #include "common/utf8.h"
@@ -30,12 +31,16 @@ std::string trim(std::string_view s) {
     return std::string(s.substr(b, s.find_last_not_of(" \t") - b + 1));
 }
 
-// A "did you mean" is worked out only for a name someone could have mistyped: the edit
-// distance costs the name's length times each known name's.
-constexpr std::size_t kMostSuggested = 64;
-
-std::string suggestion(std::string_view name, const std::vector<std::string>& names) {
-    return name.size() > kMostSuggested ? std::string() : closestName(name, names);
+// Two columns of one name: which of them a row means cannot be known.
+std::optional<std::string> duplicateColumn(const std::vector<std::string>& header) {
+    std::unordered_map<std::string_view, std::size_t> first;
+    for (std::size_t c = 0; c < header.size(); ++c) {
+        if (header[c].empty()) continue;
+        const auto [at, fresh] = first.try_emplace(header[c], c);
+        if (!fresh)
+            return "columns " + columnName(at->second) + " and " + columnName(c) + " are both named " + quoted(header[c]);
+    }
+    return std::nullopt;
 }
 
 std::string errorLine(int row, const std::string& error) {
@@ -62,27 +67,37 @@ BatchSummary runBatch(const std::vector<Module>& modules, CsvReader& reader, Set
     std::vector<std::string> header;
     for (const std::string& h : first.cells) header.push_back(trim(h));
     const auto moduleAt = std::find(header.begin(), header.end(), "module");
-    if (!first.error.empty() || moduleAt == header.end()) {
+    std::optional<std::string> headerError;
+    if (!first.error.empty()) headerError = "the header cannot be read: " + first.error;
+    else if (moduleAt == header.end()) headerError = "the header names no module column";
+    else headerError = duplicateColumn(header);
+    if (headerError) {
         summary.headerBad = true;
         summary.bad = static_cast<int>(total);
-        emit(errorLine(first.row, first.error.empty() ? "the header names no module column"
-                                                      : "the header cannot be read: " + first.error));
+        emit(errorLine(first.row, *headerError));
         return summary;
     }
     const auto moduleColumn = static_cast<std::size_t>(moduleAt - header.begin());
     std::vector<std::string> moduleNames;
     for (const Module& m : modules) moduleNames.push_back(m.name);
 
-    // Whether a column names a setting of a module, worked out once per module and
+    // What a column sets in a module: an error when it names no setting, else the
+    // field's object name (empty for type and grade), worked out once per module and
     // column: the suggestion for a misspelt name costs its length times every name's.
-    std::map<std::pair<const Module*, std::size_t>, std::optional<std::string>> columnErrors;
-    auto columnError = [&](const Module& module, std::size_t c) -> const std::optional<std::string>& {
-        auto [it, fresh] = columnErrors.try_emplace({&module, c});
+    struct Column {
+        std::optional<std::string> error;
+        std::string object;
+    };
+    std::map<std::pair<const Module*, std::size_t>, Column> columns;
+    auto column = [&](const Module& module, std::size_t c) -> const Column& {
+        auto [it, fresh] = columns.try_emplace({&module, c});
         if (fresh && header[c].empty()) {
-            it->second = "column " + columnName(c) + " has no name in the header";
+            it->second.error = "column " + columnName(c) + " has no name in the header";
         } else if (fresh && header[c] != "type" && header[c] != "grade") {
             Invocation probe;
-            it->second = parseSettings(module, {header[c] + "="}, probe, SettingMode::Raw);
+            it->second.error = parseSettings(module, {header[c] + "="}, probe, SettingMode::Raw);
+            if (const FieldInfo* f = findField(module.fields, header[c])) it->second.object = f->object;
+            else it->second.object = header[c];
         }
         return it->second;
     };
@@ -119,10 +134,9 @@ BatchSummary runBatch(const std::vector<Module>& modules, CsvReader& reader, Set
         const std::string name = trim(rec.cells[moduleColumn]);
         const Module* module = findModule(modules, name);
         if (!module || !module->run) {
-            const std::string near = suggestion(name, moduleNames);
             if (!reject(name.empty() ? "no module named"
-                                     : "unknown module '" + name + "'" +
-                                           (near.empty() ? std::string() : " (did you mean " + near + "?)")))
+                                     : "unknown module " + quoted(name) + " (did you mean " +
+                                           closestName(name, moduleNames) + "?)"))
                 break;
             continue;
         }
@@ -131,12 +145,24 @@ BatchSummary runBatch(const std::vector<Module>& modules, CsvReader& reader, Set
         // fields in column order.
         std::vector<std::string> settings, fields;
         std::optional<std::string> error;
+        // Two columns that reach one field (its object name and its short name) would
+        // leave the design to the later one: the row says which two instead.
+        std::map<std::string, std::size_t> filled;
         for (std::size_t c = 0; c < rec.cells.size() && !error; ++c) {
             if (c == moduleColumn) continue;
             const bool button = header[c] == "type" || header[c] == "grade";
             const std::string value = button ? trim(rec.cells[c]) : rec.cells[c];
             if (value.empty()) continue;
-            if (const auto& unknown = columnError(*module, c)) error = unknown;
+            const Column& col = column(*module, c);
+            if (col.error) {
+                error = col.error;
+            } else if (!button) {
+                const auto [at, fresh] = filled.try_emplace(col.object, c);
+                if (!fresh)
+                    error = "columns " + columnName(at->second) + " (" + quoted(header[at->second]) + ") and " +
+                            columnName(c) + " (" + quoted(header[c]) + ") both set the field " + col.object +
+                            " of " + module->name;
+            }
             (button ? settings : fields).push_back(header[c] + "=" + value);
         }
         settings.insert(settings.end(), fields.begin(), fields.end());
@@ -170,13 +196,13 @@ std::optional<std::string> checkArguments(std::vector<std::string>& args, std::o
             const std::string& path = args[++i];
             if (auto err = checkOutputPath(path)) return err;
             for (const std::string& other : outputs)
-                if (samePath(path, other)) return "one file, " + path + ", named for two outputs";
+                if (samePath(path, other)) return "one file, " + shownPath(path) + ", named for two outputs";
             outputs.push_back(path);
             continue;
         }
         const std::size_t eq = a.find('=');
         if (eq == std::string::npos) continue;  // parseSettings says what is wrong with it
-        const std::string key = a.substr(0, std::min<std::size_t>(eq, 64));
+        const std::string key = quoted(std::string_view(a).substr(0, eq));
         if (a.size() - eq - 1 > kMostSettingBytes)
             return "the text of " + key + " holds more than " + std::to_string(kMostSettingBytes) + " bytes";
         if (isUtf8(a)) continue;

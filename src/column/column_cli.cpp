@@ -38,6 +38,14 @@ void addResult(ResultList& out, const ColumnDesignResult& r) {
     out.add("Ps", r.Ps);
     out.add("As", r.As);
     out.add("pg", r.pg);
+    out.add("AgNeeded", r.AgNeeded);
+    out.add("AsMin", r.AsMin);
+    out.addText("minimumBasis", r.minimumBasis == SteelMinimum::GrossArea    ? "gross area"
+                                : r.minimumBasis == SteelMinimum::NeededArea ? "area the load needs"
+                                                                             : "half the gross area");
+    out.add("minimumGoverns", r.minimumGoverns);
+    out.add("AsUsed", r.AsUsed);
+    out.add("pgUsed", r.pgUsed);
     out.add("Ab", r.Ab);
     out.add("x", r.x);
     out.add("nb", r.nb);

@@ -81,6 +81,34 @@ using chk::mul;
 
 Fixed hold(double x) { return Fixed::fromDouble(x); }
 
+// Least main steel. A column carries at least 1 % of its gross area in bars. A column
+// larger than its load needs may take 1 % of the gross area the load needs instead,
+// but never less than 1 % of half its gross area (the reduced effective area of the
+// working-stress and strength codes alike). The area the load needs is the section
+// that carries the design load N with 1 % steel, N = 0.85 Ag' (0.25 fc' + 0.01 fs).
+// Where Ag' is at least Ag the required steel is itself at least 1 % of Ag, so the
+// minimum bites only on a column larger than its load needs; there the required As is
+// small or negative (the concrete alone carries the load) and the minimum is what the
+// bars are chosen for.
+void leastSteel(ColumnDesignResult& r) {
+    const double perArea = mul(0.85, chk::add(mul(0.25, r.fcPrime), mul(0.01, r.fs)));
+    r.AgNeeded = hold(div(r.N.toDouble(), perArea));
+    const Fixed half = r.Ag.half();
+    Fixed basis = r.AgNeeded;
+    r.minimumBasis = SteelMinimum::NeededArea;
+    if (basis >= r.Ag) {
+        basis = r.Ag;
+        r.minimumBasis = SteelMinimum::GrossArea;
+    } else if (basis <= half) {
+        basis = half;
+        r.minimumBasis = SteelMinimum::HalfArea;
+    }
+    r.AsMin = hold(mul(0.01, basis.toDouble()));
+    r.minimumGoverns = r.As < r.AsMin;
+    r.AsUsed = r.minimumGoverns ? r.AsMin : r.As;
+    r.pgUsed = hold(mul(div(r.AsUsed.toDouble(), r.Ag.toDouble()), 100));
+}
+
 // The steps of the design in order. Returns normally both when the design runs to its
 // end and when a check ends it early; an impossible operation throws ArithmeticError.
 void design(const ColumnDesignInput& in, ColumnOutcome& out) {
@@ -190,6 +218,7 @@ void design(const ColumnDesignInput& in, ColumnOutcome& out) {
     r.Ps = r.N - r.Pc;
     r.As = hold(div(r.Ps.toDouble(), mul(r.fs, 0.85)));
     r.pg = hold(mul(div(r.As.toDouble(), r.Ag.toDouble()), 100));
+    leastSteel(r);
 
     // One bar: pi (22/7) times the radius squared, db in mm giving the radius in cm as db/20.
     const double radius = div(r.db, 20);
@@ -197,7 +226,7 @@ void design(const ColumnDesignInput& in, ColumnOutcome& out) {
 
     // Bars: the nearest whole number, plus one whenever at least one whole bar is needed,
     // so the steel provided never falls short of the steel required.
-    r.x = hold(div(r.As.toDouble(), r.Ab.toDouble()));
+    r.x = hold(div(r.AsUsed.toDouble(), r.Ab.toDouble()));
     std::int64_t bars = barsForRatio(r.x);
     if (bars < 4) d.say(msg::kFewerThanFourBars);
     if (bars <= 4) bars = 4;

@@ -17,6 +17,10 @@ inline constexpr int kShapeNone = 0;
 inline constexpr int kShapeSquare = 1;
 inline constexpr int kShapeRound = 2;
 
+// Which area the least steel is 1 % of: the gross section, the gross area the load
+// needs, or half the gross section (see the minimum-steel step of the design).
+enum class SteelMinimum { GrossArea, NeededArea, HalfArea };
+
 // The inputs as Calculate reads them from the window's fields (each with num()).
 struct ColumnDesignInput {
     int shape = kShapeNone;  // 0 none chosen, 1 square, 2 round (other codes design as round)
@@ -64,9 +68,15 @@ struct ColumnDesignResult {
     Fixed Pc;        // load carried by the concrete, kg
     Fixed Ps;        // load left for the steel, kg
     Fixed As;        // required steel area, cm2
-    Fixed pg;        // steel ratio, %
+    Fixed pg;        // steel ratio of As, %
+    Fixed AgNeeded;  // gross area the design load needs with 1 % steel, cm2
+    Fixed AsMin;     // least steel, 1 % of AgNeeded held between Ag / 2 and Ag, cm2
+    SteelMinimum minimumBasis = SteelMinimum::GrossArea;  // the area AsMin is 1 % of
+    bool minimumGoverns = false;  // AsMin is above As, so the bars are chosen for AsMin
+    Fixed AsUsed;    // the area the bars are chosen for, the larger of As and AsMin, cm2
+    Fixed pgUsed;    // steel ratio of AsUsed, %
     Fixed Ab;        // area of one main bar, cm2
-    Fixed x;         // As / Ab, bars needed before rounding
+    Fixed x;         // AsUsed / Ab, bars needed before rounding
     Fixed nb;        // main bars chosen (whole number)
     double s16 = 0;  // 16 main-bar diameters, cm
     double s48 = 0;  // 48 tie diameters, cm

@@ -147,8 +147,10 @@ void writeColumnLabels(const ColumnOutcome& outcome, FieldSet& labels) {
         labels.set("Label13", numText(r.Ag));
         labels.set("Label14", numText(r.Pc));
         labels.set("Label15", numText(r.Ps));
-        labels.set("Label21", numText(r.As));
-        labels.set("Label12", numText(r.pg));
+        // The area the bars are chosen for and its ratio: the required area, or the
+        // least steel where that is more (never a negative area beside the verdict).
+        labels.set("Label21", numText(r.AsUsed));
+        labels.set("Label12", numText(r.pgUsed));
         labels.set("Label22", numText(r.Ab));
         labels.set("Label24", numText(r.nb));
         labels.set("Label48", numText(r.s16));

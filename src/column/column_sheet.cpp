@@ -14,7 +14,7 @@ namespace {
 
 constexpr double kBody = 14, kVerdict = 18;
 constexpr double kFirstLine = 1100;
-constexpr double kEngineerLine = 10400;
+constexpr double kEngineerLine = 11300;
 
 template <typename T>
 std::string n(T v) {
@@ -26,6 +26,30 @@ std::string n(T v) {
 double product(double a, double b) {
     const double v = a * b;
     return std::isfinite(v) ? v : 0;
+}
+
+// How the sheet names the area the least steel is 1 % of, and why that one.
+struct SteelMinimumText {
+    const char* area;
+    const char* reason;
+};
+const SteelMinimumText& steelMinimumText(SteelMinimum basis) {
+    static const SteelMinimumText texts[] = {
+        {"Ag", "Ag' ไม่น้อยกว่า Ag"},
+        {"Ag'", "เสาใหญ่กว่าที่ นน.ต้องการ ใช้ Ag' ที่อยู่ระหว่าง Ag / 2 ถึง Ag"},
+        {"Ag / 2", "เสาใหญ่กว่าที่ นน.ต้องการ Ag' น้อยกว่า Ag / 2"},
+    };
+    return texts[static_cast<int>(basis)];
+}
+
+// The area the least steel is 1 % of, as the design held it.
+Fixed minimumArea(const ColumnDesignResult& r) {
+    switch (r.minimumBasis) {
+    case SteelMinimum::GrossArea: return r.Ag;
+    case SteelMinimum::NeededArea: return r.AgNeeded;
+    case SteelMinimum::HalfArea: break;
+    }
+    return r.Ag.half();
 }
 
 }  // namespace
@@ -85,10 +109,23 @@ PageModel columnSheet(const ColumnDesignResult& r, bool usable, const ProjectTit
     line("คำนวณหาค่ากำลังรับ นน.ของเสาโดยเหล็กเสริม S = P - C = " + n(r.N) + " - " + n(r.Pc) + " = " + n(r.Ps) + " กก.");
     line("กำหนดค่าหน่วยแรงอัดที่ยอมให้ของเหล็กเสริม fs = " + n(r.fs) + " กก./ตร.ซม.");
     line("คำนวณหา พท.หน้าตัดเหล็กเสริม As = S / ( 0.85 x fs )");
-    line(" As = " + n(r.Ps) + " / ( 0.85 x " + n(r.fs) + " ) = " + n(r.As) + " ตร.ซม.");
-    line("อัตราส่วนระหว่าง พื้นที่หน้าตัดเหล็กยืน/พื้นที่หน้าตัดของเสา Pg = As / Ag = " + n(r.As) + " / " + n(r.Ag) +
-         " x 100 = " + n(r.pg) + " %");
-    line("***มาตรฐานที่ วสท.กำหนด Pg ต้องอยู่ระหว่าง 1 % ถึง 8 %");
+    // A negative area is no steel at all: the concrete carries the load by itself.
+    if (r.As < Fixed())
+        line(" As = " + n(r.Ps) + " / ( 0.85 x " + n(r.fs) + " ) ติดลบ คอนกรีตรับ นน.ได้เอง ต้องใช้เหล็กยืนขั้นต่ำ");
+    else
+        line(" As = " + n(r.Ps) + " / ( 0.85 x " + n(r.fs) + " ) = " + n(r.As) + " ตร.ซม.");
+    line("พท.หน้าตัดเสาที่ นน.ต้องการเมื่อใช้เหล็ก 1 % Ag' = " + n(r.N) + " / ( 0.85 x ( 0.25 x " + n(r.fcPrime) +
+         " + 0.01 x " + n(r.fs) + " ) ) = " + n(r.AgNeeded) + " ตร.ซม.");
+    const SteelMinimumText& least = steelMinimumText(r.minimumBasis);
+    line(std::string("เหล็กยืนขั้นต่ำ As min = 0.01 x ") + least.area + " = 0.01 x " + n(minimumArea(r)) + " = " +
+         n(r.AsMin) + " ตร.ซม. ( " + least.reason + " )");
+    line("ใช้ As = " + n(r.AsUsed) + " ตร.ซม. ( " +
+         (r.minimumGoverns ? std::string("เหล็กยืนขั้นต่ำ 0.01 x ") + least.area + " ควบคุม"
+                           : std::string("As ที่คำนวณได้ไม่น้อยกว่าเหล็กยืนขั้นต่ำ")) +
+         " )");
+    line("อัตราส่วนระหว่าง พื้นที่หน้าตัดเหล็กยืน/พื้นที่หน้าตัดของเสา Pg = As / Ag = " + n(r.AsUsed) + " / " +
+         n(r.Ag) + " x 100 = " + n(r.pgUsed) + " %");
+    line("***มาตรฐานที่ วสท.กำหนด Pg ต้องอยู่ระหว่าง 1 % ถึง 8 % ( เสาที่ใหญ่กว่าที่ นน.ต้องการ ไม่น้อยกว่า 0.5 % )");
     line("***ใช้เหล็กเสริมรับแรงอัดเป็นเหล็กยืนในเสา ขนาด " + n(r.db) + " มม.จำนวน " + n(r.nb) + " เส้น O.K.");
     line("เปรียบเทียบหาเหล็กปลอกและระยะปลอกของเสา ตามข้อกำหนดของ วสท.", kBody, 100);
     line("กำหนดขนาดของเหล็กปลอก = " + n(r.dt) + " มม.");

@@ -17,7 +17,7 @@ Message columnPrintQuestion();
 
 // The box below the sheet's text that the printed section occupies: under the engineer
 // line, above the page text.
-inline constexpr PageBox kColumnSheetDrawingBox{1200, 10750, 11000, 14850};
+inline constexpr PageBox kColumnSheetDrawingBox{1200, 11600, 11000, 14850};
 
 // The sheet of the last design; `usable` is whether its Calculate ended usable (false
 // when there was none). Before any Calculate a default record prints zeros.

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "common/numtext.h"
+#include "common/utf8.h"
 
 namespace mx::cli {
 
@@ -75,22 +76,29 @@ std::optional<std::string> parseSettings(const Module& module, const std::vector
         if (eq == std::string::npos || eq == 0) {
             std::string hint;
             if (!a.empty() && a[0] == '-') hint = " (options: --raw, --sheet FILE.pdf, --drawing FILE.png, --help)";
-            return "malformed setting '" + a + "' (expected CONTROL=TEXT)" + hint;
+            return "malformed setting " + quoted(a) + " (expected CONTROL=TEXT)" + hint;
         }
         const std::string key = a.substr(0, eq);
         const std::string value = a.substr(eq + 1);
         if (key == "type") {
+            // A code as the help lists it: "01", "+1" and "-0" are no codes of a button.
             int code = 0;
             const auto res = std::from_chars(value.data(), value.data() + value.size(), code);
-            if (res.ec != std::errc() || res.ptr != value.data() + value.size())
-                return "type must be a whole number, got '" + value + "'";
-            if (!pressType(module, out.state, code))
-                return "module " + module.name + " has no type " + value;
-            continue;
+            const bool exact = res.ec == std::errc() && res.ptr == value.data() + value.size() && std::to_string(code) == value;
+            if (exact && pressType(module, out.state, code)) continue;
+            std::vector<std::string> codes;
+            for (const TypeInfo& t : module.types) codes.push_back(std::to_string(t.code));
+            if (codes.empty() && !module.pressType) return "module " + module.name + " has no type buttons";
+            return "module " + module.name + " has no type " + quoted(value) +
+                   (codes.empty() ? std::string() : " (did you mean " + closestName(value, codes) + "?)");
         }
         if (key == "grade") {
             const auto g = parseSteelGrade(value);
-            if (!g) return "unknown grade '" + value + "' (SR24, SD30, SD35 or SD40)";
+            if (!g) {
+                const std::vector<std::string> names(kSteelGradeNames.begin(), kSteelGradeNames.end());
+                return "unknown grade " + quoted(value) + " (did you mean " + closestName(value, names) +
+                       "? the grades are SR24, SD30, SD35 and SD40)";
+            }
             if (!module.pressGrade) return "module " + module.name + " has no steel-grade buttons";
             module.pressGrade(out.state, *g);
             continue;
@@ -98,7 +106,7 @@ std::optional<std::string> parseSettings(const Module& module, const std::vector
         const std::string object = fieldObject(module, key);
         if (object.empty()) {
             const std::string near = closestName(key, settingNames(module));
-            return "module " + module.name + " has no input field " + key +
+            return "module " + module.name + " has no input field " + quoted(key) +
                    (near.empty() ? std::string() : " (did you mean " + near + "?)");
         }
         if (mode == SettingMode::Typed && module.typeField) {
@@ -126,8 +134,6 @@ std::string pad(std::string s, std::size_t width) {
     if (s.size() < width) s.append(width - s.size(), ' ');
     return s + " ";
 }
-
-constexpr const char* kGradeKeys[] = {"SR24", "SD30", "SD35", "SD40"};
 
 }  // namespace
 
@@ -211,7 +217,7 @@ std::string moduleHelp(const Module& module) {
                 writes += (writes.empty() ? "" : ", ") + (f ? std::string(f->name) : object) + "=" +
                           pressed[static_cast<std::size_t>(g)].get(object);
             }
-            out += "  " + pad(kGradeKeys[g], 5) + writes + "\n";
+            out += "  " + pad(std::string(kSteelGradeNames[static_cast<std::size_t>(g)]), 5) + writes + "\n";
         }
     }
     return out;

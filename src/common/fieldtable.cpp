@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/numtext.h"
+#include "common/utf8.h"
 
 namespace mx {
 
@@ -33,7 +34,9 @@ const FieldInfo* findField(const FieldTable& table, std::string_view key) {
 }
 
 std::string closestName(std::string_view key, const std::vector<std::string>& names) {
-    const std::string k = lower(key);
+    // The distance costs the key's length times each name's: only the key's first
+    // characters are compared, however long it is.
+    const std::string k = lower(leadingChars(key));
     std::string best;
     std::size_t bestDistance = 0;
     for (const std::string& name : names) {

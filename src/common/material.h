@@ -17,7 +17,13 @@ struct MaterialSet {
 
 enum class SteelGrade { SR24 = 0, SD30 = 1, SD35 = 2, SD40 = 3 };
 
-// "SR24", "SD30", "SD35", "SD40" (a dot or dash after the letters is accepted).
+// The grades as the tool and the project file name them, in button order.
+inline constexpr std::array<std::string_view, 4> kSteelGradeNames{"SR24", "SD30", "SD35", "SD40"};
+inline std::string_view steelGradeName(SteelGrade g) { return kSteelGradeNames[static_cast<std::size_t>(g)]; }
+
+// A grade named exactly as kSteelGradeNames spells it: a name read another way
+// ("sd30", "SD.30") is refused rather than guessed, so every accepted name is one the
+// help lists.
 std::optional<SteelGrade> parseSteelGrade(std::string_view key);
 
 // fs written by the grade buttons of most modules: 1200, 1500, 1600, 1700.

@@ -1,14 +1,18 @@
 #include "common/stagedoutput.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <system_error>
 #include <vector>
 
@@ -37,6 +41,88 @@ bool endsWith(std::FILE* in, std::string_view ending) {
     }
     return std::string_view(tail, got).find(ending) != std::string_view::npos;
 }
+
+// The staged files of the process, for a signal that ends it: an interrupted sheet must
+// not leave a hidden temporary file beside the user's. A signal handler may neither
+// allocate nor lock, so the names live in fixed slots of plain characters, each
+// claimed and released through a lock-free atomic.
+constexpr std::size_t kStagingSlots = 32;
+constexpr std::size_t kMostStagingName = 4096;
+enum SlotState : int { kFree = 0, kFilling = 1, kHeld = 2 };
+struct StagingSlot {
+    std::atomic<int> state{kFree};
+    char name[kMostStagingName];
+};
+StagingSlot stagingSlots[kStagingSlots];
+static_assert(std::atomic<int>::is_always_lock_free);
+
+// The signals that end the tool or the program from outside: Ctrl-C, kill, a closed
+// terminal, Ctrl-\, and a pipe closed under the standard output.
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE};
+
+extern "C" void removeStagedFiles(int sig) {
+    const int savedErrno = errno;
+    for (StagingSlot& slot : stagingSlots)
+        if (slot.state.load() == kHeld) ::unlink(slot.name);
+    // Then the signal's own effect: the handler is reset and the signal, blocked while
+    // it runs, is delivered again when it returns.
+    ::signal(sig, SIG_DFL);
+    ::raise(sig);
+    errno = savedErrno;
+}
+
+// Installed once, for the signals whose effect is still the default: a signal the
+// process ignores (nohup) or handles itself keeps that.
+void installSignalCleanup() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        for (const int sig : kEndingSignals) {
+            struct sigaction old {};
+            if (::sigaction(sig, nullptr, &old) != 0 || (old.sa_flags & SA_SIGINFO) || old.sa_handler != SIG_DFL)
+                continue;
+            struct sigaction action {};
+            action.sa_handler = removeStagedFiles;
+            sigemptyset(&action.sa_mask);
+            ::sigaction(sig, &action, nullptr);
+        }
+    });
+}
+
+// A slot holding the name, or -1 when all are taken or the name is too long (the file
+// is then only removed by the destructor).
+int holdStagingName(const std::string& name) {
+    if (name.size() >= kMostStagingName) return -1;
+    for (std::size_t i = 0; i < kStagingSlots; ++i) {
+        int expected = kFree;
+        if (!stagingSlots[i].state.compare_exchange_strong(expected, kFilling)) continue;
+        std::memcpy(stagingSlots[i].name, name.c_str(), name.size() + 1);
+        stagingSlots[i].state.store(kHeld);
+        return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void releaseStagingName(int slot) {
+    if (slot >= 0) stagingSlots[static_cast<std::size_t>(slot)].state.store(kFree);
+}
+
+// The ending signals held back while a staged file is made and named in its slot, so
+// that none finds the file without its name.
+class EndingSignalsHeld {
+public:
+    EndingSignalsHeld() {
+        sigset_t set;
+        sigemptyset(&set);
+        for (const int sig : kEndingSignals) sigaddset(&set, sig);
+        ::pthread_sigmask(SIG_BLOCK, &set, &previous_);
+    }
+    ~EndingSignalsHeld() { ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+    EndingSignalsHeld(const EndingSignalsHeld&) = delete;
+    EndingSignalsHeld& operator=(const EndingSignalsHeld&) = delete;
+
+private:
+    sigset_t previous_;
+};
 
 }  // namespace
 
@@ -70,6 +156,8 @@ StagedOutput::StagedOutput(std::string target) : target_(std::move(target)) {
         if (ec) folder = "/tmp";
         name = (folder / "mx7100-XXXXXX").string();
     }
+    installSignalCleanup();
+    const EndingSignalsHeld held;
     const int fd = ::mkstemp(name.data());
     if (fd < 0) {
         stagingError_ = errno;
@@ -77,10 +165,13 @@ StagedOutput::StagedOutput(std::string target) : target_(std::move(target)) {
     }
     ::close(fd);
     staging_ = name;
+    slot_ = holdStagingName(staging_);
 }
 
 StagedOutput::~StagedOutput() {
+    // Removed before its name is released: a signal in between finds no file.
     if (!staging_.empty()) std::remove(staging_.c_str());
+    releaseStagingName(slot_);
 }
 
 std::optional<WriteFault> StagedOutput::commit(std::string_view ending) {
@@ -92,7 +183,11 @@ std::optional<WriteFault> StagedOutput::commit(std::string_view ending) {
         if (!endsWith(in.get(), ending)) return WriteFault{WriteFault::Kind::Unfinished, 0};
     }
     const auto failed = renameTo_.empty() ? copyToTarget() : renameOverTarget();
-    if (!failed && !renameTo_.empty()) staging_.clear();  // it is the target now
+    if (!failed && !renameTo_.empty()) {
+        staging_.clear();  // it is the target now
+        releaseStagingName(slot_);
+        slot_ = -1;
+    }
     return failed;
 }
 

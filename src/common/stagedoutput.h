@@ -9,6 +9,10 @@
 // the old file stays whole until the new one is, and keeps its permissions. A name
 // that is a pipe or a device (/dev/stdout) is staged in the temporary folder and
 // copied to it, every write checked.
+//
+// A process ended by a signal from outside (Ctrl-C, kill, a closed terminal or pipe)
+// removes its staged files before it ends, unless it ignores or handles that signal
+// itself.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,6 +56,7 @@ private:
     std::string staging_;
     std::string renameTo_;  // the file renamed over; empty when the staged file is copied
     int stagingError_ = 0;
+    int slot_ = -1;  // where the signal handler finds the staged file's name
 };
 
 // The closing bytes of a finished PDF and of a finished PNG.

@@ -171,10 +171,47 @@ PageModel figure(const StairDesignResult& r) {
     return p;
 }
 
+// The figure above is drawn for treads of 1500 twips and risers of 800. The steps are
+// put at their own proportion by stretching it: a stair steeper than that gets taller
+// risers, a shallower one wider treads. Only ever stretching keeps every label as clear
+// of the others and of the lines as the figure has them; what lies above the first
+// tread (the tread's dimension) and left of the flight's start stays where it is.
+constexpr double kDrawnTread = 1500, kDrawnRiser = 800;
+constexpr double kFlightTop = 500, kFlightLeft = 500;
+// Beyond these proportions (no stair the form lets through comes near them) the steps
+// are drawn at the bound, so the labels never shrink to nothing on the page.
+constexpr double kFlattest = 0.1, kSteepest = 2;
+
+struct Stretch {
+    double sx = 1, sy = 1;
+    double x(double v) const { return v < kFlightLeft ? v : kFlightLeft + (v - kFlightLeft) * sx; }
+    double y(double v) const { return v < kFlightTop ? v : kFlightTop + (v - kFlightTop) * sy; }
+};
+
+Stretch stepStretch(const StairDesignResult& r) {
+    const double T = r.T.toDouble(), Rs = r.Rs.toDouble();
+    if (!(T > 0 && Rs > 0)) return {};  // no steps sized yet: the figure as it is
+    const double ratio = std::clamp(Rs / T, kFlattest, kSteepest);
+    const double drawn = kDrawnRiser / kDrawnTread;
+    return ratio >= drawn ? Stretch{1, ratio / drawn} : Stretch{drawn / ratio, 1};
+}
+
+PageModel stretched(const PageModel& figure, const Stretch& s) {
+    return edited(figure, [&s](PageItem& item) {
+        if (auto* t = std::get_if<PageText>(&item)) {
+            t->x = s.x(t->x), t->y = s.y(t->y);
+        } else if (auto* l = std::get_if<PageLine>(&item)) {
+            l->x1 = s.x(l->x1), l->y1 = s.y(l->y1), l->x2 = s.x(l->x2), l->y2 = s.y(l->y2);
+        } else if (auto* c = std::get_if<PageCircle>(&item)) {
+            c->x = s.x(c->x), c->y = s.y(c->y);
+        }
+    });
+}
+
 }  // namespace
 
 PageModel stairDrawing(const StairDesignResult& r, const PageBox& area) {
-    const PageModel native = figure(r);
+    const PageModel native = stretched(figure(r), stepStretch(r));
     // A narrow margin inside the area keeps the figure off the surface's edge.
     const double margin = std::min({kMargin, (area.x2 - area.x1) / 20, (area.y2 - area.y1) / 20});
     const PageBox inner{area.x1 + margin, area.y1 + margin, area.x2 - margin, area.y2 - margin};

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -11,6 +12,7 @@
 #include "beam/beam_form.h"
 #include "common/checked.h"
 #include "common/cli_modules.h"
+#include "common/numtext.h"
 
 using namespace mx;
 using namespace mx::beam;
@@ -100,21 +102,75 @@ TEST(BeamForm, LiveLoadCalculator) {
     f.set("Text21", "4");
     f.set("Text25", "100");
     f.set("Text27", "50");
-    const LiveLoadEstimate e = estimateLiveLoad(f);
+    const LiveLoadEstimate e = estimateLiveLoad(f, kSimple);
     EXPECT_EQ(e.floor, 3000);  // 4 x 2.5 x 300
     EXPECT_EQ(e.wall, 2160);   // 4 x 3 x 180
     EXPECT_EQ(e.points, 150);
-    EXPECT_EQ(e.total, 5310);
-    EXPECT_EQ(e.perMetre, 1327.5);
+    EXPECT_EQ(e.pointEquivalent, 300);  // k = 2 for a simple beam
+    EXPECT_EQ(e.total, 5460);
+    EXPECT_EQ(e.perMetre, 1365);
     EXPECT_FALSE(e.message);
     f.set("Text1", "");
-    const LiveLoadEstimate noSpan = estimateLiveLoad(f);
-    EXPECT_EQ(noSpan.perMetre, 5310);
+    const LiveLoadEstimate noSpan = estimateLiveLoad(f, kSimple);
+    EXPECT_EQ(noSpan.perMetre, 5460);
     ASSERT_TRUE(noSpan.message);
     EXPECT_EQ(noSpan.message->title, "BEAM-01");
     f.set("Text25", "100000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000");
     f.set("Text26", "100000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000");
-    EXPECT_THROW(estimateLiveLoad(f), ArithmeticError);
+    EXPECT_THROW(estimateLiveLoad(f, kSimple), ArithmeticError);
+}
+
+// A point load P = 2000 kg at its worst place, worked by hand, against the type's own
+// coefficients under the equivalent uniform load k P / L: the moment of the same sign
+// and the larger end shear are never less than the point load's.
+TEST(BeamForm, PointLoadsAsTheirEquivalentUniformLoad) {
+    const struct {
+        const char* name;
+        int type;
+        const char *span, *overhang;
+        double k, perMetre;
+        bool negative;    // the moment compared is M- (else M+)
+        double moment;    // the point load's largest moment of that sign, kg-m
+        double shear;     // its largest end shear, kg
+    } cases[] = {
+        {"simple, P at midspan: P L / 4", kSimple, "4", "?", 2, 1000, false, 2000, 2000},
+        {"end span, P at 0.366 L from the pin: 0.1741 P L", kEndSpan, "4", "?", 2.5, 1250, false, 1392.5, 2000},
+        {"end span, P at L / sqrt 3: 0.1925 P L at the fixed end", kEndSpan, "4", "?", 2.5, 1250, true, 1539.6, 2000},
+        {"continuous, P at midspan: P L / 8", kContinuous, "4", "?", 3, 1500, false, 1000, 2000},
+        {"continuous, P at L / 3: 4 P L / 27 at the end", kContinuous, "4", "?", 3, 1500, true, 1185.2, 2000},
+        {"overhang 1 m, P at the tip: P a", kOverhang, "4", "1", 8, 4000, true, 2000, 2500},
+        {"overhang not given is 1 m", kOverhang, "4", "?", 8, 4000, true, 2000, 2500},
+        {"overhang 3 m, P at midspan: P L / 4", kOverhang, "4", "3", 10.45, 5225, false, 2000, 3500},
+        {"cantilever, P at the tip: P L", kCantilever, "2", "?", 2, 2000, true, 4000, 2000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FieldSet f = beamDefaultFields();
+        f.set("Text1", c.span);
+        f.set("Text5", c.overhang);
+        f.set("Text25", "2000");
+        const LiveLoadEstimate e = estimateLiveLoad(f, c.type);
+        ASSERT_TRUE(e.pointFactor);
+        EXPECT_EQ(*e.pointFactor, c.k);
+        EXPECT_DOUBLE_EQ(e.perMetre, c.perMetre);
+        const double L = num(c.span), a = num(c.overhang) > 0 ? num(c.overhang) : 1;
+        const UniformLoadMoments m = uniformLoadMoments(c.type, e.perMetre, L, a);
+        EXPECT_GE(c.negative ? m.negative : m.positive, c.moment);
+        const UniformLoadShears v = uniformLoadShears(c.type, e.perMetre, L, a);
+        EXPECT_GE(std::max(v.r1, v.r2), c.shear);
+    }
+    // Point loads with no factor to take them by are refused; without point loads the
+    // estimate goes on.
+    FieldSet f = beamDefaultFields();
+    f.set("Text1", "3");
+    f.set("Text5", "3");
+    EXPECT_FALSE(estimateLiveLoad(f, kOverhang).refusal);
+    f.set("Text26", "500");
+    for (int type : {0, int{kOverhang}}) {
+        const LiveLoadEstimate e = estimateLiveLoad(f, type);
+        ASSERT_TRUE(e.refusal);
+        EXPECT_EQ(e.refusal->text.substr(0, 2), type == 0 ? "2." : "3.");
+    }
 }
 
 TEST(BeamForm, TablesAndButtons) {

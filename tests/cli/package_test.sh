@@ -17,7 +17,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 for f in usr/bin/mx7100 usr/bin/mx7100-calc usr/share/applications/mx7100.desktop \
          usr/share/icons/hicolor/scalable/apps/mx7100.svg usr/share/icons/hicolor/48x48/apps/mx7100.png \
          usr/share/icons/hicolor/256x256/apps/mx7100.png \
-         usr/share/man/man1/mx7100.1.gz usr/share/man/man1/mx7100-calc.1.gz; do
+         usr/share/man/man1/mx7100.1.gz usr/share/man/man1/mx7100-calc.1.gz \
+         usr/share/mx7100/translations/qt_th.qm; do
   [ -e "$root/$f" ] || fail "the package lacks /$f"
 done
 [ -x "$root/usr/bin/mx7100-calc" ] || fail "mx7100-calc is not executable"

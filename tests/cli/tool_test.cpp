@@ -8,6 +8,7 @@
 
 #include "cli/tool.h"
 #include "common/numtext.h"
+#include "common/utf8.h"
 
 namespace {
 
@@ -147,6 +148,41 @@ TEST(ShortNames, AnUnknownNameSuggestsTheClosestKnownOne) {
     EXPECT_TRUE(run("beam", {"text3=30"}, SettingMode::Typed).error);
 }
 
+// A setting the tool refuses, as the message on standard error reads: the wrong thing
+// quoted as typed, escaped and cut to one short line, with the closest right name.
+TEST(Settings, ARefusedSettingIsQuotedOnOneLineWithTheClosestName) {
+    const std::string ellipsis = "\xE2\x80\xA6";
+    const std::vector<std::tuple<std::string, std::string, std::string>> cases{
+        {"beam", "grade=sd30", "unknown grade 'sd30' (did you mean SD30?"},
+        {"beam", "grade=SD.30", "unknown grade 'SD.30' (did you mean SD30?"},
+        {"beam", "type=-0", "module beam has no type '-0' (did you mean 1?)"},
+        {"beam", "type=01", "module beam has no type '01' (did you mean 1?)"},
+        {"beam", "type=+2", "module beam has no type '+2' (did you mean 2?)"},
+        {"cover", "type=1", "module cover has no type '1'"},
+        {"beam", "wi\x1b[31mdth=3", "no input field 'wi\\x1b[31mdth' (did you mean width?)"},
+        {"beam", "span\nwidth=3", "no input field 'span\\nwidth' (did you mean width?)"},
+        {"beam", "\xBE\xD4=3", "no input field '\\xbe\\xd4'"},
+        {"beam", "widht" + std::string(10u << 20, 'z') + "=3", "no input field 'widht" + std::string(75, 'z') + ellipsis + "'"},
+        {"beam", std::string(5000, '\r'), "malformed setting '\\r\\r"},
+    };
+    for (const auto& [name, arg, fragment] : cases) {
+        const ToolOutcome r = run(name, {arg}, SettingMode::Typed);
+        ASSERT_TRUE(r.error) << arg.substr(0, 40);
+        EXPECT_NE(r.error->find(fragment), std::string::npos) << *r.error;
+        EXPECT_EQ(r.error->find_first_of("\n\r\x1b"), std::string::npos) << *r.error;
+        EXPECT_TRUE(isUtf8(*r.error));
+        EXPECT_LT(r.error->size(), 400u);
+    }
+    // Exactly as the help lists them, nothing else.
+    for (const char* g : {"SR24", "SD30", "SD35", "SD40"}) EXPECT_FALSE(run("beam", {std::string("grade=") + g}, SettingMode::Typed).error);
+    std::vector<std::string> tooLong{"member=ok", std::string(100, '\x1b') + "=" + std::string(5000, 'x')};
+    std::ostringstream notes;
+    const auto refused = checkArguments(tooLong, notes);
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->find("the text of '\\x1b\\x1b"), std::string::npos) << *refused;
+    EXPECT_LT(refused->size(), 600u);
+}
+
 // A field over its limit, typed and raw: the field's rule shows its message and writes
 // its correction only when typed; the design then reads the corrected text.
 TEST(TypedSettings, RunTheFieldRuleBeforeCalculateAndRawDoesNot) {
@@ -236,8 +272,8 @@ TEST(Batch, MixedModulesWithBadRowsEachOnItsOwnLineInRowOrder) {
         "{\"row\": 3, \"page\": 2, \"module\": \"slab\", \"status\": 2",
         "{\"row\": 4, \"error\": \"unknown module 'beem' (did you mean beam?)\"}",
         "{\"row\": 5, \"page\": 3, \"module\": \"pile\"",
-        "{\"row\": 6, \"error\": \"module column has no input field thickness",
-        "{\"row\": 7, \"error\": \"module stair has no type 9\"}",
+        "{\"row\": 6, \"error\": \"module column has no input field 'thickness'",
+        "{\"row\": 7, \"error\": \"module stair has no type '9' (did you mean 1?)\"}",
         "{\"row\": 8, \"error\": \"the row has 10 cells, the header 9\"}",
         // Its default RB25 cannot be anchored in the cap: designed, not usable.
         "{\"row\": 9, \"page\": 4, \"module\": \"pilecap\", \"status\": 1",

@@ -119,7 +119,7 @@ TEST(ColumnSheet, ConditionalLines) {
     }
 }
 
-// Header, thirty body lines at their places, footer and page text; a usable design
+// Header, thirty-three body lines at their places, footer and page text; a usable design
 // keeps its "O.K." lines.
 TEST(ColumnSheet, LinesAtTheirPlaces) {
     const PageModel p =
@@ -128,16 +128,50 @@ TEST(ColumnSheet, LinesAtTheirPlaces) {
     for (const auto& t : p.texts())
         if (t.y < kColumnSheetDrawingBox.y1 || t.y >= 15000) places.emplace_back(t.x, t.y);
     std::vector<std::pair<double, double>> expected{{1200, 400}, {1200, 700}};
-    for (double y = 1100; y <= 7700; y += 300) expected.emplace_back(1200, y);
-    for (double y = 8100; y <= 9900; y += 300) expected.emplace_back(1200, y);
-    expected.emplace_back(6000, 10400);
+    for (double y = 1100; y <= 8600; y += 300) expected.emplace_back(1200, y);
+    for (double y = 9000; y <= 10800; y += 300) expected.emplace_back(1200, y);
+    expected.emplace_back(6000, 11300);
     expected.emplace_back(10000, 15000);
     EXPECT_EQ(places, expected);
     EXPECT_EQ(lineAt(p, 400), "โครงการ ก");
     EXPECT_EQ(lineAt(p, 700), "แสดงรายการคำนวณเสา C1");
-    EXPECT_EQ(lineAt(p, 7700), "***ใช้เหล็กเสริมรับแรงอัดเป็นเหล็กยืนในเสา ขนาด  12  มม.จำนวน  4  เส้น O.K.");
-    EXPECT_EQ(lineAt(p, 9900), "***ใช้เหล็กปลอก ขนาด  6  มม. ระยะห่าง @ =  15  ซม. O.K.");
+    EXPECT_EQ(lineAt(p, 8600), "***ใช้เหล็กเสริมรับแรงอัดเป็นเหล็กยืนในเสา ขนาด  12  มม.จำนวน  4  เส้น O.K.");
+    EXPECT_EQ(lineAt(p, 10800), "***ใช้เหล็กปลอก ขนาด  6  มม. ระยะห่าง @ =  15  ซม. O.K.");
     for (const auto& t : p.texts()) EXPECT_TRUE(t.sizePt == 14 || t.sizePt == 20 || t.y == 3500) << t.text;
+}
+
+// The steel lines name the least steel and which area it is 1 % of, and a negative
+// required area is never printed as the area the bars are chosen for.
+TEST(ColumnSheet, SteelLinesShowWhichMinimumGoverns) {
+    const struct {
+        const char* name;
+        double P, t, fs;
+        const char *as, *least, *used, *bars;
+    } cases[] = {
+        {"concrete alone: half the section governs", 20000, 40, 1600,
+         " As = -29041.6  / ( 0.85 x  1600  ) ติดลบ คอนกรีตรับ นน.ได้เอง ต้องใช้เหล็กยืนขั้นต่ำ",
+         "เหล็กยืนขั้นต่ำ As min = 0.01 x Ag / 2 = 0.01 x  800  =  8  ตร.ซม. ( เสาใหญ่กว่าที่ นน.ต้องการ Ag' น้อยกว่า Ag / 2 )",
+         "ใช้ As =  8  ตร.ซม. ( เหล็กยืนขั้นต่ำ 0.01 x Ag / 2 ควบคุม )", "จำนวน  8  เส้น O.K."},
+        {"the area the load needs governs", 28000, 30, 1200, " As =  414.1  / ( 0.85 x  1200  ) =  0.406  ตร.ซม.",
+         "เหล็กยืนขั้นต่ำ As min = 0.01 x Ag' = 0.01 x  691.6601  =  6.9166  ตร.ซม. ( เสาใหญ่กว่าที่ นน.ต้องการ ใช้ Ag' "
+         "ที่อยู่ระหว่าง Ag / 2 ถึง Ag )",
+         "ใช้ As =  6.9166  ตร.ซม. ( เหล็กยืนขั้นต่ำ 0.01 x Ag' ควบคุม )", "จำนวน  7  เส้น O.K."},
+        {"the required area governs", 8000, 15, 1200, " As =  3130.1705  / ( 0.85 x  1200  ) =  3.0688  ตร.ซม.",
+         "เหล็กยืนขั้นต่ำ As min = 0.01 x Ag = 0.01 x  225  =  2.25  ตร.ซม. ( Ag' ไม่น้อยกว่า Ag )",
+         "ใช้ As =  3.0688  ตร.ซม. ( As ที่คำนวณได้ไม่น้อยกว่าเหล็กยืนขั้นต่ำ )", "จำนวน  4  เส้น O.K."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ColumnDesignInput in = input(kShapeSquare, c.P, c.t, c.t);
+        in.fs = c.fs;
+        const PageModel p = sheetOf(calculateColumn(in));
+        EXPECT_EQ(lineAt(p, 6800), c.as);
+        EXPECT_TRUE(contains(lineAt(p, 7100), "Ag' = ")) << lineAt(p, 7100);
+        EXPECT_EQ(lineAt(p, 7400), c.least);
+        EXPECT_EQ(lineAt(p, 7700), c.used);
+        EXPECT_FALSE(contains(lineAt(p, 8000), " -")) << lineAt(p, 8000);
+        EXPECT_TRUE(contains(lineAt(p, 8600), c.bars)) << lineAt(p, 8600);
+    }
 }
 
 // A design its Calculate rejected, or no Calculate at all, never prints as passed.
@@ -158,13 +192,13 @@ TEST(ColumnSheet, RejectedDesignIsNotCertified) {
         for (const auto& t : p.texts()) {
             EXPECT_FALSE(contains(t.text, "O.K.") || contains(t.text, "OK.")) << t.text;
         }
-        EXPECT_TRUE(contains(lineAt(p, 7700), kNotYetUsable));
-        EXPECT_TRUE(contains(lineAt(p, 9900), kNotYetUsable));
+        EXPECT_TRUE(contains(lineAt(p, 8600), kNotYetUsable));
+        EXPECT_TRUE(contains(lineAt(p, 10800), kNotYetUsable));
     }
     // A calculation that stops early prints 0 for what it did not reach.
     const PageModel early = columnSheet(cases[3].r, false, {});
-    EXPECT_EQ(lineAt(early, 9600), "ต้องเลือกระยะปลอกโดยถือค่าเปรียบเทียบที่น้อยที่สุด เพราะฉะนั้น ระยะปลอก =  0  ซม.");
-    EXPECT_TRUE(contains(lineAt(early, 7700), "ขนาด  16  มม.จำนวน  6  เส้น"));
+    EXPECT_EQ(lineAt(early, 10500), "ต้องเลือกระยะปลอกโดยถือค่าเปรียบเทียบที่น้อยที่สุด เพราะฉะนั้น ระยะปลอก =  0  ซม.");
+    EXPECT_TRUE(contains(lineAt(early, 8600), "ขนาด  16  มม.จำนวน  6  เส้น"));
 }
 
 // Before any Calculate the sheet prints zeros, never a non-number, and draws no section.
@@ -287,7 +321,7 @@ TEST(ColumnTool, WritesTheSheetAndTheDrawing) {
     EXPECT_EQ(lineAt(p, 700), "แสดงรายการคำนวณเสา C1");
     EXPECT_TRUE(contains(lineAt(p, 1100), "เส้นผ่าศูนย์กลาง =  20  ซม."));
     EXPECT_EQ(lineAt(p, 2000), "Ag = พท.หน้าตัดเสา =  17.72  x  17.72  =  313.9984  ตร.ซม.");
-    EXPECT_EQ(lineAt(p, 10400, 6000), "นาย ข 1234");
+    EXPECT_EQ(lineAt(p, 11300, 6000), "นาย ข 1234");
     EXPECT_EQ(lineAt(p, 15000, 10000), "3");
     EXPECT_EQ(bars(*r.report.drawing), 9);
 }

@@ -316,6 +316,36 @@ TEST(StairDrawing, LabelsAndBarsOfEachType) {
     }
 }
 
+// The steps are drawn at their proportion: the first riser over the first tread is the
+// riser over the tread (an 18 cm riser on a 25 cm tread 72 % of it), on the window and
+// on the sheet, whatever the stair type; steps not sized yet keep the figure's own.
+TEST(StairDrawing, RisersAtTheTreadsScale) {
+    const struct {
+        const char *tread, *riser;
+        double ratio;
+    } cases[] = {
+        {"25", "18", 0.72},  {"30", "15", 0.5}, {"20", "20", 1},
+        {"50", "2", 0.1},    // flatter than any stair: drawn at the bound
+        {"?", "18", 800.0 / 1500},
+    };
+    for (const auto& c : cases)
+        for (std::int16_t type : {1, 3})
+            for (const PageBox& area : {kStairScreenArea, kStairSheetDrawingBox}) {
+                SCOPED_TRACE(std::string(c.tread) + " / " + c.riser + " type " + std::to_string(type));
+                const PageModel p = stairDrawing(design(type, {{"Text3", c.tread}, {"Text4", c.riser}}).result, area);
+                std::vector<PageLine> lines;
+                for (const auto& item : p.items())
+                    if (const auto* l = std::get_if<PageLine>(&item)) lines.push_back(*l);
+                ASSERT_GE(lines.size(), 2u);
+                // The step profile comes first: the first tread, then the riser below its end.
+                const PageLine& tread = lines[0];
+                const PageLine& riser = lines[1];
+                EXPECT_DOUBLE_EQ(tread.y1, tread.y2);
+                EXPECT_DOUBLE_EQ(riser.x1, riser.x2);
+                EXPECT_NEAR((riser.y2 - riser.y1) / (tread.x2 - tread.x1), c.ratio, 1e-9);
+            }
+}
+
 TEST(StairSheet, ToolWritesTheSheetAndDrawing) {
     const auto run = mxtest::runTool(cli::stairCliModule(),
                                      {"type=2", "Text1=2", "Text13=ST-1", "Text16=2/5", "--sheet", "/tmp/x.pdf"});

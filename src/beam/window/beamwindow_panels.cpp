@@ -115,12 +115,25 @@ void BeamWindow::buildCalculator() {
         grid->addWidget(eq, 1, 2);
         grid->addWidget(addValueLabel(p, b.total), 1, 3);
         if (b.table) grid->addWidget(smallButton(p, b.table, QStringLiteral("ตาราง"), b.tableTip, 60), 2, 2);
+        if (b.table) continue;
+        // Point loads count by the beam type's factor k: its value and the load it makes.
+        auto* k = new QLabel(QStringLiteral("k ="), p);
+        k->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(k, 0, 2);
+        grid->addWidget(addValueLabel(p, "Label51"), 0, 3);
+        auto* kp = new QLabel(QStringLiteral("k x รวม (กก.) ="), p);
+        kp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(kp, 2, 2);
+        grid->addWidget(addValueLabel(p, "Label52"), 2, 3);
+        QLabel* note = addLabel(p, "Label53", QString::fromUtf8(kPointLoadNote));
+        note->setWordWrap(true);
+        column->addWidget(note);
     }
     auto* totals = new QGridLayout;
     totals->setVerticalSpacing(2);
     totals->setColumnStretch(0, 1);
     const std::pair<const char*, const char*> sums[] = {
-        {"Label42", "รวม นน.จร ที่กระทำลงบนคาน / กก. ( 1 + 2 + 3 ) ="},
+        {"Label42", "รวม นน.จร ที่กระทำลงบนคาน / กก. ( 1 + 2 + k x 3 ) ="},
         {"Label43", "เฉลี่ย นน. จร ที่ลงบนคาน คิดเป็น กก. / เมตร ="},
     };
     int r = 0;
@@ -172,18 +185,24 @@ void BeamWindow::buildCalculator() {
 void BeamWindow::runLiveLoadCalculator() {
     LiveLoadEstimate e;
     try {
-        e = estimateLiveLoad(fields());
+        e = estimateLiveLoad(fields(), beamType());
     } catch (const ArithmeticError&) {
         // Entries too large to add up: nothing is written.
         ui::prompter().show(Message{"คุณใส่ข้อมูลผิดพลาด!?!", kProgramTitle, Icon::None}, this);
         return;
     }
     if (e.message) ui::prompter().show(*e.message, this);
+    if (e.refusal) {
+        ui::prompter().show(*e.refusal, this);
+        return;
+    }
     field("Text2")->setText(qs(numText(e.perMetre)));
     writeLabels({{"Label48", numText(e.perMetre)},
                  {"Label44", numText(e.floor)},
                  {"Label45", numText(e.wall)},
                  {"Label46", numText(e.points)},
+                 {"Label51", e.pointFactor ? numText(*e.pointFactor) : std::string("-")},
+                 {"Label52", numText(e.pointEquivalent)},
                  {"Label47", numText(e.total)}});
 }
 

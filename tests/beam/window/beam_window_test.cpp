@@ -232,6 +232,26 @@ TEST_F(Fixture, LiveLoadCalculatorAndTables) {
     ASSERT_EQ(rec.log.size(), 1u);
     EXPECT_EQ(text("Text2"), "3080");  // nothing written for impossible entries
 
+    // Point loads count by the beam type's k, shown beside them; with no type chosen
+    // there is no k, and nothing is written.
+    rec.clear();
+    field("Text25")->setText("2000");
+    field("Text26")->setText("");
+    click("Command30");
+    ASSERT_EQ(rec.log.size(), 2u);
+    EXPECT_EQ(rec.log[1].message.text.substr(0, 2), "2.");
+    EXPECT_EQ(text("Text2"), "3080");
+    click("Command4");
+    click("Command17");
+    field("Text1")->setText("4");
+    field("Text17")->setText("0");
+    field("Text21")->setText("0");
+    click("Command30");
+    EXPECT_EQ(label("Label51"), "2");
+    EXPECT_EQ(label("Label52"), "4000");
+    EXPECT_EQ(text("Text2"), "1000");  // 2 x 2000 / 4
+    EXPECT_FALSE(widget("Label53")->isHidden());
+
     click("Command31");
     EXPECT_TRUE(widget("Frame5")->isHidden());
 }
