@@ -18,7 +18,7 @@ for f in usr/bin/mx7100 usr/bin/mx7100-calc usr/share/applications/mx7100.deskto
          usr/share/icons/hicolor/scalable/apps/mx7100.svg usr/share/icons/hicolor/48x48/apps/mx7100.png \
          usr/share/icons/hicolor/256x256/apps/mx7100.png \
          usr/share/man/man1/mx7100.1.gz usr/share/man/man1/mx7100-calc.1.gz \
-         usr/share/mx7100/translations/qt_th.qm; do
+         usr/share/mx7100/translations/qt_th.qm usr/share/doc/mx7100/copyright; do
   [ -e "$root/$f" ] || fail "the package lacks /$f"
 done
 [ -x "$root/usr/bin/mx7100-calc" ] || fail "mx7100-calc is not executable"
@@ -27,6 +27,7 @@ desktop=$root/usr/share/applications/mx7100.desktop
 for key in '^Exec=mx7100$' '^Icon=mx7100$' '^Name\[th\]=' '^Comment\[th\]=' '^Comment=' '^Categories=.*Engineering'; do
   grep -q "$key" "$desktop" || fail "the desktop entry has no $key"
 done
+grep -q '^License: GPL-2+$' "$root/usr/share/doc/mx7100/copyright" || fail "the copyright file does not name GPL-2+"
 zcat "$root/usr/share/man/man1/mx7100-calc.1.gz" | grep -q '^\.SH BATCH' || fail "the tool's manual page has no BATCH section"
 
 depends=$(dpkg-deb -f "$deb" Depends)

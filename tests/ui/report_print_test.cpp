@@ -78,8 +78,7 @@ TEST(Printing, PreviewIsOfferedAndPaintsThePrintedPage) {
 }
 
 TEST(ReportPrinting, EveryPageReachesThePdfLegibly) {
-    if (QStandardPaths::findExecutable("pdfseparate").isEmpty() || !QFile::exists(MX_LEGIBLE))
-        GTEST_SKIP() << "poppler-utils or the legibility check missing";
+    if (QStandardPaths::findExecutable("pdfseparate").isEmpty()) GTEST_SKIP() << "poppler-utils not installed";
     const project::Project p = house();
     const int pages = project::reportPageCount(p);
     for (const ReportOutput output : {ReportOutput::Print, ReportOutput::Preview}) {

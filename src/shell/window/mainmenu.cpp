@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "shell/window/licence.h"
 #include "ui/registry.h"
 
 namespace mx::shell {
@@ -156,7 +157,7 @@ MainMenu::MainMenu(QWidget* parent) : QWidget(parent) {
     body->addSpacing(14);
     body->addLayout(right);
 
-    credit_ = new QLabel(QStringLiteral("พัฒนาโดยคณะทำงาน TALVEN เพื่อวิศวกรโยธาไทย  ลิขสิทธิ์ของเจ้าของโปรแกรม ห้ามทำซ้ำเพื่อจำหน่าย"), this);
+    credit_ = new QLabel(QStringLiteral("พัฒนาโดยคณะทำงาน TALVEN เพื่อวิศวกรโยธาไทย  ") + QString::fromUtf8(kLicenceLine), this);
     credit_->setObjectName(QStringLiteral("Label1"));
     auto* contact = new QLabel(QStringLiteral("ติดต่อสอบถามและแจ้งข้อเสนอแนะ: ฝ่ายบริการผู้ใช้ TALVEN  อีเมล support@talven.example"), this);
     contact->setObjectName(QStringLiteral("Label2"));

@@ -14,6 +14,7 @@
 
 #include "shell/coverpages.h"
 #include "shell/window/artwork.h"
+#include "shell/window/licence.h"
 #include "ui/fields.h"
 #include "ui/printing.h"
 #include "ui/prompter.h"
@@ -214,6 +215,9 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
                        "ผลการคำนวณต้องได้รับการตรวจสอบและลงนามโดยวิศวกรผู้มีใบอนุญาต"),
         this);
     body->setWordWrap(true);
+    auto* licence = new QLabel(QString::fromUtf8(kLicenceLine) + QStringLiteral("\n") + QString::fromUtf8(kLicenceTerms), this);
+    licence->setObjectName(QStringLiteral("licence"));
+    licence->setWordWrap(true);
     auto* close = ui::makeButton(this, "Command1", QStringLiteral("ปิด"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
@@ -226,6 +230,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(head);
     layout->addSpacing(8);
     layout->addWidget(body);
+    layout->addSpacing(8);
+    layout->addWidget(licence);
     layout->addSpacing(8);
     layout->addWidget(close, 0, Qt::AlignRight);
     setFixedWidth(520);

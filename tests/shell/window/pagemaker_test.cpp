@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "shell/coverpages.h"
+#include "shell/window/licence.h"
 #include "shell/window/pagemaker.h"
 #include "shell/window/shellwindows.h"
 #include "ui/printing.h"
@@ -131,6 +133,8 @@ TEST(PageMaker, OpenOnceAboutAndExit) {
         click(*w, name == std::string("cover01") ? "Command5" : "Command6");
         QWidget* about = mx::ui::WindowRegistry::instance().find("about");
         ASSERT_NE(about, nullptr);
+        // The licence as the main menu's credit line states it.
+        EXPECT_TRUE(about->findChild<QLabel*>("licence")->text().startsWith(QString::fromUtf8(mx::shell::kLicenceLine)));
         about->close();
         click(*w, "Command3");
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
