@@ -11,7 +11,11 @@
 #include <QImage>
 #include <QPainter>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -105,6 +109,8 @@ int runBatchCommand(const std::vector<mx::cli::Module>& modules, const std::vect
     if (!projectPath.empty() && (mx::cli::samePath(csvPath, projectPath) ||
                                  (!sheetsPath.empty() && mx::cli::samePath(sheetsPath, projectPath))))
         return fail(mx::shownPath(projectPath) + " is named for another file of the batch; name another file for the project");
+    if (!projectPath.empty())
+        if (const auto err = mx::cli::checkOutputPath(projectPath)) return fail(*err);
     std::string bytes;
     if (const auto err = mx::cli::readInputFile(csvPath, bytes)) return fail(*err);
     mx::cli::CsvReader reader(bytes);
@@ -137,7 +143,10 @@ int runBatchCommand(const std::vector<mx::cli::Module>& modules, const std::vect
     if (summary.outputFailed) return cannotWriteOutput();
     // A row that could not be read is on its own line; the exit status says there was one.
     int status = summary.headerBad ? 2 : summary.bad > 0 ? 1 : 0;
-    if (kept && !summary.headerBad) {
+    if (kept && !summary.headerBad && summary.designs == 0) {
+        // A schedule of blank or unreadable rows must not empty a project kept there.
+        std::cerr << "mx7100-calc: no row gave a design; " << mx::shownPath(projectPath) << " is not written\n";
+    } else if (kept && !summary.headerBad) {
         if (const auto err = kept->save(projectPath)) {
             std::cerr << "mx7100-calc: " << *err << "\n";
             status = std::max(status, 1);
@@ -157,9 +166,24 @@ int runBatchCommand(const std::vector<mx::cli::Module>& modules, const std::vect
     return status;
 }
 
+// A standard stream the caller closed (`>&-`) would give its number to the next file
+// opened, and the lines meant for it would land inside a PDF or a project. Each closed
+// one is held by /dev/null opened for reading, so a write to it fails as it should.
+void holdClosedStandardStreams() {
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        const int held = ::open("/dev/null", O_RDONLY);
+        if (held >= 0 && held != fd) {
+            ::dup2(held, fd);
+            ::close(held);
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    holdClosedStandardStreams();
     const std::vector<mx::cli::Module> modules = mx::cli::allModules();
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {

@@ -7,6 +7,7 @@
 #include "cli/output.h"
 #include "cli/sheetbook.h"
 #include "cli/tool.h"
+#include "common/utf8.h"
 #include "project/report.h"
 
 namespace mx::cli {
@@ -18,6 +19,13 @@ int fail(const std::string& message) {
     return 2;
 }
 
+// A line that cannot be written (a full disk, a closed output) stops the command with
+// status 1, as it stops a batch.
+int cannotWriteOutput() {
+    std::cerr << "mx7100-calc: cannot write the standard output\n";
+    return 1;
+}
+
 int printMembers(const std::vector<Module>& modules, const project::Project& p) {
     for (std::size_t i = 0; i < p.members.size(); ++i) {
         const project::Member& member = p.members[i];
@@ -26,7 +34,9 @@ int printMembers(const std::vector<Module>& modules, const project::Project& p) 
             project::runMember(project::withTitleBlock(member, module, p.titleBlock), module, false);
         const std::string json = toJson(module, run.invocation.state, run.report);
         std::cout << "{\"member\": " << i + 1 << ", \"name\": " << jsonString(member.name) << ", " << json.substr(1)
-                  << "\n";
+                  << "\n"
+                  << std::flush;
+        if (!std::cout) return cannotWriteOutput();
     }
     return 0;
 }
@@ -34,10 +44,15 @@ int printMembers(const std::vector<Module>& modules, const project::Project& p) 
 int writeReport(const std::vector<Module>& modules, const project::Project& p, const std::string& pdfPath,
                 const std::function<std::unique_ptr<QApplication>()>& startQt) {
     const auto app = startQt();
+    // A report that cannot be written is known before its pages are painted.
     SheetBook book(pdfPath);
+    if (const auto err = book.cannotStart()) {
+        std::cerr << "mx7100-calc: " << *err << "\n";
+        return 1;
+    }
     std::vector<project::ContentsRow> rows;
     const bool painted = project::buildReport(p, modules, [&](const PageModel& page) { return book.add(page); }, &rows);
-    const auto err = painted ? book.finish() : "cannot write " + pdfPath;
+    const auto err = painted ? book.finish() : "cannot write " + shownPath(pdfPath) + ": the pages could not be painted";
     if (err) {
         std::cerr << "mx7100-calc: " << *err << "\n";
         return 1;
@@ -47,8 +62,8 @@ int writeReport(const std::vector<Module>& modules, const project::Project& p, c
         std::cout << "{\"page\": " << r.page << ", \"member\": " << jsonString(r.member)
                   << ", \"module\": " << jsonString(r.module)
                   << ", \"status\": " << (r.status ? std::to_string(*r.status) : std::string("null")) << "}\n";
-    std::cout << "{\"pages\": " << book.pages() << "}\n";
-    return 0;
+    std::cout << "{\"pages\": " << book.pages() << "}\n" << std::flush;
+    return std::cout ? 0 : cannotWriteOutput();
 }
 
 }  // namespace
@@ -71,7 +86,9 @@ int runProjectCommand(const std::vector<Module>& modules, const std::vector<std:
         }
     }
     if (projectPath.empty() || (report && pdfPath.empty())) return fail(usage);
-    if (report && samePath(projectPath, pdfPath)) return fail(pdfPath + " is the project itself; name another file for the report");
+    if (report && samePath(projectPath, pdfPath)) return fail(shownPath(pdfPath) + " is the project itself; name another file for the report");
+    if (report)
+        if (const auto err = checkOutputPath(pdfPath)) return fail(*err);
     const project::ReadOutcome read = project::readProjectFile(projectPath, modules);
     if (!read.project) return fail(read.error);
     return report ? writeReport(modules, *read.project, pdfPath, startQt) : printMembers(modules, *read.project);

@@ -17,6 +17,11 @@ SheetBook::~SheetBook() {
     if (painter_.isActive()) painter_.end();
 }
 
+std::optional<std::string> SheetBook::cannotStart() {
+    if (!output_.stagingPath().empty()) return std::nullopt;
+    return cannotWrite(output_.target(), output_.commit({}).value_or(WriteFault{WriteFault::Kind::NoTemporary, 0}));
+}
+
 bool SheetBook::add(const PageModel& page) {
     if (finished_ || output_.stagingPath().empty()) return false;
     if (pages_ == 0) {

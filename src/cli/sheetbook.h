@@ -19,6 +19,10 @@ public:
     // name only when finished whole, so a batch without sheets writes no file.
     explicit SheetBook(const std::string& path);
     ~SheetBook();
+    // Why no page can be written at all (no temporary file could be made beside the
+    // name: the folder may not be written), known before any page is painted; nothing
+    // when the book can be written.
+    std::optional<std::string> cannotStart();
     // Adds the sheet as the next page; false when it could not be painted.
     bool add(const PageModel& page);
     int pages() const { return pages_; }

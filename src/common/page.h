@@ -24,6 +24,9 @@ struct PageText {
     double sizePt = 14;
     bool bold = false;
     std::uint32_t color = kBlack;
+    // A cell of a table: where it would run past its room it ends in "…" instead of
+    // being condensed, so a long name stays legible as far as it goes.
+    bool elide = false;
 };
 
 struct PageLine {
@@ -58,6 +61,11 @@ public:
 
     void text(double x, double y, std::string s, double sizePt = 14, bool bold = false, std::uint32_t color = kBlack) {
         items_.emplace_back(PageText{x, y, std::move(s), sizePt, bold, color});
+    }
+    // A table cell's text (see PageText::elide).
+    void cellText(double x, double y, std::string s, double sizePt = 14, bool bold = false,
+                  std::uint32_t color = kBlack) {
+        items_.emplace_back(PageText{x, y, std::move(s), sizePt, bold, color, true});
     }
     void line(double x1, double y1, double x2, double y2, std::uint32_t color = kBlack) {
         items_.emplace_back(PageLine{x1, y1, x2, y2, color});

@@ -1,5 +1,7 @@
 #include "common/stagedoutput.h"
 
+#include "common/pdftext.h"
+
 #include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
@@ -182,6 +184,8 @@ std::optional<WriteFault> StagedOutput::commit(std::string_view ending) {
         if (!in) return fault();
         if (!endsWith(in.get(), ending)) return WriteFault{WriteFault::Kind::Unfinished, 0};
     }
+    if (ending == kPdfEnding)
+        if (const int error = mendPdfTextFile(staging_)) return WriteFault{WriteFault::Kind::Write, error};
     const auto failed = renameTo_.empty() ? copyToTarget() : renameOverTarget();
     if (!failed && !renameTo_.empty()) {
         staging_.clear();  // it is the target now

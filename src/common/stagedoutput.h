@@ -45,7 +45,9 @@ public:
     const std::string& target() const { return target_; }
     // Where the writer writes; empty when no temporary file could be made.
     const std::string& stagingPath() const { return staging_; }
-    // Brings the staged file to the target when it ends with `ending`.
+    // Brings the staged file to the target when it ends with `ending`. A PDF (ending
+    // with kPdfEnding) has its text layer mended on the way (pdftext.h), so every PDF
+    // of the tool and the program reads back as the Thai that was typed.
     std::optional<WriteFault> commit(std::string_view ending);
 
 private:

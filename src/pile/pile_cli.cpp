@@ -13,9 +13,9 @@ Module pileCliModule() {
         const pile::PileOutcome o = pile::runPile(s.fields, s.typeCode, pile::kLabel9Quiet);
         s.typeCode = o.result.code;
         Report rep;
-        // The module gives no verdict; only a calculation stopped by an impossible
-        // number is reported as not usable.
-        if (o.failed) rep.status = static_cast<int>(DesignStatus::NotUsable);
+        // No verdict caption in this module; the status is the same test that lets the
+        // sheet certify the pile.
+        rep.status = static_cast<int>(pile::pileUsable(o) ? DesignStatus::Usable : DesignStatus::NotUsable);
         rep.messages = o.diagnostics.messages();
         rep.labels = pile::pileLabels(o);
         const pile::PileResult& r = o.result;
@@ -32,10 +32,10 @@ Module pileCliModule() {
         rep.result.add("P", r.P);
         rep.result.add("Pw", r.Pw);
         if (wantSheet) {
-            pile::PileSheet sheet = pile::buildPileSheet(r, pile::pileTitleBlock(s.fields), pile::pileUsable(o));
-            // The sheet's own warning comes after the calculation's messages.
-            if (sheet.warning) rep.messages.push_back(*sheet.warning);
-            rep.sheet = std::move(sheet.page);
+            // The sheet's own warning (no pile type) is the print question's, and the
+            // calculation's first message already says it: the messages are the same
+            // with or without a sheet.
+            rep.sheet = pile::buildPileSheet(r, pile::pileTitleBlock(s.fields), pile::pileUsable(o)).page;
         }
         return rep;
     };

@@ -107,7 +107,10 @@ ProjectTitleBlock pileTitleBlock(const FieldSet& f) {
 }
 
 bool pileUsable(const PileOutcome& o) {
-    return !o.failed && o.diagnostics.messages().empty() && o.label9 != kLabel9Warning;
+    // The safe load the sheet concludes with: a timber pile's reduced one, else P. A
+    // pile of no size carries nothing, and nothing is no load to certify.
+    const Fixed safe = o.result.code == kTimber ? o.result.Pw : o.result.P;
+    return !o.failed && o.diagnostics.messages().empty() && o.label9 != kLabel9Warning && safe > Fixed();
 }
 
 }  // namespace mx::pile

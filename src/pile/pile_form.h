@@ -63,9 +63,9 @@ Diagnostics checkLengthField(const std::string& text);  // Text2: at most 80 m
 PileOutcome runPile(const FieldSet& fields, int typeCode, const std::string& previousLabel9);
 // The result labels as the window shows them after a calculation.
 FieldSet pileLabels(const PileOutcome& outcome);
-// Whether the sheet may certify the result: the calculation ran through without a
-// warning (no pile type, no length, an implausible load) and the perimeter is one a
-// real pile has.
+// Whether the sheet may certify the result, and the design is usable: the calculation
+// ran through without a warning (no pile type, no length, an implausible load), the
+// perimeter is one a real pile has, and the safe load is above zero.
 bool pileUsable(const PileOutcome& outcome);
 
 // The title block typed into Text3..Text7.

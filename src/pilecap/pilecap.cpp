@@ -14,7 +14,7 @@ namespace mx::pilecap {
 // ---- Messages -----------------------------------------------------------------------
 
 namespace {
-const std::array<Message, 17> kMessages{{
+const std::array<Message, 18> kMessages{{
     {"", "", Icon::Critical},
     {"1.คุณยังไม่ได้บวก นน.ฐานรากว่าเพิ่มขึ้นอีกกี่เปอร์เซนต์!?!", "กำหนด นน .ฐานราก", Icon::Critical},
     {"2.นน.ที่ลงบนฐานรากน้อยมาก?", "นน.ที่ลงบนฐานราก", Icon::Critical},
@@ -35,11 +35,13 @@ const std::array<Message, 17> kMessages{{
     {"14.คุณต้องเปลี่ยนขนาดเหล็กตะแกรงให้ใหญ่ขึ้น", "ระยะห่างเหล็กตะแกรงชิดเกินไป", Icon::Critical},
     {"15.ขนาดเสาใหญ่กว่าความกว้างของฐานราก!?! ยังใช้ไม่ได้", "ขนาดฐานรากที่ออกแบบไม่เหมาะสม", Icon::Critical},
     {"16.ฐานรากที่คุณออกแบบยังใช้ไม่ได้? โปรดแก้ไขข้อมูลใหม่", "โปรดแก้ไขข้อมูลใหม่", Icon::Critical},
+    {"17.ระยะฝังยึดของเหล็กตะแกรงจากขอบเสาตอม่อไม่พอแม้งอขอมาตรฐาน!?! คุณต้องเปลี่ยนขนาดเหล็กตะแกรงให้เล็กลง",
+     "ระยะฝังยึดเหล็กตะแกรงไม่พอ", Icon::Critical},
 }};
 }  // namespace
 
 const Message& pileCapMessage(int number) {
-    return kMessages.at(static_cast<std::size_t>(std::clamp(number, 1, 16)));
+    return kMessages.at(static_cast<std::size_t>(std::clamp(number, 1, 17)));
 }
 
 double singleValue(float x) {
@@ -214,8 +216,13 @@ private:
             r.punchingInside = false;
             r.Vp = r.vp = r.Vb = r.vb = Fixed();
             r.bv = 0;
+            r.pileGoverning = r.pileSides = 0;
+            r.pileE1 = r.pileE2 = 0;
+            r.b0Pile = r.vPile = Fixed();
         }
-        r.t = r.d + 5;
+        // The bars lie 7.5 cm above the ground they are cast on, plus half a bar.
+        const double barCm = db / 10;
+        r.t = footingThickness(r.d, barCm);
 
         // Actual weight of the cap (concrete 2400 kg/m³) against the allowance.
         const float lc = chk::toSingle(r.Lc / 100.0);
@@ -234,16 +241,54 @@ private:
         r.o = Fixed::fromDouble(chk::mul(2 * radius, 22) / 7);
         r.na = Fixed::fromDouble(chk::div(r.As.toDouble(), r.Ab.toDouble()));
 
-        // Mesh by bond, allowable bond stress 11 ksc.
-        r.V = r.Pp.times(PileShearTable[row]);
-        const Fixed bond = Fixed::fromDouble(chk::mul(chk::mul(11, r.o.toDouble()), r.j.toDouble()));
-        r.nb = Fixed::fromDouble(chk::div(r.V.toDouble(), chk::mul(r.d, bond.toDouble()))).half();
+        // Least steel each way on the cap's gross section, by the grade of the bars.
+        r.roundBars = isRoundBar(fs);
+        r.rho = minSteelRatio(fs);
+        r.AsMin = Fixed::fromDouble(chk::mul(chk::mul(r.rho, r.Bw), r.t));
+        r.AsMinShort = Fixed::fromDouble(chk::mul(chk::mul(r.rho, r.Lc), r.t));
+        r.nMin = Fixed::fromDouble(chk::div(r.AsMin.toDouble(), r.Ab.toDouble()));
+        r.nMinShort = Fixed::fromDouble(chk::div(r.AsMinShort.toDouble(), r.Ab.toDouble()));
 
-        // Bars each way: the larger need plus one, 5 cm end cover each side.
-        const Fixed need = (r.nb > r.na ? r.nb : r.na) + Fixed::fromInt(1);
+        // Mesh by bond: the bars crossing a stub face carry the reactions of the piles
+        // beyond it, u = V / (Σo j d) with Σo = nb π D. A single pile stands under the
+        // stub and its whole reaction is taken each way.
+        r.u = allowableBond(fcPrime, barCm, r.roundBars);
+        StubFaceReactions faces{r.Pp.toDouble(), r.Pp.toDouble()};
+        if (piles > 1) faces = reactionsBeyondStubFaces(r, centres);
+        r.V = Fixed::fromDouble(faces.longBars);
+        r.VShort = Fixed::fromDouble(faces.shortBars);
+        const double bond =
+            Fixed::fromDouble(chk::mul(chk::mul(r.u.toDouble(), r.o.toDouble()), r.j.toDouble())).toDouble();
+        r.nb = Fixed::fromDouble(chk::div(r.V.toDouble(), chk::mul(r.d, bond)));
+        r.nbShort = Fixed::fromDouble(chk::div(r.VShort.toDouble(), chk::mul(r.d, bond)));
+
+        // Bars each way: the largest need plus one, 5 cm end cover each side. The short
+        // bars follow the long bars' pitch, and are added to where their own bond or
+        // least steel asks for more.
+        const Fixed need = std::max({r.na, r.nb, r.nMin}) + Fixed::fromInt(1);
         r.N = chk::toInt16(need.toDouble());
         r.s = chk::toSingle(chk::div(chk::add16(r.Bw, -10), chk::add16(r.N, -1)));
         r.Ns = chk::toInt16(chk::add(chk::div(chk::add16(r.Lc, -10), r.s), 1));
+        const Fixed needShort = std::max(r.nbShort, r.nMinShort) + Fixed::fromInt(1);
+        r.Ns = std::max(r.Ns, chk::toInt16(needShort.toDouble()));
+
+        // Anchorage past the stub face nearest an edge, for the bars that carry load
+        // there: the long bars end at the cap's ends along Lc, the short bars at its
+        // sides. The set that fails, else the set that needs hooks, else the one with
+        // the smaller margin is reported, so the sheet and the drawing ask for hooks
+        // whenever either set needs them.
+        const double half = r.a / 2;
+        auto rank = [](const MeshAnchorage& m) {
+            const Fixed reach = m.straight + (m.hooks ? m.hook : Fixed());
+            return std::pair{!m.holds ? 0 : m.hooks ? 1 : 2, (reach - m.ld).toDouble()};
+        };
+        std::vector<MeshAnchorage> sets;
+        if (faces.longBars > 0) sets.push_back(meshAnchorage(fs, barCm, r.u, std::min(r.stubY, r.Lc - r.stubY) - half));
+        if (faces.shortBars > 0) sets.push_back(meshAnchorage(fs, barCm, r.u, std::min(r.stubX, r.Bw - r.stubX) - half));
+        if (sets.empty())
+            sets.push_back(meshAnchorage(fs, barCm, r.u, std::min({r.stubX, r.Bw - r.stubX, r.stubY, r.Lc - r.stubY}) - half));
+        r.anchorage = *std::min_element(sets.begin(), sets.end(),
+                                        [&](const MeshAnchorage& x, const MeshAnchorage& y) { return rank(x) < rank(y); });
         r.sL = chk::toSingle(chk::div(r.Lc, r.N));
         r.sS = chk::toSingle(chk::div(r.Bw, r.Ns));
         // The result panel is written here, before the mesh and the stub are judged.
@@ -269,6 +314,10 @@ private:
         }
         if (r.a >= r.Bw) {
             say(15);
+            throw NotUsable{};
+        }
+        if (!r.anchorage.holds) {
+            say(17);
             throw NotUsable{};
         }
     }

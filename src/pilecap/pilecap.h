@@ -65,14 +65,37 @@ struct PileCapResult {
     double bv = 0;                // width of the cap along the governing one-way line, cm
     Fixed Vb;                     // reactions beyond that line, kg
     Fixed vb;                     // one-way shear stress, ksc
-    double t = 0;       // total depth, cm
+    // Punching round each pile on its own, on the least of the full square at d/2 from
+    // its faces, the three-sided section to the nearest edge and the two-sided one to
+    // the nearest corner; the pile with the highest stress governs.
+    int pileGoverning = 0;        // that pile, 1-based in the arrangement (0: none)
+    int pileSides = 0;            // its section: 4 full, 3 to an edge, 2 to a corner
+    double pileE1 = 0, pileE2 = 0;  // its centre to the two nearest edges, e1 <= e2, cm
+    Fixed b0Pile;                 // its section's length, cm
+    Fixed vPile;                  // Pp / (b0 d), ksc
+    double t = 0;       // total depth d + 7.5 + D/2, up to the whole cm
     Fixed Wact;         // actual self-weight of the cap, kg
     Fixed As;           // mesh area, cm²
     Fixed Ab;           // area of one bar, cm²
     Fixed o;            // perimeter of one bar, cm
     Fixed na;           // bars required by area
-    Fixed V;            // shear from the piles outside the critical section, kg
-    Fixed nb;           // bars required by bond
+    double rho = 0;     // least steel ratio of the grade
+    Fixed AsMin;        // least steel of the long bars across Bw, rho Bw t, cm²
+    Fixed AsMinShort;   // least steel of the short bars across Lc, rho Lc t, cm²
+    Fixed nMin;         // long bars the least steel asks for
+    Fixed nMinShort;    // short bars the least steel asks for
+    bool roundBars = false;  // SR24: the lower bond stress and the larger least steel
+    Fixed u;            // allowable bond stress, ksc
+    // Bond where the bars cross the stub faces: the long bars (N, running along Lc)
+    // cross the two faces across the length, the short bars (Ns) the two across the
+    // width; each set carries the reactions of the piles beyond its busier face.
+    Fixed V;            // reactions beyond the faces the long bars cross, kg
+    Fixed VShort;       // reactions beyond the faces the short bars cross, kg
+    Fixed nb;           // long bars required by bond, V / (u o j d)
+    Fixed nbShort;      // short bars required by bond, VShort / (u o j d)
+    // Anchorage of the bars past the stub face nearest an edge, for each set of bars
+    // that carries load (piles beyond its faces); the set with the smaller margin.
+    MeshAnchorage anchorage;
     std::int16_t N = 0;   // bars in the long direction
     float s = 0;          // bar spacing, cm
     std::int16_t Ns = 0;  // bars in the short direction
@@ -96,12 +119,33 @@ inline constexpr double kDepthStep = 5;
 double pileShareBeyond(double beyond, double q);
 
 // Sets the shear values of `r` (vcp, vcb and the cap, stub, pile load and centres
-// already in it) at the effective depth r.d; true when both checks hold.
+// already in it) at the effective depth r.d; true when punching round the stub, one-way
+// shear and punching round every pile hold.
 bool checkCapShear(PileCapResult& r, const std::vector<PileCentre>& centres);
+
+// The punching section round one pile of width w at depth d, whose centre stands e1 and
+// e2 (e1 <= e2) from the two nearest cap edges: the least of the full square
+// 4 (w + d), the three-sided section to the nearest edge (w + d) + 2 (e1 + (w + d)/2)
+// and the two-sided one to the nearest corner (e1 + (w + d)/2) + (e2 + (w + d)/2).
+struct PilePunchingSection {
+    double b0 = 0;  // cm
+    int sides = 0;  // 4, 3 or 2
+};
+PilePunchingSection pilePunchingSection(double w, double d, double e1, double e2);
+
+// The pile reactions beyond the stub faces, each pile by its share at the face: the
+// larger of the two faces across the length (crossed by the long bars) and of the two
+// across the width (crossed by the short bars).
+struct StubFaceReactions {
+    double longBars = 0;
+    double shortBars = 0;
+};
+StubFaceReactions reactionsBeyondStubFaces(const PileCapResult& r, const std::vector<PileCentre>& centres);
 
 // ---- Messages ----------------------------------------------------------------------
 
-// The numbered messages of Calculate, 1 to 16 (index 0 unused).
+// The numbered messages of Calculate, 1 to 17 (index 0 unused); 16 closes a design
+// that is not usable.
 const Message& pileCapMessage(int number);
 
 inline constexpr const char* kUsableVerdict = "ฐานรากที่คุณออกแบบใช้ได้ OK.";

@@ -44,6 +44,10 @@ constexpr double kBarRadius = 8;      // a mesh bar seen end-on
 constexpr double kBarGap = 20;        // least distance between drawn bars, twips
 constexpr double kCover = 5;          // cm from a cap face to the outermost bar
 constexpr double kDepthLabel = 350;   // from the section's side to its depth figure
+// A hooked bar's upturn, drawn 12 bar diameters long (a 90-degree standard hook's
+// extension) and never shorter than this many twips, so that it reads at any scale.
+constexpr double kHookDiameters = 12;
+constexpr double kLeastHookDrawn = 120;
 
 // A 14 pt label on paper, generous, so a note laid out by it fits.
 constexpr TextMeasure kMeasure{110, kTextHeight, kNote};
@@ -117,6 +121,7 @@ Figure layOut(const PileCapResult& r, const PageBox& area, DrawingMedium medium)
     f.notes.push_back(" เหล็กรัดรอบ 1-" + sheetNum(r.db) + " มม.");
     f.notes.push_back(" ตะแกรงทางสั้น " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.Ns) + " เส้น");
     f.notes.push_back(" ตะแกรงทางยาว " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.N) + " เส้น");
+    if (r.anchorage.hooks) f.notes.emplace_back(kHookNote);
     for (const std::string& n : f.notes) f.notesWidth = std::max(f.notesWidth, labelWidth(n));
     f.leftRoom = kLengthLabel + labelWidth(sheetNum(r.Lc) + " ซม.");
     f.depthRoom = kDepthLabel + labelWidth(sheetNum(r.t) + " ซม.");
@@ -234,12 +239,25 @@ PageModel pileCapDrawing(const PileCapResult& r, const PageBox& area, DrawingMed
     p.line(XS1 + 100, YS, XS1 + 300, YS);
     p.line(XS1 + 100, YS1, XS1 + 300, YS1);
     p.text(XS1 + kDepthLabel, (YS + YS1) / 2 - kTextHeight / 2, sheetNum(r.t) + " ซม.", kNote);
-    if (meshDesigned && t > 2 * kCover) {
-        // Long bars end-on above the underside, the perimeter bar below the top face.
+    const double barCm = std::isfinite(r.db) && r.db > 0 ? r.db / 10 : 0;
+    const double barAbove = kGroundCover + barCm / 2;  // the mesh on its cover
+    if (meshDesigned && t > barAbove + kCover) {
+        // Long bars end-on on their cover above the underside, the short bar along them
+        // ending the cover short of each face, upturned in standard hooks where its
+        // straight length cannot develop it; the perimeter bar below the top face.
         p.lineWidth(2);
         const double longPitch = std::min<double>(r.s, (Bw - 2 * kCover) / (r.N - 1));
+        const double yBars = YS1 - k * barAbove;
         for (double off : barOffsets(r.N, k * longPitch))
-            p.circle(XS + k * kCover + off, YS1 - k * kCover, kBarRadius, kBlack, true);
+            p.circle(XS + k * kCover + off, yBars, kBarRadius, kBlack, true);
+        const double yl = yBars - 2 * kBarRadius;
+        const double xl = XS + k * kGroundCover, xr = XS1 - k * kGroundCover;
+        p.line(xl, yl, xr, yl);
+        if (r.anchorage.hooks) {
+            const double rise = std::min(std::max(k * kHookDiameters * barCm, kLeastHookDrawn), k * t / 2);
+            p.line(xl, yl, xl, yl - rise);
+            p.line(xr, yl, xr, yl - rise);
+        }
         p.circle(XS + k * kCover, YS + k * kCover, kBarRadius, kBlack, true);
         p.circle(XS1 - k * kCover, YS + k * kCover, kBarRadius, kBlack, true);
         p.lineWidth(1);

@@ -71,8 +71,6 @@ const std::array<std::array<PileMomentTerm, 4>, kMaxPiles> PileMomentTable{{
     {{t(4, 12), t(4, 6)}},                      // 20
 }};
 
-const std::array<int, kMaxPiles> PileShearTable{1, 1, 1, 2, 2, 2, 3, 4, 3, 4, 5, 6, 6, 6, 6, 8, 7, 8, 8, 8};
-
 double capSide(const CapSide& side, double q) {
     double v = 0;
     if (side.surd != 0)

@@ -1,7 +1,7 @@
 #pragma once
 // The pile arrangements of a pile cap: for each number of piles, the cap's sides in
-// multiples of the pile size, the groups of piles that load the stub face, the piles
-// counted for shear, and where each pile centre stands. Piles stand 3 pile sizes apart
+// multiples of the pile size, the groups of piles that load the stub face, and where
+// each pile centre stands. Piles stand 3 pile sizes apart
 // and 1.5 pile sizes from the cap edge.
 #include <array>
 #include <vector>
@@ -36,9 +36,6 @@ struct PileMomentTerm {
     int root = 1;
 };
 extern const std::array<std::array<PileMomentTerm, 4>, kMaxPiles> PileMomentTable;
-
-// Piles counted outside the critical section for shear.
-extern const std::array<int, kMaxPiles> PileShearTable;
 
 // Where a pile centre stands along one side of the cap, in multiples of the pile size
 // q: from the start of the side, from the middle of the side, or back from its end.

@@ -63,7 +63,55 @@ bool checkCapShear(PileCapResult& r, const std::vector<PileCentre>& centres) {
             r.bv = line.width;
         }
     }
-    return (!r.punchingInside || r.vp <= r.vcp) && r.vb <= r.vcb;
+
+    // Punching round each pile on its own: a corner pile is held by two short sides of
+    // concrete only, and its section is far shorter than the stub's.
+    r.pileGoverning = 0;
+    r.pileSides = 0;
+    r.pileE1 = r.pileE2 = 0;
+    r.b0Pile = Fixed();
+    r.vPile = Fixed();
+    for (std::size_t i = 0; i < centres.size(); ++i) {
+        const PileCentre& c = centres[i];
+        const double ex = std::min(c.x, r.Bw - c.x), ey = std::min(c.y, r.Lc - c.y);
+        const double e1 = std::min(ex, ey), e2 = std::max(ex, ey);
+        const PilePunchingSection section = pilePunchingSection(r.q, d, e1, e2);
+        const Fixed b0 = Fixed::fromDouble(section.b0);
+        const Fixed v = Fixed::fromDouble(chk::div(Pp, chk::mul(b0.toDouble(), d)));
+        if (r.pileGoverning == 0 || v > r.vPile) {
+            r.pileGoverning = static_cast<int>(i) + 1;
+            r.pileSides = section.sides;
+            r.pileE1 = e1;
+            r.pileE2 = e2;
+            r.b0Pile = b0;
+            r.vPile = v;
+        }
+    }
+    return (!r.punchingInside || r.vp <= r.vcp) && r.vb <= r.vcb && r.vPile <= r.vcp;
+}
+
+PilePunchingSection pilePunchingSection(double w, double d, double e1, double e2) {
+    const double side = chk::add(w, d);
+    const double full = chk::mul(4, side);
+    const double toEdge = side + 2 * (e1 + side / 2);
+    const double toCorner = (e1 + side / 2) + (e2 + side / 2);
+    // Ties go to the section with fewer sides, the one nearer the edges.
+    if (toCorner <= toEdge && toCorner <= full) return {toCorner, 2};
+    if (toEdge <= full) return {toEdge, 3};
+    return {full, 4};
+}
+
+StubFaceReactions reactionsBeyondStubFaces(const PileCapResult& r, const std::vector<PileCentre>& centres) {
+    const double Pp = r.Pp.toDouble();
+    const double half = r.a / 2;
+    // Beyond a face across the length (y) or across the width (x), on either side.
+    auto beyond = [&](double dx, double dy) {
+        double share = 0;
+        for (const PileCentre& c : centres)
+            share += pileShareBeyond(dx * (c.x - r.stubX) + dy * (c.y - r.stubY) - half, r.q);
+        return chk::mul(Pp, share);
+    };
+    return {std::max(beyond(0, 1), beyond(0, -1)), std::max(beyond(1, 0), beyond(-1, 0))};
 }
 
 }  // namespace mx::pilecap

@@ -13,12 +13,17 @@ namespace mx::pilecap {
 inline constexpr const char* kPileCapSheetHeading = "แสดงรายการคำนวณฐานราก ";
 // The whole sheet when the last Calculate found more piles than any arrangement holds.
 inline constexpr const char* kNothingToPrint = "NO CALCULATE & DESIGN!!!";
-// The shear check's rows, below the depth: punching and one-way shear, two rows each.
-inline constexpr double kShearTop = 6900;
-inline constexpr int kShearRows = 4;
+// The listing starts at y 1200 with the footings' row pitch; its rows: 17 above the
+// shear check, the shear check's kShearRows (punching round the stub, one-way shear and
+// punching round the governing pile, two rows each), 10 of the mesh, the two rows in
+// large type and the cap's size.
+inline constexpr double kListingTop = 1200;
+inline constexpr int kShearRows = 6;
+inline constexpr double kSizeRowY =
+    kListingTop + (17 + kShearRows + 10) * kFootingRowStep + 2 * kFootingResultStep;
 // The engineer's line, right of the listing's last line.
 inline constexpr double kEngineerX = 7000;
-inline constexpr double kEngineerY = 10200 + kShearRows * kSheetLineStep;
+inline constexpr double kEngineerY = kSizeRowY + kFootingRowStep;
 // The box below the listing that the printed drawing keeps to: down to the foot of the
 // printable area, and left of the page number at (10000, 15000).
 inline constexpr PageBox kSheetDrawingBox{1200, kEngineerY + 450, 9800, 16000};

@@ -36,6 +36,16 @@ struct JsonError {
     std::string what;  // Thai, without the line
 };
 
+// Whether the byte at i ends a line: LF, CR, or the CR of a CRLF pair (its LF then
+// ends nothing), so files saved with any of the three line ends count lines alike.
+bool endsLine(std::string_view text, std::size_t i);
+// The line, counted from 1, that holds the byte at offset.
+std::size_t lineNumberAt(std::string_view text, std::size_t offset);
+
+// A name or text as a message quotes it, between double quotes: short, on one line,
+// its control characters and stray bytes shown escaped.
+std::string quotedName(std::string_view s);
+
 // Parses a whole text. Nesting deeper than kMaxJsonDepth is refused, so a hostile
 // file cannot exhaust the stack.
 inline constexpr int kMaxJsonDepth = 32;

@@ -43,7 +43,9 @@ struct Unusable {
     std::string reason;
 };
 
-std::string inQuotes(std::string_view s) { return "\"" + std::string(s) + "\""; }
+std::string inQuotes(std::string_view s) { return quotedName(s); }
+
+std::string lineNote(const JsonValue& v) { return "บรรทัด " + std::to_string(v.line); }
 
 const char* kindName(JsonValue::Kind k) {
     switch (k) {
@@ -57,10 +59,23 @@ const char* kindName(JsonValue::Kind k) {
     return "";
 }
 
+// A value as the file holds it, for a message: a text quoted, a number as written,
+// a list or a group of keys by its kind.
+std::string asWritten(const JsonValue& v) {
+    switch (v.kind) {
+    case JsonValue::Kind::String: return std::string(kindName(v.kind)) + " " + inQuotes(v.text);
+    case JsonValue::Kind::Number: return std::string(kindName(v.kind)) + " " + shownText(v.text);
+    case JsonValue::Kind::Bool: return std::string(kindName(v.kind)) + (v.boolean ? " true" : " false");
+    case JsonValue::Kind::Null: return kindName(v.kind);
+    case JsonValue::Kind::Array:
+    case JsonValue::Kind::Object: return kindName(v.kind);
+    }
+    return "";
+}
+
 void expectKind(const JsonValue& v, JsonValue::Kind k, const std::string& where) {
     if (v.kind != k)
-        throw Unusable{where + " ต้องเป็น" + kindName(k) + " แต่เป็น" + kindName(v.kind) + " (บรรทัด " +
-                       std::to_string(v.line) + ")"};
+        throw Unusable{where + " ต้องเป็น" + kindName(k) + " แต่เป็น" + asWritten(v) + " (" + lineNote(v) + ")"};
 }
 
 // A whole number written without fraction or exponent, in int range.
@@ -80,7 +95,7 @@ void onlyKeys(const JsonValue& v, std::initializer_list<const char*> known, cons
         for (const char* k : known) ok = ok || key == k;
         if (!ok) {
             std::vector<std::string> names(known.begin(), known.end());
-            throw Unusable{where + "มีหัวข้อ " + inQuotes(key) + " ที่ไม่รู้จัก (บรรทัด " + std::to_string(value.line) +
+            throw Unusable{where + "มีหัวข้อ " + inQuotes(key) + " ที่ไม่รู้จัก (" + lineNote(value) +
                            ", หัวข้อที่ใกล้เคียงคือ " + inQuotes(closestName(key, names)) + ")"};
         }
     }
@@ -94,9 +109,8 @@ void readFields(const JsonValue& v, const cli::Module& module, FieldSet& into, c
         bool known = false;
         for (const std::string& n : names) known = known || n == key;
         if (!known)
-            throw Unusable{where + " ไม่มีช่องข้อมูล " + inQuotes(key) + " ในโมดูล " + module.name + " (บรรทัด " +
-                           std::to_string(value.line) + ", ช่องที่ใกล้เคียงคือ " + inQuotes(closestName(key, names)) +
-                           ")"};
+            throw Unusable{where + " ไม่มีช่องข้อมูล " + inQuotes(key) + " ในโมดูล " + module.name + " (" +
+                           lineNote(value) + ", ช่องที่ใกล้เคียงคือ " + inQuotes(closestName(key, names)) + ")"};
         expectKind(value, JsonValue::Kind::String, where + " ช่อง " + key);
         into.set(key, value.text);
     }
@@ -123,26 +137,30 @@ Member readMember(const JsonValue& v, std::size_t index, const std::vector<cli::
         std::vector<std::string> names;
         for (const cli::Module& c : modules)
             if (isMemberModule(c)) names.push_back(c.name);
-        throw Unusable{where + " เป็นโมดูล " + inQuotes(m.module) + " ที่โปรแกรมนี้ไม่รู้จัก (บรรทัด " +
-                       std::to_string(module->line) + ", โมดูลที่ใกล้เคียงคือ " +
-                       inQuotes(closestName(m.module, names)) + ")"};
+        throw Unusable{where + " เป็นโมดูล " + inQuotes(m.module) + " ที่โปรแกรมนี้ไม่รู้จัก (" + lineNote(*module) +
+                       ", โมดูลที่ใกล้เคียงคือ " + inQuotes(closestName(m.module, names)) + ")"};
     }
     if (const JsonValue* type = v.find("type"); type && type->kind != JsonValue::Kind::Null) {
         const auto code = wholeNumber(*type);
-        if (!code) throw Unusable{where + " ชนิด (หัวข้อ \"type\") ต้องเป็นเลขจำนวนเต็ม ได้ " + type->text};
+        if (!code)
+            throw Unusable{where + " ชนิด (หัวข้อ \"type\") ต้องเป็นเลขจำนวนเต็ม แต่เป็น" + asWritten(*type) + " (" +
+                           lineNote(*type) + ")"};
         cli::FormState scratch;
         scratch.fields = found->defaults;
         if (*code != 0 && !cli::pressType(*found, scratch, *code))
-            throw Unusable{where + " เป็นชนิดที่ " + std::to_string(*code) + " ซึ่งโมดูล " + m.module +
-                           " ไม่มี (บรรทัด " + std::to_string(type->line) + ")"};
+            throw Unusable{where + " เป็นชนิดที่ " + std::to_string(*code) + " ซึ่งโมดูล " + m.module + " ไม่มี (" +
+                           lineNote(*type) + ")"};
         m.type = *code;
     }
     if (const JsonValue* grade = v.find("grade"); grade && grade->kind != JsonValue::Kind::Null) {
         const std::string g = text(grade, where + " ชั้นคุณภาพเหล็ก");
         const auto parsed = parseSteelGrade(g);
         if (!parsed)
-            throw Unusable{where + " มีชั้นคุณภาพเหล็ก " + inQuotes(g) + " ที่ไม่รู้จัก (ใช้ได้ SR24, SD30, SD35, SD40)"};
-        if (!found->pressGrade) throw Unusable{where + " มีชั้นคุณภาพเหล็ก แต่โมดูล " + m.module + " ไม่มีปุ่มเลือกชั้นเหล็ก"};
+            throw Unusable{where + " มีชั้นคุณภาพเหล็ก " + inQuotes(g) + " ที่ไม่รู้จัก (" + lineNote(*grade) +
+                           ", ใช้ได้ SR24, SD30, SD35, SD40)"};
+        if (!found->pressGrade)
+            throw Unusable{where + " มีชั้นคุณภาพเหล็ก " + inQuotes(g) + " แต่โมดูล " + m.module +
+                           " ไม่มีปุ่มเลือกชั้นเหล็ก (" + lineNote(*grade) + ")"};
         m.grade = parsed;
     }
     if (const JsonValue* fields = v.find("fields")) readFields(*fields, *found, m.fields, where);
@@ -150,16 +168,28 @@ Member readMember(const JsonValue& v, std::size_t index, const std::vector<cli::
 }
 
 Project readProject(const JsonValue& root, const std::vector<cli::Module>& modules) {
-    if (root.kind != JsonValue::Kind::Object) throw Unusable{"ไม่ใช่ไฟล์โครงการ MX7100"};
+    const std::string expected = "\"format\": " + inQuotes(kFormatName);
+    if (root.kind != JsonValue::Kind::Object)
+        throw Unusable{"ไม่ใช่ไฟล์โครงการ MX7100 (ข้อมูลทั้งไฟล์เป็น" + asWritten(root) + " ไม่ใช่กลุ่มหัวข้อที่มี " +
+                       expected + ", " + lineNote(root) + ")"};
     const JsonValue* format = root.find("format");
-    if (!format || format->kind != JsonValue::Kind::String || format->text != kFormatName)
-        throw Unusable{"ไม่ใช่ไฟล์โครงการ MX7100 (ไม่มีหัวข้อ \"format\": \"" + std::string(kFormatName) + "\")"};
+    if (!format) throw Unusable{"ไม่ใช่ไฟล์โครงการ MX7100 (ไม่มีหัวข้อ " + expected + ")"};
+    if (format->kind != JsonValue::Kind::String || format->text != kFormatName)
+        throw Unusable{"ไม่ใช่ไฟล์โครงการ MX7100 (หัวข้อ \"format\" เป็น" + asWritten(*format) + " ไม่ใช่ " +
+                       inQuotes(kFormatName) + ", " + lineNote(*format) + ")"};
     const JsonValue* version = root.find("version");
-    const auto v = version ? wholeNumber(*version) : std::nullopt;
-    if (!v || *v < 1) throw Unusable{"ไม่ได้บอกรุ่นของรูปแบบไฟล์เป็นเลขจำนวนเต็มตั้งแต่ 1 ขึ้นไป (หัวข้อ \"version\")"};
-    if (*v > kFormatVersion)
-        throw Unusable{"ไฟล์นี้ใช้รูปแบบรุ่น " + std::to_string(*v) + " ซึ่งใหม่กว่าที่โปรแกรมนี้อ่านได้ (รุ่น " +
-                       std::to_string(kFormatVersion) + ") โปรดเปิดด้วยโปรแกรมรุ่นใหม่กว่า"};
+    if (!version) throw Unusable{"ไม่ได้บอกรุ่นของรูปแบบไฟล์ (หัวข้อ \"version\")"};
+    // A whole number too large for the reader is a version newer than it knows.
+    const bool digitsOnly =
+        version->kind == JsonValue::Kind::Number && version->text.find_first_not_of("0123456789") == std::string::npos;
+    const auto v = wholeNumber(*version);
+    if (!digitsOnly || (v && *v < 1))
+        throw Unusable{"รุ่นของรูปแบบไฟล์ (หัวข้อ \"version\") ต้องเป็นเลขจำนวนเต็มตั้งแต่ 1 ขึ้นไป แต่เป็น" +
+                       asWritten(*version) + " (" + lineNote(*version) + ")"};
+    if (!v || *v > kFormatVersion)
+        throw Unusable{"ไฟล์นี้ใช้รูปแบบรุ่น " + shownText(version->text) +
+                       " ซึ่งใหม่กว่าที่โปรแกรมนี้อ่านได้ (รุ่น " + std::to_string(kFormatVersion) + ", " +
+                       lineNote(*version) + ") โปรดเปิดด้วยโปรแกรมรุ่นใหม่กว่า"};
     onlyKeys(root, {"format", "version", "cover", "criteria", "titleBlock", "members"}, "ไฟล์");
 
     Project p = newProject(modules);
@@ -184,6 +214,40 @@ Project readProject(const JsonValue& root, const std::vector<cli::Module>& modul
 
 std::string openFailure(const std::string& fileName, const std::string& reason) {
     return "เปิดไฟล์โครงการ " + inQuotes(fileName) + " ไม่ได้: " + reason;
+}
+
+// A text saved as UTF-16: its byte-order mark, or, without one, the zero byte that
+// every ASCII character of UTF-16 carries beside it ("{" as 7B 00 or 00 7B).
+bool savedAsUtf16(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return true;
+    return bytes.size() >= 2 && (bytes[0] == '\0') != (bytes[1] == '\0');
+}
+
+// Whether the bytes from `at` are the start of a character that the end of the file
+// cut off: a Thai letter takes three bytes, and a file cut after one or two of them is
+// cut short, not of another encoding.
+bool cutInsideCharacter(std::string_view bytes, std::size_t at) {
+    const std::string_view rest = bytes.substr(at);
+    if (rest.empty() || rest.size() >= 4) return false;
+    // Completed with either continuation byte that some lead byte requires, the
+    // sequence is whole.
+    for (const char fill : {'\x80', '\xBF'}) {
+        std::string whole(rest);
+        whole.append(4 - rest.size(), fill);
+        const std::size_t n = utf8SequenceLength(whole, 0);
+        if (n > rest.size()) return true;
+    }
+    return false;
+}
+
+// Why a name reaches no file, from the error of looking it up.
+std::string notReached(const std::error_code& ec) {
+    if (ec == std::errc::permission_denied) return "ไม่มีสิทธิ์เข้าถึงโฟลเดอร์ของไฟล์นี้";
+    if (ec == std::errc::too_many_symbolic_link_levels) return "ทางลัด (symbolic link) ของชื่อนี้ชี้วนกันไม่รู้จบ";
+    if (ec == std::errc::not_a_directory) return "ส่วนหนึ่งของชื่อที่ควรเป็นโฟลเดอร์ (ก่อนเครื่องหมาย /) เป็นไฟล์";
+    if (ec == std::errc::filename_too_long) return "ชื่อไฟล์ยาวเกินกว่าที่ระบบจะเปิดได้";
+    if (ec && ec != std::errc::no_such_file_or_directory) return "หาไฟล์นี้ไม่ได้ (" + ec.message() + ")";
+    return "ไม่พบไฟล์นี้";
 }
 
 std::string megabytes(std::uintmax_t bytes) {
@@ -244,11 +308,15 @@ ReadOutcome parseProject(std::string_view bytes, const std::string& fileName, co
                                               megabytes(kMaxFileBytes) + ")");
         return out;
     }
+    if (savedAsUtf16(bytes)) {
+        out.error = openFailure(fileName, "ไฟล์นี้บันทึกเป็นข้อความ UTF-16 ไฟล์โครงการต้องเป็นข้อความ UTF-8");
+        return out;
+    }
     if (const std::size_t bad = firstBadUtf8(bytes); bad != std::string_view::npos) {
-        std::size_t line = 1;
-        for (std::size_t i = 0; i < bad; ++i) line += bytes[i] == '\n';
-        out.error = openFailure(fileName, "มีไบต์ที่ไม่ใช่ข้อความ UTF-8 ที่ไบต์ที่ " + std::to_string(bad + 1) +
-                                              " (บรรทัด " + std::to_string(line) + ")");
+        const std::string line = " (บรรทัด " + std::to_string(lineNumberAt(bytes, bad)) + ")";
+        out.error = openFailure(fileName, cutInsideCharacter(bytes, bad)
+                                              ? "ไฟล์ขาดหาย จบกลางตัวอักษร" + line
+                                              : "มีไบต์ที่ไม่ใช่ข้อความ UTF-8 ที่ไบต์ที่ " + std::to_string(bad + 1) + line);
         return out;
     }
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
@@ -275,8 +343,7 @@ ReadOutcome readProjectFile(const std::string& path, const std::vector<cli::Modu
     std::error_code ec;
     const fs::file_status st = fs::status(path, ec);
     if (!fs::exists(st)) {
-        out.error = openFailure(path, ec == std::errc::permission_denied ? "ไม่มีสิทธิ์เข้าถึงโฟลเดอร์ของไฟล์นี้"
-                                                                         : "ไม่พบไฟล์นี้");
+        out.error = openFailure(path, notReached(ec));
         return out;
     }
     if (fs::is_directory(st)) {
@@ -315,7 +382,8 @@ ReadOutcome readProjectFile(const std::string& path, const std::vector<cli::Modu
 std::optional<std::string> saveProjectFile(const Project& project, const std::string& path) {
     std::error_code ec;
     const fs::path target(path);
-    const bool existed = fs::exists(fs::status(target, ec));
+    // Only a file there before is kept whole; a folder of that name is no project.
+    const bool existed = fs::is_regular_file(fs::status(target, ec));
     auto failure = [&](const std::string& reason) {
         return "บันทึกไฟล์โครงการ " + inQuotes(path) + " ไม่ได้: " + reason +
                (existed ? " ไฟล์เดิมยังอยู่ครบ ไม่ได้เปลี่ยนแปลง" : "");

@@ -5,6 +5,7 @@
 
 #include "common/fieldtable.h"
 #include "common/titleblock.h"
+#include "common/utf8.h"
 
 namespace mx::project {
 
@@ -22,8 +23,11 @@ constexpr double kLegendY = kFirstRowY + kContentsRowsPerPage * kSheetLineStep +
 constexpr double kTableRight = 11300;
 constexpr double kPageFieldX = 10000;
 constexpr double kPageFieldY = 15000;
-// Room left between a cell and the next column: a long name is condensed to end here.
+// Room left between a cell and the next column: a long name is cut to end here in "…".
 constexpr double kColumnGap = 120;
+// The most marks one letter carries on the contents: a Thai vowel above or below and a
+// tone mark, the most Thai writing stacks.
+constexpr int kMostMarksOnALetter = 2;
 
 constexpr const char* kContentsHeading = "สารบัญรายการคำนวณ";
 constexpr const char* kContinued = " (ต่อ)";
@@ -38,6 +42,40 @@ const cli::Module* moduleNamed(const std::vector<cli::Module>& modules, std::str
     for (const cli::Module& m : modules)
         if (m.name == name) return &m;
     return nullptr;
+}
+
+// Whether a character is a mark set above or below its letter: the Thai vowels and
+// tone marks that stack, and the combining marks of other scripts.
+bool stacksOnALetter(char32_t c) {
+    return c == 0x0E31 || (c >= 0x0E34 && c <= 0x0E3A) || (c >= 0x0E47 && c <= 0x0E4E) ||
+           (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) || (c >= 0x1DC0 && c <= 0x1DFF) ||
+           (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F);
+}
+
+char32_t decodeUtf8(std::string_view s) {
+    const auto b = [&](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(s[i])); };
+    switch (s.size()) {
+    case 2: return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
+    case 3: return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
+    case 4: return ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) | (b(3) & 0x3F);
+    default: return b(0);
+    }
+}
+
+// A name as the contents print it: the marks a letter carries past the most Thai
+// writing stacks are left out, so a name of marks piled on marks cannot climb into the
+// row above. The project keeps the name as it was typed.
+std::string withStackedMarksCapped(std::string_view name) {
+    std::string out;
+    int marks = 0;
+    for (std::size_t i = 0; i < name.size();) {
+        const std::size_t n = std::max<std::size_t>(1, utf8SequenceLength(name, i));
+        const std::string_view character = name.substr(i, n);
+        i += n;
+        marks = stacksOnALetter(decodeUtf8(character)) ? marks + 1 : 0;
+        if (marks <= kMostMarksOnALetter) out += character;
+    }
+    return out;
 }
 
 int contentsPages(const Project& p) {
@@ -132,12 +170,12 @@ PageModel contentsPage(const Project& project, const std::vector<ContentsRow>& r
         const std::uint32_t color = r.usable() ? kBlack : kRed;
         anyNotUsable = anyNotUsable || !r.usable();
         p.text(kNumberX, y, (r.usable() ? "" : std::string(kNotUsableMark) + " ") + std::to_string(i + 1), 14, false, color);
-        p.text(kMemberX, y, r.member, 14, false, color);
-        p.text(kModuleX, y, r.module, 14, false, color);
+        p.cellText(kMemberX, y, withStackedMarksCapped(r.member), 14, false, color);
+        p.cellText(kModuleX, y, r.module, 14, false, color);
         p.text(kPageX, y, std::to_string(r.page), 14, false, color);
         p.text(kVerdictX, y, verdictCaption(r.status), 14, !r.usable(), color);
     }
-    // Each column ends where the next begins: a long name is condensed, never run on.
+    // Each column ends where the next begins: a long name is cut short, never run on.
     for (const double x : {kMemberX, kModuleX, kPageX, kVerdictX})
         p.keepClear(x - kColumnGap, kHeadingsY, 11900, kLegendY - 1);
     if (anyNotUsable) p.text(kSheetLeft, kLegendY, kLegend, 14, false, kRed);

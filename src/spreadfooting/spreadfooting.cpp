@@ -11,7 +11,7 @@ namespace mx::spreadfooting {
 
 namespace {
 
-const std::array<Message, 16> kMessages{{
+const std::array<Message, 17> kMessages{{
     {"1.คุณยังไม่ได้บวก นน.ฐานรากว่าเพิ่มขึ้นอีกกี่เปอร์เซนต์!?!", "กำหนด นน .ฐานราก", Icon::Critical},
     {"2.นน.ที่กระทำลงบนฐานรากน้อยมาก?", "นน.ที่กระทำลงบนฐานราก", Icon::Critical},
     {"3.คุณกำหนดหน่วยแรงต้านทานของดินน้อยเกินไป?", "หน่วยแรงดันต้านทานของดิน", Icon::Critical},
@@ -31,6 +31,8 @@ const std::array<Message, 16> kMessages{{
     {"14.คุณต้องเปลี่ยนขนาดเหล็กตะแกรงให้ใหญ่ขึ้น", "ระยะห่างเหล็กตะแกรงชิดเกินไป", Icon::Critical},
     {"15.คุณต้องเปลี่ยนขนาดเหล็กตะแกรงให้ใหญ่ขึ้น", "ระยะห่างเหล็กตะแกรงชิดเกินไป", Icon::Critical},
     {"16.ฐานรากที่คุณออกแบบยังใช้ไม่ได้? โปรดแก้ไขข้อมูลใหม่", "โปรดแก้ไขข้อมูลใหม่", Icon::Critical},
+    {"17.ระยะฝังยึดของเหล็กตะแกรงจากขอบเสาตอม่อไม่พอแม้งอขอมาตรฐาน!?! คุณต้องเปลี่ยนขนาดเหล็กตะแกรงให้เล็กลง",
+     "ระยะฝังยึดเหล็กตะแกรงไม่พอ", Icon::Critical},
 }};
 
 // Limits of the design.
@@ -43,10 +45,9 @@ constexpr double kMinFc = 30;              // ksc, at or below is refused
 constexpr double kMinFs = 800;             // ksc, at or below is refused
 constexpr double kMinStub = 15;            // cm
 constexpr double kMinDepth = 15;           // cm, depth by moment
-constexpr double kCover = 5;               // cm, from the steel to the underside
+constexpr double kDepthMargin = 5;         // cm added to the depth by moment
 constexpr double kPunchStep = 5;           // cm added per failed punching check
 constexpr double kConcreteWeight = 2400;   // kg/m3
-constexpr double kBond = 11;               // allowable bond stress u, ksc
 constexpr int kEndCover = 10;              // cm, 5 cm at each end of a bar row
 constexpr int kMaxLength = 1000;           // cm
 constexpr float kMaxPitch = 25;            // cm
@@ -140,8 +141,8 @@ Ending Calculation::run() {
     const double Lw = r_.L / 100.0;
     for (int round = 0;; ++round) {
         if (round >= kMaxPunchRounds) throw ArithmeticError("punching-shear depth does not settle");
-        r_.d = r_.dreq + kCover + r_.inc;
-        r_.t = r_.d + kCover;
+        r_.d = r_.dreq + kDepthMargin + r_.inc;
+        r_.t = footingThickness(r_.d, r_.db / 10);
         r_.vcb = 0.29 * chk::sqrt(r_.fcPrime);
         r_.Vb = mul(mul(l - r_.d / 100, w), Lw);
         r_.vb = div(r_.Vb, mul(r_.d, r_.L));
@@ -173,13 +174,24 @@ Ending Calculation::run() {
     // As is per metre, so the bars across the whole pad are As x B/100 over one bar's
     // area; counting As / Ab alone would put a one-metre strip's steel under a wider pad.
     r_.na = Fixed::fromDouble(div(mul(r_.As.toDouble(), r_.B / 100.0), r_.Ab.toDouble()));
-    // Bond: V / (u o j d), halved, with the perimeter term held to four decimals.
+    // Least steel on the gross section, by the grade of the bars: per metre, and the
+    // bars it asks for across the whole pad.
+    r_.roundBars = isRoundBar(r_.fs);
+    r_.rho = minSteelRatio(r_.fs);
+    r_.AsMin = Fixed::fromDouble(mul(mul(r_.rho, 100), r_.t));
+    r_.nMin = Fixed::fromDouble(div(mul(r_.AsMin.toDouble(), r_.B / 100.0), r_.Ab.toDouble()));
+    // Bond: V / (u o j d), halved between the two ways of the mesh, with the
+    // perimeter term held to four decimals; u is the allowable stress of the bar.
+    const double barCm = r_.db / 10;
+    r_.u = allowableBond(r_.fcPrime, barCm, r_.roundBars);
     const Fixed Vp = Fixed::fromDouble(r_.Vp);
-    const Fixed uoj = Fixed::fromDouble(mul(r_.o.times(static_cast<std::int64_t>(kBond)).toDouble(), j));
+    const Fixed uoj = Fixed::fromDouble(mul(mul(r_.u.toDouble(), r_.o.toDouble()), j));
     r_.nb = Fixed::fromDouble(div(Vp.toDouble(), mul(r_.d, uoj.toDouble()))).half();
 
-    const Fixed governing = r_.nb > r_.na ? r_.nb : r_.na;
+    const Fixed governing = std::max({r_.na, r_.nb, r_.nMin});
     r_.N = chk::toInt16((governing + Fixed::fromInt(1)).toDouble());
+    // The bars must develop fs past the stub face before the pad's edge.
+    r_.anchorage = meshAnchorage(r_.fs, barCm, r_.u, (r_.L - r_.a) / 2);
 
     // Spacing over the length less the end covers; a single bar has no spacing.
     r_.s = chk::toSingle(div(r_.L - kEndCover, r_.N - 1));
@@ -203,6 +215,10 @@ Ending Calculation::run() {
         say(m);
         return Ending::NotUsable;
     }
+    if (!r_.anchorage.holds) {
+        say(17);
+        return Ending::NotUsable;
+    }
     return Ending::Report;
 }
 
@@ -217,7 +233,7 @@ int pitchMessage(float sL, float sS) {
 }
 
 const Message& spreadFootingMessage(int number) {
-    return kMessages.at(static_cast<std::size_t>(std::clamp(number, 1, 16) - 1));
+    return kMessages.at(static_cast<std::size_t>(std::clamp(number, 1, 17) - 1));
 }
 
 SpreadFootingOutcome calculateSpreadFooting(const SpreadFootingInput& input) {

@@ -51,7 +51,7 @@ struct SpreadFootingResult {
     double dreq = 0;      // depth by moment rounded up, cm
     double inc = 0;       // depth added by the punching-shear loop, cm
     double d = 0;         // effective depth, cm
-    double t = 0;         // total depth, cm
+    double t = 0;         // total depth d + 7.5 + D/2, up to the whole cm
     double vcb = 0;       // allowable one-way shear stress, ksc
     double Vb = 0;        // one-way shear at d from the stub face, kg
     double vb = 0;        // its stress, ksc
@@ -64,7 +64,13 @@ struct SpreadFootingResult {
     Fixed Ab;             // area of one bar, cm2
     Fixed o;              // perimeter of one bar, cm
     Fixed na;             // bars across the whole width required by area
+    double rho = 0;       // least steel ratio of the grade
+    Fixed AsMin;          // least steel per metre width, rho x 100 x t, cm2
+    Fixed nMin;           // bars across the whole width the least steel asks for
+    bool roundBars = false;  // SR24: the lower bond stress and the larger least steel
+    Fixed u;              // allowable bond stress, ksc
     Fixed nb;             // bars required by bond
+    MeshAnchorage anchorage;  // of the mesh past the stub faces
     std::int16_t N = 0;   // bars in the long direction
     float s = 0;          // spacing of the long-direction bars, cm
     std::int16_t Ns = 0;  // bars in the short direction
@@ -84,7 +90,8 @@ SpreadFootingOutcome calculateSpreadFooting(const SpreadFootingInput& input);
 // or 0 when both pitches are fine.
 int pitchMessage(float sL, float sS);
 
-// Message texts, titles and icons, by number (1..16).
+// Message texts, titles and icons, by number (1..17); 16 closes a design that is not
+// usable.
 const Message& spreadFootingMessage(int number);
 
 inline constexpr const char* kVerdictUsable = "ฐานรากที่คุณออกแบบใช้ได้ OK.";

@@ -64,7 +64,13 @@ void addResult(ResultList& out, const spreadfooting::SpreadFootingResult& r) {
     out.add("Ab", r.Ab);
     out.add("o", r.o);
     out.add("na", r.na);
+    out.add("rho", r.rho);
+    out.add("AsMin", r.AsMin);
+    out.add("nMin", r.nMin);
+    out.add("roundBars", r.roundBars ? 1 : 0);
+    out.add("u", r.u);
     out.add("nb", r.nb);
+    addAnchorage(out, r.anchorage);
     out.add("N", r.N);
     out.add("s", single(r.s));
     out.add("Ns", r.Ns);

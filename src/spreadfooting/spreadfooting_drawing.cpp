@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "common/figure.h"
 #include "common/numtext.h"
@@ -26,7 +27,11 @@ constexpr double kLabelGap = 60;        // a dimension figure off its tick
 constexpr double kStubRise = 2000;      // the stub drawn above the pad, twips
 constexpr double kFigureGap = 400;      // between the plan (with its note) and the section
 constexpr double kBarRadius = 8;
-constexpr double kBarBottom = 2.5;      // cm, bottom mesh above the underside and first bar in
+constexpr double kBarBottom = 2.5;      // cm, the first bar in from the pad's side
+// A hooked bar's upturn, drawn 12 bar diameters long (a 90-degree standard hook's
+// extension) and never shorter than this many twips, so that it reads at any scale.
+constexpr double kHookDiameters = 12;
+constexpr double kLeastHookDrawn = 120;
 constexpr double kTopBars = 4;          // cm, the two top bars below the top face
 constexpr int kMaxBarsDrawn = 400;      // whatever the count, a row stays a row
 
@@ -189,7 +194,21 @@ Figure build(const SpreadFootingResult& r, double k, DrawingMedium medium, doubl
     // The mesh: the long-direction bars along the bottom, the two top bars at the ends.
     if (pad && t > 0 && r.N >= 1) {
         f.lineWidth(2);
-        const double y = ys + k * (t - kBarBottom);
+        // The mesh lies on its cover above the underside: the bars end-on, and the bar
+        // of the other way along them, ending the cover short of each side, upturned
+        // in standard hooks where its straight length cannot develop it.
+        const double barCm = std::max(0.0, r.db / 10);
+        const double y = ys + k * (t - kGroundCover - barCm / 2);
+        if (t > kGroundCover + barCm && L > 2 * kGroundCover) {
+            const double yl = y - 2 * kBarRadius;
+            const double xl = xs + k * kGroundCover, xr = xs + k * (L - kGroundCover);
+            f.line(xl, yl, xr, yl);
+            if (r.anchorage.hooks) {
+                const double rise = std::min(std::max(k * kHookDiameters * barCm, kLeastHookDrawn), k * (t / 2));
+                f.line(xl, yl, xl, yl - rise);
+                f.line(xr, yl, xr, yl - rise);
+            }
+        }
         const double first = xs + k * kBarBottom;
         const double spacing = static_cast<double>(r.s);
         int count = r.N;
@@ -210,9 +229,11 @@ Figure build(const SpreadFootingResult& r, double k, DrawingMedium medium, doubl
     // own depth figure stands only at its side, so the notes may use that room.
     const double notesX = pad ? k * L + kFigureGap : 0;
     double y = ys + k * t + (pad ? kTickFar + kTextHeight : 0) + kNoteStep / 2;
-    for (const std::string& note : {" เหล็กรัดรอบ 1-" + sheetNum(r.db) + " มม.",
-                                    " ตะแกรงทางสั้น " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.Ns) + " เส้น",
-                                    " ตะแกรงทางยาว " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.N) + " เส้น"}) {
+    std::vector<std::string> barNotes{" เหล็กรัดรอบ 1-" + sheetNum(r.db) + " มม.",
+                                      " ตะแกรงทางสั้น " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.Ns) + " เส้น",
+                                      " ตะแกรงทางยาว " + sheetNum(r.db) + " มม.จำนวน " + sheetNum(r.N) + " เส้น"};
+    if (r.anchorage.hooks) barNotes.emplace_back(kHookNote);
+    for (const std::string& note : barNotes) {
         f.text(notesX, y, note);
         y += kNoteStep;
     }

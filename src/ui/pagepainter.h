@@ -23,13 +23,16 @@ QFont pageFont(const std::string& family, double sizePt, bool bold = false);
 // when, measured with the device's metrics, it would end beyond the device's width
 // (the printable width of a printer) or, starting left of a keep-clear box and sharing
 // its rows, past that box's left edge, it is condensed horizontally just enough to end
-// there. It is never cut: an engineer must be able to read every figure he signs.
+// there. It is never cut: an engineer must be able to read every figure he signs. Only
+// a table cell (PageText::elide), a name rather than a figure, is cut instead, to end
+// in "…" within its room.
 struct PlacedText {
     PageText text;
     double naturalWidth = 0;  // as the font sets it
     double width = 0;         // as printed, after condensing
     double height = 0;        // the rows the line takes, from its top
     double condense = 1;      // horizontal scale applied, 1 = none
+    // text.text is as printed: a cell cut to its room ends in "…".
     double end() const { return text.x + width; }
 };
 std::vector<PlacedText> placeTexts(const PageModel& page, double unitsPerTwip, QPaintDevice* device);

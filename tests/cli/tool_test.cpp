@@ -275,7 +275,8 @@ TEST(Batch, MixedModulesWithBadRowsEachOnItsOwnLineInRowOrder) {
         "{\"row\": 6, \"error\": \"module column has no input field 'thickness'",
         "{\"row\": 7, \"error\": \"module stair has no type '9' (did you mean 1?)\"}",
         "{\"row\": 8, \"error\": \"the row has 10 cells, the header 9\"}",
-        "{\"row\": 9, \"page\": 4, \"module\": \"pilecap\", \"status\": 2",
+        // Its default RB25 cannot be anchored in the cap: designed, not usable.
+        "{\"row\": 9, \"page\": 4, \"module\": \"pilecap\", \"status\": 1",
     };
     for (std::size_t i = 0; i < starts.size(); ++i) EXPECT_TRUE(got[i].starts_with(starts[i])) << got[i];
 }

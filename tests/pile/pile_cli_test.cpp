@@ -42,7 +42,7 @@ TEST(PileTool, WorkedExamples) {
         EXPECT_EQ(resultOf(r.report, "Pw"), c.Pw);
         EXPECT_EQ(r.report.labels.get("Label7"), c.label7);
         EXPECT_TRUE(r.report.messages.empty());
-        EXPECT_FALSE(r.report.status);
+        EXPECT_EQ(r.report.status, 2);
     }
 }
 
@@ -67,6 +67,7 @@ TEST(PileTool, NoTypeAndBadLength) {
     EXPECT_EQ(r.report.labels.get("Label7"), "0");
     EXPECT_EQ(r.report.labels.get("Label8"), "0");
     EXPECT_EQ(resultOf(r.report, "L"), "0");
+    EXPECT_EQ(r.report.status, 1);
     // The tool sets fields without their change checks, as documented.
     EXPECT_EQ(r.inv.state.fields.get("Text2"), "-3");
 }

@@ -166,6 +166,7 @@ TEST(SheetCertification, OnlyAUsableCalculationPrintsItsOK) {
         {"no length", calculatePile(kPrestressed, 126, 0, kLabel9Quiet), false},
         {"perimeter of 10 m", calculatePile(kHollow, 1000, 21, kLabel9Quiet), false},
         {"load above 1800 t", calculatePile(kBored, 1000, 80, kLabel9Quiet), false},
+        {"no size: a safe load of 0 t", calculatePile(kPrestressed, 0, 21, kLabel9Quiet), false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(pileUsable(c.outcome), c.usable) << c.what;

@@ -45,25 +45,29 @@ TEST(PileCapTool, DefaultsInWindowOrder) {
     EXPECT_TRUE(parseSettings(m, {"type=1"}, inv).has_value());
 }
 
+// The defaults' round 25 mm bars cannot be anchored in the cap: the panel is filled,
+// then message 17 and the closing message.
 TEST(PileCapTool, DefaultsDesignAndResultPanel) {
     const ToolRun r = calc({});
-    EXPECT_EQ(r.report.status, 2);
-    EXPECT_EQ(r.report.verdict, "ฐานรากที่คุณออกแบบใช้ได้ OK.");
-    EXPECT_TRUE(r.report.messages.empty());
+    EXPECT_EQ(r.report.status, 1);
+    EXPECT_EQ(r.report.verdict, "ฐานรากที่คุณออกแบบยังใช้ไม่ได้ !?! ต้องแก้ไข !!!");
+    EXPECT_EQ(numbers(r.report), (std::vector<int>{17, 16}));
+    EXPECT_EQ(r.report.messages.front().title, "ระยะฝังยึดเหล็กตะแกรงไม่พอ");
     EXPECT_FALSE(r.report.sheet.has_value());
     const std::vector<std::pair<std::string, std::string>> labels{
         {"Label10", "80000"},   {"Label11", "13600"},  {"Label12", "93600"},  {"Label13", "36"},
         {"Label14", "3"},       {"Label15", "31200"},  {"Label16", "132"},    {"Label17", "123"},
-        {"Label18", "35"},      {"Label19", "40"},     {"Label20", "5648.7967"}, {"Label21", "17.8085"},
-        {"Label22", "3.6265"},  {"Label23", "6.8284"}, {"Label24", "25"},     {"Label25", "8"},
-        {"Label26", "7"},       {"Label27", "15.375"}, {"Label28", "18.8571"},
-        {"Label36", "ฐานรากที่คุณออกแบบใช้ได้ OK."},
+        {"Label18", "49"},      {"Label19", "40"},     {"Label20", "5648.7967"}, {"Label21", "13.3564"},
+        {"Label22", "2.7199"},  {"Label23", "14.2848"}, {"Label24", "25"},    {"Label25", "15"},
+        {"Label26", "15"},      {"Label27", "8.2"},    {"Label28", "8.8"},
+        {"Label36", "ฐานรากที่คุณออกแบบยังใช้ไม่ได้ !?! ต้องแก้ไข !!!"},
     };
     EXPECT_EQ(r.report.labels.entries(), labels);
-    // Each kind as JSON: double, 16-bit, fixed point, single.
+    // Each kind as JSON: double, 16-bit, fixed point, single, and a flag as 1 or 0.
     const std::pair<const char*, const char*> values[] = {
-        {"pf", "1.7"}, {"Bw", "132"}, {"Wact", "1363.8241"}, {"nb", "6.8284"},
-        {"s", "17.42857"}, {"sL", "15.375"}, {"status", "2"}, {"stubY", "71"}, {"punchingInside", "1"},
+        {"pf", "1.7"}, {"Bw", "132"}, {"Wact", "1909.3537"}, {"nb", "14.2848"}, {"s", "8.714286"},
+        {"sL", "8.2"}, {"status", "1"}, {"stubY", "71"}, {"punchingInside", "1"}, {"b0Pile", "128"},
+        {"u", "7.8874"}, {"ld", "95.0884"}, {"hooks", "1"}, {"anchored", "0"}, {"rho", "0.0025"},
     };
     for (const auto& [name, v] : values) EXPECT_EQ(value(r.report, name), v) << name;
 }
@@ -93,7 +97,7 @@ TEST(PileCapTool, EdgeCasesThroughTheTool) {
     };
     const Case cases[] = {
         {{"Text1=20000", "Text3=30", "Text4=40"}, {}, 2, "1", "120", {}},
-        {{"Text1=100000", "Text14=20", "Text3=6"}, {11, 16}, 1, "20", "264", {}},
+        {{"Text1=100000", "Text14=20", "Text3=6"}, {}, 2, "20", "264", {}},
         {{"Text1=100000", "Text14=20", "Text3=5.99"}, {9, 16}, 1, "21", "0", {}},
         {{"Text3=0"}, {16}, 1, "0", "0", {{"Text3", "0"}}},
         {{"Text3="}, {16}, 1, "0", "0", {{"Text3", ""}}},
@@ -102,7 +106,8 @@ TEST(PileCapTool, EdgeCasesThroughTheTool) {
         {{"Text4=?"}, {16}, 1, "3", "60", {{"Text4", "10"}}},
         {{"Text4=999"}, {8, 10, 16}, 1, "3", "1200", {{"Text4", "200"}}},
         {{"Text14=abc", "Text1=12"}, {1, 2, 10, 16}, 1, "1", "66", {{"Text14", "0.1"}, {"Text1", "1000"}}},
-        {{"Text2=", "Text5=", "Text6=", "Text7="}, {3, 4, 6, 7}, 2, "3", "132",
+        // The corrected RB25 cannot be anchored in the defaults' cap.
+        {{"Text2=", "Text5=", "Text6=", "Text7="}, {3, 4, 6, 7, 17, 16}, 1, "3", "132",
          {{"Text2", "25"}, {"Text5", "150"}, {"Text6", "65"}, {"Text7", "1200"}}},
         {{"Text5=1001"}, {5, 16}, 1, "0", "0", {{"Text5", "150"}}},
     };
@@ -130,7 +135,7 @@ TEST(PileCapTool, LabelsStayUntilThePanelIsWritten) {
     EXPECT_EQ(r.report.labels.get("Label27"), "ระยะปลอก");
     EXPECT_EQ(r.report.labels.get("Label28"), "ระยะปลอก");
     // A pitch failure is judged after the panel is filled.
-    const ToolRun wide = calc({"Text1=1000", "Text3=1", "Text4=10", "Text2=9", "Text14=100"});
+    const ToolRun wide = calc({"Text1=1000", "Text3=1", "Text4=10", "Text2=16"});
     EXPECT_EQ(numbers(wide.report), (std::vector<int>{11, 16}));
     EXPECT_EQ(wide.report.labels.get("Label27"), "30");
     EXPECT_EQ(wide.report.labels.get("Label25"), "2");

@@ -27,13 +27,17 @@ Fixed F(double x) { return Fixed::fromDouble(x); }
 
 }  // namespace
 
+// The defaults: a corner pile punches through a cap 30 cm deep (b0 118, 8.81 ksc), so
+// the depth goes to 40; the round 25 mm bars carry only 7.89 ksc of bond, so bond asks
+// for 15 bars; and 95 cm of anchorage cannot be had from 24.5 cm of straight bar and a
+// hook worth 55.5 cm: the design is not usable and says why.
 TEST(PileCapCalculation, DefaultsDesignThreePileCap) {
     const PileCapOutcome o = calculatePileCap(defaults());
     const PileCapResult& r = o.result;
-    EXPECT_TRUE(o.diagnostics.empty());
-    EXPECT_EQ(o.status, DesignStatus::Usable);
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(o.verdict, "ฐานรากที่คุณออกแบบใช้ได้ OK.");
+    EXPECT_EQ(numbers(o), (std::vector<int>{17, 16}));
+    EXPECT_EQ(o.status, DesignStatus::NotUsable);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(o.verdict, "ฐานรากที่คุณออกแบบยังใช้ไม่ได้ !?! ต้องแก้ไข !!!");
     EXPECT_TRUE(o.panelWritten);
     EXPECT_EQ(r.pf, 1.7);
     EXPECT_EQ(r.Wf, 13600);
@@ -49,42 +53,128 @@ TEST(PileCapCalculation, DefaultsDesignThreePileCap) {
     EXPECT_EQ(r.k, F(0.3568));
     EXPECT_EQ(r.j, F(0.8811));
     EXPECT_EQ(r.R, F(10.2172));
-    EXPECT_EQ(r.d, 30);  // the least depth; shear then holds
-    EXPECT_EQ(r.t, 35);
-    EXPECT_EQ(r.Wact, F(1363.8241));  // plan area held in single precision
-    EXPECT_EQ(r.As, F(17.8085));
+    EXPECT_EQ(r.d, 40);                  // a corner pile: 31 200 / (128 x 40) = 6.09 <= 6.49
+    EXPECT_EQ(r.t, 49);                  // 40 + 7.5 + 1.25 = 48.75, to the whole cm
+    EXPECT_EQ(r.b0Pile, F(128));
+    EXPECT_EQ(r.vPile, F(6.0938));
+    EXPECT_EQ(r.Wact, F(1909.3537));     // 2400 x 1.6236 x 0.49, plan area in single precision
+    EXPECT_EQ(r.As, F(13.3564));
     EXPECT_EQ(r.Ab, F(4.9107));
     EXPECT_EQ(r.o, F(7.8571));
-    EXPECT_EQ(r.na, F(3.6265));
-    EXPECT_EQ(r.V, F(31200));
-    EXPECT_EQ(r.nb, F(6.8284));  // 13.6569 halved, the tie going to even
-    EXPECT_EQ(r.N, 8);
-    EXPECT_EQ(singleValue(r.s), 17.42857);
-    EXPECT_EQ(r.Ns, 7);
-    EXPECT_EQ(r.sL, 15.375f);
-    EXPECT_EQ(singleValue(r.sS), 18.85714);
+    EXPECT_EQ(r.na, F(2.7199));
+    EXPECT_EQ(r.AsMin, F(16.17));        // 0.0025 x 132 x 49
+    EXPECT_EQ(r.nMin, F(3.2928));
+    EXPECT_TRUE(r.roundBars);
+    EXPECT_EQ(r.u, F(7.8874));           // 1.61 √150 / 2.5
+    EXPECT_EQ(r.V, F(31200));            // the apex pile, wholly beyond its face
+    EXPECT_EQ(r.VShort, F(31200));       // a pile of the pair, 13 cm beyond its face
+    EXPECT_EQ(r.nb, F(14.2848));         // 31 200 / (40 x 7.8874 x 7.8571 x 0.8811)
+    EXPECT_EQ(r.N, 15);
+    EXPECT_EQ(singleValue(r.s), 8.714286);
+    EXPECT_EQ(r.Ns, 15);
+    EXPECT_EQ(r.sL, 8.2f);
+    EXPECT_EQ(r.sS, 8.8f);
+    EXPECT_EQ(r.anchorage.ld, F(95.0884));  // 1200 x 2.5 / (4 x 7.8874)
+    EXPECT_EQ(r.anchorage.straight, F(24.5));  // the pair's side: 123 − 71 − 20 − 7.5
+    EXPECT_EQ(r.anchorage.hook, F(55.4682));   // 700 x 2.5 / (4 x 7.8874)
+    EXPECT_TRUE(r.anchorage.hooks);
+    EXPECT_FALSE(r.anchorage.holds);
+}
+
+// The new checks, worked by hand:
+// - RB16 on the defaults' cap: u = 1.61 √150 / 1.6 = 12.32, held at 11; bond asks
+//   31 200 / (40 x 11 x 5.0286 x 0.8811) = 16.0 bars; ld = 1200 x 1.6 / 44 = 43.64 cm
+//   against 24.5 cm straight, so the bars end in hooks worth 700 x 1.6 / 44 = 25.45 cm.
+// - Four piles under 140 400 kg, SD30 DB12: the corner piles deepen the cap to 46
+//   (b0 = 88 + d: 6.64 ksc at 41, 5.69 at 46); t = 46 + 7.5 + 0.6 = 54.1, so 55; the
+//   least steel 0.0020 x 132 x 55 = 14.52 cm2 asks for 12.83 bars, more than area
+//   (8.02) or bond (two piles 8 cm beyond each face, 19/22 each: 11.81): N = 14.
+// - Two 40 cm piles of 46 800 kg, SD40 DB16: the long bars carry one pile wholly, the
+//   short bars none (the piles stand on the stub's axis); b0 = 160 + d = 213 at 53;
+//   ld = 1700 x 1.6 / (4 x 24.7245) = 27.5 cm against 92.5 cm straight, no hooks.
+TEST(PileCapCalculation, PunchingBondAnchorageAndLeastSteel) {
+    struct Case {
+        const char* what;
+        PileCapInput in;
+        std::vector<int> messages;
+        double d, t, b0Pile, vPile, u, V, VShort, nb, nMin, N, Ns, ld, straight;
+        bool hooks;
+    };
+    const Case cases[] = {
+        {"hooks", {80000, 36, 22, 16, 150, 65, 1200, 17}, {}, 40, 49, 128, 6.0938, 11, 31200, 31200, 16.004, 8.0392, 17,
+         17, 43.6364, 24.5, true},
+        {"least steel", {120000, 36, 22, 12, 150, 65, 1500, 17}, {}, 46, 55, 134, 5.6944, 32.966, 60627.2727, 60627.2727,
+         11.8115, 12.8337, 14, 14, 13.6504, 33.5, false},
+        {"two piles", {80000, 50, 40, 16, 150, 65, 1700, 17}, {}, 53, 62, 213, 4.1456, 24.7245, 46800, 0, 7.8374, 6.658,
+         12, 24, 27.5031, 92.5, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const PileCapOutcome o = calculatePileCap(c.in);
+        const PileCapResult& r = o.result;
+        EXPECT_EQ(numbers(o), c.messages);
+        EXPECT_EQ(std::vector<double>({r.d, r.t, r.b0Pile.toDouble(), r.vPile.toDouble(), r.u.toDouble(), r.V.toDouble(),
+                                       r.VShort.toDouble(), r.nb.toDouble(), r.nMin.toDouble(), double(r.N), double(r.Ns),
+                                       r.anchorage.ld.toDouble(), r.anchorage.straight.toDouble()}),
+                  std::vector<double>({c.d, c.t, c.b0Pile, c.vPile, c.u, c.V, c.VShort, c.nb, c.nMin, c.N, c.Ns, c.ld,
+                                       c.straight}));
+        EXPECT_EQ(r.anchorage.hooks, c.hooks);
+        EXPECT_TRUE(r.anchorage.holds);
+        EXPECT_EQ(r.pileSides, 2);  // a corner pile governs in each
+        // The sheet says whether the bars end in hooks, and certifies the anchorage.
+        bool said = false;
+        for (const std::string& l : pileCapSheet(r, true, {}).lines())
+            said = said || (l.find(c.hooks ? "งอขอมาตรฐาน" : "ไม่ต้องงอขอ") != std::string::npos &&
+                            l.find("O.K.") != std::string::npos);
+        EXPECT_TRUE(said);
+    }
+}
+
+// The section round one pile: the least of the full square, the three-sided section
+// to the nearest edge and the two-sided one to the nearest corner. The defaults'
+// corner pile (w 22, 33 cm from both edges) at d = 30, 35, 40: 118, 123, 128.
+TEST(PileCapCalculation, PunchingSectionRoundOnePile) {
+    struct Case {
+        double w, d, e1, e2, b0;
+        int sides;
+    };
+    const Case cases[] = {
+        {22, 30, 33, 33, 118, 2}, {22, 35, 33, 33, 123, 2}, {22, 40, 33, 33, 128, 2},
+        {22, 30, 33, 200, 170, 3},   // by one edge: 52 + 2 x 59
+        {22, 30, 100, 100, 208, 4},  // clear of the edges: 4 x 52
+        {40, 53, 60, 60, 213, 2},    // the two-pile cap's piles
+    };
+    for (const Case& c : cases) {
+        const PilePunchingSection s = pilePunchingSection(c.w, c.d, c.e1, c.e2);
+        EXPECT_EQ(s.b0, c.b0) << c.d << " " << c.e2;
+        EXPECT_EQ(s.sides, c.sides) << c.d << " " << c.e2;
+    }
 }
 
 // Every arrangement, with q = 40 cm and a 40 cm stub (P = 80 000 kg, with an allowance
 // large enough for every cap to pass its weight check): the cap sides, the moment
-// factor Σ m (c − 1) (so M = 0.2 Pp Σ, lever arm 40 (c − 1) cm) and the piles counted
-// for shear.
+// factor Σ m (c − 1) (so M = 0.2 Pp Σ, lever arm 40 (c − 1) cm) and the piles beyond
+// the busier stub face for the long and the short bars (a pile counts offset / 40 of
+// itself, offset its centre's distance from the stub's axis, whole from 40 cm).
 TEST(PileCapCalculation, EveryArrangementByPileCount) {
     const double s2 = std::sqrt(2.0), s3 = std::sqrt(3.0);
     struct Row {
         int np, Bw, Lc;
-        double sum;  // Σ m (c − 1)
-        int shear;
+        double sum;                 // Σ m (c − 1)
+        double beyond, beyondShort;  // piles beyond the faces the long / short bars cross
     };
+    // Three piles: the apex √3 q beyond, the pair √3 q / 2 = 34.6 cm on the other side
+    // (0.866 each); the staggered rows of 17 to 19 piles stand 40.2 cm off the axis.
+    const double st = 7.0054;
     const Row rows[] = {
-        {1, 120, 120, 0, 1},    {2, 120, 240, 2, 1},   {3, 240, 224, 2 * s3 - 1, 1},
-        {4, 240, 240, 4, 2},    {5, 290, 290, 2 * (3 * s2 - 1), 2},
-        {6, 240, 360, 10, 2},   {7, 328, 360, 14, 3},  {8, 240, 480, 20, 4},
-        {9, 360, 360, 15, 3},   {10, 328, 480, 20, 4}, {11, 328, 480, 25, 5},
-        {12, 360, 480, 30, 6},  {13, 328, 600, 36, 6}, {14, 448, 480, 30, 6},
-        {15, 360, 600, 48, 6},  {16, 480, 480, 40, 8}, {17, 480, 536, 30 * s3 - 7, 7},
-        {18, 480, 536, 33 * s3 - 7, 8},                {19, 536, 600, 46, 8},
-        {20, 480, 600, 64, 8},
+        {1, 120, 120, 0, 1, 1},    {2, 120, 240, 2, 1, 0},   {3, 240, 224, 2 * s3 - 1, s3, 1},
+        {4, 240, 240, 4, 2, 2},    {5, 290, 290, 2 * (3 * s2 - 1), 2, 2},
+        {6, 240, 360, 10, 2, 3},   {7, 328, 360, 14, 3, 2},  {8, 240, 480, 20, 4, 4},
+        {9, 360, 360, 15, 3, 3},   {10, 328, 480, 20, 4, 3}, {11, 328, 480, 25, 5, 4},
+        {12, 360, 480, 30, 6, 4},  {13, 328, 600, 36, 6, 4}, {14, 448, 480, 30, 6, 7},
+        {15, 360, 600, 48, 6, 5},  {16, 480, 480, 40, 8, 8}, {17, 480, 536, 30 * s3 - 7, st, 7},
+        {18, 480, 536, 33 * s3 - 7, st, 8},                 {19, 536, 600, 46, 8, st},
+        {20, 480, 600, 64, 8, 10},
     };
     for (const Row& row : rows) {
         PileCapInput in = defaults();
@@ -101,7 +191,8 @@ TEST(PileCapCalculation, EveryArrangementByPileCount) {
             EXPECT_EQ(r.M, r.Pp);
         else
             EXPECT_NEAR(r.M.toDouble(), 0.2 * r.Pp.toDouble() * row.sum, 1.5e-4);
-        EXPECT_EQ(r.V, r.Pp.times(row.shear));
+        EXPECT_NEAR(r.V.toDouble() / r.Pp.toDouble(), row.beyond, 5e-3);
+        EXPECT_NEAR(r.VShort.toDouble() / r.Pp.toDouble(), row.beyondShort, 5e-3);
     }
 }
 
@@ -115,18 +206,21 @@ TEST(PileCapCalculation, NarrowCapDepthFromItsOwnWidth) {
     in.db = 28;
     const PileCapOutcome o = calculatePileCap(in);
     const PileCapResult& r = o.result;
-    EXPECT_EQ(o.status, DesignStatus::Usable);
     EXPECT_EQ(r.np, 2);
     EXPECT_EQ(r.Bw, 66);
     EXPECT_EQ(r.Lc, 132);
     EXPECT_EQ(r.M, F(5265));
     EXPECT_EQ(r.b, 66);
     EXPECT_EQ(r.dr, F(27.9422));
-    EXPECT_EQ(r.d, 33);
-    EXPECT_EQ(r.t, 38);
-    EXPECT_EQ(r.As, F(15.0896));
+    EXPECT_EQ(r.dMoment, 33);
+    // The corner piles then deepen it: 29 250 / ((88 + d) d) is 7.33 ksc at 33, 6.11 at 38.
+    EXPECT_EQ(r.d, 38);
+    EXPECT_EQ(r.t, 47);  // 38 + 7.5 + 1.4 = 46.9
+    EXPECT_EQ(r.As, F(13.1041));
+    // Bond asks for 14 bars of 28 mm in the 66 cm cap: too close for the pitch check.
+    EXPECT_EQ(numbers(o), (std::vector<int>{14, 16}));
 
-    // A wide cap keeps the 1 m strip (the defaults: 132 cm, d = 25 as before).
+    // A wide cap keeps the 1 m strip (the defaults: 132 cm).
     EXPECT_EQ(calculatePileCap(defaults()).result.b, 100);
 }
 
@@ -226,8 +320,11 @@ TEST(PileCapCalculation, EachMessageAndItsEffect) {
         std::vector<Correction> corrections;
         int status;
     };
+    // From the defaults with RB16, whose cap is usable (the defaults' RB25 cannot be
+    // anchored in it).
     auto with = [](auto change) {
         PileCapInput in = defaults();
+        in.db = 16;
         change(in);
         return in;
     };
@@ -235,8 +332,9 @@ TEST(PileCapCalculation, EachMessageAndItsEffect) {
         {"no allowance", with([](auto& i) { i.p = 0; }), {1, 10, 16}, {{"Text14", "0.1"}}, 1},
         {"negative allowance", with([](auto& i) { i.p = -5; }), {1, 10, 16}, {{"Text14", "0.1"}}, 1},
         {"small load", with([](auto& i) { i.P = 999; }), {2, 10, 16}, {{"Text1", "1000"}}, 1},
-        {"small load goes on", with([](auto& i) { i.P = 500; i.p = 100; }), {2}, {{"Text1", "1000"}}, 2},
-        {"no bar size", with([](auto& i) { i.db = 8.9; }), {3}, {{"Text2", "25"}}, 2},
+        {"small load goes on", with([](auto& i) { i.P = 500; i.p = 100; i.db = 12; }), {2}, {{"Text1", "1000"}}, 2},
+        // RB25 is put in its place, and cannot be anchored in the defaults' cap.
+        {"no bar size", with([](auto& i) { i.db = 8.9; }), {3, 17, 16}, {{"Text2", "25"}}, 1},
         {"bar size 9 accepted", with([](auto& i) { i.db = 9; }), {13, 16}, {}, 1},
         {"weak concrete", with([](auto& i) { i.fcPrime = 99; }), {4}, {{"Text5", "150"}}, 2},
         {"too strong concrete", with([](auto& i) { i.fcPrime = 1000.5; }), {5, 16}, {{"Text5", "150"}}, 1},
@@ -246,17 +344,18 @@ TEST(PileCapCalculation, EachMessageAndItsEffect) {
         {"large pile", with([](auto& i) { i.q = 200.5; }), {8, 10, 16}, {{"Text4", "200"}}, 1},
         {"pile size 200 accepted", with([](auto& i) { i.q = 200; }), {10, 16}, {}, 1},
         {"heavier cap than allowed", with([](auto& i) { i.p = 0.5; }), {10, 16}, {}, 1},
-        {"wide pitch long way", PileCapInput{1000, 1, 10, 9, 150, 65, 1200, 100}, {11, 16}, {}, 1},
-        {"wide pitch short way", PileCapInput{20000, 10, 40, 16, 150, 65, 1200, 50}, {12, 16}, {}, 1},
+        {"wide pitch long way", PileCapInput{1000, 1, 10, 16, 150, 65, 1200, 17}, {11, 16}, {}, 1},
+        {"wide pitch short way", PileCapInput{20000, 100, 40, 40, 1000, 65, 1200, 1000}, {12, 16}, {}, 1},
         {"close pitch long way", PileCapInput{1000, 3, 10, 9, 150, 65, 1200, 17}, {13, 16}, {}, 1},
         {"close pitch short way", PileCapInput{1000, 10, 10, 9, 150, 65, 1200, 1000}, {14, 16}, {}, 1},
-        {"stub as wide as the cap", PileCapInput{50000, 100, 10, 40, 150, 65, 1200, 17}, {15, 16}, {}, 1},
-        {"one bar each way", PileCapInput{1000, 1, 10, 10, 150, 65, 1200, 17}, {16}, {}, 1},
+        {"stub as wide as the cap", PileCapInput{50000, 100, 10, 25, 150, 65, 1700, 17}, {15, 16}, {}, 1},
+        // Deformed bars of 25 mm under a light load: less than half a bar is asked for.
+        {"one bar each way", PileCapInput{1000, 1, 10, 25, 150, 65, 1700, 17}, {16}, {}, 1},
         // Each limit itself passes its check untouched.
         {"load 1000 accepted", with([](auto& i) { i.P = 1000; }), {10, 16}, {}, 1},
         {"fc' 100 accepted", with([](auto& i) { i.fcPrime = 100; }), {}, {}, 2},
-        {"fc' 1000 accepted", with([](auto& i) { i.fcPrime = 1000; }), {11, 16}, {}, 1},
-        {"fc just above 30", with([](auto& i) { i.fc = 30.01; }), {12, 16}, {}, 1},
+        {"fc' 1000 accepted", with([](auto& i) { i.fcPrime = 1000; }), {}, {}, 2},
+        {"fc just above 30", with([](auto& i) { i.fc = 30.01; }), {}, {}, 2},
         {"fs just above 800", with([](auto& i) { i.fs = 800.01; }), {}, {}, 2},
         {"pile size 10 kept", with([](auto& i) { i.q = 10; }), {16}, {}, 1},
         {"tiny allowance kept", with([](auto& i) { i.p = 0.01; }), {10, 16}, {}, 1},
@@ -271,7 +370,7 @@ TEST(PileCapCalculation, EachMessageAndItsEffect) {
         EXPECT_EQ(o.verdict, c.status == 2 ? kUsableVerdict : kNotUsableVerdict);
         for (const Message& m : o.diagnostics.messages()) EXPECT_EQ(m.icon, Icon::Critical);
     }
-    for (int i = 1; i <= 16; ++i) EXPECT_EQ(std::atoi(pileCapMessage(i).text.c_str()), i);
+    for (int i = 1; i <= 17; ++i) EXPECT_EQ(std::atoi(pileCapMessage(i).text.c_str()), i);
 }
 
 TEST(PileCapCalculation, CorrectionFollowsItsMessage) {
@@ -299,7 +398,7 @@ TEST(PileCapCalculation, StoppingEarlyKeepsLaterValues) {
     EXPECT_EQ(o.result.fcPrime, 150);
     EXPECT_EQ(o.result.status, 1);
     EXPECT_EQ(o.result.np, 3);  // from the previous design
-    EXPECT_EQ(o.result.N, 8);
+    EXPECT_EQ(o.result.N, 15);
 
     // The cap outweighs its allowance: the mesh is not designed and the labels stay.
     in = defaults();
@@ -354,9 +453,10 @@ TEST(PileCapCalculation, ShearDeepensTheCap) {
         const char* row;  // a shear row of the sheet
     };
     const Case cases[] = {
-        // Defaults: d 29 held at 30; piles (±33, +19), (0, −38) against half-side 35
-        // count 9/22, 14/22, 9/22; no pile lies past the one-way lines 50 cm out.
-        {defaults(), 29, 30, 45381.8182, 5.4026, 0, 0, "vp = Vp / ( b0 x d ) =  5.4026 < 6.4911 "},
+        // Defaults: d 29 held at 30, then 40 for the corner piles; piles (±33, +19),
+        // (0, −38) against half-side 40 count 4/22, 4/22, 9/22; no pile lies past the
+        // one-way lines 60 cm out.
+        {defaults(), 29, 40, 24109.0909, 1.8835, 0, 0, "vp = Vp / ( b0 x d ) =  1.8835 < 6.4911 "},
         // Three piles of 26 667 kg under a 30 cm stub: at d 30 they count 14/22, 19/22,
         // 14/22, vp = 56 970 / (240 x 30) = 7.91 > 6.49; at d 35, 11.5/22, 16.5/22,
         // 11.5/22: 47 879 / (260 x 35) = 5.26.
@@ -365,9 +465,10 @@ TEST(PileCapCalculation, ShearDeepensTheCap) {
         // 24/40 of 29 250 kg, 17 550 / (120 x 41) = 3.57 > 3.55; at d 46, 19/40:
         // 13 893.75 / (120 x 46) = 2.52. Punching takes both piles whole.
         {{50000, 36, 40, 25, 150, 65, 1200, 17}, 41, 46, 58500, 4.1834, 13893.75, 2.517, " 2.517 < 3.5518 "},
-        // Two piles on a 66 cm cap: the square 40 + 37 passes its edges; the one-way
-        // lines 57 cm out pass the piles 33 cm out.
-        {{80000, 60, 22, 25, 150, 65, 1200, 30}, 37, 37, 0, 0, 0, 0, "หน้าตัด a + d =  77  ซม. เลยขอบฐานราก"},
+        // Two piles of 52 000 kg on a 66 cm cap: the corner piles take d to 57
+        // (52 000 / (145 x 57) = 6.29); the square 40 + 57 passes the cap's edges and
+        // the one-way lines 77 cm out pass the piles 33 cm out.
+        {{80000, 60, 22, 25, 150, 65, 1200, 30}, 37, 57, 0, 0, 0, 0, "หน้าตัด a + d =  97  ซม. เลยขอบฐานราก"},
         // Twenty piles of 6 000 kg, d 66, half-side 53: all but the two at (±33, 0)
         // count whole; a column of five lies past the line 86 cm out (330 cm long).
         {{100000, 6, 22, 25, 150, 65, 1200, 20}, 66, 66, 108000, 3.8593, 30000, 1.3774, "Vb =  30000 "},
@@ -378,7 +479,8 @@ TEST(PileCapCalculation, ShearDeepensTheCap) {
         const PileCapResult r = calculatePileCap(c.in).result;
         EXPECT_EQ(std::vector<double>({r.dMoment, r.d, r.t, r.Vp.toDouble(), r.vp.toDouble(), r.Vb.toDouble(),
                                        r.vb.toDouble()}),
-                  std::vector<double>({c.dMoment, c.d, c.d + 5, c.Vp, c.vp, c.Vb, c.vb}));
+                  // 7.5 cm of cover and half a 25 mm bar under d, to the whole cm.
+                  std::vector<double>({c.dMoment, c.d, c.d + 9, c.Vp, c.vp, c.Vb, c.vb}));
         std::string sheet;
         for (const std::string& l : pileCapSheet(r, true, {}).lines()) sheet += l + "\n";
         EXPECT_NE(sheet.find(c.row), std::string::npos) << c.row;

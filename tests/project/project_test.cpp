@@ -6,11 +6,15 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <sstream>
 
+#include <QApplication>
+
 #include "cli/project_commands.h"
 #include "cli/tool.h"
+#include "common/utf8.h"
 #include "project/project.h"
 #include "project/report.h"
 
@@ -132,6 +136,95 @@ TEST(ProjectFile, EveryUnusableFileIsRefusedWithItsReasonAndLeftAsItWas) {
     }
 }
 
+// The tool's project command on a file: its exit status and what it says.
+struct CommandRun {
+    int status;
+    std::string err;
+};
+CommandRun runCommand(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    auto* const oldOut = std::cout.rdbuf(out.rdbuf());
+    auto* const oldErr = std::cerr.rdbuf(err.rdbuf());
+    const int status = mx::cli::runProjectCommand(modules(), args, [] { return std::unique_ptr<QApplication>(); });
+    std::cout.rdbuf(oldOut);
+    std::cerr.rdbuf(oldErr);
+    return {status, err.str()};
+}
+
+// What the message quotes for each kind of fault in a file's contents, with the line.
+TEST(ProjectFile, EachFaultIsQuotedWithItsLine) {
+    const std::string head = "{\"format\": \"mx7100-project\", \"version\": 1,\n\"members\": [\n";
+    auto member = [&](const std::string& m) { return head + m + "]}"; };
+    struct Case {
+        std::string bytes;
+        std::string fragment;
+        int status;
+    };
+    const Case cases[] = {
+        {member(R"({"module": "beam", "type": 1})"), "", 0},
+        {member(R"({"module": "beam", "type": "2"})"), "ต้องเป็นเลขจำนวนเต็ม แต่เป็นข้อความ \"2\" (บรรทัด 3)", 2},
+        {member(R"({"module": "beam",)" "\n" R"("type": [1]})"), "แต่เป็นรายการ (บรรทัด 4)", 2},
+        {member(R"({"module": "beam", "grade": 30})"), "ต้องเป็นข้อความ แต่เป็นตัวเลข 30 (บรรทัด 3)", 2},
+        {member(R"({"module": "beam", "grade": "sd30x"})"), "\"sd30x\" ที่ไม่รู้จัก (บรรทัด 3", 2},
+        {member(R"({"module": "pile", "grade": "SD30"})"), "\"SD30\" แต่โมดูล pile ไม่มีปุ่ม", 2},
+        {member(R"({"module": 7})"), "โมดูล ต้องเป็นข้อความ แต่เป็นตัวเลข 7 (บรรทัด 3)", 2},
+        {member(R"({"module": "beem"})"), "\"beem\" ที่โปรแกรมนี้ไม่รู้จัก (บรรทัด 3, โมดูลที่ใกล้เคียงคือ \"beam\")", 2},
+        {R"({"format": "mx7100-projekt", "version": 1})", "\"format\" เป็นข้อความ \"mx7100-projekt\" ไม่ใช่", 2},
+        {R"({"format": null, "version": 1})", "\"format\" เป็นค่าว่าง (null)", 2},
+        {"[\"mx7100-project\"]", "ข้อมูลทั้งไฟล์เป็นรายการ", 2},
+        {R"({"format": "mx7100-project", "version": "1"})", "แต่เป็นข้อความ \"1\" (บรรทัด 1)", 2},
+        {R"({"format": "mx7100-project", "version": 0})", "แต่เป็นตัวเลข 0", 2},
+        {R"({"format": "mx7100-project", "version": 1.0})", "แต่เป็นตัวเลข 1.0", 2},
+        {R"({"format": "mx7100-project", "version": 123456789012345678901234})", "รุ่น 123456789012345678901234 ซึ่งใหม่กว่า", 2},
+        // Line ends of every kind count lines.
+        {"{\"format\": \"mx7100-project\",\r\"version\": 1,\r\"members\": [\r{\"module\": \"bean\"}]}", "(บรรทัด 4", 2},
+        {"{\"format\": \"mx7100-project\",\r\n\"version\": 1,\r\n\r\n\"x\": 1}", "(บรรทัด 4", 2},
+        {"{\"format\": \"mx7100-project\",\r\"version\": 1,\r\r\"members\": \xE0}", "UTF-8 ที่ไบต์ที่ 56 (บรรทัด 4)", 2},
+        // A file cut inside a Thai letter is cut short; one saved as UTF-16 is named so.
+        {head + "{\"module\": \"beam\", \"name\": \"คาน\xE0\xB8", "ไฟล์ขาดหาย จบกลางตัวอักษร (บรรทัด 3)", 2},
+        {head + "{\"module\": \"beam\", \"name\": \"\xF0\x9F\x98", "ไฟล์ขาดหาย", 2},
+        {member("{\"module\": \"beam\", \"name\": \"\xE0\xB8x\"}]}"), "ไม่ใช่ข้อความ UTF-8", 2},
+        {std::string("\xFF\xFE{\0\"\0", 6), "UTF-16", 2},
+        {std::string("\0{\0\"", 4), "UTF-16", 2},
+        // Names are quoted short, on one line, their control characters shown escaped.
+        {member("{\"module\": \"" + std::string(10 << 20, 'x') + "\"}"), "\"" + std::string(80, 'x') + "…\"", 2},
+        {member(R"({"module": "be\u001b[2Jam\nx"})"), "\"be\\x1b[2Jam\\nx\"", 2},
+    };
+    TempDir dir;
+    const std::string path = dir.file("case.mx7100");
+    for (const Case& c : cases) {
+        spill(path, c.bytes);
+        const CommandRun run = runCommand({"project", path});
+        EXPECT_EQ(run.status, c.status) << c.bytes << "\n" << run.err;
+        EXPECT_NE(run.err.find(c.fragment), std::string::npos) << c.bytes << "\n" << run.err;
+        EXPECT_LE(run.err.size(), 1000u) << run.err.substr(0, 1000);
+        EXPECT_LE(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_TRUE(mx::isUtf8(run.err)) << run.err;
+    }
+}
+
+// Names that reach no file say why, each in its own words.
+TEST(ProjectFile, ANameThatReachesNoFileSaysWhy) {
+    TempDir dir;
+    const std::string file = dir.file("house.mx7100");
+    spill(file, kGood);
+    fs::create_symlink("loop-b", dir.path / "loop-a");
+    fs::create_symlink("loop-a", dir.path / "loop-b");
+    const std::pair<std::string, std::string> cases[] = {
+        {dir.file("missing.mx7100"), "ไม่พบไฟล์นี้"},
+        {dir.file("loop-a"), "ชี้วนกันไม่รู้จบ"},
+        {file + "/", "(ก่อนเครื่องหมาย /) เป็นไฟล์"},
+        {file + "/x.mx7100", "(ก่อนเครื่องหมาย /) เป็นไฟล์"},
+        {dir.file(std::string(300, 'x')), "ชื่อไฟล์ยาวเกิน"},
+        {dir.file("bad\xFF\x1b[31m.mx7100"), "bad\\xff\\x1b[31m.mx7100\" ไม่ได้: ไม่พบไฟล์นี้"},
+    };
+    for (const auto& [path, fragment] : cases) {
+        const CommandRun run = runCommand({"project", path});
+        EXPECT_EQ(run.status, 2) << path;
+        EXPECT_NE(run.err.find(fragment), std::string::npos) << run.err;
+    }
+}
+
 TEST(ProjectFile, FilesThatCannotBeReadAreNamed) {
     TempDir dir;
     const std::string big = dir.file("big.mx7100");
@@ -190,6 +283,8 @@ TEST(ProjectFile, FailedSaveKeepsTheOldFile) {
         }
         ASSERT_TRUE(err) << static_cast<int>(fault);
         EXPECT_NE(err->find("บันทึกไฟล์โครงการ"), std::string::npos) << *err;
+        // Only a file that was there is said to be kept whole; a folder is no file.
+        EXPECT_EQ(err->find("ไฟล์เดิมยังอยู่ครบ") == std::string::npos, fault == Fault::FolderAsTarget) << *err;
         EXPECT_EQ(slurp(path), before);
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
     }
@@ -250,6 +345,42 @@ TEST(ProjectReport, PagesAreNumberedAndTheContentsPointAtThem) {
             EXPECT_EQ(row->color, r.usable() ? mx::kBlack : mx::kRed);
         }
     }
+}
+
+// A pile whose safe load is nothing is a failed member like any other: red, marked,
+// explained below the table.
+TEST(ProjectReport, AFailedPileIsMarkedAsAnyFailedMember) {
+    struct Case {
+        const char* what;
+        int type;
+        const char* size;
+        bool usable;
+    };
+    const Case cases[] = {
+        {"prestressed 126 cm, 21 m", 2, "126", true},
+        {"no size: 0 t", 2, "0", false},
+        {"no type", 0, "126", false},
+    };
+    Project p = newProject(modules());
+    for (const Case& c : cases) {
+        Member m{"pile", c.what, c.type, std::nullopt, {}};
+        m.fields.set("Text1", c.size);
+        p.members.push_back(m);
+    }
+    const std::vector<ContentsRow> rows = reportContents(p, modules());
+    const auto texts = contentsPage(p, rows, 0, 3, reportPageCount(p)).texts();
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(rows[i].usable(), cases[i].usable) << cases[i].what;
+        EXPECT_EQ(rows[i].status, cases[i].usable ? 2 : 1) << cases[i].what;
+        const auto number = std::find_if(texts.begin(), texts.end(), [&](const mx::PageText& t) {
+            const std::string n = std::to_string(i + 1);
+            return t.x == mx::kSheetLeft && (t.text == n || t.text == "* " + n);
+        });
+        ASSERT_NE(number, texts.end());
+        EXPECT_EQ(number->text.starts_with("* "), !cases[i].usable) << cases[i].what;
+        EXPECT_EQ(number->color, cases[i].usable ? mx::kBlack : mx::kRed) << cases[i].what;
+    }
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const mx::PageText& t) { return t.text.starts_with("* แบบ"); }));
 }
 
 TEST(ProjectReport, TheExampleHouse) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <optional>
@@ -70,21 +71,29 @@ void expectInside(const PageModel& p, const PageBox& b, const std::string& what)
 
 }  // namespace
 
+// The listing's rows, kFootingRowStep apart from y 1200: the x of each (3000 for a
+// continuation), then the two 18 pt mesh lines, the pad's size and the engineer's line.
+constexpr double kRowX[] = {1200, 3000, 1200, 1200, 3000, 1200, 1200, 1200, 1200, 1200, 3000, 1200, 3000, 3000, 1200,
+                            3000, 1200, 1200, 3000, 1200, 3000, 1200, 1200, 3000, 1200, 1200, 3000, 1200, 1200, 3000};
+constexpr double rowY(int i) { return kListingTop + i * kFootingRowStep; }
+constexpr double kLongBarsY = rowY(std::size(kRowX));
+constexpr double kSizeY = kLongBarsY + 2 * kFootingResultStep;
+
 TEST(SpreadFootingSheet, EveryLineAtItsPlaceAndSize) {
     // The text column from the project line to the engineer line, then the page text:
     // y, x and point size of each (the two 18 pt mesh lines bold).
-    const double lines[][3] = {
-        {400, 1200, 14},  {700, 1200, 20},  {1200, 1200, 14}, {1500, 3000, 14},  {1800, 1200, 14}, {2100, 1200, 14},
-        {2400, 3000, 14}, {2700, 1200, 14}, {3000, 1200, 14}, {3300, 1200, 14},  {3600, 1200, 14}, {3900, 1200, 14},
-        {4200, 3000, 14}, {4500, 1200, 14}, {4800, 3000, 14}, {5100, 3000, 14},  {5400, 1200, 14}, {5700, 3000, 14},
-        {6000, 3000, 14}, {6300, 1200, 14}, {6600, 1200, 14}, {6900, 1200, 14},  {7200, 1200, 14}, {7500, 1200, 14},
-        {7800, 3000, 14}, {8100, 3000, 14}, {8400, 1200, 14}, {8700, 3000, 14},  {9000, 1200, 14}, {9300, 1200, 18},
-        {9700, 1200, 18}, {10100, 1200, 14}, {10400, 6000, 14}, {15000, 10000, 14}};
+    std::vector<std::array<double, 3>> lines{{400, 1200, 14}, {700, 1200, 20}};
+    for (std::size_t i = 0; i < std::size(kRowX); ++i) lines.push_back({rowY(int(i)), kRowX[i], 14});
+    lines.push_back({kLongBarsY, 1200, 18});
+    lines.push_back({kLongBarsY + kFootingResultStep, 1200, 18});
+    lines.push_back({kSizeY, 1200, 14});
+    lines.push_back({kFooterY, 6000, 14});
+    lines.push_back({15000, 10000, 14});
     const PageModel p = sheetOf(design({}));
     std::vector<PageText> column;
     for (const PageText& t : p.texts())
         if (t.y < kSheetDrawingBox.y1 || t.x == 10000) column.push_back(t);
-    ASSERT_EQ(column.size(), std::size(lines));
+    ASSERT_EQ(column.size(), lines.size());
     for (std::size_t i = 0; i < column.size(); ++i) {
         EXPECT_EQ(column[i].y, lines[i][0]) << column[i].text;
         EXPECT_EQ(column[i].x, lines[i][1]) << column[i].text;
@@ -93,24 +102,35 @@ TEST(SpreadFootingSheet, EveryLineAtItsPlaceAndSize) {
     }
     EXPECT_EQ(column[0].text, "โครงการ บ้านพัก");
     EXPECT_EQ(column[1].text, "แสดงรายการคำนวณฐานราก F1");
-    EXPECT_EQ(column[32].text, "นายช่าง สย.1");
-    EXPECT_EQ(column[33].text, "1/1");
+    EXPECT_EQ(column[lines.size() - 2].text, "นายช่าง สย.1");
+    EXPECT_EQ(column[lines.size() - 1].text, "1/1");
+    EXPECT_EQ(kSizeY + kFootingRowStep, kFooterY);
 }
 
 TEST(SpreadFootingSheet, WorkedExampleFigures) {
-    // q = 8 t/m2 under 20 t: a 168 cm pad 30 cm deep with 13 bars of 12 mm each way.
+    // q = 8 t/m2 under 20 t: a 168 cm pad, d 25, 34 cm deep over 7.5 cm of cover and
+    // half a 12 mm bar; its least steel 0.0025 x 100 x 34 = 8.5 cm2 a metre asks for
+    // 8.5 x 1.68 / 1.1314 = 12.62 bars, more than the moment's 12.20: 14 bars each way.
+    // ld = 1200 x 1.2 / (4 x 11) = 32.7 cm within the 74 − 7.5 cm past the stub face.
     const PageModel p = sheetOf(design({}));
     const struct {
         double x, y;
         const char* text;
     } expected[] = {
-        {1200, 2700, "ใช้ขนาดฐานราก กว้าง =  168  ซม. x ยาว =  168  ซม. =  2.8224  ตร.เมตร >  2.7975  ตร.เมตร O.K."},
+        {1200, rowY(5), "ใช้ขนาดฐานราก กว้าง =  168  ซม. x ยาว =  168  ซม. =  2.8224  ตร.เมตร >  2.7975  ตร.เมตร O.K."},
         // The moment per metre width is in kg-m.
-        {3000, 5100, "M = 0.50 x  7929.4218  x (  0.74  ^ 2 ) =  2171.0757  กก.-เมตร"},
-        // The count by area is the one for the whole width that the design uses.
-        {1200, 7200, "กำหนดขนาดเหล็กตะแกรง =  12  มม.  ***ใช้เหล็กขนาด  12  มม.  จำนวน =  12.1961  เส้น ***( 1 )"},
-        {1200, 9300, "***จำนวนเหล็กตะแกรงเสริมทางยาวใช้เหล็กขนาด  12  มม. จำนวน  13  เส้น O.K."},
-        {1200, 10100, "ขนาดของฐานราก = กว้าง  168  ซม.x ยาว  168  ซม.x ลึก  30  ซม. นน.ฐานราก =  2032.1279  กก. O.K."},
+        {3000, rowY(13), "M = 0.50 x  7929.4218  x (  0.74  ^ 2 ) =  2171.0757  กก.-เมตร"},
+        {3000, rowY(18), "ความลึกของฐานราก t = d + 7.5 + D / 2 =  25  + 7.5 +  0.6  =  33.1  ใช้  34  ซม."},
+        {3000, rowY(20), "เหล็กเสริมน้อยที่สุดต่อความกว้าง 1 ม. As(min) =  0.0025  x 100 x  34  =  8.5  ตร.ซม."},
+        // The counts by area and by the least steel are those for the whole width.
+        {1200, rowY(21),
+         "ใช้เหล็กตะแกรง  12  มม.  จำนวน = As x B / Ab =  12.1961  เส้น ***( 1 )  As(min) x B / Ab =  12.6215  เส้น ***( 3 )"},
+        {1200, rowY(24), "หน่วยแรงยึดเกาะที่ยอมให้ ( เหล็กเส้นกลม ) u = 1.61 x SQR( fc' ) / D =  16.432 > 11 ใช้ u =  11  กก./ตร.ซม."},
+        {1200, rowY(28),
+         "ระยะฝังยึดเหล็กตะแกรงจากขอบเสาตอม่อ ld = fs x D / ( 4 x u ) =  1200  x  1.2  / ( 4 x  11  ) =  32.7273  ซม."},
+        {3000, rowY(29), "ระยะตรง ( ถึงขอบ - 7.5 ) = 66.5 > 32.7273 ซม. O.K. ไม่ต้องงอขอ"},
+        {1200, kLongBarsY, "***จำนวนเหล็กตะแกรงเสริมทางยาวใช้เหล็กขนาด  12  มม. จำนวน  14  เส้น O.K."},
+        {1200, kSizeY, "ขนาดของฐานราก = กว้าง  168  ซม.x ยาว  168  ซม.x ลึก  34  ซม. นน.ฐานราก =  2303.0783  กก. O.K."},
     };
     for (const auto& e : expected) EXPECT_EQ(textAt(p, e.x, e.y), e.text) << e.y;
 }
@@ -120,17 +140,18 @@ TEST(SpreadFootingSheet, CertifiesOnlyAUsableRunAndShowsThatRunAlone) {
         const char* name;
         Settings settings;
         bool usable;
-        const char* longBars;  // the count on the 9300 line
+        const char* longBars;  // the count on the long bars' line
         int barsDrawn;         // bottom row on the window; -1: fewer than designed, as many as fit
     } cases[] = {
-        {"worked example", {}, true, " 13 ", 13},
+        {"worked example", {}, true, " 14 ", 14},
         // Message 9: the pad outweighs its allowance; the mesh was never designed.
         {"soil 5 t/m2", {{"Text3", "5"}}, false, " 0 ", 0},
         {"load 30 t on soil 5 t/m2", {{"Text3", "5"}, {"Text1", "30000"}}, false, " 0 ", 0},
         // Message 14: designed to the end, then the bars are too close.
         {"pitch too close", {{"Text1", "100000"}, {"Text2", "9"}}, false, " 135 ", -1},
-        // Message 16 alone: one bar, no spacing.
-        {"one bar", {{"Text3", "1000"}}, false, " 1 ", 1},
+        // A pad narrower than its stub (message 11): the least steel still asks for two
+        // bars, and they cannot be anchored past the stub (message 17).
+        {"pad narrower than the stub", {{"Text3", "1000"}}, false, " 2 ", 2},
     };
     for (const Case& c : cases) {
         const SpreadFootingOutcome o = design(c.settings);
@@ -143,10 +164,10 @@ TEST(SpreadFootingSheet, CertifiesOnlyAUsableRunAndShowsThatRunAlone) {
         }
         EXPECT_EQ(certified, c.usable) << c.name;
         EXPECT_EQ(refused, !c.usable) << c.name;
-        EXPECT_TRUE(contains(textAt(p, 1200, 9300), std::string("จำนวน ") + c.longBars)) << c.name;
+        EXPECT_TRUE(contains(textAt(p, 1200, kLongBarsY), std::string("จำนวน ") + c.longBars)) << c.name;
         // The pad size line states the true relation of the two areas.
         const double built = o.result.Aact.toDouble() / 10000;
-        EXPECT_TRUE(contains(textAt(p, 1200, 2700), std::string(" ตร.เมตร ") + relation(built, o.result.A) + " "))
+        EXPECT_TRUE(contains(textAt(p, 1200, rowY(5)), std::string(" ตร.เมตร ") + relation(built, o.result.A) + " "))
             << c.name;
 
         // The bottom row (the lowest circles), never closer than dots can be told apart,
@@ -170,7 +191,7 @@ TEST(SpreadFootingSheet, CertifiesOnlyAUsableRunAndShowsThatRunAlone) {
 TEST(SpreadFootingSheet, BeforeAnyCalculatePrintsZeros) {
     const PageModel p = spreadFootingSheet(SpreadFootingResult{}, false, ProjectTitleBlock{});
     EXPECT_EQ(textAt(p, 1200, 1200), "กำหนด นน.ที่กระทำลงบนฐานราก =  0  กก.");
-    EXPECT_TRUE(contains(textAt(p, 1200, 2700), " ตร.เมตร =  0  ตร.เมตร " + std::string(kNotYetUsable)));
+    EXPECT_TRUE(contains(textAt(p, 1200, rowY(5)), " ตร.เมตร =  0  ตร.เมตร " + std::string(kNotYetUsable)));
     for (const PageText& t : p.texts()) {
         for (const char* bad : {"nan", "inf", "e+", "e-", "O.K."}) EXPECT_FALSE(contains(t.text, bad)) << t.text;
         // Every value set into the text (a figure between doubled blanks: the text's
@@ -185,7 +206,7 @@ TEST(SpreadFootingSheet, BeforeAnyCalculatePrintsZeros) {
             }
         }
     }
-    EXPECT_EQ(textAt(p, 1200, 9300), "***จำนวนเหล็กตะแกรงเสริมทางยาวใช้เหล็กขนาด  0  มม. จำนวน  0  เส้น ยังใช้ไม่ได้");
+    EXPECT_EQ(textAt(p, 1200, kLongBarsY), "***จำนวนเหล็กตะแกรงเสริมทางยาวใช้เหล็กขนาด  0  มม. จำนวน  0  เส้น ยังใช้ไม่ได้");
     EXPECT_TRUE(circles(p).empty());
 }
 

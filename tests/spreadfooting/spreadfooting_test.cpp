@@ -53,15 +53,22 @@ TEST(SpreadFootingTool, EmptyBearingThenTheTypicalDesign) {
     EXPECT_EQ(r.report.verdict, "ฐานรากที่คุณออกแบบใช้ได้ OK.");
     const std::pair<const char*, const char*> values[] = {
         {"n", "10.2425"}, {"k", "0.3568"}, {"j", "0.8811"}, {"R", "10.2172"}, {"cf", "7"}, {"A", "2.7975"},
-        {"l", "0.74"}, {"dreq", "15"}, {"inc", "5"}, {"d", "25"}, {"Wact", "2032.1279"}, {"Ab", "1.1314"},
+        {"l", "0.74"}, {"dreq", "15"}, {"inc", "5"}, {"d", "25"}, {"Wact", "2303.0783"}, {"Ab", "1.1314"},
+        // t = 25 + 7.5 + 0.6 = 33.1, to the whole cm; its least steel, 0.0025 x 100 x 34 a
+        // metre, asks for 8.5 x 1.68 / 1.1314 = 12.62 bars, more than area or bond.
+        {"t", "34"}, {"AsMin", "8.5"}, {"nMin", "12.6215"}, {"roundBars", "1"},
+        // Round 12 mm bars: 1.61 √150 / 1.2 = 16.43, held at 11 ksc.
+        {"u", "11"},
         // Vp / (d x 11 o j) is held as 23.9483; its half 11.97415 is a tie that goes to the even 2.
-        {"o", "3.7714"}, {"nb", "11.9742"}, {"s", "13.166667"}, {"sL", "12.923077"}, {"status", "2"}};
+        {"o", "3.7714"}, {"nb", "11.9742"}, {"s", "12.153846"}, {"sL", "12"}, {"status", "2"},
+        // 1200 x 1.2 / (4 x 11) past the stub face, where (168 − 20) / 2 − 7.5 is straight.
+        {"ld", "32.7273"}, {"straight", "66.5"}, {"hooks", "0"}, {"anchored", "1"}};
     for (const auto& [name, text] : values) EXPECT_EQ(r.value(name), text) << name;
     const std::vector<std::pair<std::string, std::string>> labels{
         {"Label9", "20000"}, {"Label10", "2380"}, {"Label11", "22380"}, {"Label12", "8"}, {"Label13", "2.8224"},
-        {"Label14", "7929.4218"}, {"Label15", "168"}, {"Label16", "168"}, {"Label17", "30"}, {"Label18", "20"},
+        {"Label14", "7929.4218"}, {"Label15", "168"}, {"Label16", "168"}, {"Label17", "34"}, {"Label18", "20"},
         {"Label19", "2171.0757"}, {"Label20", "8.2135"}, {"Label21", "12.1961"}, {"Label22", "11.9742"},
-        {"Label23", "12"}, {"Label24", "13"}, {"Label25", "13"}, {"Label33", "ฐานรากที่คุณออกแบบใช้ได้ OK."}};
+        {"Label23", "12"}, {"Label24", "14"}, {"Label25", "14"}, {"Label33", "ฐานรากที่คุณออกแบบใช้ได้ OK."}};
     EXPECT_EQ(r.report.labels.entries(), labels);
 }
 
@@ -76,7 +83,8 @@ TEST(SpreadFootingTool, MessagesCorrectionsAndVerdicts) {
         {{"Text3=8", "Text13=0"}, {1, 9, 16}, {{"Text13", "0.1"}}, 1, false},  // 0.1 % is far too little
         {{"Text3=8", "Text13=-5"}, {1, 9, 16}, {{"Text13", "0.1"}}, 1, false},
         {{"Text3=8", "Text1=999"}, {2, 16}, {{"Text1", "1000"}}, 1, false},
-        {{"Text3=8", "Text1=1000"}, {}, {}, 2, true},
+        // The least load on the softest soil: a 94 cm pad whose bars end in hooks.
+        {{"Text3=2", "Text1=1000", "Text13=150"}, {}, {}, 2, true},
         {{"Text3=1.99"}, {3, 16}, {{"Text3", "8"}}, 1, false},
         {{"Text3=2", "Text1=1000"}, {9, 16}, {}, 1, false},
         {{"Text3=8", "Text2=abc"}, {4}, {{"Text2", "25"}}, 2, true},
@@ -89,12 +97,15 @@ TEST(SpreadFootingTool, MessagesCorrectionsAndVerdicts) {
         {{"Text3=8", "Text6=800"}, {8}, {{"Text6", "1200"}}, 2, true},
         {{"Text3=8", "Text13=1"}, {9, 16}, {}, 1, false},
         {{"Text3=100", "Text1=1000000", "Text13=100"}, {10, 16}, {}, 1, true},
-        {{"Text3=400", "Text1=30000", "Text2=32"}, {11, 16}, {}, 1, true},      // stub as wide as the pad
+        // A stub as wide as the pad, whose bars then cannot be anchored past it.
+        {{"Text3=400", "Text1=30000", "Text2=32", "Text6=1700"}, {11, 17, 16}, {}, 1, true},
         {{"Text3=400", "Text1=30000", "Text2=28"}, {11, 14, 16}, {}, 1, true},
-        {{"Text3=8", "Text2=40"}, {12, 16}, {}, 1, true},
+        {{"Text3=8", "Text2=36", "Text6=1700"}, {12, 16}, {}, 1, true},
+        // Round 40 mm bars need 243 cm past the stub face: not even a hook gives it.
+        {{"Text3=8", "Text2=40"}, {17, 16}, {}, 1, true},
         {{"Text3=8", "Text1=100000", "Text2=9"}, {14, 16}, {}, 1, true},
         // Impossible arithmetic: the closing message alone.
-        {{"Text3=1000"}, {16}, {}, 1, false},                  // one bar, no spacing
+        {{"Text3=1000"}, {11, 17, 16}, {}, 1, true},           // a pad narrower than its stub
         {{"Text3=8", "Text1=1000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"}, {16}, {}, 1, false},      // load factor beyond 16 bits
         {{"Text3=2", "Text1=300000000"}, {16}, {}, 1, false},        // side beyond 16 bits
         {{"Text3=8", "Text6=1000000000000"}, {16}, {}, 1, false},       // no lever arm left
@@ -120,8 +131,8 @@ TEST(SpreadFootingDesign, PunchingShearAddsDepthInFiveCentimetreSteps) {
     struct Case {
         double P, inc, d, N;
     } cases[] = {
-        {1000, 0, 20, 2},     // least stub 15 cm, least depth 15 cm
-        {20000, 5, 25, 13},   // at d = 20 the punching stress 6.895 exceeds 0.53 sqrt(150) = 6.4911
+        {1000, 0, 20, 0},     // least stub 15 cm, least depth 15 cm (then heavier than allowed)
+        {20000, 5, 25, 14},   // at d = 20 the punching stress 6.895 exceeds 0.53 sqrt(150) = 6.4911
         {50000, 10, 39, 35},  // d = 29 and 34 both fail
         {100000, 15, 56, 0},
     };
@@ -131,7 +142,7 @@ TEST(SpreadFootingDesign, PunchingShearAddsDepthInFiveCentimetreSteps) {
         const SpreadFootingResult r = calculateSpreadFooting(in).result;
         EXPECT_EQ(r.inc, c.inc) << c.P;
         EXPECT_EQ(r.d, c.d) << c.P;
-        EXPECT_EQ(r.t, c.d + 5) << c.P;
+        EXPECT_EQ(r.t, c.d + 9) << c.P;  // 7.5 cm of cover and half a 12 mm bar, to the whole cm
         EXPECT_LE(r.vp, r.vcp) << c.P;
         EXPECT_GE(r.a, 15) << c.P;
         if (c.N) {
@@ -225,7 +236,7 @@ TEST(SpreadFootingLifecycle, EachRunHoldsItselfOnly) {
     // A run that stops early holds zeros for what it did not reach, never an earlier
     // run's mesh beside its own pad.
     const auto good = calculateSpreadFooting(typical());
-    ASSERT_EQ(good.result.N, 13);
+    ASSERT_EQ(good.result.N, 14);
     SpreadFootingInput in = typical();
     in.q = 5;  // the pad's own weight passes the 17 % allowance: message 9
     const auto failed = calculateSpreadFooting(in);
@@ -240,7 +251,36 @@ TEST(SpreadFootingLifecycle, EachRunHoldsItselfOnly) {
     EXPECT_EQ(failed.result.status, 1);
 
     in.q = 1000;  // the pad needs one bar: the spacing fails after the count
+    in.db = 25;   // deformed 25 mm bars, whose least steel on a 15 cm pad is a fifth of a bar
+    in.fs = 1700;
     const auto one = calculateSpreadFooting(in);
     EXPECT_EQ(one.result.N, 1);
     EXPECT_EQ(one.result.Ns, 0);
+}
+
+// The cover, least steel, bond and anchorage, worked by hand.
+// - 1000 kg on 2 t/m2 with a 150 % allowance: a 94 cm pad under a 15 cm stub, d 20,
+//   t = 20 + 7.5 + 0.6 = 28.1, so 29; the least steel 0.0025 x 100 x 29 = 7.25 cm2 a
+//   metre asks for 7.25 x 0.94 / 1.1314 = 6.02 bars (the moment 0.61): 7 bars. Past the
+//   stub face (94 − 15) / 2 − 7.5 = 32 cm is straight, short of 1200 x 1.2 / 44 = 32.73,
+//   so the bars end in hooks worth 700 x 1.2 / 44 = 19.09 cm.
+// - SD40 DB16 on the worked example's pad: u = 3.23 √150 / 1.6 = 24.72 ksc, ld =
+//   1700 x 1.6 / (4 x 24.7245) = 27.5 cm within 66.5 cm; its six bars stand too far apart.
+TEST(SpreadFootingDesign, MeshChecksWorkedByHand) {
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<int> messages;
+        const char *t, *u, *nMin, *N, *ld, *straight, *hooks;
+    } cases[] = {
+        {{"Text3=2", "Text1=1000", "Text13=150"}, {}, "29", "11", "6.0235", "7", "32.7273", "32", "1"},
+        {{"Text3=8", "Text6=1700", "Text2=16"}, {12, 16}, "31", "24.7245", "4.6606", "6", "27.5031", "66.5", "0"},
+    };
+    for (const Case& c : cases) {
+        const ToolRun r = runTool(c.args);
+        EXPECT_EQ(r.messages(), c.messages) << c.args.front();
+        const std::pair<const char*, const char*> values[] = {{"t", c.t},   {"u", c.u},   {"nMin", c.nMin},
+                                                              {"N", c.N},   {"ld", c.ld}, {"straight", c.straight},
+                                                              {"hooks", c.hooks}, {"anchored", "1"}};
+        for (const auto& [name, text] : values) EXPECT_EQ(r.value(name), text) << name;
+    }
 }

@@ -3,6 +3,8 @@
 // over, never cuts it.
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
+#include <QPainterPath>
 #include <QPrinter>
 
 #include <string>
@@ -16,6 +18,8 @@
 #include "pile/pile_calc.h"
 #include "pile/pile_form.h"
 #include "pile/pile_sheet.h"
+#include "project/report.h"
+#include "cli/tool.h"
 #include "shell/coverpages.h"
 #include "ui/pagepainter.h"
 #include "ui/printing.h"
@@ -51,7 +55,8 @@ void expectFits(const PageModel& page, const std::string& what) {
     for (const ui::PlacedText& t : placed) {
         EXPECT_LE(t.end(), sp.width() + 0.5) << what << ": " << t.text.text;
         EXPECT_GT(t.condense, 0) << what;
-        EXPECT_NEAR(t.width, t.naturalWidth * t.condense, 1e-6);  // condensed, never cut
+        if (t.text.elide) EXPECT_EQ(t.condense, 1) << what;  // a table cell is cut, not condensed
+        else EXPECT_NEAR(t.width, t.naturalWidth * t.condense, 1e-6);  // condensed, never cut
         for (const PageBox& b : page.clearBoxes()) {
             const bool towardsTheBox = t.text.x < b.x1 && t.text.y < b.y2 && t.text.y + t.height > b.y1;
             if (towardsTheBox) {
@@ -154,4 +159,40 @@ TEST(SheetFit, ReportPages) {
     criteria.set("Text5", "กำลังอัดประลัยของคอนกรีตทรงกระบอกมาตรฐานที่อายุยี่สิบแปดวัน =");
     criteria.set("Text3", kLongTitle.engineer);
     expectFits(shell::criteriaPage(criteria), "criteria");
+}
+
+// The contents page: a long name ends in "…" inside its column instead of being
+// condensed to a smear, and no row's marks reach the row above.
+TEST(SheetFit, ContentsCutLongNamesAndKeepRowsApart) {
+    const std::vector<std::string> names{
+        "คานชั้นสองแนวแกนหนึ่งถึงสี่ช่วงต่อเนื่องรับผนังก่ออิฐครึ่งแผ่นและหลังคาที่จอดรถด้านหน้าบ้านพักอาศัย",
+        "ปุ้ย", "ปั้้้้้้้น", "กุ้งปิ้ง", std::string(80, 'W'), "ญู่ฎุ๋ฏุ๊ฐุ", "B1", "ก่่่่่่่่"};
+    const std::vector<cli::Module> modules = cli::allModules();
+    project::Project p = project::newProject(modules);
+    for (const std::string& n : names) p.members.push_back(project::Member{"beam", n, 1, std::nullopt, {}});
+    const PageModel page = project::contentsPage(p, project::reportContents(p, modules), 0, 3, 11);
+    expectFits(page, "contents");
+
+    SheetPrinter sp;
+    std::vector<ui::PlacedText> cells;
+    for (const ui::PlacedText& t : ui::placeTexts(page, 1.0, &sp.printer))
+        if (t.text.elide && t.text.x < 4000) cells.push_back(t);
+    ASSERT_EQ(cells.size(), names.size());
+    EXPECT_TRUE(cells[0].text.text.ends_with("…")) << cells[0].text.text;
+    EXPECT_TRUE(cells[4].text.text.ends_with("…")) << cells[4].text.text;
+    EXPECT_EQ(cells[1].text.text, "ปุ้ย");
+    // The ink of each cell as shaped, marks where the font stacks them, scaled from the
+    // font's own units to the printer's.
+    double bottomAbove = 0;
+    for (const ui::PlacedText& t : cells) {
+        const QFont font = ui::pageFont(page.fontFamily, t.text.sizePt, t.text.bold);
+        const QFontMetricsF fm(font, &sp.printer);
+        QPainterPath outline;
+        outline.addText(0, 0, font, QString::fromStdString(t.text.text));
+        const double scale = fm.ascent() / QFontMetricsF(font).ascent();
+        const QRectF ink = outline.boundingRect();
+        const double baseline = t.text.y + fm.ascent();
+        EXPECT_GT(baseline + ink.top() * scale, bottomAbove) << t.text.text;
+        bottomAbove = baseline + ink.bottom() * scale;
+    }
 }

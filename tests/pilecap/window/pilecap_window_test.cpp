@@ -227,21 +227,33 @@ TEST_F(PileCapWindowTest, CalculateShowsWhatTheToolShowsWithTheResultsAtTheirMom
     }
 }
 
-TEST_F(PileCapWindowTest, TheDefaultsDesignThreePilesAndAreUsable) {
+// The defaults design three piles, then their round 25 mm bars cannot be anchored
+// past the stub: message 17, the closing message and the not-usable verdict.
+TEST_F(PileCapWindowTest, TheDefaultsDesignThreePilesWhoseBarsCannotBeAnchored) {
     click("Command13");
-    EXPECT_TRUE(rec.log.empty());
-    EXPECT_EQ(label("Label36"), "ฐานรากที่คุณออกแบบใช้ได้ OK.");
+    ASSERT_EQ(rec.log.size(), 2u);
+    EXPECT_EQ(rec.log[0].message.text.rfind("17.", 0), 0u);
+    EXPECT_EQ(rec.log[1].message.text.rfind("16.", 0), 0u);
+    EXPECT_EQ(label("Label36"), "ฐานรากที่คุณออกแบบยังใช้ไม่ได้ !?! ต้องแก้ไข !!!");
     EXPECT_EQ(label("Label14"), "3");
     EXPECT_EQ(label("Label16"), "132");
     EXPECT_EQ(label("Label17"), "123");
-    EXPECT_EQ(label("Label18"), "35");  // the depth shear and the least depth settled
-    EXPECT_EQ(label("Label25"), "8");
-    EXPECT_EQ(label("Label26"), "7");
+    EXPECT_EQ(label("Label18"), "49");  // d 40 for the corner piles, 7.5 cm of cover and half a bar
+    EXPECT_EQ(label("Label25"), "15");  // bond asks for 14.3 bars
+    EXPECT_EQ(label("Label26"), "15");
     EXPECT_TRUE(shown("Frame3"));
+    // With RB16 the cap is usable, its bars ending in hooks.
+    field("Text2")->setText("16");
+    rec.clear();
+    click("Command13");
+    EXPECT_TRUE(rec.log.empty());
+    EXPECT_EQ(label("Label36"), "ฐานรากที่คุณออกแบบใช้ได้ OK.");
+    EXPECT_EQ(label("Label25"), "17");
 }
 
 TEST_F(PileCapWindowTest, DrawEraseAndPrint) {
     click("Command11");  // before any Calculate: an empty cap, nothing fails
+    field("Text2")->setText("16");  // a usable cap: Calculate says nothing
     click("Command13");
     click("Command11");
     const PageModel& page = w->drawingSurface()->page();

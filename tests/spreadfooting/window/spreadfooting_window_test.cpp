@@ -182,9 +182,11 @@ TEST_F(SpreadFootingWindowTest, CalculateShowsWhatTheToolShowsWithTheResultsAtTh
         {"no allowance", {{"Text3", "8"}, {"Text13", "0"}}, {"1.", "9.", "16."}},
         {"fc' beyond 1000", {{"Text3", "8"}, {"Text4", "1200"}}, {"6.", "16."}},
         {"thin bar", {{"Text3", "8"}, {"Text2", "6"}}, {"4."}},
-        {"mesh too sparse", {{"Text3", "8"}, {"Text2", "40"}}, {"12.", "16."}},
-        // A pad narrower than its stub fails in the arithmetic: the closing message alone.
-        {"pad narrower than stub", {{"Text3", "100"}, {"Text1", "1000"}}, {"16."}},
+        {"mesh too sparse", {{"Text3", "8"}, {"Text2", "36"}, {"Text6", "1700"}}, {"12.", "16."}},
+        // Round 40 mm bars cannot be anchored past the stub, not even with hooks.
+        {"bars not anchored", {{"Text3", "8"}, {"Text2", "40"}}, {"17.", "16."}},
+        // A pad narrower than its stub, whose bars then have nowhere to be anchored.
+        {"pad narrower than stub", {{"Text3", "100"}, {"Text1", "1000"}}, {"11.", "17.", "16."}},
         {"heavy load", {{"Text3", "20"}, {"Text1", "300000"}}, {}},
     };
     for (const Case& c : cases) {
@@ -240,9 +242,9 @@ TEST_F(SpreadFootingWindowTest, EmptyBearingIsSetTo8BeforeItsMessageThenTheDesig
     EXPECT_EQ(label("Label33"), "ฐานรากที่คุณออกแบบใช้ได้ OK.");
     EXPECT_EQ(label("Label11"), "22380");
     EXPECT_EQ(label("Label15"), "168");
-    EXPECT_EQ(label("Label17"), "30");
-    EXPECT_EQ(label("Label24"), "13");
-    EXPECT_EQ(label("Label25"), "13");
+    EXPECT_EQ(label("Label17"), "34");
+    EXPECT_EQ(label("Label24"), "14");
+    EXPECT_EQ(label("Label25"), "14");
 }
 
 TEST_F(SpreadFootingWindowTest, DrawFitsTheSurfaceAndEraseClearsIt) {
