@@ -340,7 +340,8 @@ TEST_P(Frame, EveryButtonThatChangesAnInputMarksTheResults) {
     const FrameCase& c = GetParam();
     w->calculate();
     ASSERT_FALSE(w->resultsOutOfDate());
-    const mx::FieldInfo* project = mx::findField(c.module().fields, "project");
+    const mx::cli::Module module = c.module();  // the field table must outlive the lookup
+    const mx::FieldInfo* project = mx::findField(module.fields, "project");
     type(project->object, "บ้านพักอาศัย");
     EXPECT_FALSE(w->resultsOutOfDate()) << "the title block is no input of the design";
     std::vector<std::vector<const char*>> presses;

@@ -92,8 +92,12 @@ ui::MemberWindowDesign slabDesign() {
     d.writeGradeFs = [](FieldSet& f, SteelGrade g) { pressSlabGrade(f, g); };
     // The continuity caption states the case the field holds, however it got there.
     d.fieldCaptions = [](const FieldSet& f) {
+        // Only a whole case number names a case; anything else (a typed 1e308, 2.5) keeps the
+        // caption as it is rather than converting a number no int can hold.
+        const double typed = f.num("Text6");
+        if (!(typed >= 1 && typed <= 9) || typed != static_cast<int>(typed)) return FieldSet{};
         FieldSet scratch;
-        const char* caption = pressSlabContinuity(scratch, static_cast<int>(f.num("Text6")));
+        const char* caption = pressSlabContinuity(scratch, static_cast<int>(typed));
         return caption ? FieldSet{{"Label5", caption}} : FieldSet{};
     };
     d.toolbar = {
