@@ -123,7 +123,7 @@ std::string minSteelText(double ratio, const std::string& b, double t, Fixed asM
 // where they are needed and the verdict.
 std::array<std::string, 2> anchorageText(double fs, double barCm, Fixed u, const MeshAnchorage& a);
 // The tool's values of the anchorage: ld, straight, hook, and hooks and anchored as 1 or 0.
-void addAnchorage(cli::ResultList& out, const MeshAnchorage& a);
+void addAnchorage(ResultList& out, const MeshAnchorage& a);
 // A footing sheet's listing, one row after another from the top: a body row (14 pt)
 // kFootingRowStep below the last, a row in large type (18 pt) kFootingResultStep
 // below. The pitch is a little under the usual 300 twips, so that the checks and the
@@ -158,8 +158,8 @@ inline constexpr const char* kHookNote = " ปลายเหล็กตะแ�
 // `labels` as a fresh window shows them, and the sheet and the window's figure on
 // `screen` when pages are asked for.
 template <typename Outcome>
-cli::Report footingReport(const FootingCalculation<Outcome>& calc, cli::FormState& state, bool wantPages,
-                          void (*addResult)(cli::ResultList&, const typename FootingCalculation<Outcome>::Result&),
+cli::Report footingReport(const FootingCalculation<Outcome>& calc, FormState& state, bool wantPages,
+                          void (*addResult)(ResultList&, const typename FootingCalculation<Outcome>::Result&),
                           FieldSet labels, const ProjectTitleBlock& tb, const PageBox& screen) {
     const Outcome outcome = calc.calculate(state.fields);
     state.fields.apply(outcome.diagnostics);

@@ -21,15 +21,15 @@ constexpr const char* kGradeNames[] = {"SR24", "SD30", "SD35", "SD40"};
 constexpr const char* kCoverModule = "cover";
 constexpr const char* kCriteriaModule = "criteria";
 
-const cli::Module* moduleNamed(const std::vector<cli::Module>& modules, std::string_view name) {
-    for (const cli::Module& m : modules)
+const ModuleDescription* moduleNamed(const std::vector<ModuleDescription>& modules, std::string_view name) {
+    for (const ModuleDescription& m : modules)
         if (m.name == name) return &m;
     return nullptr;
 }
 
 // The object names a module's fields go by: its field table, or its defaults where
 // it has no table.
-std::vector<std::string> objectNames(const cli::Module& module) {
+std::vector<std::string> objectNames(const ModuleDescription& module) {
     std::vector<std::string> names;
     if (module.fields.empty())
         for (const auto& [object, text] : module.defaults.entries()) names.push_back(object);
@@ -102,7 +102,7 @@ void onlyKeys(const JsonValue& v, std::initializer_list<const char*> known, cons
 }
 
 // Field texts by object name onto a field set, each checked against the module.
-void readFields(const JsonValue& v, const cli::Module& module, FieldSet& into, const std::string& where) {
+void readFields(const JsonValue& v, const ModuleDescription& module, FieldSet& into, const std::string& where) {
     expectKind(v, JsonValue::Kind::Object, where);
     const std::vector<std::string> names = objectNames(module);
     for (const auto& [key, value] : v.members) {
@@ -122,7 +122,7 @@ std::string text(const JsonValue* v, const std::string& where) {
     return v->text;
 }
 
-Member readMember(const JsonValue& v, std::size_t index, const std::vector<cli::Module>& modules) {
+Member readMember(const JsonValue& v, std::size_t index, const std::vector<ModuleDescription>& modules) {
     std::string where = "ชิ้นส่วนลำดับที่ " + std::to_string(index + 1);
     expectKind(v, JsonValue::Kind::Object, where);
     onlyKeys(v, {"module", "name", "type", "grade", "fields"}, where);
@@ -132,10 +132,10 @@ Member readMember(const JsonValue& v, std::size_t index, const std::vector<cli::
     const JsonValue* module = v.find("module");
     if (!module) throw Unusable{where + " ไม่ได้บอกโมดูล (หัวข้อ \"module\")"};
     m.module = text(module, where + " โมดูล");
-    const cli::Module* found = moduleNamed(modules, m.module);
+    const ModuleDescription* found = moduleNamed(modules, m.module);
     if (!found || !found->run || !isMemberModule(*found)) {
         std::vector<std::string> names;
-        for (const cli::Module& c : modules)
+        for (const ModuleDescription& c : modules)
             if (isMemberModule(c)) names.push_back(c.name);
         throw Unusable{where + " เป็นโมดูล " + inQuotes(m.module) + " ที่โปรแกรมนี้ไม่รู้จัก (" + lineNote(*module) +
                        ", โมดูลที่ใกล้เคียงคือ " + inQuotes(closestName(m.module, names)) + ")"};
@@ -145,9 +145,9 @@ Member readMember(const JsonValue& v, std::size_t index, const std::vector<cli::
         if (!code)
             throw Unusable{where + " ชนิด (หัวข้อ \"type\") ต้องเป็นเลขจำนวนเต็ม แต่เป็น" + asWritten(*type) + " (" +
                            lineNote(*type) + ")"};
-        cli::FormState scratch;
+        FormState scratch;
         scratch.fields = found->defaults;
-        if (*code != 0 && !cli::pressType(*found, scratch, *code))
+        if (*code != 0 && !pressType(*found, scratch, *code))
             throw Unusable{where + " เป็นชนิดที่ " + std::to_string(*code) + " ซึ่งโมดูล " + m.module + " ไม่มี (" +
                            lineNote(*type) + ")"};
         m.type = *code;
@@ -167,7 +167,7 @@ Member readMember(const JsonValue& v, std::size_t index, const std::vector<cli::
     return m;
 }
 
-Project readProject(const JsonValue& root, const std::vector<cli::Module>& modules) {
+Project readProject(const JsonValue& root, const std::vector<ModuleDescription>& modules) {
     const std::string expected = "\"format\": " + inQuotes(kFormatName);
     if (root.kind != JsonValue::Kind::Object)
         throw Unusable{"ไม่ใช่ไฟล์โครงการ MX7100 (ข้อมูลทั้งไฟล์เป็น" + asWritten(root) + " ไม่ใช่กลุ่มหัวข้อที่มี " +
@@ -193,8 +193,8 @@ Project readProject(const JsonValue& root, const std::vector<cli::Module>& modul
     onlyKeys(root, {"format", "version", "cover", "criteria", "titleBlock", "members"}, "ไฟล์");
 
     Project p = newProject(modules);
-    const cli::Module* cover = moduleNamed(modules, kCoverModule);
-    const cli::Module* criteria = moduleNamed(modules, kCriteriaModule);
+    const ModuleDescription* cover = moduleNamed(modules, kCoverModule);
+    const ModuleDescription* criteria = moduleNamed(modules, kCriteriaModule);
     if (const JsonValue* c = root.find("cover"); c && cover) readFields(*c, *cover, p.cover, "หน้าปก");
     if (const JsonValue* c = root.find("criteria"); c && criteria) readFields(*c, *criteria, p.criteria, "หน้าข้อกำหนด");
     if (const JsonValue* t = root.find("titleBlock")) {
@@ -267,14 +267,14 @@ void writeFields(std::string& out, const FieldSet& fields, const std::string& in
 
 }  // namespace
 
-bool isMemberModule(const cli::Module& module) {
+bool isMemberModule(const ModuleDescription& module) {
     return module.name != kCoverModule && module.name != kCriteriaModule;
 }
 
-Project newProject(const std::vector<cli::Module>& modules) {
+Project newProject(const std::vector<ModuleDescription>& modules) {
     Project p;
-    if (const cli::Module* m = moduleNamed(modules, kCoverModule)) p.cover = m->defaults;
-    if (const cli::Module* m = moduleNamed(modules, kCriteriaModule)) p.criteria = m->defaults;
+    if (const ModuleDescription* m = moduleNamed(modules, kCoverModule)) p.cover = m->defaults;
+    if (const ModuleDescription* m = moduleNamed(modules, kCriteriaModule)) p.criteria = m->defaults;
     return p;
 }
 
@@ -301,7 +301,7 @@ std::string projectText(const Project& p) {
     return out;
 }
 
-ReadOutcome parseProject(std::string_view bytes, const std::string& fileName, const std::vector<cli::Module>& modules) {
+ReadOutcome parseProject(std::string_view bytes, const std::string& fileName, const std::vector<ModuleDescription>& modules) {
     ReadOutcome out;
     if (bytes.size() > kMaxFileBytes) {
         out.error = openFailure(fileName, "ไฟล์ใหญ่ " + megabytes(bytes.size()) + " เกินขนาดของไฟล์โครงการ (ไม่เกิน " +
@@ -338,7 +338,7 @@ ReadOutcome parseProject(std::string_view bytes, const std::string& fileName, co
     return out;
 }
 
-ReadOutcome readProjectFile(const std::string& path, const std::vector<cli::Module>& modules) {
+ReadOutcome readProjectFile(const std::string& path, const std::vector<ModuleDescription>& modules) {
     ReadOutcome out;
     std::error_code ec;
     const fs::file_status st = fs::status(path, ec);
@@ -424,7 +424,7 @@ std::vector<std::string> memberSettings(const Member& member) {
     return args;
 }
 
-Member withTitleBlock(const Member& member, const cli::Module& module, const TitleBlockDefaults& defaults) {
+Member withTitleBlock(const Member& member, const ModuleDescription& module, const TitleBlockDefaults& defaults) {
     Member out = member;
     const std::pair<const char*, const std::string*> lines[] = {
         {"project", &defaults.project},
@@ -439,7 +439,7 @@ Member withTitleBlock(const Member& member, const cli::Module& module, const Tit
     return out;
 }
 
-MemberRun runMember(const Member& member, const cli::Module& module, bool wantPages) {
+MemberRun runMember(const Member& member, const ModuleDescription& module, bool wantPages) {
     MemberRun run;
     if (const auto err = cli::parseSettings(module, memberSettings(member), run.invocation, cli::SettingMode::Raw)) {
         // parseProject admits no member the module refuses; were one built by hand, it

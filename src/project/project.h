@@ -58,10 +58,10 @@ struct Project {
 };
 
 // A new project: both report pages with their defaults, no members.
-Project newProject(const std::vector<cli::Module>& modules);
+Project newProject(const std::vector<ModuleDescription>& modules);
 
 // The modules a member may be: every module of the tool except the two report pages.
-bool isMemberModule(const cli::Module& module);
+bool isMemberModule(const ModuleDescription& module);
 
 // The project as file text. Always valid UTF-8 when the project's texts are.
 std::string projectText(const Project& project);
@@ -74,10 +74,10 @@ struct ReadOutcome {
 };
 // The checks on the bytes of a file: UTF-8, JSON, format, version, and every module,
 // field, type and grade against the modules' own tables.
-ReadOutcome parseProject(std::string_view bytes, const std::string& fileName, const std::vector<cli::Module>& modules);
+ReadOutcome parseProject(std::string_view bytes, const std::string& fileName, const std::vector<ModuleDescription>& modules);
 // The same for a file on disk, with the file's own faults first: missing, a folder,
 // not readable, too large.
-ReadOutcome readProjectFile(const std::string& path, const std::vector<cli::Module>& modules);
+ReadOutcome readProjectFile(const std::string& path, const std::vector<ModuleDescription>& modules);
 
 // Writes the project to a temporary file beside path and renames it over path, so a
 // save that fails leaves the previous file whole. Returns a Thai message naming the
@@ -90,7 +90,7 @@ std::vector<std::string> memberSettings(const Member& member);
 
 // A member whose title-block fields are empty takes the project's defaults, and its
 // member line its name; the page field is left as it is.
-Member withTitleBlock(const Member& member, const cli::Module& module, const TitleBlockDefaults& defaults);
+Member withTitleBlock(const Member& member, const ModuleDescription& module, const TitleBlockDefaults& defaults);
 
 // Runs a member as the tool runs its module with these settings. The module must be
 // one of the project's (parseProject checks that).
@@ -98,6 +98,6 @@ struct MemberRun {
     cli::Invocation invocation;
     cli::Report report;
 };
-MemberRun runMember(const Member& member, const cli::Module& module, bool wantPages);
+MemberRun runMember(const Member& member, const ModuleDescription& module, bool wantPages);
 
 }  // namespace mx::project

@@ -23,8 +23,8 @@ using namespace mx::project;
 
 namespace {
 
-const std::vector<mx::cli::Module>& modules() {
-    static const std::vector<mx::cli::Module> all = mx::cli::allModules();
+const std::vector<mx::ModuleDescription>& modules() {
+    static const std::vector<mx::ModuleDescription> all = mx::cli::allModules();
     return all;
 }
 
@@ -51,7 +51,7 @@ Project everyKindOfMember() {
     p.cover.set("Text1", "อาคาร \"ทดสอบ\" \\ บรรทัดสอง\nปิด");
     p.titleBlock = {"บ้านสองชั้น", "บริษัท ก", "วย.12345"};
     int n = 0;
-    for (const mx::cli::Module& m : modules()) {
+    for (const mx::ModuleDescription& m : modules()) {
         if (!isMemberModule(m)) continue;
         std::vector<int> types{0};
         for (const auto& t : m.types) types.push_back(t.code);
@@ -417,7 +417,7 @@ TEST(BatchProject, ASchedulesMembersRunAsItsRowsDid) {
     mx::cli::BatchProject kept(modules());
     std::ostringstream lines, progress;
     const auto summary = mx::cli::runBatch(modules(), reader, mx::cli::SettingMode::Typed, lines, progress, {},
-                                           [&](const mx::cli::Module& m, const mx::cli::FormState& s, int row) {
+                                           [&](const mx::ModuleDescription& m, const mx::FormState& s, int row) {
                                                kept.add(m, s, row);
                                            });
     ASSERT_GT(summary.designs, 5);
@@ -429,7 +429,7 @@ TEST(BatchProject, ASchedulesMembersRunAsItsRowsDid) {
     std::string line;
     for (const Member& member : read.project->members) {
         ASSERT_TRUE(std::getline(batch, line));
-        const mx::cli::Module& module = *mx::cli::findModule(modules(), member.module);
+        const mx::ModuleDescription& module = *mx::cli::findModule(modules(), member.module);
         const MemberRun run = runMember(member, module, false);
         EXPECT_EQ(outcomeOf(mx::cli::toJson(module, run.invocation.state, run.report)), outcomeOf(line)) << member.name;
     }

@@ -1,14 +1,13 @@
-#include "beam/beam_cli.h"
+#include "beam/beam_module.h"
 
 #include "beam/beam_drawing.h"
 #include "beam/beam_fields.h"
 #include "beam/beam_form.h"
 #include "beam/beam_sheet.h"
-#include "common/cli_modules.h"
 
 namespace mx::beam {
 
-void addBeamResult(cli::ResultList& out, const BeamDesignResult& r) {
+void addBeamResult(ResultList& out, const BeamDesignResult& r) {
     out.add("beamType", r.beamType);
     out.add("spanLength", r.spanLength);
     out.add("liveLoad", r.liveLoad);
@@ -71,18 +70,18 @@ void addBeamResult(cli::ResultList& out, const BeamDesignResult& r) {
     out.add("DesignStatus", static_cast<int>(r.status));
 }
 
-bool pressBeamType(cli::FormState& state, int code) {
+bool pressBeamType(FormState& state, int code) {
     if (!beamTypeButton(code)) return false;
     state.typeCode = code;
     return true;
 }
 
-void pressBeamGrade(cli::FormState& state, SteelGrade g) {
+void pressBeamGrade(FormState& state, SteelGrade g) {
     state.grade = g;
     state.fields.set("Text14", gradeButton(g).fs);
 }
 
-BeamRun runBeam(cli::FormState& state) {
+BeamRun runBeam(FormState& state) {
     BeamRun run;
     run.outcome = calculateBeam(readBeamInput(state.fields, state.typeCode));
     // Corrections land in the fields as the window writes them. None of them breaks
@@ -102,26 +101,22 @@ BeamRun runBeam(cli::FormState& state) {
     return run;
 }
 
-}  // namespace mx::beam
-
-namespace mx::cli {
-
-Module beamCliModule() {
-    Module m = moduleRecord("beam", beam::kWindowCaption, beam::beamFieldTable());
-    m.types = beam::beamTypes();
-    m.typeField = beam::typeBeamField;
-    m.pressType = beam::pressBeamType;
-    m.pressGrade = beam::pressBeamGrade;
+ModuleDescription description() {
+    ModuleDescription m = moduleRecord("beam", kWindowCaption, beamFieldTable());
+    m.types = beamTypes();
+    m.typeField = typeBeamField;
+    m.pressType = pressBeamType;
+    m.pressGrade = pressBeamGrade;
     m.run = [](FormState& state, bool wantPages) {
-        auto run = beam::runBeam(state);
+        auto run = runBeam(state);
         if (wantPages) {
-            run.report.sheet = beam::beamSheet(run.outcome.result, beam::beamTitleBlock(state.fields),
+            run.report.sheet = beamSheet(run.outcome.result, beamTitleBlock(state.fields),
                                                run.outcome.status == DesignStatus::Usable);
-            run.report.drawing = beam::beamDrawing(run.outcome.result);
+            run.report.drawing = beamDrawing(run.outcome.result);
         }
         return run.report;
     };
     return m;
 }
 
-}  // namespace mx::cli
+}  // namespace mx::beam

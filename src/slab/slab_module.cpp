@@ -1,11 +1,11 @@
-#include "common/cli_modules.h"
-#include "slab/slab_fields.h"
 #include "slab/slab_design.h"
 #include "slab/slab_drawing.h"
+#include "slab/slab_fields.h"
 #include "slab/slab_form.h"
+#include "slab/slab_module.h"
 #include "slab/slab_sheet.h"
 
-namespace mx::cli {
+namespace mx::slab {
 
 namespace {
 
@@ -71,8 +71,8 @@ void addResult(ResultList& out, const slab::SlabDesignResult& r) {
 
 // type=1 is the cantilever slab (canopy), type=2 the two-way slab with beams all
 // round; the continuity case is the field Text6.
-Module slabCliModule() {
-    Module m = moduleRecord("slab", slab::kWindowCaption, slab::slabFieldTable());
+ModuleDescription description() {
+    ModuleDescription m = moduleRecord("slab", slab::kWindowCaption, slab::slabFieldTable());
     m.types = slab::slabTypes();
     m.typeField = slab::typeSlabField;
     m.pressGrade = [](FormState& s, SteelGrade g) {
@@ -83,7 +83,7 @@ Module slabCliModule() {
         const slab::SlabDesignInput input =
             slab::readSlabInput(s.fields, s.typeCode, slab::slabMinSteelRatio(s.grade));
         const slab::SlabDesignOutcome outcome = slab::calculateSlab(input);
-        Report report;
+        cli::Report report;
         report.status = static_cast<int>(outcome.status);
         report.verdict = outcome.verdict;
         report.messages = slab::replaySlabDiagnostics(s.fields, outcome.diagnostics);
@@ -99,4 +99,4 @@ Module slabCliModule() {
     return m;
 }
 
-}  // namespace mx::cli
+}  // namespace mx::slab

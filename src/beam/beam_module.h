@@ -6,11 +6,11 @@
 namespace mx::beam {
 
 // Every value of the result record under its record name.
-void addBeamResult(cli::ResultList& out, const BeamDesignResult& r);
+void addBeamResult(ResultList& out, const BeamDesignResult& r);
 
 // The type buttons (1..5) and the steel-grade buttons acting on a tool state.
-bool pressBeamType(cli::FormState& state, int code);
-void pressBeamGrade(cli::FormState& state, SteelGrade g);
+bool pressBeamType(FormState& state, int code);
+void pressBeamGrade(FormState& state, SteelGrade g);
 
 // Calculate on a tool state: the outcome of the design and the report of it, with
 // the corrections written into state.fields.
@@ -18,6 +18,8 @@ struct BeamRun {
     BeamDesignOutcome outcome;
     cli::Report report;
 };
-BeamRun runBeam(cli::FormState& state);
+BeamRun runBeam(FormState& state);
+
+ModuleDescription description();
 
 }  // namespace mx::beam

@@ -1,18 +1,18 @@
-#include "common/cli_modules.h"
 #include "pile/pile_fields.h"
 #include "pile/pile_form.h"
+#include "pile/pile_module.h"
 #include "pile/pile_sheet.h"
 
-namespace mx::cli {
+namespace mx::pile {
 
-Module pileCliModule() {
-    Module m = moduleRecord("pile", pile::kPileCaption, pile::pileFieldTable());
+ModuleDescription pileDescription() {
+    ModuleDescription m = moduleRecord("pile", pile::kPileCaption, pile::pileFieldTable());
     m.types = pile::pileTypeList();
     m.typeField = pile::typePileField;
     m.run = [](FormState& s, bool wantSheet) {
         const pile::PileOutcome o = pile::runPile(s.fields, s.typeCode, pile::kLabel9Quiet);
         s.typeCode = o.result.code;
-        Report rep;
+        cli::Report rep;
         // No verdict caption in this module; the status is the same test that lets the
         // sheet certify the pile.
         rep.status = static_cast<int>(pile::pileUsable(o) ? DesignStatus::Usable : DesignStatus::NotUsable);
@@ -42,4 +42,4 @@ Module pileCliModule() {
     return m;
 }
 
-}  // namespace mx::cli
+}  // namespace mx::pile

@@ -2,14 +2,12 @@
 #include "column/column_drawing.h"
 #include "column/column_fields.h"
 #include "column/column_form.h"
+#include "column/column_module.h"
 #include "column/column_sheet.h"
-#include "common/cli_modules.h"
 
-namespace mx::cli {
+namespace mx::column {
 
 namespace {
-
-using namespace mx::column;
 
 void addResult(ResultList& out, const ColumnDesignResult& r) {
     out.add("shape", r.shape);
@@ -58,10 +56,10 @@ void addResult(ResultList& out, const ColumnDesignResult& r) {
 // The window's drawing surface left free for the section.
 constexpr PageBox kScreenDrawingArea{0, 0, 9000, 7500};
 
-Report runColumn(FormState& state, bool wantPages) {
+cli::Report runColumn(FormState& state, bool wantPages) {
     // A round column is designed as its square of equal area: the diameter box's OK
     // writes that side into both width fields before Calculate, when a diameter is given.
-    Report report;
+    cli::Report report;
     if (state.typeCode == kShapeRound && state.fields.num("Text11") > 0)
         applyRoundDiameter(state.fields, report.messages);
 
@@ -83,8 +81,8 @@ Report runColumn(FormState& state, bool wantPages) {
 
 }  // namespace
 
-Module columnCliModule() {
-    Module m = moduleRecord("column", kWindowCaption, columnFieldTable());
+ModuleDescription description() {
+    ModuleDescription m = moduleRecord("column", kWindowCaption, columnFieldTable());
     m.types = columnTypes();
     m.typeField = typeColumnField;
     m.pressGrade = [](FormState& s, SteelGrade g) {
@@ -95,4 +93,4 @@ Module columnCliModule() {
     return m;
 }
 
-}  // namespace mx::cli
+}  // namespace mx::column

@@ -1,11 +1,11 @@
-#include "common/cli_modules.h"
-#include "stair/stair_fields.h"
 #include "stair/stair_design.h"
 #include "stair/stair_drawing.h"
+#include "stair/stair_fields.h"
 #include "stair/stair_form.h"
+#include "stair/stair_module.h"
 #include "stair/stair_sheet.h"
 
-namespace mx::cli {
+namespace mx::stair {
 
 namespace {
 
@@ -56,11 +56,11 @@ void addResult(ResultList& out, const stair::StairDesignResult& r) {
     out.add("status", static_cast<int>(r.status));
 }
 
-Report runStair(FormState& state, bool wantPages) {
+cli::Report runStair(FormState& state, bool wantPages) {
     const auto typeCode = static_cast<std::int16_t>(state.typeCode);
     const stair::StairOutcome outcome = stair::calculateStair(stair::readStairInput(state.fields, typeCode));
 
-    Report report;
+    cli::Report report;
     report.status = static_cast<int>(outcome.status);
     report.verdict = outcome.verdict;
     // Messages in the order the window shows them; a correction is written into its
@@ -79,8 +79,8 @@ Report runStair(FormState& state, bool wantPages) {
 
 }  // namespace
 
-Module stairCliModule() {
-    Module m = moduleRecord("stair", stair::kWindowCaption, stair::stairFieldTable());
+ModuleDescription description() {
+    ModuleDescription m = moduleRecord("stair", stair::kWindowCaption, stair::stairFieldTable());
     m.types = stair::stairTypes();
     m.typeField = stair::typeStairField;
     m.pressGrade = [](FormState& s, SteelGrade g) {
@@ -91,4 +91,4 @@ Module stairCliModule() {
     return m;
 }
 
-}  // namespace mx::cli
+}  // namespace mx::stair

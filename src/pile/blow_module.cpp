@@ -1,18 +1,18 @@
-#include "common/cli_modules.h"
-#include "pile/pile_fields.h"
 #include "pile/blow_form.h"
+#include "pile/pile_fields.h"
+#include "pile/pile_module.h"
 #include "pile/pile_sheet.h"
 
-namespace mx::cli {
+namespace mx::pile {
 
-Module blowCliModule() {
-    Module m = moduleRecord("blow", pile::kBlowCaption, pile::blowFieldTable());
+ModuleDescription blowDescription() {
+    ModuleDescription m = moduleRecord("blow", pile::kBlowCaption, pile::blowFieldTable());
     m.types = pile::blowTypeList();
     m.typeField = pile::typeBlowField;
     m.run = [](FormState& s, bool wantSheet) {
         const pile::BlowOutcome o = pile::calculateBlow(pile::readBlowInput(s.fields));
         const pile::BlowResult r = pile::heldBlowResult(pile::BlowResult{}, o);
-        Report rep;
+        cli::Report rep;
         // No verdict caption in this module; the status is the same test that lets the
         // sheet certify the pile.
         rep.status = static_cast<int>(pile::blowUsable(o) ? DesignStatus::Usable : DesignStatus::NotUsable);
@@ -49,4 +49,4 @@ Module blowCliModule() {
     return m;
 }
 
-}  // namespace mx::cli
+}  // namespace mx::pile
