@@ -24,25 +24,27 @@ struct TypeButton {
     const char* tooltip;
 };
 
-struct PileWindowDesign {
-    const char* name;  // object name, as the registry knows the window
-    std::string caption;
-    const char* helpWindow;
-    Message exitQuestion;
-    const FieldTable* fields;  // captions, defaults and title block of every field
-    std::function<Diagnostics(std::string_view field, const FieldSet& fields)> check;
+// Where a pile window's parts stand: the heights of its one panel, the width of the
+// input column, the title block's panel and buttons, and the controls that show the
+// chosen type. Each window's table is in its own *_layout.h.
+struct PileWindowLayout {
+    int inputsHeight;      // twips: the input panel with the inputs alone
+    int resultsHeight;     // twips: with the results uncovered below them
+    int inputColumnWidth;  // pixels
+    ui::TitleBlockSpec titleBlock;
+    const char* chosenTypeButton;  // the large button showing the chosen type
+    const char* typeHeading;       // the heading naming it
+};
+
+// A pile window's record: the frame's own (identity, fields, change check, exit
+// question) with its layout and its types. The toolbar, the panels and the icon are
+// the pile frame's, the same for both pile windows.
+struct PileWindowDesign : ui::MemberWindowDesign {
+    PileWindowLayout layout;
     std::vector<TypeButton> types;  // in toolbar order
     const char* chooseTypeCaption;  // tooltip of Command2
-    int inputsHeight;               // twips: the input panel with the inputs alone
-    int resultsHeight;              // twips: with the results uncovered below them
-    ui::TitleBlockSpec titleBlock;
-    int inputColumnWidth;  // pixels
-    // The large button showing the chosen type, and the heading naming it.
-    const char* chosenTypeButton;
     const char* chosenTypeTooltip;
-    const char* typeHeading;
-    const char* typeHeadingText;
-    const char* module = nullptr;  // the tool's name of the module
+    const char* typeHeadingText;    // before a type is chosen
 };
 
 class PileMemberWindow : public ui::MemberWindow {

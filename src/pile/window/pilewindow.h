@@ -30,6 +30,8 @@ protected:
     std::optional<Message> sheetWarning() const override;
 
 private:
+    void showTimberLine(bool shown);
+
     std::int16_t code_ = 0;
     PileResult result_;
     bool usable_ = false;  // the last Calculate's result may be certified; none before the first
