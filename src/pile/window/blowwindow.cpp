@@ -40,7 +40,7 @@ PileWindowDesign blowDesign() {
     d.check = [](std::string_view field, const FieldSet& f) { return checkBlowField(std::string(field), f.get(field)); };
     d.layout = blowlayout::kWindow;
     for (const BlowTypeInfo& t : blowTypes())
-        d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip});
+        d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip, t.typeText, t.list});
     d.chooseTypeCaption = "เลือกชนิดของเสาเข็ม";
     d.chosenTypeTooltip = "ชนิดของเสาเข็ม";
     d.typeHeadingText = kBlowDefaultTypeText;
@@ -64,20 +64,20 @@ void BlowWindow::buildPanels() {
     auto* fieldColumn = new QWidget(inputs);
     addFieldRows(fieldColumn, rows);
     row->addWidget(fieldColumn, 0, Qt::AlignTop);
+    std::vector<QListWidget*> sections;
     for (int i = 0; i < 3; ++i) {
         std::vector<ui::PickItem> items;
         for (const BlowSectionRow& r : blowSections(i + 1)) items.push_back({r.text, {}});
-        lists_[i] = addChoiceList(inputs, blowlayout::kSectionLists[i], items, [this, i](int r) {
+        sections.push_back(addChoiceList(inputs, blowlayout::kSectionLists[i], items, [this, i](int r) {
             // The row's area and design load; a row that does not exist changes nothing.
             if (const auto values = blowSectionValues(i + 1, r)) {
                 field("Text1")->setText(qs(values->first));
                 field("Text3")->setText(qs(values->second));
             }
-        });
-        row->addWidget(lists_[i], 1, Qt::AlignTop);
-        if (i > 0) lists_[i]->hide();  // the prestressed list shows until a type says otherwise
+        }));
+        row->addWidget(sections.back(), 1, Qt::AlignTop);
     }
-    giveOneWidth({lists_[0], lists_[1], lists_[2]});
+    setSectionLists(std::move(sections));
     panelLayout(f)->addWidget(inputs);
 
     // The results, uncovered below the inputs.
@@ -90,16 +90,6 @@ void BlowWindow::buildPanels() {
         grid->addWidget(addResult(results, line.value, kBlowNoResult), line.row, 2 * line.column + 1);
     }
     panelLayout(results)->addLayout(grid);
-}
-
-void BlowWindow::chooseType(int code) {
-    const BlowTypeInfo* t = blowTypeInfo(code);
-    if (!t) return;
-    code_ = code;
-    writeLabels({{"Label14", t->typeText}});
-    for (int i = 0; i < 3; ++i) lists_[i]->setVisible(i + 1 == t->list);
-    showChosenType(code);
-    memberTypeChosen();
 }
 
 BlowInput BlowWindow::working() const { return readBlowInput(fields()); }

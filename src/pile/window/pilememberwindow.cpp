@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "pile/pile_sheet.h"
 #include "ui/fields.h"
 
@@ -131,6 +133,18 @@ QLabel* PileMemberWindow::addResult(QWidget* parent, const char* name, const cha
     return v;
 }
 
+void PileMemberWindow::chooseType(int code) {
+    const auto t = std::find_if(pile_.types.begin(), pile_.types.end(), [code](const TypeButton& b) { return b.code == code; });
+    if (t == pile_.types.end()) return;
+    code_ = code;
+    writeLabels({{pile_.layout.typeHeading, t->typeText}});
+    for (std::size_t i = 0; i < sectionLists_.size(); ++i)
+        sectionLists_[i]->setVisible(static_cast<int>(i) + 1 == t->list);
+    showType(code);
+    showChosenType(code);
+    memberTypeChosen();
+}
+
 void PileMemberWindow::showChosenType(int code) {
     for (const TypeButton& t : pile_.types)
         if (t.code == code) {
@@ -139,10 +153,12 @@ void PileMemberWindow::showChosenType(int code) {
         }
 }
 
-void PileMemberWindow::giveOneWidth(const std::vector<QListWidget*>& lists) {
+void PileMemberWindow::setSectionLists(std::vector<QListWidget*> lists) {
     int widest = 0;
     for (const QListWidget* l : lists) widest = std::max(widest, l->minimumWidth());
     for (QListWidget* l : lists) l->setMinimumWidth(widest);
+    for (std::size_t i = 1; i < lists.size(); ++i) lists[i]->hide();
+    sectionLists_ = std::move(lists);
 }
 
 Message PileMemberWindow::printQuestion() const { return sheetQuestion(); }

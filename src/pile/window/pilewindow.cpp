@@ -43,7 +43,7 @@ PileWindowDesign pileDesign() {
     d.check = checkPileField;
     d.layout = pilelayout::kWindow;
     for (const PileTypeInfo& t : pileTypes())
-        d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip});
+        d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip, t.typeText, t.list});
     d.chooseTypeCaption = "กำหนดรูปแบบของเสาเข็ม";
     d.chosenTypeTooltip = "กำหนดรูปแบบของเสาเข็ม";
     d.typeHeadingText = kDefaultTypeText;
@@ -61,7 +61,7 @@ void PileWindow::buildPanels() {
     for (QPushButton* b : typeButtons) b->hide();
     connect(chosenType(), &QPushButton::clicked, this, [this, typeButtons] {
         for (QPushButton* b : typeButtons) b->show();
-        showChosenType(code_);  // it carries the picture of the type chosen last
+        showChosenType(typeCode());  // it carries the picture of the type chosen last
     });
 
     addFieldRows(f, {{"Text1", "Label2"}, {"Text2", "Label3"}});
@@ -72,13 +72,13 @@ void PileWindow::buildPanels() {
     auto* lists = new QHBoxLayout(room);
     lists->setContentsMargins(0, 0, 0, 0);
     const std::vector<ui::PickItem> rows[] = {ui::pickItems(prestressedSections()), ui::pickItems(hollowSections())};
+    std::vector<QListWidget*> sections;
     for (int i = 0; i < 2; ++i) {
-        lists_[i] = addPickList(room, pilelayout::kSectionLists[i], rows[i], "Text1");
-        lists->addWidget(lists_[i]);
+        sections.push_back(addPickList(room, pilelayout::kSectionLists[i], rows[i], "Text1"));
+        lists->addWidget(sections.back());
     }
     lists->addStretch(1);
-    giveOneWidth({lists_[0], lists_[1]});
-    lists_[1]->hide();  // the prestressed list shows until a type says otherwise
+    setSectionLists(std::move(sections));
     panelLayout(f)->addWidget(room);
 
     // The results, uncovered below the inputs.
@@ -102,16 +102,9 @@ void PileWindow::buildPanels() {
     panelLayout(results)->addLayout(grid);
 }
 
-void PileWindow::chooseType(int code) {
-    const PileTypeInfo* t = pileTypeInfo(code);
-    if (!t) return;
-    code_ = static_cast<std::int16_t>(code);
-    showChosenType(code);
-    writeLabels({{"Label1", t->typeText}, {"Label2", t->sizeCaption}, {"Label3", t->lengthCaption}});
-    // Lists 1 and 2 for their types, neither for the others.
-    for (int i = 0; i < 2; ++i) lists_[i]->setVisible(t->list == i + 1);
+void PileWindow::showType(int code) {
+    writeLabels({{"Label2", sizeCaption(code)}, {"Label3", lengthCaption(code)}});
     showTimberLine(code == kTimber);
-    memberTypeChosen();
 }
 
 void PileWindow::showTimberLine(bool shown) {
@@ -120,8 +113,7 @@ void PileWindow::showTimberLine(bool shown) {
 }
 
 void PileWindow::runCalculation() {
-    const PileOutcome o = runPile(fields(), code_, ss(findChild<QLabel*>(QStringLiteral("Label9"))->text()));
-    code_ = o.result.code;
+    const PileOutcome o = runPile(fields(), typeCode(), ss(findChild<QLabel*>(QStringLiteral("Label9"))->text()));
     result_ = o.result;
     usable_ = pileUsable(o);
     replay(o.diagnostics);
