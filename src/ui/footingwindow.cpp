@@ -25,17 +25,8 @@ constexpr const char* kGradeButtons[4] = {"Command3", "Command4", "Command5", "C
 
 MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
     using P = FootingWindow;
-    MemberWindowDesign d;
-    d.name = f.name;
-    d.module = f.module;
-    d.caption = f.caption;
-    d.icon = f.icon;
-    d.helpWindow = f.helpWindow;
+    MemberWindowDesign d = f;  // the frame's own part of the record
     d.exitQuestion = kExitQuestion;
-    d.fields = f.fields;
-    d.check = f.check;
-    d.fsField = f.fsField;
-    d.writeGradeFs = [press = f.pressGrade](FieldSet& fields, SteelGrade g) { press(fields, g); };
     const bool e = f.titleButtonsErase;
     d.toolbar = {
         {"Command2", ToolPicture::Input, f.designTooltip, ToolAction::None, false, nullptr, {P::kInputPanel},
@@ -66,7 +57,6 @@ MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
         {P::kResultPanel, PanelPlace::OverDrawing, false},
         {P::kTitlePanel, PanelPlace::OverDrawing, false},
     };
-    d.titleBlock = f.titleBlock;
     d.inputColumnWidth = 540;
     return d;
 }
@@ -238,9 +228,9 @@ void FootingWindow::buildResultPanel() {
 
 void FootingWindow::pressGrade(SteelGrade g) {
     FieldSet f = fields();
-    const std::string caption = footing_.pressGrade(f, g);
+    footing_.writeGradeFs(f, g);
     field(footing_.fsField)->setText(qs(f.get(footing_.fsField)));  // through its change check
-    writeLabels({{footing_.gradeLabel, caption}});
+    writeLabels({{footing_.gradeLabel, footingGrade(g).caption}});
     setPanelHeight(kInputPanel, footing_.materialsHeight);
 }
 

@@ -55,7 +55,7 @@ ui::FootingWindowDesign pileCapDesign() {
     d.materialRows = {{"Text5", "Label6"}, {"Text6", "Label7"}, {"Text7", "Label8"}};
     d.materialCaption = "Label5";
     d.materialButton = "Command23";
-    d.pressGrade = pressGradeButton;
+    d.writeGradeFs = [](FieldSet& f, SteelGrade g) { pressGradeButton(f, g); };
     d.fsField = "Text7";
     d.gradeLabel = kGradeLabel;
     d.allowanceField = "Text14";

@@ -42,10 +42,7 @@ ui::FootingWindowDesign spreadFootingDesign() {
     d.materialRows = {{"Text4", "Label5"}, {"Text5", "Label6"}, {"Text6", "Label7"}};
     d.materialCaption = "Label4";
     d.materialButton = "Command19";
-    d.pressGrade = [](FieldSet& f, SteelGrade g) {
-        pressGrade(f, g);
-        return std::string(gradeButton(g).caption);
-    };
+    d.writeGradeFs = pressGrade;
     d.fsField = "Text6";
     d.gradeLabel = "Label8";
     d.allowanceField = "Text13";
