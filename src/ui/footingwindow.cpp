@@ -47,10 +47,7 @@ MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
                            std::vector<const char*>{P::kTitlePanel});
     d.toolbar.emplace_back("Command15", ToolPicture::Print, "วิศวกร-โครงการ", ToolAction::None, e, nullptr,
                            std::vector<const char*>{P::kTitlePanel});
-    d.toolbar.emplace_back("Command10", ToolPicture::Help, "แนะนำวิธีการใช้", ToolAction::Help);
-    d.toolbar.emplace_back("Command16", ToolPicture::Calculator, "เครื่องคิดเลข", ToolAction::Calculator);
-    d.toolbar.emplace_back("Command14", ToolPicture::Logo, "MX7100", ToolAction::Logo);
-    d.toolbar.emplace_back("Command1", ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit);
+    appendToolbarTail(d.toolbar, {"Command10", "Command16", "Command14"});
     d.resultPanel = P::kResultPanel;
     d.panels = {
         {P::kInputPanel, PanelPlace::Inputs, true, f.inputsHeight},
@@ -158,14 +155,8 @@ void FootingWindow::buildInputPanel() {
     // The material caption opens the taller panel; a double-click closes it again.
     auto* materialRow = new QHBoxLayout;
     materialCaption_ = addClickLabel(p, f.materialCaption, QStringLiteral("***ค่ามาตรฐานของคอนกรีตและเหล็กที่ใช้คำนวณ"));
-    connect(materialCaption_, &ClickLabel::clicked, this, [this] {
-        materialCaption_->setBorder(true);
-        setPanelHeight(kInputPanel, footing_.materialsHeight);
-    });
-    connect(materialCaption_, &ClickLabel::doubleClicked, this, [this] {
-        materialCaption_->setBorder(false);
-        setPanelHeight(kInputPanel, footing_.inputsHeight);
-    });
+    materialCaption_->opensAndCloses([this] { setPanelHeight(kInputPanel, footing_.materialsHeight); },
+                                     [this] { setPanelHeight(kInputPanel, footing_.inputsHeight); });
     QPushButton* materialButton = addHelpButton(p, f.materialButton);
     connect(materialButton, &QPushButton::clicked, this,
             [this] { setPanelHeight(kInputPanel, footing_.materialsHeight); });
@@ -180,7 +171,7 @@ void FootingWindow::buildInputPanel() {
     QGridLayout* materialGrid = addFieldRows(materials, f.materialRows);
     materialGrid->addItem(new QSpacerItem(kAidColumn + grid->horizontalSpacing(), 0), 0, 2);
     QLabel* grade = addLabel(materials, f.gradeLabel, QString::fromUtf8(footingGrade(SteelGrade::SR24).caption));
-    grade->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    asPrompt(grade);
     panelLayout(materials)->addWidget(grade);
 }
 

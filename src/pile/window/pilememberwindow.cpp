@@ -39,10 +39,7 @@ ui::MemberWindowDesign memberDesign(const PileWindowDesign& p) {
                            std::vector<const char*>{W::kTitlePanel});
     d.toolbar.emplace_back("Command15", ToolPicture::Print, "วิศวกร-โครงการ", ToolAction::None, false, nullptr,
                            std::vector<const char*>{W::kTitlePanel});
-    d.toolbar.emplace_back("Command10", ToolPicture::Help, "แนะนำวิธีการใช้", ToolAction::Help);
-    d.toolbar.emplace_back("Command16", ToolPicture::Calculator, "เครื่องคิดเลข", ToolAction::Calculator);
-    d.toolbar.emplace_back("Command14", ToolPicture::Logo, "MX7100", ToolAction::Logo);
-    d.toolbar.emplace_back("Command1", ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit);
+    ui::appendToolbarTail(d.toolbar, {"Command10", "Command16", "Command14"});
     ui::PanelSpec inputs{W::kInputPanel, PanelPlace::Inputs, true, p.layout.inputsHeight};
     inputs.sizedByHeight = true;
     inputs.clipsRows = true;

@@ -88,14 +88,7 @@ void PileCapWindow::buildAids(QFrame* p, QGridLayout* grid) {
     grid->addWidget(typesButton, 1, 2, Qt::AlignLeft);
     connect(typesButton, &QPushButton::clicked, this, [this] { showPileTypes(true); });
     pileCaption_ = findChild<ui::ClickLabel*>(QStringLiteral("Label2"));
-    connect(pileCaption_, &ui::ClickLabel::clicked, this, [this] {
-        pileCaption_->setBorder(true);
-        showPileTypes(true);
-    });
-    connect(pileCaption_, &ui::ClickLabel::doubleClicked, this, [this] {
-        pileCaption_->setBorder(false);
-        closeAids();
-    });
+    pileCaption_->opensAndCloses([this] { showPileTypes(true); }, [this] { closeAids(); });
 
     // Each type's button and its list of standard piles; a row fills the safe load and
     // the size, and the list stays open to compare the next.

@@ -79,14 +79,7 @@ void SpreadFootingWindow::buildAids(QFrame* p, QGridLayout* grid) {
     panelLayout(p)->addWidget(soilList_, 0, Qt::AlignLeft);
     connect(soilButton, &QPushButton::clicked, this, [this] { soilList_->show(); });
     soilCaption_ = findChild<ui::ClickLabel*>(QStringLiteral("Label2"));
-    connect(soilCaption_, &ui::ClickLabel::clicked, this, [this] {
-        soilList_->show();
-        soilCaption_->setBorder(true);
-    });
-    connect(soilCaption_, &ui::ClickLabel::doubleClicked, this, [this] {
-        soilList_->hide();
-        soilCaption_->setBorder(false);
-    });
+    soilCaption_->opensAndCloses([this] { soilList_->show(); }, [this] { soilList_->hide(); });
 }
 
 void SpreadFootingWindow::closeAids() { soilList_->hide(); }
