@@ -399,12 +399,12 @@ void projectTarget(const std::uint8_t* data, std::size_t size) {
     }
     if (read.error.size()) violated("a read project carries a message");
     // What is read is written back and reads as the same project.
-    const std::string text = project::projectText(*read.project);
+    const std::string text = project::projectText(*read.project, modules());
     if (firstBadUtf8(text) != std::string::npos) violated("a written project is not UTF-8");
     const project::ReadOutcome again = project::parseProject(text, name, modules());
     if (!again.project) violated("a written project is refused: " + again.error);
     if (!(*again.project == *read.project)) violated("a written project reads back as another");
-    if (project::projectText(*again.project) != text) violated("writing a project twice gives two texts");
+    if (project::projectText(*again.project, modules()) != text) violated("writing a project twice gives two texts");
     // Every member runs as its module.
     project::Project head = *read.project;
     if (head.members.size() > kMostMembersRun) head.members.resize(kMostMembersRun);

@@ -94,17 +94,19 @@ int runProjectCommand(const std::vector<ModuleDescription>& modules, const std::
     return report ? writeReport(modules, *read.project, pdfPath, startQt) : printMembers(modules, *read.project);
 }
 
-BatchProject::BatchProject(const std::vector<ModuleDescription>& modules) : project_(project::newProject(modules)) {}
+BatchProject::BatchProject(const std::vector<ModuleDescription>& modules)
+    : modules_(&modules), project_(project::newProject(modules)) {}
 
 void BatchProject::add(const ModuleDescription& module, const FormState& state, int row) {
-    project::Member m{module.name, {}, state.typeCode, state.grade, state.fields};
+    // Rows only ever join the project, so the row's place in it is a new id.
+    project::Member m{module.name, "m" + std::to_string(project_.members.size() + 1), {}, state};
     if (const FieldInfo* f = findField(module.fields, "member")) m.name = state.fields.get(f->object);
     if (m.name.empty()) m.name = "แถว " + std::to_string(row);
     project_.members.push_back(std::move(m));
 }
 
 std::optional<std::string> BatchProject::save(const std::string& path) const {
-    return project::saveProjectFile(project_, path);
+    return project::saveProjectFile(project_, path, *modules_);
 }
 
 }  // namespace mx::cli

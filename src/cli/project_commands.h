@@ -33,6 +33,7 @@ public:
     std::optional<std::string> save(const std::string& path) const;
 
 private:
+    const std::vector<ModuleDescription>* modules_;
     project::Project project_;
 };
 

@@ -6,6 +6,7 @@
 #include "common/fieldtable.h"
 #include "common/titleblock.h"
 #include "common/utf8.h"
+#include "project/projectformat.h"
 
 namespace mx::project {
 
@@ -37,12 +38,6 @@ constexpr const char* kNoVerdict = "คำนวณแล้ว";
 constexpr const char* kNotUsableMark = "*";
 constexpr const char* kLegend = "* แบบที่ยังใช้ไม่ได้ แผ่นรายการคำนวณของชิ้นส่วนนั้นบอกสิ่งที่ต้องแก้ไข";
 constexpr const char* kNoSheet = "โมดูลนี้ไม่มีแผ่นรายการคำนวณ";
-
-const ModuleDescription* moduleNamed(const std::vector<ModuleDescription>& modules, std::string_view name) {
-    for (const ModuleDescription& m : modules)
-        if (m.name == name) return &m;
-    return nullptr;
-}
 
 // Whether a character is a mark set above or below its letter: the Thai vowels and
 // tone marks that stack, and the combining marks of other scripts.
@@ -106,7 +101,7 @@ PageModel pageOf(const std::vector<ModuleDescription>& modules, const char* name
 // The member with the project's title block and its page field.
 Member sheetMember(const Project& p, const Member& member, const ModuleDescription& module, int page, int pages) {
     Member m = withTitleBlock(member, module, p.titleBlock);
-    if (const FieldInfo* f = findField(module.fields, "page")) m.fields.set(f->object, pageText(page, pages));
+    if (const FieldInfo* f = findField(module.fields, "page")) m.state.fields.set(f->object, pageText(page, pages));
     return m;
 }
 

@@ -382,7 +382,7 @@ project::Member MemberWindow::designInputs() const {
     project::Member m = member();
     // The grade a button pressed: one the caption took from fs alone (the column's
     // default 1200 names SD.30) changes nothing that fs does not already say.
-    m.grade = buttonGrade_;
+    m.state.grade = buttonGrade_;
     if (!design_.fields) return m;
     // The title block and the fields of an estimator are no inputs of the design.
     std::vector<std::string> skip;
@@ -392,9 +392,9 @@ project::Member MemberWindow::designInputs() const {
         if (QFrame* f = p.estimator ? panel(p.name) : nullptr)
             for (const QLineEdit* e : f->findChildren<QLineEdit*>()) skip.push_back(ss(e->objectName()));
     FieldSet inputs;
-    for (const auto& [name, text] : m.fields.entries())
+    for (const auto& [name, text] : m.state.fields.entries())
         if (std::find(skip.begin(), skip.end(), name) == skip.end()) inputs.set(name, text);
-    m.fields = std::move(inputs);
+    m.state.fields = std::move(inputs);
     return m;
 }
 

@@ -142,7 +142,7 @@ bool ProjectSession::openFile(const QString& path, QWidget* parent) {
 
 bool ProjectSession::save(QWidget* parent) {
     if (path_.isEmpty()) return saveAs(parent);
-    if (const auto error = saveProjectFile(project_, ss(path_))) {
+    if (const auto error = saveProjectFile(project_, ss(path_), modules_)) {
         // The previous file is whole and the changes are still unsaved.
         ui::prompter().show(Message{*error, "บันทึกโครงการไม่ได้", Icon::Exclamation}, parent);
         return false;
@@ -224,6 +224,7 @@ void ProjectSession::duplicateMember(std::size_t index, QWidget* parent) {
     const auto name = askName(project_.members[index].name + " (สำเนา)", parent, std::nullopt);
     if (!name) return;
     Member copy = project_.members[index];
+    copy.id = newMemberId(project_);
     copy.name = *name;
     const auto at = static_cast<std::ptrdiff_t>(index + 1);
     project_.members.insert(project_.members.begin() + at, std::move(copy));
@@ -285,14 +286,16 @@ void ProjectSession::store(ui::MemberWindow& window) {
     if (!module) return;
     std::optional<std::size_t> index = indexOf(window.projectMember());
     if (index) {
-        // Back over the member the window was opened from, under its name.
+        // Back over the member the window was opened from, under its id and name.
+        m.id = project_.members[*index].id;
         m.name = project_.members[*index].name;
         project_.members[*index] = std::move(m);
     } else {
         // A new member, named after the title block's member line when it has one.
         const FieldInfo* line = findField(module->fields, "member");
-        const auto name = askName(line ? m.fields.get(line->object) : std::string(), &window, std::nullopt);
+        const auto name = askName(line ? m.state.fields.get(line->object) : std::string(), &window, std::nullopt);
         if (!name) return;
+        m.id = newMemberId(project_);
         m.name = *name;
         project_.members.push_back(m);
         ids_.push_back(nextId_++);
