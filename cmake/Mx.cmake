@@ -1,9 +1,30 @@
-# Every design module is laid out the same way:
+# Every module folder is laid out the same way:
 #   src/<name>/*.cpp         calculation core, sheet and drawing builders (no Qt) -> mx_<name>
 #   src/<name>/window/*.cpp  its windows (Qt)                                     -> mx_<name>_window
 #   tests/<name>/*.cpp       core tests                                           -> test_<name>
 #   tests/<name>/window/*.cpp window tests, run headless                          -> test_<name>_window
-set(MX_MODULES shell beam slab column stair spreadfooting pilecap pile help project)
+# The module folders are the lines of src/modules.def, the one list the catalogue and
+# the program's window registration read as well.
+file(STRINGS ${PROJECT_SOURCE_DIR}/src/modules.def mx_module_lines REGEX "^MX_MODULE\\(")
+set(MX_MODULES)
+foreach(line ${mx_module_lines})
+  if(NOT line MATCHES "^MX_MODULE\\(([a-z0-9_]+)\\)$")
+    message(FATAL_ERROR "src/modules.def: cannot read the line '${line}'")
+  endif()
+  if(CMAKE_MATCH_1 IN_LIST MX_MODULES)
+    message(FATAL_ERROR "src/modules.def lists the module folder ${CMAKE_MATCH_1} twice")
+  endif()
+  list(APPEND MX_MODULES ${CMAKE_MATCH_1})
+endforeach()
+# A folder of src/ is a module folder unless it is one of the layers around the modules;
+# one missing from the list would be built by nobody.
+file(GLOB mx_src_entries RELATIVE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/*)
+foreach(entry ${mx_src_entries})
+  if(IS_DIRECTORY ${PROJECT_SOURCE_DIR}/src/${entry} AND NOT entry IN_LIST MX_MODULES
+     AND NOT entry MATCHES "^(common|modules|project|ui|cli|app)$")
+    message(FATAL_ERROR "src/${entry} is not listed in src/modules.def")
+  endif()
+endforeach()
 
 function(mx_module name)
   file(GLOB core CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)

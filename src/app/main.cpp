@@ -2,8 +2,8 @@
 // opens the design modules and keeps the project.
 #include <QApplication>
 
-#include "app/modules.h"
-#include "cli/tool.h"
+#include "modules/catalogue.h"
+#include "modules/window/windows.h"
 #include "project/window/projectmenu.h"
 #include "project/window/projectwindow.h"
 #include "project/window/session.h"
@@ -18,8 +18,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral("2.00"));
     QApplication::setOrganizationName(QStringLiteral("TALVEN"));
     QApplication::setWindowIcon(mx::shell::programIcon());
-    mx::project::ProjectSession session(mx::cli::allModules());
-    registerModuleWindows();
+    mx::project::ProjectSession session(mx::allModules());
+    mx::registerModuleWindows();
     mx::project::registerProjectWindow(session);
     mx::shell::MainMenu menu;
     mx::project::attachProjectMenu(menu, session);

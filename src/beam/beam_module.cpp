@@ -119,4 +119,6 @@ ModuleDescription description() {
     return m;
 }
 
+std::vector<ModuleDescription> descriptions() { return {description()}; }
+
 }  // namespace mx::beam

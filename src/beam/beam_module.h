@@ -21,5 +21,7 @@ struct BeamRun {
 BeamRun runBeam(FormState& state);
 
 ModuleDescription description();
+// The folder's modules, for the catalogue: this one.
+std::vector<ModuleDescription> descriptions();
 
 }  // namespace mx::beam

@@ -33,6 +33,7 @@
 #include "ui/pagepainter.h"
 #include "ui/printing.h"
 #include "ui/qttranslation.h"
+#include "modules/catalogue.h"
 
 #ifndef MX_VERSION
 #define MX_VERSION "unknown"
@@ -184,7 +185,7 @@ void holdClosedStandardStreams() {
 
 int main(int argc, char** argv) {
     holdClosedStandardStreams();
-    const std::vector<mx::ModuleDescription> modules = mx::cli::allModules();
+    const std::vector<mx::ModuleDescription> modules = mx::allModules();
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         std::cerr << mx::cli::toolHelp(modules);
@@ -193,8 +194,8 @@ int main(int argc, char** argv) {
     const std::string& name = args[0];
     if (isHelp(name)) {
         // "help MODULE" is the same as "MODULE --help".
-        if (args.size() > 1 && mx::cli::findModule(modules, args[1])) {
-            std::cout << mx::cli::moduleHelp(*mx::cli::findModule(modules, args[1]));
+        if (args.size() > 1 && mx::findModule(modules, args[1])) {
+            std::cout << mx::cli::moduleHelp(*mx::findModule(modules, args[1]));
             return 0;
         }
         std::cout << mx::cli::toolHelp(modules);
@@ -213,7 +214,7 @@ int main(int argc, char** argv) {
     }
     if (name == "project" || name == "report")
         return mx::cli::runProjectCommand(modules, args, [&] { return startQt(argc, argv); });
-    const mx::ModuleDescription* found = mx::cli::findModule(modules, name);
+    const mx::ModuleDescription* found = mx::findModule(modules, name);
     if (!found) {
         std::vector<std::string> names{"batch", "project", "report"};
         for (const auto& m : modules) names.push_back(m.name);

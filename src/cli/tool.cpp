@@ -5,30 +5,10 @@
 #include <map>
 #include <unordered_map>
 
-#include "beam/beam_module.h"
 #include "cli/output.h"
-#include "column/column_module.h"
 #include "common/utf8.h"
-#include "pile/pile_module.h"
-#include "pilecap/pilecap_module.h"
-#include "shell/cover_module.h"
-#include "slab/slab_module.h"
-#include "spreadfooting/spreadfooting_module.h"
-#include "stair/stair_module.h"
 
 namespace mx::cli {
-
-std::vector<ModuleDescription> allModules() {
-    return {beam::description(),          slab::description(),    column::description(), stair::description(),
-            spreadfooting::description(), pilecap::description(), pile::pileDescription(),   pile::blowDescription(),
-            shell::coverDescription(),         shell::criteriaDescription()};
-}
-
-const ModuleDescription* findModule(const std::vector<ModuleDescription>& modules, std::string_view name) {
-    for (const ModuleDescription& m : modules)
-        if (m.name == name) return &m;
-    return nullptr;
-}
 
 namespace {
 

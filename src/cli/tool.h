@@ -1,5 +1,5 @@
 #pragma once
-// The headless tool without its main: the modules it knows, and batch runs of a CSV
+// The headless tool without its main: batch runs of a CSV
 // schedule of designs. No Qt here: the sheets of a batch go to a callback.
 #include <functional>
 #include <optional>
@@ -12,10 +12,6 @@
 #include "common/cli.h"
 
 namespace mx::cli {
-
-std::vector<ModuleDescription> allModules();
-// The module of a name, or nullptr.
-const ModuleDescription* findModule(const std::vector<ModuleDescription>& modules, std::string_view name);
 
 struct BatchSummary {
     int designs = 0;              // rows designed

@@ -93,4 +93,6 @@ ModuleDescription description() {
     return m;
 }
 
+std::vector<ModuleDescription> descriptions() { return {description()}; }
+
 }  // namespace mx::column

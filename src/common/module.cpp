@@ -21,6 +21,12 @@ bool pressType(const ModuleDescription& module, FormState& state, int code) {
     return listed;
 }
 
+const ModuleDescription* findModule(const std::vector<ModuleDescription>& modules, std::string_view name) {
+    for (const ModuleDescription& m : modules)
+        if (m.name == name) return &m;
+    return nullptr;
+}
+
 ModuleDescription moduleRecord(std::string name, std::string title, FieldTable fields) {
     ModuleDescription m;
     m.name = std::move(name);

@@ -86,6 +86,9 @@ struct ModuleDescription {
 // false, with the state untouched, for a code the module has no button for.
 bool pressType(const ModuleDescription& module, FormState& state, int code);
 
+// The module of a name among modules, or nullptr.
+const ModuleDescription* findModule(const std::vector<ModuleDescription>& modules, std::string_view name);
+
 // A module's record with its name, its window caption as its title, and its field
 // table, whose defaults are the module's defaults.
 ModuleDescription moduleRecord(std::string name, std::string title, FieldTable fields);

@@ -42,4 +42,6 @@ ModuleDescription pileDescription() {
     return m;
 }
 
+std::vector<ModuleDescription> descriptions() { return {pileDescription(), blowDescription()}; }
+
 }  // namespace mx::pile

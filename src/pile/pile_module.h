@@ -7,5 +7,7 @@ namespace mx::pile {
 
 ModuleDescription pileDescription();
 ModuleDescription blowDescription();
+// The folder's modules, for the catalogue: the pile, then the blow count.
+std::vector<ModuleDescription> descriptions();
 
 }  // namespace mx::pile

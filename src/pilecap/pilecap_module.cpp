@@ -97,4 +97,6 @@ ModuleDescription description() {
     return m;
 }
 
+std::vector<ModuleDescription> descriptions() { return {description()}; }
+
 }  // namespace mx::pilecap

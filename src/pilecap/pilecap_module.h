@@ -5,5 +5,7 @@
 namespace mx::pilecap {
 
 ModuleDescription description();
+// The folder's modules, for the catalogue: this one.
+std::vector<ModuleDescription> descriptions();
 
 }  // namespace mx::pilecap

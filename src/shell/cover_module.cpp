@@ -38,4 +38,6 @@ ModuleDescription criteriaDescription() {
     return m;
 }
 
+std::vector<ModuleDescription> descriptions() { return {coverDescription(), criteriaDescription()}; }
+
 }  // namespace mx::shell

@@ -7,5 +7,7 @@ namespace mx::shell {
 
 ModuleDescription coverDescription();
 ModuleDescription criteriaDescription();
+// The folder's modules, for the catalogue: the cover, then the criteria.
+std::vector<ModuleDescription> descriptions();
 
 }  // namespace mx::shell

@@ -5,7 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/cli.h"
+#include "common/fieldedit.h"
+#include "common/module.h"
 #include "common/fieldtable.h"
 
 namespace mx::slab {

@@ -99,4 +99,6 @@ ModuleDescription description() {
     return m;
 }
 
+std::vector<ModuleDescription> descriptions() { return {description()}; }
+
 }  // namespace mx::slab

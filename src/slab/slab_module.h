@@ -5,5 +5,7 @@
 namespace mx::slab {
 
 ModuleDescription description();
+// The folder's modules, for the catalogue: this one.
+std::vector<ModuleDescription> descriptions();
 
 }  // namespace mx::slab

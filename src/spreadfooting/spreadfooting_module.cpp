@@ -95,4 +95,6 @@ ModuleDescription description() {
     return m;
 }
 
+std::vector<ModuleDescription> descriptions() { return {description()}; }
+
 }  // namespace mx::spreadfooting

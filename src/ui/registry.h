@@ -31,6 +31,8 @@ public:
     // The registry name of the window that designs a module; empty when none does.
     QString windowOfModule(std::string_view module) const;
     bool has(const QString& name) const;
+    // How many windows are known.
+    std::size_t count() const { return factories_.size(); }
     // Shows the window modeless, creating it when needed; nullptr for an unknown name.
     QWidget* show(const QString& name);
     // The open window of that name, or nullptr.

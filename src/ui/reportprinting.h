@@ -5,7 +5,7 @@
 // with Cancel; a cancelled report leaves no PDF and sends no half job to a printer.
 #include <vector>
 
-#include "common/cli.h"
+#include "common/module.h"
 #include "common/message.h"
 #include "project/project.h"
 
@@ -33,7 +33,7 @@ enum class ReportOutput { Ask, Print, Preview };
 // The print question of a report, naming its pages.
 Message reportQuestion(const project::Project& project);
 
-// Prints the project's report; modules are the tool's modules (cli::allModules()),
+// Prints the project's report; modules are every module (allModules()),
 // which run every member again from its stored inputs. Returns true when the whole
 // report was printed (from the preview too); false when cancelled or failed, a
 // failure told through the prompter.

@@ -6,6 +6,7 @@
 
 #include "cli/tool.h"
 #include "common/utf8.h"
+#include "modules/catalogue.h"
 
 namespace {
 

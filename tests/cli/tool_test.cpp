@@ -9,6 +9,7 @@
 #include "cli/tool.h"
 #include "common/numtext.h"
 #include "common/utf8.h"
+#include "modules/catalogue.h"
 
 namespace {
 

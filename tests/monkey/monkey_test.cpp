@@ -25,7 +25,7 @@
 #include <QSettings>
 #include <QTableWidget>
 
-#include "app/modules.h"
+#include "modules/window/windows.h"
 #include "beam/beam_module.h"
 #include "cli/tool.h"
 #include "column/column_module.h"
@@ -41,6 +41,7 @@
 #include "ui/printing.h"
 #include "ui/prompter.h"
 #include "ui/registry.h"
+#include "modules/catalogue.h"
 
 namespace {
 
@@ -258,7 +259,7 @@ class WindowMonkey : public ::testing::TestWithParam<WindowCase> {};
 
 TEST_P(WindowMonkey, RandomActionsLeaveTheWindowSound) {
     static bool registered = false;
-    if (!registered) registerModuleWindows();
+    if (!registered) mx::registerModuleWindows();
     registered = true;
     const WindowCase& wc = GetParam();
     if (!mx::ui::WindowRegistry::instance().has(QString::fromUtf8(wc.window))) GTEST_SKIP() << "not built";
@@ -274,7 +275,7 @@ TEST_P(WindowMonkey, RandomActionsLeaveTheWindowSound) {
 // is held against the caption each window puts beside the field.
 TEST(WindowCaptions, EveryFieldCaptionIsTheOneItsTableGives) {
     static bool registered = false;
-    if (!registered) registerModuleWindows();
+    if (!registered) mx::registerModuleWindows();
     registered = true;
     for (const WindowCase& wc : kWindows) {
         auto* w = qobject_cast<mx::ui::MemberWindow*>(mx::ui::WindowRegistry::instance().show(QString::fromUtf8(wc.window)));
@@ -307,13 +308,13 @@ TEST(WindowCaptions, EveryFieldCaptionIsTheOneItsTableGives) {
 // stored back at random; the list always shows the project's members.
 TEST(ProjectMonkey, RandomActionsLeaveTheProjectSound) {
     static bool registered = false;
-    if (!registered) registerModuleWindows();
+    if (!registered) mx::registerModuleWindows();
     registered = true;
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QCoreApplication::setOrganizationName(QStringLiteral("MX7100-monkey"));
     mx::ui::RecordingPrompter prompter;
-    mx::project::ProjectSession session(mx::cli::allModules());
+    mx::project::ProjectSession session(mx::allModules());
     mx::project::registerProjectWindow(session);
     ASSERT_TRUE(session.openFile(QStringLiteral(MX_EXAMPLES_DIR "/house.mx7100"), nullptr));
     Random random(0x50524F4AULL);

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/modules.h"
+#include "modules/window/windows.h"
 #include "beam/beam_module.h"
 #include "column/column_module.h"
 #include "pile/pile_module.h"
@@ -47,7 +47,7 @@ const Typing kTypings[] = {
 };
 
 TEST(WindowTyping, TheWindowShowsTheToolsMessagesForTheSameTyping) {
-    if (!mx::ui::WindowRegistry::instance().has(QStringLiteral("foot01"))) registerModuleWindows();
+    if (!mx::ui::WindowRegistry::instance().has(QStringLiteral("foot01"))) mx::registerModuleWindows();
     for (const Typing& t : kTypings) {
         SCOPED_TRACE(std::string(t.window) + " " + t.typed.front().first + "=" + t.typed.front().second);
         mx::ui::RecordingPrompter rec;

@@ -17,6 +17,7 @@
 #include "common/utf8.h"
 #include "project/project.h"
 #include "project/report.h"
+#include "modules/catalogue.h"
 
 namespace fs = std::filesystem;
 using namespace mx::project;
@@ -24,7 +25,7 @@ using namespace mx::project;
 namespace {
 
 const std::vector<mx::ModuleDescription>& modules() {
-    static const std::vector<mx::ModuleDescription> all = mx::cli::allModules();
+    static const std::vector<mx::ModuleDescription> all = mx::allModules();
     return all;
 }
 
@@ -500,7 +501,7 @@ TEST(BatchProject, ASchedulesMembersRunAsItsRowsDid) {
     std::string line;
     for (const Member& member : read.project->members) {
         ASSERT_TRUE(std::getline(batch, line));
-        const mx::ModuleDescription& module = *mx::cli::findModule(modules(), member.module);
+        const mx::ModuleDescription& module = *mx::findModule(modules(), member.module);
         const MemberRun run = runMember(member, module, false);
         EXPECT_EQ(outcomeOf(mx::cli::toJson(module, run.invocation.state, run.report)), outcomeOf(line)) << member.name;
     }

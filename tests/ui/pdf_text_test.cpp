@@ -10,6 +10,7 @@
 #include "support/sheet_pdf.h"
 #include "ui/prompter.h"
 #include "ui/reportprinting.h"
+#include "modules/catalogue.h"
 
 using namespace mx;
 
@@ -35,10 +36,10 @@ TEST(PdfText, EveryLabelOfEachModulesSheetReadsBackAsTyped) {
         {"pile", {"type=2", "size=126", "length=21", "member=เสาเข็มต้นที่หนึ่ง"}},
         {"blow", {"type=1", "area=324", "safe_load=15", "length=12", "hammer=1.5", "drop=50", "blows=40", "member=ตอกทดสอบ"}},
     };
-    const std::vector<ModuleDescription> modules = cli::allModules();
+    const std::vector<ModuleDescription> modules = allModules();
     QTemporaryDir dir;
     for (const Case& c : cases) {
-        const ModuleDescription* module = cli::findModule(modules, c.module);
+        const ModuleDescription* module = findModule(modules, c.module);
         ASSERT_NE(module, nullptr) << c.module;
         std::vector<std::string> settings = c.settings;
         settings.insert(settings.end(), kTitleBlock.begin(), kTitleBlock.end());
@@ -56,7 +57,7 @@ TEST(PdfText, EveryLabelOfEachModulesSheetReadsBackAsTyped) {
 TEST(PdfText, TheProgramsReportReadsBackAsTyped) {
     // Every page of the example house's report, its contents page among them, printed
     // from the program to a PDF.
-    const std::vector<ModuleDescription> modules = cli::allModules();
+    const std::vector<ModuleDescription> modules = allModules();
     const project::ReadOutcome read = project::readProjectFile(MX_EXAMPLES_DIR "/house.mx7100", modules);
     ASSERT_TRUE(read.project) << read.error;
     std::vector<PageModel> pages;

@@ -15,6 +15,7 @@
 #include "ui/printing.h"
 #include "ui/prompter.h"
 #include "ui/reportprinting.h"
+#include "modules/catalogue.h"
 
 using namespace mx;
 using namespace mx::ui;
@@ -22,7 +23,7 @@ using namespace mx::ui;
 namespace {
 
 const std::vector<ModuleDescription>& modules() {
-    static const std::vector<ModuleDescription> all = cli::allModules();
+    static const std::vector<ModuleDescription> all = allModules();
     return all;
 }
 

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/modules.h"
+#include "modules/window/windows.h"
 #include "beam/beam_module.h"
 #include "column/column_module.h"
 #include "pile/pile_module.h"
@@ -24,7 +24,7 @@ namespace mxtest {
 
 mx::ui::MemberWindow* openModuleWindow(const char* name) {
     static bool registered = false;
-    if (!registered) registerModuleWindows();
+    if (!registered) mx::registerModuleWindows();
     registered = true;
     return qobject_cast<mx::ui::MemberWindow*>(mx::ui::WindowRegistry::instance().show(name));
 }

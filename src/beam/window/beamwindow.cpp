@@ -371,7 +371,7 @@ void BeamWindow::runCalculation() {
     outcome_ = std::move(out);
 }
 
-void registerBeamWindows() {
+void registerWindows() {
     ui::WindowRegistry::instance().add(kWindowId, [] { return new BeamWindow; });
 }
 

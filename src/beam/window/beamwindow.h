@@ -68,6 +68,6 @@ private:
 };
 
 // Makes Beam01 known to the window registry.
-void registerBeamWindows();
+void registerWindows();
 
 }  // namespace mx::beam

@@ -290,7 +290,7 @@ PageModel ColumnWindow::drawing(const PageBox& area) const { return columnDrawin
 
 bool ColumnWindow::hasMemberToDraw() const { return columnHasSection(ui::lastResultOf(outcome_)); }
 
-void registerColumnWindows() {
+void registerWindows() {
     ui::WindowRegistry::instance().add(kWindowId, [] { return new ColumnWindow; });
 }
 

@@ -63,6 +63,6 @@ private:
 };
 
 // Makes the column window known to the window registry.
-void registerColumnWindows();
+void registerWindows();
 
 }  // namespace mx::column

@@ -28,7 +28,7 @@ HelpWindow::HelpWindow(const HelpText& text, QWidget* parent) : QWidget(parent, 
     resize(560, 460);
 }
 
-void registerHelpWindows() {
+void registerWindows() {
     for (const HelpText& t : allHelpTexts()) {
         if (t.text.empty()) continue;  // module not built yet
         ui::WindowRegistry::instance().add(QString::fromStdString(t.name), [t] { return new HelpWindow(t); });

@@ -13,6 +13,6 @@ public:
 };
 
 // Registers every help window that has a text under its object name.
-void registerHelpWindows();
+void registerWindows();
 
 }  // namespace mx::help

@@ -130,7 +130,7 @@ std::optional<Message> PileWindow::sheetWarning() const {
     return buildPileSheet(result_, titleBlock(), usable_).warning;
 }
 
-void registerPileWindows() {
+void registerWindows() {
     ui::WindowRegistry::instance().add(kPileWindowId, [] { return new PileWindow; });
     ui::WindowRegistry::instance().add(kBlowWindowId, [] { return new BlowWindow; });
 }

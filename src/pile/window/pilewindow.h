@@ -33,6 +33,6 @@ private:
 };
 
 // Makes the pile windows known to the window registry.
-void registerPileWindows();
+void registerWindows();
 
 }  // namespace mx::pile

@@ -135,7 +135,7 @@ void PileCapWindow::closeAids() {
     showPileList(-1);
 }
 
-void registerPileCapWindows() {
+void registerWindows() {
     ui::WindowRegistry::instance().add(kWindowId, [] { return new PileCapWindow; });
 }
 

@@ -34,6 +34,6 @@ private:
 };
 
 // Makes the pile-cap window known to the window registry.
-void registerPileCapWindows();
+void registerWindows();
 
 }  // namespace mx::pilecap

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "common/cli.h"
+#include "common/module.h"
 #include "project/project.h"
 #include "ui/memberwindow.h"
 

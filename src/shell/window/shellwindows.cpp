@@ -7,7 +7,7 @@
 
 namespace mx::shell {
 
-void registerShellWindows() {
+void registerWindows() {
     auto& r = ui::WindowRegistry::instance();
     r.add(QStringLiteral("t01"), [] { return new IdentityWindow; });
     r.add(QStringLiteral("fcal"), [] { return new CalculatorWindow; });

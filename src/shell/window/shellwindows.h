@@ -4,6 +4,6 @@ namespace mx::shell {
 
 // Makes the shell's own windows known to the window registry: the identity window
 // t01, the calculator and the two report-page makers.
-void registerShellWindows();
+void registerWindows();
 
 }  // namespace mx::shell

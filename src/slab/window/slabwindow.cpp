@@ -375,7 +375,7 @@ void SlabWindow::afterPrinting() {
     chooseKind(kTwoWay);
 }
 
-void registerSlabWindows() {
+void registerWindows() {
     ui::WindowRegistry::instance().add(kWindowId, [] { return new SlabWindow; });
 }
 

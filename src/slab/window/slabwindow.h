@@ -52,6 +52,6 @@ private:
 };
 
 // Makes the slab window known to the window registry.
-void registerSlabWindows();
+void registerWindows();
 
 }  // namespace mx::slab

@@ -84,7 +84,7 @@ void SpreadFootingWindow::buildAids(QFrame* p, QGridLayout* grid) {
 
 void SpreadFootingWindow::closeAids() { soilList_->hide(); }
 
-void registerSpreadFootingWindows() {
+void registerWindows() {
     ui::WindowRegistry::instance().add(kWindowId, [] { return new SpreadFootingWindow; });
 }
 

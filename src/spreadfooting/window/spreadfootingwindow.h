@@ -24,6 +24,6 @@ private:
 };
 
 // Makes the spread-footing window known to the window registry.
-void registerSpreadFootingWindows();
+void registerWindows();
 
 }  // namespace mx::spreadfooting

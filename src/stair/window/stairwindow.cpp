@@ -317,7 +317,7 @@ Message StairWindow::printQuestion() const { return stairPrintQuestion(); }
 
 PageModel StairWindow::drawing(const PageBox& area) const { return stairDrawing(ui::lastResultOf(outcome_), area); }
 
-void registerStairWindows() {
+void registerWindows() {
     ui::WindowRegistry::instance().add(kWindowId, [] { return new StairWindow; });
 }
 

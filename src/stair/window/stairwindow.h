@@ -49,6 +49,6 @@ private:
 };
 
 // Makes the stair window known to the window registry.
-void registerStairWindows();
+void registerWindows();
 
 }  // namespace mx::stair

@@ -262,7 +262,7 @@ TEST(BlowWindowLinks, RegisteredWithItsHelpAndLogo) {
     auto& reg = ui::WindowRegistry::instance();
     reg.add("t01", [&] { ++t01; return new QWidget; });
     reg.add("blowhelp", [&] { ++help; return new QWidget; });
-    registerPileWindows();
+    registerWindows();
     QWidget* w = ui::showWindow("blow");
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->objectName(), "blow");

@@ -253,7 +253,7 @@ TEST(PileWindowLinks, LogoHelpAndCalculatorOpenTheirWindows) {
 }
 
 TEST(PileWindowLinks, RegisteredOnceWithFreshDefaultsAfterClose) {
-    registerPileWindows();
+    registerWindows();
     ui::RecordingPrompter rec;
     QWidget* a = ui::showWindow("pile");
     ASSERT_NE(a, nullptr);

@@ -17,7 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/modules.h"
+#include "modules/window/windows.h"
 #include "cli/tool.h"
 #include "project/window/projectmenu.h"
 #include "project/window/projectwindow.h"
@@ -26,6 +26,7 @@
 #include "ui/memberwindow.h"
 #include "ui/prompter.h"
 #include "ui/registry.h"
+#include "modules/catalogue.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ struct Project : ::testing::Test {
         static QTemporaryDir settings;
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         QCoreApplication::setOrganizationName(QStringLiteral("MX7100-tests"));
-        registerModuleWindows();
+        mx::registerModuleWindows();
     }
     void TearDown() override {
         mx::ui::WindowRegistry::instance().closeAll();
@@ -60,7 +61,7 @@ struct Project : ::testing::Test {
     }
 
     mx::ui::RecordingPrompter rec;
-    mx::project::ProjectSession session{mx::cli::allModules()};
+    mx::project::ProjectSession session{mx::allModules()};
     ScriptedFiles files;
     QTemporaryDir dir;
 };
@@ -113,7 +114,7 @@ TEST_F(Project, AMemberStoredFromItsWindowOpensAgainAsStored) {
         Member shown = w->member();
         shown.name = stored.name;
         // The title block's empty member line shows the member's name.
-        const Member expected = mx::project::withTitleBlock(stored, *mx::cli::findModule(session.modules(), stored.module),
+        const Member expected = mx::project::withTitleBlock(stored, *mx::findModule(session.modules(), stored.module),
                                                             session.project().titleBlock);
         EXPECT_EQ(shown.state.typeCode, expected.state.typeCode);
         EXPECT_EQ(shown.state.grade, expected.state.grade);

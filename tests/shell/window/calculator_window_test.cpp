@@ -105,7 +105,7 @@ TEST(CalculatorWindow, KeyboardEntry) {
 }
 
 TEST(CalculatorWindow, OpensOnceAndPuttingItAwayStartsAfresh) {
-    mx::shell::registerShellWindows();
+    mx::shell::registerWindows();
     QPointer<QWidget> first = mx::ui::showWindow("fcal");
     ASSERT_NE(dynamic_cast<CalculatorWindow*>(first.data()), nullptr);
     auto* calc = static_cast<CalculatorWindow*>(first.data());

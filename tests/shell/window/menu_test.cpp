@@ -236,7 +236,7 @@ TEST(IdentityWindow, TypesTheNameWithTheIconInStepAndPictureCentred) {
 }
 
 TEST(IdentityWindow, OpensOnceByItsName) {
-    mx::shell::registerShellWindows();
+    mx::shell::registerWindows();
     QWidget* a = mx::ui::showWindow("t01");
     ASSERT_NE(a, nullptr);
     EXPECT_NE(dynamic_cast<IdentityWindow*>(a), nullptr);

@@ -123,7 +123,7 @@ TEST(PageMaker, PrintsAtOnceWithoutAQuestion) {
 }
 
 TEST(PageMaker, OpenOnceAboutAndExit) {
-    mx::shell::registerShellWindows();
+    mx::shell::registerWindows();
     for (const char* name : {"cover01", "cover02"}) {
         QPointer<QWidget> w = mx::ui::showWindow(name);
         ASSERT_NE(w.data(), nullptr);

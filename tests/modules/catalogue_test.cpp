@@ -1,0 +1,30 @@
+// The one list of modules: every folder's descriptions gathered once, each name once.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "modules/catalogue.h"
+
+namespace {
+
+TEST(Catalogue, EveryModuleHasOneNameAndIsFoundByIt) {
+    std::set<std::string> seen;
+    for (const mx::ModuleDescription& m : mx::allModules()) {
+        SCOPED_TRACE(m.name);
+        EXPECT_FALSE(m.name.empty());
+        EXPECT_TRUE(seen.insert(m.name).second) << "described twice";
+        EXPECT_EQ(mx::findModule(m.name), &m);
+        EXPECT_TRUE(m.run) << "no run";
+        EXPECT_FALSE(m.defaults.entries().empty()) << "no fields";
+    }
+    EXPECT_EQ(mx::findModule("nosuchmodule"), nullptr);
+}
+
+TEST(Catalogue, TheToolListsTheModulesInTheListsOrder) {
+    std::vector<std::string> names;
+    for (const mx::ModuleDescription& m : mx::allModules()) names.push_back(m.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"beam", "slab", "column", "stair", "spreadfooting", "pilecap", "pile",
+                                               "blow", "cover", "criteria"}));
+}
+
+}  // namespace
