@@ -25,17 +25,8 @@ constexpr const char* kGradeButtons[4] = {"Command3", "Command4", "Command5", "C
 
 MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
     using P = FootingWindow;
-    MemberWindowDesign d;
-    d.name = f.name;
-    d.module = f.module;
-    d.caption = f.caption;
-    d.icon = f.icon;
-    d.helpWindow = f.helpWindow;
+    MemberWindowDesign d = f;  // the frame's own part of the record
     d.exitQuestion = kExitQuestion;
-    d.fields = f.fields;
-    d.check = f.check;
-    d.fsField = f.fsField;
-    d.writeGradeFs = [press = f.pressGrade](FieldSet& fields, SteelGrade g) { press(fields, g); };
     const bool e = f.titleButtonsErase;
     d.toolbar = {
         {"Command2", ToolPicture::Input, f.designTooltip, ToolAction::None, false, nullptr, {P::kInputPanel},
@@ -56,17 +47,13 @@ MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
                            std::vector<const char*>{P::kTitlePanel});
     d.toolbar.emplace_back("Command15", ToolPicture::Print, "วิศวกร-โครงการ", ToolAction::None, e, nullptr,
                            std::vector<const char*>{P::kTitlePanel});
-    d.toolbar.emplace_back("Command10", ToolPicture::Help, "แนะนำวิธีการใช้", ToolAction::Help);
-    d.toolbar.emplace_back("Command16", ToolPicture::Calculator, "เครื่องคิดเลข", ToolAction::Calculator);
-    d.toolbar.emplace_back("Command14", ToolPicture::Logo, "MX7100", ToolAction::Logo);
-    d.toolbar.emplace_back("Command1", ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit);
+    appendToolbarTail(d.toolbar, {"Command10", "Command16", "Command14"});
     d.resultPanel = P::kResultPanel;
     d.panels = {
         {P::kInputPanel, PanelPlace::Inputs, true, f.inputsHeight},
         {P::kResultPanel, PanelPlace::OverDrawing, false},
         {P::kTitlePanel, PanelPlace::OverDrawing, false},
     };
-    d.titleBlock = f.titleBlock;
     d.inputColumnWidth = 540;
     return d;
 }
@@ -168,14 +155,8 @@ void FootingWindow::buildInputPanel() {
     // The material caption opens the taller panel; a double-click closes it again.
     auto* materialRow = new QHBoxLayout;
     materialCaption_ = addClickLabel(p, f.materialCaption, QStringLiteral("***ค่ามาตรฐานของคอนกรีตและเหล็กที่ใช้คำนวณ"));
-    connect(materialCaption_, &ClickLabel::clicked, this, [this] {
-        materialCaption_->setBorder(true);
-        setPanelHeight(kInputPanel, footing_.materialsHeight);
-    });
-    connect(materialCaption_, &ClickLabel::doubleClicked, this, [this] {
-        materialCaption_->setBorder(false);
-        setPanelHeight(kInputPanel, footing_.inputsHeight);
-    });
+    materialCaption_->opensAndCloses([this] { setPanelHeight(kInputPanel, footing_.materialsHeight); },
+                                     [this] { setPanelHeight(kInputPanel, footing_.inputsHeight); });
     QPushButton* materialButton = addHelpButton(p, f.materialButton);
     connect(materialButton, &QPushButton::clicked, this,
             [this] { setPanelHeight(kInputPanel, footing_.materialsHeight); });
@@ -190,7 +171,7 @@ void FootingWindow::buildInputPanel() {
     QGridLayout* materialGrid = addFieldRows(materials, f.materialRows);
     materialGrid->addItem(new QSpacerItem(kAidColumn + grid->horizontalSpacing(), 0), 0, 2);
     QLabel* grade = addLabel(materials, f.gradeLabel, QString::fromUtf8(footingGrade(SteelGrade::SR24).caption));
-    grade->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    asPrompt(grade);
     panelLayout(materials)->addWidget(grade);
 }
 
@@ -238,9 +219,9 @@ void FootingWindow::buildResultPanel() {
 
 void FootingWindow::pressGrade(SteelGrade g) {
     FieldSet f = fields();
-    const std::string caption = footing_.pressGrade(f, g);
+    footing_.writeGradeFs(f, g);
     field(footing_.fsField)->setText(qs(f.get(footing_.fsField)));  // through its change check
-    writeLabels({{footing_.gradeLabel, caption}});
+    writeLabels({{footing_.gradeLabel, footingGrade(g).caption}});
     setPanelHeight(kInputPanel, footing_.materialsHeight);
 }
 

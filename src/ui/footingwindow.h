@@ -22,17 +22,12 @@ class QListWidget;
 
 namespace mx::ui {
 
-struct FootingWindowDesign {
-    // Identity, fields and title block, as for any member window.
-    const char* name;
-    const char* module;  // the tool's name of the module
-    std::string caption;
-    QPixmap icon;
-    const char* helpWindow;
-    const FieldTable* fields;
-    std::function<Diagnostics(std::string_view field, const FieldSet& fields)> check;
-    TitleBlockSpec titleBlock;
-
+// A footing window's record: the frame's own (identity, fields, change check, title
+// block, the fs field and how a grade writes it; the caption of a grade is the
+// footings' own, footingGrade) with what the footing frame builds the rest of it from.
+// The toolbar, the panels and the exit question are the footing frame's, the same for
+// both footings.
+struct FootingWindowDesign : MemberWindowDesign {
     // Toolbar: the tooltip and picture of the design button Command2 (the allowance
     // button shows the same footing marked "%"), the toolbar button that puts the
     // allowance back to its usual value, and whether the title-block buttons clear the
@@ -51,11 +46,7 @@ struct FootingWindowDesign {
     const char* materialCaption;  // the clickable "***ค่ามาตรฐาน..." caption
     const char* materialButton;   // help button beside it: the taller panel
 
-    // Steel grades Command3..Command6 (the footings' own, footingGrade): what a press
-    // writes (fs into its field through the form's own rule) and the sentence it
-    // returns for gradeLabel.
-    std::function<std::string(FieldSet&, SteelGrade)> pressGrade;
-    const char* fsField;
+    // The sentence naming the mesh steel of the grade last pressed (Command3..Command6).
     const char* gradeLabel;
 
     // Self-weight allowance: its field and the panel button that writes the small value.

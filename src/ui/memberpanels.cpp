@@ -19,8 +19,20 @@
 namespace mx::ui {
 
 QLabel* asHeading(QLabel* label) {
-    label->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold;"));
+    label->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(QLatin1String(kHeadingColour)));
     return label;
+}
+
+QLabel* asPrompt(QLabel* label) {
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(kHeadingColour)));
+    return label;
+}
+
+void appendToolbarTail(std::vector<ToolButtonSpec>& toolbar, const ToolbarTail& names) {
+    toolbar.emplace_back(names.help, ToolPicture::Help, names.helpTooltip, ToolAction::Help);
+    toolbar.emplace_back(names.calculator, ToolPicture::Calculator, "เครื่องคิดเลข", ToolAction::Calculator);
+    toolbar.emplace_back(names.logo, ToolPicture::Logo, "MX7100", ToolAction::Logo);
+    toolbar.emplace_back(names.exit, ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit);
 }
 
 namespace {
@@ -300,7 +312,7 @@ ClickLabel* MemberWindow::addClickLabel(QWidget* parent, const char* name, const
     auto* l = new ClickLabel(text, parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setCursor(Qt::PointingHandCursor);
-    l->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    asPrompt(l);
     return l;
 }
 

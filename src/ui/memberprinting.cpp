@@ -45,7 +45,7 @@ void MemberWindow::buildTitleBlock() {
     hf.setBold(true);
     hf.setPointSizeF(hf.pointSizeF() * 1.15);
     heading->setFont(hf);
-    heading->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    asPrompt(heading);
     grid->addWidget(heading, 0, 0, 1, 3);
     int row = 1;
     for (const char* name : kTitleFields) {

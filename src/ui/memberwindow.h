@@ -70,8 +70,13 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 };
 
+// The windows' blue: panel headings, and the captions that ask for a choice or name
+// what was chosen.
+inline constexpr const char* kHeadingColour = "#1a3c8c";
 // Gives a caption the look of a panel's heading (the windows' blue, bold) and returns it.
 QLabel* asHeading(QLabel* label);
+// Gives a caption the windows' blue, not bold (a prompt or a chosen grade), and returns it.
+QLabel* asPrompt(QLabel* label);
 
 // The key that presses Calculate in every member window.
 inline constexpr const char* kCalculateShortcut = "F9";
@@ -109,6 +114,17 @@ struct ToolButtonSpec {
     // A steel-grade button: the plain or ribbed bar marked with its grade.
     static ToolButtonSpec gradeButton(const char* name, SteelGrade grade, const char* tooltip);
 };
+
+// The four buttons every member toolbar ends with, by their object names in the window:
+// help, the calculator, the identity window and exit.
+struct ToolbarTail {
+    const char* help;
+    const char* calculator;
+    const char* logo;
+    const char* exit = "Command1";
+    const char* helpTooltip = "แนะนำวิธีการใช้";
+};
+void appendToolbarTail(std::vector<ToolButtonSpec>& toolbar, const ToolbarTail& names);
 
 // Where a panel sits: in the input column on the left, or over the drawing surface.
 enum class PanelPlace { Inputs, OverDrawing };

@@ -68,13 +68,11 @@ ui::MemberWindowDesign beamDesign(BeamWindow* self) {
         {"Command8", ToolPicture::Erase, "ลบแบบคาน", ToolAction::Erase},
         {"Command5", ToolPicture::Project, "วิศวกร-โครงการ", ToolAction::None, true, nullptr, {kTitlePanel},
          {kTypePanel}},
-        {"Command14", ToolPicture::Help, "แนะนำวิธีการใช้", ToolAction::Help},
-        {"Command2", ToolPicture::Calculator, "เครื่องคิดเลข", ToolAction::Calculator},
-        {"Command26", ToolPicture::Logo, "MX7100", ToolAction::Logo},
-        {"Command1", ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit},
-        // The second way to the title block, with no tooltip.
-        {"Command9", ToolPicture::Print, "", ToolAction::None, true, nullptr, {kTitlePanel}, {kTypePanel}},
     };
+    ui::appendToolbarTail(d.toolbar, {"Command14", "Command2", "Command26"});
+    // The second way to the title block, with no tooltip.
+    d.toolbar.emplace_back("Command9", ToolPicture::Print, "", ToolAction::None, true, nullptr,
+                           std::vector<const char*>{kTitlePanel}, std::vector<const char*>{kTypePanel});
     d.resultPanel = kResultPanel;
     d.panels = {
         {kTypePanel, ui::PanelPlace::Inputs, true},
@@ -121,7 +119,7 @@ std::vector<ui::PickItem> barItems(const std::vector<int>& sizes) {
 BeamWindow::BeamWindow(QWidget* parent) : MemberWindow(beamDesign(this), parent) {
     assemble();
     toolButton("Command4")->setIcon(QIcon(beamTypePixmap(0, QSize(64, 45))));  // no type chosen yet
-    addToolbarCaption("Label1", qs(kTypePrompt), "#1a3c8c");
+    addToolbarCaption("Label1", qs(kTypePrompt), ui::kHeadingColour);
     addVerdictCaption("Label49", qs(kVerdictPrompt));
     for (const auto& [button, height] : {std::pair{"Command4", kChooserHeight}, std::pair{"Command3", kInputsHeight}})
         connect(toolButton(button), &QPushButton::clicked, this, [this, h = height] { setInputHeight(h); });
@@ -260,7 +258,7 @@ void BeamWindow::buildInputPanel() {
     auto* grade = new QHBoxLayout;
     grade->setSpacing(3);
     QLabel* label50 = addLabel(more, "Label50", qs(kGradePrompt));
-    label50->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    ui::asPrompt(label50);
     grade->addWidget(label50, 1);
     for (const GradeButton& g : gradeButtons()) {
         static const char* const kShort[] = {"SR24", "SD30", "SD35", "SD40"};

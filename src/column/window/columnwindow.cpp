@@ -78,11 +78,8 @@ ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
          {kEstimatorPanel}},
         {"Command15", ToolPicture::Print, "วิศวกร-โครงการ", ToolAction::None, false, nullptr, {kTitlePanel},
          {kEstimatorPanel}},
-        {"Command10", ToolPicture::Help, "แนะนำวิธีการใช้", ToolAction::Help},
-        {"Command16", ToolPicture::Calculator, "เครื่องคิดเลข", ToolAction::Calculator},
-        {"Command14", ToolPicture::Logo, "MX7100", ToolAction::Logo},
-        {"Command1", ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit},
     });
+    ui::appendToolbarTail(d.toolbar, {"Command10", "Command16", "Command14"});
     d.resultPanel = kResultPanel;
     d.panels = {
         {kInputPanel, ui::PanelPlace::Inputs, true, kInputsHeight},
@@ -115,8 +112,8 @@ ColumnWindow::ColumnWindow(QWidget* parent) : MemberWindow(columnDesign(this), p
     assemble();
     toolButton("Command2")->setIcon(QIcon(columnShapePixmap(kShapeNone, QSize(38, 38))));  // no shape chosen yet
     toolButton("Command25")->setIcon(QIcon(columnElevationPixmap(QSize(38, 38))));
-    addToolbarCaption("Label7", QString(), "#1a3c8c");
-    addToolbarCaption("Label8", QString(), "#1a3c8c");
+    addToolbarCaption("Label7", QString(), ui::kHeadingColour);
+    addToolbarCaption("Label8", QString(), ui::kHeadingColour);
     addVerdictCaption("Label65", QStringLiteral("สรุปผลการออกแบบเสา ?"));
     // The shape buttons open the input panel at the height of the column's own fields.
     for (const char* b : {"Command2", "Command7"})
@@ -205,8 +202,8 @@ void ColumnWindow::buildInputPanel() {
     QPushButton* c26 = addHelpButton(p, "Command26");
     connect(c26, &QPushButton::clicked, this, [this] { setPanelHeight(kInputPanel, kMaterialsHeight); });
     ui::ClickLabel* label6 = addClickLabel(p, "Label6", QStringLiteral("* ค่ามาตรฐานของคอนกรีตและเหล็กที่ใช้คำนวณ"));
-    connect(label6, &ui::ClickLabel::clicked, this, [this] { setPanelHeight(kInputPanel, kMaterialsHeight); });
-    connect(label6, &ui::ClickLabel::doubleClicked, this, [this] { setPanelHeight(kInputPanel, kInputsHeight); });
+    label6->opensAndCloses([this] { setPanelHeight(kInputPanel, kMaterialsHeight); },
+                           [this] { setPanelHeight(kInputPanel, kInputsHeight); });
     materialsRow->addWidget(c26);
     materialsRow->addWidget(label6, 1);
     column->addLayout(materialsRow);
@@ -214,7 +211,7 @@ void ColumnWindow::buildInputPanel() {
     QWidget* materials = addRowGroup(p, kMaterialsHeight);
     alignFields(addFieldRows(materials, {{"Text9"}, {"Text10"}}), grid);
     QLabel* label55 = addLabel(materials, "Label55");
-    label55->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    ui::asPrompt(label55);
     label55->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     panelLayout(materials)->addWidget(label55);
 

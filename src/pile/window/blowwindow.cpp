@@ -1,4 +1,5 @@
 #include "pile/window/blowwindow.h"
+#include "pile/window/blowwindow_layout.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -28,46 +29,23 @@ PilePicture pictureOf(int code) {
 }
 
 PileWindowDesign blowDesign() {
-    PileWindowDesign d{
-        kBlowWindowId.name,
-        kBlowCaption,
-        "blowhelp",
-        Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณหาการรับ นน.ของเสาเข็มโดยปั้นจั่น?",
-                "ออกจากการคำนวณหาการรับ นน.เสาเข็มโดยปั้นจั่น", Icon::Critical},
-        &blowFieldTable(),
-        [](std::string_view field, const FieldSet& f) { return checkBlowField(std::string(field), f.get(field)); },
-        {},
-        "เลือกชนิดของเสาเข็ม",
-        5055,  // the input panel with the inputs alone
-        7245,  // and with the results uncovered, down to the driving criterion
-        {"Frame3", "Command23", "Command21", true},
-        700,
-        "Command20",
-        "ชนิดของเสาเข็ม",
-        "Label14",
-        kBlowDefaultTypeText,
-    };
+    PileWindowDesign d;
+    d.name = kBlowWindowId.name;
     d.module = kBlowWindowId.module;
+    d.caption = kBlowCaption;
+    d.helpWindow = "blowhelp";
+    d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณหาการรับ นน.ของเสาเข็มโดยปั้นจั่น?",
+                             "ออกจากการคำนวณหาการรับ นน.เสาเข็มโดยปั้นจั่น", Icon::Critical};
+    d.fields = &blowFieldTable();
+    d.check = [](std::string_view field, const FieldSet& f) { return checkBlowField(std::string(field), f.get(field)); };
+    d.layout = blowlayout::kWindow;
     for (const BlowTypeInfo& t : blowTypes())
-        d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip});
+        d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip, t.typeText, t.list});
+    d.chooseTypeCaption = "เลือกชนิดของเสาเข็ม";
+    d.chosenTypeTooltip = "ชนิดของเสาเข็ม";
+    d.typeHeadingText = kBlowDefaultTypeText;
     return d;
 }
-
-// The result values with their captions, in two columns as the form set them.
-struct ResultLine {
-    const char* caption;
-    const char* captionName;
-    const char* value;
-    int row, column;
-};
-constexpr ResultLine kResultLines[] = {
-    {"ค่าการรับ นน. ของเสาเข็ม ตัน / ต้น =", "Label8", "Label11", 0, 0},
-    {"เสาเข็มต้นนี้รับ นน. ปลอดภัยได้จริง ตัน / ต้น =", "Label9", "Label12", 1, 0},
-    {"ต้องตอกในฟุตสุดท้ายไม่น้อยกว่า / ครั้ง =", "Label25", "Label26", 2, 0},
-    {"นน.ของเสาเข็ม / ตัน =", "Label10", "Label18", 0, 1},
-    {"ลูกตุ้มที่ใช้ตอกควรหนักอย่างน้อย / ตัน =", "Label13", "Label15", 1, 1},
-    {"ไม่ควรหนักเกินกว่า / ตัน =", "Label16", "Label17", 2, 1},
-};
 
 }  // namespace
 
@@ -86,42 +64,32 @@ void BlowWindow::buildPanels() {
     auto* fieldColumn = new QWidget(inputs);
     addFieldRows(fieldColumn, rows);
     row->addWidget(fieldColumn, 0, Qt::AlignTop);
+    std::vector<QListWidget*> sections;
     for (int i = 0; i < 3; ++i) {
         std::vector<ui::PickItem> items;
         for (const BlowSectionRow& r : blowSections(i + 1)) items.push_back({r.text, {}});
-        lists_[i] = addChoiceList(inputs, i == 0 ? "List1" : i == 1 ? "List2" : "List3", items, [this, i](int r) {
+        sections.push_back(addChoiceList(inputs, blowlayout::kSectionLists[i], items, [this, i](int r) {
             // The row's area and design load; a row that does not exist changes nothing.
             if (const auto values = blowSectionValues(i + 1, r)) {
                 field("Text1")->setText(qs(values->first));
                 field("Text3")->setText(qs(values->second));
             }
-        });
-        row->addWidget(lists_[i], 1, Qt::AlignTop);
-        if (i > 0) lists_[i]->hide();  // the prestressed list shows until a type says otherwise
+        }));
+        row->addWidget(sections.back(), 1, Qt::AlignTop);
     }
-    giveOneWidth({lists_[0], lists_[1], lists_[2]});
+    setSectionLists(std::move(sections));
     panelLayout(f)->addWidget(inputs);
 
     // The results, uncovered below the inputs.
     QWidget* results = addResults(f, "ผลการคำนวณเพื่อตรวจสอบการรับ นน. ของเสาเข็ม", "Label7");
     auto* grid = new QGridLayout;
-    for (const ResultLine& line : kResultLines) {
+    for (const blowlayout::ResultLine& line : blowlayout::kResultLines) {
         QLabel* caption = addLabel(results, line.captionName, QString::fromUtf8(line.caption));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(caption, line.row, 2 * line.column);
         grid->addWidget(addResult(results, line.value, kBlowNoResult), line.row, 2 * line.column + 1);
     }
     panelLayout(results)->addLayout(grid);
-}
-
-void BlowWindow::chooseType(int code) {
-    const BlowTypeInfo* t = blowTypeInfo(code);
-    if (!t) return;
-    code_ = code;
-    writeLabels({{"Label14", t->typeText}});
-    for (int i = 0; i < 3; ++i) lists_[i]->setVisible(i + 1 == t->list);
-    showChosenType(code);
-    memberTypeChosen();
 }
 
 BlowInput BlowWindow::working() const { return readBlowInput(fields()); }

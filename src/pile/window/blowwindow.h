@@ -6,8 +6,6 @@
 
 #include "pile/blow_calc.h"
 
-class QListWidget;
-
 namespace mx::pile {
 
 inline constexpr ui::MemberWindowId kBlowWindowId{"blow", "blow"};
@@ -17,13 +15,9 @@ class BlowWindow : public PileMemberWindow {
 public:
     explicit BlowWindow(QWidget* parent = nullptr);
 
-    int typeCode() const { return code_; }
-    int memberType() const override { return code_; }
     const BlowResult& result() const { return result_; }
     // Each input field's number as it stands.
     BlowInput working() const;
-
-    void chooseType(int code) override;
 
 protected:
     void buildPanels() override;
@@ -31,12 +25,10 @@ protected:
     PageModel sheet() const override;
 
 private:
-    int code_ = 0;
     BlowResult result_;  // as the labels show it: a stop leaves the previous results
     BlowResult sheet_;   // as the sheet prints it: what the last Calculate reached, zeros beyond
     bool usable_ = false;
 
-    QListWidget* lists_[3] = {nullptr, nullptr, nullptr};
 };
 
 }  // namespace mx::pile

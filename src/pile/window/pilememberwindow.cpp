@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "pile/pile_sheet.h"
 #include "ui/fields.h"
 
@@ -20,15 +22,8 @@ namespace {
 
 ui::MemberWindowDesign memberDesign(const PileWindowDesign& p) {
     using W = PileMemberWindow;
-    ui::MemberWindowDesign d;
-    d.name = p.name;
-    d.module = p.module;
-    d.caption = p.caption;
+    ui::MemberWindowDesign d = p;  // the frame's own part of the record
     d.icon = pilePixmap(PilePicture::Prestressed, 32);
-    d.helpWindow = p.helpWindow;
-    d.exitQuestion = p.exitQuestion;
-    d.fields = p.fields;
-    d.check = p.check;
     d.toolbar = {{"Command13", ToolPicture::Calculate, "คำนวณ", ToolAction::Calculate}};
     // A type button also brings the inputs back, where the type shows.
     for (const TypeButton& t : p.types)
@@ -44,16 +39,13 @@ ui::MemberWindowDesign memberDesign(const PileWindowDesign& p) {
                            std::vector<const char*>{W::kTitlePanel});
     d.toolbar.emplace_back("Command15", ToolPicture::Print, "วิศวกร-โครงการ", ToolAction::None, false, nullptr,
                            std::vector<const char*>{W::kTitlePanel});
-    d.toolbar.emplace_back("Command10", ToolPicture::Help, "แนะนำวิธีการใช้", ToolAction::Help);
-    d.toolbar.emplace_back("Command16", ToolPicture::Calculator, "เครื่องคิดเลข", ToolAction::Calculator);
-    d.toolbar.emplace_back("Command14", ToolPicture::Logo, "MX7100", ToolAction::Logo);
-    d.toolbar.emplace_back("Command1", ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit);
-    ui::PanelSpec inputs{W::kInputPanel, PanelPlace::Inputs, true, p.inputsHeight};
+    ui::appendToolbarTail(d.toolbar, {"Command10", "Command16", "Command14"});
+    ui::PanelSpec inputs{W::kInputPanel, PanelPlace::Inputs, true, p.layout.inputsHeight};
     inputs.sizedByHeight = true;
     inputs.clipsRows = true;
     d.panels = {inputs, {W::kTitlePanel, PanelPlace::OverDrawing, false}};
-    d.titleBlock = p.titleBlock;
-    d.inputColumnWidth = p.inputColumnWidth;
+    d.titleBlock = p.layout.titleBlock;
+    d.inputColumnWidth = p.layout.inputColumnWidth;
     d.captionsInToolbar = true;
     d.resultPanel = W::kResults;
     d.drawing = false;
@@ -81,22 +73,22 @@ void PileMemberWindow::assemblePile() {
     QVBoxLayout* column = panelLayout(panel(kInputPanel));
     column->activate();
     if (QWidget* results = findChild<QWidget*>(QString::fromLatin1(kResults))) {
-        const int gap = ui::px(pile_.inputsHeight) - results->y();
+        const int gap = ui::px(pile_.layout.inputsHeight) - results->y();
         if (gap > 0) column->insertSpacing(column->indexOf(results), gap);
     }
 }
 
-void PileMemberWindow::showInputs() { setPanelHeight(kInputPanel, pile_.inputsHeight); }
+void PileMemberWindow::showInputs() { setPanelHeight(kInputPanel, pile_.layout.inputsHeight); }
 
-void PileMemberWindow::showResults() { setPanelHeight(kInputPanel, pile_.resultsHeight); }
+void PileMemberWindow::showResults() { setPanelHeight(kInputPanel, pile_.layout.resultsHeight); }
 
 std::vector<QPushButton*> PileMemberWindow::addTypeRow(QFrame* panel) {
-    chosenType_ = ui::makeButton(panel, pile_.chosenTypeButton, QStringLiteral("?"),  // no type chosen yet
+    chosenType_ = ui::makeButton(panel, pile_.layout.chosenTypeButton, QStringLiteral("?"),  // no type chosen yet
                                  QString::fromUtf8(pile_.chosenTypeTooltip));
     chosenType_->setFixedSize(76, 76);
     chosenType_->setIconSize(QSize(66, 66));
     chosenType_->setFont(scaledFont(panel->font(), 2.2, true));
-    QLabel* heading = addLabel(panel, pile_.typeHeading, QString::fromUtf8(pile_.typeHeadingText));
+    QLabel* heading = addLabel(panel, pile_.layout.typeHeading, QString::fromUtf8(pile_.typeHeadingText));
     heading->setFont(scaledFont(panel->font(), 1.25, true));
     heading->setStyleSheet(QStringLiteral("color: #14448c;"));
     auto* buttons = new QHBoxLayout;
@@ -141,6 +133,18 @@ QLabel* PileMemberWindow::addResult(QWidget* parent, const char* name, const cha
     return v;
 }
 
+void PileMemberWindow::chooseType(int code) {
+    const auto t = std::find_if(pile_.types.begin(), pile_.types.end(), [code](const TypeButton& b) { return b.code == code; });
+    if (t == pile_.types.end()) return;
+    code_ = code;
+    writeLabels({{pile_.layout.typeHeading, t->typeText}});
+    for (std::size_t i = 0; i < sectionLists_.size(); ++i)
+        sectionLists_[i]->setVisible(static_cast<int>(i) + 1 == t->list);
+    showType(code);
+    showChosenType(code);
+    memberTypeChosen();
+}
+
 void PileMemberWindow::showChosenType(int code) {
     for (const TypeButton& t : pile_.types)
         if (t.code == code) {
@@ -149,10 +153,12 @@ void PileMemberWindow::showChosenType(int code) {
         }
 }
 
-void PileMemberWindow::giveOneWidth(const std::vector<QListWidget*>& lists) {
+void PileMemberWindow::setSectionLists(std::vector<QListWidget*> lists) {
     int widest = 0;
     for (const QListWidget* l : lists) widest = std::max(widest, l->minimumWidth());
     for (QListWidget* l : lists) l->setMinimumWidth(widest);
+    for (std::size_t i = 1; i < lists.size(); ++i) lists[i]->hide();
+    sectionLists_ = std::move(lists);
 }
 
 Message PileMemberWindow::printQuestion() const { return sheetQuestion(); }

@@ -15,34 +15,39 @@ class QPushButton;
 
 namespace mx::pile {
 
-// One pile type as its two buttons show it: large on the toolbar, small on the panel.
+// One pile type as its two buttons show it, large on the toolbar and small on the
+// panel, and what choosing it shows: the heading's text and its list of sections.
 struct TypeButton {
     int code;
     const char* toolbarButton;
     const char* panelButton;
     PilePicture picture;
     const char* tooltip;
+    const char* typeText;
+    int list;  // 1 for the first of the section lists, 0 for none
 };
 
-struct PileWindowDesign {
-    const char* name;  // object name, as the registry knows the window
-    std::string caption;
-    const char* helpWindow;
-    Message exitQuestion;
-    const FieldTable* fields;  // captions, defaults and title block of every field
-    std::function<Diagnostics(std::string_view field, const FieldSet& fields)> check;
+// Where a pile window's parts stand: the heights of its one panel, the width of the
+// input column, the title block's panel and buttons, and the controls that show the
+// chosen type. Each window's table is in its own *_layout.h.
+struct PileWindowLayout {
+    int inputsHeight;      // twips: the input panel with the inputs alone
+    int resultsHeight;     // twips: with the results uncovered below them
+    int inputColumnWidth;  // pixels
+    ui::TitleBlockSpec titleBlock;
+    const char* chosenTypeButton;  // the large button showing the chosen type
+    const char* typeHeading;       // the heading naming it
+};
+
+// A pile window's record: the frame's own (identity, fields, change check, exit
+// question) with its layout and its types. The toolbar, the panels and the icon are
+// the pile frame's, the same for both pile windows.
+struct PileWindowDesign : ui::MemberWindowDesign {
+    PileWindowLayout layout;
     std::vector<TypeButton> types;  // in toolbar order
     const char* chooseTypeCaption;  // tooltip of Command2
-    int inputsHeight;               // twips: the input panel with the inputs alone
-    int resultsHeight;              // twips: with the results uncovered below them
-    ui::TitleBlockSpec titleBlock;
-    int inputColumnWidth;  // pixels
-    // The large button showing the chosen type, and the heading naming it.
-    const char* chosenTypeButton;
     const char* chosenTypeTooltip;
-    const char* typeHeading;
-    const char* typeHeadingText;
-    const char* module = nullptr;  // the tool's name of the module
+    const char* typeHeadingText;    // before a type is chosen
 };
 
 class PileMemberWindow : public ui::MemberWindow {
@@ -53,10 +58,14 @@ public:
     // The row group of the input panel that holds the results.
     static constexpr const char* kResults = "ResultRows";
 
-    virtual void chooseType(int code) = 0;
+    // The type last chosen (0 for none), and choosing one: a code of the design's
+    // types shows it on the panel; another code changes nothing.
+    int typeCode() const { return code_; }
+    int memberType() const override { return code_; }
+    void chooseType(int code);
     bool chooseMemberType(int code) override {
         chooseType(code);
-        return memberType() == code;
+        return code_ == code;
     }
     // The input panel with the inputs alone, or with the results uncovered.
     void showInputs();
@@ -75,9 +84,13 @@ protected:
     QWidget* addResults(QFrame* panel, const char* heading, const char* headingName);
     // A result value box.
     QLabel* addResult(QWidget* parent, const char* name, const char* text);
-    // Lists that take turns in one place take the width of the widest, so the panel
-    // keeps its width whichever shows.
-    static void giveOneWidth(const std::vector<QListWidget*>& lists);
+    // The lists of standard sections, which take turns in one place: a type shows its
+    // own and hides the others, the first showing until a type is chosen. They take
+    // the width of the widest, so the panel keeps its width whichever shows.
+    void setSectionLists(std::vector<QListWidget*> lists);
+    // What a type puts on the panel besides the chosen-type button, its heading and
+    // its list: the window's own captions.
+    virtual void showType(int /*code*/) {}
     // The chosen-type button shows the toolbar picture of the type.
     void showChosenType(int code);
     QPushButton* chosenType() const { return chosenType_; }
@@ -87,7 +100,9 @@ protected:
 
 private:
     PileWindowDesign pile_;
+    int code_ = 0;
     QPushButton* chosenType_ = nullptr;
+    std::vector<QListWidget*> sectionLists_;
 };
 
 }  // namespace mx::pile

@@ -6,8 +6,6 @@
 
 #include "pile/pile_calc.h"
 
-class QListWidget;
-
 namespace mx::pile {
 
 inline constexpr ui::MemberWindowId kPileWindowId{"pile", "pile"};
@@ -17,24 +15,21 @@ class PileWindow : public PileMemberWindow {
 public:
     explicit PileWindow(QWidget* parent = nullptr);
 
-    int typeCode() const { return code_; }
-    int memberType() const override { return code_; }
     const PileResult& result() const { return result_; }
-
-    void chooseType(int code) override;
 
 protected:
     void buildPanels() override;
+    void showType(int code) override;
     void runCalculation() override;
     PageModel sheet() const override;
     std::optional<Message> sheetWarning() const override;
 
 private:
-    std::int16_t code_ = 0;
+    void showTimberLine(bool shown);
+
     PileResult result_;
     bool usable_ = false;  // the last Calculate's result may be certified; none before the first
 
-    QListWidget* lists_[2] = {nullptr, nullptr};
 };
 
 // Makes the pile windows known to the window registry.

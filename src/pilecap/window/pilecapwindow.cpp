@@ -55,7 +55,7 @@ ui::FootingWindowDesign pileCapDesign() {
     d.materialRows = {{"Text5", "Label6"}, {"Text6", "Label7"}, {"Text7", "Label8"}};
     d.materialCaption = "Label5";
     d.materialButton = "Command23";
-    d.pressGrade = pressGradeButton;
+    d.writeGradeFs = [](FieldSet& f, SteelGrade g) { pressGradeButton(f, g); };
     d.fsField = "Text7";
     d.gradeLabel = kGradeLabel;
     d.allowanceField = "Text14";
@@ -88,14 +88,7 @@ void PileCapWindow::buildAids(QFrame* p, QGridLayout* grid) {
     grid->addWidget(typesButton, 1, 2, Qt::AlignLeft);
     connect(typesButton, &QPushButton::clicked, this, [this] { showPileTypes(true); });
     pileCaption_ = findChild<ui::ClickLabel*>(QStringLiteral("Label2"));
-    connect(pileCaption_, &ui::ClickLabel::clicked, this, [this] {
-        pileCaption_->setBorder(true);
-        showPileTypes(true);
-    });
-    connect(pileCaption_, &ui::ClickLabel::doubleClicked, this, [this] {
-        pileCaption_->setBorder(false);
-        closeAids();
-    });
+    pileCaption_->opensAndCloses([this] { showPileTypes(true); }, [this] { closeAids(); });
 
     // Each type's button and its list of standard piles; a row fills the safe load and
     // the size, and the list stays open to compare the next.

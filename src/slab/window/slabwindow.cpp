@@ -120,11 +120,8 @@ ui::MemberWindowDesign slabDesign() {
          {kBarSizePanel, kResultPanel}},
         {"Command15", ToolPicture::Print, "วิศวกร-โครงการ", ToolAction::None, false, nullptr, {kTitlePanel},
          {kBarSizePanel, kResultPanel}},
-        {"Command14", ToolPicture::Help, "แนะนำวิธีการใช้", ToolAction::Help},
-        {"Command16", ToolPicture::Calculator, "เครื่องคิดเลข", ToolAction::Calculator},
-        {"Command23", ToolPicture::Logo, "MX7100", ToolAction::Logo},
-        {"Command1", ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit},
     };
+    ui::appendToolbarTail(d.toolbar, {"Command14", "Command16", "Command23"});
     d.resultPanel = kResultPanel;
     d.panels = {
         {kInputPanel, ui::PanelPlace::Inputs, true, kInputsHeight},
@@ -142,7 +139,7 @@ ui::MemberWindowDesign slabDesign() {
 SlabWindow::SlabWindow(QWidget* parent) : MemberWindow(slabDesign(), parent) {
     assemble();
     toolButton("Command2")->setIcon(QIcon(slabKindPixmap(kNoSlabKind, QSize(38, 38))));  // no kind chosen yet
-    addToolbarCaption("Label11", QString(), "#1a3c8c");
+    addToolbarCaption("Label11", QString(), ui::kHeadingColour);
     addVerdictCaption("Label48", QStringLiteral("สรุปผลการออกแบบพื้น ?"));
     // Changing the bar sizes starts again from the usual load factors.
     connect(toolButton("Command10"), &QPushButton::clicked, this, [this] {
@@ -184,7 +181,7 @@ void SlabWindow::buildInputPanel() {
     choices->setColumnStretch(col, 1);
     FieldSet start = slabDefaultFields();
     QLabel* label5 = addLabel(p, "Label5", QString::fromUtf8(pressSlabContinuity(start, static_cast<int>(start.num("Text6")))));
-    label5->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    ui::asPrompt(label5);
     choices->addWidget(label5, 1, 0, 1, col + 1);
     column->addLayout(choices);
 
@@ -220,8 +217,7 @@ void SlabWindow::buildInputPanel() {
     grid->addWidget(ll, 7, 2, Qt::AlignLeft);
 
     label12_ = addClickLabel(p, "Label12", QStringLiteral("***เปลี่ยนขนาดเหล็กตะแกรง"));
-    connect(label12_, &ui::ClickLabel::clicked, this, [this] { showPanel(kBarSizePanel); });
-    connect(label12_, &ui::ClickLabel::doubleClicked, this, [this] { hidePanel(kBarSizePanel); });
+    label12_->opensAndCloses([this] { showPanel(kBarSizePanel); }, [this] { hidePanel(kBarSizePanel); });
     column->addWidget(label12_);
     ui::ClickLabel* label7 = addClickLabel(p, "Label7", QStringLiteral("***ค่ามาตรฐานคอนกรีต และเหล็กที่ใช้คำนวณ"));
     label7->opensAndCloses([this] { setPanelHeight(kInputPanel, kMaterialsHeight); },
@@ -232,7 +228,7 @@ void SlabWindow::buildInputPanel() {
     QWidget* materials = addRowGroup(p, kMaterialsHeight);
     alignFields(addFieldRows(materials, {{"Text7"}, {"Text8"}, {"Text9"}}), grid);
     QLabel* label17 = addLabel(materials, "Label17");
-    label17->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    ui::asPrompt(label17);
     panelLayout(materials)->addWidget(label17);
 }
 

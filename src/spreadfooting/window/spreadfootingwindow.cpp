@@ -42,10 +42,7 @@ ui::FootingWindowDesign spreadFootingDesign() {
     d.materialRows = {{"Text4", "Label5"}, {"Text5", "Label6"}, {"Text6", "Label7"}};
     d.materialCaption = "Label4";
     d.materialButton = "Command19";
-    d.pressGrade = [](FieldSet& f, SteelGrade g) {
-        pressGrade(f, g);
-        return std::string(gradeButton(g).caption);
-    };
+    d.writeGradeFs = pressGrade;
     d.fsField = "Text6";
     d.gradeLabel = "Label8";
     d.allowanceField = "Text13";
@@ -82,14 +79,7 @@ void SpreadFootingWindow::buildAids(QFrame* p, QGridLayout* grid) {
     panelLayout(p)->addWidget(soilList_, 0, Qt::AlignLeft);
     connect(soilButton, &QPushButton::clicked, this, [this] { soilList_->show(); });
     soilCaption_ = findChild<ui::ClickLabel*>(QStringLiteral("Label2"));
-    connect(soilCaption_, &ui::ClickLabel::clicked, this, [this] {
-        soilList_->show();
-        soilCaption_->setBorder(true);
-    });
-    connect(soilCaption_, &ui::ClickLabel::doubleClicked, this, [this] {
-        soilList_->hide();
-        soilCaption_->setBorder(false);
-    });
+    soilCaption_->opensAndCloses([this] { soilList_->show(); }, [this] { soilList_->hide(); });
 }
 
 void SpreadFootingWindow::closeAids() { soilList_->hide(); }

@@ -108,11 +108,8 @@ ui::MemberWindowDesign stairDesign() {
         {"Command17", ToolPicture::Calculate, "เปลี่ยนค่า SAFTY FACTOR"},
         {"Command10", ToolPicture::Project, "ใส่ชื่อวิศวกร-โครงการ", ToolAction::None, true, nullptr, {kTitlePanel}},
         {"Command15", ToolPicture::Print, "ใส่ชื่อวิศวกร-โครงการ", ToolAction::None, true, nullptr, {kTitlePanel}},
-        {"Command8", ToolPicture::Help, "แนะนำการใช้โปรแกรม", ToolAction::Help},
-        {"Command16", ToolPicture::Calculator, "เครื่องคิดเลข", ToolAction::Calculator},
-        {"Command14", ToolPicture::Logo, "MX7100", ToolAction::Logo},
-        {"Command1", ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit},
     };
+    ui::appendToolbarTail(d.toolbar, {"Command8", "Command16", "Command14", "Command1", "แนะนำการใช้โปรแกรม"});
     d.resultPanel = kResultPanel;
     d.panels = {
         {kInputPanel, ui::PanelPlace::Inputs, true, kInputsHeight},
@@ -129,7 +126,7 @@ StairWindow::StairWindow(QWidget* parent) : MemberWindow(stairDesign(), parent) 
     assemble();
     toolButton("Command2")->setIcon(QIcon(stairTypePixmap(kNoType, QSize(38, 38))));  // no type chosen yet
     toolButton("Command17")->setIcon(QIcon(loadFactorPixmap(QSize(38, 38))));
-    addToolbarCaption("Label1", QString::fromUtf8(kNoTypeCaption), "#1a3c8c");
+    addToolbarCaption("Label1", QString::fromUtf8(kNoTypeCaption), ui::kHeadingColour);
     addVerdictCaption(kVerdictLabel, QString::fromUtf8(kVerdictCaption));
     connect(toolButton("Command2"), &QPushButton::clicked, this, [this] { typePanel_->show(); });
     connect(toolButton("Command7"), &QPushButton::clicked, this,
@@ -221,7 +218,7 @@ void StairWindow::buildInputPanel() {
     QWidget* materials = addRowGroup(p, kMaterialsHeight);
     alignFields(addFieldRows(materials, kMaterialRows), grid);
     QLabel* label22 = addLabel(materials, "Label22", QString::fromUtf8(kStairGrades[0].caption));
-    label22->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    ui::asPrompt(label22);
     panelLayout(materials)->addWidget(label22);
 }
 
