@@ -464,11 +464,10 @@ void MemberWindow::applyGrade(SteelGrade g) {
         // The description's grade button writes the settings, the tool's and the
         // window's alike; each text it changed is an edit of its field.
         cli::FormState s = formState();
-        const FieldSet before = s.fields;
         design_.description->pressGrade(s, g);
+        // Each text still to be written: a check on one may have written another.
         for (const auto& [name, text] : s.fields.entries())
-            if (before.get(name) != text)
-                if (QLineEdit* e = field(name)) e->setText(qs(text));
+            if (QLineEdit* e = fields_.value(qs(name)); e && ss(e->text()) != text) e->setText(qs(text));
     }
     pressGrade(g);
 }

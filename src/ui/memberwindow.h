@@ -367,6 +367,8 @@ protected:
     const Outcome* lastRecord() const {
         return run_ ? cli::recordOf<Outcome>(*run_) : nullptr;
     }
+    // Replaces the kept Calculate (a window that resets its record after printing).
+    void keepRun(cli::ModuleRun run) { run_ = std::move(run); }
     // A Calculate is running: its corrections are reports of what it read.
     bool calculating() const { return calculating_; }
 
