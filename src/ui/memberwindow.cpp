@@ -382,7 +382,7 @@ project::Member MemberWindow::designInputs() const {
     project::Member m = member();
     // The grade a button pressed: one the caption took from fs alone (the column's
     // default 1200 names SD.30) changes nothing that fs does not already say.
-    m.grade = buttonGrade_;
+    m.state.grade = buttonGrade_;
     if (!design_.fields) return m;
     // The title block and the fields of an estimator are no inputs of the design.
     std::vector<std::string> skip;
@@ -392,9 +392,9 @@ project::Member MemberWindow::designInputs() const {
         if (QFrame* f = p.estimator ? panel(p.name) : nullptr)
             for (const QLineEdit* e : f->findChildren<QLineEdit*>()) skip.push_back(ss(e->objectName()));
     FieldSet inputs;
-    for (const auto& [name, text] : m.fields.entries())
+    for (const auto& [name, text] : m.state.fields.entries())
         if (std::find(skip.begin(), skip.end(), name) == skip.end()) inputs.set(name, text);
-    m.fields = std::move(inputs);
+    m.state.fields = std::move(inputs);
     return m;
 }
 
@@ -439,7 +439,7 @@ void MemberWindow::fieldEdited(QLineEdit* e) {
 }
 
 std::string MemberWindow::gradeFs(SteelGrade g) const {
-    cli::FormState s;
+    FormState s;
     if (design_.description && design_.description->pressGrade)
         design_.description->pressGrade(s, g);
     else if (design_.writeGradeFs)
@@ -463,7 +463,7 @@ void MemberWindow::applyGrade(SteelGrade g) {
     if (design_.description && design_.description->pressGrade) {
         // The description's grade button writes the settings, the tool's and the
         // window's alike; each text it changed is an edit of its field.
-        cli::FormState s = formState();
+        FormState s = formState();
         design_.description->pressGrade(s, g);
         // Each text still to be written: a check on one may have written another.
         for (const auto& [name, text] : s.fields.entries())
@@ -486,8 +486,8 @@ void MemberWindow::replay(const Diagnostics& d, std::optional<std::size_t> resul
     }
 }
 
-cli::FormState MemberWindow::formState() const {
-    cli::FormState s;
+FormState MemberWindow::formState() const {
+    FormState s;
     s.fields = fields();
     s.typeCode = memberType();
     s.grade = pressedGrade_;
@@ -498,8 +498,8 @@ void MemberWindow::runCalculation() {
     if (!design_.description || !design_.description->run) return;
     erase();
     beforeCalculate();
-    cli::FormState state = formState();
-    cli::ModuleRun run = design_.description->run(state);
+    FormState state = formState();
+    ModuleRun run = design_.description->run(state);
     // The messages up to the result panel, the panel, then the final checks; each
     // correction is written the moment its message is dismissed.
     replay(run.diagnostics, run.resultsAt, [this, &run] {
@@ -512,19 +512,19 @@ void MemberWindow::runCalculation() {
     afterCalculate();
 }
 
-cli::ModuleRun MemberWindow::runOrNone() const {
+ModuleRun MemberWindow::runOrNone() const {
     if (run_) return *run_;
     if (design_.description && design_.description->noRun) return design_.description->noRun();
     return {};
 }
 
 PageModel MemberWindow::sheet() const {
-    const cli::ModuleRun run = runOrNone();
+    const ModuleRun run = runOrNone();
     return run.sheet ? run.sheet(titleBlock()) : PageModel{};
 }
 
 PageModel MemberWindow::drawing(const PageBox& area) const {
-    const cli::ModuleRun run = runOrNone();
+    const ModuleRun run = runOrNone();
     return run.drawing ? run.drawing(area) : PageModel{};
 }
 

@@ -41,23 +41,23 @@ void MemberWindow::pressGradeButton(SteelGrade g) {
 project::Member MemberWindow::member() const {
     project::Member m;
     m.module = design_.module ? design_.module : "";
-    m.type = memberType();
-    m.grade = pressedGrade_;
+    m.state.typeCode = memberType();
+    m.state.grade = pressedGrade_;
     // Only the fields the module reads: the project file and the tool know no others.
     if (design_.fields)
         for (const FieldInfo& f : *design_.fields)
-            if (const QLineEdit* e = field(f.object)) m.fields.set(f.object, ss(e->text()));
+            if (const QLineEdit* e = field(f.object)) m.state.fields.set(f.object, ss(e->text()));
     return m;
 }
 
 void MemberWindow::loadMember(const project::Member& m) {
-    if (m.type != 0) chooseMemberType(m.type);
-    if (m.grade) pressGradeButton(*m.grade);
+    if (m.state.typeCode != 0) chooseMemberType(m.state.typeCode);
+    if (m.state.grade) pressGradeButton(*m.state.grade);
     loading_ = true;
     if (design_.fields)
         for (const FieldInfo& f : *design_.fields)
             if (QLineEdit* e = field(f.object))
-                e->setText(QString::fromUtf8(m.fields.has(f.object) ? m.fields.get(f.object).c_str() : f.defaultText));
+                e->setText(QString::fromUtf8(m.state.fields.has(f.object) ? m.state.fields.get(f.object).c_str() : f.defaultText));
     loading_ = false;
     writeFieldCaptions();
     calculate();
@@ -68,7 +68,7 @@ void MemberWindow::fillTitleBlock(const project::Member& m) {
     for (const char* line : {"project", "member", "engineer", "registration", "page"}) {
         const FieldInfo* f = findField(*design_.fields, line);
         QLineEdit* e = f ? field(f->object) : nullptr;
-        if (e && e->text().isEmpty() && m.fields.has(f->object)) e->setText(qs(m.fields.get(f->object)));
+        if (e && e->text().isEmpty() && m.state.fields.has(f->object)) e->setText(qs(m.state.fields.get(f->object)));
     }
 }
 

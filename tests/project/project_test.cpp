@@ -23,8 +23,8 @@ using namespace mx::project;
 
 namespace {
 
-const std::vector<mx::cli::Module>& modules() {
-    static const std::vector<mx::cli::Module> all = mx::cli::allModules();
+const std::vector<mx::ModuleDescription>& modules() {
+    static const std::vector<mx::ModuleDescription> all = mx::cli::allModules();
     return all;
 }
 
@@ -51,14 +51,15 @@ Project everyKindOfMember() {
     p.cover.set("Text1", "อาคาร \"ทดสอบ\" \\ บรรทัดสอง\nปิด");
     p.titleBlock = {"บ้านสองชั้น", "บริษัท ก", "วย.12345"};
     int n = 0;
-    for (const mx::cli::Module& m : modules()) {
+    for (const mx::ModuleDescription& m : modules()) {
         if (!isMemberModule(m)) continue;
         std::vector<int> types{0};
         for (const auto& t : m.types) types.push_back(t.code);
         for (int type : types) {
-            Member member{m.name, m.name + "-" + std::to_string(type), type, std::nullopt, m.defaults};
-            if (m.pressGrade) member.grade = static_cast<mx::SteelGrade>(n++ % 4);
-            member.fields.set(m.defaults.entries().front().first, "๑๒.5 ซม.\t");
+            Member member{m.name, "m" + std::to_string(p.members.size() + 1), m.name + "-" + std::to_string(type),
+                          {m.defaults, type, std::nullopt}};
+            if (m.pressGrade) member.state.grade = static_cast<mx::SteelGrade>(n++ % 4);
+            member.state.fields.set(m.defaults.entries().front().first, "๑๒.5 ซม.\t");
             p.members.push_back(member);
         }
     }
@@ -69,7 +70,7 @@ TEST(ProjectFile, EveryModuleTypeAndGradeReadsBackAsSaved) {
     TempDir dir;
     const Project saved = everyKindOfMember();
     const std::string path = dir.file("house.mx7100");
-    ASSERT_FALSE(saveProjectFile(saved, path));
+    ASSERT_FALSE(saveProjectFile(saved, path, modules()));
     const ReadOutcome read = readProjectFile(path, modules());
     ASSERT_TRUE(read.project) << read.error;
     ASSERT_EQ(read.project->members.size(), saved.members.size());
@@ -77,12 +78,72 @@ TEST(ProjectFile, EveryModuleTypeAndGradeReadsBackAsSaved) {
         EXPECT_EQ(read.project->members[i], saved.members[i]) << saved.members[i].name;
     EXPECT_EQ(*read.project, saved);
     // Saving over the file leaves no temporary file beside it.
-    ASSERT_FALSE(saveProjectFile(*read.project, path));
+    ASSERT_FALSE(saveProjectFile(*read.project, path, modules()));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
+}
+
+// An id stays with its member through saving; a member without one, or with one an
+// earlier member has, is written under a new one, so the file always reads back.
+TEST(ProjectFile, MembersKeepTheirIdsAndANewMemberTakesAFreeOne) {
+    struct Case {
+        std::vector<std::string> ids, written;
+        std::string next;  // newMemberId of the project read back
+    };
+    const Case cases[] = {
+        {{}, {}, "m1"},
+        {{"m1", "m2"}, {"m1", "m2"}, "m3"},
+        {{"m5", "กลาง"}, {"m5", "กลาง"}, "m6"},  // one past the highest: a deleted id is not given again soon
+        {{"", "m1", "m1", "x"}, {"m2", "m1", "m3", "x"}, "m4"},
+        {{"m18446744073709551615", "m1"}, {"m18446744073709551615", "m1"}, "m2"},  // the numbers run out
+        {{"m01", "m-3", "M7"}, {"m01", "m-3", "M7"}, "m2"},
+    };
+    for (const Case& c : cases) {
+        Project p = newProject(modules());
+        for (const std::string& id : c.ids) p.members.push_back(Member{"pile", id, "P", {}});
+        const ReadOutcome read = parseProject(projectText(p, modules()), "ids.mx7100", modules());
+        ASSERT_TRUE(read.project) << read.error;
+        std::vector<std::string> written;
+        for (const Member& m : read.project->members) written.push_back(m.id);
+        EXPECT_EQ(written, c.written);
+        EXPECT_EQ(newMemberId(*read.project), c.next);
+    }
+}
+
+// The example house as version 1 kept it opens as before, is saved in the current
+// version (fields by short name, members by id) and prints the same report, page for
+// page and line for line.
+TEST(ProjectFile, AVersionOneHouseSavedAgainPrintsTheSameReport) {
+    const ReadOutcome old = readProjectFile(MX_PROJECT_TESTS_DIR "/house-v1.mx7100", modules());
+    ASSERT_TRUE(old.project) << old.error;
+    TempDir dir;
+    const std::string path = dir.file("house.mx7100");
+    ASSERT_FALSE(saveProjectFile(*old.project, path, modules()));
+    const std::string text = slurp(path);
+    EXPECT_NE(text.find("\"version\": 2"), std::string::npos);
+    EXPECT_NE(text.find("\"m11\": {\"module\": \"blow\""), std::string::npos);
+    EXPECT_NE(text.find("\"span\": \"4\""), std::string::npos);
+    EXPECT_EQ(text.find("\"Text"), std::string::npos) << "a field kept by its object name";
+    const ReadOutcome again = readProjectFile(path, modules());
+    ASSERT_TRUE(again.project) << again.error;
+    EXPECT_EQ(*again.project, *old.project);
+    auto report = [](const Project& p) {
+        std::vector<std::vector<std::string>> pages;
+        EXPECT_TRUE(buildReport(p, modules(), [&](const mx::PageModel& page) {
+            pages.push_back(page.lines());
+            return true;
+        }));
+        return pages;
+    };
+    const auto before = report(*old.project);
+    EXPECT_EQ(before.size(), 14u);
+    EXPECT_EQ(report(*again.project), before);
 }
 
 const std::string kGood = R"({"format": "mx7100-project", "version": 1, "members": [
   {"module": "beam", "name": "B1", "type": 1, "grade": "SD30", "fields": {"Text1": "4"}}]})";
+
+const std::string kGood2 = R"({"format": "mx7100-project", "version": 2, "members": {
+  "m1": {"module": "beam", "name": "B1", "type": 1, "grade": "SD30", "fields": {"span": "4"}}}})";
 
 std::string replaced(std::string s, const std::string& from, const std::string& to) {
     return s.replace(s.find(from), from.size(), to);
@@ -100,7 +161,7 @@ TEST(ProjectFile, EveryUnusableFileIsRefusedWithItsReasonAndLeftAsItWas) {
         {"truncated", kGood.substr(0, kGood.size() - 10), "ไฟล์ขาดหาย"},
         {"truncated in a word", R"({"format": "mx7100-project", "version": 1, "members": [{"type": nu)", "ไฟล์ขาดหาย"},
         {"empty", " \n", "ไฟล์ว่างเปล่า"},
-        {"newer version", replaced(kGood, "\"version\": 1", "\"version\": 2"), "รุ่น 2 ซึ่งใหม่กว่า"},
+        {"newer version", replaced(kGood, "\"version\": 1", "\"version\": 3"), "รุ่น 3 ซึ่งใหม่กว่า"},
         {"version as text", replaced(kGood, "\"version\": 1", "\"version\": \"1\""), "\"version\""},
         {"another program's JSON", R"({"name": "B1"})", "ไม่ใช่ไฟล์โครงการ MX7100"},
         {"unknown module", replaced(kGood, "\"beam\"", "\"bean\""), "โมดูล \"bean\" ที่โปรแกรมนี้ไม่รู้จัก"},
@@ -119,6 +180,16 @@ TEST(ProjectFile, EveryUnusableFileIsRefusedWithItsReasonAndLeftAsItWas) {
         {"lone surrogate", replaced(kGood, "B1", "B\\uD800"), "คู่ตัวแทน"},
         {"nested too deep", std::string(40, '[') + std::string(40, ']'), "ลึกเกินไป"},
         {"text after the end", kGood + "}", "ต่อท้าย"},
+        // Version 2: fields by short name, members by id.
+        {"good, version 2", kGood2, ""},
+        {"misspelt short name", replaced(kGood2, "\"span\"", "\"spam\""),
+         "ชิ้นส่วนลำดับที่ 1 \"B1\" ไม่มีช่องข้อมูล \"spam\" ในโมดูล beam (บรรทัด 2, ช่องที่ใกล้เคียงคือ \"span\")"},
+        {"object name in version 2", replaced(kGood2, "\"span\"", "\"Text1\""), "ไม่มีช่องข้อมูล \"Text1\""},
+        {"cover field misspelt", replaced(kGood2, "\"members\"", "\"cover\": {\"projet\": \"x\"}, \"members\""),
+         "หน้าปก ไม่มีช่องข้อมูล \"projet\" ในโมดูล cover (บรรทัด 1, ช่องที่ใกล้เคียงคือ \"project\")"},
+        {"members listed", replaced(replaced(kGood2, "{\n  \"m1\": ", "[\n  "), "}}}}", "}}]}"), "ต้องเป็นกลุ่มหัวข้อ แต่เป็นรายการ"},
+        {"empty id", replaced(kGood2, "\"m1\"", "\"\""), "ชิ้นส่วนลำดับที่ 1 มีรหัสชิ้นส่วนเป็นข้อความว่าง"},
+        {"id twice", replaced(kGood2, "}}}}", "}}, \"m1\": {\"module\": \"pile\"}}}"), "ซ้ำกัน"},
     };
     TempDir dir;
     for (const Case& c : cases) {
@@ -255,7 +326,7 @@ TEST(ProjectFile, FailedSaveKeepsTheOldFile) {
     TempDir dir;
     const std::string path = dir.file("house.mx7100");
     Project old = newProject(modules());
-    ASSERT_FALSE(saveProjectFile(old, path));
+    ASSERT_FALSE(saveProjectFile(old, path, modules()));
     const std::string before = slurp(path);
     const Project bigger = everyKindOfMember();
 
@@ -270,16 +341,16 @@ TEST(ProjectFile, FailedSaveKeepsTheOldFile) {
             rlimit small = saved;
             small.rlim_cur = before.size() + 10;
             ::setrlimit(RLIMIT_FSIZE, &small);
-            err = saveProjectFile(bigger, path);
+            err = saveProjectFile(bigger, path, modules());
             ::setrlimit(RLIMIT_FSIZE, &saved);
             std::signal(SIGXFSZ, handler);
         } else if (fault == Fault::ReadOnlyFolder) {
             if (::geteuid() == 0) continue;  // the superuser writes anyway
             fs::permissions(dir.path, fs::perms::owner_read | fs::perms::owner_exec);
-            err = saveProjectFile(bigger, path);
+            err = saveProjectFile(bigger, path, modules());
             fs::permissions(dir.path, fs::perms::owner_all);
         } else {
-            err = saveProjectFile(bigger, dir.path.string());
+            err = saveProjectFile(bigger, dir.path.string(), modules());
         }
         ASSERT_TRUE(err) << static_cast<int>(fault);
         EXPECT_NE(err->find("บันทึกไฟล์โครงการ"), std::string::npos) << *err;
@@ -296,8 +367,8 @@ Project projectOf(int n, const std::vector<std::pair<std::string, std::vector<st
     p.titleBlock.project = "อาคารทดสอบ";
     for (int i = 0; i < n; ++i) {
         const auto& [module, fields] = kinds[static_cast<std::size_t>(i) % kinds.size()];
-        Member m{module, "M" + std::to_string(i + 1), 1, std::nullopt, {}};
-        for (const auto& [f, t] : fields) m.fields.set(f, t);
+        Member m{module, "", "M" + std::to_string(i + 1), {{}, 1, std::nullopt}};
+        for (const auto& [f, t] : fields) m.state.fields.set(f, t);
         p.members.push_back(m);
     }
     return p;
@@ -363,8 +434,8 @@ TEST(ProjectReport, AFailedPileIsMarkedAsAnyFailedMember) {
     };
     Project p = newProject(modules());
     for (const Case& c : cases) {
-        Member m{"pile", c.what, c.type, std::nullopt, {}};
-        m.fields.set("Text1", c.size);
+        Member m{"pile", "", c.what, {{}, c.type, std::nullopt}};
+        m.state.fields.set("Text1", c.size);
         p.members.push_back(m);
     }
     const std::vector<ContentsRow> rows = reportContents(p, modules());
@@ -417,7 +488,7 @@ TEST(BatchProject, ASchedulesMembersRunAsItsRowsDid) {
     mx::cli::BatchProject kept(modules());
     std::ostringstream lines, progress;
     const auto summary = mx::cli::runBatch(modules(), reader, mx::cli::SettingMode::Typed, lines, progress, {},
-                                           [&](const mx::cli::Module& m, const mx::cli::FormState& s, int row) {
+                                           [&](const mx::ModuleDescription& m, const mx::FormState& s, int row) {
                                                kept.add(m, s, row);
                                            });
     ASSERT_GT(summary.designs, 5);
@@ -429,7 +500,7 @@ TEST(BatchProject, ASchedulesMembersRunAsItsRowsDid) {
     std::string line;
     for (const Member& member : read.project->members) {
         ASSERT_TRUE(std::getline(batch, line));
-        const mx::cli::Module& module = *mx::cli::findModule(modules(), member.module);
+        const mx::ModuleDescription& module = *mx::cli::findModule(modules(), member.module);
         const MemberRun run = runMember(member, module, false);
         EXPECT_EQ(outcomeOf(mx::cli::toJson(module, run.invocation.state, run.report)), outcomeOf(line)) << member.name;
     }

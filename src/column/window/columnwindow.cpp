@@ -9,11 +9,11 @@
 #include <QVBoxLayout>
 
 #include "column/column_fields.h"
+#include "column/column_module.h"
 #include "column/column_form.h"
 #include "column/column_sheet.h"
 #include "column/window/column_pictures.h"
 #include "column/window/columnwindow_layout.h"
-#include "common/cli_modules.h"
 #include "common/numtext.h"
 #include "ui/fields.h"
 #include "ui/picklist.h"
@@ -51,8 +51,8 @@ ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
     d.helpWindow = "chelp";
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะเลิกการทำงาน?", "ต้องการเลิกออกแบบเสา", Icon::Critical};
     d.fields = &columnFieldTable();
-    static const cli::Module description = cli::columnCliModule();
-    d.description = &description;
+    static const ModuleDescription kDescription = description();
+    d.description = &kDescription;
     d.fsField = "Text10";
     // The load rule depends on the chosen shape: a round column takes no proposed widths.
     d.check = [self](std::string_view field, const FieldSet& fields) {

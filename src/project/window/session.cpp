@@ -50,7 +50,7 @@ void setProjectFiles(ProjectFiles* files) { currentFiles = files ? files : &dial
 
 QString memberWindowName(const std::string& module) { return ui::WindowRegistry::instance().windowOfModule(module); }
 
-ProjectSession::ProjectSession(std::vector<cli::Module> modules, QObject* parent)
+ProjectSession::ProjectSession(std::vector<ModuleDescription> modules, QObject* parent)
     : QObject(parent), modules_(std::move(modules)), project_(project::newProject(modules_)) {
     ui::setProjectLink(this);
 }
@@ -63,8 +63,8 @@ QString ProjectSession::name() const {
     return path_.isEmpty() ? QString::fromUtf8(kNewProjectName) : QFileInfo(path_).completeBaseName();
 }
 
-const cli::Module* ProjectSession::moduleOf(const std::string& name) const {
-    for (const cli::Module& m : modules_)
+const ModuleDescription* ProjectSession::moduleOf(const std::string& name) const {
+    for (const ModuleDescription& m : modules_)
         if (m.name == name) return &m;
     return nullptr;
 }
@@ -82,7 +82,7 @@ void ProjectSession::touch() {
 
 void ProjectSession::runAgain(std::size_t index) {
     const Member& m = project_.members[index];
-    const cli::Module* module = moduleOf(m.module);
+    const ModuleDescription* module = moduleOf(m.module);
     status_[index] = module ? runMember(m, *module, false).report.status : std::nullopt;
 }
 
@@ -142,7 +142,7 @@ bool ProjectSession::openFile(const QString& path, QWidget* parent) {
 
 bool ProjectSession::save(QWidget* parent) {
     if (path_.isEmpty()) return saveAs(parent);
-    if (const auto error = saveProjectFile(project_, ss(path_))) {
+    if (const auto error = saveProjectFile(project_, ss(path_), modules_)) {
         // The previous file is whole and the changes are still unsaved.
         ui::prompter().show(Message{*error, "บันทึกโครงการไม่ได้", Icon::Exclamation}, parent);
         return false;
@@ -204,7 +204,7 @@ std::optional<std::string> ProjectSession::askName(const std::string& suggested,
 void ProjectSession::openMember(std::size_t index, QWidget* parent) {
     if (index >= project_.members.size()) return;
     const Member& member = project_.members[index];
-    const cli::Module* module = moduleOf(member.module);
+    const ModuleDescription* module = moduleOf(member.module);
     auto* window = qobject_cast<ui::MemberWindow*>(ui::showWindow(memberWindowName(member.module)));
     if (!module || !window) {
         ui::prompter().show(Message{"ชิ้นส่วน \"" + member.name +
@@ -224,6 +224,7 @@ void ProjectSession::duplicateMember(std::size_t index, QWidget* parent) {
     const auto name = askName(project_.members[index].name + " (สำเนา)", parent, std::nullopt);
     if (!name) return;
     Member copy = project_.members[index];
+    copy.id = newMemberId(project_);
     copy.name = *name;
     const auto at = static_cast<std::ptrdiff_t>(index + 1);
     project_.members.insert(project_.members.begin() + at, std::move(copy));
@@ -275,24 +276,26 @@ void ProjectSession::setTitleBlock(const TitleBlockDefaults& defaults) {
 
 void ProjectSession::windowOpened(ui::MemberWindow& window) {
     const project::Member m = window.member();
-    if (const cli::Module* module = moduleOf(m.module))
+    if (const ModuleDescription* module = moduleOf(m.module))
         window.fillTitleBlock(withTitleBlock(m, *module, project_.titleBlock));
 }
 
 void ProjectSession::store(ui::MemberWindow& window) {
     Member m = window.member();
-    const cli::Module* module = moduleOf(m.module);
+    const ModuleDescription* module = moduleOf(m.module);
     if (!module) return;
     std::optional<std::size_t> index = indexOf(window.projectMember());
     if (index) {
-        // Back over the member the window was opened from, under its name.
+        // Back over the member the window was opened from, under its id and name.
+        m.id = project_.members[*index].id;
         m.name = project_.members[*index].name;
         project_.members[*index] = std::move(m);
     } else {
         // A new member, named after the title block's member line when it has one.
         const FieldInfo* line = findField(module->fields, "member");
-        const auto name = askName(line ? m.fields.get(line->object) : std::string(), &window, std::nullopt);
+        const auto name = askName(line ? m.state.fields.get(line->object) : std::string(), &window, std::nullopt);
         if (!name) return;
+        m.id = newMemberId(project_);
         m.name = *name;
         project_.members.push_back(m);
         ids_.push_back(nextId_++);

@@ -7,9 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/cli_modules.h"
-#include "slab/slab_cli.h"
 #include "slab/slab_fields.h"
+#include "slab/slab_module.h"
 #include "slab/slab_form.h"
 #include "slab/slab_sheet.h"
 #include "slab/window/slab_pictures.h"
@@ -89,8 +88,8 @@ ui::MemberWindowDesign slabDesign() {
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณออกแบบพื้น?", "ออกจากการออกแบบพื้น", Icon::Critical};
     d.fields = &slabFieldTable();
     d.check = checkSlabField;
-    static const cli::Module description = cli::slabCliModule();
-    d.description = &description;
+    static const ModuleDescription kDescription = description();
+    d.description = &kDescription;
     d.fsField = "Text9";
     // The continuity caption states the case the field holds, however it got there.
     d.fieldCaptions = [](const FieldSet& f) {
@@ -353,7 +352,7 @@ void SlabWindow::afterPrinting() {
     // so too, should it be drawn before the next Calculate.
     SlabDesignOutcome reset = *last;
     resetAfterCantileverPrint(reset.result);
-    cli::ModuleRun run = *lastRun();
+    ModuleRun run = *lastRun();
     addSlabPages(run, std::move(reset));
     keepRun(std::move(run));
     chooseContinuity(kSingleSpan);

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/cli_modules.h"
 #include "stair/stair_fields.h"
+#include "stair/stair_module.h"
 #include "stair/stair_form.h"
 #include "stair/stair_sheet.h"
 #include "stair/window/stair_pictures.h"
@@ -89,8 +89,8 @@ ui::MemberWindowDesign stairDesign() {
         Message{"คุณแน่ใจหรือว่าจะออกจากการออกแบบบันได?", "ออกจากโปรแกรมออกแบบบันได", Icon::Critical};
     d.fields = &stairFieldTable();
     d.check = checkStairField;
-    static const cli::Module description = cli::stairCliModule();
-    d.description = &description;
+    static const ModuleDescription kDescription = description();
+    d.description = &kDescription;
     d.fsField = "Text11";
     d.toolbar = {
         {"Command2", ToolPicture::Input, "เลือกแบบของบันได", ToolAction::None, false, nullptr, {kInputPanel}},

@@ -99,9 +99,9 @@ TEST_F(Project, AMemberStoredFromItsWindowOpensAgainAsStored) {
         ASSERT_FALSE(session.project().members.empty());
         const Member stored = session.project().members.back();
         EXPECT_EQ(stored.name, c.window);
-        EXPECT_EQ(stored.type, c.type);
-        EXPECT_EQ(stored.grade, c.grade);
-        EXPECT_EQ(stored.fields.get(c.field), c.text);
+        EXPECT_EQ(stored.state.typeCode, c.type);
+        EXPECT_EQ(stored.state.grade, c.grade);
+        EXPECT_EQ(stored.state.fields.get(c.field), c.text);
         EXPECT_TRUE(session.modified());
 
         // Opened again in a fresh window: the same inputs, type and grade, calculated.
@@ -115,9 +115,9 @@ TEST_F(Project, AMemberStoredFromItsWindowOpensAgainAsStored) {
         // The title block's empty member line shows the member's name.
         const Member expected = mx::project::withTitleBlock(stored, *mx::cli::findModule(session.modules(), stored.module),
                                                             session.project().titleBlock);
-        EXPECT_EQ(shown.type, expected.type);
-        EXPECT_EQ(shown.grade, expected.grade);
-        EXPECT_EQ(shown.fields.entries(), expected.fields.entries());
+        EXPECT_EQ(shown.state.typeCode, expected.state.typeCode);
+        EXPECT_EQ(shown.state.grade, expected.state.grade);
+        EXPECT_EQ(shown.state.fields.entries(), expected.state.fields.entries());
         EXPECT_FALSE(w->resultsOutOfDate());
 
         // Stored again, it goes back over the member it came from.
@@ -125,7 +125,8 @@ TEST_F(Project, AMemberStoredFromItsWindowOpensAgainAsStored) {
         w->field(c.field)->setText(QString::fromUtf8(c.again));
         w->findChild<QAbstractButton*>(QString::fromLatin1(mx::ui::kStoreButton))->click();
         EXPECT_EQ(session.project().members.size(), count);
-        EXPECT_EQ(session.project().members.back().fields.get(c.field), c.again);
+        EXPECT_EQ(session.project().members.back().state.fields.get(c.field), c.again);
+        EXPECT_EQ(session.project().members.back().id, stored.id);
     }
 }
 
@@ -144,21 +145,22 @@ struct ListCase {
     std::deque<std::optional<std::string>> texts;
     std::vector<std::string> firstThree;
     std::size_t boxes;
+    std::vector<std::string> firstIds;  // an id stays with its member; a copy takes a new one
 };
 
 TEST_F(Project, TheProjectWindowsButtonsWorkOnTheChosenMember) {
     const ListCase cases[] = {
-        {"CommandDown", {}, {}, {"B2", "B1", "RB1"}, 0},
-        {"CommandUp", {}, {}, {"B1", "B2", "RB1"}, 0},  // the first stays first
-        {"CommandDelete", {false}, {}, {"B1", "B2", "RB1"}, 1},
-        {"CommandDelete", {true}, {}, {"B2", "RB1", "S1"}, 1},
-        {"CommandRename", {}, {"B9"}, {"B9", "B2", "RB1"}, 1},
-        {"CommandRename", {}, {"B2", std::nullopt}, {"B1", "B2", "RB1"}, 3},  // a taken name is refused
-        {"CommandDuplicate", {}, {"B1ก"}, {"B1", "B1ก", "B2"}, 1},
-        {"Ctrl+Down", {}, {}, {"B2", "B1", "RB1"}, 0},
-        {"Delete", {true}, {}, {"B2", "RB1", "S1"}, 1},
-        {"F2", {}, {"B9"}, {"B9", "B2", "RB1"}, 1},
-        {"Ctrl+D", {}, {"B1ก"}, {"B1", "B1ก", "B2"}, 1},
+        {"CommandDown", {}, {}, {"B2", "B1", "RB1"}, 0, {"m2", "m1", "m3"}},
+        {"CommandUp", {}, {}, {"B1", "B2", "RB1"}, 0, {"m1", "m2", "m3"}},  // the first stays first
+        {"CommandDelete", {false}, {}, {"B1", "B2", "RB1"}, 1, {"m1", "m2", "m3"}},
+        {"CommandDelete", {true}, {}, {"B2", "RB1", "S1"}, 1, {"m2", "m3", "m4"}},
+        {"CommandRename", {}, {"B9"}, {"B9", "B2", "RB1"}, 1, {"m1", "m2", "m3"}},
+        {"CommandRename", {}, {"B2", std::nullopt}, {"B1", "B2", "RB1"}, 3, {"m1", "m2", "m3"}},  // a taken name is refused
+        {"CommandDuplicate", {}, {"B1ก"}, {"B1", "B1ก", "B2"}, 1, {"m1", "m12", "m2"}},
+        {"Ctrl+Down", {}, {}, {"B2", "B1", "RB1"}, 0, {"m2", "m1", "m3"}},
+        {"Delete", {true}, {}, {"B2", "RB1", "S1"}, 1, {"m2", "m3", "m4"}},
+        {"F2", {}, {"B9"}, {"B9", "B2", "RB1"}, 1, {"m1", "m2", "m3"}},
+        {"Ctrl+D", {}, {"B1ก"}, {"B1", "B1ก", "B2"}, 1, {"m1", "m12", "m2"}},
     };
     for (const ListCase& c : cases) {
         SCOPED_TRACE(std::string(c.button) + " " + std::to_string(c.boxes));
@@ -180,6 +182,7 @@ TEST_F(Project, TheProjectWindowsButtonsWorkOnTheChosenMember) {
         const auto now = names();
         ASSERT_GE(now.size(), 3u);
         EXPECT_EQ(std::vector<std::string>(now.begin(), now.begin() + 3), c.firstThree);
+        for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(session.project().members[i].id, c.firstIds[i]) << i;
         EXPECT_EQ(rec.log.size(), c.boxes);
         EXPECT_EQ(session.modified(), c.firstThree != std::vector<std::string>({"B1", "B2", "RB1"}));
         EXPECT_EQ(list->item(0, 0)->text().toStdString(), c.firstThree[0]);

@@ -145,7 +145,7 @@ TEST_F(SlabWindowTest, EqualBarsCopiesTheSizeChosenEvenWhenTheMeshHoldsItAlready
 TEST_F(SlabWindowTest, TheContinuityCaptionFollowsTheStoredContinuity) {
     project::Member m = w->member();
     for (const char* c : {"2", "1", "3"}) {
-        m.fields.set("Text6", c);
+        m.state.fields.set("Text6", c);
         w->loadMember(m);
         FieldSet scratch;
         EXPECT_EQ(label("Label5"), pressSlabContinuity(scratch, std::stoi(c))) << c;

@@ -1,12 +1,12 @@
-#include "common/cli_modules.h"
 #include "pile/pile_fields.h"
 #include "pile/pile_form.h"
+#include "pile/pile_module.h"
 #include "pile/pile_sheet.h"
 
-namespace mx::cli {
+namespace mx::pile {
 
-Module pileCliModule() {
-    Module m = moduleRecord("pile", pile::kPileCaption, pile::pileFieldTable());
+ModuleDescription pileDescription() {
+    ModuleDescription m = moduleRecord("pile", pile::kPileCaption, pile::pileFieldTable());
     m.types = pile::pileTypeList();
     m.typeField = pile::typePileField;
     m.run = [](FormState& s) {
@@ -42,4 +42,4 @@ Module pileCliModule() {
     return m;
 }
 
-}  // namespace mx::cli
+}  // namespace mx::pile

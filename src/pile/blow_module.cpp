@@ -1,12 +1,12 @@
-#include "common/cli_modules.h"
-#include "pile/pile_fields.h"
 #include "pile/blow_form.h"
+#include "pile/pile_fields.h"
+#include "pile/pile_module.h"
 #include "pile/pile_sheet.h"
 
-namespace mx::cli {
+namespace mx::pile {
 
-Module blowCliModule() {
-    Module m = moduleRecord("blow", pile::kBlowCaption, pile::blowFieldTable());
+ModuleDescription blowDescription() {
+    ModuleDescription m = moduleRecord("blow", pile::kBlowCaption, pile::blowFieldTable());
     m.types = pile::blowTypeList();
     m.typeField = pile::typeBlowField;
     m.run = [](FormState& s) {
@@ -51,4 +51,4 @@ Module blowCliModule() {
     return m;
 }
 
-}  // namespace mx::cli
+}  // namespace mx::pile
