@@ -81,23 +81,40 @@ void pressBeamGrade(FormState& state, SteelGrade g) {
     state.fields.set("Text14", gradeButton(g).fs);
 }
 
-BeamRun runBeam(FormState& state) {
-    BeamRun run;
-    run.outcome = calculateBeam(readBeamInput(state.fields, state.typeCode));
+namespace {
+
+// The pages of a run read its own outcome.
+void addPages(ModuleRun& run, BeamDesignOutcome outcome) {
+    const auto o = std::make_shared<const BeamDesignOutcome>(std::move(outcome));
+    const bool usable = o->status == DesignStatus::Usable;
+    run.sheet = [o, usable](const ProjectTitleBlock& tb) { return beamSheet(o->result, tb, usable); };
+    run.drawing = [o](const PageBox& area) { return beamDrawing(o->result, area); };
+    run.hasFigure = [o] { return beamHasFigure(o->result); };
+    run.record = o;
+}
+
+}  // namespace
+
+ModuleRun runBeam(FormState& state) {
+    BeamDesignOutcome outcome = calculateBeam(readBeamInput(state.fields, state.typeCode));
+    ModuleRun run;
     // Corrections land in the fields as the window writes them. None of them breaks
     // a field limit, and the span field's "0" deliberately runs no suggestions.
-    for (const Correction& c : run.outcome.diagnostics.corrections()) state.fields.set(c.field, c.text);
-    FieldSet& labels = run.report.labels;
-    if (run.outcome.reachedResults) {
-        labels = beamResultLabels(run.outcome.result);
+    for (const Correction& c : outcome.diagnostics.corrections()) state.fields.set(c.field, c.text);
+    if (outcome.reachedResults) {
+        // The messages up to the result panel, the panel, then the final checks.
+        run.labels = beamResultLabels(outcome.result);
+        run.resultsAt = outcome.resultEventIndex;
     } else {
-        for (const std::string& name : beamResultLabelNames()) labels.set(name, "");
+        for (const std::string& name : beamResultLabelNames()) run.labels.set(name, "");
     }
-    labels.set("Label49", run.outcome.verdict);
-    run.report.status = static_cast<int>(run.outcome.status);
-    run.report.verdict = run.outcome.verdict;
-    run.report.messages = run.outcome.diagnostics.messages();
-    addBeamResult(run.report.result, run.outcome.result);
+    run.closingLabels.set("Label49", outcome.verdict);
+    run.status = static_cast<int>(outcome.status);
+    run.verdict = outcome.verdict;
+    run.messages = outcome.diagnostics.messages();
+    addBeamResult(run.result, outcome.result);
+    run.diagnostics = outcome.diagnostics;
+    addPages(run, std::move(outcome));
     return run;
 }
 
@@ -107,15 +124,13 @@ ModuleDescription description() {
     m.typeField = typeBeamField;
     m.pressType = pressBeamType;
     m.pressGrade = pressBeamGrade;
-    m.run = [](FormState& state, bool wantPages) {
-        auto run = runBeam(state);
-        if (wantPages) {
-            run.report.sheet = beamSheet(run.outcome.result, beamTitleBlock(state.fields),
-                                               run.outcome.status == DesignStatus::Usable);
-            run.report.drawing = beamDrawing(run.outcome.result);
-        }
-        return run.report;
+    m.run = runBeam;
+    m.noRun = [] {
+        ModuleRun run;
+        addPages(run, {});
+        return run;
     };
+    m.drawingArea = kBeamScreenArea;
     return m;
 }
 

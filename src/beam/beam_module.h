@@ -12,13 +12,9 @@ void addBeamResult(ResultList& out, const BeamDesignResult& r);
 bool pressBeamType(FormState& state, int code);
 void pressBeamGrade(FormState& state, SteelGrade g);
 
-// Calculate on a tool state: the outcome of the design and the report of it, with
-// the corrections written into state.fields.
-struct BeamRun {
-    BeamDesignOutcome outcome;
-    cli::Report report;
-};
-BeamRun runBeam(FormState& state);
+// Calculate on a state, with the corrections written into state.fields: what the
+// window and the tool show of it.
+ModuleRun runBeam(FormState& state);
 
 ModuleDescription description();
 // The folder's modules, for the catalogue: this one.

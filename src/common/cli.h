@@ -48,6 +48,12 @@ enum class SettingMode { Raw, Typed };
 std::optional<std::string> parseSettings(const ModuleDescription& module, const std::vector<std::string>& args, Invocation& out,
                                          SettingMode mode = SettingMode::Raw);
 
+// The tool's report of a run: the labels written in order, the sheet (its title block
+// from the fields) and the drawing when pages are asked for.
+Report reportOf(const ModuleDescription& module, const FormState& state, ModuleRun run, bool wantPages);
+// Runs Calculate on the state (the tool's presses before it first) and reports it.
+Report runModule(const ModuleDescription& module, FormState& state, bool wantPages);
+
 // Runs Calculate on a parsed invocation: the messages shown while typing come first.
 Report runInvocation(const ModuleDescription& module, Invocation& inv, bool wantPages);
 

@@ -79,9 +79,8 @@ void addResult(ResultList& out, const PileCapResult& r) {
     out.add("status", r.status);
 }
 
-cli::Report run(FormState& state, bool wantPages) {
-    return footingReport(pileCapCalculation(), state, wantPages, addResult, initialResultLabels(),
-                         pileCapTitleBlock(state.fields), kPileCapScreenArea);
+ModuleRun run(FormState& state) {
+    return footingRun(pileCapCalculation(), state, addResult, initialResultLabels());
 }
 
 }  // namespace
@@ -94,6 +93,7 @@ ModuleDescription description() {
         pressGradeButton(state.fields, grade);
     };
     m.run = run;
+    m.drawingArea = kPileCapScreenArea;
     return m;
 }
 

@@ -73,7 +73,7 @@ void onlyKeys(const JsonValue& v, std::initializer_list<const char*> known, cons
         for (const char* k : known) ok = ok || key == k;
         if (!ok) {
             std::vector<std::string> names(known.begin(), known.end());
-            throw Unusable{where + "มีหัวข้อ " + quotedName(key) + " ที่ไม่รู้จัก (" + lineNote(value) +
+            throw Unusable{where + " มีหัวข้อ " + quotedName(key) + " ที่ไม่รู้จัก (" + lineNote(value) +
                            ", หัวข้อที่ใกล้เคียงคือ " + quotedName(closestName(key, names)) + ")"};
         }
     }

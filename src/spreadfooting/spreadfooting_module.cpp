@@ -88,10 +88,8 @@ ModuleDescription description() {
         s.grade = g;
         pressGrade(s.fields, g);
     };
-    m.run = [](FormState& s, bool wantPages) {
-        return footingReport(spreadFootingCalculation(), s, wantPages, addResult, FieldSet{},
-                             spreadFootingTitleBlock(s.fields), kScreenDrawingArea);
-    };
+    m.run = [](FormState& s) { return footingRun(spreadFootingCalculation(), s, addResult, FieldSet{}); };
+    m.drawingArea = kScreenDrawingArea;
     return m;
 }
 

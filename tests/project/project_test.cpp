@@ -241,6 +241,7 @@ TEST(ProjectFile, EachFaultIsQuotedWithItsLine) {
         {member(R"({"module": "pile", "grade": "SD30"})"), "\"SD30\" แต่โมดูล pile ไม่มีปุ่ม", 2},
         {member(R"({"module": 7})"), "โมดูล ต้องเป็นข้อความ แต่เป็นตัวเลข 7 (บรรทัด 3)", 2},
         {member(R"({"module": "beem"})"), "\"beem\" ที่โปรแกรมนี้ไม่รู้จัก (บรรทัด 3, โมดูลที่ใกล้เคียงคือ \"beam\")", 2},
+        {member(R"({"module": "beam", "nmae": "B1"})"), "ชิ้นส่วนลำดับที่ 1 มีหัวข้อ \"nmae\" ที่ไม่รู้จัก", 2},
         {R"({"format": "mx7100-projekt", "version": 1})", "\"format\" เป็นข้อความ \"mx7100-projekt\" ไม่ใช่", 2},
         {R"({"format": null, "version": 1})", "\"format\" เป็นค่าว่าง (null)", 2},
         {"[\"mx7100-project\"]", "ข้อมูลทั้งไฟล์เป็นรายการ", 2},

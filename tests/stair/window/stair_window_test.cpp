@@ -228,7 +228,7 @@ TEST_F(StairWindowTest, CalculateShowsWhatTheToolShowsWithTheResultsAtTheirMomen
         for (const auto& [name, value] : c.typed) type(name, value);
         rec.clear();
         FormState state{w->fields(), c.type, std::nullopt};
-        const cli::Report tool = stair::description().run(state, false);
+        const cli::Report tool = cli::runModule(stair::description(), state, false);
         rec.seen.clear();
         rec.watch = [this] { return label("Label11"); };
         click("Command13");
