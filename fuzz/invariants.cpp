@@ -340,10 +340,10 @@ void moduleTarget(const cli::Module& module, const std::uint8_t* data, std::size
         expectClean("message title while typing", m.title);
     }
     cli::FormState plainState = inv.state;
-    const cli::Report report = module.run(inv.state, true);
+    const cli::Report report = cli::runModule(module, inv.state, true);
     const std::string& name = module.name;
     // What a run says does not hang on whether its sheet was asked for.
-    const cli::Report plain = module.run(plainState, false);
+    const cli::Report plain = cli::runModule(module, plainState, false);
     if (plain.messages != report.messages || plain.status != report.status)
         violated("the messages or the status differ with and without the pages");
 

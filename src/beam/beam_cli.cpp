@@ -82,23 +82,40 @@ void pressBeamGrade(cli::FormState& state, SteelGrade g) {
     state.fields.set("Text14", gradeButton(g).fs);
 }
 
-BeamRun runBeam(cli::FormState& state) {
-    BeamRun run;
-    run.outcome = calculateBeam(readBeamInput(state.fields, state.typeCode));
+namespace {
+
+// The pages of a run read its own outcome.
+void addPages(cli::ModuleRun& run, BeamDesignOutcome outcome) {
+    const auto o = std::make_shared<const BeamDesignOutcome>(std::move(outcome));
+    const bool usable = o->status == DesignStatus::Usable;
+    run.sheet = [o, usable](const ProjectTitleBlock& tb) { return beamSheet(o->result, tb, usable); };
+    run.drawing = [o](const PageBox& area) { return beamDrawing(o->result, area); };
+    run.hasFigure = [o] { return beamHasFigure(o->result); };
+    run.record = o;
+}
+
+}  // namespace
+
+cli::ModuleRun runBeam(cli::FormState& state) {
+    BeamDesignOutcome outcome = calculateBeam(readBeamInput(state.fields, state.typeCode));
+    cli::ModuleRun run;
     // Corrections land in the fields as the window writes them. None of them breaks
     // a field limit, and the span field's "0" deliberately runs no suggestions.
-    for (const Correction& c : run.outcome.diagnostics.corrections()) state.fields.set(c.field, c.text);
-    FieldSet& labels = run.report.labels;
-    if (run.outcome.reachedResults) {
-        labels = beamResultLabels(run.outcome.result);
+    for (const Correction& c : outcome.diagnostics.corrections()) state.fields.set(c.field, c.text);
+    if (outcome.reachedResults) {
+        // The messages up to the result panel, the panel, then the final checks.
+        run.labels = beamResultLabels(outcome.result);
+        run.resultsAt = outcome.resultEventIndex;
     } else {
-        for (const std::string& name : beamResultLabelNames()) labels.set(name, "");
+        for (const std::string& name : beamResultLabelNames()) run.labels.set(name, "");
     }
-    labels.set("Label49", run.outcome.verdict);
-    run.report.status = static_cast<int>(run.outcome.status);
-    run.report.verdict = run.outcome.verdict;
-    run.report.messages = run.outcome.diagnostics.messages();
-    addBeamResult(run.report.result, run.outcome.result);
+    run.closingLabels.set("Label49", outcome.verdict);
+    run.status = static_cast<int>(outcome.status);
+    run.verdict = outcome.verdict;
+    run.messages = outcome.diagnostics.messages();
+    addBeamResult(run.result, outcome.result);
+    run.diagnostics = outcome.diagnostics;
+    addPages(run, std::move(outcome));
     return run;
 }
 
@@ -112,15 +129,13 @@ Module beamCliModule() {
     m.typeField = beam::typeBeamField;
     m.pressType = beam::pressBeamType;
     m.pressGrade = beam::pressBeamGrade;
-    m.run = [](FormState& state, bool wantPages) {
-        auto run = beam::runBeam(state);
-        if (wantPages) {
-            run.report.sheet = beam::beamSheet(run.outcome.result, beam::beamTitleBlock(state.fields),
-                                               run.outcome.status == DesignStatus::Usable);
-            run.report.drawing = beam::beamDrawing(run.outcome.result);
-        }
-        return run.report;
+    m.run = beam::runBeam;
+    m.noRun = [] {
+        ModuleRun run;
+        beam::addPages(run, {});
+        return run;
     };
+    m.drawingArea = beam::kBeamScreenArea;
     return m;
 }
 

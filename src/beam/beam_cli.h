@@ -12,12 +12,8 @@ void addBeamResult(cli::ResultList& out, const BeamDesignResult& r);
 bool pressBeamType(cli::FormState& state, int code);
 void pressBeamGrade(cli::FormState& state, SteelGrade g);
 
-// Calculate on a tool state: the outcome of the design and the report of it, with
-// the corrections written into state.fields.
-struct BeamRun {
-    BeamDesignOutcome outcome;
-    cli::Report report;
-};
-BeamRun runBeam(cli::FormState& state);
+// Calculate on a state, with the corrections written into state.fields: what the
+// window and the tool show of it.
+cli::ModuleRun runBeam(cli::FormState& state);
 
 }  // namespace mx::beam

@@ -58,27 +58,40 @@ void addResult(ResultList& out, const ColumnDesignResult& r) {
 // The window's drawing surface left free for the section.
 constexpr PageBox kScreenDrawingArea{0, 0, 9000, 7500};
 
-Report runColumn(FormState& state, bool wantPages) {
-    // A round column is designed as its square of equal area: the diameter box's OK
-    // writes that side into both width fields before Calculate, when a diameter is given.
-    Report report;
-    if (state.typeCode == kShapeRound && state.fields.num("Text11") > 0)
-        applyRoundDiameter(state.fields, report.messages);
+void addPages(ModuleRun& run, ColumnOutcome outcome) {
+    const auto o = std::make_shared<const ColumnOutcome>(std::move(outcome));
+    const bool usable = o->status == DesignStatus::Usable;
+    run.sheet = [o, usable](const ProjectTitleBlock& tb) { return columnSheet(o->result, usable, tb); };
+    run.drawing = [o](const PageBox& area) { return columnDrawing(o->result, area); };
+    run.hasFigure = [o] { return columnHasSection(o->result); };
+    run.record = o;
+}
 
-    const ColumnOutcome outcome = calculateColumn(readColumnInput(state.fields, state.typeCode));
-    applyCorrections(outcome.diagnostics, state.fields, state.typeCode, report.messages);
-
-    report.status = static_cast<int>(outcome.status);
-    report.verdict = outcome.verdict;
-    if (const ColumnShapeButton* shape = columnShape(state.typeCode)) report.labels.set("Label1", shape->label1);
-    if (state.grade) writeGradeLabels(*state.grade, report.labels);
-    writeColumnLabels(outcome, report.labels);
-    addResult(report.result, outcome.result);
-    if (wantPages) {
-        report.sheet = columnSheet(outcome.result, outcome.status == DesignStatus::Usable, columnTitleBlock(state.fields));
-        report.drawing = columnDrawing(outcome.result, kScreenDrawingArea);
+ModuleRun runColumn(FormState& state) {
+    ColumnOutcome outcome = calculateColumn(readColumnInput(state.fields, state.typeCode));
+    ModuleRun run;
+    applyCorrections(outcome.diagnostics, state.fields, state.typeCode, run.messages);
+    run.status = static_cast<int>(outcome.status);
+    run.verdict = outcome.verdict;
+    // The captions the shape and grade buttons wrote, then the result panel (and the
+    // short/long caption with it) at its moment among the messages; the verdict once
+    // they are all shown. A run that stops before the panel writes what it reached
+    // after its messages.
+    FieldSet labels;
+    if (const ColumnShapeButton* shape = columnShape(state.typeCode)) labels.set("Label1", shape->label1);
+    if (state.grade) writeGradeLabels(*state.grade, labels);
+    writeColumnLabels(outcome, labels);
+    if (outcome.resultsReached) {
+        for (const auto& [name, text] : labels.entries())
+            (name == "Label65" ? run.closingLabels : run.labels).set(name, text);
+        run.resultsAt = outcome.diagnostics.resultsAt();
+    } else {
+        run.closingLabels = std::move(labels);
     }
-    return report;
+    addResult(run.result, outcome.result);
+    run.diagnostics = outcome.diagnostics;
+    addPages(run, std::move(outcome));
+    return run;
 }
 
 }  // namespace
@@ -91,7 +104,20 @@ Module columnCliModule() {
         s.grade = g;
         pressColumnGrade(s.fields, g);
     };
+    // A round column is designed as its square of equal area: the diameter box's OK
+    // writes that side into both width fields before Calculate, when a diameter is given.
+    m.pressBeforeRun = [](FormState& state) {
+        std::vector<Message> shown;
+        if (state.typeCode == kShapeRound && state.fields.num("Text11") > 0) applyRoundDiameter(state.fields, shown);
+        return shown;
+    };
     m.run = runColumn;
+    m.noRun = [] {
+        ModuleRun run;
+        addPages(run, {});
+        return run;
+    };
+    m.drawingArea = kScreenDrawingArea;
     return m;
 }
 

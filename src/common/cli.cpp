@@ -118,12 +118,35 @@ std::optional<std::string> parseSettings(const Module& module, const std::vector
     return std::nullopt;
 }
 
+Report reportOf(const Module& module, const FormState& state, ModuleRun run, bool wantPages) {
+    Report report;
+    report.status = run.status;
+    report.verdict = std::move(run.verdict);
+    report.messages = std::move(run.messages);
+    report.labels = std::move(run.labels);
+    for (const auto& [name, text] : run.closingLabels.entries()) report.labels.set(name, text);
+    report.result = std::move(run.result);
+    if (wantPages) {
+        if (run.sheet) report.sheet = run.sheet(titleBlockOf(module.fields, state.fields));
+        if (run.drawing) report.drawing = run.drawing(module.drawingArea);
+    }
+    return report;
+}
+
+Report runModule(const Module& module, FormState& state, bool wantPages) {
+    std::vector<Message> pressed;
+    if (module.pressBeforeRun) pressed = module.pressBeforeRun(state);
+    ModuleRun run = module.run(state);
+    run.messages.insert(run.messages.begin(), pressed.begin(), pressed.end());
+    return reportOf(module, state, std::move(run), wantPages);
+}
+
 Report runInvocation(const Module& module, Invocation& inv, bool wantPages) {
     // What the window shows: the typing's messages, the inputs Calculate cannot read,
     // then the calculation's own.
     std::vector<Message> before = inv.typedMessages;
     for (Message& m : unreadableInputs(module.fields, inv.state.fields)) before.push_back(std::move(m));
-    Report report = module.run(inv.state, wantPages);
+    Report report = runModule(module, inv.state, wantPages);
     report.messages.insert(report.messages.begin(), before.begin(), before.end());
     return report;
 }

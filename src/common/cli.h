@@ -3,7 +3,9 @@
 // their window defaults, its type and grade buttons, and a run that does what the
 // window's Calculate does and reports the outcome. The tool itself only parses the
 // command line, calls these and writes JSON (or a sheet).
+#include <any>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +19,7 @@
 #include "common/material.h"
 #include "common/message.h"
 #include "common/page.h"
+#include "common/titleblock.h"
 
 namespace mx::cli {
 
@@ -45,6 +48,41 @@ public:
 private:
     std::vector<std::pair<std::string, std::string>> entries_;
 };
+
+// The record of one Calculate, made by the module's run and read alike by the window
+// and the tool. The window replays `diagnostics` through its fields' change checks,
+// writes `labels` at `resultsAt` among them and `closingLabels` after the last; the
+// tool prints `messages` (the same boxes, with those its field rules raised on the
+// corrections) and every label. The closures hold the run's own result record, so
+// that a sheet or a drawing is always of the Calculate whose numbers are shown.
+struct ModuleRun {
+    std::optional<int> status;           // DesignStatus, or none for modules without one
+    std::optional<std::string> verdict;  // verdict caption, or none
+    Diagnostics diagnostics;             // messages and corrections, as the window replays them
+    std::vector<Message> messages;       // the boxes in the order the window shows them
+    // Where among the events the result labels are written (at the end: after the
+    // last); none when the run writes no labels at an event.
+    std::optional<std::size_t> resultsAt;
+    FieldSet labels;         // the result labels (blank ones the tool shows, where none are written)
+    FieldSet closingLabels;  // written after the last message: the verdict caption
+    ResultList result;       // every value of the result record
+    std::function<PageModel(const ProjectTitleBlock&)> sheet;  // empty where the module prints none
+    std::function<PageModel(const PageBox&)> drawing;          // empty where the module draws nothing
+    // The run sized a member to draw; without it Draw says why instead of drawing.
+    std::function<bool()> hasFigure;
+    // What the printed sheet lacks, said before it goes to the printer; none if nothing.
+    std::function<std::optional<Message>()> sheetWarning;
+    // The module's own outcome, as std::shared_ptr<const Outcome>, the one the closures
+    // read: for what a window does with it besides showing it (see recordOf).
+    std::any record;
+};
+
+// The outcome a run keeps, or nullptr for a run of another module (or none).
+template <typename Outcome>
+const Outcome* recordOf(const ModuleRun& run) {
+    const auto* p = std::any_cast<std::shared_ptr<const Outcome>>(&run.record);
+    return p ? p->get() : nullptr;
+}
 
 struct Report {
     std::optional<int> status;           // DesignStatus, or none for modules without one
@@ -82,11 +120,24 @@ struct Module {
     std::function<bool(FormState&, int code)> pressType;
     // Presses a steel-grade button; empty when the module has none.
     std::function<void(FormState&, SteelGrade)> pressGrade;
-    // Runs Calculate on the state (corrections land in state.fields); when wantPages
-    // is set it also builds the printed sheet and the window drawing of that run.
-    // Empty while the module is not built.
-    std::function<Report(FormState&, bool wantPages)> run;
+    // What the tool presses before Calculate that a window's user presses by hand (the
+    // round column's diameter box): its messages come before Calculate's. May be empty.
+    std::function<std::vector<Message>(FormState&)> pressBeforeRun;
+    // Runs Calculate on the state as the window's Calculate does (corrections land in
+    // state.fields). Empty while the module is not built.
+    std::function<ModuleRun(FormState&)> run;
+    // The record of no Calculate: the sheet and figure of an empty result record, what
+    // a window prints and draws before its first Calculate. Empty where run is.
+    std::function<ModuleRun()> noRun;
+    // The window's drawing surface as the tool draws the member on it.
+    PageBox drawingArea{};
 };
+
+// The tool's report of a run: the labels written in order, the sheet (its title block
+// from the fields) and the drawing when pages are asked for.
+Report reportOf(const Module& module, const FormState& state, ModuleRun run, bool wantPages);
+// Runs Calculate on the state and reports it.
+Report runModule(const Module& module, FormState& state, bool wantPages);
 
 // Presses a type button of the module (its own press, or a code of its type list);
 // false, with the state untouched, for a code the module has no button for.

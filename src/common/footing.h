@@ -4,6 +4,7 @@
 // calculation and pages, the print question both ask, and the tool's report of one
 // Calculate.
 #include <array>
+#include <memory>
 #include <string>
 
 #include "common/cli.h"
@@ -153,33 +154,34 @@ private:
 // The drawing's note for bars that end in standard hooks.
 inline constexpr const char* kHookNote = " ปลายเหล็กตะแกรงงอขอมาตรฐาน";
 
-// What the tool reports of a Calculate on the fields (after writing its corrections
-// into them): every value of the result record through addResult, the labels from
-// `labels` as a fresh window shows them, and the sheet and the window's figure on
-// `screen` when pages are asked for.
+// A Calculate on the fields (its corrections written into them): every value of the
+// result record through addResult, the labels from `labels` as a fresh window shows
+// them, and the sheet and the figure of the run's own result.
 template <typename Outcome>
-cli::Report footingReport(const FootingCalculation<Outcome>& calc, cli::FormState& state, bool wantPages,
+cli::ModuleRun footingRun(const FootingCalculation<Outcome>& calc, cli::FormState& state,
                           void (*addResult)(cli::ResultList&, const typename FootingCalculation<Outcome>::Result&),
-                          FieldSet labels, const ProjectTitleBlock& tb, const PageBox& screen) {
-    const Outcome outcome = calc.calculate(state.fields);
-    state.fields.apply(outcome.diagnostics);
-    cli::Report report;
-    report.status = static_cast<int>(outcome.status);
-    report.verdict = outcome.verdict;
-    report.messages = outcome.diagnostics.messages();
+                          FieldSet labels) {
+    auto outcome = std::make_shared<const Outcome>(calc.calculate(state.fields));
+    state.fields.apply(outcome->diagnostics);
+    cli::ModuleRun run;
+    run.status = static_cast<int>(outcome->status);
+    run.verdict = outcome->verdict;
+    run.diagnostics = outcome->diagnostics;
+    run.messages = outcome->diagnostics.messages();
     // A design that stopped before the result panel leaves its labels as they were.
-    if (outcome.panelWritten) {
-        const FieldSet values = calc.resultLabels(outcome.result);
+    if (outcome->panelWritten) {
+        const FieldSet values = calc.resultLabels(outcome->result);
         for (const auto& [name, text] : values.entries()) labels.set(name, text);
+        run.resultsAt = outcome->diagnostics.resultsAt();
     }
-    labels.set(calc.verdictLabel, outcome.verdict);
-    report.labels = std::move(labels);
-    addResult(report.result, outcome.result);
-    if (wantPages) {
-        report.sheet = calc.sheet(outcome.result, outcome.status == DesignStatus::Usable, tb);
-        report.drawing = calc.drawing(outcome.result, screen);
-    }
-    return report;
+    run.labels = std::move(labels);
+    run.closingLabels.set(calc.verdictLabel, outcome->verdict);
+    addResult(run.result, outcome->result);
+    const bool usable = outcome->status == DesignStatus::Usable;
+    run.sheet = [calc, outcome, usable](const ProjectTitleBlock& tb) { return calc.sheet(outcome->result, usable, tb); };
+    run.drawing = [calc, outcome](const PageBox& area) { return calc.drawing(outcome->result, area); };
+    run.record = outcome;
+    return run;
 }
 
 }  // namespace mx

@@ -9,10 +9,10 @@ Module blowCliModule() {
     Module m = moduleRecord("blow", pile::kBlowCaption, pile::blowFieldTable());
     m.types = pile::blowTypeList();
     m.typeField = pile::typeBlowField;
-    m.run = [](FormState& s, bool wantSheet) {
+    m.run = [](FormState& s) {
         const pile::BlowOutcome o = pile::calculateBlow(pile::readBlowInput(s.fields));
         const pile::BlowResult r = pile::heldBlowResult(pile::BlowResult{}, o);
-        Report rep;
+        ModuleRun rep;
         // No verdict caption in this module; the status is the same test that lets the
         // sheet certify the pile.
         rep.status = static_cast<int>(pile::blowUsable(o) ? DesignStatus::Usable : DesignStatus::NotUsable);
@@ -43,7 +43,9 @@ Module blowCliModule() {
         rep.result.add("Wmax", r.Wmax);
         rep.result.add("Sreq", r.Sreq);
         rep.result.add("Breq", r.Breq);
-        if (wantSheet) rep.sheet = pile::buildBlowSheet(r, pile::blowTitleBlock(s.fields), pile::blowUsable(o));
+        rep.sheet = [r, usable = pile::blowUsable(o)](const ProjectTitleBlock& tb) {
+            return pile::buildBlowSheet(r, tb, usable);
+        };
         return rep;
     };
     return m;

@@ -9,10 +9,10 @@ Module pileCliModule() {
     Module m = moduleRecord("pile", pile::kPileCaption, pile::pileFieldTable());
     m.types = pile::pileTypeList();
     m.typeField = pile::typePileField;
-    m.run = [](FormState& s, bool wantSheet) {
+    m.run = [](FormState& s) {
         const pile::PileOutcome o = pile::runPile(s.fields, s.typeCode, pile::kLabel9Quiet);
         s.typeCode = o.result.code;
-        Report rep;
+        ModuleRun rep;
         // No verdict caption in this module; the status is the same test that lets the
         // sheet certify the pile.
         rep.status = static_cast<int>(pile::pileUsable(o) ? DesignStatus::Usable : DesignStatus::NotUsable);
@@ -31,12 +31,12 @@ Module pileCliModule() {
         rep.result.add("P2", r.P2);
         rep.result.add("P", r.P);
         rep.result.add("Pw", r.Pw);
-        if (wantSheet) {
-            // The sheet's own warning (no pile type) is the print question's, and the
-            // calculation's first message already says it: the messages are the same
-            // with or without a sheet.
-            rep.sheet = pile::buildPileSheet(r, pile::pileTitleBlock(s.fields), pile::pileUsable(o)).page;
-        }
+        // The sheet's own warning (no pile type) is the print question's, and the
+        // calculation's first message already says it: the messages are the same
+        // with or without a sheet.
+        rep.sheet = [r, usable = pile::pileUsable(o)](const ProjectTitleBlock& tb) {
+            return pile::buildPileSheet(r, tb, usable).page;
+        };
         return rep;
     };
     return m;

@@ -81,9 +81,8 @@ void addResult(ResultList& out, const PileCapResult& r) {
     out.add("status", r.status);
 }
 
-Report run(FormState& state, bool wantPages) {
-    return footingReport(pileCapCalculation(), state, wantPages, addResult, initialResultLabels(),
-                         pileCapTitleBlock(state.fields), kPileCapScreenArea);
+ModuleRun run(FormState& state) {
+    return footingRun(pileCapCalculation(), state, addResult, initialResultLabels());
 }
 
 }  // namespace
@@ -96,6 +95,7 @@ Module pileCapCliModule() {
         pressGradeButton(state.fields, grade);
     };
     m.run = run;
+    m.drawingArea = kPileCapScreenArea;
     return m;
 }
 

@@ -94,7 +94,7 @@ PageModel pageOf(const std::vector<cli::Module>& modules, const char* name, cons
     cli::FormState state;
     state.fields = m->defaults;
     for (const auto& [object, text] : fields.entries()) state.fields.set(object, text);
-    const cli::Report r = m->run(state, true);
+    const cli::Report r = cli::runModule(*m, state, true);
     return r.sheet.value_or(PageModel{});
 }
 

@@ -14,9 +14,10 @@ Module pageModule(std::string name, FieldSet defaults, PageModel (*build)(const 
     m.name = std::move(name);
     m.defaults = std::move(defaults);
     m.pressType = [](FormState&, int) { return false; };  // the page makers have no type buttons
-    m.run = [build](FormState& state, bool wantSheet) {
-        Report r;
-        if (wantSheet) r.sheet = build(state.fields);
+    m.run = [build](FormState& state) {
+        // The page is its fields: the title block is among them already.
+        ModuleRun r;
+        r.sheet = [build, fields = state.fields](const ProjectTitleBlock&) { return build(fields); };
         return r;
     };
     return m;

@@ -1,4 +1,5 @@
 #include "common/cli_modules.h"
+#include "slab/slab_cli.h"
 #include "slab/slab_fields.h"
 #include "slab/slab_design.h"
 #include "slab/slab_drawing.h"
@@ -7,9 +8,7 @@
 
 namespace mx::cli {
 
-namespace {
-
-void addResult(ResultList& out, const slab::SlabDesignResult& r) {
+void addSlabResult(ResultList& out, const slab::SlabDesignResult& r) {
     out.add("S", r.S);
     out.add("ratio", r.ratio);
     out.add("hMin", r.hMin);
@@ -67,7 +66,39 @@ void addResult(ResultList& out, const slab::SlabDesignResult& r) {
     out.add("fL", r.fL);
 }
 
-}  // namespace
+}  // namespace mx::cli
+
+namespace mx::slab {
+
+void addSlabPages(cli::ModuleRun& run, SlabDesignOutcome outcome) {
+    const auto o = std::make_shared<const SlabDesignOutcome>(std::move(outcome));
+    const bool usable = o->status == DesignStatus::Usable;
+    run.sheet = [o, usable](const ProjectTitleBlock& tb) { return slabSheet(o->result, usable, tb); };
+    run.drawing = [o](const PageBox& area) { return slabDrawing(o->result, area); };
+    run.hasFigure = [o] { return slabHasFigure(o->result); };
+    run.record = o;
+}
+
+cli::ModuleRun runSlab(cli::FormState& s) {
+    SlabDesignOutcome outcome = calculateSlab(readSlabInput(s.fields, s.typeCode, slabMinSteelRatio(s.grade)));
+    cli::ModuleRun run;
+    run.status = static_cast<int>(outcome.status);
+    run.verdict = outcome.verdict;
+    run.messages = replaySlabDiagnostics(s.fields, outcome.diagnostics);
+    if (outcome.resultsShown) {
+        run.labels = slabResultPanel(outcome.result);
+        run.resultsAt = outcome.diagnostics.resultsAt();
+    }
+    run.closingLabels.set("Label48", outcome.verdict);
+    cli::addSlabResult(run.result, outcome.result);
+    run.diagnostics = outcome.diagnostics;
+    addSlabPages(run, std::move(outcome));
+    return run;
+}
+
+}  // namespace mx::slab
+
+namespace mx::cli {
 
 // type=1 is the cantilever slab (canopy), type=2 the two-way slab with beams all
 // round; the continuity case is the field Text6.
@@ -79,23 +110,13 @@ Module slabCliModule() {
         s.grade = g;
         slab::pressSlabGrade(s.fields, g);
     };
-    m.run = [](FormState& s, bool wantPages) {
-        const slab::SlabDesignInput input =
-            slab::readSlabInput(s.fields, s.typeCode, slab::slabMinSteelRatio(s.grade));
-        const slab::SlabDesignOutcome outcome = slab::calculateSlab(input);
-        Report report;
-        report.status = static_cast<int>(outcome.status);
-        report.verdict = outcome.verdict;
-        report.messages = slab::replaySlabDiagnostics(s.fields, outcome.diagnostics);
-        report.labels = slab::slabResultLabels(outcome);
-        addResult(report.result, outcome.result);
-        if (wantPages) {
-            const bool usable = outcome.status == DesignStatus::Usable;
-            report.sheet = slab::slabSheet(outcome.result, usable, slab::slabTitleBlock(s.fields));
-            report.drawing = slab::slabDrawing(outcome.result, slab::kSlabScreenArea);
-        }
-        return report;
+    m.run = slab::runSlab;
+    m.noRun = [] {
+        ModuleRun run;
+        slab::addSlabPages(run, {});
+        return run;
     };
+    m.drawingArea = slab::kSlabScreenArea;
     return m;
 }
 

@@ -88,10 +88,10 @@ Module spreadFootingCliModule() {
         s.grade = g;
         spreadfooting::pressGrade(s.fields, g);
     };
-    m.run = [](FormState& s, bool wantPages) {
-        return footingReport(spreadfooting::spreadFootingCalculation(), s, wantPages, addResult, FieldSet{},
-                             spreadfooting::spreadFootingTitleBlock(s.fields), spreadfooting::kScreenDrawingArea);
+    m.run = [](FormState& s) {
+        return footingRun(spreadfooting::spreadFootingCalculation(), s, addResult, FieldSet{});
     };
+    m.drawingArea = spreadfooting::kScreenDrawingArea;
     return m;
 }
 

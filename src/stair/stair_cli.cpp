@@ -56,25 +56,35 @@ void addResult(ResultList& out, const stair::StairDesignResult& r) {
     out.add("status", static_cast<int>(r.status));
 }
 
-Report runStair(FormState& state, bool wantPages) {
-    const auto typeCode = static_cast<std::int16_t>(state.typeCode);
-    const stair::StairOutcome outcome = stair::calculateStair(stair::readStairInput(state.fields, typeCode));
+void addPages(ModuleRun& run, stair::StairOutcome outcome) {
+    const auto o = std::make_shared<const stair::StairOutcome>(std::move(outcome));
+    const bool usable = o->status == DesignStatus::Usable;
+    run.sheet = [o, usable](const ProjectTitleBlock& tb) { return stair::stairSheet(o->result, usable, tb); };
+    run.drawing = [o](const PageBox& area) { return stair::stairDrawing(o->result, area); };
+    run.record = o;
+}
 
-    Report report;
-    report.status = static_cast<int>(outcome.status);
-    report.verdict = outcome.verdict;
+ModuleRun runStair(FormState& state) {
+    const auto typeCode = static_cast<std::int16_t>(state.typeCode);
+    stair::StairOutcome outcome = stair::calculateStair(stair::readStairInput(state.fields, typeCode));
+
+    ModuleRun run;
+    run.status = static_cast<int>(outcome.status);
+    run.verdict = outcome.verdict;
     // Messages in the order the window shows them; a correction is written into its
     // field when the message before it is dismissed, and its field rule runs then.
-    report.messages = replayDiagnostics(state.fields, outcome.diagnostics, stair::checkStairField);
-    if (outcome.panelWritten) report.labels = stair::stairResultLabels(outcome.result);
-    report.labels.set(stair::kVerdictLabel, outcome.verdict);
-    addResult(report.result, outcome.result);
-    if (wantPages) {
-        const bool usable = outcome.status == DesignStatus::Usable;
-        report.sheet = stair::stairSheet(outcome.result, usable, stair::stairTitleBlock(state.fields));
-        report.drawing = stair::stairDrawing(outcome.result, stair::kStairScreenArea);
+    run.messages = replayDiagnostics(state.fields, outcome.diagnostics, stair::checkStairField);
+    if (outcome.panelWritten) {
+        // The panel is filled when the final checks pass, before the closing message
+        // (after the last, where there is none).
+        run.labels = stair::stairResultLabels(outcome.result);
+        run.resultsAt = outcome.diagnostics.resultsAt().value_or(outcome.diagnostics.events().size());
     }
-    return report;
+    run.closingLabels.set(stair::kVerdictLabel, outcome.verdict);
+    addResult(run.result, outcome.result);
+    run.diagnostics = outcome.diagnostics;
+    addPages(run, std::move(outcome));
+    return run;
 }
 
 }  // namespace
@@ -88,6 +98,12 @@ Module stairCliModule() {
         stair::pressStairGrade(s.fields, g);
     };
     m.run = runStair;
+    m.noRun = [] {
+        ModuleRun run;
+        addPages(run, {});
+        return run;
+    };
+    m.drawingArea = stair::kStairScreenArea;
     return m;
 }
 

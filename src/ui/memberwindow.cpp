@@ -438,21 +438,39 @@ void MemberWindow::fieldEdited(QLineEdit* e) {
     inputsChanged();
 }
 
+std::string MemberWindow::gradeFs(SteelGrade g) const {
+    cli::FormState s;
+    if (design_.description && design_.description->pressGrade)
+        design_.description->pressGrade(s, g);
+    else if (design_.writeGradeFs)
+        design_.writeGradeFs(s.fields, g);
+    return s.fields.get(design_.fsField);
+}
+
 void MemberWindow::followGrade(const std::string& fs) {
-    if (!design_.writeGradeFs) return;
-    auto fsOf = [this](SteelGrade g) {
-        FieldSet f;
-        design_.writeGradeFs(f, g);
-        return f.get(design_.fsField);
-    };
-    if (fsOf(grade_) == fs) return;  // the caption already says so (two grades may share an fs)
+    if (!design_.writeGradeFs && !(design_.description && design_.description->pressGrade)) return;
+    if (gradeFs(grade_) == fs) return;  // the caption already says so (two grades may share an fs)
     for (SteelGrade g : {SteelGrade::SR24, SteelGrade::SD30, SteelGrade::SD35, SteelGrade::SD40})
-        if (fsOf(g) == fs) {
+        if (gradeFs(g) == fs) {
             grade_ = g;
             pressedGrade_ = g;
-            pressGrade(g);
+            applyGrade(g);
             return;
         }
+}
+
+void MemberWindow::applyGrade(SteelGrade g) {
+    if (design_.description && design_.description->pressGrade) {
+        // The description's grade button writes the settings, the tool's and the
+        // window's alike; each text it changed is an edit of its field.
+        cli::FormState s = formState();
+        const FieldSet before = s.fields;
+        design_.description->pressGrade(s, g);
+        for (const auto& [name, text] : s.fields.entries())
+            if (before.get(name) != text)
+                if (QLineEdit* e = field(name)) e->setText(qs(text));
+    }
+    pressGrade(g);
 }
 
 void MemberWindow::replay(const Diagnostics& d, std::optional<std::size_t> resultsAt,
@@ -467,6 +485,54 @@ void MemberWindow::replay(const Diagnostics& d, std::optional<std::size_t> resul
         writeFieldCaptions();
         inputsChanged();
     }
+}
+
+cli::FormState MemberWindow::formState() const {
+    cli::FormState s;
+    s.fields = fields();
+    s.typeCode = memberType();
+    s.grade = pressedGrade_;
+    return s;
+}
+
+void MemberWindow::runCalculation() {
+    if (!design_.description || !design_.description->run) return;
+    erase();
+    beforeCalculate();
+    cli::FormState state = formState();
+    cli::ModuleRun run = design_.description->run(state);
+    // The messages up to the result panel, the panel, then the final checks; each
+    // correction is written the moment its message is dismissed.
+    replay(run.diagnostics, run.resultsAt, [this, &run] {
+        writeLabels(run.labels);
+        if (design_.resultPanel && panels_.contains(QString::fromLatin1(design_.resultPanel)))
+            showPanel(design_.resultPanel);
+    });
+    writeLabels(run.closingLabels);
+    run_ = std::move(run);
+    afterCalculate();
+}
+
+cli::ModuleRun MemberWindow::runOrNone() const {
+    if (run_) return *run_;
+    if (design_.description && design_.description->noRun) return design_.description->noRun();
+    return {};
+}
+
+PageModel MemberWindow::sheet() const {
+    const cli::ModuleRun run = runOrNone();
+    return run.sheet ? run.sheet(titleBlock()) : PageModel{};
+}
+
+PageModel MemberWindow::drawing(const PageBox& area) const {
+    const cli::ModuleRun run = runOrNone();
+    return run.drawing ? run.drawing(area) : PageModel{};
+}
+
+bool MemberWindow::hasMemberToDraw() const { return !run_ || !run_->hasFigure || run_->hasFigure(); }
+
+std::optional<Message> MemberWindow::sheetWarning() const {
+    return run_ && run_->sheetWarning ? run_->sheetWarning() : std::nullopt;
 }
 
 void MemberWindow::writeLabels(const FieldSet& labels) {

@@ -25,6 +25,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/cli.h"
 #include "common/fieldset.h"
 #include "common/fieldtable.h"
 #include "common/material.h"
@@ -160,6 +161,8 @@ struct TitleBlockSpec {
 struct MemberWindowDesign {
     const char* name;       // object name, as the window registry knows it
     const char* module = nullptr;  // the tool's name of the module ("beam"): a project member's module
+    // The module's description: its Calculate and grade buttons are the window's.
+    const cli::Module* description = nullptr;
     std::string caption;    // window title
     QPixmap icon;
     const char* helpWindow; // registry name of its help window
@@ -186,8 +189,9 @@ struct MemberWindowDesign {
     // The member as the note of a design that cannot be drawn names it ("คาน").
     const char* memberName = nullptr;
     // The steel grades: the field the grade buttons write fs into, and how a grade
-    // writes it. An fs that a change check (or the user) brings to another grade's
-    // value presses that grade, so the grade caption never contradicts the fs shown.
+    // writes it (the description's grade button where it has one). An fs that a
+    // change check (or the user) brings to another grade's value presses that grade,
+    // so the grade caption never contradicts the fs shown.
     const char* fsField = nullptr;
     std::function<void(FieldSet&, SteelGrade)> writeGradeFs;
     // Captions that say what a field holds (the slab's continuity), by label: written
@@ -347,24 +351,41 @@ protected:
     void assemble();
     // Called by assemble() for the window to fill its panels (panel(name) gives each).
     virtual void buildPanels() = 0;
-    // The window's own Calculate: reads the fields, shows the messages, fills the results.
-    virtual void runCalculation() = 0;
+    // Calculate: the description's run on the window's state (fields, type, the grade
+    // last pressed), its messages and corrections replayed in order, the result labels
+    // at their moment among them (the result panel shown), the closing labels after
+    // the last. The drawing is erased first. A window without a description runs its own.
+    virtual void runCalculation();
+    // What a window does just before and just after the run (a panel's height).
+    virtual void beforeCalculate() {}
+    virtual void afterCalculate() {}
+    // The window's state as the description reads it.
+    cli::FormState formState() const;
+    // The last Calculate, none before the first; and the module's own outcome of it.
+    const std::optional<cli::ModuleRun>& lastRun() const { return run_; }
+    template <typename Outcome>
+    const Outcome* lastRecord() const {
+        return run_ ? cli::recordOf<Outcome>(*run_) : nullptr;
+    }
+    // A Calculate is running: its corrections are reports of what it read.
+    bool calculating() const { return calculating_; }
 
     // The page of the last Calculate, as it prints, and the print question.
-    virtual PageModel sheet() const = 0;
+    virtual PageModel sheet() const;
     virtual Message printQuestion() const = 0;
     // The figure of the last Calculate, fitted into the area (twips).
-    virtual PageModel drawing(const PageBox& area) const = 0;
+    virtual PageModel drawing(const PageBox& area) const;
     // False when the last Calculate sized no member, so that its figure would show
     // nothing (or only zeros): Draw then says why on the surface in place of it, with
     // the warnings that Calculate gave. Before any Calculate the surface stays blank.
-    virtual bool hasMemberToDraw() const { return true; }
+    virtual bool hasMemberToDraw() const;
     // What the window resets after a sheet has been printed.
     virtual void afterPrinting() {}
     // A warning about the sheet, shown after the print question is answered OK and
     // before the sheet goes to the printer (which it still does).
-    virtual std::optional<Message> sheetWarning() const { return std::nullopt; }
-    // A steel-grade button of the toolbar was pressed.
+    virtual std::optional<Message> sheetWarning() const;
+    // A steel-grade button was pressed, or fs was brought to a grade's value; the
+    // description has written the grade's settings (fs) already: what else it shows.
     virtual void pressGrade(SteelGrade) {}
     // Every type, kind or shape button calls this once it has set the type: the
     // results are marked out of date as by typing, and the first input the type shows
@@ -450,6 +471,12 @@ private:
     // Places the window wholly inside the screen's available area, title bar included.
     void placeOnScreen();
     void followGrade(const std::string& fs);
+    // The fs a grade writes; and a grade's settings written into the fields (through
+    // their change checks), then the window's pressGrade.
+    std::string gradeFs(SteelGrade g) const;
+    void applyGrade(SteelGrade g);
+    // The last Calculate, or the record of none before the first.
+    cli::ModuleRun runOrNone() const;
     void resizeEvent(QResizeEvent* e) override;
     bool event(QEvent* e) override;
     // A field with its default, change check and the table's tooltip (if any).
@@ -468,6 +495,7 @@ private:
     bool calculated_ = false;
     bool outOfDate_ = false;
     std::optional<project::Member> calculatedWith_;  // the inputs of the last Calculate
+    std::optional<cli::ModuleRun> run_;
     bool panelEverWritten_ = false;  // a Calculate has filled the result panel
     bool panelWrittenNow_ = false;   // the running Calculate has
     bool panelStale_ = false;

@@ -33,7 +33,7 @@ void MemberWindow::pressGradeButton(SteelGrade g) {
     grade_ = g;
     pressedGrade_ = g;
     buttonGrade_ = g;
-    pressGrade(g);
+    applyGrade(g);
     // Two grades may write the same fs: the grade itself is an input all the same.
     inputsChanged();
 }

@@ -196,7 +196,7 @@ namespace {
 cli::Report runCli(const std::vector<std::string>& args, cli::Invocation& inv) {
     const cli::Module m = cli::beamCliModule();
     EXPECT_FALSE(cli::parseSettings(m, args, inv));
-    return m.run(inv.state, false);
+    return cli::runModule(m, inv.state, false);
 }
 }  // namespace
 

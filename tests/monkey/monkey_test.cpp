@@ -208,7 +208,7 @@ private:
             mx::cli::FormState state;
             state.fields = fields;
             if (code != 0 && !mx::cli::pressType(module_, state, code)) continue;
-            const mx::cli::Report report = module_.run(state, false);
+            const mx::cli::Report report = mx::cli::runModule(module_, state, false);
             std::string diff;
             int compared = 0;
             for (const auto& [name, text] : report.labels.entries()) {

@@ -24,7 +24,7 @@ TEST(PageTool, RunsWithTheWindowDefaultsAndPrintsTheFieldsAsSet) {
         cli::Invocation inv;
         ASSERT_FALSE(cli::parseSettings(c.module, {"Text3=นายสมศักดิ์ มั่นคง", "Text4=", "--sheet", "x.pdf"}, inv));
         EXPECT_EQ(inv.sheetPath, "x.pdf");
-        const cli::Report r = c.module.run(inv.state, true);
+        const cli::Report r = cli::runModule(c.module, inv.state, true);
         EXPECT_FALSE(r.status);
         EXPECT_FALSE(r.verdict);
         EXPECT_TRUE(r.messages.empty());
@@ -40,7 +40,7 @@ TEST(PageTool, RunsWithTheWindowDefaultsAndPrintsTheFieldsAsSet) {
         // Without --sheet there is no page; a type setting is refused.
         FieldSet untouched = c.defaults;
         cli::FormState state{untouched, 0, {}};
-        EXPECT_FALSE(c.module.run(state, false).sheet);
+        EXPECT_FALSE(cli::runModule(c.module, state, false).sheet);
         cli::Invocation bad;
         EXPECT_TRUE(cli::parseSettings(c.module, {"type=1"}, bad));
         const std::string json = cli::toJson(c.module, inv.state, r);

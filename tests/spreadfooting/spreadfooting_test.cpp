@@ -29,7 +29,7 @@ ToolRun runTool(const std::vector<std::string>& args, FormState* reuse = nullptr
     if (reuse) r.inv.state = *reuse;
     else EXPECT_FALSE(parseSettings(m, args, r.inv).has_value());
     r.outcome = calculateSpreadFooting(readInput(r.inv.state.fields));
-    r.report = m.run(r.inv.state, false);
+    r.report = cli::runModule(m, r.inv.state, false);
     return r;
 }
 

@@ -29,7 +29,7 @@ inline ToolRun runTool(const mx::cli::Module& m, const std::vector<std::string>&
     ToolRun r;
     const auto err = mx::cli::parseSettings(m, args, r.inv);
     EXPECT_FALSE(err.has_value()) << *err;
-    r.report = m.run(r.inv.state, !r.inv.sheetPath.empty() || !r.inv.drawingPath.empty());
+    r.report = mx::cli::runModule(m, r.inv.state, !r.inv.sheetPath.empty() || !r.inv.drawingPath.empty());
     r.json = mx::cli::toJson(m, r.inv.state, r.report);
     return r;
 }

@@ -301,7 +301,7 @@ TEST_P(Frame, EveryNameTheModuleWritesHasItsWidget) {
     for (const TypeInfo& t : m.types) codes.push_back(t.code);
     for (int code : codes) {
         FormState state{m.defaults, code, std::nullopt};
-        const Report report = m.run(state, false);
+        const Report report = runModule(m, state, false);
         for (const auto& [name, text] : report.labels.entries())
             EXPECT_NE(find<QLabel>(name.c_str()), nullptr) << name << " type " << code;
     }

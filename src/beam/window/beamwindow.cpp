@@ -8,12 +8,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "beam/beam_drawing.h"
 #include "beam/beam_fields.h"
 #include "beam/beam_form.h"
 #include "beam/beam_sheet.h"
 #include "beam/window/beam_pictures.h"
 #include "beam/window/beamwindow_layout.h"
+#include "common/cli_modules.h"
 #include "common/numtext.h"
 #include "ui/fields.h"
 #include "ui/picklist.h"
@@ -52,8 +52,9 @@ ui::MemberWindowDesign beamDesign(BeamWindow* self) {
     d.helpWindow = "Bhelp";
     d.exitQuestion = exitQuestion();
     d.fields = &beamFieldTable();
+    static const cli::Module description = cli::beamCliModule();
+    d.description = &description;
     d.fsField = "Text14";
-    d.writeGradeFs = [](FieldSet& f, SteelGrade g) { f.set("Text14", gradeButton(g).fs); };
     d.check = [self](std::string_view field, const FieldSet& fields) { return self->checkField(field, fields); };
     d.toolbar = {
         {"Command4", ToolPicture::Input, "เลือกลักษณะคาน", ToolAction::None, false, nullptr, {kTypePanel},
@@ -301,17 +302,9 @@ void BeamWindow::setInputHeight(int twips) {
 
 int BeamWindow::inputHeightTwips() const { return panelHeightTwips(kInputPanel); }
 
-BeamDesignResult BeamWindow::lastResult() const { return ui::lastResultOf(outcome_); }
-
-PageModel BeamWindow::sheet() const {
-    return beamSheet(lastResult(), titleBlock(), ui::lastUsableOf(outcome_));
-}
+BeamDesignResult BeamWindow::lastResult() const { return lastOutcome() ? lastOutcome()->result : BeamDesignResult{}; }
 
 Message BeamWindow::printQuestion() const { return beamPrintQuestion(); }
-
-PageModel BeamWindow::drawing(const PageBox& area) const { return beamDrawing(lastResult(), area); }
-
-bool BeamWindow::hasMemberToDraw() const { return beamHasFigure(lastResult()); }
 
 bool BeamWindow::chooseMemberType(int code) {
     chooseType(code);
@@ -335,15 +328,13 @@ void BeamWindow::chooseType(int type) {
 }
 
 void BeamWindow::pressGrade(SteelGrade g) {
-    const GradeButton& b = gradeButton(g);
-    field("Text14")->setText(QString::fromLatin1(b.fs));
-    writeLabels({{"Label50", b.caption}});
+    writeLabels({{"Label50", gradeButton(g).caption}});
     setInputHeight(kMaterialsHeight);
 }
 
 Diagnostics BeamWindow::checkField(std::string_view field, const FieldSet& fields) {
     if (field == "Text1") {
-        if (calculating_) {
+        if (calculating()) {
             // Calculate writes "0" into an empty span: that is a report, not a new span,
             // so the load, section and estimator fields keep what the user typed.
             span_ = num(fields.get("Text1"));
@@ -354,22 +345,7 @@ Diagnostics BeamWindow::checkField(std::string_view field, const FieldSet& field
     return beamFieldRule(field, fields, beamType_);
 }
 
-void BeamWindow::runCalculation() {
-    erase();
-    setInputHeight(kInputsHeight);
-    BeamDesignOutcome out = calculateBeam(readBeamInput(fields(), beamType_));
-    // The messages up to the result panel, the panel, then the final checks; each
-    // correction is written the moment its message is raised.
-    const auto at = out.reachedResults ? std::optional<std::size_t>(out.resultEventIndex) : std::nullopt;
-    calculating_ = true;
-    replay(out.diagnostics, at, [this, &out] {
-        writeLabels(beamResultLabels(out.result));
-        showPanel(kResultPanel);
-    });
-    calculating_ = false;
-    writeLabels({{"Label49", out.verdict}});
-    outcome_ = std::move(out);
-}
+void BeamWindow::beforeCalculate() { setInputHeight(kInputsHeight); }
 
 void registerBeamWindows() {
     ui::WindowRegistry::instance().add(kWindowId, [] { return new BeamWindow; });

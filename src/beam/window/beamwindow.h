@@ -3,8 +3,6 @@
 // above the input panel with its aids (span suggestions, bar-size pickers, load
 // factors, steel grades, materials), the live-load calculator, the result panel and
 // the title block over the drawing surface.
-#include <optional>
-
 #include "beam/beam_design.h"
 #include "common/fieldset.h"
 #include "common/material.h"
@@ -27,12 +25,11 @@ public:
     bool chooseMemberType(int code) override;
     double span() const { return span_; }
     // The last calculation, none before the first Calculate.
-    const std::optional<BeamDesignOutcome>& lastOutcome() const { return outcome_; }
-    DesignStatus designStatus() const { return outcome_ ? outcome_->status : DesignStatus::NotUsable; }
+    const BeamDesignOutcome* lastOutcome() const { return lastRecord<BeamDesignOutcome>(); }
+    DesignStatus designStatus() const { return lastOutcome() ? lastOutcome()->status : DesignStatus::NotUsable; }
 
     // The buttons' actions, callable from tests and from the other panels' code.
     void chooseType(int type);
-    void runCalculation() override;
     void pressGrade(SteelGrade g) override;
     void runLiveLoadCalculator();
     // The last design's result, or an empty one before any Calculate.
@@ -46,10 +43,8 @@ public:
 
 protected:
     void buildPanels() override;
-    PageModel sheet() const override;
     Message printQuestion() const override;
-    PageModel drawing(const PageBox& area) const override;
-    bool hasMemberToDraw() const override;
+    void beforeCalculate() override;
 
 private:
     void buildTypeChooser();
@@ -63,8 +58,6 @@ private:
 
     int beamType_ = 0;
     double span_ = 0;
-    bool calculating_ = false;  // Calculate's own corrections of the span run no suggestions
-    std::optional<BeamDesignOutcome> outcome_;
 };
 
 // Makes Beam01 known to the window registry.

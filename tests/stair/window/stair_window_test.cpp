@@ -228,7 +228,7 @@ TEST_F(StairWindowTest, CalculateShowsWhatTheToolShowsWithTheResultsAtTheirMomen
         for (const auto& [name, value] : c.typed) type(name, value);
         rec.clear();
         cli::FormState state{w->fields(), c.type, std::nullopt};
-        const cli::Report tool = cli::stairCliModule().run(state, false);
+        const cli::Report tool = cli::runModule(cli::stairCliModule(), state, false);
         rec.seen.clear();
         rec.watch = [this] { return label("Label11"); };
         click("Command13");
