@@ -1,3 +1,5 @@
+#include <memory>
+
 #include "common/cli_modules.h"
 #include "pile/pile_fields.h"
 #include "pile/blow_form.h"
@@ -10,16 +12,23 @@ Module blowCliModule() {
     m.types = pile::blowTypeList();
     m.typeField = pile::typeBlowField;
     m.run = [](FormState& s) {
-        const pile::BlowOutcome o = pile::calculateBlow(pile::readBlowInput(s.fields));
+        auto outcome = std::make_shared<const pile::BlowOutcome>(pile::calculateBlow(pile::readBlowInput(s.fields)));
+        const pile::BlowOutcome& o = *outcome;
+        // The values of a stop are those of no earlier run: the inputs as read, zeros beyond.
         const pile::BlowResult r = pile::heldBlowResult(pile::BlowResult{}, o);
+        const bool usable = pile::blowUsable(o);
         ModuleRun rep;
         // No verdict caption in this module; the status is the same test that lets the
         // sheet certify the pile.
-        rep.status = static_cast<int>(pile::blowUsable(o) ? DesignStatus::Usable : DesignStatus::NotUsable);
+        rep.status = static_cast<int>(usable ? DesignStatus::Usable : DesignStatus::NotUsable);
+        rep.diagnostics = o.diagnostics;
         rep.messages = o.diagnostics.messages();
         if (o.completed) {
+            // Written before the advice, which is about them.
+            rep.resultsAt = 0;
             rep.labels = pile::blowLabels(r);
         } else {
+            // A stop writes no results: a window keeps those it showed, the tool has none.
             for (const std::string& l : pile::kBlowResultLabels) rep.labels.set(l, pile::kBlowNoResult);
         }
         rep.result.add("L1", r.in.L1);
@@ -43,10 +52,17 @@ Module blowCliModule() {
         rep.result.add("Wmax", r.Wmax);
         rep.result.add("Sreq", r.Sreq);
         rep.result.add("Breq", r.Breq);
-        rep.sheet = [r, usable = pile::blowUsable(o)](const ProjectTitleBlock& tb) {
-            return pile::buildBlowSheet(r, tb, usable);
+        // The sheet prints what the run reached, zeros beyond.
+        rep.sheet = [outcome, usable](const ProjectTitleBlock& tb) {
+            return pile::buildBlowSheet(outcome->result, tb, usable);
         };
+        rep.record = outcome;
         return rep;
+    };
+    m.noRun = [] {
+        ModuleRun none;
+        none.sheet = [](const ProjectTitleBlock& tb) { return pile::buildBlowSheet(pile::BlowResult{}, tb, false); };
+        return none;
     };
     return m;
 }

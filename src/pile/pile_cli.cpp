@@ -1,3 +1,5 @@
+#include <memory>
+
 #include "common/cli_modules.h"
 #include "pile/pile_fields.h"
 #include "pile/pile_form.h"
@@ -5,20 +7,36 @@
 
 namespace mx::cli {
 
+namespace {
+
+// The sheet of a result and what it lacks (no pile type), said before it prints. The
+// calculation's first message already says it: the tool's messages are the same with
+// or without a sheet.
+void pileSheet(ModuleRun& run, const pile::PileResult& r, bool usable) {
+    run.sheet = [r, usable](const ProjectTitleBlock& tb) { return pile::buildPileSheet(r, tb, usable).page; };
+    run.sheetWarning = [r, usable] { return pile::buildPileSheet(r, ProjectTitleBlock{}, usable).warning; };
+}
+
+}  // namespace
+
 Module pileCliModule() {
     Module m = moduleRecord("pile", pile::kPileCaption, pile::pileFieldTable());
     m.types = pile::pileTypeList();
     m.typeField = pile::typePileField;
     m.run = [](FormState& s) {
-        const pile::PileOutcome o = pile::runPile(s.fields, s.typeCode, pile::kLabel9Quiet);
-        s.typeCode = o.result.code;
+        auto o = std::make_shared<const pile::PileOutcome>(pile::runPile(s.fields, s.typeCode));
+        s.typeCode = o->result.code;
+        const bool usable = pile::pileUsable(*o);
         ModuleRun rep;
         // No verdict caption in this module; the status is the same test that lets the
         // sheet certify the pile.
-        rep.status = static_cast<int>(pile::pileUsable(o) ? DesignStatus::Usable : DesignStatus::NotUsable);
-        rep.messages = o.diagnostics.messages();
-        rep.labels = pile::pileLabels(o);
-        const pile::PileResult& r = o.result;
+        rep.status = static_cast<int>(usable ? DesignStatus::Usable : DesignStatus::NotUsable);
+        rep.diagnostics = o->diagnostics;
+        rep.messages = o->diagnostics.messages();
+        // The results are written once the messages have been read.
+        rep.resultsAt = o->diagnostics.events().size();
+        rep.labels = pile::pileLabels(*o);
+        const pile::PileResult& r = o->result;
         rep.result.add("code", r.code);
         rep.result.add("size", r.size);
         rep.result.add("L", r.L);
@@ -31,13 +49,14 @@ Module pileCliModule() {
         rep.result.add("P2", r.P2);
         rep.result.add("P", r.P);
         rep.result.add("Pw", r.Pw);
-        // The sheet's own warning (no pile type) is the print question's, and the
-        // calculation's first message already says it: the messages are the same
-        // with or without a sheet.
-        rep.sheet = [r, usable = pile::pileUsable(o)](const ProjectTitleBlock& tb) {
-            return pile::buildPileSheet(r, tb, usable).page;
-        };
+        pileSheet(rep, r, usable);
+        rep.record = o;
         return rep;
+    };
+    m.noRun = [] {
+        ModuleRun none;
+        pileSheet(none, pile::PileResult{}, false);
+        return none;
     };
     return m;
 }

@@ -95,6 +95,7 @@ Module pileCapCliModule() {
         pressGradeButton(state.fields, grade);
     };
     m.run = run;
+    m.noRun = [] { return footingNoRun(pileCapCalculation()); };
     m.drawingArea = kPileCapScreenArea;
     return m;
 }

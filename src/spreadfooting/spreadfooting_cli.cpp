@@ -91,6 +91,7 @@ Module spreadFootingCliModule() {
     m.run = [](FormState& s) {
         return footingRun(spreadfooting::spreadFootingCalculation(), s, addResult, FieldSet{});
     };
+    m.noRun = [] { return footingNoRun(spreadfooting::spreadFootingCalculation()); };
     m.drawingArea = spreadfooting::kScreenDrawingArea;
     return m;
 }

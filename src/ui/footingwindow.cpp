@@ -218,9 +218,7 @@ void FootingWindow::buildResultPanel() {
 }
 
 void FootingWindow::pressGrade(SteelGrade g) {
-    FieldSet f = fields();
-    footing_.writeGradeFs(f, g);
-    field(footing_.fsField)->setText(qs(f.get(footing_.fsField)));  // through its change check
+    // The description's grade button has written fs.
     writeLabels({{footing_.gradeLabel, footingGrade(g).caption}});
     setPanelHeight(kInputPanel, footing_.materialsHeight);
 }
@@ -228,18 +226,6 @@ void FootingWindow::pressGrade(SteelGrade g) {
 void FootingWindow::showInputs() {
     setPanelHeight(kInputPanel, footing_.inputsHeight);
     closeAids();
-}
-
-void FootingWindow::replayCalculation(const Diagnostics& d, bool panelWritten, const FieldSet& labels,
-                                      const std::string& verdict) {
-    // Without a mark the core wrote the panel after its last check.
-    const auto at = panelWritten ? std::optional<std::size_t>(d.resultsAt().value_or(d.events().size()))
-                                 : std::nullopt;
-    replay(d, at, [this, &labels] {
-        writeLabels(labels);
-        showPanel(kResultPanel);
-    });
-    writeLabels({{footing_.verdictLabel, verdict}});
 }
 
 }  // namespace mx::ui

@@ -4,8 +4,8 @@
 // materials, the steel-grade buttons with their sentence, the self-weight allowance
 // and its two preset buttons, the mesh-size list, and a result panel of summary lines
 // with their values beside them. Each window names the parts as its own form does and
-// adds what is its own (the soil list, the standard-pile pickers), Calculate, the
-// sheet and the drawing, through FootingWindowOf.
+// adds what is its own (the soil list, the standard-pile pickers); Calculate, the
+// sheet and the drawing are its module description's, through the frame.
 #include <array>
 #include <functional>
 #include <optional>
@@ -22,9 +22,9 @@ class QListWidget;
 
 namespace mx::ui {
 
-// A footing window's record: the frame's own (identity, fields, change check, title
-// block, the fs field and how a grade writes it; the caption of a grade is the
-// footings' own, footingGrade) with what the footing frame builds the rest of it from.
+// A footing window's record: the frame's own (identity, module description, fields,
+// change check, title block, the fs field; the caption of a grade is the footings'
+// own, footingGrade) with what the footing frame builds the rest of it from.
 // The toolbar, the panels and the exit question are the footing frame's, the same for
 // both footings.
 struct FootingWindowDesign : MemberWindowDesign {
@@ -107,10 +107,6 @@ protected:
     // Closes the window's own aids when the input panel starts afresh.
     virtual void closeAids() {}
 
-    // The result labels at their moment among a Calculate's messages, then the verdict.
-    void replayCalculation(const Diagnostics& d, bool panelWritten, const FieldSet& labels,
-                           const std::string& verdict);
-
     const FootingWindowDesign& footing() const { return footing_; }
     Message printQuestion() const override { return footingPrintQuestion(); }
 
@@ -121,39 +117,6 @@ private:
     FootingWindowDesign footing_;
     ClickLabel* materialCaption_ = nullptr;
     QListWidget* barList_ = nullptr;
-};
-
-// A footing window over its module's calculation: Calculate replays the outcome, the
-// result labels at their moment among its messages, and the sheet and the figure read
-// the result of the last Calculate (an empty record before the first).
-template <typename Outcome>
-class FootingWindowOf : public FootingWindow {
-public:
-    using Result = typename FootingCalculation<Outcome>::Result;
-
-    // The last Calculate, none before the first.
-    const std::optional<Outcome>& lastOutcome() const { return outcome_; }
-
-    void runCalculation() override {
-        erase();
-        Outcome out = calc_.calculate(fields());
-        replayCalculation(out.diagnostics, out.panelWritten, calc_.resultLabels(out.result), out.verdict);
-        outcome_ = std::move(out);
-    }
-
-protected:
-    FootingWindowOf(FootingWindowDesign design, const FootingCalculation<Outcome>& calc, QWidget* parent)
-        : FootingWindow(std::move(design), parent), calc_(calc) {}
-
-    PageModel sheet() const override { return calc_.sheet(lastResult(), lastUsable(), titleBlock()); }
-    PageModel drawing(const PageBox& area) const override { return calc_.drawing(lastResult(), area); }
-
-private:
-    Result lastResult() const { return lastResultOf(outcome_); }
-    bool lastUsable() const { return lastUsableOf(outcome_); }
-
-    const FootingCalculation<Outcome>& calc_;
-    std::optional<Outcome> outcome_;
 };
 
 }  // namespace mx::ui

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "common/numtext.h"
+#include "common/cli_modules.h"
 #include "pile/window/pile_pictures.h"
 #include "pilecap/pilecap_fields.h"
 #include "pilecap/pilecap_form.h"
@@ -43,6 +44,8 @@ ui::FootingWindowDesign pileCapDesign() {
     d.helpWindow = "foot2help";
     d.fields = &pileCapFieldTable();
     d.check = changeCheck;
+    static const cli::Module description = cli::pileCapCliModule();
+    d.description = &description;
     d.titleBlock = {ui::FootingWindow::kTitlePanel, "Command26", "Command24"};
     d.designTooltip = "ออกแบบฐานรากชนิดมีเข็ม";
     d.designPicture = pileCapPixmap(QSize(38, 38));
@@ -55,7 +58,6 @@ ui::FootingWindowDesign pileCapDesign() {
     d.materialRows = {{"Text5", "Label6"}, {"Text6", "Label7"}, {"Text7", "Label8"}};
     d.materialCaption = "Label5";
     d.materialButton = "Command23";
-    d.writeGradeFs = [](FieldSet& f, SteelGrade g) { pressGradeButton(f, g); };
     d.fsField = "Text7";
     d.gradeLabel = kGradeLabel;
     d.allowanceField = "Text14";
@@ -77,7 +79,7 @@ ui::FootingWindowDesign pileCapDesign() {
 
 }  // namespace
 
-PileCapWindow::PileCapWindow(QWidget* parent) : FootingWindowOf(pileCapDesign(), pileCapCalculation(), parent) {
+PileCapWindow::PileCapWindow(QWidget* parent) : FootingWindow(pileCapDesign(), parent) {
     assembleFooting();
     writeLabels(initialResultLabels());
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/cli_modules.h"
 #include "spreadfooting/spreadfooting_fields.h"
 #include "spreadfooting/spreadfooting_form.h"
 #include "spreadfooting/spreadfooting_sheet.h"
@@ -31,6 +32,8 @@ ui::FootingWindowDesign spreadFootingDesign() {
     d.helpWindow = "f00t1help";
     d.fields = &spreadFootingFieldTable();
     d.check = changeCheck;
+    static const cli::Module description = cli::spreadFootingCliModule();
+    d.description = &description;
     d.titleBlock = {ui::FootingWindow::kTitlePanel, "Command22", "Command20"};
     d.designTooltip = "ออกแบบฐานรากแผ่";
     d.designPicture = spreadFootingPixmap(QSize(38, 38));
@@ -42,7 +45,6 @@ ui::FootingWindowDesign spreadFootingDesign() {
     d.materialRows = {{"Text4", "Label5"}, {"Text5", "Label6"}, {"Text6", "Label7"}};
     d.materialCaption = "Label4";
     d.materialButton = "Command19";
-    d.writeGradeFs = pressGrade;
     d.fsField = "Text6";
     d.gradeLabel = "Label8";
     d.allowanceField = "Text13";
@@ -64,7 +66,7 @@ ui::FootingWindowDesign spreadFootingDesign() {
 }  // namespace
 
 SpreadFootingWindow::SpreadFootingWindow(QWidget* parent)
-    : FootingWindowOf(spreadFootingDesign(), spreadFootingCalculation(), parent) {
+    : FootingWindow(spreadFootingDesign(), parent) {
     assembleFooting();
 }
 
