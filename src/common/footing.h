@@ -53,6 +53,11 @@ struct FootingGrade {
 };
 const FootingGrade& footingGrade(SteelGrade grade);
 
+// The allowance for the footing's own weight, in per cent of the load it carries, that
+// both footings start from, and the smaller one their panel button writes.
+inline constexpr const char* kFootingAllowanceUsual = "17";
+inline constexpr const char* kFootingAllowanceSmall = "10";
+
 // The mesh-bar picker of both footing windows: a row's text and the diameter (mm) it writes.
 struct FootingBar {
     const char* text;
