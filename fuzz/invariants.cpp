@@ -11,16 +11,23 @@
 #include <optional>
 #include <sstream>
 
+#include "beam/beam_module.h"
 #include "cli/tool.h"
+#include "column/column_module.h"
 #include "common/checked.h"
-#include "common/cli_modules.h"
 #include "common/fixed.h"
 #include "common/numtext.h"
 #include "common/utf8.h"
+#include "pile/pile_module.h"
+#include "pilecap/pilecap_module.h"
 #include "project/json.h"
 #include "project/project.h"
 #include "project/report.h"
 #include "shell/calculator.h"
+#include "shell/cover_module.h"
+#include "slab/slab_module.h"
+#include "spreadfooting/spreadfooting_module.h"
+#include "stair/stair_module.h"
 
 namespace mx::fuzz {
 
@@ -245,13 +252,12 @@ PageBox drawingSurface(const std::string& module) {
     return PageBox{0, 0, 9000, 7500};
 }
 
-const std::vector<cli::Module>& modules() {
-    static const std::vector<cli::Module> all = [] {
-        using namespace cli;
-        return std::vector<Module>{pileCliModule(),           blowCliModule(),    beamCliModule(),
-                                   slabCliModule(),           columnCliModule(),  stairCliModule(),
-                                   spreadFootingCliModule(),  pileCapCliModule(), coverCliModule(),
-                                   criteriaCliModule()};
+const std::vector<ModuleDescription>& modules() {
+    static const std::vector<ModuleDescription> all = [] {
+        return std::vector<ModuleDescription>{pile::pileDescription(), pile::blowDescription(), beam::description(),
+                                              slab::description(),         column::description(),   stair::description(),
+                                              spreadfooting::description(), pilecap::description(), shell::coverDescription(),
+                                              shell::criteriaDescription()};
     }();
     return all;
 }
@@ -274,7 +280,7 @@ struct Decoded {
     cli::SettingMode mode = cli::SettingMode::Raw;
 };
 
-Decoded decodeSettings(const cli::Module& module, std::string_view text) {
+Decoded decodeSettings(const ModuleDescription& module, std::string_view text) {
     Decoded out;
     std::vector<std::string> names;
     for (const auto& [name, value] : module.defaults.entries()) names.push_back(name);
@@ -311,7 +317,7 @@ Decoded decodeSettings(const cli::Module& module, std::string_view text) {
     return out;
 }
 
-void moduleTarget(const cli::Module& module, const std::uint8_t* data, std::size_t size) {
+void moduleTarget(const ModuleDescription& module, const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     // The lines as typed on the command line, unfiltered: whatever the tool refuses, it
     // says so in one clean line.
@@ -339,7 +345,7 @@ void moduleTarget(const cli::Module& module, const std::uint8_t* data, std::size
         expectClean("message while typing", m.text);
         expectClean("message title while typing", m.title);
     }
-    cli::FormState plainState = inv.state;
+    FormState plainState = inv.state;
     const cli::Report report = cli::runModule(module, inv.state, true);
     const std::string& name = module.name;
     // What a run says does not hang on whether its sheet was asked for.

@@ -37,8 +37,8 @@ const FieldTable& beamFieldTable() {
     return table;
 }
 
-std::vector<cli::TypeInfo> beamTypes() {
-    std::vector<cli::TypeInfo> types;
+std::vector<TypeInfo> beamTypes() {
+    std::vector<TypeInfo> types;
     for (int code = 1; beamTypeButton(code); ++code) types.push_back({code, beamTypeButton(code)->tooltip});
     return types;
 }
@@ -62,7 +62,7 @@ Diagnostics beamFieldRule(std::string_view field, const FieldSet& fields, int be
     return d;
 }
 
-std::vector<Message> typeBeamField(cli::FormState& state, std::string_view field, const std::string& text) {
+std::vector<Message> typeBeamField(FormState& state, std::string_view field, const std::string& text) {
     const int type = state.typeCode;
     return typeField(state.fields, field, text, [type](std::string_view f, const FieldSet& fields) {
         return beamFieldRule(f, fields, type);

@@ -11,11 +11,11 @@
 namespace mx::beam {
 
 const FieldTable& beamFieldTable();
-std::vector<cli::TypeInfo> beamTypes();
+std::vector<TypeInfo> beamTypes();
 
 // The change rule of one field as the window runs it: the limit check of the field,
 // and for the span its own check followed by the sizes the span suggests.
 Diagnostics beamFieldRule(std::string_view field, const FieldSet& fields, int beamType);
-std::vector<Message> typeBeamField(cli::FormState& state, std::string_view field, const std::string& text);
+std::vector<Message> typeBeamField(FormState& state, std::string_view field, const std::string& text);
 
 }  // namespace mx::beam

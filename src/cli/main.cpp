@@ -80,7 +80,7 @@ int cannotWriteOutput() {
     return 1;
 }
 
-int runBatchCommand(const std::vector<mx::cli::Module>& modules, const std::vector<std::string>& args, int& argc,
+int runBatchCommand(const std::vector<mx::ModuleDescription>& modules, const std::vector<std::string>& args, int& argc,
                     char** argv) {
     std::string csvPath, sheetsPath, projectPath;
     mx::cli::SettingMode mode = mx::cli::SettingMode::Typed;
@@ -137,7 +137,7 @@ int runBatchCommand(const std::vector<mx::cli::Module>& modules, const std::vect
     mx::cli::DesignSink keep;
     if (!projectPath.empty()) {
         kept.emplace(modules);
-        keep = [&](const mx::cli::Module& m, const mx::cli::FormState& state, int row) { kept->add(m, state, row); };
+        keep = [&](const mx::ModuleDescription& m, const mx::FormState& state, int row) { kept->add(m, state, row); };
     }
     const auto summary = mx::cli::runBatch(modules, reader, mode, std::cout, std::cerr, addSheet, keep);
     if (summary.outputFailed) return cannotWriteOutput();
@@ -184,7 +184,7 @@ void holdClosedStandardStreams() {
 
 int main(int argc, char** argv) {
     holdClosedStandardStreams();
-    const std::vector<mx::cli::Module> modules = mx::cli::allModules();
+    const std::vector<mx::ModuleDescription> modules = mx::cli::allModules();
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         std::cerr << mx::cli::toolHelp(modules);
@@ -213,14 +213,14 @@ int main(int argc, char** argv) {
     }
     if (name == "project" || name == "report")
         return mx::cli::runProjectCommand(modules, args, [&] { return startQt(argc, argv); });
-    const mx::cli::Module* found = mx::cli::findModule(modules, name);
+    const mx::ModuleDescription* found = mx::cli::findModule(modules, name);
     if (!found) {
         std::vector<std::string> names{"batch", "project", "report"};
         for (const auto& m : modules) names.push_back(m.name);
         return fail("unknown module " + mx::quoted(name) + " (did you mean " + mx::closestName(name, names) +
                     "? mx7100-calc --help lists them)");
     }
-    const mx::cli::Module& module = *found;
+    const mx::ModuleDescription& module = *found;
     if (std::any_of(args.begin() + 1, args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; })) {
         std::cout << mx::cli::moduleHelp(module);
         return 0;

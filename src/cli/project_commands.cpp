@@ -26,10 +26,10 @@ int cannotWriteOutput() {
     return 1;
 }
 
-int printMembers(const std::vector<Module>& modules, const project::Project& p) {
+int printMembers(const std::vector<ModuleDescription>& modules, const project::Project& p) {
     for (std::size_t i = 0; i < p.members.size(); ++i) {
         const project::Member& member = p.members[i];
-        const Module& module = *findModule(modules, member.module);
+        const ModuleDescription& module = *findModule(modules, member.module);
         const project::MemberRun run =
             project::runMember(project::withTitleBlock(member, module, p.titleBlock), module, false);
         const std::string json = toJson(module, run.invocation.state, run.report);
@@ -41,7 +41,7 @@ int printMembers(const std::vector<Module>& modules, const project::Project& p) 
     return 0;
 }
 
-int writeReport(const std::vector<Module>& modules, const project::Project& p, const std::string& pdfPath,
+int writeReport(const std::vector<ModuleDescription>& modules, const project::Project& p, const std::string& pdfPath,
                 const std::function<std::unique_ptr<QApplication>()>& startQt) {
     const auto app = startQt();
     // A report that cannot be written is known before its pages are painted.
@@ -68,7 +68,7 @@ int writeReport(const std::vector<Module>& modules, const project::Project& p, c
 
 }  // namespace
 
-int runProjectCommand(const std::vector<Module>& modules, const std::vector<std::string>& args,
+int runProjectCommand(const std::vector<ModuleDescription>& modules, const std::vector<std::string>& args,
                       const std::function<std::unique_ptr<QApplication>()>& startQt) {
     const std::string& command = args.at(0);
     const bool report = command == "report";
@@ -94,10 +94,10 @@ int runProjectCommand(const std::vector<Module>& modules, const std::vector<std:
     return report ? writeReport(modules, *read.project, pdfPath, startQt) : printMembers(modules, *read.project);
 }
 
-BatchProject::BatchProject(const std::vector<Module>& modules)
+BatchProject::BatchProject(const std::vector<ModuleDescription>& modules)
     : modules_(&modules), project_(project::newProject(modules)) {}
 
-void BatchProject::add(const Module& module, const FormState& state, int row) {
+void BatchProject::add(const ModuleDescription& module, const FormState& state, int row) {
     // Rows only ever join the project, so the row's place in it is a new id.
     project::Member m{module.name, "m" + std::to_string(project_.members.size() + 1), {}, state};
     if (const FieldInfo* f = findField(module.fields, "member")) m.name = state.fields.get(f->object);

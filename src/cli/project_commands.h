@@ -19,7 +19,7 @@ namespace mx::cli {
 // Runs "project" or "report" (args[0]); startQt starts painting when pages are
 // written. Exit status 0, 1 when the PDF could not be written, 2 for a file or a
 // command line that cannot be used.
-int runProjectCommand(const std::vector<Module>& modules, const std::vector<std::string>& args,
+int runProjectCommand(const std::vector<ModuleDescription>& modules, const std::vector<std::string>& args,
                       const std::function<std::unique_ptr<QApplication>()>& startQt);
 
 // The designs of a batch kept as a project's members (batch --project): each with its
@@ -27,13 +27,13 @@ int runProjectCommand(const std::vector<Module>& modules, const std::vector<std:
 // member field or, where that is empty, by its row.
 class BatchProject {
 public:
-    explicit BatchProject(const std::vector<Module>& modules);
-    void add(const Module& module, const FormState& state, int row);
+    explicit BatchProject(const std::vector<ModuleDescription>& modules);
+    void add(const ModuleDescription& module, const FormState& state, int row);
     // Saves the project; a Thai message naming the file when it cannot be written.
     std::optional<std::string> save(const std::string& path) const;
 
 private:
-    const std::vector<Module>* modules_;
+    const std::vector<ModuleDescription>* modules_;
     project::Project project_;
 };
 

@@ -5,20 +5,27 @@
 #include <map>
 #include <unordered_map>
 
+#include "beam/beam_module.h"
 #include "cli/output.h"
+#include "column/column_module.h"
 #include "common/utf8.h"
-#include "common/cli_modules.h"
+#include "pile/pile_module.h"
+#include "pilecap/pilecap_module.h"
+#include "shell/cover_module.h"
+#include "slab/slab_module.h"
+#include "spreadfooting/spreadfooting_module.h"
+#include "stair/stair_module.h"
 
 namespace mx::cli {
 
-std::vector<Module> allModules() {
-    return {beamCliModule(),          slabCliModule(),    columnCliModule(), stairCliModule(),
-            spreadFootingCliModule(), pileCapCliModule(), pileCliModule(),   blowCliModule(),
-            coverCliModule(),         criteriaCliModule()};
+std::vector<ModuleDescription> allModules() {
+    return {beam::description(),          slab::description(),    column::description(), stair::description(),
+            spreadfooting::description(), pilecap::description(), pile::pileDescription(),   pile::blowDescription(),
+            shell::coverDescription(),         shell::criteriaDescription()};
 }
 
-const Module* findModule(const std::vector<Module>& modules, std::string_view name) {
-    for (const Module& m : modules)
+const ModuleDescription* findModule(const std::vector<ModuleDescription>& modules, std::string_view name) {
+    for (const ModuleDescription& m : modules)
         if (m.name == name) return &m;
     return nullptr;
 }
@@ -49,7 +56,7 @@ std::string errorLine(int row, const std::string& error) {
 
 }  // namespace
 
-BatchSummary runBatch(const std::vector<Module>& modules, CsvReader& reader, SettingMode mode, std::ostream& out,
+BatchSummary runBatch(const std::vector<ModuleDescription>& modules, CsvReader& reader, SettingMode mode, std::ostream& out,
                       std::ostream& progress, const std::function<bool(const PageModel&)>& addSheet,
                       const DesignSink& onDesign) {
     BatchSummary summary;
@@ -79,7 +86,7 @@ BatchSummary runBatch(const std::vector<Module>& modules, CsvReader& reader, Set
     }
     const auto moduleColumn = static_cast<std::size_t>(moduleAt - header.begin());
     std::vector<std::string> moduleNames;
-    for (const Module& m : modules) moduleNames.push_back(m.name);
+    for (const ModuleDescription& m : modules) moduleNames.push_back(m.name);
 
     // What a column sets in a module: an error when it names no setting, else the
     // field's object name (empty for type and grade), worked out once per module and
@@ -88,8 +95,8 @@ BatchSummary runBatch(const std::vector<Module>& modules, CsvReader& reader, Set
         std::optional<std::string> error;
         std::string object;
     };
-    std::map<std::pair<const Module*, std::size_t>, Column> columns;
-    auto column = [&](const Module& module, std::size_t c) -> const Column& {
+    std::map<std::pair<const ModuleDescription*, std::size_t>, Column> columns;
+    auto column = [&](const ModuleDescription& module, std::size_t c) -> const Column& {
         auto [it, fresh] = columns.try_emplace({&module, c});
         if (fresh && header[c].empty()) {
             it->second.error = "column " + columnName(c) + " has no name in the header";
@@ -132,7 +139,7 @@ BatchSummary runBatch(const std::vector<Module>& modules, CsvReader& reader, Set
         }
         rec.cells.resize(header.size());  // a short row has the cells it lacks empty
         const std::string name = trim(rec.cells[moduleColumn]);
-        const Module* module = findModule(modules, name);
+        const ModuleDescription* module = findModule(modules, name);
         if (!module || !module->run) {
             if (!reject(name.empty() ? "no module named"
                                      : "unknown module " + quoted(name) + " (did you mean " +

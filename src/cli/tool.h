@@ -13,9 +13,9 @@
 
 namespace mx::cli {
 
-std::vector<Module> allModules();
+std::vector<ModuleDescription> allModules();
 // The module of a name, or nullptr.
-const Module* findModule(const std::vector<Module>& modules, std::string_view name);
+const ModuleDescription* findModule(const std::vector<ModuleDescription>& modules, std::string_view name);
 
 struct BatchSummary {
     int designs = 0;              // rows designed
@@ -34,8 +34,8 @@ struct BatchSummary {
 // names its page. Progress lines go to `progress` when the batch is long. With
 // onDesign set, each row that designs is handed to it with its window state as the
 // settings left it, before Calculate (batch --project keeps them as members).
-using DesignSink = std::function<void(const Module&, const FormState&, int row)>;
-BatchSummary runBatch(const std::vector<Module>& modules, CsvReader& reader, SettingMode mode,
+using DesignSink = std::function<void(const ModuleDescription&, const FormState&, int row)>;
+BatchSummary runBatch(const std::vector<ModuleDescription>& modules, CsvReader& reader, SettingMode mode,
                       std::ostream& out, std::ostream& progress,
                       const std::function<bool(const PageModel&)>& addSheet = {}, const DesignSink& onDesign = {});
 

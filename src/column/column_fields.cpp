@@ -28,13 +28,13 @@ const FieldTable& columnFieldTable() {
     return table;
 }
 
-std::vector<cli::TypeInfo> columnTypes() {
-    std::vector<cli::TypeInfo> types;
+std::vector<TypeInfo> columnTypes() {
+    std::vector<TypeInfo> types;
     for (const ColumnShapeButton& s : kColumnShapes) types.push_back({s.code, s.label1});
     return types;
 }
 
-std::vector<Message> typeColumnField(cli::FormState& state, std::string_view field, const std::string& text) {
+std::vector<Message> typeColumnField(FormState& state, std::string_view field, const std::string& text) {
     std::vector<Message> shown;
     setColumnField(state.fields, state.typeCode, field, text, shown);
     return shown;

@@ -11,7 +11,7 @@
 namespace mx::column {
 
 const FieldTable& columnFieldTable();
-std::vector<cli::TypeInfo> columnTypes();
-std::vector<Message> typeColumnField(cli::FormState& state, std::string_view field, const std::string& text);
+std::vector<TypeInfo> columnTypes();
+std::vector<Message> typeColumnField(FormState& state, std::string_view field, const std::string& text);
 
 }  // namespace mx::column

@@ -9,18 +9,11 @@
 
 namespace mx::cli {
 
-void ResultList::add(std::string name, double v) { entries_.emplace_back(std::move(name), numText(v)); }
-void ResultList::add(std::string name, Fixed v) { entries_.emplace_back(std::move(name), v.text()); }
-void ResultList::add(std::string name, std::int64_t v) { entries_.emplace_back(std::move(name), std::to_string(v)); }
-void ResultList::add(std::string name, bool v) { entries_.emplace_back(std::move(name), v ? "true" : "false"); }
-void ResultList::addText(std::string name, const std::string& v) { entries_.emplace_back(std::move(name), jsonString(v)); }
-void ResultList::addNull(std::string name) { entries_.emplace_back(std::move(name), "null"); }
-
 namespace {
 
 // Every name a setting may use: type and grade where the module has them, then each
 // field's object name and short name.
-std::vector<std::string> settingNames(const Module& module) {
+std::vector<std::string> settingNames(const ModuleDescription& module) {
     std::vector<std::string> names;
     if (!module.types.empty()) names.emplace_back("type");
     if (module.pressGrade) names.emplace_back("grade");
@@ -35,7 +28,7 @@ std::vector<std::string> settingNames(const Module& module) {
 }
 
 // The object name of a field named by object or short name; "" when there is none.
-std::string fieldObject(const Module& module, std::string_view key) {
+std::string fieldObject(const ModuleDescription& module, std::string_view key) {
     if (const FieldInfo* f = findField(module.fields, key)) return f->object;
     if (module.defaults.has(key)) return std::string(key);
     return {};
@@ -43,23 +36,7 @@ std::string fieldObject(const Module& module, std::string_view key) {
 
 }  // namespace
 
-bool pressType(const Module& module, FormState& state, int code) {
-    if (module.pressType) return module.pressType(state, code);
-    const bool listed = std::any_of(module.types.begin(), module.types.end(), [code](const TypeInfo& t) { return t.code == code; });
-    if (listed) state.typeCode = code;
-    return listed;
-}
-
-Module moduleRecord(std::string name, std::string title, FieldTable fields) {
-    Module m;
-    m.name = std::move(name);
-    m.title = std::move(title);
-    m.defaults = defaultsOf(fields);
-    m.fields = std::move(fields);
-    return m;
-}
-
-std::optional<std::string> parseSettings(const Module& module, const std::vector<std::string>& args, Invocation& out,
+std::optional<std::string> parseSettings(const ModuleDescription& module, const std::vector<std::string>& args, Invocation& out,
                                          SettingMode mode) {
     out.state.fields = module.defaults;
     for (const std::string& a : args)
@@ -118,7 +95,7 @@ std::optional<std::string> parseSettings(const Module& module, const std::vector
     return std::nullopt;
 }
 
-Report reportOf(const Module& module, const FormState& state, ModuleRun run, bool wantPages) {
+Report reportOf(const ModuleDescription& module, const FormState& state, ModuleRun run, bool wantPages) {
     Report report;
     report.status = run.status;
     report.verdict = std::move(run.verdict);
@@ -133,7 +110,7 @@ Report reportOf(const Module& module, const FormState& state, ModuleRun run, boo
     return report;
 }
 
-Report runModule(const Module& module, FormState& state, bool wantPages) {
+Report runModule(const ModuleDescription& module, FormState& state, bool wantPages) {
     std::vector<Message> pressed;
     if (module.pressBeforeRun) pressed = module.pressBeforeRun(state);
     ModuleRun run = module.run(state);
@@ -141,7 +118,7 @@ Report runModule(const Module& module, FormState& state, bool wantPages) {
     return reportOf(module, state, std::move(run), wantPages);
 }
 
-Report runInvocation(const Module& module, Invocation& inv, bool wantPages) {
+Report runInvocation(const ModuleDescription& module, Invocation& inv, bool wantPages) {
     // What the window shows: the typing's messages, the inputs Calculate cannot read,
     // then the calculation's own.
     std::vector<Message> before = inv.typedMessages;
@@ -160,7 +137,7 @@ std::string pad(std::string s, std::size_t width) {
 
 }  // namespace
 
-std::string toolHelp(const std::vector<Module>& modules) {
+std::string toolHelp(const std::vector<ModuleDescription>& modules) {
     std::string out =
         "mx7100-calc: MX7100's design calculations without a window\n"
         "\n"
@@ -172,7 +149,7 @@ std::string toolHelp(const std::vector<Module>& modules) {
         "       mx7100-calc --help | --version\n"
         "\n"
         "modules:\n";
-    for (const Module& m : modules) out += "  " + pad(m.name, 14) + m.title + "\n";
+    for (const ModuleDescription& m : modules) out += "  " + pad(m.name, 14) + m.title + "\n";
     out +=
         "\n"
         "settings, applied in the order given:\n"
@@ -202,7 +179,7 @@ std::string toolHelp(const std::vector<Module>& modules) {
     return out;
 }
 
-std::string moduleHelp(const Module& module) {
+std::string moduleHelp(const ModuleDescription& module) {
     std::string out = "mx7100-calc " + module.name + ": " + module.title + "\n\nfields:\n";
     out += "  " + pad("OBJECT", 7) + pad("NAME", 14) + pad("UNIT", 7) + pad("DEFAULT", 10) + "CAPTION\n";
     if (module.fields.empty()) {
@@ -281,7 +258,7 @@ std::string object(const std::vector<std::pair<std::string, std::string>>& entri
 }
 }  // namespace
 
-std::string toJson(const Module& module, const FormState& state, const Report& report) {
+std::string toJson(const ModuleDescription& module, const FormState& state, const Report& report) {
     std::string out = "{\"module\": " + jsonString(module.name);
     out += ", \"status\": " + (report.status ? std::to_string(*report.status) : std::string("null"));
     out += ", \"verdict\": " + (report.verdict ? jsonString(*report.verdict) : std::string("null"));

@@ -1,11 +1,7 @@
 #pragma once
-// What each design module offers the headless tool mx7100-calc: its input fields with
-// their window defaults, its type and grade buttons, and a run that does what the
-// window's Calculate does and reports the outcome. The tool itself only parses the
-// command line, calls these and writes JSON (or a sheet).
-#include <any>
+// The headless tool mx7100-calc's machinery: it parses the command line onto a
+// module's description (common/module.h), runs it, and writes JSON (or a sheet).
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,76 +9,15 @@
 #include <vector>
 
 #include "common/fieldedit.h"
+#include "common/module.h"
 #include "common/fieldset.h"
 #include "common/fieldtable.h"
 #include "common/fixed.h"
 #include "common/material.h"
 #include "common/message.h"
 #include "common/page.h"
-#include "common/titleblock.h"
 
 namespace mx::cli {
-
-// The window as the tool sets it up: field texts, the type code last pressed and the
-// steel grade last pressed (empty when none).
-struct FormState {
-    FieldSet fields;
-    int typeCode = 0;
-    std::optional<SteelGrade> grade;
-};
-
-// Named result values, written as JSON numbers (or strings, or null) in order.
-class ResultList {
-public:
-    void add(std::string name, double v);
-    void add(std::string name, Fixed v);
-    void add(std::string name, std::int64_t v);
-    void add(std::string name, int v) { add(std::move(name), static_cast<std::int64_t>(v)); }
-    void add(std::string name, std::int16_t v) { add(std::move(name), static_cast<std::int64_t>(v)); }
-    void add(std::string name, bool v);
-    void addText(std::string name, const std::string& v);
-    void addNull(std::string name);
-    // Name and JSON text of each value.
-    const std::vector<std::pair<std::string, std::string>>& entries() const { return entries_; }
-
-private:
-    std::vector<std::pair<std::string, std::string>> entries_;
-};
-
-// The record of one Calculate, made by the module's run and read alike by the window
-// and the tool. The window replays `diagnostics` through its fields' change checks,
-// writes `labels` at `resultsAt` among them and `closingLabels` after the last; the
-// tool prints `messages` (the same boxes, with those its field rules raised on the
-// corrections) and every label. The closures hold the run's own result record, so
-// that a sheet or a drawing is always of the Calculate whose numbers are shown.
-struct ModuleRun {
-    std::optional<int> status;           // DesignStatus, or none for modules without one
-    std::optional<std::string> verdict;  // verdict caption, or none
-    Diagnostics diagnostics;             // messages and corrections, as the window replays them
-    std::vector<Message> messages;       // the boxes in the order the window shows them
-    // Where among the events the result labels are written (at the end: after the
-    // last); none when the run writes no labels at an event.
-    std::optional<std::size_t> resultsAt;
-    FieldSet labels;         // the result labels (blank ones the tool shows, where none are written)
-    FieldSet closingLabels;  // written after the last message: the verdict caption
-    ResultList result;       // every value of the result record
-    std::function<PageModel(const ProjectTitleBlock&)> sheet;  // empty where the module prints none
-    std::function<PageModel(const PageBox&)> drawing;          // empty where the module draws nothing
-    // The run sized a member to draw; without it Draw says why instead of drawing.
-    std::function<bool()> hasFigure;
-    // What the printed sheet lacks, said before it goes to the printer; none if nothing.
-    std::function<std::optional<Message>()> sheetWarning;
-    // The module's own outcome, as std::shared_ptr<const Outcome>, the one the closures
-    // read: for what a window does with it besides showing it (see recordOf).
-    std::any record;
-};
-
-// The outcome a run keeps, or nullptr for a run of another module (or none).
-template <typename Outcome>
-const Outcome* recordOf(const ModuleRun& run) {
-    const auto* p = std::any_cast<std::shared_ptr<const Outcome>>(&run.record);
-    return p ? p->get() : nullptr;
-}
 
 struct Report {
     std::optional<int> status;           // DesignStatus, or none for modules without one
@@ -93,59 +28,6 @@ struct Report {
     std::optional<PageModel> sheet;      // filled when pages were asked for and the module prints a sheet
     std::optional<PageModel> drawing;    // filled when pages were asked for and the module draws the member
 };
-
-// A type button: its code and the caption it puts up.
-struct TypeInfo {
-    int code;
-    std::string caption;
-};
-
-// A field written as typing it in the window writes it: the field's change rule runs
-// and every text it writes back is an edit in turn. Returns the messages the window
-// shows, in order.
-using FieldTyper = std::function<std::vector<Message>(FormState&, std::string_view field, const std::string& text)>;
-
-struct Module {
-    std::string name;
-    FieldSet defaults;  // every input field with its window default
-    std::string title;  // one line for the tool's list of modules
-    // Every field the module reads: object name, short name, caption, unit, default.
-    // Its defaults are the module's defaults, field for field.
-    FieldTable fields;
-    std::vector<TypeInfo> types;  // the type buttons, in code order
-    // Writes a field through its change rule; empty when the module has no rules.
-    FieldTyper typeField;
-    // Presses the type button of a code; false when the module has no such type. Empty
-    // where a type button only chooses the type: then any code of `types` is pressed.
-    std::function<bool(FormState&, int code)> pressType;
-    // Presses a steel-grade button; empty when the module has none.
-    std::function<void(FormState&, SteelGrade)> pressGrade;
-    // What the tool presses before Calculate that a window's user presses by hand (the
-    // round column's diameter box): its messages come before Calculate's. May be empty.
-    std::function<std::vector<Message>(FormState&)> pressBeforeRun;
-    // Runs Calculate on the state as the window's Calculate does (corrections land in
-    // state.fields). Empty while the module is not built.
-    std::function<ModuleRun(FormState&)> run;
-    // The record of no Calculate: the sheet and figure of an empty result record, what
-    // a window prints and draws before its first Calculate. Empty where run is.
-    std::function<ModuleRun()> noRun;
-    // The window's drawing surface as the tool draws the member on it.
-    PageBox drawingArea{};
-};
-
-// The tool's report of a run: the labels written in order, the sheet (its title block
-// from the fields) and the drawing when pages are asked for.
-Report reportOf(const Module& module, const FormState& state, ModuleRun run, bool wantPages);
-// Runs Calculate on the state and reports it.
-Report runModule(const Module& module, FormState& state, bool wantPages);
-
-// Presses a type button of the module (its own press, or a code of its type list);
-// false, with the state untouched, for a code the module has no button for.
-bool pressType(const Module& module, FormState& state, int code);
-
-// A module's record with its name, its window caption as its title, and its field
-// table, whose defaults are the module's defaults.
-Module moduleRecord(std::string name, std::string title, FieldTable fields);
 
 // Parses SETTING arguments (CONTROL=TEXT, type=N, grade=G, --sheet FILE.pdf,
 // --drawing FILE.png) onto a state made from the module's defaults. Returns an error
@@ -163,17 +45,23 @@ struct Invocation {
 enum class SettingMode { Raw, Typed };
 // A field may be named by its object name or its short name; an unknown name is an
 // error that names the closest known one.
-std::optional<std::string> parseSettings(const Module& module, const std::vector<std::string>& args, Invocation& out,
+std::optional<std::string> parseSettings(const ModuleDescription& module, const std::vector<std::string>& args, Invocation& out,
                                          SettingMode mode = SettingMode::Raw);
 
+// The tool's report of a run: the labels written in order, the sheet (its title block
+// from the fields) and the drawing when pages are asked for.
+Report reportOf(const ModuleDescription& module, const FormState& state, ModuleRun run, bool wantPages);
+// Runs Calculate on the state (the tool's presses before it first) and reports it.
+Report runModule(const ModuleDescription& module, FormState& state, bool wantPages);
+
 // Runs Calculate on a parsed invocation: the messages shown while typing come first.
-Report runInvocation(const Module& module, Invocation& inv, bool wantPages);
+Report runInvocation(const ModuleDescription& module, Invocation& inv, bool wantPages);
 
 // Texts of --help: the list of modules, and one module's fields, types and grades.
-std::string toolHelp(const std::vector<Module>& modules);
-std::string moduleHelp(const Module& module);
+std::string toolHelp(const std::vector<ModuleDescription>& modules);
+std::string moduleHelp(const ModuleDescription& module);
 
 std::string jsonString(std::string_view s);
-std::string toJson(const Module& module, const FormState& state, const Report& report);
+std::string toJson(const ModuleDescription& module, const FormState& state, const Report& report);
 
 }  // namespace mx::cli

@@ -73,7 +73,7 @@ MeshAnchorage meshAnchorage(double fs, double barCm, Fixed u, double faceToEdge)
     return a;
 }
 
-void addAnchorage(cli::ResultList& out, const MeshAnchorage& a) {
+void addAnchorage(ResultList& out, const MeshAnchorage& a) {
     out.add("ld", a.ld);
     out.add("straight", a.straight);
     out.add("hook", a.hook);

@@ -129,7 +129,7 @@ std::string minSteelText(double ratio, const std::string& b, double t, Fixed asM
 // where they are needed and the verdict.
 std::array<std::string, 2> anchorageText(double fs, double barCm, Fixed u, const MeshAnchorage& a);
 // The tool's values of the anchorage: ld, straight, hook, and hooks and anchored as 1 or 0.
-void addAnchorage(cli::ResultList& out, const MeshAnchorage& a);
+void addAnchorage(ResultList& out, const MeshAnchorage& a);
 // A footing sheet's listing, one row after another from the top: a body row (14 pt)
 // kFootingRowStep below the last, a row in large type (18 pt) kFootingResultStep
 // below. The pitch is a little under the usual 300 twips, so that the checks and the
@@ -163,12 +163,12 @@ inline constexpr const char* kHookNote = " ปลายเหล็กตะแ�
 // result record through addResult, the labels from `labels` as a fresh window shows
 // them, and the sheet and the figure of the run's own result.
 template <typename Outcome>
-cli::ModuleRun footingRun(const FootingCalculation<Outcome>& calc, cli::FormState& state,
-                          void (*addResult)(cli::ResultList&, const typename FootingCalculation<Outcome>::Result&),
-                          const FieldSet& labels) {
+ModuleRun footingRun(const FootingCalculation<Outcome>& calc, FormState& state,
+                     void (*addResult)(ResultList&, const typename FootingCalculation<Outcome>::Result&),
+                     const FieldSet& labels) {
     auto outcome = std::make_shared<const Outcome>(calc.calculate(state.fields));
     state.fields.apply(outcome->diagnostics);
-    cli::ModuleRun run;
+    ModuleRun run;
     run.status = static_cast<int>(outcome->status);
     run.verdict = outcome->verdict;
     run.diagnostics = outcome->diagnostics;
@@ -194,8 +194,8 @@ cli::ModuleRun footingRun(const FootingCalculation<Outcome>& calc, cli::FormStat
 
 // The record of no Calculate: the sheet and the figure of an empty result record.
 template <typename Outcome>
-cli::ModuleRun footingNoRun(const FootingCalculation<Outcome>& calc) {
-    cli::ModuleRun run;
+ModuleRun footingNoRun(const FootingCalculation<Outcome>& calc) {
+    ModuleRun run;
     run.sheet = [calc](const ProjectTitleBlock& tb) { return calc.sheet({}, false, tb); };
     run.drawing = [calc](const PageBox& area) { return calc.drawing({}, area); };
     return run;

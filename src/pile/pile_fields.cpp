@@ -26,14 +26,14 @@ const FieldTable& pileFieldTable() {
     return table;
 }
 
-std::vector<cli::TypeInfo> pileTypeList() {
-    std::vector<cli::TypeInfo> types;
+std::vector<TypeInfo> pileTypeList() {
+    std::vector<TypeInfo> types;
     for (const PileTypeInfo& t : pileTypes()) types.push_back({t.code, t.typeText});
     std::sort(types.begin(), types.end(), [](const auto& a, const auto& b) { return a.code < b.code; });
     return types;
 }
 
-std::vector<Message> typePileField(cli::FormState& state, std::string_view field, const std::string& text) {
+std::vector<Message> typePileField(FormState& state, std::string_view field, const std::string& text) {
     return typeField(state.fields, field, text, checkPileField);
 }
 
@@ -64,13 +64,13 @@ const FieldTable& blowFieldTable() {
     return table;
 }
 
-std::vector<cli::TypeInfo> blowTypeList() {
-    std::vector<cli::TypeInfo> types;
+std::vector<TypeInfo> blowTypeList() {
+    std::vector<TypeInfo> types;
     for (const BlowTypeInfo& t : blowTypes()) types.push_back({t.code, t.typeText});
     return types;
 }
 
-std::vector<Message> typeBlowField(cli::FormState& state, std::string_view field, const std::string& text) {
+std::vector<Message> typeBlowField(FormState& state, std::string_view field, const std::string& text) {
     return typeField(state.fields, field, text, [](std::string_view f, const FieldSet& fields) {
         return checkBlowField(std::string(f), fields.get(f));
     });

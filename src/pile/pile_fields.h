@@ -12,11 +12,11 @@
 namespace mx::pile {
 
 const FieldTable& pileFieldTable();
-std::vector<cli::TypeInfo> pileTypeList();
-std::vector<Message> typePileField(cli::FormState& state, std::string_view field, const std::string& text);
+std::vector<TypeInfo> pileTypeList();
+std::vector<Message> typePileField(FormState& state, std::string_view field, const std::string& text);
 
 const FieldTable& blowFieldTable();
-std::vector<cli::TypeInfo> blowTypeList();
-std::vector<Message> typeBlowField(cli::FormState& state, std::string_view field, const std::string& text);
+std::vector<TypeInfo> blowTypeList();
+std::vector<Message> typeBlowField(FormState& state, std::string_view field, const std::string& text);
 
 }  // namespace mx::pile

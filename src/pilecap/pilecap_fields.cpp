@@ -20,7 +20,7 @@ const FieldTable& pileCapFieldTable() {
     return table;
 }
 
-std::vector<Message> typePileCapField(cli::FormState& state, std::string_view field, const std::string& text) {
+std::vector<Message> typePileCapField(FormState& state, std::string_view field, const std::string& text) {
     return typeField(state.fields, field, text, changeCheck);
 }
 

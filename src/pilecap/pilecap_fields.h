@@ -11,6 +11,6 @@
 namespace mx::pilecap {
 
 const FieldTable& pileCapFieldTable();
-std::vector<Message> typePileCapField(cli::FormState& state, std::string_view field, const std::string& text);
+std::vector<Message> typePileCapField(FormState& state, std::string_view field, const std::string& text);
 
 }  // namespace mx::pilecap

@@ -44,14 +44,14 @@ private:
 
 // The name a field is written under: its short name, or its object name where the
 // module has no field table.
-std::string storedName(const cli::Module* module, const std::string& object) {
+std::string storedName(const ModuleDescription* module, const std::string& object) {
     if (module)
         for (const FieldInfo& f : module->fields)
             if (object == f.object) return f.name;
     return object;
 }
 
-void writeFields(std::string& out, const FieldSet& fields, const cli::Module* module, const std::string& indent) {
+void writeFields(std::string& out, const FieldSet& fields, const ModuleDescription* module, const std::string& indent) {
     out += "{";
     bool first = true;
     for (const auto& [object, value] : fields.entries()) {
@@ -64,20 +64,20 @@ void writeFields(std::string& out, const FieldSet& fields, const cli::Module* mo
 
 }  // namespace
 
-const cli::Module* moduleNamed(const std::vector<cli::Module>& modules, std::string_view name) {
-    for (const cli::Module& m : modules)
+const ModuleDescription* moduleNamed(const std::vector<ModuleDescription>& modules, std::string_view name) {
+    for (const ModuleDescription& m : modules)
         if (m.name == name) return &m;
     return nullptr;
 }
 
-bool isMemberModule(const cli::Module& module) {
+bool isMemberModule(const ModuleDescription& module) {
     return module.name != kCoverModule && module.name != kCriteriaModule;
 }
 
-Project newProject(const std::vector<cli::Module>& modules) {
+Project newProject(const std::vector<ModuleDescription>& modules) {
     Project p;
-    if (const cli::Module* m = moduleNamed(modules, kCoverModule)) p.cover = m->defaults;
-    if (const cli::Module* m = moduleNamed(modules, kCriteriaModule)) p.criteria = m->defaults;
+    if (const ModuleDescription* m = moduleNamed(modules, kCoverModule)) p.cover = m->defaults;
+    if (const ModuleDescription* m = moduleNamed(modules, kCriteriaModule)) p.criteria = m->defaults;
     return p;
 }
 
@@ -87,7 +87,7 @@ std::string newMemberId(const Project& project) {
     return taken.fresh();
 }
 
-std::string projectText(const Project& p, const std::vector<cli::Module>& modules) {
+std::string projectText(const Project& p, const std::vector<ModuleDescription>& modules) {
     std::string out = "{\n  \"format\": " + cli::jsonString(kFormatName) +
                       ",\n  \"version\": " + std::to_string(kFormatVersion) + ",\n  \"cover\": ";
     writeFields(out, p.cover, moduleNamed(modules, kCoverModule), "  ");
@@ -103,7 +103,7 @@ std::string projectText(const Project& p, const std::vector<cli::Module>& module
         const Member& m = p.members[i];
         const std::string id = m.id.empty() || written.contains(m.id) ? taken.fresh() : m.id;
         written.insert(id);
-        const cli::Module* module = moduleNamed(modules, m.module);
+        const ModuleDescription* module = moduleNamed(modules, m.module);
         out += i ? ",\n" : "\n";
         out += "    " + cli::jsonString(id) + ": {\"module\": " + cli::jsonString(m.module) +
                ", \"name\": " + cli::jsonString(m.name) + ", \"type\": " +
@@ -125,7 +125,7 @@ std::vector<std::string> memberSettings(const Member& member) {
     return args;
 }
 
-Member withTitleBlock(const Member& member, const cli::Module& module, const TitleBlockDefaults& defaults) {
+Member withTitleBlock(const Member& member, const ModuleDescription& module, const TitleBlockDefaults& defaults) {
     Member out = member;
     const std::pair<const char*, const std::string*> lines[] = {
         {"project", &defaults.project},
@@ -140,7 +140,7 @@ Member withTitleBlock(const Member& member, const cli::Module& module, const Tit
     return out;
 }
 
-MemberRun runMember(const Member& member, const cli::Module& module, bool wantPages) {
+MemberRun runMember(const Member& member, const ModuleDescription& module, bool wantPages) {
     MemberRun run;
     if (const auto err = cli::parseSettings(module, memberSettings(member), run.invocation, cli::SettingMode::Raw)) {
         // parseProject admits no member the module refuses; were one built by hand, it

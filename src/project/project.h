@@ -38,7 +38,7 @@ struct Member {
     std::string name;  // the member's name in the list: "B1", "C3"
     // The window as it was stored: input texts by object name (a field not held keeps
     // its default), the type button and the steel-grade button last pressed.
-    cli::FormState state;
+    FormState state;
     bool operator==(const Member& o) const {
         return module == o.module && id == o.id && name == o.name && state.typeCode == o.state.typeCode &&
                state.grade == o.state.grade && state.fields.entries() == o.state.fields.entries();
@@ -64,10 +64,10 @@ struct Project {
 };
 
 // A new project: both report pages with their defaults, no members.
-Project newProject(const std::vector<cli::Module>& modules);
+Project newProject(const std::vector<ModuleDescription>& modules);
 
 // The modules a member may be: every module of the tool except the two report pages.
-bool isMemberModule(const cli::Module& module);
+bool isMemberModule(const ModuleDescription& module);
 
 // An id no member of the project has, for a member joining it.
 std::string newMemberId(const Project& project);
@@ -75,7 +75,7 @@ std::string newMemberId(const Project& project);
 // The project as file text of the newest version, fields by their short names. Always
 // valid UTF-8 when the project's texts are. A member without an id, or with one an
 // earlier member has, is written under a new one, so the file always reads back.
-std::string projectText(const Project& project, const std::vector<cli::Module>& modules);
+std::string projectText(const Project& project, const std::vector<ModuleDescription>& modules);
 
 // Reading gives a project, or one Thai message that names the file and says what is
 // wrong with it; nothing is returned half-read.
@@ -86,16 +86,16 @@ struct ReadOutcome {
 // The checks on the bytes of a file: UTF-8, JSON, format, version, and every module,
 // field, type and grade against the modules' own tables. A file of version 1 gets the
 // ids m1, m2, ... in its order.
-ReadOutcome parseProject(std::string_view bytes, const std::string& fileName, const std::vector<cli::Module>& modules);
+ReadOutcome parseProject(std::string_view bytes, const std::string& fileName, const std::vector<ModuleDescription>& modules);
 // The same for a file on disk, with the file's own faults first: missing, a folder,
 // not readable, too large.
-ReadOutcome readProjectFile(const std::string& path, const std::vector<cli::Module>& modules);
+ReadOutcome readProjectFile(const std::string& path, const std::vector<ModuleDescription>& modules);
 
 // Writes the project to a temporary file beside path and renames it over path, so a
 // save that fails leaves the previous file whole. Returns a Thai message naming the
 // file on failure.
 std::optional<std::string> saveProjectFile(const Project& project, const std::string& path,
-                                           const std::vector<cli::Module>& modules);
+                                           const std::vector<ModuleDescription>& modules);
 
 // A member as settings of the tool (type=N, grade=G, OBJECT=TEXT ...), to be placed
 // raw: the texts are the window's own and must come back exactly as stored.
@@ -103,7 +103,7 @@ std::vector<std::string> memberSettings(const Member& member);
 
 // A member whose title-block fields are empty takes the project's defaults, and its
 // member line its name; the page field is left as it is.
-Member withTitleBlock(const Member& member, const cli::Module& module, const TitleBlockDefaults& defaults);
+Member withTitleBlock(const Member& member, const ModuleDescription& module, const TitleBlockDefaults& defaults);
 
 // Runs a member as the tool runs its module with these settings. The module must be
 // one of the project's (parseProject checks that).
@@ -111,6 +111,6 @@ struct MemberRun {
     cli::Invocation invocation;
     cli::Report report;
 };
-MemberRun runMember(const Member& member, const cli::Module& module, bool wantPages);
+MemberRun runMember(const Member& member, const ModuleDescription& module, bool wantPages);
 
 }  // namespace mx::project

@@ -60,7 +60,7 @@ std::string megabytes(std::uintmax_t bytes) {
 
 }  // namespace
 
-ReadOutcome parseProject(std::string_view bytes, const std::string& fileName, const std::vector<cli::Module>& modules) {
+ReadOutcome parseProject(std::string_view bytes, const std::string& fileName, const std::vector<ModuleDescription>& modules) {
     ReadOutcome out;
     if (bytes.size() > kMaxFileBytes) {
         out.error = openFailure(fileName, "ไฟล์ใหญ่ " + megabytes(bytes.size()) + " เกินขนาดของไฟล์โครงการ (ไม่เกิน " +
@@ -95,7 +95,7 @@ ReadOutcome parseProject(std::string_view bytes, const std::string& fileName, co
     return out;
 }
 
-ReadOutcome readProjectFile(const std::string& path, const std::vector<cli::Module>& modules) {
+ReadOutcome readProjectFile(const std::string& path, const std::vector<ModuleDescription>& modules) {
     ReadOutcome out;
     std::error_code ec;
     const fs::file_status st = fs::status(path, ec);
@@ -137,7 +137,7 @@ ReadOutcome readProjectFile(const std::string& path, const std::vector<cli::Modu
 }
 
 std::optional<std::string> saveProjectFile(const Project& project, const std::string& path,
-                                           const std::vector<cli::Module>& modules) {
+                                           const std::vector<ModuleDescription>& modules) {
     std::error_code ec;
     const fs::path target(path);
     // Only a file there before is kept whole; a folder of that name is no project.

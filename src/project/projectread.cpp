@@ -19,7 +19,7 @@ struct Unusable {
 
 // What a file of one version calls things.
 struct Reading {
-    const std::vector<cli::Module>& modules;
+    const std::vector<ModuleDescription>& modules;
     int version;
 };
 
@@ -73,7 +73,7 @@ void onlyKeys(const JsonValue& v, std::initializer_list<const char*> known, cons
         for (const char* k : known) ok = ok || key == k;
         if (!ok) {
             std::vector<std::string> names(known.begin(), known.end());
-            throw Unusable{where + "มีหัวข้อ " + quotedName(key) + " ที่ไม่รู้จัก (" + lineNote(value) +
+            throw Unusable{where + " มีหัวข้อ " + quotedName(key) + " ที่ไม่รู้จัก (" + lineNote(value) +
                            ", หัวข้อที่ใกล้เคียงคือ " + quotedName(closestName(key, names)) + ")"};
         }
     }
@@ -82,7 +82,7 @@ void onlyKeys(const JsonValue& v, std::initializer_list<const char*> known, cons
 // The names a file gives a module's fields: version 1 their object names, later
 // versions their short names; a module without a field table goes by the object names
 // of its defaults in every version.
-std::vector<std::string> storedNames(const cli::Module& module, int version) {
+std::vector<std::string> storedNames(const ModuleDescription& module, int version) {
     std::vector<std::string> names;
     if (module.fields.empty())
         for (const auto& [object, text] : module.defaults.entries()) names.push_back(object);
@@ -92,7 +92,7 @@ std::vector<std::string> storedNames(const cli::Module& module, int version) {
 
 // Field texts by their stored names onto a field set by object name, each checked
 // against the module.
-void readFields(const JsonValue& v, const cli::Module& module, const Reading& r, FieldSet& into,
+void readFields(const JsonValue& v, const ModuleDescription& module, const Reading& r, FieldSet& into,
                 const std::string& where) {
     expectKind(v, JsonValue::Kind::Object, where);
     const std::vector<std::string> names = storedNames(module, r.version);
@@ -124,10 +124,10 @@ Member readMember(const JsonValue& v, std::size_t index, std::string id, const R
     const JsonValue* module = v.find("module");
     if (!module) throw Unusable{where + " ไม่ได้บอกโมดูล (หัวข้อ \"module\")"};
     m.module = text(module, where + " โมดูล");
-    const cli::Module* found = moduleNamed(r.modules, m.module);
+    const ModuleDescription* found = moduleNamed(r.modules, m.module);
     if (!found || !found->run || !isMemberModule(*found)) {
         std::vector<std::string> names;
-        for (const cli::Module& c : r.modules)
+        for (const ModuleDescription& c : r.modules)
             if (isMemberModule(c)) names.push_back(c.name);
         throw Unusable{where + " เป็นโมดูล " + quotedName(m.module) + " ที่โปรแกรมนี้ไม่รู้จัก (" + lineNote(*module) +
                        ", โมดูลที่ใกล้เคียงคือ " + quotedName(closestName(m.module, names)) + ")"};
@@ -137,9 +137,9 @@ Member readMember(const JsonValue& v, std::size_t index, std::string id, const R
         if (!code)
             throw Unusable{where + " ชนิด (หัวข้อ \"type\") ต้องเป็นเลขจำนวนเต็ม แต่เป็น" + asWritten(*type) + " (" +
                            lineNote(*type) + ")"};
-        cli::FormState scratch;
+        FormState scratch;
         scratch.fields = found->defaults;
-        if (*code != 0 && !cli::pressType(*found, scratch, *code))
+        if (*code != 0 && !pressType(*found, scratch, *code))
             throw Unusable{where + " เป็นชนิดที่ " + std::to_string(*code) + " ซึ่งโมดูล " + m.module + " ไม่มี (" +
                            lineNote(*type) + ")"};
         m.state.typeCode = *code;
@@ -198,7 +198,7 @@ int readVersion(const JsonValue& root) {
     return *v;
 }
 
-Project readProject(const JsonValue& root, const std::vector<cli::Module>& modules) {
+Project readProject(const JsonValue& root, const std::vector<ModuleDescription>& modules) {
     const std::string expected = "\"format\": " + quotedName(kFormatName);
     if (root.kind != JsonValue::Kind::Object)
         throw Unusable{"ไม่ใช่ไฟล์โครงการ MX7100 (ข้อมูลทั้งไฟล์เป็น" + asWritten(root) + " ไม่ใช่กลุ่มหัวข้อที่มี " +
@@ -212,8 +212,8 @@ Project readProject(const JsonValue& root, const std::vector<cli::Module>& modul
     onlyKeys(root, {"format", "version", "cover", "criteria", "titleBlock", "members"}, "ไฟล์");
 
     Project p = newProject(modules);
-    const cli::Module* cover = moduleNamed(modules, kCoverModule);
-    const cli::Module* criteria = moduleNamed(modules, kCriteriaModule);
+    const ModuleDescription* cover = moduleNamed(modules, kCoverModule);
+    const ModuleDescription* criteria = moduleNamed(modules, kCriteriaModule);
     if (const JsonValue* c = root.find("cover"); c && cover) readFields(*c, *cover, r, p.cover, "หน้าปก");
     if (const JsonValue* c = root.find("criteria"); c && criteria)
         readFields(*c, *criteria, r, p.criteria, "หน้าข้อกำหนด");
@@ -231,7 +231,7 @@ Project readProject(const JsonValue& root, const std::vector<cli::Module>& modul
 
 }  // namespace
 
-std::variant<Project, std::string> projectFromJson(const JsonValue& root, const std::vector<cli::Module>& modules) {
+std::variant<Project, std::string> projectFromJson(const JsonValue& root, const std::vector<ModuleDescription>& modules) {
     try {
         return readProject(root, modules);
     } catch (const Unusable& u) {

@@ -88,10 +88,10 @@ std::string projectName(const Project& p) {
 }
 
 // A report page made by a page module (cover, criteria) from the project's fields.
-PageModel pageOf(const std::vector<cli::Module>& modules, const char* name, const FieldSet& fields) {
-    const cli::Module* m = moduleNamed(modules, name);
+PageModel pageOf(const std::vector<ModuleDescription>& modules, const char* name, const FieldSet& fields) {
+    const ModuleDescription* m = moduleNamed(modules, name);
     if (!m || !m->run) return {};
-    cli::FormState state;
+    FormState state;
     state.fields = m->defaults;
     for (const auto& [object, text] : fields.entries()) state.fields.set(object, text);
     const cli::Report r = cli::runModule(*m, state, true);
@@ -99,7 +99,7 @@ PageModel pageOf(const std::vector<cli::Module>& modules, const char* name, cons
 }
 
 // The member with the project's title block and its page field.
-Member sheetMember(const Project& p, const Member& member, const cli::Module& module, int page, int pages) {
+Member sheetMember(const Project& p, const Member& member, const ModuleDescription& module, int page, int pages) {
     Member m = withTitleBlock(member, module, p.titleBlock);
     if (const FieldInfo* f = findField(module.fields, "page")) m.state.fields.set(f->object, pageText(page, pages));
     return m;
@@ -133,13 +133,13 @@ std::string moduleCaption(const std::string& module) {
     return it == captions.end() ? module : it->second;
 }
 
-std::vector<ContentsRow> reportContents(const Project& project, const std::vector<cli::Module>& modules) {
+std::vector<ContentsRow> reportContents(const Project& project, const std::vector<ModuleDescription>& modules) {
     std::vector<ContentsRow> rows;
     const int pages = reportPageCount(project);
     int page = firstSheetPage(project);
     for (const Member& member : project.members) {
         ContentsRow row{member.name, moduleCaption(member.module), page, std::nullopt};
-        if (const cli::Module* m = moduleNamed(modules, member.module))
+        if (const ModuleDescription* m = moduleNamed(modules, member.module))
             row.status = runMember(sheetMember(project, member, *m, page, pages), *m, false).report.status;
         rows.push_back(std::move(row));
         ++page;
@@ -178,7 +178,7 @@ PageModel contentsPage(const Project& project, const std::vector<ContentsRow>& r
     return p;
 }
 
-bool buildReport(const Project& project, const std::vector<cli::Module>& modules,
+bool buildReport(const Project& project, const std::vector<ModuleDescription>& modules,
                  const std::function<bool(const PageModel&)>& addPage, std::vector<ContentsRow>* contents) {
     const int pages = reportPageCount(project);
     const std::vector<ContentsRow> rows = reportContents(project, modules);
@@ -189,7 +189,7 @@ bool buildReport(const Project& project, const std::vector<cli::Module>& modules
     for (std::size_t first = 0; first == 0 || first < rows.size(); first += kContentsRowsPerPage)
         if (!addPage(contentsPage(project, rows, first, page++, pages))) return false;
     for (const Member& member : project.members) {
-        const cli::Module* m = moduleNamed(modules, member.module);
+        const ModuleDescription* m = moduleNamed(modules, member.module);
         std::optional<PageModel> sheet;
         if (m) sheet = runMember(sheetMember(project, member, *m, page, pages), *m, true).report.sheet;
         if (!sheet) {

@@ -36,7 +36,7 @@ int reportPageCount(const Project& project);
 std::string moduleCaption(const std::string& module);
 
 // The contents rows: every member run once, without its pages, for its verdict.
-std::vector<ContentsRow> reportContents(const Project& project, const std::vector<cli::Module>& modules);
+std::vector<ContentsRow> reportContents(const Project& project, const std::vector<ModuleDescription>& modules);
 
 // One contents page of rows [first, first + kContentsRowsPerPage).
 PageModel contentsPage(const Project& project, const std::vector<ContentsRow>& rows, std::size_t first, int page,
@@ -45,7 +45,7 @@ PageModel contentsPage(const Project& project, const std::vector<ContentsRow>& r
 // Builds every page in order and hands each to addPage; stops at the first page
 // addPage refuses (returns false then). Returns the contents rows through *contents
 // when asked.
-bool buildReport(const Project& project, const std::vector<cli::Module>& modules,
+bool buildReport(const Project& project, const std::vector<ModuleDescription>& modules,
                  const std::function<bool(const PageModel&)>& addPage, std::vector<ContentsRow>* contents = nullptr);
 
 }  // namespace mx::project

@@ -27,9 +27,9 @@ const FieldTable& slabFieldTable() {
     return table;
 }
 
-std::vector<cli::TypeInfo> slabTypes() { return {{kCantilever, slabKindCaption(kCantilever)}, {kTwoWay, slabKindCaption(kTwoWay)}}; }
+std::vector<TypeInfo> slabTypes() { return {{kCantilever, slabKindCaption(kCantilever)}, {kTwoWay, slabKindCaption(kTwoWay)}}; }
 
-std::vector<Message> typeSlabField(cli::FormState& state, std::string_view field, const std::string& text) {
+std::vector<Message> typeSlabField(FormState& state, std::string_view field, const std::string& text) {
     return setSlabField(state.fields, field, text);
 }
 

@@ -11,7 +11,7 @@
 namespace mx::slab {
 
 const FieldTable& slabFieldTable();
-std::vector<cli::TypeInfo> slabTypes();
-std::vector<Message> typeSlabField(cli::FormState& state, std::string_view field, const std::string& text);
+std::vector<TypeInfo> slabTypes();
+std::vector<Message> typeSlabField(FormState& state, std::string_view field, const std::string& text);
 
 }  // namespace mx::slab

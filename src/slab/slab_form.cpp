@@ -153,6 +153,8 @@ const char* pressSlabContinuity(FieldSet& fields, int continuityCase) {
     return kContinuityCaptions[continuityCase - 1];
 }
 
+const char* slabGradeCaption(SteelGrade grade) { return gradeButton(grade).caption; }
+
 std::string pressSlabGrade(FieldSet& fields, SteelGrade grade) {
     const GradeButton& b = gradeButton(grade);
     setSlabField(fields, "Text9", b.fs);

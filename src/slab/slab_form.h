@@ -55,6 +55,8 @@ const char* pressSlabContinuity(FieldSet& fields, int continuityCase);
 // Steel-grade buttons Command3..Command6: write fs into Text9 (through its rule) and
 // return the caption of Label17.
 std::string pressSlabGrade(FieldSet& fields, SteelGrade grade);
+// The caption of Label17 a grade button writes.
+const char* slabGradeCaption(SteelGrade grade);
 
 // Load-factor buttons: "DL" and "LL" take the slab weight or the live load as it is.
 void pressDeadLoadAsIs(FieldSet& fields);

@@ -19,7 +19,7 @@ const FieldTable& spreadFootingFieldTable() {
     return table;
 }
 
-std::vector<Message> typeSpreadFootingField(cli::FormState& state, std::string_view field, const std::string& text) {
+std::vector<Message> typeSpreadFootingField(FormState& state, std::string_view field, const std::string& text) {
     return typeField(state.fields, field, text, changeCheck);
 }
 

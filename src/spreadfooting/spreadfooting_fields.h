@@ -13,6 +13,6 @@ namespace mx::spreadfooting {
 inline constexpr const char* kWindowCaption = "ฐานรากแผ่ (ไม่มีเข็ม ) FOOT -00 MX.7100";
 
 const FieldTable& spreadFootingFieldTable();
-std::vector<Message> typeSpreadFootingField(cli::FormState& state, std::string_view field, const std::string& text);
+std::vector<Message> typeSpreadFootingField(FormState& state, std::string_view field, const std::string& text);
 
 }  // namespace mx::spreadfooting

@@ -25,13 +25,13 @@ const FieldTable& stairFieldTable() {
     return table;
 }
 
-std::vector<cli::TypeInfo> stairTypes() {
-    std::vector<cli::TypeInfo> types;
+std::vector<TypeInfo> stairTypes() {
+    std::vector<TypeInfo> types;
     for (const StairTypeInfo& s : kStairTypes) types.push_back({s.code, s.typeCaption});
     return types;
 }
 
-std::vector<Message> typeStairField(cli::FormState& state, std::string_view field, const std::string& text) {
+std::vector<Message> typeStairField(FormState& state, std::string_view field, const std::string& text) {
     return typeField(state.fields, field, text, checkStairField);
 }
 

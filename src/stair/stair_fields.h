@@ -11,7 +11,7 @@
 namespace mx::stair {
 
 const FieldTable& stairFieldTable();
-std::vector<cli::TypeInfo> stairTypes();
-std::vector<Message> typeStairField(cli::FormState& state, std::string_view field, const std::string& text);
+std::vector<TypeInfo> stairTypes();
+std::vector<Message> typeStairField(FormState& state, std::string_view field, const std::string& text);
 
 }  // namespace mx::stair

@@ -439,7 +439,7 @@ void MemberWindow::fieldEdited(QLineEdit* e) {
 }
 
 std::string MemberWindow::gradeFs(SteelGrade g) const {
-    cli::FormState s;
+    FormState s;
     if (design_.description && design_.description->pressGrade)
         design_.description->pressGrade(s, g);
     else if (design_.writeGradeFs)
@@ -463,12 +463,11 @@ void MemberWindow::applyGrade(SteelGrade g) {
     if (design_.description && design_.description->pressGrade) {
         // The description's grade button writes the settings, the tool's and the
         // window's alike; each text it changed is an edit of its field.
-        cli::FormState s = formState();
-        const FieldSet before = s.fields;
+        FormState s = formState();
         design_.description->pressGrade(s, g);
+        // Each text still to be written: a check on one may have written another.
         for (const auto& [name, text] : s.fields.entries())
-            if (before.get(name) != text)
-                if (QLineEdit* e = field(name)) e->setText(qs(text));
+            if (QLineEdit* e = fields_.value(qs(name)); e && ss(e->text()) != text) e->setText(qs(text));
     }
     pressGrade(g);
 }
@@ -487,8 +486,8 @@ void MemberWindow::replay(const Diagnostics& d, std::optional<std::size_t> resul
     }
 }
 
-cli::FormState MemberWindow::formState() const {
-    cli::FormState s;
+FormState MemberWindow::formState() const {
+    FormState s;
     s.fields = fields();
     s.typeCode = memberType();
     s.grade = pressedGrade_;
@@ -499,8 +498,8 @@ void MemberWindow::runCalculation() {
     if (!design_.description || !design_.description->run) return;
     erase();
     beforeCalculate();
-    cli::FormState state = formState();
-    cli::ModuleRun run = design_.description->run(state);
+    FormState state = formState();
+    ModuleRun run = design_.description->run(state);
     // The messages up to the result panel, the panel, then the final checks; each
     // correction is written the moment its message is dismissed.
     replay(run.diagnostics, run.resultsAt, [this, &run] {
@@ -513,26 +512,26 @@ void MemberWindow::runCalculation() {
     afterCalculate();
 }
 
-cli::ModuleRun MemberWindow::runOrNone() const {
+ModuleRun MemberWindow::runOrNone() const {
     if (run_) return *run_;
     if (design_.description && design_.description->noRun) return design_.description->noRun();
     return {};
 }
 
 PageModel MemberWindow::sheet() const {
-    const cli::ModuleRun run = runOrNone();
+    const ModuleRun run = runOrNone();
     return run.sheet ? run.sheet(titleBlock()) : PageModel{};
 }
 
 PageModel MemberWindow::drawing(const PageBox& area) const {
-    const cli::ModuleRun run = runOrNone();
+    const ModuleRun run = runOrNone();
     return run.drawing ? run.drawing(area) : PageModel{};
 }
 
 bool MemberWindow::hasMemberToDraw() const { return !run_ || !run_->hasFigure || run_->hasFigure(); }
 
 std::optional<Message> MemberWindow::sheetWarning() const {
-    const cli::ModuleRun run = runOrNone();
+    const ModuleRun run = runOrNone();
     return run.sheetWarning ? run.sheetWarning() : std::nullopt;
 }
 

@@ -25,7 +25,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/cli.h"
+#include "common/module.h"
 #include "common/fieldset.h"
 #include "common/fieldtable.h"
 #include "common/material.h"
@@ -162,7 +162,7 @@ struct MemberWindowDesign {
     const char* name;       // object name, as the window registry knows it
     const char* module = nullptr;  // the tool's name of the module ("beam"): a project member's module
     // The module's description: its Calculate and grade buttons are the window's.
-    const cli::Module* description = nullptr;
+    const ModuleDescription* description = nullptr;
     std::string caption;    // window title
     QPixmap icon;
     const char* helpWindow; // registry name of its help window
@@ -361,13 +361,15 @@ protected:
     virtual void afterCalculate() {}
     // The window's state as the description reads it; a window adds what only it
     // holds that its run reads.
-    virtual cli::FormState formState() const;
+    virtual FormState formState() const;
     // The last Calculate, none before the first; and the module's own outcome of it.
-    const std::optional<cli::ModuleRun>& lastRun() const { return run_; }
+    const std::optional<ModuleRun>& lastRun() const { return run_; }
     template <typename Outcome>
     const Outcome* lastRecord() const {
-        return run_ ? cli::recordOf<Outcome>(*run_) : nullptr;
+        return run_ ? recordOf<Outcome>(*run_) : nullptr;
     }
+    // Replaces the kept Calculate (a window that resets its record after printing).
+    void keepRun(ModuleRun run) { run_ = std::move(run); }
     // A Calculate is running: its corrections are reports of what it read.
     bool calculating() const { return calculating_; }
 
@@ -477,7 +479,7 @@ private:
     std::string gradeFs(SteelGrade g) const;
     void applyGrade(SteelGrade g);
     // The last Calculate, or the record of none before the first.
-    cli::ModuleRun runOrNone() const;
+    ModuleRun runOrNone() const;
     void resizeEvent(QResizeEvent* e) override;
     bool event(QEvent* e) override;
     // A field with its default, change check and the table's tooltip (if any).
@@ -496,7 +498,7 @@ private:
     bool calculated_ = false;
     bool outOfDate_ = false;
     std::optional<project::Member> calculatedWith_;  // the inputs of the last Calculate
-    std::optional<cli::ModuleRun> run_;
+    std::optional<ModuleRun> run_;
     bool panelEverWritten_ = false;  // a Calculate has filled the result panel
     bool panelWrittenNow_ = false;   // the running Calculate has
     bool panelStale_ = false;

@@ -53,7 +53,7 @@ Message reportQuestion(const project::Project& project) {
                    kProgressTitle, Icon::Question};
 }
 
-bool printProjectReport(const project::Project& project, const std::vector<cli::Module>& modules, QWidget* parent,
+bool printProjectReport(const project::Project& project, const std::vector<ModuleDescription>& modules, QWidget* parent,
                         ReportOutput output) {
     if (output == ReportOutput::Ask) {
         const PrintChoice choice = prompter().askPrint(reportQuestion(project), parent);

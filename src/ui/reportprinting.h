@@ -37,7 +37,7 @@ Message reportQuestion(const project::Project& project);
 // which run every member again from its stored inputs. Returns true when the whole
 // report was printed (from the preview too); false when cancelled or failed, a
 // failure told through the prompter.
-bool printProjectReport(const project::Project& project, const std::vector<cli::Module>& modules, QWidget* parent,
+bool printProjectReport(const project::Project& project, const std::vector<ModuleDescription>& modules, QWidget* parent,
                         ReportOutput output = ReportOutput::Ask);
 
 }  // namespace mx::ui

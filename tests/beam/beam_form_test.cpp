@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "beam/beam_cli.h"
 #include "beam/beam_form.h"
+#include "beam/beam_module.h"
+#include "beam/beam_module.h"
 #include "common/checked.h"
-#include "common/cli_modules.h"
 #include "common/numtext.h"
 
 using namespace mx;
@@ -194,7 +194,7 @@ TEST(BeamForm, TablesAndButtons) {
 
 namespace {
 cli::Report runCli(const std::vector<std::string>& args, cli::Invocation& inv) {
-    const cli::Module m = cli::beamCliModule();
+    const ModuleDescription m = beam::description();
     EXPECT_FALSE(cli::parseSettings(m, args, inv));
     return cli::runModule(m, inv.state, false);
 }
@@ -243,8 +243,8 @@ TEST(BeamCli, ButtonsCorrectionsAndStops) {
     EXPECT_EQ(r.messages[1], beamClosingMessage());
 
     cli::Invocation bad;
-    EXPECT_TRUE(cli::parseSettings(cli::beamCliModule(), {"type=6"}, bad).has_value());
-    EXPECT_TRUE(cli::parseSettings(cli::beamCliModule(), {"type=0"}, bad).has_value());
+    EXPECT_TRUE(cli::parseSettings(beam::description(), {"type=6"}, bad).has_value());
+    EXPECT_TRUE(cli::parseSettings(beam::description(), {"type=0"}, bad).has_value());
 }
 
 TEST(BeamCli, ToolBinary) {

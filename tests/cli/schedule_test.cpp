@@ -9,10 +9,11 @@
 
 namespace {
 
+using namespace mx;
 using namespace mx::cli;
 
-const std::vector<Module>& modules() {
-    static const std::vector<Module> all = allModules();
+const std::vector<ModuleDescription>& modules() {
+    static const std::vector<ModuleDescription> all = allModules();
     return all;
 }
 

@@ -15,13 +15,13 @@ namespace {
 using namespace mx;
 using namespace mx::cli;
 
-const std::vector<Module>& modules() {
-    static const std::vector<Module> all = allModules();
+const std::vector<ModuleDescription>& modules() {
+    static const std::vector<ModuleDescription> all = allModules();
     return all;
 }
 
-const Module& module(const std::string& name) {
-    const Module* m = findModule(modules(), name);
+const ModuleDescription& module(const std::string& name) {
+    const ModuleDescription* m = findModule(modules(), name);
     if (!m) throw std::runtime_error("no module " + name);
     return *m;
 }
@@ -44,7 +44,7 @@ ToolOutcome run(const std::string& name, const std::vector<std::string>& args, S
 }
 
 TEST(FieldTables, EveryModuleReadsExactlyItsTableWithItsDefaults) {
-    for (const Module& m : modules()) {
+    for (const ModuleDescription& m : modules()) {
         SCOPED_TRACE(m.name);
         ASSERT_FALSE(m.fields.empty());
         EXPECT_EQ(defaultsOf(m.fields).entries(), m.defaults.entries());
@@ -62,7 +62,7 @@ TEST(FieldTables, EveryModuleReadsExactlyItsTableWithItsDefaults) {
 
 TEST(Help, ListsEveryModuleAndEveryFieldWithItsDefaultTypesAndGrades) {
     const std::string all = toolHelp(modules());
-    for (const Module& m : modules()) {
+    for (const ModuleDescription& m : modules()) {
         SCOPED_TRACE(m.name);
         EXPECT_NE(all.find("  " + m.name + " "), std::string::npos);
         const std::string help = moduleHelp(m);

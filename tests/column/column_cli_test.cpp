@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "column/column_design.h"
+#include "column/column_module.h"
 #include "common/cli.h"
-#include "common/cli_modules.h"
 #include "support/tool_run.h"
 
 using namespace mx;
@@ -19,12 +19,12 @@ using Pairs = std::vector<std::pair<std::string, std::string>>;
 
 using mxtest::ToolRun;
 
-ToolRun run(const std::vector<std::string>& args) { return mxtest::runTool(columnCliModule(), args); }
+ToolRun run(const std::vector<std::string>& args) { return mxtest::runTool(column::description(), args); }
 
 }  // namespace
 
 TEST(ColumnTool, DefaultsAreTheWindowFieldsInOrder) {
-    EXPECT_EQ(columnCliModule().defaults.entries(),
+    EXPECT_EQ(column::description().defaults.entries(),
               (Pairs{{"Text1", "8000"}, {"Text2", "15"}, {"Text3", "15"}, {"Text5", "3"}, {"Text6", "12"},
                      {"Text7", "6"}, {"Text9", "150"}, {"Text10", "1200"}, {"Text23", "1.7"}, {"Text11", "?"},
                      {"Text13", "4"}, {"Text14", "4"}, {"Text15", "300"}, {"Text16", "1"}, {"Text17", "?"},
@@ -70,7 +70,7 @@ TEST(ColumnTool, GradeButtonsWriteTheColumnSteelStress) {
 
 TEST(ColumnTool, ShapesAndTheRoundDiameter) {
     Invocation inv;
-    EXPECT_TRUE(parseSettings(columnCliModule(), {"type=3"}, inv));
+    EXPECT_TRUE(parseSettings(column::description(), {"type=3"}, inv));
     const struct {
         std::vector<std::string> args;
         const char *width, *t, *nb;

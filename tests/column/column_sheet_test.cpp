@@ -8,9 +8,9 @@
 #include "column/column_design.h"
 #include "column/column_drawing.h"
 #include "column/column_form.h"
+#include "column/column_module.h"
 #include "column/column_sheet.h"
 #include "common/certify.h"
-#include "common/cli_modules.h"
 #include "support/tool_run.h"
 
 using namespace mx;
@@ -310,7 +310,7 @@ TEST(ColumnForm, RoundColumnIsSizedByItsDiameter) {
 // The tool builds the sheet with the title block typed in the window, and the drawing.
 TEST(ColumnTool, WritesTheSheetAndTheDrawing) {
     const mxtest::ToolRun r = mxtest::runTool(
-        cli::columnCliModule(), {"type=2", "Text11=20", "Text1=40000", "Text6=25", "Text2=24", "Text3=24",
+        column::description(), {"type=2", "Text11=20", "Text1=40000", "Text6=25", "Text2=24", "Text3=24",
                                  "Text18=อาคาร ก", "Text19=C1", "Text20=นาย ข", "Text21=1234", "Text22=3", "--sheet",
                                  "/tmp/unused.pdf"});
     EXPECT_EQ(r.report.status, 1);  // the real 20 cm section needs more than 8 % steel

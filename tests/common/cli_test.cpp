@@ -9,8 +9,8 @@ using namespace mx;
 using namespace mx::cli;
 
 namespace {
-Module sample() {
-    Module m;
+ModuleDescription sample() {
+    ModuleDescription m;
     m.name = "sample";
     m.defaults = FieldSet{{"Text1", "?"}, {"Text2", "21"}, {"Text9", "1200"}};
     m.pressType = [](FormState& s, int code) {
@@ -48,14 +48,14 @@ TEST(CliSettings, BadSettingsAreReported) {
         Invocation inv;
         EXPECT_TRUE(parseSettings(sample(), {a[0]}, inv).has_value()) << a[0];
     }
-    Module noGrade = sample();
+    ModuleDescription noGrade = sample();
     noGrade.pressGrade = nullptr;
     Invocation inv;
     EXPECT_TRUE(parseSettings(noGrade, {"grade=SR24"}, inv).has_value());
 }
 
 TEST(CliJson, WritesEveryPartInOrder) {
-    const Module m = sample();
+    const ModuleDescription m = sample();
     FormState s;
     s.fields = m.defaults;
     Report r;

@@ -26,11 +26,17 @@
 #include <QTableWidget>
 
 #include "app/modules.h"
+#include "beam/beam_module.h"
 #include "cli/tool.h"
-#include "common/cli_modules.h"
+#include "column/column_module.h"
+#include "fuzz/invariants.h"
+#include "pile/pile_module.h"
+#include "pilecap/pilecap_module.h"
 #include "project/window/projectwindow.h"
 #include "project/window/session.h"
-#include "fuzz/invariants.h"
+#include "slab/slab_module.h"
+#include "spreadfooting/spreadfooting_module.h"
+#include "stair/stair_module.h"
 #include "ui/memberwindow.h"
 #include "ui/printing.h"
 #include "ui/prompter.h"
@@ -118,7 +124,7 @@ std::string widgetFault(QWidget* w) {
 
 class Monkey {
 public:
-    Monkey(const WindowCase& wc, const mx::cli::Module& module) : wc_(wc), module_(module), random_(0x4D58373130ULL) {}
+    Monkey(const WindowCase& wc, const mx::ModuleDescription& module) : wc_(wc), module_(module), random_(0x4D58373130ULL) {}
 
     void run() {
         for (int i = 0; i < kActions && !::testing::Test::HasFatalFailure(); ++i) {
@@ -205,9 +211,9 @@ private:
         for (const auto& t : module_.types) codes.push_back(t.code);
         std::string closest;
         for (int code : codes) {
-            mx::cli::FormState state;
+            mx::FormState state;
             state.fields = fields;
-            if (code != 0 && !mx::cli::pressType(module_, state, code)) continue;
+            if (code != 0 && !mx::pressType(module_, state, code)) continue;
             const mx::cli::Report report = mx::cli::runModule(module_, state, false);
             std::string diff;
             int compared = 0;
@@ -229,7 +235,7 @@ private:
     }
 
     const WindowCase& wc_;
-    const mx::cli::Module& module_;
+    const mx::ModuleDescription& module_;
     Random random_;
     mx::ui::RecordingPrompter prompter_;
     QPointer<QWidget> window_;
@@ -238,11 +244,11 @@ private:
     int mismatches_ = 0;
 };
 
-const mx::cli::Module& moduleNamed(const std::string& name) {
-    static const std::vector<mx::cli::Module> all = {
-        mx::cli::pileCliModule(),   mx::cli::blowCliModule(),          mx::cli::beamCliModule(),
-        mx::cli::slabCliModule(),   mx::cli::columnCliModule(),        mx::cli::stairCliModule(),
-        mx::cli::spreadFootingCliModule(), mx::cli::pileCapCliModule()};
+const mx::ModuleDescription& moduleNamed(const std::string& name) {
+    static const std::vector<mx::ModuleDescription> all = {
+        mx::pile::pileDescription(), mx::pile::blowDescription(),  mx::beam::description(),
+        mx::slab::description(),     mx::column::description(),    mx::stair::description(),
+        mx::spreadfooting::description(), mx::pilecap::description()};
     for (const auto& m : all)
         if (m.name == name) return m;
     return all.front();

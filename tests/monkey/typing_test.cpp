@@ -11,7 +11,13 @@
 #include <vector>
 
 #include "app/modules.h"
-#include "common/cli_modules.h"
+#include "beam/beam_module.h"
+#include "column/column_module.h"
+#include "pile/pile_module.h"
+#include "pilecap/pilecap_module.h"
+#include "slab/slab_module.h"
+#include "spreadfooting/spreadfooting_module.h"
+#include "stair/stair_module.h"
 #include "ui/memberwindow.h"
 #include "ui/prompter.h"
 #include "ui/registry.h"
@@ -20,24 +26,24 @@ namespace {
 
 struct Typing {
     const char* window;
-    mx::cli::Module (*module)();
+    mx::ModuleDescription (*module)();
     std::vector<std::pair<const char*, const char*>> typed;
     bool calculate = false;  // then Calculate, in the window and in the tool
 };
 
 const Typing kTypings[] = {
-    {"foot01", mx::cli::pileCapCliModule,
+    {"foot01", mx::pilecap::description,
      {{"Text5", "200"}, {"Text5", "200"}, {"Text6", "70"}, {"Text6", "70"}, {"Text4", "0"}, {"Text1", "2000000"}}},
-    {"foot00", mx::cli::spreadFootingCliModule, {{"Text4", "200"}, {"Text4", "200"}, {"Text2", "50"}}},
-    {"slab", mx::cli::slabCliModule,
+    {"foot00", mx::spreadfooting::description, {{"Text4", "200"}, {"Text4", "200"}, {"Text2", "50"}}},
+    {"slab", mx::slab::description,
      {{"Text7", "200"}, {"Text7", "200"}, {"Text4", "35"}, {"Text10", "20"}, {"Text5", "20"}, {"Text5", "12"}}},
-    {"ST01", mx::cli::stairCliModule, {{"Text9", "200"}, {"Text9", "200"}, {"Text1", "9"}, {"Text1", "9"}}},
-    {"column", mx::cli::columnCliModule, {{"Text9", "200"}, {"Text9", "200"}, {"Text5", "13"}}},
-    {"Beam01", mx::cli::beamCliModule, {{"Text12", "200"}, {"Text12", "200"}, {"Text3", "130"}}},
-    {"pile", mx::cli::pileCliModule, {{"Text1", "2000"}, {"Text1", "2000"}, {"Text2", "90"}}},
-    {"blow", mx::cli::blowCliModule, {{"Text9", "900"}, {"Text9", "900"}}},
-    {"slab", mx::cli::slabCliModule, {{"Text2", "abc"}}, true},
-    {"foot00", mx::cli::spreadFootingCliModule, {{"Text1", "-"}, {"Text2", "x"}}, true},
+    {"ST01", mx::stair::description, {{"Text9", "200"}, {"Text9", "200"}, {"Text1", "9"}, {"Text1", "9"}}},
+    {"column", mx::column::description, {{"Text9", "200"}, {"Text9", "200"}, {"Text5", "13"}}},
+    {"Beam01", mx::beam::description, {{"Text12", "200"}, {"Text12", "200"}, {"Text3", "130"}}},
+    {"pile", mx::pile::pileDescription, {{"Text1", "2000"}, {"Text1", "2000"}, {"Text2", "90"}}},
+    {"blow", mx::pile::blowDescription, {{"Text9", "900"}, {"Text9", "900"}}},
+    {"slab", mx::slab::description, {{"Text2", "abc"}}, true},
+    {"foot00", mx::spreadfooting::description, {{"Text1", "-"}, {"Text2", "x"}}, true},
 };
 
 TEST(WindowTyping, TheWindowShowsTheToolsMessagesForTheSameTyping) {
@@ -47,8 +53,8 @@ TEST(WindowTyping, TheWindowShowsTheToolsMessagesForTheSameTyping) {
         mx::ui::RecordingPrompter rec;
         QWidget* w = mx::ui::WindowRegistry::instance().show(QString::fromUtf8(t.window));
         if (!w) continue;  // a module left out of this build
-        const mx::cli::Module module = t.module();
-        mx::cli::FormState state;
+        const mx::ModuleDescription module = t.module();
+        mx::FormState state;
         state.fields = module.defaults;
         std::vector<mx::Message> tool;
         for (const auto& [field, text] : t.typed) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/cli.h"
-#include "common/cli_modules.h"
+#include "pile/pile_module.h"
 #include "support/tool_run.h"
 
 using namespace mx;
@@ -23,7 +23,7 @@ std::vector<std::string> numbers(const Report& rep) {
 }  // namespace
 
 TEST(BlowTool, Defaults) {
-    const Module m = blowCliModule();
+    const ModuleDescription m = pile::blowDescription();
     ASSERT_TRUE(m.run);
     std::vector<std::string> names;
     for (const auto& [k, v] : m.defaults.entries()) names.push_back(k + "=" + v);
@@ -47,7 +47,7 @@ TEST(BlowTool, WorkedExamplesAndEdges) {
         {{"Text1=480", "Text3=25", "Text11=29"}, nullptr, nullptr, {"7", "10"}, 1},
         {{"Text1=480", "Text3=25", "Text11=20", "Text9=5"}, nullptr, nullptr, {"7", "8", "10"}, 1},
     };
-    const Module m = blowCliModule();
+    const ModuleDescription m = pile::blowDescription();
     for (const Case& c : cases) {
         const BlowRun r = runTool(m, c.args);
         EXPECT_EQ(numbers(r.report), c.messages) << r.json;
@@ -62,7 +62,7 @@ TEST(BlowTool, WorkedExamplesAndEdges) {
 }
 
 TEST(BlowTool, StopReportsNotUsableAndNoResults) {
-    const BlowRun r = runTool(blowCliModule(), {"Text3=25"});  // empty area
+    const BlowRun r = runTool(pile::blowDescription(), {"Text3=25"});  // empty area
     EXPECT_EQ(numbers(r.report), std::vector<std::string>{"6"});
     EXPECT_EQ(r.report.status, 1);
     EXPECT_EQ(r.report.labels.get("Label11"), "?");
@@ -71,7 +71,7 @@ TEST(BlowTool, StopReportsNotUsableAndNoResults) {
 }
 
 TEST(BlowTool, ReportsEveryResultValue) {
-    const BlowRun r = runTool(blowCliModule(), {"Text1=480", "Text3=25"});
+    const BlowRun r = runTool(pile::blowDescription(), {"Text1=480", "Text3=25"});
     std::vector<std::string> names;
     for (const auto& [k, v] : r.report.result.entries()) names.push_back(k);
     EXPECT_EQ(names, (std::vector<std::string>{"L1", "W", "h", "B", "R", "A", "P", "S", "C1", "C2", "C3", "C", "N",
@@ -81,7 +81,7 @@ TEST(BlowTool, ReportsEveryResultValue) {
 }
 
 TEST(BlowTool, TypesOnlyOneToThree) {
-    const Module m = blowCliModule();
+    const ModuleDescription m = pile::blowDescription();
     for (const char* bad : {"type=0", "type=4", "grade=SR24"}) {
         Invocation inv;
         EXPECT_TRUE(parseSettings(m, {bad}, inv)) << bad;
@@ -89,17 +89,17 @@ TEST(BlowTool, TypesOnlyOneToThree) {
 }
 
 TEST(PileSheetsThroughTheTool, SheetIsBuiltWhenAsked) {
-    const BlowRun blow = runTool(blowCliModule(), {"Text1=480", "Text3=25", "Text5=P1", "--sheet", "x.pdf"});
+    const BlowRun blow = runTool(pile::blowDescription(), {"Text1=480", "Text3=25", "Text5=P1", "--sheet", "x.pdf"});
     ASSERT_TRUE(blow.report.sheet);
     EXPECT_EQ(blow.report.sheet->texts()[1].text, "แสดงรายการคำนวณ P1");
-    const BlowRun plain = runTool(blowCliModule(), {"Text1=480", "Text3=25"});
+    const BlowRun plain = runTool(pile::blowDescription(), {"Text1=480", "Text3=25"});
     EXPECT_FALSE(plain.report.sheet);
 
-    const BlowRun pile = runTool(pileCliModule(), {"Text1=126", "Text4=P7", "--sheet", "x.pdf"});
+    const BlowRun pile = runTool(pile::pileDescription(), {"Text1=126", "Text4=P7", "--sheet", "x.pdf"});
     ASSERT_TRUE(pile.report.sheet);
     EXPECT_EQ(pile.report.sheet->texts()[1].text, "คำนวณหาการรับ นน. ของเสาเข็ม P7");
     // No type: the calculation says so, and the sheet adds no message of its own.
-    const BlowRun noSheet = runTool(pileCliModule(), {"Text1=126", "Text4=P7"});
+    const BlowRun noSheet = runTool(pile::pileDescription(), {"Text1=126", "Text4=P7"});
     EXPECT_EQ(pile.report.messages, noSheet.report.messages);
     ASSERT_EQ(pile.report.messages.size(), 1u);
     EXPECT_EQ(pile.report.messages[0].text, "1.คุณยังไม่ได้เลือกชนิดของเสาเข็ม?");

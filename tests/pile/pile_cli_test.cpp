@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/cli.h"
-#include "common/cli_modules.h"
+#include "pile/pile_module.h"
 #include "support/tool_run.h"
 
 using namespace mx;
@@ -12,12 +12,12 @@ namespace {
 using mxtest::ToolRun;
 using mxtest::resultOf;
 
-ToolRun runPile(const std::vector<std::string>& args) { return mxtest::runTool(pileCliModule(), args); }
+ToolRun runPile(const std::vector<std::string>& args) { return mxtest::runTool(pile::pileDescription(), args); }
 
 }  // namespace
 
 TEST(PileTool, DefaultsCoverEveryInputField) {
-    const Module m = pileCliModule();
+    const ModuleDescription m = pile::pileDescription();
     ASSERT_TRUE(m.run);
     EXPECT_EQ(m.defaults.get("Text1"), "?");
     EXPECT_EQ(m.defaults.get("Text2"), "21");
@@ -81,7 +81,7 @@ TEST(PileTool, ImpossibleNumbersEndAsNotUsable) {
 }
 
 TEST(PileTool, RejectsUnknownTypesAndFields) {
-    const Module m = pileCliModule();
+    const ModuleDescription m = pile::pileDescription();
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"type=0"}, {"type=5"}, {"Text9=1"}, {"grade=SD40"}, {"junk"}}) {
         Invocation inv;

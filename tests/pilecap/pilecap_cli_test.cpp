@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "common/cli.h"
-#include "common/cli_modules.h"
-#include "support/tool_run.h"
 #include "pilecap/pilecap_form.h"
+#include "pilecap/pilecap_module.h"
+#include "support/tool_run.h"
 
 using namespace mx;
 using namespace mx::cli;
@@ -19,7 +19,7 @@ namespace {
 
 using mxtest::ToolRun;
 
-ToolRun calc(const std::vector<std::string>& args) { return mxtest::runTool(pileCapCliModule(), args); }
+ToolRun calc(const std::vector<std::string>& args) { return mxtest::runTool(pilecap::description(), args); }
 
 std::string value(const Report& r, const std::string& name) { return mxtest::resultOf(r, name); }
 
@@ -32,7 +32,7 @@ std::vector<int> numbers(const Report& rep) {
 }  // namespace
 
 TEST(PileCapTool, DefaultsInWindowOrder) {
-    const Module m = pileCapCliModule();
+    const ModuleDescription m = pilecap::description();
     EXPECT_EQ(m.name, "pilecap");
     const std::vector<std::pair<std::string, std::string>> expected{
         {"Text1", "80000"}, {"Text3", "36"},   {"Text4", "22"},   {"Text2", "25"},

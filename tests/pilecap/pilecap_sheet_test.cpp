@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "common/certify.h"
-#include "common/cli_modules.h"
 #include "pilecap/pilecap_drawing.h"
+#include "pilecap/pilecap_module.h"
 #include "pilecap/pilecap_sheet.h"
 #include "support/tool_run.h"
 
@@ -378,7 +378,7 @@ TEST(PileCapDrawing, DrawsOnlyWhatTheDesignHas) {
 
 TEST(PileCapSheet, ToolBuildsSheetAndDrawing) {
     const mxtest::ToolRun run = mxtest::runTool(
-        cli::pileCapCliModule(), {"Text9=โรงงาน", "Text10=F2", "Text11=บริษัท ก", "Text12=02-1234", "Text13=3",
+        pilecap::description(), {"Text9=โรงงาน", "Text10=F2", "Text11=บริษัท ก", "Text12=02-1234", "Text13=3",
                                    "--sheet", "/tmp/unused.pdf"});
     ASSERT_TRUE(run.report.sheet.has_value());
     ASSERT_TRUE(run.report.drawing.has_value());
@@ -389,7 +389,7 @@ TEST(PileCapSheet, ToolBuildsSheetAndDrawing) {
     expectInside(*run.report.drawing, kPileCapScreenArea, "window drawing");
 
     // A failed run prints its sheet uncertified.
-    const mxtest::ToolRun failed = mxtest::runTool(cli::pileCapCliModule(), {"Text14=1", "--sheet", "/tmp/unused.pdf"});
+    const mxtest::ToolRun failed = mxtest::runTool(pilecap::description(), {"Text14=1", "--sheet", "/tmp/unused.pdf"});
     EXPECT_EQ(failed.report.status, 1);
     EXPECT_TRUE(contains(textAt(*failed.report.sheet, 1200, kSizeRowY), kNotYetUsable));
 }

@@ -1,20 +1,20 @@
 #include <gtest/gtest.h>
 
 #include "common/cli.h"
-#include "common/cli_modules.h"
+#include "shell/cover_module.h"
 #include "shell/coverpages.h"
 
 using namespace mx;
 
 TEST(PageTool, RunsWithTheWindowDefaultsAndPrintsTheFieldsAsSet) {
     struct Case {
-        cli::Module module;
+        ModuleDescription module;
         FieldSet defaults;
         PageModel (*page)(const FieldSet&);
     };
     const Case cases[] = {
-        {cli::coverCliModule(), shell::coverDefaults(), &shell::coverPage},
-        {cli::criteriaCliModule(), shell::criteriaDefaults(), &shell::criteriaPage},
+        {shell::coverDescription(), shell::coverDefaults(), &shell::coverPage},
+        {shell::criteriaDescription(), shell::criteriaDefaults(), &shell::criteriaPage},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.module.name);
@@ -39,7 +39,7 @@ TEST(PageTool, RunsWithTheWindowDefaultsAndPrintsTheFieldsAsSet) {
 
         // Without --sheet there is no page; a type setting is refused.
         FieldSet untouched = c.defaults;
-        cli::FormState state{untouched, 0, {}};
+        FormState state{untouched, 0, {}};
         EXPECT_FALSE(cli::runModule(c.module, state, false).sheet);
         cli::Invocation bad;
         EXPECT_TRUE(cli::parseSettings(c.module, {"type=1"}, bad));

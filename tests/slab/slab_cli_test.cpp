@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "common/cli_modules.h"
+#include "slab/slab_module.h"
 #include "support/tool_run.h"
 
 using namespace mx;
@@ -13,7 +13,7 @@ namespace {
 
 using mxtest::ToolRun;
 
-ToolRun run(const std::vector<std::string>& args) { return mxtest::runTool(slabCliModule(), args); }
+ToolRun run(const std::vector<std::string>& args) { return mxtest::runTool(slab::description(), args); }
 
 std::string result(const Report& r, const std::string& name) { return mxtest::resultOf(r, name); }
 
@@ -79,7 +79,7 @@ TEST(SlabCli, EdgeCasesThroughTheTool) {
 }
 
 TEST(SlabCli, ButtonsAndSettings) {
-    const Module m = slabCliModule();
+    const ModuleDescription m = slab::description();
     Invocation inv;
     EXPECT_TRUE(parseSettings(m, {"type=3"}, inv).has_value());
     EXPECT_TRUE(parseSettings(m, {"type=0"}, inv).has_value());

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "common/certify.h"
-#include "common/cli_modules.h"
 #include "common/numtext.h"
 #include "slab/slab_design.h"
 #include "slab/slab_drawing.h"
 #include "slab/slab_form.h"
+#include "slab/slab_module.h"
 #include "slab/slab_sheet.h"
 #include "support/tool_run.h"
 
@@ -294,13 +294,13 @@ TEST(SlabSheet, TitleBlockAndQuestion) {
 
 // The tool builds the sheet with the title block typed and the verdict of its run.
 TEST(SlabSheet, ToolWritesTheSheetAndDrawing) {
-    const auto ok = mxtest::runTool(cli::slabCliModule(), {"type=2", "Text18=บ้านพัก", "--sheet", "/tmp/none.pdf"});
+    const auto ok = mxtest::runTool(slab::description(), {"type=2", "Text18=บ้านพัก", "--sheet", "/tmp/none.pdf"});
     ASSERT_TRUE(ok.report.sheet && ok.report.drawing);
     EXPECT_EQ(ok.report.sheet->lines().front(), "โครงการ บ้านพัก");
     EXPECT_FALSE(ok.report.drawing->empty());
-    const auto failed = mxtest::runTool(cli::slabCliModule(), {"type=1", "--drawing", "/tmp/none.png"});
+    const auto failed = mxtest::runTool(slab::description(), {"type=1", "--drawing", "/tmp/none.png"});
     ASSERT_TRUE(failed.report.sheet.has_value());
     for (const auto& s : failed.report.sheet->lines()) EXPECT_FALSE(contains(s, "O.K.")) << s;
-    const auto plain = mxtest::runTool(cli::slabCliModule(), {"type=2"});
+    const auto plain = mxtest::runTool(slab::description(), {"type=2"});
     EXPECT_FALSE(plain.report.sheet.has_value());
 }

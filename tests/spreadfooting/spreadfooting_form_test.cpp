@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "common/cli_modules.h"
 #include "spreadfooting/spreadfooting_form.h"
+#include "spreadfooting/spreadfooting_module.h"
 
 using namespace mx;
 using namespace mx::spreadfooting;
 
 TEST(SpreadFootingForm, DefaultsReadingAndGradeButtons) {
-    const cli::Module m = cli::spreadFootingCliModule();
+    const ModuleDescription m = spreadfooting::description();
     const std::vector<std::pair<std::string, std::string>> expected{
         {"Text1", "20000"}, {"Text3", ""}, {"Text2", "12"}, {"Text4", "150"}, {"Text5", "65"}, {"Text6", "1200"},
         {"Text13", "17"}, {"Text8", ""}, {"Text9", ""}, {"Text10", ""}, {"Text11", ""}, {"Text12", ""}};

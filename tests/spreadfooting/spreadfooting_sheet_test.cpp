@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "common/certify.h"
-#include "common/cli_modules.h"
 #include "common/figure.h"
 #include "spreadfooting/spreadfooting.h"
 #include "spreadfooting/spreadfooting_drawing.h"
 #include "spreadfooting/spreadfooting_form.h"
+#include "spreadfooting/spreadfooting_module.h"
 #include "spreadfooting/spreadfooting_sheet.h"
 #include "support/tool_run.h"
 
@@ -276,7 +276,7 @@ TEST(SpreadFootingDrawing, EveryItemInsideItsArea) {
 }
 
 TEST(SpreadFootingTool, BuildsTheSheetAndTheDrawing) {
-    const cli::Module m = cli::spreadFootingCliModule();
+    const ModuleDescription m = spreadfooting::description();
     struct Case {
         std::vector<std::string> args;
         bool usable;

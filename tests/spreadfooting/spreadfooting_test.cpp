@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "common/cli_modules.h"
-#include "support/tool_run.h"
 #include "spreadfooting/spreadfooting.h"
 #include "spreadfooting/spreadfooting_form.h"
+#include "spreadfooting/spreadfooting_module.h"
+#include "support/tool_run.h"
 
 using namespace mx;
 using namespace mx::cli;
@@ -24,7 +24,7 @@ struct ToolRun {
 };
 
 ToolRun runTool(const std::vector<std::string>& args, FormState* reuse = nullptr) {
-    const Module m = spreadFootingCliModule();
+    const ModuleDescription m = spreadfooting::description();
     ToolRun r;
     if (reuse) r.inv.state = *reuse;
     else EXPECT_FALSE(parseSettings(m, args, r.inv).has_value());
@@ -111,7 +111,7 @@ TEST(SpreadFootingTool, MessagesCorrectionsAndVerdicts) {
         {{"Text3=8", "Text6=1000000000000"}, {16}, {}, 1, false},       // no lever arm left
         {{"Text3=8", "Text2=100000000000000000000"}, {16}, {}, 1, false},       // bar beyond fixed point
     };
-    const Module m = spreadFootingCliModule();
+    const ModuleDescription m = spreadfooting::description();
     for (const auto& c : cases) {
         const std::string name = c.args.back();
         const ToolRun r = runTool(c.args);

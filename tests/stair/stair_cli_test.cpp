@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "common/cli.h"
-#include "common/cli_modules.h"
+#include "stair/stair_module.h"
 #include "support/tool_run.h"
 
 using namespace mx;
@@ -15,7 +15,7 @@ namespace {
 using CalcRun = mxtest::ToolRun;
 using mxtest::resultOf;
 
-CalcRun calc(const std::vector<std::string>& args) { return mxtest::runTool(stairCliModule(), args); }
+CalcRun calc(const std::vector<std::string>& args) { return mxtest::runTool(stair::description(), args); }
 
 }  // namespace
 
@@ -53,7 +53,7 @@ TEST(StairCli, DefaultStairOfEachType) {
 }
 
 TEST(StairCli, ButtonsAndBadSettings) {
-    const Module m = stairCliModule();
+    const ModuleDescription m = stair::description();
     for (const char* bad : {"type=0", "type=4", "Text8=1", "Text17=x"}) {
         Invocation inv;
         EXPECT_TRUE(parseSettings(m, {bad}, inv).has_value()) << bad;

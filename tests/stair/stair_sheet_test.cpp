@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "common/certify.h"
-#include "common/figure.h"
 #include "common/cli.h"
-#include "common/cli_modules.h"
+#include "common/figure.h"
 #include "stair/stair_design.h"
 #include "stair/stair_drawing.h"
 #include "stair/stair_form.h"
+#include "stair/stair_module.h"
 #include "stair/stair_sheet.h"
 #include "support/tool_run.h"
 
@@ -347,7 +347,7 @@ TEST(StairDrawing, RisersAtTheTreadsScale) {
 }
 
 TEST(StairSheet, ToolWritesTheSheetAndDrawing) {
-    const auto run = mxtest::runTool(cli::stairCliModule(),
+    const auto run = mxtest::runTool(stair::description(),
                                      {"type=2", "Text1=2", "Text13=ST-1", "Text16=2/5", "--sheet", "/tmp/x.pdf"});
     ASSERT_TRUE(run.report.sheet.has_value());
     ASSERT_TRUE(run.report.drawing.has_value());

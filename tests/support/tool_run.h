@@ -25,7 +25,7 @@ struct ToolRun {
 };
 
 // Every setting must parse; pages are built when --sheet or --drawing is given.
-inline ToolRun runTool(const mx::cli::Module& m, const std::vector<std::string>& args) {
+inline ToolRun runTool(const mx::ModuleDescription& m, const std::vector<std::string>& args) {
     ToolRun r;
     const auto err = mx::cli::parseSettings(m, args, r.inv);
     EXPECT_FALSE(err.has_value()) << *err;

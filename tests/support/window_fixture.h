@@ -143,7 +143,7 @@ struct FrameCase {
     const char* fs;            // the field it writes
     const char* gradeCaption;  // the caption naming the grade
     const char* otherFs;       // typed into fs: reset, or another grade's value
-    mx::cli::Module (*module)();  // the module the window shows, as the tool knows it
+    mx::ModuleDescription (*module)();  // the module the window shows, as the tool knows it
     const char* valueBox;         // a value box of its estimator or result panel
     const char* titleButton;      // the toolbar button that opens the title block
     std::vector<const char*> listPath = {};  // buttons to a pick list, the last opening it

@@ -35,10 +35,10 @@ TEST(PdfText, EveryLabelOfEachModulesSheetReadsBackAsTyped) {
         {"pile", {"type=2", "size=126", "length=21", "member=เสาเข็มต้นที่หนึ่ง"}},
         {"blow", {"type=1", "area=324", "safe_load=15", "length=12", "hammer=1.5", "drop=50", "blows=40", "member=ตอกทดสอบ"}},
     };
-    const std::vector<cli::Module> modules = cli::allModules();
+    const std::vector<ModuleDescription> modules = cli::allModules();
     QTemporaryDir dir;
     for (const Case& c : cases) {
-        const cli::Module* module = cli::findModule(modules, c.module);
+        const ModuleDescription* module = cli::findModule(modules, c.module);
         ASSERT_NE(module, nullptr) << c.module;
         std::vector<std::string> settings = c.settings;
         settings.insert(settings.end(), kTitleBlock.begin(), kTitleBlock.end());
@@ -56,7 +56,7 @@ TEST(PdfText, EveryLabelOfEachModulesSheetReadsBackAsTyped) {
 TEST(PdfText, TheProgramsReportReadsBackAsTyped) {
     // Every page of the example house's report, its contents page among them, printed
     // from the program to a PDF.
-    const std::vector<cli::Module> modules = cli::allModules();
+    const std::vector<ModuleDescription> modules = cli::allModules();
     const project::ReadOutcome read = project::readProjectFile(MX_EXAMPLES_DIR "/house.mx7100", modules);
     ASSERT_TRUE(read.project) << read.error;
     std::vector<PageModel> pages;

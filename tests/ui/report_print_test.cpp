@@ -21,8 +21,8 @@ using namespace mx::ui;
 
 namespace {
 
-const std::vector<cli::Module>& modules() {
-    static const std::vector<cli::Module> all = cli::allModules();
+const std::vector<ModuleDescription>& modules() {
+    static const std::vector<ModuleDescription> all = cli::allModules();
     return all;
 }
 

@@ -167,7 +167,7 @@ TEST(SheetFit, ContentsCutLongNamesAndKeepRowsApart) {
     const std::vector<std::string> names{
         "คานชั้นสองแนวแกนหนึ่งถึงสี่ช่วงต่อเนื่องรับผนังก่ออิฐครึ่งแผ่นและหลังคาที่จอดรถด้านหน้าบ้านพักอาศัย",
         "ปุ้ย", "ปั้้้้้้้น", "กุ้งปิ้ง", std::string(80, 'W'), "ญู่ฎุ๋ฏุ๊ฐุ", "B1", "ก่่่่่่่่"};
-    const std::vector<cli::Module> modules = cli::allModules();
+    const std::vector<ModuleDescription> modules = cli::allModules();
     project::Project p = project::newProject(modules);
     for (const std::string& n : names) p.members.push_back(project::Member{"beam", "", n, {{}, 1, std::nullopt}});
     const PageModel page = project::contentsPage(p, project::reportContents(p, modules), 0, 3, 11);

@@ -8,7 +8,13 @@
 #include <QScreen>
 
 #include "app/modules.h"
-#include "common/cli_modules.h"
+#include "beam/beam_module.h"
+#include "column/column_module.h"
+#include "pile/pile_module.h"
+#include "pilecap/pilecap_module.h"
+#include "slab/slab_module.h"
+#include "spreadfooting/spreadfooting_module.h"
+#include "stair/stair_module.h"
 #include "support/window_fixture.h"
 #include "ui/memberlayout.h"
 #include "ui/pagepainter.h"
@@ -30,29 +36,30 @@ void closeModuleWindows() {
 
 namespace {
 
+using namespace mx;
 using namespace mx::cli;
 const FrameCase kWindows[] = {
     {"Beam01", "Text1", "Command15", "Command26", {"Command4", "Command3"}, "Command12", "Text14", "Label50", "5000",
-     beamCliModule, "Label44", "Command5", {"Command3", "Command23"}, "List4", nullptr, {"Command17"}, "Command17",
+     beam::description, "Label44", "Command5", {"Command3", "Command23"}, "List4", nullptr, {"Command17"}, "Command17",
      "Text1"},
     {"slab", "Text1", "Command13", "Command23", {"Command2", "Command7"}, "Command6", "Text9", "Label17", "5000",
-     slabCliModule, "Label18", "Command8", {"Command10", "Command31"}, "List6", "Command25", {"Command2"}, "Command17",
+     slab::description, "Label18", "Command8", {"Command10", "Command31"}, "List6", "Command25", {"Command2"}, "Command17",
      "Text1", "Text2", "abc"},
     {"column", "Text1", "Command13", "Command14", {"Command2", "Command25", "Command7"}, "Command6", "Text10",
-     "Label55", "1400", columnCliModule, "Label56", "Command8", {"Command23"}, "List3", nullptr, {"Command18"},
+     "Label55", "1400", column::description, "Label56", "Command8", {"Command23"}, "List3", nullptr, {"Command18"},
      "Command17", "Text1", "Text2", "abc"},
     {"ST01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text11", "Label22", "1500",
-     stairCliModule, "Label32", "Command10", {"Command27"}, "List3", nullptr, {}, "Command18", "Text1", "Text1", "abc"},
+     stair::description, "Label32", "Command10", {"Command27"}, "List3", nullptr, {}, "Command18", "Text1", "Text1", "abc"},
     {"foot00", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text6", "Label8", "5000",
-     spreadFootingCliModule, "Label9", "Command8", {}, nullptr, nullptr, {}, nullptr, nullptr, "Text1", "abc", "Text3",
+     spreadfooting::description, "Label9", "Command8", {}, nullptr, nullptr, {}, nullptr, nullptr, "Text1", "abc", "Text3",
      "20"},
     {"foot01", "Text1", "Command13", "Command14", {"Command2", "Command7"}, "Command6", "Text7", "Label9", "5000",
-     pileCapCliModule, "Label10", "Command8"},
+     pilecap::description, "Label10", "Command8"},
     // Windows without a drawing or steel grades.
     {"pile", "Text1", "Command13", "Command14", {"Command2", "Command7"}, nullptr, nullptr, nullptr, nullptr,
-     pileCliModule, nullptr, "Command8", {}, nullptr, nullptr, {}, "Command18", "Text1"},
+     pile::pileDescription, nullptr, "Command8", {}, nullptr, nullptr, {}, "Command18", "Text1"},
     {"blow", "Text1", "Command13", "Command14", {"Command2", "Command7"}, nullptr, nullptr, nullptr, nullptr,
-     blowCliModule, nullptr, "Command8", {}, nullptr, nullptr, {}, "Command17", "Text1"},
+     pile::blowDescription, nullptr, "Command8", {}, nullptr, nullptr, {}, "Command17", "Text1"},
 };
 
 // The windows that draw their member and choose a steel grade.
@@ -250,7 +257,7 @@ TEST_P(DrawnFrame, ADesignThatSizedNoMemberSaysWhyOnTheSurface) {
 // The title block opens over the whole drawing surface (or the room of a window without
 // one), at any size of the window: no part of the figure shows beside its fields.
 TEST_P(Frame, TitleBlockCoversTheWholeSurface) {
-    const Module m = GetParam().module();
+    const ModuleDescription m = GetParam().module();
     const mx::FieldInfo* project = mx::findField(m.fields, "project");
     ASSERT_NE(project, nullptr);
     QWidget* panel = field(project->object);
@@ -295,7 +302,7 @@ TEST_P(Frame, ACalculateNamesAnInputItCannotRead) {
 // every correction its checks and Calculate write, on texts past every limit, has its
 // widget: the fixture fails on the frame's warning of a name that has none.
 TEST_P(Frame, EveryNameTheModuleWritesHasItsWidget) {
-    const Module m = GetParam().module();
+    const ModuleDescription m = GetParam().module();
     for (const mx::FieldInfo& f : m.fields) EXPECT_NE(field(f.object), nullptr) << f.object;
     std::vector<int> codes{0};
     for (const TypeInfo& t : m.types) codes.push_back(t.code);
@@ -340,7 +347,7 @@ TEST_P(Frame, EveryButtonThatChangesAnInputMarksTheResults) {
     const FrameCase& c = GetParam();
     w->calculate();
     ASSERT_FALSE(w->resultsOutOfDate());
-    const mx::cli::Module module = c.module();  // the field table must outlive the lookup
+    const mx::ModuleDescription module = c.module();  // the field table must outlive the lookup
     const mx::FieldInfo* project = mx::findField(module.fields, "project");
     type(project->object, "บ้านพักอาศัย");
     EXPECT_FALSE(w->resultsOutOfDate()) << "the title block is no input of the design";

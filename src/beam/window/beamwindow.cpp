@@ -9,11 +9,11 @@
 #include <QVBoxLayout>
 
 #include "beam/beam_fields.h"
+#include "beam/beam_module.h"
 #include "beam/beam_form.h"
 #include "beam/beam_sheet.h"
 #include "beam/window/beam_pictures.h"
 #include "beam/window/beamwindow_layout.h"
-#include "common/cli_modules.h"
 #include "common/numtext.h"
 #include "ui/fields.h"
 #include "ui/picklist.h"
@@ -52,8 +52,8 @@ ui::MemberWindowDesign beamDesign(BeamWindow* self) {
     d.helpWindow = "Bhelp";
     d.exitQuestion = exitQuestion();
     d.fields = &beamFieldTable();
-    static const cli::Module description = cli::beamCliModule();
-    d.description = &description;
+    static const ModuleDescription kDescription = description();
+    d.description = &kDescription;
     d.fsField = "Text14";
     d.check = [self](std::string_view field, const FieldSet& fields) { return self->checkField(field, fields); };
     d.toolbar = {

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "column/column_drawing.h"
 #include "column/column_fields.h"
+#include "column/column_module.h"
 #include "column/column_form.h"
 #include "column/column_sheet.h"
 #include "column/window/column_pictures.h"
@@ -51,8 +51,9 @@ ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
     d.helpWindow = "chelp";
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะเลิกการทำงาน?", "ต้องการเลิกออกแบบเสา", Icon::Critical};
     d.fields = &columnFieldTable();
+    static const ModuleDescription kDescription = description();
+    d.description = &kDescription;
     d.fsField = "Text10";
-    d.writeGradeFs = pressColumnGrade;
     // The load rule depends on the chosen shape: a round column takes no proposed widths.
     d.check = [self](std::string_view field, const FieldSet& fields) {
         return checkColumnField(field, fields, self->shape());
@@ -252,43 +253,13 @@ void ColumnWindow::acceptDiameter() {
 }
 
 void ColumnWindow::pressGrade(SteelGrade g) {
-    FieldSet f;
-    pressColumnGrade(f, g);
-    field("Text10")->setText(qs(f.get("Text10")));  // through its change check
     FieldSet labels;
     writeGradeLabels(g, labels);
     writeLabels(labels);
     setPanelHeight(kInputPanel, kMaterialsHeight);
 }
 
-void ColumnWindow::runCalculation() {
-    erase();
-    ColumnOutcome out = calculateColumn(readColumnInput(fields(), shape_));
-    // The result panel (and the short/long caption with it) at its moment among the
-    // messages; the verdict once they are all shown.
-    FieldSet all, results;
-    writeColumnLabels(out, all);
-    for (const auto& [name, text] : all.entries())
-        if (name != "Label65") results.set(name, text);
-    const auto at = out.resultsReached ? out.diagnostics.resultsAt() : std::nullopt;
-    replay(out.diagnostics, at, [this, &results] {
-        writeLabels(results);
-        showPanel(kResultPanel);
-    });
-    if (!out.resultsReached) writeLabels(results);
-    writeLabels({{"Label65", out.verdict}});
-    outcome_ = std::move(out);
-}
-
-PageModel ColumnWindow::sheet() const {
-    return columnSheet(ui::lastResultOf(outcome_), ui::lastUsableOf(outcome_), titleBlock());
-}
-
 Message ColumnWindow::printQuestion() const { return columnPrintQuestion(); }
-
-PageModel ColumnWindow::drawing(const PageBox& area) const { return columnDrawing(ui::lastResultOf(outcome_), area); }
-
-bool ColumnWindow::hasMemberToDraw() const { return columnHasSection(ui::lastResultOf(outcome_)); }
 
 void registerColumnWindows() {
     ui::WindowRegistry::instance().add(kWindowId, [] { return new ColumnWindow; });

@@ -18,7 +18,6 @@ class ColumnWindow : public ui::MemberWindow {
 public:
     explicit ColumnWindow(QWidget* parent = nullptr);
 
-    void runCalculation() override;
     // The shape buttons (Command17, Command18).
     void chooseShape(int shape);
     // The round column's OK (Command19): the square of equal area into both widths.
@@ -32,14 +31,11 @@ public:
     int memberType() const override { return shape_; }
     bool chooseMemberType(int code) override;
     // The last Calculate, none before the first.
-    const std::optional<ColumnOutcome>& lastOutcome() const { return outcome_; }
+    const ColumnOutcome* lastOutcome() const { return lastRecord<ColumnOutcome>(); }
 
 protected:
     void buildPanels() override;
-    PageModel sheet() const override;
     Message printQuestion() const override;
-    PageModel drawing(const PageBox& area) const override;
-    bool hasMemberToDraw() const override;
 
 private:
     void buildInputPanel();
@@ -48,7 +44,6 @@ private:
     void showShapeChoice();
 
     int shape_ = kShapeNone;
-    std::optional<ColumnOutcome> outcome_;
     // The estimator's last total, for its OK, and the estimator fields it came from.
     struct Estimate {
         std::string total;

@@ -9,9 +9,9 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "common/cli_modules.h"
 #include "pile/blow_form.h"
 #include "pile/pile_fields.h"
+#include "pile/pile_module.h"
 #include "pile/pile_sheet.h"
 #include "ui/fields.h"
 
@@ -39,8 +39,8 @@ PileWindowDesign blowDesign() {
                              "ออกจากการคำนวณหาการรับ นน.เสาเข็มโดยปั้นจั่น", Icon::Critical};
     d.fields = &blowFieldTable();
     d.check = [](std::string_view field, const FieldSet& f) { return checkBlowField(std::string(field), f.get(field)); };
-    static const cli::Module description = cli::blowCliModule();
-    d.description = &description;
+    static const ModuleDescription kDescription = blowDescription();
+    d.description = &kDescription;
     d.layout = blowlayout::kWindow;
     for (const BlowTypeInfo& t : blowTypes())
         d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip, t.typeText, t.list});

@@ -7,9 +7,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "common/cli_modules.h"
 #include "pile/pile_fields.h"
 #include "pile/pile_form.h"
+#include "pile/pile_module.h"
 #include "pile/pile_sheet.h"
 #include "pile/window/blowwindow.h"
 #include "pile/window/pilewindow_layout.h"
@@ -42,8 +42,8 @@ PileWindowDesign pileDesign() {
                              "ออกจากการคำนวณหาการรับ นน.ปลอดภัยของเสาเข็ม", Icon::Critical};
     d.fields = &pileFieldTable();
     d.check = checkPileField;
-    static const cli::Module description = cli::pileCliModule();
-    d.description = &description;
+    static const ModuleDescription kDescription = pileDescription();
+    d.description = &kDescription;
     d.layout = pilelayout::kWindow;
     for (const PileTypeInfo& t : pileTypes())
         d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip, t.typeText, t.list});
@@ -121,8 +121,8 @@ const PileResult& PileWindow::result() const {
     return o ? o->result : none;
 }
 
-cli::FormState PileWindow::formState() const {
-    cli::FormState s = PileMemberWindow::formState();
+FormState PileWindow::formState() const {
+    FormState s = PileMemberWindow::formState();
     s.fields.set(kDataWarningLabel, ss(findChild<QLabel*>(QString::fromLatin1(kDataWarningLabel))->text()));
     return s;
 }

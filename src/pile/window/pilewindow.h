@@ -23,7 +23,7 @@ protected:
     void showType(int code) override;
     // The data-warning line as it stands goes to the run, which a perimeter of exactly
     // 7 m leaves as it was.
-    cli::FormState formState() const override;
+    FormState formState() const override;
 
 private:
     void showTimberLine(bool shown);

@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 
 #include "common/numtext.h"
-#include "common/cli_modules.h"
 #include "pile/window/pile_pictures.h"
 #include "pilecap/pilecap_fields.h"
 #include "pilecap/pilecap_form.h"
+#include "pilecap/pilecap_module.h"
 #include "pilecap/pilecap_sheet.h"
 #include "pilecap/window/pilecap_pictures.h"
 #include "pilecap/window/pilecapwindow_layout.h"
@@ -36,8 +36,8 @@ ui::FootingWindowDesign pileCapDesign() {
     ui::FootingWindowDesign d;
     d.name = kWindowId.name;
     d.module = kWindowId.module;
-    static const cli::Module description = cli::pileCapCliModule();
-    d.description = &description;
+    static const ModuleDescription kDescription = description();
+    d.description = &kDescription;
     d.caption = kWindowCaption;
     d.helpWindow = "foot2help";
     d.fields = &pileCapFieldTable();

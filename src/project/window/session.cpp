@@ -50,7 +50,7 @@ void setProjectFiles(ProjectFiles* files) { currentFiles = files ? files : &dial
 
 QString memberWindowName(const std::string& module) { return ui::WindowRegistry::instance().windowOfModule(module); }
 
-ProjectSession::ProjectSession(std::vector<cli::Module> modules, QObject* parent)
+ProjectSession::ProjectSession(std::vector<ModuleDescription> modules, QObject* parent)
     : QObject(parent), modules_(std::move(modules)), project_(project::newProject(modules_)) {
     ui::setProjectLink(this);
 }
@@ -63,8 +63,8 @@ QString ProjectSession::name() const {
     return path_.isEmpty() ? QString::fromUtf8(kNewProjectName) : QFileInfo(path_).completeBaseName();
 }
 
-const cli::Module* ProjectSession::moduleOf(const std::string& name) const {
-    for (const cli::Module& m : modules_)
+const ModuleDescription* ProjectSession::moduleOf(const std::string& name) const {
+    for (const ModuleDescription& m : modules_)
         if (m.name == name) return &m;
     return nullptr;
 }
@@ -82,7 +82,7 @@ void ProjectSession::touch() {
 
 void ProjectSession::runAgain(std::size_t index) {
     const Member& m = project_.members[index];
-    const cli::Module* module = moduleOf(m.module);
+    const ModuleDescription* module = moduleOf(m.module);
     status_[index] = module ? runMember(m, *module, false).report.status : std::nullopt;
 }
 
@@ -204,7 +204,7 @@ std::optional<std::string> ProjectSession::askName(const std::string& suggested,
 void ProjectSession::openMember(std::size_t index, QWidget* parent) {
     if (index >= project_.members.size()) return;
     const Member& member = project_.members[index];
-    const cli::Module* module = moduleOf(member.module);
+    const ModuleDescription* module = moduleOf(member.module);
     auto* window = qobject_cast<ui::MemberWindow*>(ui::showWindow(memberWindowName(member.module)));
     if (!module || !window) {
         ui::prompter().show(Message{"ชิ้นส่วน \"" + member.name +
@@ -276,13 +276,13 @@ void ProjectSession::setTitleBlock(const TitleBlockDefaults& defaults) {
 
 void ProjectSession::windowOpened(ui::MemberWindow& window) {
     const project::Member m = window.member();
-    if (const cli::Module* module = moduleOf(m.module))
+    if (const ModuleDescription* module = moduleOf(m.module))
         window.fillTitleBlock(withTitleBlock(m, *module, project_.titleBlock));
 }
 
 void ProjectSession::store(ui::MemberWindow& window) {
     Member m = window.member();
-    const cli::Module* module = moduleOf(m.module);
+    const ModuleDescription* module = moduleOf(m.module);
     if (!module) return;
     std::optional<std::size_t> index = indexOf(window.projectMember());
     if (index) {

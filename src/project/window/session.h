@@ -37,11 +37,11 @@ class ProjectSession : public QObject, public ui::ProjectLink {
     Q_OBJECT
 public:
     // The session becomes the member windows' project link while it lives.
-    explicit ProjectSession(std::vector<cli::Module> modules, QObject* parent = nullptr);
+    explicit ProjectSession(std::vector<ModuleDescription> modules, QObject* parent = nullptr);
     ~ProjectSession() override;
 
     const Project& project() const { return project_; }
-    const std::vector<cli::Module>& modules() const { return modules_; }
+    const std::vector<ModuleDescription>& modules() const { return modules_; }
     const QString& path() const { return path_; }
     bool modified() const { return modified_; }
     // The file's name without its folder and suffix, or "โครงการใหม่" before a save.
@@ -79,7 +79,7 @@ signals:
     void changed();
 
 private:
-    const cli::Module* moduleOf(const std::string& name) const;
+    const ModuleDescription* moduleOf(const std::string& name) const;
     std::optional<std::size_t> indexOf(int id) const;
     // A new member's name: asked, and refused while empty or taken.
     std::optional<std::string> askName(const std::string& suggested, QWidget* parent, std::optional<std::size_t> self);
@@ -88,7 +88,7 @@ private:
     void touch();
     void remember(const QString& path);
 
-    std::vector<cli::Module> modules_;
+    std::vector<ModuleDescription> modules_;
     Project project_;
     std::vector<int> ids_;  // a member's identity, kept by the window it is shown in
     std::vector<std::optional<int>> status_;

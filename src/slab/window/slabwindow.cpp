@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "slab/slab_drawing.h"
 #include "slab/slab_fields.h"
+#include "slab/slab_module.h"
 #include "slab/slab_form.h"
 #include "slab/slab_sheet.h"
 #include "slab/window/slab_pictures.h"
@@ -88,8 +88,9 @@ ui::MemberWindowDesign slabDesign() {
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณออกแบบพื้น?", "ออกจากการออกแบบพื้น", Icon::Critical};
     d.fields = &slabFieldTable();
     d.check = checkSlabField;
+    static const ModuleDescription kDescription = description();
+    d.description = &kDescription;
     d.fsField = "Text9";
-    d.writeGradeFs = [](FieldSet& f, SteelGrade g) { pressSlabGrade(f, g); };
     // The continuity caption states the case the field holds, however it got there.
     d.fieldCaptions = [](const FieldSet& f) {
         // Only a whole case number names a case; anything else (a typed 1e308, 2.5) keeps the
@@ -335,42 +336,25 @@ void SlabWindow::chooseContinuity(int continuityCase) {
 }
 
 void SlabWindow::pressGrade(SteelGrade g) {
-    FieldSet f = fields();
-    const std::string caption = pressSlabGrade(f, g);
-    field("Text9")->setText(qs(f.get("Text9")));  // through its change check
-    writeLabels({{"Label17", caption}});
+    writeLabels({{"Label17", slabGradeCaption(g)}});
     minSteelRatio_ = slabMinSteelRatio(g);
     setPanelHeight(kInputPanel, kMaterialsHeight);  // the caption and fs it wrote show
 }
 
-void SlabWindow::runCalculation() {
-    erase();
-    SlabDesignOutcome out = calculateSlab(readSlabInput(fields(), kind_, minSteelRatio_));
-    const auto at = out.resultsShown ? out.diagnostics.resultsAt() : std::nullopt;
-    replay(out.diagnostics, at, [this, &out] {
-        writeLabels(slabResultPanel(out.result));
-        showPanel(kResultPanel);
-    });
-    writeLabels({{"Label48", out.verdict}});
-    outcome_ = std::move(out);
-}
-
-PageModel SlabWindow::sheet() const {
-    return slabSheet(ui::lastResultOf(outcome_), ui::lastUsableOf(outcome_), titleBlock());
-}
-
 Message SlabWindow::printQuestion() const { return slabPrintQuestion(); }
 
-PageModel SlabWindow::drawing(const PageBox& area) const { return slabDrawing(ui::lastResultOf(outcome_), area); }
-
-bool SlabWindow::hasMemberToDraw() const { return slabHasFigure(ui::lastResultOf(outcome_)); }
-
 void SlabWindow::afterPrinting() {
-    if (!outcome_ || outcome_->result.slabKind != kCantilever) return;
+    const SlabDesignOutcome* last = lastOutcome();
+    if (!last || last->result.slabKind != kCantilever) return;
     // A canopy's sheet is out: the window starts the next design as a two-way slab
     // with no continuity chosen, which designs as a single span; field, caption and
-    // picture say so, so that what it shows is what it designs.
-    resetAfterCantileverPrint(outcome_->result);
+    // picture say so, so that what it shows is what it designs. The kept record says
+    // so too, should it be drawn before the next Calculate.
+    SlabDesignOutcome reset = *last;
+    resetAfterCantileverPrint(reset.result);
+    ModuleRun run = *lastRun();
+    addSlabPages(run, std::move(reset));
+    keepRun(std::move(run));
     chooseContinuity(kSingleSpan);
     chooseKind(kTwoWay);
 }

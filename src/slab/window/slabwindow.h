@@ -17,7 +17,6 @@ class SlabWindow : public ui::MemberWindow {
 public:
     explicit SlabWindow(QWidget* parent = nullptr);
 
-    void runCalculation() override;
     void chooseKind(int kind);
     void chooseContinuity(int continuityCase);
     void pressGrade(SteelGrade g) override;
@@ -27,14 +26,11 @@ public:
     bool chooseMemberType(int code) override;
     double minSteelRatio() const { return minSteelRatio_; }
     // The last Calculate, none before the first.
-    const std::optional<SlabDesignOutcome>& lastOutcome() const { return outcome_; }
+    const SlabDesignOutcome* lastOutcome() const { return lastRecord<SlabDesignOutcome>(); }
 
 protected:
     void buildPanels() override;
-    PageModel sheet() const override;
     Message printQuestion() const override;
-    PageModel drawing(const PageBox& area) const override;
-    bool hasMemberToDraw() const override;
     void afterPrinting() override;
 
 private:
@@ -45,7 +41,6 @@ private:
 
     int kind_ = 0;
     double minSteelRatio_ = 0;
-    std::optional<SlabDesignOutcome> outcome_;
     ui::ClickLabel* label12_ = nullptr;
     QListWidget* list2_ = nullptr;
     std::vector<QListWidget*> barLists_;

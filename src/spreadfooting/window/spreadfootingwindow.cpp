@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/cli_modules.h"
 #include "spreadfooting/spreadfooting_fields.h"
 #include "spreadfooting/spreadfooting_form.h"
+#include "spreadfooting/spreadfooting_module.h"
 #include "spreadfooting/spreadfooting_sheet.h"
 #include "spreadfooting/window/spreadfooting_pictures.h"
 #include "spreadfooting/window/spreadfootingwindow_layout.h"
@@ -24,8 +24,8 @@ ui::FootingWindowDesign spreadFootingDesign() {
     ui::FootingWindowDesign d;
     d.name = kWindowId.name;
     d.module = kWindowId.module;
-    static const cli::Module description = cli::spreadFootingCliModule();
-    d.description = &description;
+    static const ModuleDescription kDescription = description();
+    d.description = &kDescription;
     d.caption = kWindowCaption;
     d.helpWindow = "f00t1help";
     d.fields = &spreadFootingFieldTable();

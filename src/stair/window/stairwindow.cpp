@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "stair/stair_drawing.h"
 #include "stair/stair_fields.h"
+#include "stair/stair_module.h"
 #include "stair/stair_form.h"
 #include "stair/stair_sheet.h"
 #include "stair/window/stair_pictures.h"
@@ -89,8 +89,9 @@ ui::MemberWindowDesign stairDesign() {
         Message{"คุณแน่ใจหรือว่าจะออกจากการออกแบบบันได?", "ออกจากโปรแกรมออกแบบบันได", Icon::Critical};
     d.fields = &stairFieldTable();
     d.check = checkStairField;
+    static const ModuleDescription kDescription = description();
+    d.description = &kDescription;
     d.fsField = "Text11";
-    d.writeGradeFs = pressStairGrade;
     d.toolbar = {
         {"Command2", ToolPicture::Input, "เลือกแบบของบันได", ToolAction::None, false, nullptr, {kInputPanel}},
         {"Command7", ToolPicture::Input, "ป้อนข้อมูล", ToolAction::None, false, nullptr, {kInputPanel},
@@ -287,35 +288,11 @@ void StairWindow::chooseType(int type) {
 }
 
 void StairWindow::pressGrade(SteelGrade g) {
-    FieldSet f = fields();
-    pressStairGrade(f, g);
-    field("Text11")->setText(qs(f.get("Text11")));  // through its change rule
     writeLabels({{"Label22", stairGrade(g).caption}});
     setPanelHeight(kInputPanel, kMaterialsHeight);
 }
 
-void StairWindow::runCalculation() {
-    erase();
-    StairOutcome out = calculateStair(readStairInput(fields(), type_));
-    auto writeResults = [this, &out] {
-        writeLabels(stairResultLabels(out.result));
-        showPanel(kResultPanel);
-    };
-    // The panel is filled when the final checks pass, before the closing message.
-    const auto at = out.panelWritten ? out.diagnostics.resultsAt() : std::nullopt;
-    replay(out.diagnostics, at, writeResults);
-    if (out.panelWritten && !at) writeResults();
-    writeLabels({{kVerdictLabel, out.verdict}});
-    outcome_ = std::move(out);
-}
-
-PageModel StairWindow::sheet() const {
-    return stairSheet(ui::lastResultOf(outcome_), ui::lastUsableOf(outcome_), titleBlock());
-}
-
 Message StairWindow::printQuestion() const { return stairPrintQuestion(); }
-
-PageModel StairWindow::drawing(const PageBox& area) const { return stairDrawing(ui::lastResultOf(outcome_), area); }
 
 void registerStairWindows() {
     ui::WindowRegistry::instance().add(kWindowId, [] { return new StairWindow; });

@@ -19,7 +19,6 @@ class StairWindow : public ui::MemberWindow {
 public:
     explicit StairWindow(QWidget* parent = nullptr);
 
-    void runCalculation() override;
     void chooseType(int type);
     void pressGrade(SteelGrade g) override;
 
@@ -27,20 +26,17 @@ public:
     int memberType() const override { return type_; }
     bool chooseMemberType(int code) override;
     // The last Calculate, none before the first.
-    const std::optional<StairOutcome>& lastOutcome() const { return outcome_; }
+    const StairOutcome* lastOutcome() const { return lastRecord<StairOutcome>(); }
 
 protected:
     void buildPanels() override;
-    PageModel sheet() const override;
     Message printQuestion() const override;
-    PageModel drawing(const PageBox& area) const override;
 
 private:
     void buildInputPanel();
     void buildResultPanel();
 
     std::int16_t type_ = kNoType;
-    std::optional<StairOutcome> outcome_;
     QFrame* typePanel_ = nullptr;
     std::vector<QListWidget*> lists_;
     // The temperature-bar row, hidden for the folded plate.

@@ -10,16 +10,16 @@
 #include <functional>
 #include <memory>
 
-#include "common/cli_modules.h"
 #include "common/numtext.h"
 #include "pilecap/pilecap_form.h"
+#include "pilecap/pilecap_module.h"
 #include "pilecap/window/pilecapwindow.h"
 #include "support/tool_run.h"
+#include "support/window_fixture.h"
 #include "ui/fields.h"
 #include "ui/pagepainter.h"
 #include "ui/printing.h"
 #include "ui/prompter.h"
-#include "support/window_fixture.h"
 
 using namespace mx;
 using namespace mx::pilecap;
@@ -200,7 +200,7 @@ TEST_F(PileCapWindowTest, CalculateShowsWhatTheToolShowsWithTheResultsAtTheirMom
         const FieldSet typed = w->fields();
         std::vector<std::string> args;
         for (const auto& [name, value] : typed.entries()) args.push_back(name + "=" + value);
-        const mxtest::ToolRun tool = mxtest::runTool(cli::pileCapCliModule(), args);
+        const mxtest::ToolRun tool = mxtest::runTool(pilecap::description(), args);
         const PileCapOutcome expected = calculatePileCap(readPileCapInput(w->fields()));
 
         rec.clear();

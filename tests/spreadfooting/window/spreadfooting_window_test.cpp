@@ -10,16 +10,16 @@
 #include <functional>
 #include <memory>
 
-#include "common/cli_modules.h"
 #include "common/numtext.h"
 #include "spreadfooting/spreadfooting_form.h"
+#include "spreadfooting/spreadfooting_module.h"
 #include "spreadfooting/window/spreadfootingwindow.h"
 #include "support/tool_run.h"
+#include "support/window_fixture.h"
 #include "ui/fields.h"
 #include "ui/pagepainter.h"
 #include "ui/printing.h"
 #include "ui/prompter.h"
-#include "support/window_fixture.h"
 
 using namespace mx;
 using namespace mx::spreadfooting;
@@ -196,7 +196,7 @@ TEST_F(SpreadFootingWindowTest, CalculateShowsWhatTheToolShowsWithTheResultsAtTh
         const FieldSet typed = w->fields();
         std::vector<std::string> args;
         for (const auto& [name, value] : typed.entries()) args.push_back(name + "=" + value);
-        const mxtest::ToolRun tool = mxtest::runTool(cli::spreadFootingCliModule(), args);
+        const mxtest::ToolRun tool = mxtest::runTool(spreadfooting::description(), args);
         const SpreadFootingOutcome expected = calculateSpreadFooting(readInput(w->fields()));
 
         rec.clear();

@@ -10,16 +10,16 @@
 #include <functional>
 #include <memory>
 
-#include "common/cli_modules.h"
 #include "stair/stair_form.h"
+#include "stair/stair_module.h"
 #include "stair/stair_sheet.h"
 #include "stair/window/stairwindow.h"
 #include "support/sheet_pdf.h"
+#include "support/window_fixture.h"
 #include "ui/fields.h"
 #include "ui/pagepainter.h"
 #include "ui/printing.h"
 #include "ui/prompter.h"
-#include "support/window_fixture.h"
 
 using namespace mx;
 using namespace mx::stair;
@@ -227,8 +227,8 @@ TEST_F(StairWindowTest, CalculateShowsWhatTheToolShowsWithTheResultsAtTheirMomen
         if (c.type) w->chooseType(c.type);
         for (const auto& [name, value] : c.typed) type(name, value);
         rec.clear();
-        cli::FormState state{w->fields(), c.type, std::nullopt};
-        const cli::Report tool = cli::runModule(cli::stairCliModule(), state, false);
+        FormState state{w->fields(), c.type, std::nullopt};
+        const cli::Report tool = cli::runModule(stair::description(), state, false);
         rec.seen.clear();
         rec.watch = [this] { return label("Label11"); };
         click("Command13");

@@ -1,14 +1,15 @@
-#include "common/cli_modules.h"
-#include "slab/slab_cli.h"
-#include "slab/slab_fields.h"
 #include "slab/slab_design.h"
 #include "slab/slab_drawing.h"
+#include "slab/slab_fields.h"
 #include "slab/slab_form.h"
+#include "slab/slab_module.h"
 #include "slab/slab_sheet.h"
 
-namespace mx::cli {
+namespace mx::slab {
 
-void addSlabResult(ResultList& out, const slab::SlabDesignResult& r) {
+namespace {
+
+void addResult(ResultList& out, const slab::SlabDesignResult& r) {
     out.add("S", r.S);
     out.add("ratio", r.ratio);
     out.add("hMin", r.hMin);
@@ -66,11 +67,9 @@ void addSlabResult(ResultList& out, const slab::SlabDesignResult& r) {
     out.add("fL", r.fL);
 }
 
-}  // namespace mx::cli
+}  // namespace
 
-namespace mx::slab {
-
-void addSlabPages(cli::ModuleRun& run, SlabDesignOutcome outcome) {
+void addSlabPages(ModuleRun& run, SlabDesignOutcome outcome) {
     const auto o = std::make_shared<const SlabDesignOutcome>(std::move(outcome));
     const bool usable = o->status == DesignStatus::Usable;
     run.sheet = [o, usable](const ProjectTitleBlock& tb) { return slabSheet(o->result, usable, tb); };
@@ -79,9 +78,9 @@ void addSlabPages(cli::ModuleRun& run, SlabDesignOutcome outcome) {
     run.record = o;
 }
 
-cli::ModuleRun runSlab(cli::FormState& s) {
+ModuleRun runSlab(FormState& s) {
     SlabDesignOutcome outcome = calculateSlab(readSlabInput(s.fields, s.typeCode, slabMinSteelRatio(s.grade)));
-    cli::ModuleRun run;
+    ModuleRun run;
     run.status = static_cast<int>(outcome.status);
     run.verdict = outcome.verdict;
     run.messages = replaySlabDiagnostics(s.fields, outcome.diagnostics);
@@ -90,34 +89,30 @@ cli::ModuleRun runSlab(cli::FormState& s) {
         run.resultsAt = outcome.diagnostics.resultsAt();
     }
     run.closingLabels.set("Label48", outcome.verdict);
-    cli::addSlabResult(run.result, outcome.result);
+    addResult(run.result, outcome.result);
     run.diagnostics = outcome.diagnostics;
     addSlabPages(run, std::move(outcome));
     return run;
 }
 
-}  // namespace mx::slab
-
-namespace mx::cli {
-
 // type=1 is the cantilever slab (canopy), type=2 the two-way slab with beams all
 // round; the continuity case is the field Text6.
-Module slabCliModule() {
-    Module m = moduleRecord("slab", slab::kWindowCaption, slab::slabFieldTable());
+ModuleDescription description() {
+    ModuleDescription m = moduleRecord("slab", slab::kWindowCaption, slab::slabFieldTable());
     m.types = slab::slabTypes();
     m.typeField = slab::typeSlabField;
     m.pressGrade = [](FormState& s, SteelGrade g) {
         s.grade = g;
         slab::pressSlabGrade(s.fields, g);
     };
-    m.run = slab::runSlab;
+    m.run = runSlab;
     m.noRun = [] {
         ModuleRun run;
-        slab::addSlabPages(run, {});
+        addSlabPages(run, {});
         return run;
     };
-    m.drawingArea = slab::kSlabScreenArea;
+    m.drawingArea = kSlabScreenArea;
     return m;
 }
 
-}  // namespace mx::cli
+}  // namespace mx::slab

@@ -1,15 +1,13 @@
-#include "common/cli_modules.h"
-#include "pilecap/pilecap_fields.h"
 #include "pilecap/pilecap.h"
 #include "pilecap/pilecap_drawing.h"
+#include "pilecap/pilecap_fields.h"
 #include "pilecap/pilecap_form.h"
+#include "pilecap/pilecap_module.h"
 #include "pilecap/pilecap_sheet.h"
 
-namespace mx::cli {
+namespace mx::pilecap {
 
 namespace {
-
-using namespace mx::pilecap;
 
 void addResult(ResultList& out, const PileCapResult& r) {
     out.add("P", r.P);
@@ -87,8 +85,8 @@ ModuleRun run(FormState& state) {
 
 }  // namespace
 
-Module pileCapCliModule() {
-    Module m = moduleRecord("pilecap", kWindowCaption, pileCapFieldTable());
+ModuleDescription description() {
+    ModuleDescription m = moduleRecord("pilecap", kWindowCaption, pileCapFieldTable());
     m.typeField = typePileCapField;
     m.pressGrade = [](FormState& state, SteelGrade grade) {
         state.grade = grade;
@@ -100,4 +98,4 @@ Module pileCapCliModule() {
     return m;
 }
 
-}  // namespace mx::cli
+}  // namespace mx::pilecap

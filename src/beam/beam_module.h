@@ -6,14 +6,16 @@
 namespace mx::beam {
 
 // Every value of the result record under its record name.
-void addBeamResult(cli::ResultList& out, const BeamDesignResult& r);
+void addBeamResult(ResultList& out, const BeamDesignResult& r);
 
 // The type buttons (1..5) and the steel-grade buttons acting on a tool state.
-bool pressBeamType(cli::FormState& state, int code);
-void pressBeamGrade(cli::FormState& state, SteelGrade g);
+bool pressBeamType(FormState& state, int code);
+void pressBeamGrade(FormState& state, SteelGrade g);
 
 // Calculate on a state, with the corrections written into state.fields: what the
 // window and the tool show of it.
-cli::ModuleRun runBeam(cli::FormState& state);
+ModuleRun runBeam(FormState& state);
+
+ModuleDescription description();
 
 }  // namespace mx::beam

@@ -1,11 +1,11 @@
-#include "common/cli_modules.h"
-#include "stair/stair_fields.h"
 #include "stair/stair_design.h"
 #include "stair/stair_drawing.h"
+#include "stair/stair_fields.h"
 #include "stair/stair_form.h"
+#include "stair/stair_module.h"
 #include "stair/stair_sheet.h"
 
-namespace mx::cli {
+namespace mx::stair {
 
 namespace {
 
@@ -56,31 +56,31 @@ void addResult(ResultList& out, const stair::StairDesignResult& r) {
     out.add("status", static_cast<int>(r.status));
 }
 
-void addPages(ModuleRun& run, stair::StairOutcome outcome) {
-    const auto o = std::make_shared<const stair::StairOutcome>(std::move(outcome));
+void addPages(ModuleRun& run, StairOutcome outcome) {
+    const auto o = std::make_shared<const StairOutcome>(std::move(outcome));
     const bool usable = o->status == DesignStatus::Usable;
-    run.sheet = [o, usable](const ProjectTitleBlock& tb) { return stair::stairSheet(o->result, usable, tb); };
-    run.drawing = [o](const PageBox& area) { return stair::stairDrawing(o->result, area); };
+    run.sheet = [o, usable](const ProjectTitleBlock& tb) { return stairSheet(o->result, usable, tb); };
+    run.drawing = [o](const PageBox& area) { return stairDrawing(o->result, area); };
     run.record = o;
 }
 
 ModuleRun runStair(FormState& state) {
     const auto typeCode = static_cast<std::int16_t>(state.typeCode);
-    stair::StairOutcome outcome = stair::calculateStair(stair::readStairInput(state.fields, typeCode));
+    StairOutcome outcome = calculateStair(readStairInput(state.fields, typeCode));
 
     ModuleRun run;
     run.status = static_cast<int>(outcome.status);
     run.verdict = outcome.verdict;
     // Messages in the order the window shows them; a correction is written into its
     // field when the message before it is dismissed, and its field rule runs then.
-    run.messages = replayDiagnostics(state.fields, outcome.diagnostics, stair::checkStairField);
+    run.messages = replayDiagnostics(state.fields, outcome.diagnostics, checkStairField);
     if (outcome.panelWritten) {
         // The panel is filled when the final checks pass, before the closing message
         // (after the last, where there is none).
-        run.labels = stair::stairResultLabels(outcome.result);
+        run.labels = stairResultLabels(outcome.result);
         run.resultsAt = outcome.diagnostics.resultsAt().value_or(outcome.diagnostics.events().size());
     }
-    run.closingLabels.set(stair::kVerdictLabel, outcome.verdict);
+    run.closingLabels.set(kVerdictLabel, outcome.verdict);
     addResult(run.result, outcome.result);
     run.diagnostics = outcome.diagnostics;
     addPages(run, std::move(outcome));
@@ -89,8 +89,8 @@ ModuleRun runStair(FormState& state) {
 
 }  // namespace
 
-Module stairCliModule() {
-    Module m = moduleRecord("stair", stair::kWindowCaption, stair::stairFieldTable());
+ModuleDescription description() {
+    ModuleDescription m = moduleRecord("stair", stair::kWindowCaption, stair::stairFieldTable());
     m.types = stair::stairTypes();
     m.typeField = stair::typeStairField;
     m.pressGrade = [](FormState& s, SteelGrade g) {
@@ -103,8 +103,8 @@ Module stairCliModule() {
         addPages(run, {});
         return run;
     };
-    m.drawingArea = stair::kStairScreenArea;
+    m.drawingArea = kStairScreenArea;
     return m;
 }
 
-}  // namespace mx::cli
+}  // namespace mx::stair

@@ -1,14 +1,13 @@
-#include "beam/beam_cli.h"
+#include "beam/beam_module.h"
 
 #include "beam/beam_drawing.h"
 #include "beam/beam_fields.h"
 #include "beam/beam_form.h"
 #include "beam/beam_sheet.h"
-#include "common/cli_modules.h"
 
 namespace mx::beam {
 
-void addBeamResult(cli::ResultList& out, const BeamDesignResult& r) {
+void addBeamResult(ResultList& out, const BeamDesignResult& r) {
     out.add("beamType", r.beamType);
     out.add("spanLength", r.spanLength);
     out.add("liveLoad", r.liveLoad);
@@ -71,13 +70,13 @@ void addBeamResult(cli::ResultList& out, const BeamDesignResult& r) {
     out.add("DesignStatus", static_cast<int>(r.status));
 }
 
-bool pressBeamType(cli::FormState& state, int code) {
+bool pressBeamType(FormState& state, int code) {
     if (!beamTypeButton(code)) return false;
     state.typeCode = code;
     return true;
 }
 
-void pressBeamGrade(cli::FormState& state, SteelGrade g) {
+void pressBeamGrade(FormState& state, SteelGrade g) {
     state.grade = g;
     state.fields.set("Text14", gradeButton(g).fs);
 }
@@ -85,7 +84,7 @@ void pressBeamGrade(cli::FormState& state, SteelGrade g) {
 namespace {
 
 // The pages of a run read its own outcome.
-void addPages(cli::ModuleRun& run, BeamDesignOutcome outcome) {
+void addPages(ModuleRun& run, BeamDesignOutcome outcome) {
     const auto o = std::make_shared<const BeamDesignOutcome>(std::move(outcome));
     const bool usable = o->status == DesignStatus::Usable;
     run.sheet = [o, usable](const ProjectTitleBlock& tb) { return beamSheet(o->result, tb, usable); };
@@ -96,9 +95,9 @@ void addPages(cli::ModuleRun& run, BeamDesignOutcome outcome) {
 
 }  // namespace
 
-cli::ModuleRun runBeam(cli::FormState& state) {
+ModuleRun runBeam(FormState& state) {
     BeamDesignOutcome outcome = calculateBeam(readBeamInput(state.fields, state.typeCode));
-    cli::ModuleRun run;
+    ModuleRun run;
     // Corrections land in the fields as the window writes them. None of them breaks
     // a field limit, and the span field's "0" deliberately runs no suggestions.
     for (const Correction& c : outcome.diagnostics.corrections()) state.fields.set(c.field, c.text);
@@ -119,24 +118,20 @@ cli::ModuleRun runBeam(cli::FormState& state) {
     return run;
 }
 
-}  // namespace mx::beam
-
-namespace mx::cli {
-
-Module beamCliModule() {
-    Module m = moduleRecord("beam", beam::kWindowCaption, beam::beamFieldTable());
-    m.types = beam::beamTypes();
-    m.typeField = beam::typeBeamField;
-    m.pressType = beam::pressBeamType;
-    m.pressGrade = beam::pressBeamGrade;
-    m.run = beam::runBeam;
+ModuleDescription description() {
+    ModuleDescription m = moduleRecord("beam", kWindowCaption, beamFieldTable());
+    m.types = beamTypes();
+    m.typeField = typeBeamField;
+    m.pressType = pressBeamType;
+    m.pressGrade = pressBeamGrade;
+    m.run = runBeam;
     m.noRun = [] {
         ModuleRun run;
-        beam::addPages(run, {});
+        addPages(run, {});
         return run;
     };
-    m.drawingArea = beam::kBeamScreenArea;
+    m.drawingArea = kBeamScreenArea;
     return m;
 }
 
-}  // namespace mx::cli
+}  // namespace mx::beam

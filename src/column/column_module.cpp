@@ -2,14 +2,12 @@
 #include "column/column_drawing.h"
 #include "column/column_fields.h"
 #include "column/column_form.h"
+#include "column/column_module.h"
 #include "column/column_sheet.h"
-#include "common/cli_modules.h"
 
-namespace mx::cli {
+namespace mx::column {
 
 namespace {
-
-using namespace mx::column;
 
 void addResult(ResultList& out, const ColumnDesignResult& r) {
     out.add("shape", r.shape);
@@ -96,8 +94,8 @@ ModuleRun runColumn(FormState& state) {
 
 }  // namespace
 
-Module columnCliModule() {
-    Module m = moduleRecord("column", kWindowCaption, columnFieldTable());
+ModuleDescription description() {
+    ModuleDescription m = moduleRecord("column", kWindowCaption, columnFieldTable());
     m.types = columnTypes();
     m.typeField = typeColumnField;
     m.pressGrade = [](FormState& s, SteelGrade g) {
@@ -121,4 +119,4 @@ Module columnCliModule() {
     return m;
 }
 
-}  // namespace mx::cli
+}  // namespace mx::column

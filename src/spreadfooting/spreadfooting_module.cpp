@@ -1,13 +1,13 @@
 #include <charconv>
 
-#include "common/cli_modules.h"
-#include "spreadfooting/spreadfooting_fields.h"
 #include "spreadfooting/spreadfooting.h"
 #include "spreadfooting/spreadfooting_drawing.h"
+#include "spreadfooting/spreadfooting_fields.h"
 #include "spreadfooting/spreadfooting_form.h"
+#include "spreadfooting/spreadfooting_module.h"
 #include "spreadfooting/spreadfooting_sheet.h"
 
-namespace mx::cli {
+namespace mx::spreadfooting {
 
 namespace {
 
@@ -21,7 +21,7 @@ double single(float x) {
     return v;
 }
 
-void addResult(ResultList& out, const spreadfooting::SpreadFootingResult& r) {
+void addResult(ResultList& out, const SpreadFootingResult& r) {
     out.add("P", r.P);
     out.add("q", r.q);
     out.add("db", r.db);
@@ -81,19 +81,17 @@ void addResult(ResultList& out, const spreadfooting::SpreadFootingResult& r) {
 
 }  // namespace
 
-Module spreadFootingCliModule() {
-    Module m = moduleRecord("spreadfooting", spreadfooting::kWindowCaption, spreadfooting::spreadFootingFieldTable());
-    m.typeField = spreadfooting::typeSpreadFootingField;
+ModuleDescription description() {
+    ModuleDescription m = moduleRecord("spreadfooting", kWindowCaption, spreadFootingFieldTable());
+    m.typeField = typeSpreadFootingField;
     m.pressGrade = [](FormState& s, SteelGrade g) {
         s.grade = g;
-        spreadfooting::pressGrade(s.fields, g);
+        pressGrade(s.fields, g);
     };
-    m.run = [](FormState& s) {
-        return footingRun(spreadfooting::spreadFootingCalculation(), s, addResult, FieldSet{});
-    };
-    m.noRun = [] { return footingNoRun(spreadfooting::spreadFootingCalculation()); };
-    m.drawingArea = spreadfooting::kScreenDrawingArea;
+    m.run = [](FormState& s) { return footingRun(spreadFootingCalculation(), s, addResult, FieldSet{}); };
+    m.noRun = [] { return footingNoRun(spreadFootingCalculation()); };
+    m.drawingArea = kScreenDrawingArea;
     return m;
 }
 
-}  // namespace mx::cli
+}  // namespace mx::spreadfooting

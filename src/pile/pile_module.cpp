@@ -1,32 +1,32 @@
 #include <memory>
 
-#include "common/cli_modules.h"
 #include "pile/pile_fields.h"
 #include "pile/pile_form.h"
+#include "pile/pile_module.h"
 #include "pile/pile_sheet.h"
 
-namespace mx::cli {
+namespace mx::pile {
 
 namespace {
 
 // The sheet of a result and what it lacks (no pile type), said before it prints. The
 // calculation's first message already says it: the tool's messages are the same with
 // or without a sheet.
-void pileSheet(ModuleRun& run, const pile::PileResult& r, bool usable) {
-    run.sheet = [r, usable](const ProjectTitleBlock& tb) { return pile::buildPileSheet(r, tb, usable).page; };
-    run.sheetWarning = [r, usable] { return pile::buildPileSheet(r, ProjectTitleBlock{}, usable).warning; };
+void pileSheet(ModuleRun& run, const PileResult& r, bool usable) {
+    run.sheet = [r, usable](const ProjectTitleBlock& tb) { return buildPileSheet(r, tb, usable).page; };
+    run.sheetWarning = [r, usable] { return buildPileSheet(r, ProjectTitleBlock{}, usable).warning; };
 }
 
 }  // namespace
 
-Module pileCliModule() {
-    Module m = moduleRecord("pile", pile::kPileCaption, pile::pileFieldTable());
-    m.types = pile::pileTypeList();
-    m.typeField = pile::typePileField;
+ModuleDescription pileDescription() {
+    ModuleDescription m = moduleRecord("pile", kPileCaption, pileFieldTable());
+    m.types = pileTypeList();
+    m.typeField = typePileField;
     m.run = [](FormState& s) {
-        auto o = std::make_shared<const pile::PileOutcome>(pile::runPile(s.fields, s.typeCode));
+        auto o = std::make_shared<const PileOutcome>(runPile(s.fields, s.typeCode));
         s.typeCode = o->result.code;
-        const bool usable = pile::pileUsable(*o);
+        const bool usable = pileUsable(*o);
         ModuleRun rep;
         // No verdict caption in this module; the status is the same test that lets the
         // sheet certify the pile.
@@ -35,8 +35,8 @@ Module pileCliModule() {
         rep.messages = o->diagnostics.messages();
         // The results are written once the messages have been read.
         rep.resultsAt = o->diagnostics.events().size();
-        rep.labels = pile::pileLabels(*o);
-        const pile::PileResult& r = o->result;
+        rep.labels = pileLabels(*o);
+        const PileResult& r = o->result;
         rep.result.add("code", r.code);
         rep.result.add("size", r.size);
         rep.result.add("L", r.L);
@@ -55,10 +55,10 @@ Module pileCliModule() {
     };
     m.noRun = [] {
         ModuleRun none;
-        pileSheet(none, pile::PileResult{}, false);
+        pileSheet(none, PileResult{}, false);
         return none;
     };
     return m;
 }
 
-}  // namespace mx::cli
+}  // namespace mx::pile

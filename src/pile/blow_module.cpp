@@ -1,22 +1,22 @@
 #include <memory>
 
-#include "common/cli_modules.h"
-#include "pile/pile_fields.h"
 #include "pile/blow_form.h"
+#include "pile/pile_fields.h"
+#include "pile/pile_module.h"
 #include "pile/pile_sheet.h"
 
-namespace mx::cli {
+namespace mx::pile {
 
-Module blowCliModule() {
-    Module m = moduleRecord("blow", pile::kBlowCaption, pile::blowFieldTable());
-    m.types = pile::blowTypeList();
-    m.typeField = pile::typeBlowField;
+ModuleDescription blowDescription() {
+    ModuleDescription m = moduleRecord("blow", kBlowCaption, blowFieldTable());
+    m.types = blowTypeList();
+    m.typeField = typeBlowField;
     m.run = [](FormState& s) {
-        auto outcome = std::make_shared<const pile::BlowOutcome>(pile::calculateBlow(pile::readBlowInput(s.fields)));
-        const pile::BlowOutcome& o = *outcome;
+        auto outcome = std::make_shared<const BlowOutcome>(calculateBlow(readBlowInput(s.fields)));
+        const BlowOutcome& o = *outcome;
         // The values of a stop are those of no earlier run: the inputs as read, zeros beyond.
-        const pile::BlowResult r = pile::heldBlowResult(pile::BlowResult{}, o);
-        const bool usable = pile::blowUsable(o);
+        const BlowResult r = heldBlowResult(BlowResult{}, o);
+        const bool usable = blowUsable(o);
         ModuleRun rep;
         // No verdict caption in this module; the status is the same test that lets the
         // sheet certify the pile.
@@ -26,10 +26,10 @@ Module blowCliModule() {
         if (o.completed) {
             // Written before the advice, which is about them.
             rep.resultsAt = 0;
-            rep.labels = pile::blowLabels(r);
+            rep.labels = blowLabels(r);
         } else {
             // A stop writes no results: a window keeps those it showed, the tool has none.
-            for (const std::string& l : pile::kBlowResultLabels) rep.labels.set(l, pile::kBlowNoResult);
+            for (const std::string& l : kBlowResultLabels) rep.labels.set(l, kBlowNoResult);
         }
         rep.result.add("L1", r.in.L1);
         rep.result.add("W", r.in.W);
@@ -54,17 +54,17 @@ Module blowCliModule() {
         rep.result.add("Breq", r.Breq);
         // The sheet prints what the run reached, zeros beyond.
         rep.sheet = [outcome, usable](const ProjectTitleBlock& tb) {
-            return pile::buildBlowSheet(outcome->result, tb, usable);
+            return buildBlowSheet(outcome->result, tb, usable);
         };
         rep.record = outcome;
         return rep;
     };
     m.noRun = [] {
         ModuleRun none;
-        none.sheet = [](const ProjectTitleBlock& tb) { return pile::buildBlowSheet(pile::BlowResult{}, tb, false); };
+        none.sheet = [](const ProjectTitleBlock& tb) { return buildBlowSheet(BlowResult{}, tb, false); };
         return none;
     };
     return m;
 }
 
-}  // namespace mx::cli
+}  // namespace mx::pile

@@ -1,16 +1,16 @@
 // The report pages from the headless tool: the fields as set on the command line,
 // printed as the windows print them. Nothing is calculated, so there is no status,
 // verdict, message or result value.
-#include "common/cli_modules.h"
 #include "shell/cover_fields.h"
+#include "shell/cover_module.h"
 #include "shell/coverpages.h"
 
-namespace mx::cli {
+namespace mx::shell {
 
 namespace {
 
-Module pageModule(std::string name, FieldSet defaults, PageModel (*build)(const FieldSet&)) {
-    Module m;
+ModuleDescription pageModule(std::string name, FieldSet defaults, PageModel (*build)(const FieldSet&)) {
+    ModuleDescription m;
     m.name = std::move(name);
     m.defaults = std::move(defaults);
     m.pressType = [](FormState&, int) { return false; };  // the page makers have no type buttons
@@ -25,18 +25,18 @@ Module pageModule(std::string name, FieldSet defaults, PageModel (*build)(const 
 
 }  // namespace
 
-Module coverCliModule() {
-    Module m = pageModule("cover", shell::coverDefaults(), &shell::coverPage);
+ModuleDescription coverDescription() {
+    ModuleDescription m = pageModule("cover", shell::coverDefaults(), &shell::coverPage);
     m.title = "หน้าปกรายการคำนวณ (report cover page)";
     m.fields = shell::coverFieldTable();
     return m;
 }
 
-Module criteriaCliModule() {
-    Module m = pageModule("criteria", shell::criteriaDefaults(), &shell::criteriaPage);
+ModuleDescription criteriaDescription() {
+    ModuleDescription m = pageModule("criteria", shell::criteriaDefaults(), &shell::criteriaPage);
     m.title = "ข้อกำหนดประกอบรายการคำนวณ (design-criteria page)";
     m.fields = shell::criteriaFieldTable();
     return m;
 }
 
-}  // namespace mx::cli
+}  // namespace mx::shell

@@ -1,0 +1,135 @@
+#pragma once
+// What a design module is: its name, its input fields with their window defaults, its
+// type and grade buttons, and a run that does what the window's Calculate does and
+// reports the outcome. One description per module, beside its field table; the
+// headless tool, the program and the project read the modules through these. No Qt.
+#include <any>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "common/fieldset.h"
+#include "common/fieldtable.h"
+#include "common/fixed.h"
+#include "common/material.h"
+#include "common/message.h"
+#include "common/page.h"
+#include "common/titleblock.h"
+
+namespace mx {
+
+// The window as the tool sets it up: field texts, the type code last pressed and the
+// steel grade last pressed (empty when none).
+struct FormState {
+    FieldSet fields;
+    int typeCode = 0;
+    std::optional<SteelGrade> grade;
+};
+
+// Named result values, written as JSON numbers (or strings, or null) in order.
+class ResultList {
+public:
+    void add(std::string name, double v);
+    void add(std::string name, Fixed v);
+    void add(std::string name, std::int64_t v);
+    void add(std::string name, int v) { add(std::move(name), static_cast<std::int64_t>(v)); }
+    void add(std::string name, std::int16_t v) { add(std::move(name), static_cast<std::int64_t>(v)); }
+    void add(std::string name, bool v);
+    void addText(std::string name, const std::string& v);
+    void addNull(std::string name);
+    // Name and JSON text of each value.
+    const std::vector<std::pair<std::string, std::string>>& entries() const { return entries_; }
+
+private:
+    std::vector<std::pair<std::string, std::string>> entries_;
+};
+
+// The record of one Calculate, made by the module's run and read alike by the window
+// and the tool. The window replays `diagnostics` through its fields' change checks,
+// writes `labels` at `resultsAt` among them and `closingLabels` after the last; the
+// tool prints `messages` (the same boxes, with those its field rules raised on the
+// corrections) and every label. The closures hold the run's own result record, so
+// that a sheet or a drawing is always of the Calculate whose numbers are shown.
+struct ModuleRun {
+    std::optional<int> status;           // DesignStatus, or none for modules without one
+    std::optional<std::string> verdict;  // verdict caption, or none
+    Diagnostics diagnostics;             // messages and corrections, as the window replays them
+    std::vector<Message> messages;       // the boxes in the order the window shows them
+    // Where among the events the result labels are written (at the end: after the
+    // last); none when the run writes no labels at an event.
+    std::optional<std::size_t> resultsAt;
+    FieldSet labels;         // the result labels (blank ones the tool shows, where none are written)
+    FieldSet closingLabels;  // written after the last message: the verdict caption
+    ResultList result;       // every value of the result record
+    std::function<PageModel(const ProjectTitleBlock&)> sheet;  // empty where the module prints none
+    std::function<PageModel(const PageBox&)> drawing;          // empty where the module draws nothing
+    // The run sized a member to draw; without it Draw says why instead of drawing.
+    std::function<bool()> hasFigure;
+    // What the printed sheet lacks, said before it goes to the printer; none if nothing.
+    std::function<std::optional<Message>()> sheetWarning;
+    // The module's own outcome, as std::shared_ptr<const Outcome>, the one the closures
+    // read: for what a window does with it besides showing it (see recordOf).
+    std::any record;
+};
+
+// The outcome a run keeps, or nullptr for a run of another module (or none).
+template <typename Outcome>
+const Outcome* recordOf(const ModuleRun& run) {
+    const auto* p = std::any_cast<std::shared_ptr<const Outcome>>(&run.record);
+    return p ? p->get() : nullptr;
+}
+
+// A type button: its code and the caption it puts up.
+struct TypeInfo {
+    int code;
+    std::string caption;
+};
+
+// A field written as typing it in the window writes it: the field's change rule runs
+// and every text it writes back is an edit in turn. Returns the messages the window
+// shows, in order.
+using FieldTyper = std::function<std::vector<Message>(FormState&, std::string_view field, const std::string& text)>;
+
+// One design module as the tool, the program and the project know it.
+struct ModuleDescription {
+    std::string name;
+    FieldSet defaults;  // every input field with its window default
+    std::string title;  // one line for the tool's list of modules
+    // Every field the module reads: object name, short name, caption, unit, default.
+    // Its defaults are the module's defaults, field for field.
+    FieldTable fields;
+    std::vector<TypeInfo> types;  // the type buttons, in code order
+    // Writes a field through its change rule; empty when the module has no rules.
+    FieldTyper typeField;
+    // Presses the type button of a code; false when the module has no such type. Empty
+    // where a type button only chooses the type: then any code of `types` is pressed.
+    std::function<bool(FormState&, int code)> pressType;
+    // Presses a steel-grade button; empty when the module has none.
+    std::function<void(FormState&, SteelGrade)> pressGrade;
+    // What the tool presses before Calculate that a window's user presses by hand (the
+    // round column's diameter box): its messages come before Calculate's. May be empty.
+    std::function<std::vector<Message>(FormState&)> pressBeforeRun;
+    // Runs Calculate on the state as the window's Calculate does (corrections land in
+    // state.fields). Empty while the module is not built.
+    std::function<ModuleRun(FormState&)> run;
+    // The record of no Calculate: the sheet and figure of an empty result record, what
+    // a window prints and draws before its first Calculate. Empty where run is.
+    std::function<ModuleRun()> noRun;
+    // The window's drawing surface as the tool draws the member on it.
+    PageBox drawingArea{};
+};
+
+// Presses a type button of the module (its own press, or a code of its type list);
+// false, with the state untouched, for a code the module has no button for.
+bool pressType(const ModuleDescription& module, FormState& state, int code);
+
+// A module's record with its name, its window caption as its title, and its field
+// table, whose defaults are the module's defaults.
+ModuleDescription moduleRecord(std::string name, std::string title, FieldTable fields);
+
+}  // namespace mx
