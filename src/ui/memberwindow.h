@@ -12,16 +12,13 @@
 // for the figure. A window without a drawing has no surface: those panels open in the
 // room beside the inputs instead, and its toolbar has no Draw or Erase.
 #include <QFrame>
-#include <QLabel>
 #include <QMap>
-#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <optional>
 #include <string>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -33,6 +30,8 @@
 #include "common/page.h"
 #include "common/titleblock.h"
 #include "project/project.h"
+#include "ui/memberdesign.h"
+#include "ui/memberwidgets.h"
 #include "ui/toolpictures.h"
 
 class QBoxLayout;
@@ -46,159 +45,6 @@ class QVBoxLayout;
 namespace mx::ui {
 
 class DrawingSurface;
-
-// A list row is chosen by a click on it, or by Enter or Space on the row the keyboard
-// moved to; moving the focus or the current row through the list chooses nothing, so
-// tabbing through a window never overwrites a field. Every window's lists choose so.
-void onRowChosen(QListWidget* list, QObject* context, std::function<void(int row)> choose);
-
-// A caption that answers clicks and double-clicks, and can show a single border.
-class ClickLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-    void setBorder(bool on);
-    // Opens its aid on a click, its border showing while the aid is open, and closes
-    // it on a double-click.
-    void opensAndCloses(std::function<void()> open, std::function<void()> close);
-signals:
-    void clicked();
-    void doubleClicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
-};
-
-// The windows' blue: panel headings, and the captions that ask for a choice or name
-// what was chosen.
-inline constexpr const char* kHeadingColour = "#1a3c8c";
-// Gives a caption the look of a panel's heading (the windows' blue, bold) and returns it.
-QLabel* asHeading(QLabel* label);
-// Gives a caption the windows' blue, not bold (a prompt or a chosen grade), and returns it.
-QLabel* asPrompt(QLabel* label);
-
-// The key that presses Calculate in every member window.
-inline constexpr const char* kCalculateShortcut = "F9";
-
-// What a toolbar button does besides showing and hiding panels.
-enum class ToolAction {
-    None,        // only its panel changes (and whatever the window connects itself)
-    Calculate,   // the window's calculate()
-    Draw,        // the window's drawing on the surface
-    Erase,       // clears the surface
-    Help,        // the window's help window
-    Calculator,  // the calculator
-    Logo,        // the identity window
-    Exit,        // asks, then closes the window
-    Grade,       // the window's pressGrade() with the button's steel grade
-};
-
-struct ToolButtonSpec {
-    ToolButtonSpec(const char* name, ToolPicture picture, const char* tooltip, ToolAction action = ToolAction::None,
-                   bool erase = false, const char* badge = nullptr, std::vector<const char*> show = {},
-                   std::vector<const char*> hide = {})
-        : name(name), picture(picture), tooltip(tooltip), action(action), erase(erase), badge(badge),
-          show(std::move(show)), hide(std::move(hide)) {}
-
-    const char* name;     // object name, e.g. "Command13"
-    ToolPicture picture;
-    const char* tooltip;  // caption of the button, shown as its tooltip
-    ToolAction action;
-    bool erase;           // clears the drawing first
-    const char* badge;    // a short mark on the picture (a steel grade)
-    std::vector<const char*> show;  // panels shown (the last one in front)
-    std::vector<const char*> hide;  // panels hidden
-    SteelGrade grade = SteelGrade::SR24;  // for ToolAction::Grade
-
-    // A steel-grade button: the plain or ribbed bar marked with its grade.
-    static ToolButtonSpec gradeButton(const char* name, SteelGrade grade, const char* tooltip);
-};
-
-// The four buttons every member toolbar ends with, by their object names in the window:
-// help, the calculator, the identity window and exit.
-struct ToolbarTail {
-    const char* help;
-    const char* calculator;
-    const char* logo;
-    const char* exit = "Command1";
-    const char* helpTooltip = "แนะนำวิธีการใช้";
-};
-void appendToolbarTail(std::vector<ToolButtonSpec>& toolbar, const ToolbarTail& names);
-
-// Where a panel sits: in the input column on the left, or over the drawing surface.
-enum class PanelPlace { Inputs, OverDrawing };
-
-struct PanelSpec {
-    const char* name;  // object name, e.g. "Frame2"
-    PanelPlace place;
-    bool shownAtStart;
-    int heightTwips = 0;  // the panel's first height, for panels whose height uncovers rows
-    // The panel is as high as its height in twips says (never lower than its shown rows
-    // need), where the form gives its panel's heights; otherwise its rows' own height.
-    bool sizedByHeight = false;
-    // A double-click on the panel's own background, not on a control in it, hides it.
-    bool doubleClickHides = false;
-    // The rows keep their own height and a panel lower than them shows the top ones,
-    // the rest cut off below its edge rather than hidden: its height uncovers them.
-    bool clipsRows = false;
-    // The panel of an aid (a load estimator): its fields feed the aid, which writes its
-    // answer into an input, not Calculate, so typing in them leaves the results current.
-    bool estimator = false;
-};
-
-// The title-block panel: heading, the five ProjectTitleBlock fields (those the field
-// table names project, member, engineer, registration and page, with its captions),
-// print and cancel.
-struct TitleBlockSpec {
-    const char* panel;         // e.g. "Frame6"
-    const char* printButton;   // e.g. "Command24"
-    const char* cancelButton;  // e.g. "Command34"
-    // Each caption above its field, for a panel in a narrow room.
-    bool captionsAbove = false;
-};
-
-struct MemberWindowDesign {
-    const char* name;       // object name, as the window registry knows it
-    const char* module = nullptr;  // the tool's name of the module ("beam"): a project member's module
-    // The module's description: its Calculate and grade buttons are the window's.
-    const ModuleDescription* description = nullptr;
-    std::string caption;    // window title
-    QPixmap icon;
-    const char* helpWindow; // registry name of its help window
-    Message exitQuestion;
-    // Every input and title-block field: its caption, default text and tooltip. The
-    // window places fields by object name; the frame takes the rest from here.
-    const FieldTable* fields = nullptr;
-    // The change check of a field, run on every edit of it (the program's own writes
-    // included): what it shows and what it writes back, in order. Each write-back is
-    // an edit too, so its field's check runs again on the written text.
-    std::function<Diagnostics(std::string_view field, const FieldSet& fields)> check;
-    std::vector<ToolButtonSpec> toolbar;
-    std::vector<PanelSpec> panels;
-    TitleBlockSpec titleBlock;
-    int inputColumnWidth = 520;  // pixels
-    // The captions (kind, verdict) stand in the toolbar beside the buttons, leaving the
-    // whole height below it to the panels and the drawing.
-    bool captionsInToolbar = false;
-    // The panel (or the row group of a panel) the results of a Calculate fill, by
-    // object name; greyed while the inputs have changed since that Calculate.
-    const char* resultPanel = nullptr;
-    // The window draws its member; without a drawing it has no drawing surface.
-    bool drawing = true;
-    // The member as the note of a design that cannot be drawn names it ("คาน").
-    const char* memberName = nullptr;
-    // The steel grades: the field the grade buttons write fs into, and how a grade
-    // writes it (the description's grade button where it has one). An fs that a
-    // change check (or the user) brings to another grade's value presses that grade,
-    // so the grade caption never contradicts the fs shown.
-    const char* fsField = nullptr;
-    std::function<void(FieldSet&, SteelGrade)> writeGradeFs;
-    // Captions that say what a field holds (the slab's continuity), by label: written
-    // from the fields after every edit and after a stored member is loaded, so that a
-    // caption never states another value than its field.
-    std::function<FieldSet(const FieldSet& fields)> fieldCaptions;
-};
 
 // The note shown while the results are older than the inputs, and the one shown while
 // the result panel still holds an earlier Calculate's numbers because the last one
@@ -218,19 +64,6 @@ inline const Message kRecalculateBeforePrinting{
 // (the closing one, which only asks for a correction, left out), and what to do.
 PageModel notDrawnNote(const char* member, const std::vector<Message>& shown, const PageBox& area);
 
-// One caption-and-field row of an input panel; caption and tooltip are the field
-// table's.
-struct FieldRow {
-    const char* field;                  // "Text1"
-    const char* captionName = nullptr;  // object name of the caption, where it has one
-    bool clickable = false;             // the caption is a ClickLabel (it opens an aid)
-};
-
-// A field placed with its caption.
-struct CaptionedField {
-    QLabel* caption;
-    QLineEdit* field;
-};
 
 // What the frame warns of when a window, a check or a calculation names a field, label
 // or correction that has no widget, and when a window places a field its table does
@@ -238,25 +71,6 @@ struct CaptionedField {
 inline constexpr const char* kNoWidgetWarning = "names no widget";
 inline constexpr const char* kNoTableEntryWarning = "is not in the field table";
 
-// A row of a pick list: its text and the value it writes.
-struct PickItem {
-    std::string text;
-    std::string value;
-};
-
-// The rows of a module's pick table (each with a text and a value, a number or a
-// text) as pick-list rows.
-template <typename Rows>
-std::vector<PickItem> pickItems(const Rows& rows) {
-    std::vector<PickItem> items;
-    for (const auto& r : rows) {
-        if constexpr (std::is_arithmetic_v<std::remove_cvref_t<decltype(r.value)>>)
-            items.push_back({r.text, std::to_string(r.value)});
-        else
-            items.push_back({r.text, r.value});
-    }
-    return items;
-}
 
 // The result of a window's last Calculate (an empty one before the first), and whether
 // that Calculate found the design usable: what its sheet and drawing are made from.
