@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -44,21 +45,27 @@
 
 namespace {
 
+// How a window's Calculate is held to the tool's run. Run: the window's state (fields,
+// type, grade) taken before Calculate runs the description, whose messages, labels
+// and corrected fields the window must show exactly. Labels: the window's own
+// Calculate, its labels matched against the tool's for some type code. None: the
+// pile cap's panel kept from an earlier run holds more than its fields.
+enum class Comparison { None, Labels, Run };
+
 // Each module window by its registry name, the tool's module and its Calculate button.
-// The labels are compared with the tool's where the window's fields and type are the
-// whole input; the slab's continuity pictures, the column's shape and own-weight
-// buttons and the pile cap's panel kept from an earlier run hold more than that.
 struct WindowCase {
     const char* window;
     const char* module;
     const char* calculate;
-    bool compareLabels;
+    Comparison comparison;
 };
+constexpr auto kRun = Comparison::Run;
+constexpr auto kLabels = Comparison::Labels;
 const WindowCase kWindows[] = {
-    {"Beam01", "beam", "Command15", true},       {"slab", "slab", "Command13", false},
-    {"column", "column", "Command13", false},    {"ST01", "stair", "Command13", true},
-    {"foot00", "spreadfooting", "Command13", true}, {"foot01", "pilecap", "Command13", false},
-    {"pile", "pile", "Command13", true},         {"blow", "blow", "Command13", true},
+    {"Beam01", "beam", "Command15", kRun},       {"slab", "slab", "Command13", kRun},
+    {"column", "column", "Command13", kRun},     {"ST01", "stair", "Command13", kRun},
+    {"foot00", "spreadfooting", "Command13", kLabels}, {"foot01", "pilecap", "Command13", Comparison::None},
+    {"pile", "pile", "Command13", kLabels},      {"blow", "blow", "Command13", kLabels},
 };
 
 // Per window: 4 800 actions in all, well under a minute even under the sanitizers.
@@ -201,12 +208,20 @@ private:
         mx::FieldSet fields = module_.defaults;
         for (const auto& [name, text] : module_.defaults.entries())
             if (auto* e = window_->findChild<QLineEdit*>(QString::fromStdString(name))) fields.set(name, e->text().toStdString());
+        std::optional<mx::FormState> state;
+        if (auto* mw = qobject_cast<mx::ui::MemberWindow*>(window_.data()); mw && wc_.comparison == kRun) {
+            const mx::FormState held = mw->member().state;
+            state = mx::FormState{module_.defaults, held.typeCode, held.grade};
+            for (const auto& [name, text] : held.fields.entries()) state->fields.set(name, text);
+        }
+        const std::size_t shownBefore = prompter_.log.size();
         last_ = "Calculate";
         calc->click();
         QApplication::processEvents();
         if (!window_) return;
         ++calculations_;
-        if (!wc_.compareLabels) return;
+        if (state) return compareRun(i, *state, shownBefore);
+        if (wc_.comparison != kLabels) return;
         std::vector<int> codes{0};
         for (const auto& t : module_.types) codes.push_back(t.code);
         std::string closest;
@@ -232,6 +247,39 @@ private:
         std::string given;
         for (const auto& [name, text] : fields.entries()) given += name + "=" + text.substr(0, 12) + " ";
         ADD_FAILURE() << wc_.window << " Calculate at action " << i << ": " << closest << "\n  fields: " << given;
+    }
+
+    // The description's run on the state the window held: the boxes the window showed
+    // end with the run's, and its labels and corrected fields are the run's.
+    void compareRun(int i, mx::FormState state, std::size_t shownBefore) {
+        const mx::FieldSet given = state.fields;
+        const mx::ModuleRun run = module_.run(state);
+        std::string diff;
+        std::vector<mx::Message> shown;
+        for (std::size_t k = shownBefore; k < prompter_.log.size(); ++k) shown.push_back(prompter_.log[k].message);
+        if (shown.size() < run.messages.size() ||
+            !std::equal(run.messages.begin(), run.messages.end(), shown.end() - static_cast<long>(run.messages.size())))
+            diff += "messages: window " + std::to_string(shown.size()) + ", tool " + std::to_string(run.messages.size()) + "; ";
+        auto compare = [&](const mx::FieldSet& expected, const char* what, auto find) {
+            for (const auto& [name, text] : expected.entries()) {
+                const QString now = find(QString::fromStdString(name));
+                if (now.toStdString() != text)
+                    diff += std::string(what) + " " + name + ": window \"" + now.toStdString() + "\", tool \"" + text + "\"; ";
+            }
+        };
+        auto label = [this](const QString& n) { auto* l = window_->findChild<QLabel*>(n); return l ? l->text() : "<none>"; };
+        auto field = [this](const QString& n) { auto* e = window_->findChild<QLineEdit*>(n); return e ? e->text() : "<none>"; };
+        if (run.resultsAt) compare(run.labels, "label", label);
+        compare(run.closingLabels, "label", label);
+        mx::FieldSet inputs;
+        for (const auto& f : module_.fields) inputs.set(f.object, state.fields.get(f.object));
+        compare(inputs, "field", field);
+        if (diff.empty()) return;
+        ++mismatches_;
+        std::string typed;
+        for (const auto& [name, text] : given.entries()) typed += name + "=" + text.substr(0, 12) + " ";
+        ADD_FAILURE() << wc_.window << " Calculate at action " << i << " (type " << state.typeCode << "): " << diff
+                      << "\n  fields: " << typed;
     }
 
     const WindowCase& wc_;
