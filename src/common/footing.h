@@ -53,6 +53,11 @@ struct FootingGrade {
 };
 const FootingGrade& footingGrade(SteelGrade grade);
 
+// The allowance for the footing's own weight, in per cent of the load it carries, that
+// both footings start from, and the smaller one their panel button writes.
+inline constexpr const char* kFootingAllowanceUsual = "17";
+inline constexpr const char* kFootingAllowanceSmall = "10";
+
 // The mesh-bar picker of both footing windows: a row's text and the diameter (mm) it writes.
 struct FootingBar {
     const char* text;
@@ -159,8 +164,8 @@ inline constexpr const char* kHookNote = " ปลายเหล็กตะแ�
 // them, and the sheet and the figure of the run's own result.
 template <typename Outcome>
 ModuleRun footingRun(const FootingCalculation<Outcome>& calc, FormState& state,
-                          void (*addResult)(ResultList&, const typename FootingCalculation<Outcome>::Result&),
-                          FieldSet labels) {
+                     void (*addResult)(ResultList&, const typename FootingCalculation<Outcome>::Result&),
+                     const FieldSet& labels) {
     auto outcome = std::make_shared<const Outcome>(calc.calculate(state.fields));
     state.fields.apply(outcome->diagnostics);
     ModuleRun run;
@@ -168,19 +173,31 @@ ModuleRun footingRun(const FootingCalculation<Outcome>& calc, FormState& state,
     run.verdict = outcome->verdict;
     run.diagnostics = outcome->diagnostics;
     run.messages = outcome->diagnostics.messages();
-    // A design that stopped before the result panel leaves its labels as they were.
+    // The verdict is written after the last message, not with the result panel.
+    for (const auto& [name, text] : labels.entries())
+        if (name != calc.verdictLabel) run.labels.set(name, text);
+    // A design that stopped before the result panel leaves its labels as they were;
+    // without a mark the core wrote the panel after its last check.
     if (outcome->panelWritten) {
         const FieldSet values = calc.resultLabels(outcome->result);
-        for (const auto& [name, text] : values.entries()) labels.set(name, text);
-        run.resultsAt = outcome->diagnostics.resultsAt();
+        for (const auto& [name, text] : values.entries()) run.labels.set(name, text);
+        run.resultsAt = outcome->diagnostics.resultsAt().value_or(outcome->diagnostics.events().size());
     }
-    run.labels = std::move(labels);
     run.closingLabels.set(calc.verdictLabel, outcome->verdict);
     addResult(run.result, outcome->result);
     const bool usable = outcome->status == DesignStatus::Usable;
     run.sheet = [calc, outcome, usable](const ProjectTitleBlock& tb) { return calc.sheet(outcome->result, usable, tb); };
     run.drawing = [calc, outcome](const PageBox& area) { return calc.drawing(outcome->result, area); };
     run.record = outcome;
+    return run;
+}
+
+// The record of no Calculate: the sheet and the figure of an empty result record.
+template <typename Outcome>
+ModuleRun footingNoRun(const FootingCalculation<Outcome>& calc) {
+    ModuleRun run;
+    run.sheet = [calc](const ProjectTitleBlock& tb) { return calc.sheet({}, false, tb); };
+    run.drawing = [calc](const PageBox& area) { return calc.drawing({}, area); };
     return run;
 }
 

@@ -1,3 +1,5 @@
+#include <memory>
+
 #include "pile/blow_form.h"
 #include "pile/pile_fields.h"
 #include "pile/pile_module.h"
@@ -6,21 +8,28 @@
 namespace mx::pile {
 
 ModuleDescription blowDescription() {
-    ModuleDescription m = moduleRecord("blow", pile::kBlowCaption, pile::blowFieldTable());
-    m.types = pile::blowTypeList();
-    m.typeField = pile::typeBlowField;
+    ModuleDescription m = moduleRecord("blow", kBlowCaption, blowFieldTable());
+    m.types = blowTypeList();
+    m.typeField = typeBlowField;
     m.run = [](FormState& s) {
-        const pile::BlowOutcome o = pile::calculateBlow(pile::readBlowInput(s.fields));
-        const pile::BlowResult r = pile::heldBlowResult(pile::BlowResult{}, o);
+        auto outcome = std::make_shared<const BlowOutcome>(calculateBlow(readBlowInput(s.fields)));
+        const BlowOutcome& o = *outcome;
+        // The values of a stop are those of no earlier run: the inputs as read, zeros beyond.
+        const BlowResult r = heldBlowResult(BlowResult{}, o);
+        const bool usable = blowUsable(o);
         ModuleRun rep;
         // No verdict caption in this module; the status is the same test that lets the
         // sheet certify the pile.
-        rep.status = static_cast<int>(pile::blowUsable(o) ? DesignStatus::Usable : DesignStatus::NotUsable);
+        rep.status = static_cast<int>(usable ? DesignStatus::Usable : DesignStatus::NotUsable);
+        rep.diagnostics = o.diagnostics;
         rep.messages = o.diagnostics.messages();
         if (o.completed) {
-            rep.labels = pile::blowLabels(r);
+            // Written before the advice, which is about them.
+            rep.resultsAt = 0;
+            rep.labels = blowLabels(r);
         } else {
-            for (const std::string& l : pile::kBlowResultLabels) rep.labels.set(l, pile::kBlowNoResult);
+            // A stop writes no results: a window keeps those it showed, the tool has none.
+            for (const std::string& l : kBlowResultLabels) rep.labels.set(l, kBlowNoResult);
         }
         rep.result.add("L1", r.in.L1);
         rep.result.add("W", r.in.W);
@@ -43,10 +52,17 @@ ModuleDescription blowDescription() {
         rep.result.add("Wmax", r.Wmax);
         rep.result.add("Sreq", r.Sreq);
         rep.result.add("Breq", r.Breq);
-        rep.sheet = [r, usable = pile::blowUsable(o)](const ProjectTitleBlock& tb) {
-            return pile::buildBlowSheet(r, tb, usable);
+        // The sheet prints what the run reached, zeros beyond.
+        rep.sheet = [outcome, usable](const ProjectTitleBlock& tb) {
+            return buildBlowSheet(outcome->result, tb, usable);
         };
+        rep.record = outcome;
         return rep;
+    };
+    m.noRun = [] {
+        ModuleRun none;
+        none.sheet = [](const ProjectTitleBlock& tb) { return buildBlowSheet(BlowResult{}, tb, false); };
+        return none;
     };
     return m;
 }

@@ -89,8 +89,9 @@ Diagnostics checkSizeField(const std::string& text) { return checkPileField("Tex
 
 Diagnostics checkLengthField(const std::string& text) { return checkPileField("Text2", FieldSet{{"Text2", text}}); }
 
-PileOutcome runPile(const FieldSet& fields, int typeCode, const std::string& previousLabel9) {
-    return calculatePile(typeCode, fields.num("Text1"), fields.num("Text2"), previousLabel9);
+PileOutcome runPile(const FieldSet& fields, int typeCode) {
+    const std::string line = fields.has(kDataWarningLabel) ? fields.get(kDataWarningLabel) : kLabel9Quiet;
+    return calculatePile(typeCode, fields.num("Text1"), fields.num("Text2"), line);
 }
 
 FieldSet pileLabels(const PileOutcome& o) {
@@ -98,7 +99,7 @@ FieldSet pileLabels(const PileOutcome& o) {
     // A calculation stopped by an impossible number has no safe load to show.
     labels.set("Label7", o.failed ? kNoResult : numText(o.result.P));
     labels.set("Label8", o.failed ? kNoResult : numText(o.result.Pw));
-    labels.set("Label9", o.label9);
+    labels.set(kDataWarningLabel, o.label9);
     return labels;
 }
 

@@ -59,8 +59,13 @@ Diagnostics checkPileField(std::string_view field, const FieldSet& fields);
 Diagnostics checkSizeField(const std::string& text);    // Text1: at most 1000
 Diagnostics checkLengthField(const std::string& text);  // Text2: at most 80 m
 
-// Calculate: reads the size and length fields and runs the calculation.
-PileOutcome runPile(const FieldSet& fields, int typeCode, const std::string& previousLabel9);
+// The data-warning line under the results.
+inline constexpr const char* kDataWarningLabel = "Label9";
+// Calculate: reads the size and length fields and runs the calculation. The data-warning
+// line is taken as it stands from the fields where they hold it (a window's, whose line
+// a perimeter of exactly 7 m leaves as it was); without it the line starts quiet, as a
+// fresh window's does.
+PileOutcome runPile(const FieldSet& fields, int typeCode);
 // The result labels as the window shows them after a calculation.
 FieldSet pileLabels(const PileOutcome& outcome);
 // Whether the sheet may certify the result, and the design is usable: the calculation

@@ -1,3 +1,5 @@
+#include <memory>
+
 #include "pile/pile_fields.h"
 #include "pile/pile_form.h"
 #include "pile/pile_module.h"
@@ -5,20 +7,36 @@
 
 namespace mx::pile {
 
+namespace {
+
+// The sheet of a result and what it lacks (no pile type), said before it prints. The
+// calculation's first message already says it: the tool's messages are the same with
+// or without a sheet.
+void pileSheet(ModuleRun& run, const PileResult& r, bool usable) {
+    run.sheet = [r, usable](const ProjectTitleBlock& tb) { return buildPileSheet(r, tb, usable).page; };
+    run.sheetWarning = [r, usable] { return buildPileSheet(r, ProjectTitleBlock{}, usable).warning; };
+}
+
+}  // namespace
+
 ModuleDescription pileDescription() {
-    ModuleDescription m = moduleRecord("pile", pile::kPileCaption, pile::pileFieldTable());
-    m.types = pile::pileTypeList();
-    m.typeField = pile::typePileField;
+    ModuleDescription m = moduleRecord("pile", kPileCaption, pileFieldTable());
+    m.types = pileTypeList();
+    m.typeField = typePileField;
     m.run = [](FormState& s) {
-        const pile::PileOutcome o = pile::runPile(s.fields, s.typeCode, pile::kLabel9Quiet);
-        s.typeCode = o.result.code;
+        auto o = std::make_shared<const PileOutcome>(runPile(s.fields, s.typeCode));
+        s.typeCode = o->result.code;
+        const bool usable = pileUsable(*o);
         ModuleRun rep;
         // No verdict caption in this module; the status is the same test that lets the
         // sheet certify the pile.
-        rep.status = static_cast<int>(pile::pileUsable(o) ? DesignStatus::Usable : DesignStatus::NotUsable);
-        rep.messages = o.diagnostics.messages();
-        rep.labels = pile::pileLabels(o);
-        const pile::PileResult& r = o.result;
+        rep.status = static_cast<int>(usable ? DesignStatus::Usable : DesignStatus::NotUsable);
+        rep.diagnostics = o->diagnostics;
+        rep.messages = o->diagnostics.messages();
+        // The results are written once the messages have been read.
+        rep.resultsAt = o->diagnostics.events().size();
+        rep.labels = pileLabels(*o);
+        const PileResult& r = o->result;
         rep.result.add("code", r.code);
         rep.result.add("size", r.size);
         rep.result.add("L", r.L);
@@ -31,13 +49,14 @@ ModuleDescription pileDescription() {
         rep.result.add("P2", r.P2);
         rep.result.add("P", r.P);
         rep.result.add("Pw", r.Pw);
-        // The sheet's own warning (no pile type) is the print question's, and the
-        // calculation's first message already says it: the messages are the same
-        // with or without a sheet.
-        rep.sheet = [r, usable = pile::pileUsable(o)](const ProjectTitleBlock& tb) {
-            return pile::buildPileSheet(r, tb, usable).page;
-        };
+        pileSheet(rep, r, usable);
+        rep.record = o;
         return rep;
+    };
+    m.noRun = [] {
+        ModuleRun none;
+        pileSheet(none, PileResult{}, false);
+        return none;
     };
     return m;
 }

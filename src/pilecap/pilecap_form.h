@@ -49,10 +49,6 @@ inline constexpr const char* kGradeLabel = "Label9";
 // returns the Label9 caption.
 std::string pressGradeButton(FieldSet& fields, SteelGrade grade);
 
-// The self-weight allowance buttons: Command25 writes "17", Command27 "10" into Text14.
-inline constexpr const char* kAllowanceDefault = "17";
-inline constexpr const char* kAllowanceSmall = "10";
-
 struct StandardPile {
     const char* text;
     double Ps;  // safe load, t -> Text3

@@ -93,6 +93,7 @@ ModuleDescription description() {
         pressGradeButton(state.fields, grade);
     };
     m.run = run;
+    m.noRun = [] { return footingNoRun(pileCapCalculation()); };
     m.drawingArea = kPileCapScreenArea;
     return m;
 }

@@ -89,6 +89,7 @@ ModuleDescription description() {
         pressGrade(s.fields, g);
     };
     m.run = [](FormState& s) { return footingRun(spreadFootingCalculation(), s, addResult, FieldSet{}); };
+    m.noRun = [] { return footingNoRun(spreadFootingCalculation()); };
     m.drawingArea = kScreenDrawingArea;
     return m;
 }

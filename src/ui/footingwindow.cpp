@@ -26,7 +26,9 @@ constexpr const char* kGradeButtons[4] = {"Command3", "Command4", "Command5", "C
 MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
     using P = FootingWindow;
     MemberWindowDesign d = f;  // the frame's own part of the record
+    d.icon = f.picture(QSize(32, 32));
     d.exitQuestion = kExitQuestion;
+    d.titleBlock = f.layout.titleBlock;
     const bool e = f.titleButtonsErase;
     d.toolbar = {
         {"Command2", ToolPicture::Input, f.designTooltip, ToolAction::None, false, nullptr, {P::kInputPanel},
@@ -42,7 +44,7 @@ MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
     for (int i = 0; i < 4; ++i)
         d.toolbar.push_back(ToolButtonSpec::gradeButton(kGradeButtons[i], static_cast<SteelGrade>(i),
                                                         footingGrade(static_cast<SteelGrade>(i)).tooltip));
-    d.toolbar.emplace_back(f.allowanceResetButton, ToolPicture::Input, "เปลี่ยนค่า % นน.ฐานราก");
+    d.toolbar.emplace_back(f.layout.allowanceResetButton, ToolPicture::Input, "เปลี่ยนค่า % นน.ฐานราก");
     d.toolbar.emplace_back("Command8", ToolPicture::Project, "วิศวกร-โครงการ", ToolAction::None, e, nullptr,
                            std::vector<const char*>{P::kTitlePanel});
     d.toolbar.emplace_back("Command15", ToolPicture::Print, "วิศวกร-โครงการ", ToolAction::None, e, nullptr,
@@ -50,7 +52,7 @@ MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
     appendToolbarTail(d.toolbar, {"Command10", "Command16", "Command14"});
     d.resultPanel = P::kResultPanel;
     d.panels = {
-        {P::kInputPanel, PanelPlace::Inputs, true, f.inputsHeight},
+        {P::kInputPanel, PanelPlace::Inputs, true, f.layout.inputsHeight},
         {P::kResultPanel, PanelPlace::OverDrawing, false},
         {P::kTitlePanel, PanelPlace::OverDrawing, false},
     };
@@ -103,7 +105,9 @@ QPixmap footingPicture(QSize size, double soilTop, const std::function<void(QPai
 }
 
 FootingWindow::FootingWindow(FootingWindowDesign design, QWidget* parent)
-    : MemberWindow(memberDesign(design), parent), footing_(std::move(design)) {}
+    : MemberWindow(memberDesign(design), parent),
+      footing_(std::move(design)),
+      designPicture_(footing_.picture(QSize(38, 38))) {}
 
 void FootingWindow::buildPanels() {
     buildInputPanel();
@@ -112,13 +116,13 @@ void FootingWindow::buildPanels() {
 
 void FootingWindow::assembleFooting() {
     assemble();
-    toolButton("Command2")->setIcon(QIcon(footing_.designPicture));
-    toolButton(footing_.allowanceResetButton)->setIcon(QIcon(allowancePixmap(footing_.designPicture)));
-    addVerdictCaption(footing_.verdictLabel, QString::fromUtf8(footing_.initialVerdict));
+    toolButton("Command2")->setIcon(QIcon(designPicture_));
+    toolButton(footing_.layout.allowanceResetButton)->setIcon(QIcon(allowancePixmap(designPicture_)));
+    addVerdictCaption(footing_.layout.verdictLabel, QString::fromUtf8(footing_.initialVerdict));
     for (const char* b : {"Command2", "Command7"})
         connect(toolButton(b), &QPushButton::clicked, this, [this] { showInputs(); });
-    connect(toolButton(footing_.allowanceResetButton), &QPushButton::clicked, this,
-            [this] { field(footing_.allowanceField)->setText(QString::fromLatin1(footing_.allowanceUsual)); });
+    connect(toolButton(footing_.layout.allowanceResetButton), &QPushButton::clicked, this,
+            [this] { field(footing_.allowanceField)->setText(QString::fromLatin1(kFootingAllowanceUsual)); });
 }
 
 void FootingWindow::buildInputPanel() {
@@ -130,11 +134,11 @@ void FootingWindow::buildInputPanel() {
     grid->setColumnMinimumWidth(2, kAidColumn);
     // The mesh-size list beside the fields, opened by the help button of its field.
     const int barRow = rowOf(f.inputRows, f.barField);
-    QPushButton* barButton = addHelpButton(p, f.barButton);
+    QPushButton* barButton = addHelpButton(p, f.layout.barButton);
     grid->addWidget(barButton, barRow, 2, Qt::AlignLeft);
     std::vector<PickItem> bars;
     for (const FootingBar& b : kFootingBarSizes) bars.push_back({b.text, std::to_string(b.db)});
-    barList_ = addPickList(p, f.barList, bars, f.barField, [this] { barList_->hide(); });
+    barList_ = addPickList(p, f.layout.barList, bars, f.barField, [this] { barList_->hide(); });
     barList_->setFixedHeight(barList_->sizeHintForRow(0) * 6 + 2 * barList_->frameWidth());
     barList_->hide();
     grid->addWidget(barList_, 0, 3, static_cast<int>(f.inputRows.size()), 1, Qt::AlignTop);
@@ -143,34 +147,34 @@ void FootingWindow::buildInputPanel() {
         barList_->raise();
     });
     // The allowance: the small value from the panel, the usual one from the toolbar.
-    QPushButton* small = makeButton(p, f.allowanceSmallButton, QString::fromLatin1(f.allowanceSmall) + "%",
+    QPushButton* small = makeButton(p, f.layout.allowanceSmallButton, QString::fromLatin1(kFootingAllowanceSmall) + "%",
                                     QStringLiteral("นน.ฐานราก"));
     small->setFixedWidth(44);
     grid->addWidget(small, rowOf(f.inputRows, f.allowanceField), 2, Qt::AlignLeft);
     connect(small, &QPushButton::clicked, this,
-            [this] { field(footing_.allowanceField)->setText(QString::fromLatin1(footing_.allowanceSmall)); });
+            [this] { field(footing_.allowanceField)->setText(QString::fromLatin1(kFootingAllowanceSmall)); });
 
     buildAids(p, grid);
 
     // The material caption opens the taller panel; a double-click closes it again.
     auto* materialRow = new QHBoxLayout;
-    materialCaption_ = addClickLabel(p, f.materialCaption, QStringLiteral("***ค่ามาตรฐานของคอนกรีตและเหล็กที่ใช้คำนวณ"));
-    materialCaption_->opensAndCloses([this] { setPanelHeight(kInputPanel, footing_.materialsHeight); },
-                                     [this] { setPanelHeight(kInputPanel, footing_.inputsHeight); });
-    QPushButton* materialButton = addHelpButton(p, f.materialButton);
+    materialCaption_ = addClickLabel(p, f.layout.materialCaption, QStringLiteral("***ค่ามาตรฐานของคอนกรีตและเหล็กที่ใช้คำนวณ"));
+    materialCaption_->opensAndCloses([this] { setPanelHeight(kInputPanel, footing_.layout.materialsHeight); },
+                                     [this] { setPanelHeight(kInputPanel, footing_.layout.inputsHeight); });
+    QPushButton* materialButton = addHelpButton(p, f.layout.materialButton);
     connect(materialButton, &QPushButton::clicked, this,
-            [this] { setPanelHeight(kInputPanel, footing_.materialsHeight); });
+            [this] { setPanelHeight(kInputPanel, footing_.layout.materialsHeight); });
     materialRow->addWidget(materialCaption_);
     materialRow->addWidget(materialButton);
     materialRow->addStretch(1);
     column->addLayout(materialRow);
 
-    QWidget* materials = addRowGroup(p, f.materialsHeight);
+    QWidget* materials = addRowGroup(p, f.layout.materialsHeight);
     // The material fields stand under the fields above, clear of the aids' column and
     // of the spacing before the list column.
     QGridLayout* materialGrid = addFieldRows(materials, f.materialRows);
     materialGrid->addItem(new QSpacerItem(kAidColumn + grid->horizontalSpacing(), 0), 0, 2);
-    QLabel* grade = addLabel(materials, f.gradeLabel, QString::fromUtf8(footingGrade(SteelGrade::SR24).caption));
+    QLabel* grade = addLabel(materials, f.layout.gradeLabel, QString::fromUtf8(footingGrade(SteelGrade::SR24).caption));
     asPrompt(grade);
     panelLayout(materials)->addWidget(grade);
 }
@@ -181,7 +185,7 @@ void FootingWindow::buildResultPanel() {
     QVBoxLayout* column = panelLayout(p);
     // The summary box: its heading, then each line with its value beside it.
     auto* box = new QFrame(p);
-    box->setObjectName(QString::fromLatin1(f.summaryBox));
+    box->setObjectName(QString::fromLatin1(f.layout.summaryBox));
     box->setFrameShape(QFrame::StyledPanel);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(8, 6, 8, 6);
@@ -218,28 +222,14 @@ void FootingWindow::buildResultPanel() {
 }
 
 void FootingWindow::pressGrade(SteelGrade g) {
-    FieldSet f = fields();
-    footing_.writeGradeFs(f, g);
-    field(footing_.fsField)->setText(qs(f.get(footing_.fsField)));  // through its change check
-    writeLabels({{footing_.gradeLabel, footingGrade(g).caption}});
-    setPanelHeight(kInputPanel, footing_.materialsHeight);
+    // The description's grade button has written fs.
+    writeLabels({{footing_.layout.gradeLabel, footingGrade(g).caption}});
+    setPanelHeight(kInputPanel, footing_.layout.materialsHeight);
 }
 
 void FootingWindow::showInputs() {
-    setPanelHeight(kInputPanel, footing_.inputsHeight);
+    setPanelHeight(kInputPanel, footing_.layout.inputsHeight);
     closeAids();
-}
-
-void FootingWindow::replayCalculation(const Diagnostics& d, bool panelWritten, const FieldSet& labels,
-                                      const std::string& verdict) {
-    // Without a mark the core wrote the panel after its last check.
-    const auto at = panelWritten ? std::optional<std::size_t>(d.resultsAt().value_or(d.events().size()))
-                                 : std::nullopt;
-    replay(d, at, [this, &labels] {
-        writeLabels(labels);
-        showPanel(kResultPanel);
-    });
-    writeLabels({{footing_.verdictLabel, verdict}});
 }
 
 }  // namespace mx::ui

@@ -4,8 +4,8 @@
 // materials, the steel-grade buttons with their sentence, the self-weight allowance
 // and its two preset buttons, the mesh-size list, and a result panel of summary lines
 // with their values beside them. Each window names the parts as its own form does and
-// adds what is its own (the soil list, the standard-pile pickers), Calculate, the
-// sheet and the drawing, through FootingWindowOf.
+// adds what is its own (the soil list, the standard-pile pickers); Calculate, the
+// sheet and the drawing are its module description's, through the frame.
 #include <array>
 #include <functional>
 #include <optional>
@@ -22,47 +22,46 @@ class QListWidget;
 
 namespace mx::ui {
 
-// A footing window's record: the frame's own (identity, fields, change check, title
-// block, the fs field and how a grade writes it; the caption of a grade is the
-// footings' own, footingGrade) with what the footing frame builds the rest of it from.
-// The toolbar, the panels and the exit question are the footing frame's, the same for
-// both footings.
-struct FootingWindowDesign : MemberWindowDesign {
-    // Toolbar: the tooltip and picture of the design button Command2 (the allowance
-    // button shows the same footing marked "%"), the toolbar button that puts the
-    // allowance back to its usual value, and whether the title-block buttons clear the
-    // drawing first.
-    const char* designTooltip;
-    QPixmap designPicture;
-    const char* allowanceResetButton;
-    bool titleButtonsErase;
+// Where a footing window's parts stand: the input panel's two heights (twips), the
+// title block, and the object names of the controls the footing frame builds, as each
+// footing's form names them. Each footing's table is in its own *window_layout.h.
+struct FootingWindowLayout {
+    int inputsHeight;     // the fields alone
+    int materialsHeight;  // with the material fields uncovered
+    TitleBlockSpec titleBlock;
+    const char* allowanceResetButton;  // toolbar: the allowance back to its usual value
+    const char* allowanceSmallButton;  // input panel: the small allowance
+    const char* materialCaption;       // the clickable "***ค่ามาตรฐาน..." caption
+    const char* materialButton;        // the help button beside it: the taller panel
+    const char* gradeLabel;            // the sentence naming the mesh steel of the grade pressed
+    const char* barButton;             // the help button of the mesh size
+    const char* barList;               // its list of kFootingBarSizes
+    const char* summaryBox;            // the result panel's box of summary lines
+    const char* verdictLabel;          // the verdict caption above the drawing
+};
 
-    // The input panel: its two heights, the rows always shown (load, soil or pile, mesh
-    // size, allowance), and the material rows the taller panel uncovers.
-    int inputsHeight;
-    int materialsHeight;
+// A footing window's record: the frame's own (identity, module description, fields,
+// change check, the fs field; the caption of a grade is the footings' own,
+// footingGrade) with its layout and what the footing frame builds the rest from. The
+// toolbar, the panels and the exit question are the footing frame's, the same for both
+// footings.
+struct FootingWindowDesign : MemberWindowDesign {
+    FootingWindowLayout layout;
+    // The footing's picture at a size: the window's icon, the design button Command2
+    // and, marked "%", the allowance button.
+    std::function<QPixmap(QSize)> picture;
+    const char* designTooltip;  // of Command2
+    bool titleButtonsErase;     // the title-block buttons clear the drawing first
+
+    // The input panel: the rows always shown (load, soil or pile, mesh size, allowance),
+    // and the material rows the taller panel uncovers.
     std::vector<FieldRow> inputRows;
     std::vector<FieldRow> materialRows;
-    const char* materialCaption;  // the clickable "***ค่ามาตรฐาน..." caption
-    const char* materialButton;   // help button beside it: the taller panel
+    const char* allowanceField;  // the self-weight allowance, kFootingAllowanceUsual or Small
+    const char* barField;        // the mesh size
 
-    // The sentence naming the mesh steel of the grade last pressed (Command3..Command6).
-    const char* gradeLabel;
-
-    // Self-weight allowance: its field and the panel button that writes the small value.
-    const char* allowanceField;
-    const char* allowanceSmallButton;
-    const char* allowanceUsual;  // "17"
-    const char* allowanceSmall;  // "10"
-
-    // Mesh size: the field, its help button and its list of kFootingBarSizes.
-    const char* barField;
-    const char* barButton;
-    const char* barList;
-
-    // Result panel: the summary box with its heading and one line per value label; the
-    // labels without a line of their own share one last row under rowCaption.
-    const char* summaryBox;
+    // Result panel: the summary box's heading and one line per value label; the labels
+    // without a line of their own share one last row under extraRowCaption.
     const char* summaryHeading;
     struct ResultRow {
         const char* label;
@@ -70,9 +69,7 @@ struct FootingWindowDesign : MemberWindowDesign {
     };
     std::vector<ResultRow> resultRows;
     const char* extraRowCaption;
-
-    // The verdict caption above the drawing, and its text before the first Calculate.
-    const char* verdictLabel;
+    // The verdict caption's text before the first Calculate.
     const char* initialVerdict;
 };
 
@@ -107,10 +104,6 @@ protected:
     // Closes the window's own aids when the input panel starts afresh.
     virtual void closeAids() {}
 
-    // The result labels at their moment among a Calculate's messages, then the verdict.
-    void replayCalculation(const Diagnostics& d, bool panelWritten, const FieldSet& labels,
-                           const std::string& verdict);
-
     const FootingWindowDesign& footing() const { return footing_; }
     Message printQuestion() const override { return footingPrintQuestion(); }
 
@@ -119,41 +112,9 @@ private:
     void buildResultPanel();
 
     FootingWindowDesign footing_;
+    QPixmap designPicture_;
     ClickLabel* materialCaption_ = nullptr;
     QListWidget* barList_ = nullptr;
-};
-
-// A footing window over its module's calculation: Calculate replays the outcome, the
-// result labels at their moment among its messages, and the sheet and the figure read
-// the result of the last Calculate (an empty record before the first).
-template <typename Outcome>
-class FootingWindowOf : public FootingWindow {
-public:
-    using Result = typename FootingCalculation<Outcome>::Result;
-
-    // The last Calculate, none before the first.
-    const std::optional<Outcome>& lastOutcome() const { return outcome_; }
-
-    void runCalculation() override {
-        erase();
-        Outcome out = calc_.calculate(fields());
-        replayCalculation(out.diagnostics, out.panelWritten, calc_.resultLabels(out.result), out.verdict);
-        outcome_ = std::move(out);
-    }
-
-protected:
-    FootingWindowOf(FootingWindowDesign design, const FootingCalculation<Outcome>& calc, QWidget* parent)
-        : FootingWindow(std::move(design), parent), calc_(calc) {}
-
-    PageModel sheet() const override { return calc_.sheet(lastResult(), lastUsable(), titleBlock()); }
-    PageModel drawing(const PageBox& area) const override { return calc_.drawing(lastResult(), area); }
-
-private:
-    Result lastResult() const { return lastResultOf(outcome_); }
-    bool lastUsable() const { return lastUsableOf(outcome_); }
-
-    const FootingCalculation<Outcome>& calc_;
-    std::optional<Outcome> outcome_;
 };
 
 }  // namespace mx::ui

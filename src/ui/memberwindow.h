@@ -175,8 +175,9 @@ protected:
     // What a window does just before and just after the run (a panel's height).
     virtual void beforeCalculate() {}
     virtual void afterCalculate() {}
-    // The window's state as the description reads it.
-    FormState formState() const;
+    // The window's state as the description reads it; a window adds what only it
+    // holds that its run reads.
+    virtual FormState formState() const;
     // The last Calculate, none before the first; and the module's own outcome of it.
     const std::optional<ModuleRun>& lastRun() const { return run_; }
     template <typename Outcome>

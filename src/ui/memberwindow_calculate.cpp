@@ -221,7 +221,8 @@ PageModel MemberWindow::drawing(const PageBox& area) const {
 bool MemberWindow::hasMemberToDraw() const { return !run_ || !run_->hasFigure || run_->hasFigure(); }
 
 std::optional<Message> MemberWindow::sheetWarning() const {
-    return run_ && run_->sheetWarning ? run_->sheetWarning() : std::nullopt;
+    const ModuleRun run = runOrNone();
+    return run.sheetWarning ? run.sheetWarning() : std::nullopt;
 }
 
 void MemberWindow::writeLabels(const FieldSet& labels) {

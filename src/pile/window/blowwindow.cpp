@@ -11,6 +11,7 @@
 
 #include "pile/blow_form.h"
 #include "pile/pile_fields.h"
+#include "pile/pile_module.h"
 #include "pile/pile_sheet.h"
 #include "ui/fields.h"
 
@@ -38,6 +39,8 @@ PileWindowDesign blowDesign() {
                              "ออกจากการคำนวณหาการรับ นน.เสาเข็มโดยปั้นจั่น", Icon::Critical};
     d.fields = &blowFieldTable();
     d.check = [](std::string_view field, const FieldSet& f) { return checkBlowField(std::string(field), f.get(field)); };
+    static const ModuleDescription kDescription = blowDescription();
+    d.description = &kDescription;
     d.layout = blowlayout::kWindow;
     for (const BlowTypeInfo& t : blowTypes())
         d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip, t.typeText, t.list});
@@ -94,18 +97,9 @@ void BlowWindow::buildPanels() {
 
 BlowInput BlowWindow::working() const { return readBlowInput(fields()); }
 
-void BlowWindow::runCalculation() {
-    const BlowOutcome o = calculateBlow(readBlowInput(fields()));
-    result_ = heldBlowResult(result_, o);
-    sheet_ = o.result;
-    usable_ = blowUsable(o);
-    // The result labels are written before the advice, which is about them; a stop
-    // leaves them as they were.
-    if (o.completed) writeLabels(blowLabels(result_));
-    replay(o.diagnostics);
-    showResults();
+void BlowWindow::afterCalculate() {
+    if (const BlowOutcome* o = lastRecord<BlowOutcome>()) shown_ = heldBlowResult(shown_, *o);
+    PileMemberWindow::afterCalculate();
 }
-
-PageModel BlowWindow::sheet() const { return buildBlowSheet(sheet_, titleBlock(), usable_); }
 
 }  // namespace mx::pile

@@ -15,19 +15,17 @@ class BlowWindow : public PileMemberWindow {
 public:
     explicit BlowWindow(QWidget* parent = nullptr);
 
-    const BlowResult& result() const { return result_; }
+    // The result the panel shows: a stop leaves the earlier one, with the inputs as read.
+    const BlowResult& result() const { return shown_; }
     // Each input field's number as it stands.
     BlowInput working() const;
 
 protected:
     void buildPanels() override;
-    void runCalculation() override;
-    PageModel sheet() const override;
+    void afterCalculate() override;
 
 private:
-    BlowResult result_;  // as the labels show it: a stop leaves the previous results
-    BlowResult sheet_;   // as the sheet prints it: what the last Calculate reached, zeros beyond
-    bool usable_ = false;
+    BlowResult shown_;
 
 };
 

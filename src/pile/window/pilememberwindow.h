@@ -96,7 +96,8 @@ protected:
     QPushButton* chosenType() const { return chosenType_; }
 
     Message printQuestion() const override;
-    PageModel drawing(const PageBox&) const override { return {}; }
+    // A Calculate uncovers the results, those it wrote or, after a stop, the earlier ones.
+    void afterCalculate() override { showResults(); }
 
 private:
     PileWindowDesign pile_;

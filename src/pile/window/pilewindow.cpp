@@ -9,6 +9,7 @@
 
 #include "pile/pile_fields.h"
 #include "pile/pile_form.h"
+#include "pile/pile_module.h"
 #include "pile/pile_sheet.h"
 #include "pile/window/blowwindow.h"
 #include "pile/window/pilewindow_layout.h"
@@ -41,6 +42,8 @@ PileWindowDesign pileDesign() {
                              "ออกจากการคำนวณหาการรับ นน.ปลอดภัยของเสาเข็ม", Icon::Critical};
     d.fields = &pileFieldTable();
     d.check = checkPileField;
+    static const ModuleDescription kDescription = pileDescription();
+    d.description = &kDescription;
     d.layout = pilelayout::kWindow;
     for (const PileTypeInfo& t : pileTypes())
         d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip, t.typeText, t.list});
@@ -94,7 +97,7 @@ void PileWindow::buildPanels() {
         ++r;
     }
     showTimberLine(false);
-    QLabel* warning = addLabel(results, "Label9", qs(kLabel9Quiet));
+    QLabel* warning = addLabel(results, kDataWarningLabel, qs(kLabel9Quiet));
     warning->setAlignment(Qt::AlignCenter);
     // Red while it belongs to the results shown; greyed with them once they are old.
     warning->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; } QLabel:enabled { color: #c01010; }"));
@@ -112,22 +115,16 @@ void PileWindow::showTimberLine(bool shown) {
         findChild<QLabel*>(QString::fromLatin1(name))->setVisible(shown);
 }
 
-void PileWindow::runCalculation() {
-    const PileOutcome o = runPile(fields(), typeCode(), ss(findChild<QLabel*>(QStringLiteral("Label9"))->text()));
-    result_ = o.result;
-    usable_ = pileUsable(o);
-    replay(o.diagnostics);
-    writeLabels(pileLabels(o));
-    showResults();
+const PileResult& PileWindow::result() const {
+    static const PileResult none;
+    const PileOutcome* o = lastRecord<PileOutcome>();
+    return o ? o->result : none;
 }
 
-// The sheet records the last calculation, type and numbers together, so its captions
-// always belong to its numbers. A type chosen since then stays chosen for the next
-// Calculate: the warning is about the sheet, not about the window.
-PageModel PileWindow::sheet() const { return buildPileSheet(result_, titleBlock(), usable_).page; }
-
-std::optional<Message> PileWindow::sheetWarning() const {
-    return buildPileSheet(result_, titleBlock(), usable_).warning;
+FormState PileWindow::formState() const {
+    FormState s = PileMemberWindow::formState();
+    s.fields.set(kDataWarningLabel, ss(findChild<QLabel*>(QString::fromLatin1(kDataWarningLabel))->text()));
+    return s;
 }
 
 void registerPileWindows() {

@@ -15,20 +15,18 @@ class PileWindow : public PileMemberWindow {
 public:
     explicit PileWindow(QWidget* parent = nullptr);
 
-    const PileResult& result() const { return result_; }
+    // The result of the last Calculate, an empty one before the first.
+    const PileResult& result() const;
 
 protected:
     void buildPanels() override;
     void showType(int code) override;
-    void runCalculation() override;
-    PageModel sheet() const override;
-    std::optional<Message> sheetWarning() const override;
+    // The data-warning line as it stands goes to the run, which a perimeter of exactly
+    // 7 m leaves as it was.
+    FormState formState() const override;
 
 private:
     void showTimberLine(bool shown);
-
-    PileResult result_;
-    bool usable_ = false;  // the last Calculate's result may be certified; none before the first
 
 };
 

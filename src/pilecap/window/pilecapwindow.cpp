@@ -11,8 +11,10 @@
 #include "pile/window/pile_pictures.h"
 #include "pilecap/pilecap_fields.h"
 #include "pilecap/pilecap_form.h"
+#include "pilecap/pilecap_module.h"
 #include "pilecap/pilecap_sheet.h"
 #include "pilecap/window/pilecap_pictures.h"
+#include "pilecap/window/pilecapwindow_layout.h"
 #include "ui/fields.h"
 #include "ui/registry.h"
 
@@ -24,10 +26,6 @@ namespace {
 
 constexpr ui::MemberWindowId kWindowId{"foot01", "pilecap"};
 
-// Input-panel heights: the fields alone, and with the material fields uncovered.
-constexpr int kInputsHeight = 4335;
-constexpr int kMaterialsHeight = 6375;
-
 // The picture of each pile type, in the order of StandardPileTable: timber, bored,
 // hollow, and I-section (drawn as the prestressed I-section pile).
 constexpr pile::PilePicture kTypePictures[] = {pile::PilePicture::Timber, pile::PilePicture::Bored,
@@ -38,53 +36,40 @@ ui::FootingWindowDesign pileCapDesign() {
     ui::FootingWindowDesign d;
     d.name = kWindowId.name;
     d.module = kWindowId.module;
+    static const ModuleDescription kDescription = description();
+    d.description = &kDescription;
     d.caption = kWindowCaption;
-    d.icon = pileCapPixmap(QSize(32, 32));
     d.helpWindow = "foot2help";
     d.fields = &pileCapFieldTable();
     d.check = changeCheck;
-    d.titleBlock = {ui::FootingWindow::kTitlePanel, "Command26", "Command24"};
+    d.fsField = "Text7";
+    d.layout = layout::kWindow;
+    d.picture = [](QSize size) { return pileCapPixmap(size); };
     d.designTooltip = "ออกแบบฐานรากชนิดมีเข็ม";
-    d.designPicture = pileCapPixmap(QSize(38, 38));
-    d.allowanceResetButton = "Command25";
     d.titleButtonsErase = false;
-    d.inputsHeight = kInputsHeight;
-    d.materialsHeight = kMaterialsHeight;
     d.inputRows = {{"Text1", "Label1"}, {"Text3", "Label2", true}, {"Text4", "Label3"}, {"Text2", "Label4"},
                    {"Text14"}};
     d.materialRows = {{"Text5", "Label6"}, {"Text6", "Label7"}, {"Text7", "Label8"}};
-    d.materialCaption = "Label5";
-    d.materialButton = "Command23";
-    d.writeGradeFs = [](FieldSet& f, SteelGrade g) { pressGradeButton(f, g); };
-    d.fsField = "Text7";
-    d.gradeLabel = kGradeLabel;
     d.allowanceField = "Text14";
-    d.allowanceSmallButton = "Command27";
-    d.allowanceUsual = kAllowanceDefault;
-    d.allowanceSmall = kAllowanceSmall;
     d.barField = "Text2";
-    d.barButton = "Command21";
-    d.barList = "List5";
-    d.summaryBox = "Text8";
     d.summaryHeading = "สรุปผลการคำนวณ";
     for (const ResultLabelDef& l : kResultLabels) d.resultRows.push_back({l.label, l.line});
     // The mean mesh pitches, long way and short way, have no summary line of their own.
     d.extraRowCaption = "ระยะเหล็กตะแกรงทางยาว / ทางสั้น / ซม. =";
-    d.verdictLabel = "Label36";
     d.initialVerdict = kVerdictBeforeCalculation;
     return d;
 }
 
 }  // namespace
 
-PileCapWindow::PileCapWindow(QWidget* parent) : FootingWindowOf(pileCapDesign(), pileCapCalculation(), parent) {
+PileCapWindow::PileCapWindow(QWidget* parent) : FootingWindow(pileCapDesign(), parent) {
     assembleFooting();
     writeLabels(initialResultLabels());
 }
 
 void PileCapWindow::buildAids(QFrame* p, QGridLayout* grid) {
     // The safe load's help button and caption open the four pile types.
-    QPushButton* typesButton = addHelpButton(p, "Command22");
+    QPushButton* typesButton = addHelpButton(p, layout::kPileTypesButton);
     grid->addWidget(typesButton, 1, 2, Qt::AlignLeft);
     connect(typesButton, &QPushButton::clicked, this, [this] { showPileTypes(true); });
     pileCaption_ = findChild<ui::ClickLabel*>(QStringLiteral("Label2"));

@@ -12,7 +12,7 @@ class QListWidget;
 
 namespace mx::pilecap {
 
-class PileCapWindow : public ui::FootingWindowOf<PileCapOutcome> {
+class PileCapWindow : public ui::FootingWindow {
     Q_OBJECT
 public:
     explicit PileCapWindow(QWidget* parent = nullptr);

@@ -8,8 +8,10 @@
 
 #include "spreadfooting/spreadfooting_fields.h"
 #include "spreadfooting/spreadfooting_form.h"
+#include "spreadfooting/spreadfooting_module.h"
 #include "spreadfooting/spreadfooting_sheet.h"
 #include "spreadfooting/window/spreadfooting_pictures.h"
+#include "spreadfooting/window/spreadfootingwindow_layout.h"
 #include "ui/registry.h"
 
 namespace mx::spreadfooting {
@@ -18,45 +20,28 @@ namespace {
 
 constexpr ui::MemberWindowId kWindowId{"foot00", "spreadfooting"};
 
-// Input-panel heights: the fields alone, and with the material fields uncovered.
-constexpr int kInputsHeight = 3375;
-constexpr int kMaterialsHeight = 5055;
-
 ui::FootingWindowDesign spreadFootingDesign() {
     ui::FootingWindowDesign d;
     d.name = kWindowId.name;
     d.module = kWindowId.module;
+    static const ModuleDescription kDescription = description();
+    d.description = &kDescription;
     d.caption = kWindowCaption;
-    d.icon = spreadFootingPixmap(QSize(32, 32));
     d.helpWindow = "f00t1help";
     d.fields = &spreadFootingFieldTable();
     d.check = changeCheck;
-    d.titleBlock = {ui::FootingWindow::kTitlePanel, "Command22", "Command20"};
+    d.fsField = "Text6";
+    d.layout = layout::kWindow;
+    d.picture = [](QSize size) { return spreadFootingPixmap(size); };
     d.designTooltip = "ออกแบบฐานรากแผ่";
-    d.designPicture = spreadFootingPixmap(QSize(38, 38));
-    d.allowanceResetButton = "Command21";
     d.titleButtonsErase = true;
-    d.inputsHeight = kInputsHeight;
-    d.materialsHeight = kMaterialsHeight;
     d.inputRows = {{"Text1", "Label1"}, {"Text3", "Label2", true}, {"Text2", "Label3"}, {"Text13"}};
     d.materialRows = {{"Text4", "Label5"}, {"Text5", "Label6"}, {"Text6", "Label7"}};
-    d.materialCaption = "Label4";
-    d.materialButton = "Command19";
-    d.writeGradeFs = pressGrade;
-    d.fsField = "Text6";
-    d.gradeLabel = "Label8";
     d.allowanceField = "Text13";
-    d.allowanceSmallButton = "Command23";
-    d.allowanceUsual = "17";
-    d.allowanceSmall = "10";
     d.barField = "Text2";
-    d.barButton = "Command17";
-    d.barList = "List2";
-    d.summaryBox = "Text7";
     d.summaryHeading = kSummaryHeading;
     for (const SummaryLine& l : summaryLines()) d.resultRows.push_back({l.label, l.text});
     d.extraRowCaption = "";
-    d.verdictLabel = "Label33";
     d.initialVerdict = kVerdictInitial;
     return d;
 }
@@ -64,16 +49,16 @@ ui::FootingWindowDesign spreadFootingDesign() {
 }  // namespace
 
 SpreadFootingWindow::SpreadFootingWindow(QWidget* parent)
-    : FootingWindowOf(spreadFootingDesign(), spreadFootingCalculation(), parent) {
+    : FootingWindow(spreadFootingDesign(), parent) {
     assembleFooting();
 }
 
 void SpreadFootingWindow::buildAids(QFrame* p, QGridLayout* grid) {
     // The soil list, opened by the help button beside the bearing field or by its
     // caption; a row writes its bearing and closes the list.
-    QPushButton* soilButton = addHelpButton(p, "Command18");
+    QPushButton* soilButton = addHelpButton(p, layout::kSoilButton);
     grid->addWidget(soilButton, 1, 2, Qt::AlignLeft);
-    soilList_ = addPickList(p, "List1", ui::pickItems(kSoilList), "Text3", [this] { soilList_->hide(); });
+    soilList_ = addPickList(p, layout::kSoilListName, ui::pickItems(kSoilList), "Text3", [this] { soilList_->hide(); });
     soilList_->setFixedHeight(soilList_->sizeHintForRow(0) * 9 + 2 * soilList_->frameWidth());
     soilList_->hide();
     panelLayout(p)->addWidget(soilList_, 0, Qt::AlignLeft);

@@ -9,7 +9,7 @@ class QListWidget;
 
 namespace mx::spreadfooting {
 
-class SpreadFootingWindow : public ui::FootingWindowOf<SpreadFootingOutcome> {
+class SpreadFootingWindow : public ui::FootingWindow {
     Q_OBJECT
 public:
     explicit SpreadFootingWindow(QWidget* parent = nullptr);
