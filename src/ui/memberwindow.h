@@ -158,6 +158,10 @@ public:
     // one by its code; false for a code the window has no button for.
     virtual int memberType() const { return 0; }
     virtual bool chooseMemberType(int code) { return code == 0; }
+    // The window's state as its Calculate gives it to the description's run: the
+    // fields, the type and the grade last pressed, and what only the window holds that
+    // its run reads.
+    virtual FormState formState() const;
 
 protected:
     MemberWindow(MemberWindowDesign design, QWidget* parent = nullptr);
@@ -175,9 +179,6 @@ protected:
     // What a window does just before and just after the run (a panel's height).
     virtual void beforeCalculate() {}
     virtual void afterCalculate() {}
-    // The window's state as the description reads it; a window adds what only it
-    // holds that its run reads.
-    virtual FormState formState() const;
     // The last Calculate, none before the first; and the module's own outcome of it.
     const std::optional<ModuleRun>& lastRun() const { return run_; }
     template <typename Outcome>

@@ -46,10 +46,10 @@
 namespace {
 
 // How a window's Calculate is held to the tool's run. Run: the window's state (fields,
-// type, grade) taken before Calculate runs the description, whose messages, labels
-// and corrected fields the window must show exactly. Labels: the window's own
-// Calculate, its labels matched against the tool's for some type code. None: the
-// pile cap's panel kept from an earlier run holds more than its fields.
+// type, grade and what else its run reads) taken before Calculate runs the
+// description, whose messages, labels and corrected fields the window must show
+// exactly. Labels: the window's own Calculate, its labels matched against the tool's
+// for some type code. None: not compared.
 enum class Comparison { None, Labels, Run };
 
 // Each module window by its registry name, the tool's module and its Calculate button.
@@ -64,8 +64,8 @@ constexpr auto kLabels = Comparison::Labels;
 const WindowCase kWindows[] = {
     {"Beam01", "beam", "Command15", kRun},       {"slab", "slab", "Command13", kRun},
     {"column", "column", "Command13", kRun},     {"ST01", "stair", "Command13", kRun},
-    {"foot00", "spreadfooting", "Command13", kLabels}, {"foot01", "pilecap", "Command13", Comparison::None},
-    {"pile", "pile", "Command13", kLabels},      {"blow", "blow", "Command13", kLabels},
+    {"foot00", "spreadfooting", "Command13", kRun}, {"foot01", "pilecap", "Command13", kRun},
+    {"pile", "pile", "Command13", kRun},         {"blow", "blow", "Command13", kRun},
 };
 
 // Per window: 4 800 actions in all, well under a minute even under the sanitizers.
@@ -210,7 +210,7 @@ private:
             if (auto* e = window_->findChild<QLineEdit*>(QString::fromStdString(name))) fields.set(name, e->text().toStdString());
         std::optional<mx::FormState> state;
         if (auto* mw = qobject_cast<mx::ui::MemberWindow*>(window_.data()); mw && wc_.comparison == kRun) {
-            const mx::FormState held = mw->member().state;
+            const mx::FormState held = mw->formState();
             state = mx::FormState{module_.defaults, held.typeCode, held.grade};
             for (const auto& [name, text] : held.fields.entries()) state->fields.set(name, text);
         }

@@ -17,17 +17,16 @@ public:
 
     // The result of the last Calculate, an empty one before the first.
     const PileResult& result() const;
-
-protected:
-    void buildPanels() override;
-    void showType(int code) override;
     // The data-warning line as it stands goes to the run, which a perimeter of exactly
     // 7 m leaves as it was.
     FormState formState() const override;
 
+protected:
+    void buildPanels() override;
+    void showType(int code) override;
+
 private:
     void showTimberLine(bool shown);
-
 };
 
 // Makes the pile windows known to the window registry.
