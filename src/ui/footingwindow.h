@@ -40,11 +40,11 @@ struct FootingWindowLayout {
     const char* verdictLabel;          // the verdict caption above the drawing
 };
 
-// A footing window's record: the frame's own (identity, module description, fields,
+// A footing window's record: the frame's own (name, help window, module description,
 // change check, the fs field; the caption of a grade is the footings' own,
 // footingGrade) with its layout and what the footing frame builds the rest from. The
-// toolbar, the panels and the exit question are the footing frame's, the same for both
-// footings.
+// module's name, the caption and the fields are its description's; the toolbar, the
+// panels and the exit question are the footing frame's, the same for both footings.
 struct FootingWindowDesign : MemberWindowDesign {
     FootingWindowLayout layout;
     // The footing's picture at a size: the window's icon, the design button Command2

@@ -32,12 +32,9 @@ PilePicture pictureOf(int code) {
 PileWindowDesign blowDesign() {
     PileWindowDesign d;
     d.name = kBlowWindowId.name;
-    d.module = kBlowWindowId.module;
-    d.caption = kBlowCaption;
     d.helpWindow = "blowhelp";
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณหาการรับ นน.ของเสาเข็มโดยปั้นจั่น?",
                              "ออกจากการคำนวณหาการรับ นน.เสาเข็มโดยปั้นจั่น", Icon::Critical};
-    d.fields = &blowFieldTable();
     d.check = [](std::string_view field, const FieldSet& f) { return checkBlowField(std::string(field), f.get(field)); };
     static const ModuleDescription kDescription = blowDescription();
     d.description = &kDescription;

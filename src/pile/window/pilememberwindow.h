@@ -39,9 +39,10 @@ struct PileWindowLayout {
     const char* typeHeading;       // the heading naming it
 };
 
-// A pile window's record: the frame's own (identity, fields, change check, exit
-// question) with its layout and its types. The toolbar, the panels and the icon are
-// the pile frame's, the same for both pile windows.
+// A pile window's record: the frame's own (name, help window, module description,
+// change check, exit question) with its layout and its types. The module's name, the
+// caption and the fields are its description's; the toolbar, the panels and the icon
+// are the pile frame's, the same for both pile windows.
 struct PileWindowDesign : ui::MemberWindowDesign {
     PileWindowLayout layout;
     std::vector<TypeButton> types;  // in toolbar order

@@ -35,12 +35,9 @@ PilePicture pictureOf(int code) {
 PileWindowDesign pileDesign() {
     PileWindowDesign d;
     d.name = kPileWindowId.name;
-    d.module = kPileWindowId.module;
-    d.caption = kPileCaption;
     d.helpWindow = "pilehelp";
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณหาการรับ นน.ของเสาเข็ม?",
                              "ออกจากการคำนวณหาการรับ นน.ปลอดภัยของเสาเข็ม", Icon::Critical};
-    d.fields = &pileFieldTable();
     d.check = checkPileField;
     static const ModuleDescription kDescription = pileDescription();
     d.description = &kDescription;

@@ -35,12 +35,9 @@ static_assert(std::size(kTypePictures) == StandardPileTable.size());
 ui::FootingWindowDesign pileCapDesign() {
     ui::FootingWindowDesign d;
     d.name = kWindowId.name;
-    d.module = kWindowId.module;
     static const ModuleDescription kDescription = description();
     d.description = &kDescription;
-    d.caption = kWindowCaption;
     d.helpWindow = "foot2help";
-    d.fields = &pileCapFieldTable();
     d.check = changeCheck;
     d.fsField = "Text7";
     d.layout = layout::kWindow;

@@ -23,12 +23,9 @@ constexpr ui::MemberWindowId kWindowId{"foot00", "spreadfooting"};
 ui::FootingWindowDesign spreadFootingDesign() {
     ui::FootingWindowDesign d;
     d.name = kWindowId.name;
-    d.module = kWindowId.module;
     static const ModuleDescription kDescription = description();
     d.description = &kDescription;
-    d.caption = kWindowCaption;
     d.helpWindow = "f00t1help";
-    d.fields = &spreadFootingFieldTable();
     d.check = changeCheck;
     d.fsField = "Text6";
     d.layout = layout::kWindow;
