@@ -1,10 +1,12 @@
 #pragma once
 // The frame every member window is built on. A window describes itself as data (its
-// identity, toolbar, panels, title block and the change check of its fields) and
-// adds only what is its own: the contents of its input panels, Calculate, the sheet
-// and the drawing. The frame lays the window out, shows and hides the panels, runs
-// each field's change check on every edit, replays a calculation's messages and
-// corrections in order, draws, erases, prints and asks before closing.
+// identity and module description, toolbar, panels, title block and the change check
+// of its fields: ui/memberdesign.h) and adds only what is its own: the contents of
+// its input panels and what it does before and after Calculate. The frame lays the
+// window out, shows and hides the panels, runs each field's change check on every
+// edit, calculates through the description's run and replays its messages and
+// corrections in order, keeps that run for the sheet and the drawing, draws, erases,
+// prints and asks before closing.
 //
 // Layout: the toolbar across the top; below it a column of input panels on the left
 // and, on the right, the drawing surface. The result, title-block and pick-list
@@ -294,7 +296,7 @@ private:
     std::string gradeFs(SteelGrade g) const;
     void applyGrade(SteelGrade g);
     // The last Calculate, or the record of none before the first.
-    ModuleRun runOrNone() const;
+    const ModuleRun& runOrNone() const;
     void resizeEvent(QResizeEvent* e) override;
     bool event(QEvent* e) override;
     // A field with its default, change check and the table's tooltip (if any).
@@ -314,6 +316,7 @@ private:
     bool outOfDate_ = false;
     std::optional<project::Member> calculatedWith_;  // the inputs of the last Calculate
     std::optional<ModuleRun> run_;
+    mutable std::optional<ModuleRun> noRun_;  // made the first time it is asked for
     bool panelEverWritten_ = false;  // a Calculate has filled the result panel
     bool panelWrittenNow_ = false;   // the running Calculate has
     bool panelStale_ = false;

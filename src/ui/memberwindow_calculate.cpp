@@ -202,19 +202,19 @@ void MemberWindow::runCalculation() {
     afterCalculate();
 }
 
-ModuleRun MemberWindow::runOrNone() const {
+const ModuleRun& MemberWindow::runOrNone() const {
     if (run_) return *run_;
-    if (design_.description && design_.description->noRun) return design_.description->noRun();
-    return {};
+    if (!noRun_) noRun_ = design_.description && design_.description->noRun ? design_.description->noRun() : ModuleRun{};
+    return *noRun_;
 }
 
 PageModel MemberWindow::sheet() const {
-    const ModuleRun run = runOrNone();
+    const ModuleRun& run = runOrNone();
     return run.sheet ? run.sheet(titleBlock()) : PageModel{};
 }
 
 PageModel MemberWindow::drawing(const PageBox& area) const {
-    const ModuleRun run = runOrNone();
+    const ModuleRun& run = runOrNone();
     return run.drawing ? run.drawing(area) : PageModel{};
 }
 
