@@ -30,19 +30,6 @@ char32_t windows874Char(unsigned char b) {
     }
 }
 
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {  // every character of the code page lies below U+10000
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 std::size_t undecodedUtf8(std::string_view s) {
     std::size_t bad = 0;
     for (std::size_t i = 0; i < s.size();) {

@@ -6,6 +6,8 @@
 #include <type_traits>
 #include <variant>
 
+#include "common/utf8.h"
+
 namespace mx {
 
 std::size_t penAdvances(std::string_view s) {
@@ -15,10 +17,7 @@ std::size_t penAdvances(std::string_view s) {
         std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
         if (i + len > s.size()) len = s.size() - i;
         // Only the three-byte code points of the Thai block can be marks.
-        char32_t cp = c;
-        if (len == 3)
-            cp = ((c & 0x0Fu) << 12) | ((static_cast<unsigned char>(s[i + 1]) & 0x3Fu) << 6) |
-                 (static_cast<unsigned char>(s[i + 2]) & 0x3Fu);
+        const char32_t cp = len == 3 ? decodeUtf8(s.substr(i, 3)) : c;
         const bool mark = cp == 0x0E31 || (cp >= 0x0E34 && cp <= 0x0E3A) || (cp >= 0x0E47 && cp <= 0x0E4E);
         if (!mark) ++n;
         i += len;

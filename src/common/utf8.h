@@ -15,6 +15,14 @@ std::size_t firstBadUtf8(std::string_view s);
 
 inline bool isUtf8(std::string_view s) { return firstBadUtf8(s) == std::string_view::npos; }
 
+// Appends the UTF-8 form of a code point (one to four bytes). The callers give only
+// code points they have checked or decoded: none past U+10FFFF.
+void appendUtf8(std::string& out, char32_t cp);
+
+// The code point of one whole UTF-8 sequence (as utf8SequenceLength measures it); a
+// single byte stands for itself.
+char32_t decodeUtf8(std::string_view sequence);
+
 // How many characters of a name or text a one-line message shows, and a "did you
 // mean" search compares: a typed name is a word or two, and a name of megabytes (a
 // file pasted onto the command line) must cost no more than one of a line.

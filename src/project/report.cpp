@@ -47,16 +47,6 @@ bool stacksOnALetter(char32_t c) {
            (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F);
 }
 
-char32_t decodeUtf8(std::string_view s) {
-    const auto b = [&](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(s[i])); };
-    switch (s.size()) {
-    case 2: return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
-    case 3: return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
-    case 4: return ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) | (b(3) & 0x3F);
-    default: return b(0);
-    }
-}
-
 // A name as the contents print it: the marks a letter carries past the most Thai
 // writing stacks are left out, so a name of marks piled on marks cannot climb into the
 // row above. The project keeps the name as it was typed.

@@ -55,3 +55,17 @@ TEST(ClosestName, ComparesTheFirstCharactersOfAHugeName) {
     // A name of ten megabytes beginning like a known one: only its start is compared.
     EXPECT_EQ(closestName("widht" + std::string(10u << 20, 'z'), {"width", "depth"}), "width");
 }
+
+// Every length of sequence, its first and last code point, written and read back the
+// same, and written as well-formed UTF-8 of that length.
+TEST(Utf8Codec, WritesAndReadsEveryLengthOfSequence) {
+    for (const char32_t cp : {U'\0', U'A', U'\x7F', U'\x80', U'\x7FF', U'\x800', U'ก', U'\xFFFD', U'\x10000',
+                              U'\x10FFFF'}) {
+        std::string s;
+        appendUtf8(s, cp);
+        const std::size_t length = cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
+        EXPECT_EQ(s.size(), length) << static_cast<unsigned>(cp);
+        EXPECT_EQ(utf8SequenceLength(s, 0), length) << static_cast<unsigned>(cp);
+        EXPECT_EQ(decodeUtf8(s), cp) << static_cast<unsigned>(cp);
+    }
+}
