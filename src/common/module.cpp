@@ -8,6 +8,7 @@
 namespace mx {
 
 void ResultList::add(std::string name, double v) { entries_.emplace_back(std::move(name), numText(v)); }
+void ResultList::add(std::string name, float v) { add(std::move(name), singleValue(v)); }
 void ResultList::add(std::string name, Fixed v) { entries_.emplace_back(std::move(name), v.text()); }
 void ResultList::add(std::string name, std::int64_t v) { entries_.emplace_back(std::move(name), std::to_string(v)); }
 void ResultList::add(std::string name, bool v) { entries_.emplace_back(std::move(name), v ? "true" : "false"); }

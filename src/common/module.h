@@ -35,6 +35,8 @@ struct FormState {
 class ResultList {
 public:
     void add(std::string name, double v);
+    // A single-precision value, at its own shortest decimal (singleValue).
+    void add(std::string name, float v);
     void add(std::string name, Fixed v);
     void add(std::string name, std::int64_t v);
     void add(std::string name, int v) { add(std::move(name), static_cast<std::int64_t>(v)); }

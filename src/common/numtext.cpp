@@ -90,6 +90,15 @@ std::string numText(double x) {
 
 std::string numText(Fixed x) { return x.text(); }
 
+double singleValue(float x) {
+    if (!std::isfinite(x)) return 0;
+    char buf[32];
+    const auto res = std::to_chars(buf, buf + sizeof buf, x);
+    double v = 0;
+    std::from_chars(buf, res.ptr, v);
+    return v;
+}
+
 std::string numText(std::int64_t x) { return std::to_string(x); }
 
 std::string sheetText(std::string_view labelText) {

@@ -25,6 +25,11 @@ std::string numText(double x);
 std::string numText(Fixed x);
 std::string numText(std::int64_t x);
 inline std::string numText(int x) { return numText(static_cast<std::int64_t>(x)); }
+
+// A value worked in single precision (the footings' bar pitches) as the shortest decimal
+// that reads back as the same float: 12.923077f is 12.923077, not the digits of its
+// widened double (12.9230766296...) nor a cut to seven digits (12.92308).
+double singleValue(float x);
 inline std::string numText(std::int16_t x) { return numText(static_cast<std::int64_t>(x)); }
 
 // Sheet and drawing text: one blank before (or the minus sign when negative) and one

@@ -44,12 +44,6 @@ const Message& pileCapMessage(int number) {
     return kMessages.at(static_cast<std::size_t>(std::clamp(number, 1, 17)));
 }
 
-double singleValue(float x) {
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(x));
-    return std::strtod(buf, nullptr);
-}
-
 // ---- Calculate ------------------------------------------------------------------------
 
 namespace {

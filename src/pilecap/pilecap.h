@@ -156,8 +156,4 @@ inline constexpr const char* kVerdictBeforeCalculation = "สรุปผลฐ�
 // calculation, whose values stay where this one stops early.
 PileCapOutcome calculatePileCap(const PileCapInput& in, const PileCapResult& previous = {});
 
-// A single-precision value as the decimal it stands for (7 significant digits), so a
-// pitch of 123 / 9 cm reads 13.66667 and not the binary tail of the float.
-double singleValue(float x);
-
 }  // namespace mx::pilecap

@@ -72,10 +72,10 @@ void addResult(ResultList& out, const PileCapResult& r) {
     out.add("nbShort", r.nbShort);
     addAnchorage(out, r.anchorage);
     out.add("N", r.N);
-    out.add("s", singleValue(r.s));
+    out.add("s", r.s);
     out.add("Ns", r.Ns);
-    out.add("sL", singleValue(r.sL));
-    out.add("sS", singleValue(r.sS));
+    out.add("sL", r.sL);
+    out.add("sS", r.sS);
     out.add("status", r.status);
 }
 

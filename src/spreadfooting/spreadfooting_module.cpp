@@ -1,5 +1,3 @@
-#include <charconv>
-
 #include "spreadfooting/spreadfooting.h"
 #include "spreadfooting/spreadfooting_drawing.h"
 #include "spreadfooting/spreadfooting_fields.h"
@@ -10,16 +8,6 @@
 namespace mx::spreadfooting {
 
 namespace {
-
-// A single-precision value as its own shortest decimal text reads, so 12.923077f is
-// reported as 12.923077 rather than as the digits of its widened double.
-double single(float x) {
-    char buf[32];
-    const auto res = std::to_chars(buf, buf + sizeof buf, x);
-    double v = 0;
-    std::from_chars(buf, res.ptr, v);
-    return v;
-}
 
 void addResult(ResultList& out, const SpreadFootingResult& r) {
     out.add("P", r.P);
@@ -72,10 +60,10 @@ void addResult(ResultList& out, const SpreadFootingResult& r) {
     out.add("nb", r.nb);
     addAnchorage(out, r.anchorage);
     out.add("N", r.N);
-    out.add("s", single(r.s));
+    out.add("s", r.s);
     out.add("Ns", r.Ns);
-    out.add("sL", single(r.sL));
-    out.add("sS", single(r.sS));
+    out.add("sL", r.sL);
+    out.add("sS", r.sS);
     out.add("status", r.status);
 }
 

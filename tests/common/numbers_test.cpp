@@ -174,3 +174,14 @@ TEST(WorkingStress, HeldToFourDecimalsStepByStep) {
     EXPECT_THROW(workingStress(0, 65, 1200), ArithmeticError);
     EXPECT_THROW(workingStress(150, 0, 1200), ArithmeticError);
 }
+
+// A float reads as the shortest decimal that is the same float, so the two footings'
+// pitches print alike; a non-finite one never leaks.
+TEST(SingleValue, ShortestDecimalOfTheFloat) {
+    const struct {
+        float in;
+        double out;
+    } cases[] = {{168.0f / 13, 12.923077}, {61.0f / 7, 8.714286}, {123.0f / 9, 13.666667}, {0.1f, 0.1},
+                 {25.0f, 25.0},           {0.0f, 0.0},           {std::numeric_limits<float>::infinity(), 0.0}};
+    for (const auto& c : cases) EXPECT_EQ(singleValue(c.in), c.out) << c.in;
+}
