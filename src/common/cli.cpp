@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 #include "common/numtext.h"
@@ -103,6 +104,7 @@ Report reportOf(const ModuleDescription& module, const FormState& state, ModuleR
     report.labels = std::move(run.labels);
     for (const auto& [name, text] : run.closingLabels.entries()) report.labels.set(name, text);
     report.result = std::move(run.result);
+    if (module.quantities) report.quantities = module.quantities(run, state);
     if (wantPages) {
         if (run.sheet) report.sheet = run.sheet(titleBlockOf(module.fields, state.fields));
         if (run.drawing) report.drawing = run.drawing(module.drawingArea);
@@ -273,7 +275,32 @@ std::string toJson(const ModuleDescription& module, const FormState& state, cons
     out += ", \"fields\": " + object(state.fields.entries(), true);
     out += ", \"labels\": " + object(report.labels.entries(), true);
     out += ", \"result\": " + object(report.result.entries(), false);
+    if (report.quantities) out += ", \"quantities\": " + quantitiesJson(*report.quantities);
     return out + "}";
+}
+
+std::string quantitiesJson(const Quantities& q, int count) {
+    if (!q.available()) return "{\"available\": false, \"reason\": " + jsonString(q.unavailable) + "}";
+    const ShownQuantities s = shown(q, count);
+    std::string out = "{\"available\": true, \"count\": " + std::to_string(count);
+    if (!q.note.empty()) out += ", \"note\": " + jsonString(q.note);
+    out += ", \"concrete\": " + hundredthsText(s.concrete) + ", \"formwork\": " + hundredthsText(s.formwork);
+    out += ", \"bars\": [";
+    bool first = true;
+    for (const BarSet& b : q.bars) {
+        if (b.count <= 0 || !(b.length > 0)) continue;
+        out += first ? "" : ", ";
+        first = false;
+        out += "{\"role\": " + jsonString(b.role) + ", \"bar\": " + jsonString(barName(b.dia, b.round)) +
+               ", \"grade\": " + jsonString(b.grade) + ", \"count\": " + std::to_string(b.count) +
+               ", \"length\": " + hundredthsText(std::llround(b.length * 100)) + "}";
+    }
+    out += "], \"steel\": [";
+    for (std::size_t i = 0; i < s.steel.size(); ++i) {
+        out += (i ? ", " : "") + std::string("{\"bar\": ") + jsonString(s.steel[i].bar) + ", \"grade\": " +
+               jsonString(s.steel[i].grade) + ", \"kg\": " + hundredthsText(s.steel[i].kg, 1) + "}";
+    }
+    return out + "], \"steelTotal\": " + hundredthsText(s.steelTotal(), 1) + "}";
 }
 
 }  // namespace mx::cli
