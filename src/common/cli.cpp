@@ -148,6 +148,7 @@ std::string toolHelp(const std::vector<ModuleDescription>& modules) {
         "       mx7100-calc batch FILE.csv [--sheets FILE.pdf] [--project OUT.mx7100]\n"
         "       mx7100-calc project PROJECT.mx7100\n"
         "       mx7100-calc report PROJECT.mx7100 --pdf FILE.pdf\n"
+        "       mx7100-calc quantities PROJECT.mx7100 [--csv FILE.csv]\n"
         "       mx7100-calc --help | --version\n"
         "\n"
         "modules:\n";
@@ -164,7 +165,8 @@ std::string toolHelp(const std::vector<ModuleDescription>& modules) {
         "  --drawing FILE.png writes the window drawing of the member\n"
         "\n"
         "Prints one JSON object: status, verdict, the messages in the order the window shows\n"
-        "them, the fields after corrections, the result labels and the result record.\n"
+        "them, the fields after corrections, the result labels, the result record and the\n"
+        "member's quantities (concrete, formwork, steel by bar size).\n"
         "Exit status 0 after any calculation, 1 when an output (the standard output, a sheet\n"
         "or a drawing) cannot be written, 2 for a setting that cannot be applied.\n"
         "\n"
@@ -175,7 +177,11 @@ std::string toolHelp(const std::vector<ModuleDescription>& modules) {
         "\n"
         "project: runs every member of a project file, one JSON line each, as batch does.\n"
         "report: writes the project's calculation report as one PDF: the cover, the\n"
-        "design-criteria page, the contents and every member's sheet, numbered page k / n.\n"
+        "design-criteria page, the contents, every member's sheet, numbered page k / n, and\n"
+        "the quantities pages.\n"
+        "quantities: one JSON line per member with its count and quantities, and one for\n"
+        "the totals by member kind and by bar size, net and with the project's waste\n"
+        "allowance; --csv writes the table as UTF-8 CSV with a byte-order mark.\n"
         "\n"
         "mx7100-calc MODULE --help lists the module's fields, types and grades.\n";
     return out;
