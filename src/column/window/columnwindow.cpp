@@ -46,13 +46,9 @@ ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
     ui::MemberWindowDesign d;
     d.name = kWindowId.name;
     d.module = kWindowId.module;
-    d.caption = kWindowCaption;
     d.icon = columnShapePixmap(kShapeSquare, QSize(32, 32));
     d.helpWindow = "chelp";
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะเลิกการทำงาน?", "ต้องการเลิกออกแบบเสา", Icon::Critical};
-    d.fields = &columnFieldTable();
-    static const ModuleDescription kDescription = description();
-    d.description = &kDescription;
     d.fsField = "Text10";
     // The load rule depends on the chosen shape: a round column takes no proposed widths.
     d.check = [self](std::string_view field, const FieldSet& fields) {
