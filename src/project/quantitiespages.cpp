@@ -28,6 +28,9 @@ constexpr double kPageFieldY = 15000;
 struct Cell {
     double x;
     std::string text;
+    // The program's own words (a member kind) are set narrower to fit their column and
+    // read back whole; a name or a list the user's input makes long ends in "…".
+    bool condense = false;
 };
 struct TableLine {
     std::vector<Cell> cells;
@@ -56,7 +59,7 @@ std::vector<TableLine> tableLines(const ProjectTakeoff& t) {
     lines.push_back({{{kConcreteX, "ลบ.ม."}, {kFormX, "ตร.ม."}, {kSteelX, "กก."}}, true, true});
     for (std::size_t i = 0; i < t.members.size(); ++i) {
         const MemberTakeoff& m = t.members[i];
-        TableLine l{{{kNoX, std::to_string(i + 1)}, {kNameX, m.name}, {kKindX, moduleCaption(m.module)},
+        TableLine l{{{kNoX, std::to_string(i + 1)}, {kNameX, m.name}, {kKindX, moduleCaption(m.module), true},
                      {kCountX, std::to_string(m.count)}}};
         if (m.quantities.available()) {
             l.cells.push_back({kConcreteX, hundredthsText(m.shown.concrete)});
@@ -124,7 +127,8 @@ PageModel quantitiesPage(const ProjectTakeoff& t, const std::string& projectName
         y += kSheetLineStep + (i > first && lines[i - 1].rule ? kAfterRule : 0);
         for (std::size_t c = 0; c < l.cells.size(); ++c) {
             if (l.cells[c].text.empty()) continue;
-            p.cellText(l.cells[c].x, y, l.cells[c].text, 14, l.bold, l.color);
+            if (l.cells[c].condense) p.text(l.cells[c].x, y, l.cells[c].text, 14, l.bold, l.color);
+            else p.cellText(l.cells[c].x, y, l.cells[c].text, 14, l.bold, l.color);
             // A cell ends, in "…", where the next cell of its line begins.
             if (c + 1 < l.cells.size())
                 p.keepClear(l.cells[c + 1].x - kColumnGap, y + 60, kTableRight + 600, y + kSheetLineStep - 60);

@@ -31,7 +31,7 @@ ProjectTakeoff projectTakeoff(const Project& project, const std::vector<ModuleDe
     t.waste = project.waste;
     for (const Member& member : project.members) {
         MemberTakeoff m{member.name, member.module, member.count, {}, {}};
-        const ModuleDescription* module = moduleNamed(modules, member.module);
+        const ModuleDescription* module = findModule(modules, member.module);
         if (module && module->quantities) {
             const MemberRun run = runMember(member, *module, false);
             m.quantities = run.report.quantities ? *run.report.quantities : notUsableQuantities();
