@@ -151,6 +151,15 @@ ShownQuantities shown(const Quantities& q, int count) {
     return s;
 }
 
+std::string quantitiesLine(const Quantities& q) {
+    if (!q.available()) return q.unavailable;
+    const ShownQuantities s = shown(q, 1);
+    std::string out = "คอนกรีต " + hundredthsText(s.concrete) + " ลบ.ม.  ไม้แบบ " + hundredthsText(s.formwork) +
+                      " ตร.ม.  เหล็กเสริม";
+    for (const auto& w : s.steel) out += " " + w.bar + " " + hundredthsText(w.kg, 1) + " กก.";
+    return out + (q.note.empty() ? "" : " (" + q.note + ")");
+}
+
 std::string hundredthsText(long long v, int decimals) {
     const bool negative = v < 0;
     const unsigned long long a = negative ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);

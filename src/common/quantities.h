@@ -121,6 +121,10 @@ struct ShownQuantities {
 };
 // A member counted `count` times (each member built alike), rounded for display.
 ShownQuantities shown(const Quantities& q, int count);
+// A member's quantities on one line, as its window shows them beside its results:
+// "คอนกรีต 0.32 ลบ.ม.  ไม้แบบ 4.00 ตร.ม.  เหล็กเสริม RB6 7.0 กก.  DB12 19.0 กก.", or why
+// there are none.
+std::string quantitiesLine(const Quantities& q);
 // "12.34" from hundredths; tenths drop the last digit ("12.3").
 std::string hundredthsText(long long v, int decimals = 2);
 

@@ -56,6 +56,13 @@ ProjectTakeoff projectTakeoff(const Project& project, const std::vector<ModuleDe
     return t;
 }
 
+std::string totalsLine(const ProjectTakeoff& t) {
+    return "ปริมาณวัสดุรวม (สุทธิ / รวมเผื่อ): คอนกรีต " + hundredthsText(t.net.concrete) + " / " +
+           hundredthsText(t.withWaste.concrete) + " ลบ.ม.  ไม้แบบ " + hundredthsText(t.net.formwork) + " / " +
+           hundredthsText(t.withWaste.formwork) + " ตร.ม.  เหล็กเสริม " + hundredthsText(t.net.steelTotal(), 1) + " / " +
+           hundredthsText(t.withWaste.steelTotal(), 1) + " กก.";
+}
+
 namespace {
 
 std::string steelCell(const ShownQuantities& s, const ShownQuantities::Steel& size) {

@@ -34,6 +34,9 @@ struct ProjectTakeoff {
     ShownQuantities withWaste;  // net plus its allowance, each line rounded as shown
 };
 
+// The totals on one line, as the project window shows them: net, and with the allowance.
+std::string totalsLine(const ProjectTakeoff& t);
+
 ProjectTakeoff projectTakeoff(const Project& project, const std::vector<ModuleDescription>& modules);
 
 // Net plus a per-cent allowance, each figure rounded as shown (steel to the tenth of a kg).

@@ -141,6 +141,9 @@ TEST(Quantities, HandTakeoffsOfEveryKind) {
         EXPECT_EQ(s.formwork, std::llround(c.formwork * 100)) << c.name;
         EXPECT_EQ(steelOf(s), c.steel) << c.name;
     }
+    // The line a member window shows with its results.
+    EXPECT_EQ(quantitiesLine(cases[0].q), "คอนกรีต 0.32 ลบ.ม.  ไม้แบบ 4.00 ตร.ม.  เหล็กเสริม RB6 7.0 กก. DB12 19.0 กก.");
+    EXPECT_EQ(quantitiesLine(notUsableQuantities()), notUsableQuantities().unavailable);
 }
 
 TEST(Quantities, LapsAndPitchesAtTheirEdges) {

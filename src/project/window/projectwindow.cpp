@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "project/report.h"
+#include "project/takeoff.h"
 #include "project/window/session.h"
 #include "ui/fields.h"
 #include "ui/registry.h"
@@ -97,10 +98,15 @@ ProjectWindow::ProjectWindow(ProjectSession& session, QWidget* parent) : QWidget
     auto* body = new QHBoxLayout;
     body->addWidget(list_, 1);
     body->addLayout(buttons);
+    // The project's quantities under the list: net, and with the waste allowance.
+    totals_ = new QLabel(this);
+    totals_->setObjectName(QStringLiteral("LabelQuantities"));
+    totals_->setWordWrap(true);
     auto* main = new QVBoxLayout(this);
     main->addLayout(defaults);
     main->addSpacing(6);
     main->addLayout(body, 1);
+    main->addWidget(totals_);
 
     connect(&session_, &ProjectSession::changed, this, &ProjectWindow::refresh);
     refresh();
@@ -128,6 +134,7 @@ void ProjectWindow::refresh() {
         }
     }
     setCurrentMember(std::min(current < 0 ? 0 : current, list_->rowCount() - 1));
+    totals_->setText(qs(totalsLine(projectTakeoff(session_.project(), session_.modules()))));
 }
 
 void ProjectWindow::titleBlockEdited() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QLabel;
 class QLineEdit;
 class QTableWidget;
 
@@ -41,6 +42,7 @@ private:
 
     ProjectSession& session_;
     QTableWidget* list_ = nullptr;
+    QLabel* totals_ = nullptr;  // the project's quantities
     QLineEdit* defaults_[3] = {nullptr, nullptr, nullptr};
     std::vector<std::pair<QKeySequence, QAbstractButton*>> keys_;
 };

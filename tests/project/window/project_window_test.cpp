@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QSettings>
+#include <QLabel>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +21,7 @@
 #include "modules/window/windows.h"
 #include "cli/tool.h"
 #include "project/window/projectmenu.h"
+#include "project/takeoff.h"
 #include "project/window/projectwindow.h"
 #include "project/window/session.h"
 #include "shell/window/mainmenu.h"
@@ -187,6 +189,11 @@ TEST_F(Project, TheProjectWindowsButtonsWorkOnTheChosenMember) {
         EXPECT_EQ(rec.log.size(), c.boxes);
         EXPECT_EQ(session.modified(), c.firstThree != std::vector<std::string>({"B1", "B2", "RB1"}));
         EXPECT_EQ(list->item(0, 0)->text().toStdString(), c.firstThree[0]);
+        // The totals under the list follow the members: a deleted beam leaves them.
+        auto* totals = w.findChild<QLabel*>(QStringLiteral("LabelQuantities"));
+        ASSERT_TRUE(totals);
+        EXPECT_EQ(totals->text().toStdString(),
+                  mx::project::totalsLine(mx::project::projectTakeoff(session.project(), session.modules())));
     }
 }
 
