@@ -1,3 +1,4 @@
+#include "column/column_quantities.h"
 #include "column/column_design.h"
 #include "column/column_drawing.h"
 #include "column/column_fields.h"
@@ -110,6 +111,7 @@ ModuleDescription description() {
         return shown;
     };
     m.run = runColumn;
+    m.quantities = columnRunQuantities;
     m.noRun = [] {
         ModuleRun run;
         addPages(run, {});

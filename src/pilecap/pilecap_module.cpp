@@ -1,3 +1,4 @@
+#include "pilecap/pilecap_quantities.h"
 #include "pilecap/pilecap.h"
 #include "pilecap/pilecap_drawing.h"
 #include "pilecap/pilecap_fields.h"
@@ -93,6 +94,7 @@ ModuleDescription description() {
         pressGradeButton(state.fields, grade);
     };
     m.run = run;
+    m.quantities = pileCapRunQuantities;
     m.noRun = [] { return footingNoRun(pileCapCalculation()); };
     m.drawingArea = kPileCapScreenArea;
     return m;

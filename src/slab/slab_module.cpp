@@ -1,3 +1,4 @@
+#include "slab/slab_quantities.h"
 #include "slab/slab_design.h"
 #include "slab/slab_drawing.h"
 #include "slab/slab_fields.h"
@@ -106,6 +107,7 @@ ModuleDescription description() {
         slab::pressSlabGrade(s.fields, g);
     };
     m.run = runSlab;
+    m.quantities = slabRunQuantities;
     m.noRun = [] {
         ModuleRun run;
         addSlabPages(run, {});

@@ -1,3 +1,4 @@
+#include "spreadfooting/spreadfooting_quantities.h"
 #include "spreadfooting/spreadfooting.h"
 #include "spreadfooting/spreadfooting_drawing.h"
 #include "spreadfooting/spreadfooting_fields.h"
@@ -77,6 +78,7 @@ ModuleDescription description() {
         pressGrade(s.fields, g);
     };
     m.run = [](FormState& s) { return footingRun(spreadFootingCalculation(), s, addResult, FieldSet{}); };
+    m.quantities = spreadFootingRunQuantities;
     m.noRun = [] { return footingNoRun(spreadFootingCalculation()); };
     m.drawingArea = kScreenDrawingArea;
     return m;

@@ -1,3 +1,4 @@
+#include "stair/stair_quantities.h"
 #include "stair/stair_design.h"
 #include "stair/stair_drawing.h"
 #include "stair/stair_fields.h"
@@ -98,6 +99,7 @@ ModuleDescription description() {
         stair::pressStairGrade(s.fields, g);
     };
     m.run = runStair;
+    m.quantities = stairRunQuantities;
     m.noRun = [] {
         ModuleRun run;
         addPages(run, {});
