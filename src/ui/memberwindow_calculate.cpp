@@ -123,22 +123,19 @@ void MemberWindow::fieldEdited(QLineEdit* e) {
     // After the edit and every write-back it caused: the grade caption follows fs, the
     // captions their fields, and the results are marked when the inputs now differ
     // from the last Calculate's.
-    if (QLineEdit* fs = design_.fsField ? field(design_.fsField) : nullptr) followGrade(ss(fs->text()));
+    if (QLineEdit* fs = fsField_.empty() ? nullptr : field(fsField_)) followGrade(ss(fs->text()));
     writeFieldCaptions();
     inputsChanged();
 }
 
 std::string MemberWindow::gradeFs(SteelGrade g) const {
     FormState s;
-    if (design_.description && design_.description->pressGrade)
-        design_.description->pressGrade(s, g);
-    else if (design_.writeGradeFs)
-        design_.writeGradeFs(s.fields, g);
-    return s.fields.get(design_.fsField);
+    if (design_.description && design_.description->pressGrade) design_.description->pressGrade(s, g);
+    return s.fields.get(fsField_);
 }
 
 void MemberWindow::followGrade(const std::string& fs) {
-    if (!design_.writeGradeFs && !(design_.description && design_.description->pressGrade)) return;
+    if (!design_.description || !design_.description->pressGrade) return;
     if (gradeFs(grade_) == fs) return;  // the caption already says so (two grades may share an fs)
     for (SteelGrade g : {SteelGrade::SR24, SteelGrade::SD30, SteelGrade::SD35, SteelGrade::SD40})
         if (gradeFs(g) == fs) {

@@ -13,7 +13,6 @@
 #include "column/column_sheet.h"
 #include "column/window/column_pictures.h"
 #include "column/window/columnwindow_layout.h"
-#include "common/numtext.h"
 #include "ui/fields.h"
 #include "ui/picklist.h"
 #include "ui/registry.h"
@@ -27,7 +26,7 @@ using namespace layout;
 
 namespace {
 
-constexpr ui::MemberWindowId kWindowId{"column", "column"};
+constexpr ui::MemberWindowId kWindowId{"column", "column", "chelp"};
 
 // Input-panel heights: the column's fields alone, and with the materials uncovered.
 constexpr int kInputsHeight = 4575;
@@ -43,16 +42,9 @@ constexpr const char* kCaptionBoxes[] = {"Text4", "Text8", "Text12"};
 
 ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
     ui::MemberWindowDesign d;
-    d.name = kWindowId.name;
-    d.module = kWindowId.module;
-    d.caption = kWindowCaption;
+    d.id = kWindowId;
     d.icon = columnShapePixmap(kShapeSquare, QSize(32, 32));
-    d.helpWindow = "chelp";
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะเลิกการทำงาน?", "ต้องการเลิกออกแบบเสา", Icon::Critical};
-    d.fields = &columnFieldTable();
-    static const ModuleDescription kDescription = description();
-    d.description = &kDescription;
-    d.fsField = "Text10";
     // The load rule depends on the chosen shape: a round column takes no proposed widths.
     d.check = [self](std::string_view field, const FieldSet& fields) {
         return checkColumnField(field, fields, self->shape());
@@ -70,9 +62,9 @@ ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
         {"Command11", ToolPicture::Draw, "เขียนแบบเสา", ToolAction::Draw},
         {"Command12", ToolPicture::Erase, "ลบแบบเสา", ToolAction::Erase},
     };
-    for (std::size_t i = 0; i < kColumnGrades.size(); ++i)
-        d.toolbar.push_back(ui::ToolButtonSpec::gradeButton(kColumnGrades[i].button, static_cast<SteelGrade>(i),
-                                                            kColumnGrades[i].tooltip));
+    const auto& g = kColumnGrades;
+    ui::appendGradeButtons(d.toolbar, {g[0].button, g[1].button, g[2].button, g[3].button},
+                           [](SteelGrade grade) { return columnGrade(grade).tooltip; });
     d.toolbar.insert(d.toolbar.end(), {
         {"Command8", ToolPicture::Project, "วิศวกร-โครงการ", ToolAction::None, false, nullptr, {kTitlePanel},
          {kEstimatorPanel}},
@@ -246,9 +238,16 @@ void ColumnWindow::chooseShape(int shape) {
 
 void ColumnWindow::acceptDiameter() {
     frame4_->hide();
-    const std::string side = numText(roundColumnSide(fields().num("Text11")));
-    field("Text2")->setText(qs(side));  // through the width rules
-    field("Text3")->setText(qs(side));
+    // The box's OK is the press the tool makes before Calculate, one rule for both: the
+    // side of the square of equal area into both widths through their rules, when a
+    // diameter is given. Its boxes are shown and its widths written as the rules left them.
+    FormState s = formState();
+    const FieldSet before = s.fields;
+    Diagnostics pressed;
+    for (Message& m : design().description->pressBeforeRun(s)) pressed.say(std::move(m));
+    for (const char* width : {"Text2", "Text3"})
+        if (s.fields.get(width) != before.get(width)) pressed.correct(width, s.fields.get(width));
+    replay(pressed);
 }
 
 void ColumnWindow::pressGrade(SteelGrade g) {
