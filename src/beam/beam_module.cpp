@@ -1,3 +1,4 @@
+#include "beam/beam_quantities.h"
 #include "beam/beam_module.h"
 
 #include "beam/beam_drawing.h"
@@ -139,6 +140,7 @@ ModuleDescription description() {
     m.pressType = pressBeamType;
     m.pressGrade = gradePress(pressBeamGrade);
     m.run = runBeam;
+    m.quantities = beamRunQuantities;
     m.noRun = noRunOf<BeamDesignOutcome>(kPages);
     m.drawingArea = kBeamScreenArea;
     return m;

@@ -1,3 +1,4 @@
+#include "column/column_quantities.h"
 #include "column/column_design.h"
 #include "column/column_drawing.h"
 #include "column/column_form.h"
@@ -106,6 +107,7 @@ ModuleDescription description() {
         return shown;
     };
     m.run = runColumn;
+    m.quantities = columnRunQuantities;
     m.noRun = noRunOf<ColumnOutcome>(kPages);
     m.drawingArea = kScreenDrawingArea;
     return m;

@@ -20,6 +20,7 @@
 #include "common/material.h"
 #include "common/message.h"
 #include "common/page.h"
+#include "common/quantities.h"
 #include "common/titleblock.h"
 
 namespace mx {
@@ -87,6 +88,15 @@ const Outcome* recordOf(const ModuleRun& run) {
     return p ? p->get() : nullptr;
 }
 
+// A run's quantities by the module's takeoff of its outcome; none, said so, unless the
+// run designed a usable member.
+template <typename Outcome, typename Takeoff>
+Quantities quantitiesOfRun(const ModuleRun& run, Takeoff&& takeoff) {
+    const Outcome* o = recordOf<Outcome>(run);
+    if (!o || run.status != static_cast<int>(DesignStatus::Usable)) return notUsableQuantities();
+    return takeoff(*o);
+}
+
 // A type button: its code and the caption it puts up.
 struct TypeInfo {
     int code;
@@ -128,6 +138,9 @@ struct ModuleDescription {
     std::function<ModuleRun()> noRun;
     // The window's drawing surface as the tool draws the member on it.
     PageBox drawingArea{};
+    // The member's quantities from one of its runs (the run's own record) and the state
+    // it ran on; empty where the module builds nothing.
+    std::function<Quantities(const ModuleRun&, const FormState&)> quantities;
 };
 
 // ---- The steps every design module's run shares ------------------------------------------

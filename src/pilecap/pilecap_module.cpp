@@ -1,3 +1,4 @@
+#include "pilecap/pilecap_quantities.h"
 #include "pilecap/pilecap.h"
 #include "pilecap/pilecap_drawing.h"
 #include "pilecap/pilecap_form.h"
@@ -89,6 +90,7 @@ ModuleDescription description() {
     m.typeField = typingThrough(changeCheck);
     m.pressGrade = gradePress(pressGradeButton);
     m.run = run;
+    m.quantities = pileCapRunQuantities;
     m.noRun = [] { return footingNoRun(pileCapCalculation()); };
     m.drawingArea = kPileCapScreenArea;
     return m;

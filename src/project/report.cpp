@@ -7,6 +7,7 @@
 #include "common/titleblock.h"
 #include "common/utf8.h"
 #include "project/projectformat.h"
+#include "project/takeoff.h"
 
 namespace mx::project {
 
@@ -99,8 +100,14 @@ Member sheetMember(const Project& p, const Member& member, const ModuleDescripti
 
 std::string pageText(int k, int n) { return "หน้า " + std::to_string(k) + " / " + std::to_string(n); }
 
-int reportPageCount(const Project& project) {
+namespace {
+int pagesBeforeQuantities(const Project& project) {
     return firstSheetPage(project) - 1 + static_cast<int>(project.members.size());
+}
+}  // namespace
+
+int reportPageCount(const Project& project, const std::vector<ModuleDescription>& modules) {
+    return pagesBeforeQuantities(project) + quantitiesPageCount(projectTakeoff(project, modules));
 }
 
 std::string verdictCaption(const std::optional<int>& status) {
@@ -123,9 +130,9 @@ std::string moduleCaption(const std::string& module) {
     return it == captions.end() ? module : it->second;
 }
 
-std::vector<ContentsRow> reportContents(const Project& project, const std::vector<ModuleDescription>& modules) {
+namespace {
+std::vector<ContentsRow> contentsOf(const Project& project, const std::vector<ModuleDescription>& modules, int pages) {
     std::vector<ContentsRow> rows;
-    const int pages = reportPageCount(project);
     int page = firstSheetPage(project);
     for (const Member& member : project.members) {
         ContentsRow row{member.name, moduleCaption(member.module), page, std::nullopt};
@@ -135,6 +142,11 @@ std::vector<ContentsRow> reportContents(const Project& project, const std::vecto
         ++page;
     }
     return rows;
+}
+}  // namespace
+
+std::vector<ContentsRow> reportContents(const Project& project, const std::vector<ModuleDescription>& modules) {
+    return contentsOf(project, modules, reportPageCount(project, modules));
 }
 
 PageModel contentsPage(const Project& project, const std::vector<ContentsRow>& rows, std::size_t first, int page,
@@ -170,8 +182,10 @@ PageModel contentsPage(const Project& project, const std::vector<ContentsRow>& r
 
 bool buildReport(const Project& project, const std::vector<ModuleDescription>& modules,
                  const std::function<bool(const PageModel&)>& addPage, std::vector<ContentsRow>* contents) {
-    const int pages = reportPageCount(project);
-    const std::vector<ContentsRow> rows = reportContents(project, modules);
+    const ProjectTakeoff takeoff = projectTakeoff(project, modules);
+    const int quantityPages = quantitiesPageCount(takeoff);
+    const int pages = pagesBeforeQuantities(project) + quantityPages;
+    const std::vector<ContentsRow> rows = contentsOf(project, modules, pages);
     if (contents) *contents = rows;
     if (!addPage(pageOf(modules, "cover", project.cover))) return false;
     if (!addPage(pageOf(modules, "criteria", project.criteria))) return false;
@@ -195,6 +209,8 @@ bool buildReport(const Project& project, const std::vector<ModuleDescription>& m
         if (!addPage(*sheet)) return false;
         ++page;
     }
+    for (int i = 0; i < quantityPages; ++i)
+        if (!addPage(quantitiesPage(takeoff, projectName(project), i, page++, pages))) return false;
     return true;
 }
 

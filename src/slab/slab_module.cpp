@@ -1,3 +1,4 @@
+#include "slab/slab_quantities.h"
 #include "slab/slab_design.h"
 #include "slab/slab_drawing.h"
 #include "slab/slab_form.h"
@@ -99,6 +100,7 @@ ModuleDescription description() {
     };
     m.pressGrade = gradePress(pressSlabGrade);
     m.run = runSlab;
+    m.quantities = slabRunQuantities;
     m.noRun = noRunOf<SlabDesignOutcome>(kPages);
     m.drawingArea = kSlabScreenArea;
     return m;

@@ -1,3 +1,4 @@
+#include "spreadfooting/spreadfooting_quantities.h"
 #include "spreadfooting/spreadfooting.h"
 #include "spreadfooting/spreadfooting_drawing.h"
 #include "spreadfooting/spreadfooting_form.h"
@@ -73,6 +74,7 @@ ModuleDescription description() {
     m.typeField = typingThrough(changeCheck);
     m.pressGrade = gradePress(pressGrade);
     m.run = [](FormState& s) { return footingRun(spreadFootingCalculation(), s, addResult, FieldSet{}); };
+    m.quantities = spreadFootingRunQuantities;
     m.noRun = [] { return footingNoRun(spreadFootingCalculation()); };
     m.drawingArea = kScreenDrawingArea;
     return m;

@@ -1,3 +1,4 @@
+#include "stair/stair_quantities.h"
 #include "stair/stair_design.h"
 #include "stair/stair_drawing.h"
 #include "stair/stair_form.h"
@@ -88,6 +89,7 @@ ModuleDescription description() {
     m.typeField = typingThrough(checkStairField);
     m.pressGrade = gradePress(pressStairGrade);
     m.run = runStair;
+    m.quantities = stairRunQuantities;
     m.noRun = noRunOf<StairOutcome>(kPages);
     m.drawingArea = kStairScreenArea;
     return m;

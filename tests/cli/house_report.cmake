@@ -8,7 +8,7 @@ if(NOT rc EQUAL 0)
 endif()
 string(REGEX MATCHALL "\"page\": [0-9]+, \"member\"" rows "${out}")
 list(LENGTH rows members)
-math(EXPR pages "${members} + 3")
+math(EXPR pages "${members} + 4")  # the cover, criteria and contents; the quantities page
 if(NOT out MATCHES "\"pages\": ${pages}}")
   message(FATAL_ERROR "expected ${pages} pages for ${members} members:\n${out}")
 endif()
