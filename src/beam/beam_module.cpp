@@ -1,4 +1,5 @@
 #include "beam/beam_module.h"
+#include "beam/beam_ports.h"
 
 #include "beam/beam_drawing.h"
 #include "beam/beam_fields.h"
@@ -131,6 +132,8 @@ ModuleDescription description() {
         return run;
     };
     m.drawingArea = kBeamScreenArea;
+    m.ports = beamPorts();
+    m.targets = beamTargets();
     return m;
 }
 

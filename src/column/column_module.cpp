@@ -1,4 +1,5 @@
 #include "column/column_design.h"
+#include "column/column_ports.h"
 #include "column/column_drawing.h"
 #include "column/column_fields.h"
 #include "column/column_form.h"
@@ -116,6 +117,8 @@ ModuleDescription description() {
         return run;
     };
     m.drawingArea = kScreenDrawingArea;
+    m.ports = columnPorts();
+    m.targets = columnTargets();
     return m;
 }
 

@@ -1,4 +1,5 @@
 #include "pilecap/pilecap.h"
+#include "pilecap/pilecap_ports.h"
 #include "pilecap/pilecap_drawing.h"
 #include "pilecap/pilecap_fields.h"
 #include "pilecap/pilecap_form.h"
@@ -95,6 +96,8 @@ ModuleDescription description() {
     m.run = run;
     m.noRun = [] { return footingNoRun(pileCapCalculation()); };
     m.drawingArea = kPileCapScreenArea;
+    m.ports = pileCapPorts();
+    m.targets = pileCapTargets();
     return m;
 }
 

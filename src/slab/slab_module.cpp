@@ -1,4 +1,5 @@
 #include "slab/slab_design.h"
+#include "slab/slab_ports.h"
 #include "slab/slab_drawing.h"
 #include "slab/slab_fields.h"
 #include "slab/slab_form.h"
@@ -112,6 +113,7 @@ ModuleDescription description() {
         return run;
     };
     m.drawingArea = kSlabScreenArea;
+    m.ports = slabPorts();
     return m;
 }
 

@@ -1,4 +1,5 @@
 #include "spreadfooting/spreadfooting.h"
+#include "spreadfooting/spreadfooting_ports.h"
 #include "spreadfooting/spreadfooting_drawing.h"
 #include "spreadfooting/spreadfooting_fields.h"
 #include "spreadfooting/spreadfooting_form.h"
@@ -79,6 +80,7 @@ ModuleDescription description() {
     m.run = [](FormState& s) { return footingRun(spreadFootingCalculation(), s, addResult, FieldSet{}); };
     m.noRun = [] { return footingNoRun(spreadFootingCalculation()); };
     m.drawingArea = kScreenDrawingArea;
+    m.targets = spreadFootingTargets();
     return m;
 }
 

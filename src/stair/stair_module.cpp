@@ -1,4 +1,5 @@
 #include "stair/stair_design.h"
+#include "stair/stair_ports.h"
 #include "stair/stair_drawing.h"
 #include "stair/stair_fields.h"
 #include "stair/stair_form.h"
@@ -104,6 +105,7 @@ ModuleDescription description() {
         return run;
     };
     m.drawingArea = kStairScreenArea;
+    m.ports = stairPorts();
     return m;
 }
 
