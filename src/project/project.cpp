@@ -100,20 +100,14 @@ void writeFields(std::string& out, const FieldSet& fields, const ModuleDescripti
 
 }  // namespace
 
-const ModuleDescription* moduleNamed(const std::vector<ModuleDescription>& modules, std::string_view name) {
-    for (const ModuleDescription& m : modules)
-        if (m.name == name) return &m;
-    return nullptr;
-}
-
 bool isMemberModule(const ModuleDescription& module) {
     return module.name != kCoverModule && module.name != kCriteriaModule;
 }
 
 Project newProject(const std::vector<ModuleDescription>& modules) {
     Project p;
-    if (const ModuleDescription* m = moduleNamed(modules, kCoverModule)) p.cover = m->defaults;
-    if (const ModuleDescription* m = moduleNamed(modules, kCriteriaModule)) p.criteria = m->defaults;
+    if (const ModuleDescription* m = findModule(modules, kCoverModule)) p.cover = m->defaults;
+    if (const ModuleDescription* m = findModule(modules, kCriteriaModule)) p.criteria = m->defaults;
     return p;
 }
 
@@ -126,9 +120,9 @@ std::string newMemberId(const Project& project) {
 std::string projectText(const Project& p, const std::vector<ModuleDescription>& modules) {
     std::string out = "{\n  \"format\": " + cli::jsonString(kFormatName) +
                       ",\n  \"version\": " + std::to_string(kFormatVersion) + ",\n  \"cover\": ";
-    writeFields(out, p.cover, moduleNamed(modules, kCoverModule), "  ");
+    writeFields(out, p.cover, findModule(modules, kCoverModule), "  ");
     out += ",\n  \"criteria\": ";
-    writeFields(out, p.criteria, moduleNamed(modules, kCriteriaModule), "  ");
+    writeFields(out, p.criteria, findModule(modules, kCriteriaModule), "  ");
     out += ",\n  \"titleBlock\": {\"project\": " + cli::jsonString(p.titleBlock.project) +
            ", \"engineer\": " + cli::jsonString(p.titleBlock.engineer) +
            ", \"registration\": " + cli::jsonString(p.titleBlock.registration) + "},\n  \"members\": {";
@@ -139,7 +133,7 @@ std::string projectText(const Project& p, const std::vector<ModuleDescription>& 
         const Member& m = p.members[i];
         const std::string id = m.id.empty() || written.contains(m.id) ? taken.fresh() : m.id;
         written.insert(id);
-        const ModuleDescription* module = moduleNamed(modules, m.module);
+        const ModuleDescription* module = findModule(modules, m.module);
         out += i ? ",\n" : "\n";
         out += "    " + cli::jsonString(id) + ": {\"module\": " + cli::jsonString(m.module) +
                ", \"name\": " + cli::jsonString(m.name) + ", \"type\": " +

@@ -16,8 +16,6 @@ inline constexpr const char* kCriteriaModule = "criteria";
 // The steel grades by their SteelGrade order, as the file and the tool name them.
 inline constexpr const char* kGradeNames[] = {"SR24", "SD30", "SD35", "SD40"};
 
-const ModuleDescription* moduleNamed(const std::vector<ModuleDescription>& modules, std::string_view name);
-
 // The project a file's JSON holds (of any version the program reads), or the one Thai
 // reason it is not one, without the file's name.
 std::variant<Project, std::string> projectFromJson(const JsonValue& root, const std::vector<ModuleDescription>& modules);

@@ -173,7 +173,7 @@ Member readMember(const JsonValue& v, std::size_t index, std::string id, const R
     const JsonValue* module = v.find("module");
     if (!module) throw Unusable{where + " ไม่ได้บอกโมดูล (หัวข้อ \"module\")"};
     m.module = text(module, where + " โมดูล");
-    const ModuleDescription* found = moduleNamed(r.modules, m.module);
+    const ModuleDescription* found = findModule(r.modules, m.module);
     if (!found || !found->run || !isMemberModule(*found)) {
         std::vector<std::string> names;
         for (const ModuleDescription& c : r.modules)
@@ -262,8 +262,8 @@ Project readProject(const JsonValue& root, const std::vector<ModuleDescription>&
     onlyKeys(root, {"format", "version", "cover", "criteria", "titleBlock", "members"}, "ไฟล์");
 
     Project p = newProject(modules);
-    const ModuleDescription* cover = moduleNamed(modules, kCoverModule);
-    const ModuleDescription* criteria = moduleNamed(modules, kCriteriaModule);
+    const ModuleDescription* cover = findModule(modules, kCoverModule);
+    const ModuleDescription* criteria = findModule(modules, kCriteriaModule);
     if (const JsonValue* c = root.find("cover"); c && cover) readFields(*c, *cover, r, p.cover, "หน้าปก");
     if (const JsonValue* c = root.find("criteria"); c && criteria)
         readFields(*c, *criteria, r, p.criteria, "หน้าข้อกำหนด");

@@ -79,7 +79,7 @@ std::string projectName(const Project& p) {
 
 // A report page made by a page module (cover, criteria) from the project's fields.
 PageModel pageOf(const std::vector<ModuleDescription>& modules, const char* name, const FieldSet& fields) {
-    const ModuleDescription* m = moduleNamed(modules, name);
+    const ModuleDescription* m = findModule(modules, name);
     if (!m || !m->run) return {};
     FormState state;
     state.fields = m->defaults;
@@ -129,7 +129,7 @@ std::vector<ContentsRow> reportContents(const Project& project, const std::vecto
     int page = firstSheetPage(project);
     for (const Member& member : project.members) {
         ContentsRow row{member.name, moduleCaption(member.module), page, std::nullopt};
-        if (const ModuleDescription* m = moduleNamed(modules, member.module))
+        if (const ModuleDescription* m = findModule(modules, member.module))
             row.status = runMember(sheetMember(project, member, *m, page, pages), *m, false).report.status;
         rows.push_back(std::move(row));
         ++page;
@@ -179,7 +179,7 @@ bool buildReport(const Project& project, const std::vector<ModuleDescription>& m
     for (std::size_t first = 0; first == 0 || first < rows.size(); first += kContentsRowsPerPage)
         if (!addPage(contentsPage(project, rows, first, page++, pages))) return false;
     for (const Member& member : project.members) {
-        const ModuleDescription* m = moduleNamed(modules, member.module);
+        const ModuleDescription* m = findModule(modules, member.module);
         std::optional<PageModel> sheet;
         if (m) sheet = runMember(sheetMember(project, member, *m, page, pages), *m, true).report.sheet;
         if (!sheet) {

@@ -26,10 +26,6 @@ constexpr const char* kGradeButtons[4] = {"Command3", "Command4", "Command5", "C
 MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
     using P = FootingWindow;
     MemberWindowDesign d = f;  // the frame's own part of the record
-    // The module's name, caption and fields are its description's.
-    d.module = f.description->name.c_str();
-    d.caption = f.description->title;
-    d.fields = &f.description->fields;
     d.icon = f.picture(QSize(32, 32));
     d.exitQuestion = kExitQuestion;
     d.titleBlock = f.layout.titleBlock;

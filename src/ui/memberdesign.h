@@ -101,8 +101,11 @@ struct TitleBlockSpec {
 
 struct MemberWindowDesign {
     const char* name;       // object name, as the window registry knows it
-    const char* module = nullptr;  // the tool's name of the module ("beam"): a project member's module
-    // The module's description: its Calculate and grade buttons are the window's.
+    // The tool's name of the module ("beam"): a project member's module. The frame
+    // takes the module's description from the catalogue by it; its Calculate and grade
+    // buttons are the window's, its caption the window's title and its field table the
+    // window's fields.
+    const char* module = nullptr;
     const ModuleDescription* description = nullptr;
     std::string caption;    // window title
     QPixmap icon;
@@ -129,12 +132,10 @@ struct MemberWindowDesign {
     bool drawing = true;
     // The member as the note of a design that cannot be drawn names it ("คาน").
     const char* memberName = nullptr;
-    // The steel grades: the field the grade buttons write fs into, and how a grade
-    // writes it (the description's grade button where it has one). An fs that a
-    // change check (or the user) brings to another grade's value presses that grade,
-    // so the grade caption never contradicts the fs shown.
+    // The steel grades: the field the description's grade button writes fs into. An
+    // fs that a change check (or the user) brings to another grade's value presses
+    // that grade, so the grade caption never contradicts the fs shown.
     const char* fsField = nullptr;
-    std::function<void(FieldSet&, SteelGrade)> writeGradeFs;
     // Captions that say what a field holds (the slab's continuity), by label: written
     // from the fields after every edit and after a stored member is loaded, so that a
     // caption never states another value than its field.

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "modules/catalogue.h"
 #include "ui/fields.h"
 #include "ui/memberlayout.h"
 #include "ui/pagepainter.h"
@@ -64,6 +65,14 @@ ToolButtonSpec ToolButtonSpec::gradeButton(const char* name, SteelGrade grade, c
 
 MemberWindow::MemberWindow(MemberWindowDesign design, QWidget* parent)
     : QWidget(parent, Qt::Window), design_(std::move(design)) {
+    // The module's description is the catalogue's, the tool's own: its name, caption
+    // and fields are the window's.
+    if (!design_.description && design_.module) design_.description = findModule(design_.module);
+    if (design_.description) {
+        design_.module = design_.description->name.c_str();
+        design_.caption = design_.description->title;
+        design_.fields = &design_.description->fields;
+    }
     setObjectName(QString::fromLatin1(design_.name));
     setWindowTitle(qs(design_.caption));
     if (!design_.icon.isNull()) setWindowIcon(QIcon(design_.icon));

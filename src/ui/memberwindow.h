@@ -74,17 +74,6 @@ inline constexpr const char* kNoWidgetWarning = "names no widget";
 inline constexpr const char* kNoTableEntryWarning = "is not in the field table";
 
 
-// The result of a window's last Calculate (an empty one before the first), and whether
-// that Calculate found the design usable: what its sheet and drawing are made from.
-template <typename Outcome>
-auto lastResultOf(const std::optional<Outcome>& last) {
-    return last ? last->result : decltype(last->result){};
-}
-template <typename Outcome>
-bool lastUsableOf(const std::optional<Outcome>& last) {
-    return last && last->status == DesignStatus::Usable;
-}
-
 class MemberWindow;
 
 // The program's project as the member windows see it. The program installs one; a

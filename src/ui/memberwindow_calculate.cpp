@@ -130,15 +130,12 @@ void MemberWindow::fieldEdited(QLineEdit* e) {
 
 std::string MemberWindow::gradeFs(SteelGrade g) const {
     FormState s;
-    if (design_.description && design_.description->pressGrade)
-        design_.description->pressGrade(s, g);
-    else if (design_.writeGradeFs)
-        design_.writeGradeFs(s.fields, g);
+    if (design_.description && design_.description->pressGrade) design_.description->pressGrade(s, g);
     return s.fields.get(design_.fsField);
 }
 
 void MemberWindow::followGrade(const std::string& fs) {
-    if (!design_.writeGradeFs && !(design_.description && design_.description->pressGrade)) return;
+    if (!design_.description || !design_.description->pressGrade) return;
     if (gradeFs(grade_) == fs) return;  // the caption already says so (two grades may share an fs)
     for (SteelGrade g : {SteelGrade::SR24, SteelGrade::SD30, SteelGrade::SD35, SteelGrade::SD40})
         if (gradeFs(g) == fs) {

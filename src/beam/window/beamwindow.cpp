@@ -47,13 +47,9 @@ ui::MemberWindowDesign beamDesign(BeamWindow* self) {
     ui::MemberWindowDesign d;
     d.name = kWindowId.name;
     d.module = kWindowId.module;
-    d.caption = kWindowCaption;
     d.icon = beamTypePixmap(kSimple, QSize(64, 45));
     d.helpWindow = "Bhelp";
     d.exitQuestion = exitQuestion();
-    d.fields = &beamFieldTable();
-    static const ModuleDescription kDescription = description();
-    d.description = &kDescription;
     d.fsField = "Text14";
     d.check = [self](std::string_view field, const FieldSet& fields) { return self->checkField(field, fields); };
     d.toolbar = {

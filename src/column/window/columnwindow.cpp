@@ -14,7 +14,6 @@
 #include "column/column_sheet.h"
 #include "column/window/column_pictures.h"
 #include "column/window/columnwindow_layout.h"
-#include "common/numtext.h"
 #include "ui/fields.h"
 #include "ui/picklist.h"
 #include "ui/registry.h"
@@ -46,13 +45,9 @@ ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
     ui::MemberWindowDesign d;
     d.name = kWindowId.name;
     d.module = kWindowId.module;
-    d.caption = kWindowCaption;
     d.icon = columnShapePixmap(kShapeSquare, QSize(32, 32));
     d.helpWindow = "chelp";
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะเลิกการทำงาน?", "ต้องการเลิกออกแบบเสา", Icon::Critical};
-    d.fields = &columnFieldTable();
-    static const ModuleDescription kDescription = description();
-    d.description = &kDescription;
     d.fsField = "Text10";
     // The load rule depends on the chosen shape: a round column takes no proposed widths.
     d.check = [self](std::string_view field, const FieldSet& fields) {
@@ -247,9 +242,16 @@ void ColumnWindow::chooseShape(int shape) {
 
 void ColumnWindow::acceptDiameter() {
     frame4_->hide();
-    const std::string side = numText(roundColumnSide(fields().num("Text11")));
-    field("Text2")->setText(qs(side));  // through the width rules
-    field("Text3")->setText(qs(side));
+    // The box's OK is the press the tool makes before Calculate, one rule for both: the
+    // side of the square of equal area into both widths through their rules, when a
+    // diameter is given. Its boxes are shown and its widths written as the rules left them.
+    FormState s = formState();
+    const FieldSet before = s.fields;
+    Diagnostics pressed;
+    for (Message& m : design().description->pressBeforeRun(s)) pressed.say(std::move(m));
+    for (const char* width : {"Text2", "Text3"})
+        if (s.fields.get(width) != before.get(width)) pressed.correct(width, s.fields.get(width));
+    replay(pressed);
 }
 
 void ColumnWindow::pressGrade(SteelGrade g) {

@@ -32,12 +32,11 @@ PilePicture pictureOf(int code) {
 PileWindowDesign blowDesign() {
     PileWindowDesign d;
     d.name = kBlowWindowId.name;
+    d.module = kBlowWindowId.module;
     d.helpWindow = "blowhelp";
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณหาการรับ นน.ของเสาเข็มโดยปั้นจั่น?",
                              "ออกจากการคำนวณหาการรับ นน.เสาเข็มโดยปั้นจั่น", Icon::Critical};
     d.check = [](std::string_view field, const FieldSet& f) { return checkBlowField(std::string(field), f.get(field)); };
-    static const ModuleDescription kDescription = blowDescription();
-    d.description = &kDescription;
     d.layout = blowlayout::kWindow;
     for (const BlowTypeInfo& t : blowTypes())
         d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip, t.typeText, t.list});

@@ -23,10 +23,6 @@ namespace {
 ui::MemberWindowDesign memberDesign(const PileWindowDesign& p) {
     using W = PileMemberWindow;
     ui::MemberWindowDesign d = p;  // the frame's own part of the record
-    // The module's name, caption and fields are its description's.
-    d.module = p.description->name.c_str();
-    d.caption = p.description->title;
-    d.fields = &p.description->fields;
     d.icon = pilePixmap(PilePicture::Prestressed, 32);
     d.toolbar = {{"Command13", ToolPicture::Calculate, "คำนวณ", ToolAction::Calculate}};
     // A type button also brings the inputs back, where the type shows.

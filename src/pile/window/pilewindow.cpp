@@ -35,12 +35,11 @@ PilePicture pictureOf(int code) {
 PileWindowDesign pileDesign() {
     PileWindowDesign d;
     d.name = kPileWindowId.name;
+    d.module = kPileWindowId.module;
     d.helpWindow = "pilehelp";
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณหาการรับ นน.ของเสาเข็ม?",
                              "ออกจากการคำนวณหาการรับ นน.ปลอดภัยของเสาเข็ม", Icon::Critical};
     d.check = checkPileField;
-    static const ModuleDescription kDescription = pileDescription();
-    d.description = &kDescription;
     d.layout = pilelayout::kWindow;
     for (const PileTypeInfo& t : pileTypes())
         d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip, t.typeText, t.list});

@@ -35,8 +35,7 @@ static_assert(std::size(kTypePictures) == StandardPileTable.size());
 ui::FootingWindowDesign pileCapDesign() {
     ui::FootingWindowDesign d;
     d.name = kWindowId.name;
-    static const ModuleDescription kDescription = description();
-    d.description = &kDescription;
+    d.module = kWindowId.module;
     d.helpWindow = "foot2help";
     d.check = changeCheck;
     d.fsField = "Text7";

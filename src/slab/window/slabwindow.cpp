@@ -82,14 +82,10 @@ ui::MemberWindowDesign slabDesign() {
     d.name = kWindowId.name;
     d.module = kWindowId.module;
     d.memberName = "พื้น";
-    d.caption = kWindowCaption;
     d.icon = slabKindPixmap(kTwoWay, QSize(32, 32));
     d.helpWindow = "shelp";
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณออกแบบพื้น?", "ออกจากการออกแบบพื้น", Icon::Critical};
-    d.fields = &slabFieldTable();
     d.check = checkSlabField;
-    static const ModuleDescription kDescription = description();
-    d.description = &kDescription;
     d.fsField = "Text9";
     // The continuity caption states the case the field holds, however it got there.
     d.fieldCaptions = [](const FieldSet& f) {

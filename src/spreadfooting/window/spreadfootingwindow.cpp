@@ -23,8 +23,7 @@ constexpr ui::MemberWindowId kWindowId{"foot00", "spreadfooting"};
 ui::FootingWindowDesign spreadFootingDesign() {
     ui::FootingWindowDesign d;
     d.name = kWindowId.name;
-    static const ModuleDescription kDescription = description();
-    d.description = &kDescription;
+    d.module = kWindowId.module;
     d.helpWindow = "f00t1help";
     d.check = changeCheck;
     d.fsField = "Text6";

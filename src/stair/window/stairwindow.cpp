@@ -82,15 +82,11 @@ ui::MemberWindowDesign stairDesign() {
     ui::MemberWindowDesign d;
     d.name = kWindowId.name;
     d.module = kWindowId.module;
-    d.caption = kWindowCaption;
     d.icon = stairTypePixmap(kFlatAlong, QSize(32, 32));
     d.helpWindow = "sthelp";
     d.exitQuestion =
         Message{"คุณแน่ใจหรือว่าจะออกจากการออกแบบบันได?", "ออกจากโปรแกรมออกแบบบันได", Icon::Critical};
-    d.fields = &stairFieldTable();
     d.check = checkStairField;
-    static const ModuleDescription kDescription = description();
-    d.description = &kDescription;
     d.fsField = "Text11";
     d.toolbar = {
         {"Command2", ToolPicture::Input, "เลือกแบบของบันได", ToolAction::None, false, nullptr, {kInputPanel}},
