@@ -2,6 +2,7 @@
 // The tool's project commands:
 //   mx7100-calc project PROJECT.mx7100                  one JSON line per member
 //   mx7100-calc report PROJECT.mx7100 --pdf FILE.pdf    the whole calculation report
+//   mx7100-calc takedown PROJECT.mx7100                 one JSON line per linked field
 // and what `batch FILE.csv --project OUT.mx7100` keeps of a schedule.
 #include <functional>
 #include <memory>
@@ -16,7 +17,7 @@ class QApplication;
 
 namespace mx::cli {
 
-// Runs "project" or "report" (args[0]); startQt starts painting when pages are
+// Runs "project", "report" or "takedown" (args[0]); startQt starts painting when pages are
 // written. Exit status 0, 1 when the PDF could not be written, 2 for a file or a
 // command line that cannot be used.
 int runProjectCommand(const std::vector<ModuleDescription>& modules, const std::vector<std::string>& args,

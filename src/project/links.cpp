@@ -124,7 +124,7 @@ std::optional<std::string> termFault(const Project& p, const Member& m, const Fi
         return where + " ลิงก์ไปยังชิ้นส่วนรหัส " + quotedName(t.member) + " ซึ่งไม่มีในโครงการ";
     const Member& source = p.members[it->second];
     if (&source == &m) return where + " ลิงก์มาที่ตัวเอง (" + named(m) + " → " + named(m) + ") น้ำหนักจึงวนกันไม่รู้จบ";
-    const ModuleDescription* sm = moduleNamed(modules, source.module);
+    const ModuleDescription* sm = findModule(modules, source.module);
     const PortInfo* port = sm ? portNamed(*sm, t.port) : nullptr;
     if (!port) {
         std::vector<std::string> names;
@@ -169,7 +169,7 @@ Message stopMessage(std::size_t number, const Member& source, const std::string&
 std::optional<std::string> linkFault(const Project& p, const std::vector<ModuleDescription>& modules) {
     const auto ids = indexById(p);
     for (const Member& m : p.members) {
-        const ModuleDescription* module = moduleNamed(modules, m.module);
+        const ModuleDescription* module = findModule(modules, m.module);
         std::set<std::string> linked;
         for (const FieldLink& l : m.links) {
             const std::string where = "ชิ้นส่วน " + named(m) + " ช่อง " + quotedName(l.field);
@@ -249,7 +249,7 @@ Resolution resolveLinks(const Project& p, const std::vector<ModuleDescription>& 
     std::vector<LinkedLoads> ownLoads(p.members.size());
     for (const std::size_t i : r.order) {
         const Member& m = p.members[i];
-        const ModuleDescription* module = moduleNamed(modules, m.module);
+        const ModuleDescription* module = findModule(modules, m.module);
         MemberLinks& out = r.members[i];
         std::set<std::size_t> stopped;
         std::set<std::string> below;
@@ -262,12 +262,14 @@ Resolution resolveLinks(const Project& p, const std::vector<ModuleDescription>& 
                     const std::size_t s = ids.at(t.member);
                     const Member& source = p.members[s];
                     rt.source = source.name;
-                    const PortInfo* port = portNamed(*moduleNamed(modules, source.module), t.port);
+                    const PortInfo* port = portNamed(*findModule(modules, source.module), t.port);
                     rt.portCaption = port->caption;
                     std::optional<PortLoad> load;
                     if (runs[s]) load = port->value(*runs[s], ownLoads[s]);
                     if (!load || !std::isfinite(load->dead) || !std::isfinite(load->live)) {
                         if (stopped.insert(s).second) out.stops.push_back(stopMessage(out.stops.size() + 1, source, l.field));
+                        rt.stopped = true;
+                        f.terms.push_back(std::move(rt));
                         continue;
                     }
                     rt.load = *load;

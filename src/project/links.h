@@ -38,6 +38,7 @@ struct ResolvedTerm {
     std::string source;       // the source member's name; empty for a typed value
     std::string portCaption;  // the port's Thai caption, or the typed value's note
     PortLoad load;            // of one source, unfactored
+    bool stopped = false;     // the source stopped on an input error: no load, none counted
     PortLoad sum() const { return {load.dead * term.count, load.live * term.count, load.split}; }
 };
 

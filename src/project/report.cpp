@@ -37,6 +37,9 @@ constexpr const char* kNotUsable = "ใช้ไม่ได้ ต้องแ�
 constexpr const char* kNoVerdict = "คำนวณแล้ว";
 constexpr const char* kNotUsableMark = "*";
 constexpr const char* kLegend = "* แบบที่ยังใช้ไม่ได้ แผ่นรายการคำนวณของชิ้นส่วนนั้นบอกสิ่งที่ต้องแก้ไข";
+constexpr const char* kStandsOnMark = "**";
+constexpr const char* kStandsOnLegend =
+    "** รับน้ำหนักจากชิ้นส่วนที่ยังใช้ไม่ได้ (ตารางถ่ายน้ำหนักและแผ่นรายการคำนวณบอกชื่อ) ต้องแก้ไขชิ้นส่วนนั้นก่อน";
 constexpr const char* kNoSheet = "โมดูลนี้ไม่มีแผ่นรายการคำนวณ";
 
 // Whether a character is a mark set above or below its letter: the Thai vowels and
@@ -68,8 +71,9 @@ int contentsPages(const Project& p) {
     return std::max(1, (n + kContentsRowsPerPage - 1) / kContentsRowsPerPage);
 }
 
-// The first sheet's page: after the cover, the criteria page and the contents.
-int firstSheetPage(const Project& p) { return 3 + contentsPages(p); }
+// The first sheet's page: after the cover, the criteria page, the contents and the
+// load take-down.
+int firstSheetPage(const Project& p) { return 3 + contentsPages(p) + takedownPageCount(p); }
 
 // The project line of the report's own pages: the title-block default, or the
 // cover's project name.
@@ -124,13 +128,20 @@ std::string moduleCaption(const std::string& module) {
 }
 
 std::vector<ContentsRow> reportContents(const Project& project, const std::vector<ModuleDescription>& modules) {
+    return reportContents(project, modules, resolveLinks(project, modules));
+}
+
+std::vector<ContentsRow> reportContents(const Project& project, const std::vector<ModuleDescription>& modules,
+                                        const Resolution& links) {
     std::vector<ContentsRow> rows;
     const int pages = reportPageCount(project);
     int page = firstSheetPage(project);
-    for (const Member& member : project.members) {
-        ContentsRow row{member.name, moduleCaption(member.module), page, std::nullopt};
+    for (std::size_t i = 0; i < project.members.size(); ++i) {
+        const Member& member = project.members[i];
+        ContentsRow row{member.name, moduleCaption(member.module), page, std::nullopt, links.members[i].notUsableBelow};
         if (const ModuleDescription* m = findModule(modules, member.module))
-            row.status = runMember(sheetMember(project, member, *m, page, pages), *m, false).report.status;
+            row.status =
+                runLinkedMember(sheetMember(project, member, *m, page, pages), links.members[i], *m, false).report.status;
         rows.push_back(std::move(row));
         ++page;
     }
@@ -149,6 +160,7 @@ PageModel contentsPage(const Project& project, const std::vector<ContentsRow>& r
     p.line(kSheetLeft, kFirstRowY - 60, kTableRight, kFirstRowY - 60);
     const std::size_t last = std::min(rows.size(), first + static_cast<std::size_t>(kContentsRowsPerPage));
     bool anyNotUsable = false;
+    bool anyStandsOn = false;
     for (std::size_t i = first; i < last; ++i) {
         const ContentsRow& r = rows[i];
         const double y = kFirstRowY + static_cast<double>(i - first) * kSheetLineStep;
@@ -158,12 +170,15 @@ PageModel contentsPage(const Project& project, const std::vector<ContentsRow>& r
         p.cellText(kMemberX, y, withStackedMarksCapped(r.member), 14, false, color);
         p.cellText(kModuleX, y, r.module, 14, false, color);
         p.text(kPageX, y, std::to_string(r.page), 14, false, color);
-        p.text(kVerdictX, y, verdictCaption(r.status), 14, !r.usable(), color);
+        p.text(kVerdictX, y, verdictCaption(r.status) + (r.standsOn.empty() ? "" : std::string(" ") + kStandsOnMark), 14,
+               !r.usable(), r.standsOn.empty() ? color : kRed);
+        anyStandsOn = anyStandsOn || !r.standsOn.empty();
     }
     // Each column ends where the next begins: a long name is cut short, never run on.
     for (const double x : {kMemberX, kModuleX, kPageX, kVerdictX})
         p.keepClear(x - kColumnGap, kHeadingsY, 11900, kLegendY - 1);
     if (anyNotUsable) p.text(kSheetLeft, kLegendY, kLegend, 14, false, kRed);
+    if (anyStandsOn) p.text(kSheetLeft, kLegendY + kSheetLineStep, kStandsOnLegend, 14, false, kRed);
     p.text(kPageFieldX, kPageFieldY, pageText(page, pages));
     return p;
 }
@@ -171,17 +186,21 @@ PageModel contentsPage(const Project& project, const std::vector<ContentsRow>& r
 bool buildReport(const Project& project, const std::vector<ModuleDescription>& modules,
                  const std::function<bool(const PageModel&)>& addPage, std::vector<ContentsRow>* contents) {
     const int pages = reportPageCount(project);
-    const std::vector<ContentsRow> rows = reportContents(project, modules);
+    const Resolution links = resolveLinks(project, modules);
+    const std::vector<ContentsRow> rows = reportContents(project, modules, links);
     if (contents) *contents = rows;
     if (!addPage(pageOf(modules, "cover", project.cover))) return false;
     if (!addPage(pageOf(modules, "criteria", project.criteria))) return false;
     int page = 3;
     for (std::size_t first = 0; first == 0 || first < rows.size(); first += kContentsRowsPerPage)
         if (!addPage(contentsPage(project, rows, first, page++, pages))) return false;
-    for (const Member& member : project.members) {
+    if (!addTakedownPages(project, links, projectName(project), page, pages, addPage)) return false;
+    page += takedownPageCount(project);
+    for (std::size_t i = 0; i < project.members.size(); ++i) {
+        const Member& member = project.members[i];
         const ModuleDescription* m = findModule(modules, member.module);
         std::optional<PageModel> sheet;
-        if (m) sheet = runMember(sheetMember(project, member, *m, page, pages), *m, true).report.sheet;
+        if (m) sheet = runLinkedMember(sheetMember(project, member, *m, page, pages), links.members[i], *m, true).report.sheet;
         if (!sheet) {
             // Every page the contents promised is printed, even one with nothing to show.
             sheet.emplace();
@@ -189,7 +208,13 @@ bool buildReport(const Project& project, const std::vector<ModuleDescription>& m
             tb.project = projectName(project);
             tb.member = member.name;
             addSheetHeader(*sheet, tb, moduleCaption(member.module) + " ");
-            sheet->text(kSheetLeft, 1500, kNoSheet);
+            // A member whose source stopped says why it is not designed.
+            double y = 1500;
+            if (links.members[i].stops.empty()) sheet->text(kSheetLeft, y, kNoSheet);
+            for (const Message& stop : links.members[i].stops) {
+                sheet->text(kSheetLeft, y, stop.text, 14, false, kRed);
+                y += kSheetLineStep;
+            }
             sheet->text(kPageFieldX, kPageFieldY, pageText(page, pages));
         }
         if (!addPage(*sheet)) return false;
