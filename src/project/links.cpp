@@ -5,7 +5,9 @@
 #include <set>
 #include <unordered_map>
 
+#include "common/checked.h"
 #include "common/fieldtable.h"
+#include "common/fixed.h"
 #include "common/numtext.h"
 #include "common/utf8.h"
 #include "project/projectformat.h"
@@ -16,6 +18,8 @@ namespace {
 
 // The most sources of one kind a term may count: no floor carries more beams than this.
 constexpr int kMostCount = 1000;
+// A typed term beyond this is a slip of the keyboard, not a load (kg, kg/m or t).
+constexpr double kLargestTyped = 1e9;
 // Where a sheet says that its member stands on one not usable: below the listing, clear
 // of the page field.
 constexpr double kStandsOnY = 15400;
@@ -115,8 +119,9 @@ std::optional<std::string> termFault(const Project& p, const Member& m, const Fi
                                      const std::vector<ModuleDescription>& modules) {
     const std::string where = "ชิ้นส่วน " + named(m) + " ช่อง " + quotedName(l.field);
     if (t.member.empty()) {
-        if (!std::isfinite(t.value) || t.value < 0)
-            return where + " มีค่าที่พิมพ์ไว้ " + numText(t.value) + " ซึ่งต้องเป็นตัวเลขไม่ติดลบ";
+        if (!std::isfinite(t.value) || t.value < 0 || t.value > kLargestTyped)
+            return where + " มีค่าที่พิมพ์ไว้ " + numText(t.value) + " ซึ่งต้องเป็นตัวเลขตั้งแต่ 0 ถึง " +
+                   numText(kLargestTyped);
         return std::nullopt;
     }
     const auto it = ids.find(t.member);
@@ -142,12 +147,15 @@ std::optional<std::string> termFault(const Project& p, const Member& m, const Fi
     return std::nullopt;
 }
 
-// The text a linked field is given: the total rounded up to the next hundredth, so a
-// load is never taken below its sum (the small allowance keeps an exact hundredth from
-// rising by a double's last digit).
+// The text a linked field is given: the total to four decimals, as the fixed-point
+// values of the designs are held (a tenth of a gram on a load in kg; rounding a
+// capacity up or a load down by more could matter).
 std::string totalText(double total) {
-    const double up = std::ceil(total * 100 - 1e-6) / 100;
-    return numText(up == 0 ? 0.0 : up);
+    try {
+        return numText(Fixed::fromDouble(total));
+    } catch (const ArithmeticError&) {
+        return numText(total);  // beyond any fixed-point value: the design refuses it itself
+    }
 }
 
 ModuleRun runForPorts(const Member& member, const ModuleDescription& module) {
@@ -255,7 +263,10 @@ Resolution resolveLinks(const Project& p, const std::vector<ModuleDescription>& 
         std::set<std::string> below;
         for (const FieldLink& l : m.links) {
             const FieldInfo* info = findField(module->fields, l.field);
-            ResolvedField f{info->object, l.field, info->caption, info->unit, {}, {}, {}};
+            // The caption without the "=" it has in the window, for the take-down table.
+            std::string caption = info->caption;
+            while (!caption.empty() && (caption.back() == '=' || caption.back() == ' ')) caption.pop_back();
+            ResolvedField f{info->object, l.field, caption, info->unit, {}, {}, {}};
             for (const LinkTerm& t : l.terms) {
                 ResolvedTerm rt{t, {}, t.note, PortLoad{t.live ? 0 : t.value, t.live ? t.value : 0}};
                 if (!t.member.empty()) {

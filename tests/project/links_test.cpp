@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/fieldtable.h"
+#include "project/report.h"
 #include "modules/catalogue.h"
 #include "project/links.h"
 #include "project/project.h"
@@ -112,10 +113,11 @@ TEST(LinkResolver, ChainResolvedInDependencyOrder) {
     ASSERT_FALSE(setLink(p, 3, "load", {from("m5", "long_edge"), typed(540, "ผนังก่ออิฐครึ่งแผ่นสูง 3 ม.")}, modules()));
     const Resolution r = resolveLinks(p, modules());
     EXPECT_EQ(r.order, (std::vector<std::size_t>{4, 3, 2, 1, 0}));
-    // B1: 375.375 + 260.677 + 540 = 1176.052, taken up to 1176.06 kg/m.
-    // R1 = (1176.06 + 216) x 4 / 2 = 2784.12; C2 base 2784.12 + 2400 x 3 x 0.15^2 =
-    // 2946.12; C1 base 2946.12 + 288 = 3234.12 on the footing.
-    const std::pair<std::size_t, const char*> expected[] = {{3, "1176.06"}, {2, "2784.12"}, {1, "2946.12"}, {0, "3234.12"}};
+    // B1: 375.375 + 260.6771 + 540 = 1176.0521 kg/m (to four decimals).
+    // R1 = (1176.0521 + 216) x 4 / 2 = 2784.1042; C2 base 2784.1042 + 2400 x 3 x 0.15^2
+    // = 2946.1042; C1 base 2946.1042 + 288 = 3234.1042 on the footing.
+    const std::pair<std::size_t, const char*> expected[] = {
+        {3, "1176.0521"}, {2, "2784.1042"}, {1, "2946.1042"}, {0, "3234.1042"}};
     for (const auto& [i, text] : expected) {
         SCOPED_TRACE(p.members[i].name);
         const ResolvedField* f = resolvedField(r, i, "load");
@@ -214,4 +216,36 @@ TEST(LinkResolver, UnlinkingKeepsTheLastValueAndTheFileKeepsTheLinks) {
     unlink(p, 1, "load", modules());
     EXPECT_TRUE(p.members[1].links.empty());
     EXPECT_EQ(p.members[1].state.fields.get("Text1"), "17826.5");
+}
+
+// The example house's interior column C1, worked by hand (service loads, kg):
+//   slab S1 3.5 x 4 m, t 12 cm: 288 dead + 200 live kg/m2, m = 0.875; long edge share
+//     3.5/3 x (3 - 0.875^2)/2 = 1.30339 m: 375.375 + 260.6771 kg/m
+//   roof slab RS1 the same with 100 live: 375.375 + 130.3385 kg/m
+//   balcony S2, cantilever 1.2 m: (288 + 300) x 1.2 = 345.6 + 360 kg/m
+//   RB1 15 x 40, simple, 4 m: w = 505.7135, own 144; R2 = 649.7135 x 2 = 1299.427, two
+//     of them 2598.854; C2 15 x 15 x 3 m adds 162: 2760.854
+//   B1 20 x 45, simple: w = 636.0521 + wall 540 = 1176.0521, own 216; R2 = 2784.1042
+//   B2 20 x 45, continuous: w = 636.0521 + 705.6 = 1341.6521; R1 = 1557.6521 x 2 = 3115.3042
+//   C1 load 2760.854 + 2784.1042 + 3115.3042 = 8660.2624; its own 288: 8948.2624 on F1;
+//   F1 adds 17 % and shares it on 2 piles: 8948.2624 x 1.17 / 2 = 5234.73 kg, the 5.2347 t
+//   the blow count of P1 must prove (P1 itself, an 18 cm square pile of perimeter 72 cm, 12 m long, carries 7.704 t).
+TEST(LinkResolver, TheExampleHousesInteriorColumnByHand) {
+    const ReadOutcome read = readProjectFile(MX_EXAMPLES_DIR "/house.mx7100", modules());
+    ASSERT_TRUE(read.project) << read.error;
+    const Project& p = *read.project;
+    const Resolution r = resolveLinks(p, modules());
+    const std::tuple<const char*, const char*, const char*> expected[] = {
+        {"RB1", "load", "505.7135"}, {"C2", "load", "2598.854"}, {"B1", "load", "1176.0521"},
+        {"B2", "load", "1341.6521"}, {"C1", "load", "8660.2624"}, {"F1", "load", "8948.2624"},
+        {"F1", "pile_load", "7.704"}, {"P1-BC", "safe_load", "5.2347"},
+    };
+    for (const auto& [name, field, text] : expected) {
+        SCOPED_TRACE(std::string(name) + " " + field);
+        const auto it = std::find_if(p.members.begin(), p.members.end(), [&](const Member& m) { return m.name == name; });
+        ASSERT_NE(it, p.members.end());
+        const ResolvedField* f = resolvedField(r, static_cast<std::size_t>(it - p.members.begin()), field);
+        ASSERT_TRUE(f);
+        EXPECT_EQ(f->text, text);
+    }
 }
