@@ -21,8 +21,6 @@ const Message kExitQuestion{"คุณแน่ใจหรือว่าจะ
 // Width of the column of help buttons beside the fields, in pixels.
 constexpr int kAidColumn = 48;
 
-constexpr const char* kGradeButtons[4] = {"Command3", "Command4", "Command5", "Command6"};
-
 MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
     using P = FootingWindow;
     MemberWindowDesign d = f;  // the frame's own part of the record
@@ -41,9 +39,8 @@ MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
         {"Command11", ToolPicture::Draw, "เขียนแบบฐานราก", ToolAction::Draw},
         {"Command12", ToolPicture::Erase, "ลบแบบ", ToolAction::Erase},
     };
-    for (int i = 0; i < 4; ++i)
-        d.toolbar.push_back(ToolButtonSpec::gradeButton(kGradeButtons[i], static_cast<SteelGrade>(i),
-                                                        footingGrade(static_cast<SteelGrade>(i)).tooltip));
+    appendGradeButtons(d.toolbar, {"Command3", "Command4", "Command5", "Command6"},
+                       [](SteelGrade g) { return footingGrade(g).tooltip; });
     d.toolbar.emplace_back(f.layout.allowanceResetButton, ToolPicture::Input, "เปลี่ยนค่า % นน.ฐานราก");
     d.toolbar.emplace_back("Command8", ToolPicture::Project, "วิศวกร-โครงการ", ToolAction::None, e, nullptr,
                            std::vector<const char*>{P::kTitlePanel});

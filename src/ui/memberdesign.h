@@ -4,6 +4,7 @@
 // builds the window from it.
 #include <QPixmap>
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@
 #include "common/material.h"
 #include "common/message.h"
 #include "common/module.h"
+#include "ui/registry.h"
 #include "ui/toolpictures.h"
 
 namespace mx::ui {
@@ -67,6 +69,12 @@ struct ToolbarTail {
 };
 void appendToolbarTail(std::vector<ToolButtonSpec>& toolbar, const ToolbarTail& names);
 
+// The four steel-grade buttons, SR24 to SD40, by their object names in the window, each
+// with the tooltip the window gives its grade (by default the plain bar's for SR24 and
+// the ribbed bar's for the others).
+void appendGradeButtons(std::vector<ToolButtonSpec>& toolbar, const std::array<const char*, 4>& names,
+                        const std::function<const char*(SteelGrade)>& tooltip = {});
+
 // Where a panel sits: in the input column on the left, or over the drawing surface.
 enum class PanelPlace { Inputs, OverDrawing };
 
@@ -100,16 +108,14 @@ struct TitleBlockSpec {
 };
 
 struct MemberWindowDesign {
-    const char* name;       // object name, as the window registry knows it
-    // The tool's name of the module ("beam"): a project member's module. The frame
-    // takes the module's description from the catalogue by it; its Calculate and grade
-    // buttons are the window's, its caption the window's title and its field table the
-    // window's fields.
-    const char* module = nullptr;
+    // The window's object name, its module and its help window. The frame takes the
+    // module's description from the catalogue by the module's name: its Calculate and
+    // grade buttons are the window's, its caption the window's title and its field
+    // table the window's fields.
+    MemberWindowId id;
     const ModuleDescription* description = nullptr;
     std::string caption;    // window title
     QPixmap icon;
-    const char* helpWindow; // registry name of its help window
     Message exitQuestion;
     // Every input and title-block field: its caption, default text and tooltip. The
     // window places fields by object name; the frame takes the rest from here.
@@ -132,10 +138,6 @@ struct MemberWindowDesign {
     bool drawing = true;
     // The member as the note of a design that cannot be drawn names it ("คาน").
     const char* memberName = nullptr;
-    // The steel grades: the field the description's grade button writes fs into. An
-    // fs that a change check (or the user) brings to another grade's value presses
-    // that grade, so the grade caption never contradicts the fs shown.
-    const char* fsField = nullptr;
     // Captions that say what a field holds (the slab's continuity), by label: written
     // from the fields after every edit and after a stored member is loaded, so that a
     // caption never states another value than its field.

@@ -35,6 +35,14 @@ void appendToolbarTail(std::vector<ToolButtonSpec>& toolbar, const ToolbarTail& 
     toolbar.emplace_back(names.exit, ToolPicture::Exit, "ออกจากโปรแกรม", ToolAction::Exit);
 }
 
+void appendGradeButtons(std::vector<ToolButtonSpec>& toolbar, const std::array<const char*, 4>& names,
+                        const std::function<const char*(SteelGrade)>& tooltip) {
+    for (const SteelGrade g : {SteelGrade::SR24, SteelGrade::SD30, SteelGrade::SD35, SteelGrade::SD40}) {
+        const char* tip = tooltip ? tooltip(g) : g == SteelGrade::SR24 ? "เหล็กเส้นกลม" : "เหล็กข้ออ้อย";
+        toolbar.push_back(ToolButtonSpec::gradeButton(names[static_cast<std::size_t>(g)], g, tip));
+    }
+}
+
 namespace {
 
 constexpr int kFieldWidth = 84;
@@ -177,13 +185,13 @@ void MemberWindow::placeOverlays() {
 // --- fields ---------------------------------------------------------------------
 
 void MemberWindow::warnNoWidget(const char* what, std::string_view name) const {
-    qWarning("%s: %s %.*s %s", design_.name, what, static_cast<int>(name.size()), name.data(), kNoWidgetWarning);
+    qWarning("%s: %s %.*s %s", design_.id.name, what, static_cast<int>(name.size()), name.data(), kNoWidgetWarning);
 }
 
 const FieldInfo* MemberWindow::fieldInfo(const char* name) const {
     const FieldInfo* info = design_.fields ? findField(*design_.fields, name) : nullptr;
     if (!info || std::string_view(info->object) != name) {
-        qWarning("%s: field %s %s", design_.name, name, kNoTableEntryWarning);
+        qWarning("%s: field %s %s", design_.id.name, name, kNoTableEntryWarning);
         return nullptr;
     }
     return info;

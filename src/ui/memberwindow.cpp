@@ -67,13 +67,18 @@ MemberWindow::MemberWindow(MemberWindowDesign design, QWidget* parent)
     : QWidget(parent, Qt::Window), design_(std::move(design)) {
     // The module's description is the catalogue's, the tool's own: its name, caption
     // and fields are the window's.
-    if (!design_.description && design_.module) design_.description = findModule(design_.module);
+    if (!design_.description && design_.id.module) design_.description = findModule(design_.id.module);
     if (design_.description) {
-        design_.module = design_.description->name.c_str();
+        design_.id.module = design_.description->name.c_str();
         design_.caption = design_.description->title;
         design_.fields = &design_.description->fields;
+        // The steel grades: the grade buttons write fs, the field of that short name. An
+        // fs that a change check (or the user) brings to another grade's value presses
+        // that grade, so the grade caption never contradicts the fs shown.
+        if (design_.description->pressGrade)
+            if (const FieldInfo* fs = findField(design_.description->fields, "fs")) fsField_ = fs->object;
     }
-    setObjectName(QString::fromLatin1(design_.name));
+    setObjectName(QString::fromLatin1(design_.id.name));
     setWindowTitle(qs(design_.caption));
     if (!design_.icon.isNull()) setWindowIcon(QIcon(design_.icon));
     resize(kWindowWidth, kWindowHeight);
@@ -303,7 +308,7 @@ void MemberWindow::runTool(const ToolButtonSpec& tool) {
     case ToolAction::Calculate: calculate(); break;
     case ToolAction::Draw: draw(); break;
     case ToolAction::Erase: erase(); break;
-    case ToolAction::Help: showWindow(QString::fromLatin1(design_.helpWindow)); break;
+    case ToolAction::Help: showWindow(QString::fromLatin1(design_.id.help)); break;
     case ToolAction::Calculator: showWindow(QStringLiteral("fcal")); break;
     case ToolAction::Logo: showWindow(QStringLiteral("t01")); break;
     case ToolAction::Exit:

@@ -296,6 +296,7 @@ private:
     void showEvent(QShowEvent* e) override;
 
     MemberWindowDesign design_;
+    std::string fsField_;  // the field the grade buttons write fs into, "" for none
     QFrame* toolbar_ = nullptr;
     QWidget* inputColumn_ = nullptr;
     QScrollArea* inputScroll_ = nullptr;

@@ -123,7 +123,7 @@ void MemberWindow::fieldEdited(QLineEdit* e) {
     // After the edit and every write-back it caused: the grade caption follows fs, the
     // captions their fields, and the results are marked when the inputs now differ
     // from the last Calculate's.
-    if (QLineEdit* fs = design_.fsField ? field(design_.fsField) : nullptr) followGrade(ss(fs->text()));
+    if (QLineEdit* fs = fsField_.empty() ? nullptr : field(fsField_)) followGrade(ss(fs->text()));
     writeFieldCaptions();
     inputsChanged();
 }
@@ -131,7 +131,7 @@ void MemberWindow::fieldEdited(QLineEdit* e) {
 std::string MemberWindow::gradeFs(SteelGrade g) const {
     FormState s;
     if (design_.description && design_.description->pressGrade) design_.description->pressGrade(s, g);
-    return s.fields.get(design_.fsField);
+    return s.fields.get(fsField_);
 }
 
 void MemberWindow::followGrade(const std::string& fs) {

@@ -26,7 +26,7 @@ void MemberWindow::addStoreButton(QBoxLayout* row) {
     connect(b, &QPushButton::clicked, this, [this] {
         if (ProjectLink* link = projectLink()) link->store(*this);
     });
-    b->setEnabled(design_.module && projectLink());
+    b->setEnabled(design_.id.module && projectLink());
 }
 
 void MemberWindow::pressGradeButton(SteelGrade g) {
@@ -40,7 +40,7 @@ void MemberWindow::pressGradeButton(SteelGrade g) {
 
 project::Member MemberWindow::member() const {
     project::Member m;
-    m.module = design_.module ? design_.module : "";
+    m.module = design_.id.module ? design_.id.module : "";
     m.state.typeCode = memberType();
     m.state.grade = pressedGrade_;
     // Only the fields the module reads: the project file and the tool know no others.

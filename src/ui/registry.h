@@ -13,12 +13,14 @@
 
 namespace mx::ui {
 
-// A member window's two names: the registry's (its object name) and the tool's name of
-// the module it designs. Each window states them once, for its design and its
-// registration, and a project member finds its window through them.
+// A member window's names: the registry's (its object name), the tool's name of the
+// module it designs and the registry's name of its help window. Each window states them
+// once, for its design and its registration, and a project member finds its window
+// through them.
 struct MemberWindowId {
     const char* name;    // "Beam01"
     const char* module;  // "beam"
+    const char* help = nullptr;  // "Bhelp"
 };
 
 class WindowRegistry {

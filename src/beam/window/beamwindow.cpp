@@ -30,7 +30,7 @@ using namespace layout;
 
 namespace {
 
-constexpr ui::MemberWindowId kWindowId{"Beam01", "beam"};
+constexpr ui::MemberWindowId kWindowId{"Beam01", "beam", "Bhelp"};
 
 // Heights of the input panel: beside the type chooser, the normal inputs, and with
 // the material values uncovered.
@@ -45,12 +45,9 @@ constexpr int kPickerRows = 12;
 
 ui::MemberWindowDesign beamDesign(BeamWindow* self) {
     ui::MemberWindowDesign d;
-    d.name = kWindowId.name;
-    d.module = kWindowId.module;
+    d.id = kWindowId;
     d.icon = beamTypePixmap(kSimple, QSize(64, 45));
-    d.helpWindow = "Bhelp";
     d.exitQuestion = exitQuestion();
-    d.fsField = "Text14";
     d.check = [self](std::string_view field, const FieldSet& fields) { return self->checkField(field, fields); };
     d.toolbar = {
         {"Command4", ToolPicture::Input, "เลือกลักษณะคาน", ToolAction::None, false, nullptr, {kTypePanel},

@@ -27,7 +27,7 @@ using namespace layout;
 
 namespace {
 
-constexpr ui::MemberWindowId kWindowId{"column", "column"};
+constexpr ui::MemberWindowId kWindowId{"column", "column", "chelp"};
 
 // Input-panel heights: the column's fields alone, and with the materials uncovered.
 constexpr int kInputsHeight = 4575;
@@ -43,12 +43,9 @@ constexpr const char* kCaptionBoxes[] = {"Text4", "Text8", "Text12"};
 
 ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
     ui::MemberWindowDesign d;
-    d.name = kWindowId.name;
-    d.module = kWindowId.module;
+    d.id = kWindowId;
     d.icon = columnShapePixmap(kShapeSquare, QSize(32, 32));
-    d.helpWindow = "chelp";
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะเลิกการทำงาน?", "ต้องการเลิกออกแบบเสา", Icon::Critical};
-    d.fsField = "Text10";
     // The load rule depends on the chosen shape: a round column takes no proposed widths.
     d.check = [self](std::string_view field, const FieldSet& fields) {
         return checkColumnField(field, fields, self->shape());
@@ -66,9 +63,9 @@ ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
         {"Command11", ToolPicture::Draw, "เขียนแบบเสา", ToolAction::Draw},
         {"Command12", ToolPicture::Erase, "ลบแบบเสา", ToolAction::Erase},
     };
-    for (std::size_t i = 0; i < kColumnGrades.size(); ++i)
-        d.toolbar.push_back(ui::ToolButtonSpec::gradeButton(kColumnGrades[i].button, static_cast<SteelGrade>(i),
-                                                            kColumnGrades[i].tooltip));
+    const auto& g = kColumnGrades;
+    ui::appendGradeButtons(d.toolbar, {g[0].button, g[1].button, g[2].button, g[3].button},
+                           [](SteelGrade grade) { return columnGrade(grade).tooltip; });
     d.toolbar.insert(d.toolbar.end(), {
         {"Command8", ToolPicture::Project, "วิศวกร-โครงการ", ToolAction::None, false, nullptr, {kTitlePanel},
          {kEstimatorPanel}},

@@ -8,7 +8,7 @@
 
 namespace mx::pile {
 
-inline constexpr ui::MemberWindowId kBlowWindowId{"blow", "blow"};
+inline constexpr ui::MemberWindowId kBlowWindowId{"blow", "blow", "blowhelp"};
 
 class BlowWindow : public PileMemberWindow {
     Q_OBJECT

@@ -34,9 +34,7 @@ PilePicture pictureOf(int code) {
 
 PileWindowDesign pileDesign() {
     PileWindowDesign d;
-    d.name = kPileWindowId.name;
-    d.module = kPileWindowId.module;
-    d.helpWindow = "pilehelp";
+    d.id = kPileWindowId;
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณหาการรับ นน.ของเสาเข็ม?",
                              "ออกจากการคำนวณหาการรับ นน.ปลอดภัยของเสาเข็ม", Icon::Critical};
     d.check = checkPileField;

@@ -8,7 +8,7 @@
 
 namespace mx::pile {
 
-inline constexpr ui::MemberWindowId kPileWindowId{"pile", "pile"};
+inline constexpr ui::MemberWindowId kPileWindowId{"pile", "pile", "pilehelp"};
 
 class PileWindow : public PileMemberWindow {
     Q_OBJECT

@@ -24,7 +24,7 @@ using ui::qs;
 
 namespace {
 
-constexpr ui::MemberWindowId kWindowId{"foot01", "pilecap"};
+constexpr ui::MemberWindowId kWindowId{"foot01", "pilecap", "foot2help"};
 
 // The picture of each pile type, in the order of StandardPileTable: timber, bored,
 // hollow, and I-section (drawn as the prestressed I-section pile).
@@ -34,11 +34,8 @@ static_assert(std::size(kTypePictures) == StandardPileTable.size());
 
 ui::FootingWindowDesign pileCapDesign() {
     ui::FootingWindowDesign d;
-    d.name = kWindowId.name;
-    d.module = kWindowId.module;
-    d.helpWindow = "foot2help";
+    d.id = kWindowId;
     d.check = changeCheck;
-    d.fsField = "Text7";
     d.layout = layout::kWindow;
     d.picture = [](QSize size) { return pileCapPixmap(size); };
     d.designTooltip = "ออกแบบฐานรากชนิดมีเข็ม";

@@ -24,7 +24,7 @@ using ui::ToolPicture;
 
 namespace {
 
-constexpr ui::MemberWindowId kWindowId{"slab", "slab"};
+constexpr ui::MemberWindowId kWindowId{"slab", "slab", "shelp"};
 
 // Input-panel heights: the fields alone, and with the material fields uncovered.
 constexpr int kInputsHeight = 4335;
@@ -79,14 +79,11 @@ constexpr const char* kResultCaptionBoxes[] = {"Text14", "Text15", "Text16", "Te
 
 ui::MemberWindowDesign slabDesign() {
     ui::MemberWindowDesign d;
-    d.name = kWindowId.name;
-    d.module = kWindowId.module;
+    d.id = kWindowId;
     d.memberName = "พื้น";
     d.icon = slabKindPixmap(kTwoWay, QSize(32, 32));
-    d.helpWindow = "shelp";
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณออกแบบพื้น?", "ออกจากการออกแบบพื้น", Icon::Critical};
     d.check = checkSlabField;
-    d.fsField = "Text9";
     // The continuity caption states the case the field holds, however it got there.
     d.fieldCaptions = [](const FieldSet& f) {
         // Only a whole case number names a case; anything else (a typed 1e308, 2.5) keeps the
@@ -109,15 +106,14 @@ ui::MemberWindowDesign slabDesign() {
          {kInputPanel, kBarSizePanel, kTitlePanel}},
         {"Command11", ToolPicture::Draw, "เขียนแบบพื้น", ToolAction::Draw},
         {"Command12", ToolPicture::Erase, "ลบแบบ", ToolAction::Erase},
-        ui::ToolButtonSpec::gradeButton("Command3", SteelGrade::SR24, "เหล็กเส้นกลม"),
-        ui::ToolButtonSpec::gradeButton("Command4", SteelGrade::SD30, "เหล็กข้ออ้อย"),
-        ui::ToolButtonSpec::gradeButton("Command5", SteelGrade::SD35, "เหล็กข้ออ้อย"),
-        ui::ToolButtonSpec::gradeButton("Command6", SteelGrade::SD40, "เหล็กข้ออ้อย"),
+    };
+    ui::appendGradeButtons(d.toolbar, {"Command3", "Command4", "Command5", "Command6"});
+    d.toolbar.insert(d.toolbar.end(), {
         {"Command8", ToolPicture::Project, "วิศวกร-โครงการ", ToolAction::None, false, nullptr, {kTitlePanel},
          {kBarSizePanel, kResultPanel}},
         {"Command15", ToolPicture::Print, "วิศวกร-โครงการ", ToolAction::None, false, nullptr, {kTitlePanel},
          {kBarSizePanel, kResultPanel}},
-    };
+    });
     ui::appendToolbarTail(d.toolbar, {"Command14", "Command16", "Command23"});
     d.resultPanel = kResultPanel;
     d.panels = {

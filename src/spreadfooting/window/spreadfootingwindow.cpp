@@ -18,15 +18,12 @@ namespace mx::spreadfooting {
 
 namespace {
 
-constexpr ui::MemberWindowId kWindowId{"foot00", "spreadfooting"};
+constexpr ui::MemberWindowId kWindowId{"foot00", "spreadfooting", "f00t1help"};
 
 ui::FootingWindowDesign spreadFootingDesign() {
     ui::FootingWindowDesign d;
-    d.name = kWindowId.name;
-    d.module = kWindowId.module;
-    d.helpWindow = "f00t1help";
+    d.id = kWindowId;
     d.check = changeCheck;
-    d.fsField = "Text6";
     d.layout = layout::kWindow;
     d.picture = [](QSize size) { return spreadFootingPixmap(size); };
     d.designTooltip = "ออกแบบฐานรากแผ่";

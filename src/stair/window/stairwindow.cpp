@@ -24,7 +24,7 @@ using ui::ToolPicture;
 
 namespace {
 
-constexpr ui::MemberWindowId kWindowId{"ST01", "stair"};
+constexpr ui::MemberWindowId kWindowId{"ST01", "stair", "sthelp"};
 
 // Input-panel heights: the fields alone, and with the material fields uncovered.
 constexpr int kInputsHeight = 5000;
@@ -80,14 +80,11 @@ const char* resultCaption(std::string_view label) {
 
 ui::MemberWindowDesign stairDesign() {
     ui::MemberWindowDesign d;
-    d.name = kWindowId.name;
-    d.module = kWindowId.module;
+    d.id = kWindowId;
     d.icon = stairTypePixmap(kFlatAlong, QSize(32, 32));
-    d.helpWindow = "sthelp";
     d.exitQuestion =
         Message{"คุณแน่ใจหรือว่าจะออกจากการออกแบบบันได?", "ออกจากโปรแกรมออกแบบบันได", Icon::Critical};
     d.check = checkStairField;
-    d.fsField = "Text11";
     d.toolbar = {
         {"Command2", ToolPicture::Input, "เลือกแบบของบันได", ToolAction::None, false, nullptr, {kInputPanel}},
         {"Command7", ToolPicture::Input, "ป้อนข้อมูล", ToolAction::None, false, nullptr, {kInputPanel},
@@ -98,14 +95,13 @@ ui::MemberWindowDesign stairDesign() {
         // The figure stands beside the inputs: what is drawn can be read against them.
         {"Command11", ToolPicture::Draw, "เขียนแบบบันได", ToolAction::Draw},
         {"Command12", ToolPicture::Erase, "ลบแบบ", ToolAction::Erase},
-        ui::ToolButtonSpec::gradeButton("Command3", SteelGrade::SR24, "เหล็กเส้นกลม"),
-        ui::ToolButtonSpec::gradeButton("Command4", SteelGrade::SD30, "เหล็กข้ออ้อย"),
-        ui::ToolButtonSpec::gradeButton("Command5", SteelGrade::SD35, "เหล็กข้ออ้อย"),
-        ui::ToolButtonSpec::gradeButton("Command6", SteelGrade::SD40, "เหล็กข้ออ้อย"),
+    };
+    ui::appendGradeButtons(d.toolbar, {"Command3", "Command4", "Command5", "Command6"});
+    d.toolbar.insert(d.toolbar.end(), {
         {"Command17", ToolPicture::Calculate, "เปลี่ยนค่า SAFTY FACTOR"},
         {"Command10", ToolPicture::Project, "ใส่ชื่อวิศวกร-โครงการ", ToolAction::None, true, nullptr, {kTitlePanel}},
         {"Command15", ToolPicture::Print, "ใส่ชื่อวิศวกร-โครงการ", ToolAction::None, true, nullptr, {kTitlePanel}},
-    };
+    });
     ui::appendToolbarTail(d.toolbar, {"Command8", "Command16", "Command14", "Command1", "แนะนำการใช้โปรแกรม"});
     d.resultPanel = kResultPanel;
     d.panels = {
