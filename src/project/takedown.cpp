@@ -133,9 +133,11 @@ bool addTakedownPages(const Project& project, const Resolution& links, const std
             const std::uint32_t color = row.red ? kRed : kBlack;
             const bool bold = row.kind != RowKind::Term;
             if (row.kind == RowKind::Member) {
-                pm.cellText(kItemX, y, row.item, 14, true);
+                pm.text(kItemX, y, row.item, 14, true);
                 continue;
             }
+            // A long source or note ends in "…" before the count.
+            pm.keepClear(kCountX - kColumnGap, y, 11900, y + kSheetLineStep - 1);
             pm.cellText(kTermX, y, row.item, 14, bold, color);
             pm.text(kCountX, y, row.count, 14, false, color);
             pm.text(kDeadX, y, row.dead, 14, bold, color);
@@ -143,8 +145,6 @@ bool addTakedownPages(const Project& project, const Resolution& links, const std
             pm.text(kTotalX, y, row.total, 14, bold, color);
             if (row.kind == RowKind::Total) pm.line(kDeadX, y - 40, 11300, y - 40);
         }
-        // A long item ends in "…" before the count; a member's heading runs the width.
-        pm.keepClear(kCountX - kColumnGap, kFirstRowY - 300, 11900, kFirstRowY + kContentsRowsPerPage * kSheetLineStep);
         pm.text(kPageFieldX, kPageFieldY, pageText(page, pages));
         if (!addPage(pm)) return false;
         ++page;
