@@ -27,6 +27,7 @@ MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
     d.icon = f.picture(QSize(32, 32));
     d.exitQuestion = kExitQuestion;
     d.titleBlock = f.layout.titleBlock;
+    d.materials = {P::kInputPanel, f.layout.inputsHeight, f.layout.materialsHeight};
     const bool e = f.titleButtonsErase;
     d.toolbar = {
         {"Command2", ToolPicture::Input, f.designTooltip, ToolAction::None, false, nullptr, {P::kInputPanel},
@@ -156,17 +157,13 @@ void FootingWindow::buildInputPanel() {
     // The material caption opens the taller panel; a double-click closes it again.
     auto* materialRow = new QHBoxLayout;
     materialCaption_ = addClickLabel(p, f.layout.materialCaption, QStringLiteral("***ค่ามาตรฐานของคอนกรีตและเหล็กที่ใช้คำนวณ"));
-    materialCaption_->opensAndCloses([this] { setPanelHeight(kInputPanel, footing_.layout.materialsHeight); },
-                                     [this] { setPanelHeight(kInputPanel, footing_.layout.inputsHeight); });
     QPushButton* materialButton = addHelpButton(p, f.layout.materialButton);
-    connect(materialButton, &QPushButton::clicked, this,
-            [this] { setPanelHeight(kInputPanel, footing_.layout.materialsHeight); });
     materialRow->addWidget(materialCaption_);
     materialRow->addWidget(materialButton);
     materialRow->addStretch(1);
     column->addLayout(materialRow);
 
-    QWidget* materials = addRowGroup(p, f.layout.materialsHeight);
+    QWidget* materials = addMaterialRows(materialCaption_, materialButton);
     // The material fields stand under the fields above, clear of the aids' column and
     // of the spacing before the list column.
     QGridLayout* materialGrid = addFieldRows(materials, f.materialRows);
@@ -221,11 +218,10 @@ void FootingWindow::buildResultPanel() {
 void FootingWindow::pressGrade(SteelGrade g) {
     // The description's grade button has written fs.
     writeLabels({{footing_.layout.gradeLabel, footingGrade(g).caption}});
-    setPanelHeight(kInputPanel, footing_.layout.materialsHeight);
 }
 
 void FootingWindow::showInputs() {
-    setPanelHeight(kInputPanel, footing_.layout.inputsHeight);
+    showMaterials(false);
     closeAids();
 }
 

@@ -96,6 +96,14 @@ struct PanelSpec {
     bool estimator = false;
 };
 
+// An input panel of two heights: its fields alone, and taller, uncovering the material
+// values (concrete and steel stresses) below them.
+struct MaterialRows {
+    const char* panel = nullptr;  // the input panel; none where the window has no such rows
+    int inputsHeight = 0;         // twips: the fields alone
+    int materialsHeight = 0;      // twips: the material values uncovered
+};
+
 // The title-block panel: heading, the five ProjectTitleBlock fields (those the field
 // table names project, member, engineer, registration and page, with its captions),
 // print and cancel.
@@ -127,6 +135,7 @@ struct MemberWindowDesign {
     std::vector<ToolButtonSpec> toolbar;
     std::vector<PanelSpec> panels;
     TitleBlockSpec titleBlock;
+    MaterialRows materials;
     int inputColumnWidth = 520;  // pixels
     // The captions (kind, verdict) stand in the toolbar beside the buttons, leaving the
     // whole height below it to the panels and the drawing.

@@ -144,6 +144,17 @@ void MemberWindow::setPanelHeight(const char* name, int twips) {
     placeOverlays();
 }
 
+void MemberWindow::showMaterials(bool shown) {
+    const MaterialRows& m = design_.materials;
+    if (m.panel) setPanelHeight(m.panel, shown ? m.materialsHeight : m.inputsHeight);
+}
+
+QWidget* MemberWindow::addMaterialRows(ClickLabel* caption, QPushButton* button) {
+    caption->opensAndCloses([this] { showMaterials(true); }, [this] { showMaterials(false); });
+    if (button) connect(button, &QPushButton::clicked, this, [this] { showMaterials(true); });
+    return addRowGroup(panel(design_.materials.panel), design_.materials.materialsHeight);
+}
+
 QWidget* MemberWindow::addRowGroup(QFrame* p, int minHeightTwips) {
     auto* group = new QWidget(p);
     auto* layout = new QVBoxLayout(group);

@@ -208,6 +208,13 @@ protected:
     void showPanel(const char* name);
     void hidePanel(const char* name);
     void setPanelHeight(const char* name, int twips);
+    // The input panel with its material values uncovered, or with its fields alone. A
+    // steel-grade button uncovers them: the grade's settings show there.
+    void showMaterials(bool shown);
+    // The row group of the material values, added to the input panel's rows here. The
+    // caption opens them on a click (its border showing while they are open) and
+    // closes them on a double-click; the help button beside it, if any, opens them.
+    QWidget* addMaterialRows(ClickLabel* caption, QPushButton* button = nullptr);
     // A group of rows inside a panel that is shown only while the panel is at least
     // minHeightTwips high. Rows that the window hides inside it stay hidden.
     QWidget* addRowGroup(QFrame* panel, int minHeightTwips);

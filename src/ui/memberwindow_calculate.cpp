@@ -157,6 +157,7 @@ void MemberWindow::applyGrade(SteelGrade g) {
             if (QLineEdit* e = fields_.value(qs(name)); e && ss(e->text()) != text) e->setText(qs(text));
     }
     pressGrade(g);
+    showMaterials(true);
 }
 
 void MemberWindow::replay(const Diagnostics& d, std::optional<std::size_t> resultsAt,

@@ -29,10 +29,6 @@ namespace {
 
 constexpr ui::MemberWindowId kWindowId{"column", "column", "chelp"};
 
-// Input-panel heights: the column's fields alone, and with the materials uncovered.
-constexpr int kInputsHeight = 4575;
-constexpr int kMaterialsHeight = 6735;
-
 // Main-bar and tie diameters, mm.
 constexpr int kMainBars[] = {12, 15, 16, 19, 20, 25, 28, 32, 36, 40};
 constexpr int kTies[] = {6, 9, 10, 12};
@@ -74,8 +70,9 @@ ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
     });
     ui::appendToolbarTail(d.toolbar, {"Command10", "Command16", "Command14"});
     d.resultPanel = kResultPanel;
+    d.materials = {.panel = kInputPanel, .inputsHeight = 4575, .materialsHeight = 6735};
     d.panels = {
-        {kInputPanel, ui::PanelPlace::Inputs, true, kInputsHeight},
+        {kInputPanel, ui::PanelPlace::Inputs, true, d.materials.inputsHeight},
         {kResultPanel, ui::PanelPlace::OverDrawing, false},
         {kEstimatorPanel, ui::PanelPlace::OverDrawing, false},
         {kTitlePanel, ui::PanelPlace::OverDrawing, false},
@@ -110,7 +107,7 @@ ColumnWindow::ColumnWindow(QWidget* parent) : MemberWindow(columnDesign(this), p
     addVerdictCaption("Label65", QStringLiteral("สรุปผลการออกแบบเสา ?"));
     // The shape buttons open the input panel at the height of the column's own fields.
     for (const char* b : {"Command2", "Command7"})
-        connect(toolButton(b), &QPushButton::clicked, this, [this] { setPanelHeight(kInputPanel, kInputsHeight); });
+        connect(toolButton(b), &QPushButton::clicked, this, [this] { showMaterials(false); });
     for (const char* b : {"Command2", "Command25"})
         connect(toolButton(b), &QPushButton::clicked, this, [this] { showShapeChoice(); });
 }
@@ -193,15 +190,12 @@ void ColumnWindow::buildInputPanel() {
     // The material caption uncovers the materials; a double-click covers them again.
     auto* materialsRow = new QHBoxLayout;
     QPushButton* c26 = addHelpButton(p, "Command26");
-    connect(c26, &QPushButton::clicked, this, [this] { setPanelHeight(kInputPanel, kMaterialsHeight); });
     ui::ClickLabel* label6 = addClickLabel(p, "Label6", QStringLiteral("* ค่ามาตรฐานของคอนกรีตและเหล็กที่ใช้คำนวณ"));
-    label6->opensAndCloses([this] { setPanelHeight(kInputPanel, kMaterialsHeight); },
-                           [this] { setPanelHeight(kInputPanel, kInputsHeight); });
     materialsRow->addWidget(c26);
     materialsRow->addWidget(label6, 1);
     column->addLayout(materialsRow);
 
-    QWidget* materials = addRowGroup(p, kMaterialsHeight);
+    QWidget* materials = addMaterialRows(label6, c26);
     alignFields(addFieldRows(materials, {{"Text9"}, {"Text10"}}), grid);
     QLabel* label55 = addLabel(materials, "Label55");
     ui::asPrompt(label55);
@@ -255,7 +249,6 @@ void ColumnWindow::pressGrade(SteelGrade g) {
     FieldSet labels;
     writeGradeLabels(g, labels);
     writeLabels(labels);
-    setPanelHeight(kInputPanel, kMaterialsHeight);
 }
 
 Message ColumnWindow::printQuestion() const { return columnPrintQuestion(); }

@@ -26,10 +26,6 @@ namespace {
 
 constexpr ui::MemberWindowId kWindowId{"slab", "slab", "shelp"};
 
-// Input-panel heights: the fields alone, and with the material fields uncovered.
-constexpr int kInputsHeight = 4335;
-constexpr int kMaterialsHeight = 6735;
-
 constexpr const char* kInputPanel = "Frame2";
 constexpr const char* kLiveLoadPanel = "Frame3";
 constexpr const char* kBarSizePanel = "Frame4";
@@ -116,8 +112,9 @@ ui::MemberWindowDesign slabDesign() {
     });
     ui::appendToolbarTail(d.toolbar, {"Command14", "Command16", "Command23"});
     d.resultPanel = kResultPanel;
+    d.materials = {.panel = kInputPanel, .inputsHeight = 4335, .materialsHeight = 6735};
     d.panels = {
-        {kInputPanel, ui::PanelPlace::Inputs, true, kInputsHeight},
+        {kInputPanel, ui::PanelPlace::Inputs, true, d.materials.inputsHeight},
         {kLiveLoadPanel, ui::PanelPlace::OverDrawing, false},
         {kBarSizePanel, ui::PanelPlace::OverDrawing, false},
         {kResultPanel, ui::PanelPlace::OverDrawing, false},
@@ -213,12 +210,10 @@ void SlabWindow::buildInputPanel() {
     label12_->opensAndCloses([this] { showPanel(kBarSizePanel); }, [this] { hidePanel(kBarSizePanel); });
     column->addWidget(label12_);
     ui::ClickLabel* label7 = addClickLabel(p, "Label7", QStringLiteral("***ค่ามาตรฐานคอนกรีต และเหล็กที่ใช้คำนวณ"));
-    label7->opensAndCloses([this] { setPanelHeight(kInputPanel, kMaterialsHeight); },
-                           [this] { setPanelHeight(kInputPanel, kInputsHeight); });
     column->addWidget(label7);
 
     // The materials, uncovered by the taller panel.
-    QWidget* materials = addRowGroup(p, kMaterialsHeight);
+    QWidget* materials = addMaterialRows(label7);
     alignFields(addFieldRows(materials, {{"Text7"}, {"Text8"}, {"Text9"}}), grid);
     QLabel* label17 = addLabel(materials, "Label17");
     ui::asPrompt(label17);
@@ -330,7 +325,6 @@ void SlabWindow::chooseContinuity(int continuityCase) {
 void SlabWindow::pressGrade(SteelGrade g) {
     writeLabels({{"Label17", slabGradeCaption(g)}});
     minSteelRatio_ = slabMinSteelRatio(g);
-    setPanelHeight(kInputPanel, kMaterialsHeight);  // the caption and fs it wrote show
 }
 
 Message SlabWindow::printQuestion() const { return slabPrintQuestion(); }

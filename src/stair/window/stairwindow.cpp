@@ -26,10 +26,6 @@ namespace {
 
 constexpr ui::MemberWindowId kWindowId{"ST01", "stair", "sthelp"};
 
-// Input-panel heights: the fields alone, and with the material fields uncovered.
-constexpr int kInputsHeight = 5000;
-constexpr int kMaterialsHeight = 6735;
-
 constexpr const char* kInputPanel = "Frame2";
 constexpr const char* kTypePanel = "Frame3";
 constexpr const char* kResultPanel = "Frame4";
@@ -104,8 +100,9 @@ ui::MemberWindowDesign stairDesign() {
     });
     ui::appendToolbarTail(d.toolbar, {"Command8", "Command16", "Command14", "Command1", "แนะนำการใช้โปรแกรม"});
     d.resultPanel = kResultPanel;
+    d.materials = {.panel = kInputPanel, .inputsHeight = 5000, .materialsHeight = 6735};
     d.panels = {
-        {kInputPanel, ui::PanelPlace::Inputs, true, kInputsHeight},
+        {kInputPanel, ui::PanelPlace::Inputs, true, d.materials.inputsHeight},
         {kResultPanel, ui::PanelPlace::OverDrawing, false},
         {kTitlePanel, ui::PanelPlace::OverDrawing, false},
     };
@@ -123,7 +120,7 @@ StairWindow::StairWindow(QWidget* parent) : MemberWindow(stairDesign(), parent) 
     addVerdictCaption(kVerdictLabel, QString::fromUtf8(kVerdictCaption));
     connect(toolButton("Command2"), &QPushButton::clicked, this, [this] { typePanel_->show(); });
     connect(toolButton("Command7"), &QPushButton::clicked, this,
-            [this] { setPanelHeight(kInputPanel, kInputsHeight); });
+            [this] { showMaterials(false); });
     // Back to the usual load factors of the working-stress design.
     connect(toolButton("Command17"), &QPushButton::clicked, this, [this] {
         field("Text18")->setText(QStringLiteral("1.7"));
@@ -204,11 +201,8 @@ void StairWindow::buildInputPanel() {
     heading->addWidget(c24);
     heading->addWidget(label8, 1);
     column->addLayout(heading);
-    connect(c24, &QPushButton::clicked, this, [this] { setPanelHeight(kInputPanel, kMaterialsHeight); });
-    label8->opensAndCloses([this] { setPanelHeight(kInputPanel, kMaterialsHeight); },
-                           [this] { setPanelHeight(kInputPanel, kInputsHeight); });
 
-    QWidget* materials = addRowGroup(p, kMaterialsHeight);
+    QWidget* materials = addMaterialRows(label8, c24);
     alignFields(addFieldRows(materials, kMaterialRows), grid);
     QLabel* label22 = addLabel(materials, "Label22", QString::fromUtf8(kStairGrades[0].caption));
     ui::asPrompt(label22);
@@ -281,7 +275,6 @@ void StairWindow::chooseType(int type) {
 
 void StairWindow::pressGrade(SteelGrade g) {
     writeLabels({{"Label22", stairGrade(g).caption}});
-    setPanelHeight(kInputPanel, kMaterialsHeight);
 }
 
 Message StairWindow::printQuestion() const { return stairPrintQuestion(); }
