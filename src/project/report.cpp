@@ -66,6 +66,33 @@ std::string withStackedMarksCapped(std::string_view name) {
     return out;
 }
 
+// A long message as lines of the page's width, broken at its spaces: Thai writes a
+// space between phrases. A phrase longer than a line stands alone.
+std::vector<std::string> brokenAtSpaces(const std::string& text) {
+    constexpr std::size_t kMostLetters = 75;
+    std::vector<std::string> lines(1);
+    std::size_t letters = 0;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t space = std::min(text.find(' ', at), text.size());
+        const std::string word = text.substr(at, space - at);
+        std::size_t wordLetters = 0;
+        for (std::size_t i = 0; i < word.size();) {
+            const std::size_t n = std::max<std::size_t>(1, utf8SequenceLength(word, i));
+            if (!stacksOnALetter(decodeUtf8(std::string_view(word).substr(i, n)))) ++wordLetters;
+            i += n;
+        }
+        if (letters > 0 && letters + 1 + wordLetters > kMostLetters) {
+            lines.emplace_back();
+            letters = 0;
+        }
+        lines.back() += (letters > 0 ? " " : "") + word;
+        letters += (letters > 0 ? 1 : 0) + wordLetters;
+        at = space + 1;
+    }
+    return lines;
+}
+
 int contentsPages(const Project& p) {
     const auto n = static_cast<int>(p.members.size());
     return std::max(1, (n + kContentsRowsPerPage - 1) / kContentsRowsPerPage);
@@ -211,10 +238,11 @@ bool buildReport(const Project& project, const std::vector<ModuleDescription>& m
             // A member whose source stopped says why it is not designed.
             double y = 1500;
             if (links.members[i].stops.empty()) sheet->text(kSheetLeft, y, kNoSheet);
-            for (const Message& stop : links.members[i].stops) {
-                sheet->text(kSheetLeft, y, stop.text, 14, false, kRed);
-                y += kSheetLineStep;
-            }
+            for (const Message& stop : links.members[i].stops)
+                for (const std::string& line : brokenAtSpaces(stop.text)) {
+                    sheet->text(kSheetLeft, y, line, 14, false, kRed);
+                    y += kSheetLineStep;
+                }
             sheet->text(kPageFieldX, kPageFieldY, pageText(page, pages));
         }
         if (!addPage(*sheet)) return false;

@@ -142,7 +142,8 @@ bool addTakedownPages(const Project& project, const Resolution& links, const std
             pm.text(kCountX, y, row.count, 14, false, color);
             pm.text(kDeadX, y, row.dead, 14, bold, color);
             pm.text(kLiveX, y, row.live, 14, bold, color);
-            pm.text(kTotalX, y, row.total, 14, bold, color);
+            // A stop says so across the three load columns, which it leaves empty.
+            pm.text(row.red ? kDeadX : kTotalX, y, row.total, 14, bold, color);
             if (row.kind == RowKind::Total) pm.line(kDeadX, y - 40, 11300, y - 40);
         }
         pm.text(kPageFieldX, kPageFieldY, pageText(page, pages));
