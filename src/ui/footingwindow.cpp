@@ -26,6 +26,7 @@ MemberWindowDesign memberDesign(const FootingWindowDesign& f) {
     MemberWindowDesign d = f;  // the frame's own part of the record
     d.icon = f.picture(QSize(32, 32));
     d.exitQuestion = kExitQuestion;
+    d.printQuestion = footingPrintQuestion();
     d.titleBlock = f.layout.titleBlock;
     d.materials = {P::kInputPanel, f.layout.inputsHeight, f.layout.materialsHeight};
     const bool e = f.titleButtonsErase;

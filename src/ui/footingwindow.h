@@ -105,7 +105,6 @@ protected:
     virtual void closeAids() {}
 
     const FootingWindowDesign& footing() const { return footing_; }
-    Message printQuestion() const override { return footingPrintQuestion(); }
 
 private:
     void buildInputPanel();

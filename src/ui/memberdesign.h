@@ -125,6 +125,7 @@ struct MemberWindowDesign {
     std::string caption;    // window title
     QPixmap icon;
     Message exitQuestion;
+    Message printQuestion;  // asked before a sheet is printed
     // Every input and title-block field: its caption, default text and tooltip. The
     // window places fields by object name; the frame takes the rest from here.
     const FieldTable* fields = nullptr;

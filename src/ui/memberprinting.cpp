@@ -137,7 +137,7 @@ bool MemberWindow::print() {
         if (!prompter().ask(kRecalculateBeforePrinting, this)) return false;
         calculate();
     }
-    const Message question = printQuestion();
+    const Message question = design_.printQuestion;
     if (const std::optional<Message> warning = sheetWarning()) {
         // The user has chosen to print, is told what the sheet lacks, and it still prints.
         const PrintChoice choice = prompter().askPrint(question, this);

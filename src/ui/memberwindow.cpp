@@ -223,9 +223,12 @@ void MemberWindow::focusFirstInput() {
         }
 }
 
-void MemberWindow::memberTypeChosen() {
+bool MemberWindow::chooseMemberType(int code) {
+    if (!showMemberType(code)) return type_ == code;
+    type_ = code;
     inputsChanged();
     focusFirstInput();
+    return true;
 }
 
 void MemberWindow::showEvent(QShowEvent* e) {

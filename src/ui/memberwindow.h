@@ -144,9 +144,12 @@ public:
     // Fills the title-block fields that are empty with the member's own, leaving typed ones.
     void fillTitleBlock(const project::Member& m);
     // The type button last pressed (the tool's type code, 0 for none), and pressing
-    // one by its code; false for a code the window has no button for.
-    virtual int memberType() const { return 0; }
-    virtual bool chooseMemberType(int code) { return code == 0; }
+    // one by its code, as every type, kind or shape button does: the window shows the
+    // type, the results are marked out of date as by typing, and the first input the
+    // type shows takes the focus, ready for typing. False, changing nothing, for a code
+    // the window has no button for (true for the type already chosen).
+    int memberType() const { return type_; }
+    bool chooseMemberType(int code);
     // The window's state as its Calculate gives it to the description's run: the
     // fields, the type and the grade last pressed, and what only the window holds that
     // its run reads.
@@ -181,7 +184,6 @@ protected:
 
     // The page of the last Calculate, as it prints, and the print question.
     virtual PageModel sheet() const;
-    virtual Message printQuestion() const = 0;
     // The figure of the last Calculate, fitted into the area (twips).
     virtual PageModel drawing(const PageBox& area) const;
     // False when the last Calculate sized no member, so that its figure would show
@@ -196,10 +198,9 @@ protected:
     // A steel-grade button was pressed, or fs was brought to a grade's value; the
     // description has written the grade's settings (fs) already: what else it shows.
     virtual void pressGrade(SteelGrade) {}
-    // Every type, kind or shape button calls this once it has set the type: the
-    // results are marked out of date as by typing, and the first input the type shows
-    // takes the focus, ready for typing.
-    void memberTypeChosen();
+    // What pressing a type shows (its captions, its rows, its button's picture); false,
+    // showing nothing, for a code the window has no button for.
+    virtual bool showMemberType(int /*code*/) { return false; }
     // A steel-grade button of any of the window's panels: the frame keeps the grade as
     // the one last pressed (a project member's), then pressGrade.
     void pressGradeButton(SteelGrade g);
@@ -325,6 +326,7 @@ private:
     std::optional<SteelGrade> buttonGrade_;   // the grade a button pressed, not one fs implied
     bool loading_ = false;                    // loadMember writes stored texts
     int projectMember_ = 0;
+    int type_ = 0;  // the type button last pressed
     QPointer<QLabel> verdict_;
     QLabel* outOfDateNote_ = nullptr;
     QVBoxLayout* inputLayout_ = nullptr;

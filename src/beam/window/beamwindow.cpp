@@ -48,6 +48,7 @@ ui::MemberWindowDesign beamDesign(BeamWindow* self) {
     d.id = kWindowId;
     d.icon = beamTypePixmap(kSimple, QSize(64, 45));
     d.exitQuestion = exitQuestion();
+    d.printQuestion = beamPrintQuestion();
     d.check = [self](std::string_view field, const FieldSet& fields) { return self->checkField(field, fields); };
     d.toolbar = {
         {"Command4", ToolPicture::Input, "เลือกลักษณะคาน", ToolAction::None, false, nullptr, {kTypePanel},
@@ -297,17 +298,9 @@ int BeamWindow::inputHeightTwips() const { return panelHeightTwips(kInputPanel);
 
 BeamDesignResult BeamWindow::lastResult() const { return lastOutcome() ? lastOutcome()->result : BeamDesignResult{}; }
 
-Message BeamWindow::printQuestion() const { return beamPrintQuestion(); }
-
-bool BeamWindow::chooseMemberType(int code) {
-    chooseType(code);
-    return beamType_ == code;
-}
-
-void BeamWindow::chooseType(int type) {
+bool BeamWindow::showMemberType(int type) {
     const BeamTypeButton* info = beamTypeButton(type);
-    if (!info) return;
-    beamType_ = type;
+    if (!info) return false;
     hidePanel(kTypePanel);
     writeLabels({{"Label1", info->caption}});
     toolButton("Command4")->setIcon(QIcon(beamTypePixmap(type, QSize(64, 45))));
@@ -317,7 +310,7 @@ void BeamWindow::chooseType(int type) {
     toolButton("Command29")->setVisible(overhang);
     const BarHeadings h = barHeadings(type);
     writeLabels({{"Label40", h.label40}, {"Label41", h.label41}});
-    memberTypeChosen();
+    return true;
 }
 
 void BeamWindow::pressGrade(SteelGrade g) {
@@ -335,7 +328,7 @@ Diagnostics BeamWindow::checkField(std::string_view field, const FieldSet& field
         }
         span_ = checkSpan(fields.get("Text1")).span;
     }
-    return beamFieldRule(field, fields, beamType_);
+    return beamFieldRule(field, fields, memberType());
 }
 
 void BeamWindow::beforeCalculate() { setInputHeight(kInputsHeight); }

@@ -20,16 +20,14 @@ public:
     explicit BeamWindow(QWidget* parent = nullptr);
 
     // State of the module for the drawing and the sheet.
-    int beamType() const { return beamType_; }
-    int memberType() const override { return beamType_; }
-    bool chooseMemberType(int code) override;
+    int beamType() const { return memberType(); }
     double span() const { return span_; }
     // The last calculation, none before the first Calculate.
     const BeamDesignOutcome* lastOutcome() const { return lastRecord<BeamDesignOutcome>(); }
     DesignStatus designStatus() const { return lastOutcome() ? lastOutcome()->status : DesignStatus::NotUsable; }
 
     // The buttons' actions, callable from tests and from the other panels' code.
-    void chooseType(int type);
+    void chooseType(int type) { chooseMemberType(type); }
     void pressGrade(SteelGrade g) override;
     void runLiveLoadCalculator();
     // The last design's result, or an empty one before any Calculate.
@@ -43,7 +41,7 @@ public:
 
 protected:
     void buildPanels() override;
-    Message printQuestion() const override;
+    bool showMemberType(int type) override;
     void beforeCalculate() override;
 
 private:
@@ -56,7 +54,6 @@ private:
     QListWidget* pickers_[3] = {nullptr, nullptr, nullptr};  // List3, List4, List5
     QLabel* overhangCaption_ = nullptr;
 
-    int beamType_ = 0;
     double span_ = 0;
 };
 

@@ -42,6 +42,7 @@ ui::MemberWindowDesign columnDesign(const ColumnWindow* self) {
     d.id = kWindowId;
     d.icon = columnShapePixmap(kShapeSquare, QSize(32, 32));
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะเลิกการทำงาน?", "ต้องการเลิกออกแบบเสา", Icon::Critical};
+    d.printQuestion = columnPrintQuestion();
     // The load rule depends on the chosen shape: a round column takes no proposed widths.
     d.check = [self](std::string_view field, const FieldSet& fields) {
         return checkColumnField(field, fields, self->shape());
@@ -209,26 +210,20 @@ void ColumnWindow::buildInputPanel() {
     }
 }
 
-bool ColumnWindow::chooseMemberType(int code) {
-    chooseShape(code);
-    return shape_ == code;
-}
-
 void ColumnWindow::showShapeChoice() {
     frame3_->show();
 }
 
-void ColumnWindow::chooseShape(int shape) {
+bool ColumnWindow::showMemberType(int shape) {
     const ColumnShapeButton* s = columnShape(shape);
-    if (!s) return;
-    shape_ = shape;
+    if (!s) return false;
     frame3_->hide();
     frame4_->setVisible(shape == kShapeRound);
     // A round column is sized by its diameter: its widths are the box's, not typed.
     for (QWidget* w : widthRows_) w->setVisible(shape != kShapeRound);
     toolButton("Command2")->setIcon(QIcon(columnShapePixmap(shape, QSize(38, 38))));
     writeLabels({{"Label1", s->label1}});
-    memberTypeChosen();
+    return true;
 }
 
 void ColumnWindow::acceptDiameter() {
@@ -250,8 +245,6 @@ void ColumnWindow::pressGrade(SteelGrade g) {
     writeGradeLabels(g, labels);
     writeLabels(labels);
 }
-
-Message ColumnWindow::printQuestion() const { return columnPrintQuestion(); }
 
 void registerWindows() {
     ui::WindowRegistry::instance().add(kWindowId, [] { return new ColumnWindow; });

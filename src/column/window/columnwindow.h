@@ -19,7 +19,7 @@ public:
     explicit ColumnWindow(QWidget* parent = nullptr);
 
     // The shape buttons (Command17, Command18).
-    void chooseShape(int shape);
+    void chooseShape(int shape) { chooseMemberType(shape); }
     // The round column's OK (Command19): the square of equal area into both widths.
     void acceptDiameter();
     // The load estimator's Calculate (Command21) and OK (Command20).
@@ -27,15 +27,13 @@ public:
     void acceptEstimate();
     void pressGrade(SteelGrade g) override;
 
-    int shape() const { return shape_; }
-    int memberType() const override { return shape_; }
-    bool chooseMemberType(int code) override;
+    int shape() const { return memberType(); }
     // The last Calculate, none before the first.
     const ColumnOutcome* lastOutcome() const { return lastRecord<ColumnOutcome>(); }
 
 protected:
     void buildPanels() override;
-    Message printQuestion() const override;
+    bool showMemberType(int shape) override;
 
 private:
     void buildInputPanel();
@@ -43,7 +41,6 @@ private:
     void buildResultPanel();
     void showShapeChoice();
 
-    int shape_ = kShapeNone;
     // The estimator's last total, for its OK, and the estimator fields it came from.
     struct Estimate {
         std::string total;

@@ -24,6 +24,7 @@ ui::MemberWindowDesign memberDesign(const PileWindowDesign& p) {
     using W = PileMemberWindow;
     ui::MemberWindowDesign d = p;  // the frame's own part of the record
     d.icon = pilePixmap(PilePicture::Prestressed, 32);
+    d.printQuestion = sheetQuestion();
     d.toolbar = {{"Command13", ToolPicture::Calculate, "คำนวณ", ToolAction::Calculate}};
     // A type button also brings the inputs back, where the type shows.
     for (const TypeButton& t : p.types)
@@ -133,16 +134,15 @@ QLabel* PileMemberWindow::addResult(QWidget* parent, const char* name, const cha
     return v;
 }
 
-void PileMemberWindow::chooseType(int code) {
+bool PileMemberWindow::showMemberType(int code) {
     const auto t = std::find_if(pile_.types.begin(), pile_.types.end(), [code](const TypeButton& b) { return b.code == code; });
-    if (t == pile_.types.end()) return;
-    code_ = code;
+    if (t == pile_.types.end()) return false;
     writeLabels({{pile_.layout.typeHeading, t->typeText}});
     for (std::size_t i = 0; i < sectionLists_.size(); ++i)
         sectionLists_[i]->setVisible(static_cast<int>(i) + 1 == t->list);
     showType(code);
     showChosenType(code);
-    memberTypeChosen();
+    return true;
 }
 
 void PileMemberWindow::showChosenType(int code) {
@@ -160,7 +160,5 @@ void PileMemberWindow::setSectionLists(std::vector<QListWidget*> lists) {
     for (std::size_t i = 1; i < lists.size(); ++i) lists[i]->hide();
     sectionLists_ = std::move(lists);
 }
-
-Message PileMemberWindow::printQuestion() const { return sheetQuestion(); }
 
 }  // namespace mx::pile

@@ -61,13 +61,8 @@ public:
 
     // The type last chosen (0 for none), and choosing one: a code of the design's
     // types shows it on the panel; another code changes nothing.
-    int typeCode() const { return code_; }
-    int memberType() const override { return code_; }
-    void chooseType(int code);
-    bool chooseMemberType(int code) override {
-        chooseType(code);
-        return code_ == code;
-    }
+    int typeCode() const { return memberType(); }
+    void chooseType(int code) { chooseMemberType(code); }
     // The input panel with the inputs alone, or with the results uncovered.
     void showInputs();
     void showResults();
@@ -96,13 +91,12 @@ protected:
     void showChosenType(int code);
     QPushButton* chosenType() const { return chosenType_; }
 
-    Message printQuestion() const override;
+    bool showMemberType(int code) override;
     // A Calculate uncovers the results, those it wrote or, after a stop, the earlier ones.
     void afterCalculate() override { showResults(); }
 
 private:
     PileWindowDesign pile_;
-    int code_ = 0;
     QPushButton* chosenType_ = nullptr;
     std::vector<QListWidget*> sectionLists_;
 };

@@ -79,6 +79,7 @@ ui::MemberWindowDesign slabDesign() {
     d.memberName = "พื้น";
     d.icon = slabKindPixmap(kTwoWay, QSize(32, 32));
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณออกแบบพื้น?", "ออกจากการออกแบบพื้น", Icon::Critical};
+    d.printQuestion = slabPrintQuestion();
     d.check = checkSlabField;
     // The continuity caption states the case the field holds, however it got there.
     d.fieldCaptions = [](const FieldSet& f) {
@@ -303,17 +304,11 @@ void SlabWindow::buildResultPanel() {
     column->addLayout(grid);
 }
 
-bool SlabWindow::chooseMemberType(int code) {
-    if (code != kCantilever && code != kTwoWay) return false;
-    chooseKind(code);
-    return true;
-}
-
-void SlabWindow::chooseKind(int kind) {
-    kind_ = kind;
+bool SlabWindow::showMemberType(int kind) {
+    if (kind != kCantilever && kind != kTwoWay) return false;
     writeLabels({{"Label11", slabKindCaption(kind)}});
     toolButton("Command2")->setIcon(QIcon(slabKindPixmap(kind, QSize(38, 38))));
-    memberTypeChosen();
+    return true;
 }
 
 void SlabWindow::chooseContinuity(int continuityCase) {
@@ -326,8 +321,6 @@ void SlabWindow::pressGrade(SteelGrade g) {
     writeLabels({{"Label17", slabGradeCaption(g)}});
     minSteelRatio_ = slabMinSteelRatio(g);
 }
-
-Message SlabWindow::printQuestion() const { return slabPrintQuestion(); }
 
 void SlabWindow::afterPrinting() {
     const SlabDesignOutcome* last = lastOutcome();

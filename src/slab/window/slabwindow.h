@@ -17,20 +17,18 @@ class SlabWindow : public ui::MemberWindow {
 public:
     explicit SlabWindow(QWidget* parent = nullptr);
 
-    void chooseKind(int kind);
+    void chooseKind(int kind) { chooseMemberType(kind); }
     void chooseContinuity(int continuityCase);
     void pressGrade(SteelGrade g) override;
 
-    int slabKind() const { return kind_; }
-    int memberType() const override { return kind_; }
-    bool chooseMemberType(int code) override;
+    int slabKind() const { return memberType(); }
     double minSteelRatio() const { return minSteelRatio_; }
     // The last Calculate, none before the first.
     const SlabDesignOutcome* lastOutcome() const { return lastRecord<SlabDesignOutcome>(); }
 
 protected:
     void buildPanels() override;
-    Message printQuestion() const override;
+    bool showMemberType(int kind) override;
     void afterPrinting() override;
 
 private:
@@ -39,7 +37,6 @@ private:
     void buildBarSizePanel();
     void buildResultPanel();
 
-    int kind_ = 0;
     double minSteelRatio_ = 0;
     ui::ClickLabel* label12_ = nullptr;
     QListWidget* list2_ = nullptr;

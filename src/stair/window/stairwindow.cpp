@@ -80,6 +80,7 @@ ui::MemberWindowDesign stairDesign() {
     d.icon = stairTypePixmap(kFlatAlong, QSize(32, 32));
     d.exitQuestion =
         Message{"คุณแน่ใจหรือว่าจะออกจากการออกแบบบันได?", "ออกจากโปรแกรมออกแบบบันได", Icon::Critical};
+    d.printQuestion = stairPrintQuestion();
     d.check = checkStairField;
     d.toolbar = {
         {"Command2", ToolPicture::Input, "เลือกแบบของบันได", ToolAction::None, false, nullptr, {kInputPanel}},
@@ -256,28 +257,20 @@ void StairWindow::buildResultPanel() {
     column->addLayout(grid);
 }
 
-bool StairWindow::chooseMemberType(int code) {
-    chooseType(code);
-    return type_ == code;
-}
-
-void StairWindow::chooseType(int type) {
+bool StairWindow::showMemberType(int type) {
     const StairTypeInfo* info = stairTypeInfo(type);
-    if (!info) return;
-    type_ = info->code;
+    if (!info) return false;
     writeLabels({{"Label1", info->typeCaption}, {"Label2", info->spanCaption}});
     for (QWidget* w : tempBarRow_) w->setVisible(info->showsTempBar);
     if (!info->showsTempBar) tempBarList_->hide();  // the list opens only from its button
     toolButton("Command2")->setIcon(QIcon(stairTypePixmap(type, QSize(38, 38))));
     typePanel_->hide();
-    memberTypeChosen();
+    return true;
 }
 
 void StairWindow::pressGrade(SteelGrade g) {
     writeLabels({{"Label22", stairGrade(g).caption}});
 }
-
-Message StairWindow::printQuestion() const { return stairPrintQuestion(); }
 
 void registerWindows() {
     ui::WindowRegistry::instance().add(kWindowId, [] { return new StairWindow; });

@@ -19,24 +19,21 @@ class StairWindow : public ui::MemberWindow {
 public:
     explicit StairWindow(QWidget* parent = nullptr);
 
-    void chooseType(int type);
+    void chooseType(int type) { chooseMemberType(type); }
     void pressGrade(SteelGrade g) override;
 
-    int stairType() const { return type_; }
-    int memberType() const override { return type_; }
-    bool chooseMemberType(int code) override;
+    int stairType() const { return memberType(); }
     // The last Calculate, none before the first.
     const StairOutcome* lastOutcome() const { return lastRecord<StairOutcome>(); }
 
 protected:
     void buildPanels() override;
-    Message printQuestion() const override;
+    bool showMemberType(int type) override;
 
 private:
     void buildInputPanel();
     void buildResultPanel();
 
-    std::int16_t type_ = kNoType;
     QFrame* typePanel_ = nullptr;
     std::vector<QListWidget*> lists_;
     // The temperature-bar row, hidden for the folded plate.
