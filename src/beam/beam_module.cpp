@@ -1,3 +1,4 @@
+#include "beam/beam_quantities.h"
 #include "beam/beam_module.h"
 #include "beam/beam_ports.h"
 
@@ -126,6 +127,7 @@ ModuleDescription description() {
     m.pressType = pressBeamType;
     m.pressGrade = pressBeamGrade;
     m.run = runBeam;
+    m.quantities = beamRunQuantities;
     m.noRun = [] {
         ModuleRun run;
         addPages(run, {});

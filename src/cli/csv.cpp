@@ -106,6 +106,25 @@ std::optional<std::size_t> toUtf8(std::string_view bytes, TextEncoding encoding,
     return std::nullopt;
 }
 
+std::string csvText(const std::vector<std::vector<std::string>>& rows) {
+    std::string out = "\xEF\xBB\xBF";
+    for (const auto& row : rows) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const std::string& cell = row[i];
+            if (i) out += ',';
+            if (cell.find_first_of(",\"\r\n") == std::string::npos) {
+                out += cell;
+                continue;
+            }
+            out += '"';
+            for (const char c : cell) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+            out += '"';
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
 std::string columnName(std::size_t index) {
     std::string name;
     for (std::size_t n = index + 1; n > 0; n = (n - 1) / 26) name.insert(name.begin(), static_cast<char>('A' + (n - 1) % 26));

@@ -69,6 +69,12 @@ private:
 // Every record of a text: the reader run to the end.
 std::vector<CsvRecord> parseCsv(std::string_view bytes, CsvLimits limits = {});
 
+// Rows written as a spreadsheet reads them back: UTF-8 after a byte-order mark (a Thai
+// spreadsheet takes a file without one for its code page), cells holding a comma, a
+// quote or a line break quoted with their quotes doubled, a cell starting with a quote
+// quoted too, rows ending CRLF.
+std::string csvText(const std::vector<std::vector<std::string>>& rows);
+
 // A spreadsheet's name of a column: A, B, ... Z, AA, AB ...
 std::string columnName(std::size_t index);
 

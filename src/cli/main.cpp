@@ -6,6 +6,7 @@
 //               [--sheet FILE.pdf] [--drawing FILE.png]
 //   mx7100-calc batch FILE.csv [--sheets FILE.pdf] [--raw]
 //   mx7100-calc project PROJECT.mx7100 | report PROJECT.mx7100 --pdf FILE.pdf
+//   mx7100-calc quantities PROJECT.mx7100 [--csv FILE.csv]
 //   mx7100-calc [MODULE] --help | --version
 #include <QApplication>
 #include <QImage>
@@ -212,11 +213,11 @@ int main(int argc, char** argv) {
         }
         return runBatchCommand(modules, {args.begin() + 1, args.end()}, argc, argv);
     }
-    if (name == "project" || name == "report" || name == "takedown")
+    if (name == "project" || name == "report" || name == "quantities" || name == "takedown")
         return mx::cli::runProjectCommand(modules, args, [&] { return startQt(argc, argv); });
     const mx::ModuleDescription* found = mx::findModule(modules, name);
     if (!found) {
-        std::vector<std::string> names{"batch", "project", "report", "takedown"};
+        std::vector<std::string> names{"batch", "project", "report", "quantities", "takedown"};
         for (const auto& m : modules) names.push_back(m.name);
         return fail("unknown module " + mx::quoted(name) + " (did you mean " + mx::closestName(name, names) +
                     "? mx7100-calc --help lists them)");

@@ -2,8 +2,11 @@
 
 #include <QApplication>
 
+#include <cerrno>
+#include <cstdio>
 #include <iostream>
 
+#include "cli/csv.h"
 #include "cli/output.h"
 #include "cli/sheetbook.h"
 #include "cli/tool.h"
@@ -11,6 +14,7 @@
 #include "common/numtext.h"
 #include "project/links.h"
 #include "project/report.h"
+#include "project/takeoff.h"
 
 namespace mx::cli {
 
@@ -77,6 +81,56 @@ int writeReport(const std::vector<ModuleDescription>& modules, const project::Pr
     return std::cout ? 0 : cannotWriteOutput();
 }
 
+std::string shownJson(const ShownQuantities& s) {
+    std::string out = "{\"concrete\": " + hundredthsText(s.concrete) + ", \"formwork\": " + hundredthsText(s.formwork) +
+                      ", \"steel\": [";
+    for (std::size_t i = 0; i < s.steel.size(); ++i)
+        out += (i ? ", " : "") + std::string("{\"bar\": ") + jsonString(s.steel[i].bar) + ", \"grade\": " +
+               jsonString(s.steel[i].grade) + ", \"kg\": " + hundredthsText(s.steel[i].kg, 1) + "}";
+    return out + "], \"steelTotal\": " + hundredthsText(s.steelTotal(), 1) + "}";
+}
+
+// The table as a CSV file, staged beside its name and renamed to it only when whole.
+std::optional<std::string> writeCsv(const std::string& path, const std::string& text) {
+    StagedOutput staged(path);
+    if (staged.stagingPath().empty()) return cannotWrite(path, WriteFault{WriteFault::Kind::NoTemporary, errno});
+    std::FILE* f = std::fopen(staged.stagingPath().c_str(), "wb");
+    if (!f) return cannotWrite(path, WriteFault{WriteFault::Kind::NoTemporary, errno});
+    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    const int err = written ? 0 : errno;
+    if (std::fclose(f) != 0 || !written) return cannotWrite(path, WriteFault{WriteFault::Kind::Write, err ? err : errno});
+    if (const auto fault = staged.commit("")) return cannotWrite(path, *fault);
+    return std::nullopt;
+}
+
+int printQuantities(const std::vector<ModuleDescription>& modules, const project::Project& p, const std::string& csvPath) {
+    const project::ProjectTakeoff t = project::projectTakeoff(p, modules);
+    for (std::size_t i = 0; i < t.members.size(); ++i) {
+        const project::MemberTakeoff& m = t.members[i];
+        std::cout << "{\"member\": " << i + 1 << ", \"name\": " << jsonString(m.name) << ", \"module\": "
+                  << jsonString(m.module) << ", \"count\": " << m.count
+                  << ", \"quantities\": " << quantitiesJson(m.quantities, m.count) << "}\n"
+                  << std::flush;
+        if (!std::cout) return cannotWriteOutput();
+    }
+    std::string kinds;
+    for (const project::KindTotal& k : t.byKind)
+        kinds += (kinds.empty() ? "" : ", ") + std::string("{\"module\": ") + jsonString(k.module) + ", \"net\": " +
+                 shownJson(k.total) + "}";
+    std::cout << "{\"totals\": {\"byKind\": [" << kinds << "], \"net\": " << shownJson(t.net)
+              << ", \"waste\": {\"concrete\": " << t.waste.concrete << ", \"formwork\": " << t.waste.formwork
+              << ", \"steel\": " << t.waste.steel << "}, \"withWaste\": " << shownJson(t.withWaste) << "}}\n"
+              << std::flush;
+    if (!std::cout) return cannotWriteOutput();
+    if (!csvPath.empty()) {
+        if (const auto err = writeCsv(csvPath, csvText(project::takeoffTable(t)))) {
+            std::cerr << "mx7100-calc: " << *err << "\n";
+            return 1;
+        }
+    }
+    return 0;
+}
+
 std::string number(double v) { return numText(v); }
 
 // One line per linked field, in dependency order: each term's source, port, dead and
@@ -115,13 +169,18 @@ int runProjectCommand(const std::vector<ModuleDescription>& modules, const std::
                       const std::function<std::unique_ptr<QApplication>()>& startQt) {
     const std::string& command = args.at(0);
     const bool report = command == "report";
-    const std::string usage = report ? "usage: mx7100-calc report PROJECT.mx7100 --pdf FILE.pdf"
-                                     : "usage: mx7100-calc " + command + " PROJECT.mx7100";
-    std::string projectPath, pdfPath;
+    const bool quantities = command == "quantities";
+    const std::string usage = report       ? "usage: mx7100-calc report PROJECT.mx7100 --pdf FILE.pdf"
+                              : quantities ? "usage: mx7100-calc quantities PROJECT.mx7100 [--csv FILE.csv]"
+                                           : "usage: mx7100-calc " + command + " PROJECT.mx7100";
+    std::string projectPath, pdfPath, csvPath;
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (report && args[i] == "--pdf") {
             if (i + 1 >= args.size()) return fail("--pdf needs a file name");
             pdfPath = args[++i];
+        } else if (quantities && args[i] == "--csv") {
+            if (i + 1 >= args.size()) return fail("--csv needs a file name");
+            csvPath = args[++i];
         } else if (projectPath.empty() && !args[i].starts_with("-")) {
             projectPath = args[i];
         } else {
@@ -132,9 +191,14 @@ int runProjectCommand(const std::vector<ModuleDescription>& modules, const std::
     if (report && samePath(projectPath, pdfPath)) return fail(shownPath(pdfPath) + " is the project itself; name another file for the report");
     if (report)
         if (const auto err = checkOutputPath(pdfPath)) return fail(*err);
+    if (!csvPath.empty()) {
+        if (samePath(projectPath, csvPath)) return fail(shownPath(csvPath) + " is the project itself; name another file for the table");
+        if (const auto err = checkOutputPath(csvPath)) return fail(*err);
+    }
     const project::ReadOutcome read = project::readProjectFile(projectPath, modules);
     if (!read.project) return fail(read.error);
     if (command == "takedown") return printTakedown(*read.project, modules);
+    if (quantities) return printQuantities(modules, *read.project, csvPath);
     return report ? writeReport(modules, *read.project, pdfPath, startQt) : printMembers(modules, *read.project);
 }
 

@@ -1,3 +1,4 @@
+#include "column/column_quantities.h"
 #include "column/column_design.h"
 #include "column/column_ports.h"
 #include "column/column_drawing.h"
@@ -111,6 +112,7 @@ ModuleDescription description() {
         return shown;
     };
     m.run = runColumn;
+    m.quantities = columnRunQuantities;
     m.noRun = [] {
         ModuleRun run;
         addPages(run, {});

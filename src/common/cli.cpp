@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 #include "common/numtext.h"
@@ -103,6 +104,7 @@ Report reportOf(const ModuleDescription& module, const FormState& state, ModuleR
     report.labels = std::move(run.labels);
     for (const auto& [name, text] : run.closingLabels.entries()) report.labels.set(name, text);
     report.result = std::move(run.result);
+    if (module.quantities) report.quantities = module.quantities(run, state);
     if (wantPages) {
         if (run.sheet) report.sheet = run.sheet(titleBlockOf(module.fields, state.fields));
         if (run.drawing) report.drawing = run.drawing(module.drawingArea);
@@ -146,6 +148,7 @@ std::string toolHelp(const std::vector<ModuleDescription>& modules) {
         "       mx7100-calc batch FILE.csv [--sheets FILE.pdf] [--project OUT.mx7100]\n"
         "       mx7100-calc project PROJECT.mx7100\n"
         "       mx7100-calc report PROJECT.mx7100 --pdf FILE.pdf\n"
+        "       mx7100-calc quantities PROJECT.mx7100 [--csv FILE.csv]\n"
         "       mx7100-calc takedown PROJECT.mx7100\n"
         "       mx7100-calc --help | --version\n"
         "\n"
@@ -163,7 +166,8 @@ std::string toolHelp(const std::vector<ModuleDescription>& modules) {
         "  --drawing FILE.png writes the window drawing of the member\n"
         "\n"
         "Prints one JSON object: status, verdict, the messages in the order the window shows\n"
-        "them, the fields after corrections, the result labels and the result record.\n"
+        "them, the fields after corrections, the result labels, the result record and the\n"
+        "member's quantities (concrete, formwork, steel by bar size).\n"
         "Exit status 0 after any calculation, 1 when an output (the standard output, a sheet\n"
         "or a drawing) cannot be written, 2 for a setting that cannot be applied.\n"
         "\n"
@@ -174,7 +178,11 @@ std::string toolHelp(const std::vector<ModuleDescription>& modules) {
         "\n"
         "project: runs every member of a project file, one JSON line each, as batch does.\n"
         "report: writes the project's calculation report as one PDF: the cover, the\n"
-        "design-criteria page, the contents and every member's sheet, numbered page k / n.\n"
+        "design-criteria page, the contents, every member's sheet, numbered page k / n, and\n"
+        "the quantities pages.\n"
+        "quantities: one JSON line per member with its count and quantities, and one for\n"
+        "the totals by member kind and by bar size, net and with the project's waste\n"
+        "allowance; --csv writes the table as UTF-8 CSV with a byte-order mark.\n"
         "\n"
         "mx7100-calc MODULE --help lists the module's fields, types and grades.\n";
     return out;
@@ -274,7 +282,32 @@ std::string toJson(const ModuleDescription& module, const FormState& state, cons
     out += ", \"fields\": " + object(state.fields.entries(), true);
     out += ", \"labels\": " + object(report.labels.entries(), true);
     out += ", \"result\": " + object(report.result.entries(), false);
+    if (report.quantities) out += ", \"quantities\": " + quantitiesJson(*report.quantities);
     return out + "}";
+}
+
+std::string quantitiesJson(const Quantities& q, int count) {
+    if (!q.available()) return "{\"available\": false, \"reason\": " + jsonString(q.unavailable) + "}";
+    const ShownQuantities s = shown(q, count);
+    std::string out = "{\"available\": true, \"count\": " + std::to_string(count);
+    if (!q.note.empty()) out += ", \"note\": " + jsonString(q.note);
+    out += ", \"concrete\": " + hundredthsText(s.concrete) + ", \"formwork\": " + hundredthsText(s.formwork);
+    out += ", \"bars\": [";
+    bool first = true;
+    for (const BarSet& b : q.bars) {
+        if (b.count <= 0 || !(b.length > 0)) continue;
+        out += first ? "" : ", ";
+        first = false;
+        out += "{\"role\": " + jsonString(b.role) + ", \"bar\": " + jsonString(barName(b.dia, b.round)) +
+               ", \"grade\": " + jsonString(b.grade) + ", \"count\": " + std::to_string(b.count) +
+               ", \"length\": " + hundredthsText(std::llround(b.length * 100)) + "}";
+    }
+    out += "], \"steel\": [";
+    for (std::size_t i = 0; i < s.steel.size(); ++i) {
+        out += (i ? ", " : "") + std::string("{\"bar\": ") + jsonString(s.steel[i].bar) + ", \"grade\": " +
+               jsonString(s.steel[i].grade) + ", \"kg\": " + hundredthsText(s.steel[i].kg, 1) + "}";
+    }
+    return out + "], \"steelTotal\": " + hundredthsText(s.steelTotal(), 1) + "}";
 }
 
 }  // namespace mx::cli

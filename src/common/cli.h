@@ -27,6 +27,7 @@ struct Report {
     ResultList result;                   // every value of the result record
     std::optional<PageModel> sheet;      // filled when pages were asked for and the module prints a sheet
     std::optional<PageModel> drawing;    // filled when pages were asked for and the module draws the member
+    std::optional<Quantities> quantities;  // the member's takeoff, where the module measures one
 };
 
 // Parses SETTING arguments (CONTROL=TEXT, type=N, grade=G, --sheet FILE.pdf,
@@ -63,5 +64,9 @@ std::string moduleHelp(const ModuleDescription& module);
 
 std::string jsonString(std::string_view s);
 std::string toJson(const ModuleDescription& module, const FormState& state, const Report& report);
+// A member's quantities as JSON, counted `count` times and rounded as shown: available,
+// or the reason there are none; concrete (m³), formwork (m²), each bar set and the
+// steel by size and grade (kg).
+std::string quantitiesJson(const Quantities& q, int count = 1);
 
 }  // namespace mx::cli

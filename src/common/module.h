@@ -19,6 +19,7 @@
 #include "common/material.h"
 #include "common/message.h"
 #include "common/page.h"
+#include "common/quantities.h"
 #include "common/titleblock.h"
 
 namespace mx {
@@ -84,6 +85,15 @@ template <typename Outcome>
 const Outcome* recordOf(const ModuleRun& run) {
     const auto* p = std::any_cast<std::shared_ptr<const Outcome>>(&run.record);
     return p ? p->get() : nullptr;
+}
+
+// A run's quantities by the module's takeoff of its outcome; none, said so, unless the
+// run designed a usable member.
+template <typename Outcome, typename Takeoff>
+Quantities quantitiesOfRun(const ModuleRun& run, Takeoff&& takeoff) {
+    const Outcome* o = recordOf<Outcome>(run);
+    if (!o || run.status != static_cast<int>(DesignStatus::Usable)) return notUsableQuantities();
+    return takeoff(*o);
 }
 
 // A type button: its code and the caption it puts up.
@@ -154,6 +164,9 @@ struct ModuleDescription {
     // link to another member's port of the same unit; both empty where none.
     std::vector<PortInfo> ports;
     std::vector<std::string> targets;
+    // The member's quantities from one of its runs (the run's own record) and the state
+    // it ran on; empty where the module builds nothing.
+    std::function<Quantities(const ModuleRun&, const FormState&)> quantities;
 };
 
 // Presses a type button of the module (its own press, or a code of its type list);

@@ -12,6 +12,7 @@ ModuleDescription blowDescription() {
     ModuleDescription m = moduleRecord("blow", kBlowCaption, blowFieldTable());
     m.types = blowTypeList();
     m.typeField = typeBlowField;
+    m.quantities = [](const ModuleRun&, const FormState&) { return noQuantities(kBlowQuantities); };
     m.run = [](FormState& s) {
         auto outcome = std::make_shared<const BlowOutcome>(calculateBlow(readBlowInput(s.fields)));
         const BlowOutcome& o = *outcome;

@@ -24,6 +24,8 @@ ModuleDescription pileDescription() {
     ModuleDescription m = moduleRecord("pile", kPileCaption, pileFieldTable());
     m.types = pileTypeList();
     m.typeField = typePileField;
+    // Piles are bought precast and driven: nothing of them is cast or bent on site.
+    m.quantities = [](const ModuleRun&, const FormState&) { return noQuantities(kPileQuantities); };
     m.run = [](FormState& s) {
         auto o = std::make_shared<const PileOutcome>(runPile(s.fields, s.typeCode));
         s.typeCode = o->result.code;

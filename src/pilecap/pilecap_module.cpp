@@ -1,3 +1,4 @@
+#include "pilecap/pilecap_quantities.h"
 #include "pilecap/pilecap.h"
 #include "pilecap/pilecap_ports.h"
 #include "pilecap/pilecap_drawing.h"
@@ -94,6 +95,7 @@ ModuleDescription description() {
         pressGradeButton(state.fields, grade);
     };
     m.run = run;
+    m.quantities = pileCapRunQuantities;
     m.noRun = [] { return footingNoRun(pileCapCalculation()); };
     m.drawingArea = kPileCapScreenArea;
     m.ports = pileCapPorts();

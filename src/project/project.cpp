@@ -75,7 +75,7 @@ void writeLinks(std::string& out, const std::vector<FieldLink>& links) {
             out += k ? ",\n         " : "\n         ";
             if (!t.member.empty())
                 out += "{\"member\": " + cli::jsonString(t.member) + ", \"port\": " + cli::jsonString(t.port) +
-                       ", \"count\": " + std::to_string(t.count) + "}";
+                       (t.count != 1 ? ", \"count\": " + std::to_string(t.count) : std::string()) + "}";
             else
                 out += "{\"value\": " + jsonNumber(t.value) + ", \"part\": " + (t.live ? "\"live\"" : "\"dead\"") +
                        ", \"note\": " + cli::jsonString(t.note) + "}";
@@ -125,7 +125,11 @@ std::string projectText(const Project& p, const std::vector<ModuleDescription>& 
     writeFields(out, p.criteria, findModule(modules, kCriteriaModule), "  ");
     out += ",\n  \"titleBlock\": {\"project\": " + cli::jsonString(p.titleBlock.project) +
            ", \"engineer\": " + cli::jsonString(p.titleBlock.engineer) +
-           ", \"registration\": " + cli::jsonString(p.titleBlock.registration) + "},\n  \"members\": {";
+           ", \"registration\": " + cli::jsonString(p.titleBlock.registration) + "},";
+    if (p.waste != WasteAllowance{})
+        out += "\n  \"waste\": {\"concrete\": " + std::to_string(p.waste.concrete) + ", \"formwork\": " +
+               std::to_string(p.waste.formwork) + ", \"steel\": " + std::to_string(p.waste.steel) + "},";
+    out += "\n  \"members\": {";
     TakenIds taken;
     for (const Member& m : p.members) taken.add(m.id);
     std::set<std::string> written;
@@ -139,7 +143,7 @@ std::string projectText(const Project& p, const std::vector<ModuleDescription>& 
                ", \"name\": " + cli::jsonString(m.name) + ", \"type\": " +
                (m.state.typeCode ? std::to_string(m.state.typeCode) : std::string("null")) + ", \"grade\": " +
                (m.state.grade ? cli::jsonString(kGradeNames[static_cast<int>(*m.state.grade)]) : std::string("null")) +
-               ",\n     \"fields\": ";
+               (m.count != 1 ? ", \"count\": " + std::to_string(m.count) : std::string()) + ",\n     \"fields\": ";
         writeFields(out, m.state.fields, module, "     ", m.links);
         if (!m.links.empty()) writeLinks(out, m.links);
         out += "}";

@@ -62,12 +62,14 @@ struct Member {
     // The window as it was stored: input texts by object name (a field not held keeps
     // its default), the type button and the steel-grade button last pressed.
     FormState state;
+    // How many members built alike it stands for ("จำนวน": six beams B1): the
+    // quantities count it that many times. Written to the file when not 1.
+    int count = 1;
     // The fields linked to other members' outputs, in the order they were linked.
     std::vector<FieldLink> links = {};
     bool operator==(const Member& o) const {
-        return module == o.module && id == o.id && name == o.name && state.typeCode == o.state.typeCode &&
-               state.grade == o.state.grade && state.fields.entries() == o.state.fields.entries() &&
-               links == o.links;
+        return module == o.module && id == o.id && name == o.name && count == o.count && state.typeCode == o.state.typeCode &&
+               state.grade == o.state.grade && state.fields.entries() == o.state.fields.entries() && links == o.links;
     }
 };
 
@@ -78,14 +80,28 @@ struct TitleBlockDefaults {
     bool operator==(const TitleBlockDefaults&) const = default;
 };
 
+// Waste allowed on each material over the net quantities, in whole per cent: what Thai
+// estimators commonly add (concrete 5, formwork 10, reinforcing steel 7). Written to
+// the file ("waste") when the project sets other figures.
+struct WasteAllowance {
+    int concrete = 5;
+    int formwork = 10;
+    int steel = 7;
+    bool operator==(const WasteAllowance&) const = default;
+};
+// The most a member may count and the most waste a material may be allowed.
+inline constexpr int kMaxMemberCount = 10000;
+inline constexpr int kMaxWastePercent = 100;
+
 struct Project {
     FieldSet cover;     // the cover page's fields (the "cover" module's)
     FieldSet criteria;  // the design-criteria page's fields (the "criteria" module's)
     TitleBlockDefaults titleBlock;
+    WasteAllowance waste;
     std::vector<Member> members;
     bool operator==(const Project& o) const {
         return cover.entries() == o.cover.entries() && criteria.entries() == o.criteria.entries() &&
-               titleBlock == o.titleBlock && members == o.members;
+               titleBlock == o.titleBlock && waste == o.waste && members == o.members;
     }
 };
 

@@ -68,6 +68,15 @@ std::optional<int> wholeNumber(const JsonValue& v) {
     return n;
 }
 
+// A whole number from lo to hi, or the reason it is not.
+int wholeIn(const JsonValue& v, int lo, int hi, const std::string& where) {
+    const auto n = wholeNumber(v);
+    if (!n || *n < lo || *n > hi)
+        throw Unusable{where + " ต้องเป็นเลขจำนวนเต็มตั้งแต่ " + std::to_string(lo) + " ถึง " + std::to_string(hi) +
+                       " แต่เป็น" + asWritten(v) + " (" + lineNote(v) + ")"};
+    return *n;
+}
+
 // Every key of an object must be one of the known ones.
 void onlyKeys(const JsonValue& v, std::initializer_list<const char*> known, const std::string& where) {
     for (const auto& [key, value] : v.members) {
@@ -165,7 +174,7 @@ void readLinks(const JsonValue& v, const ModuleDescription& module, Member& m, c
 Member readMember(const JsonValue& v, std::size_t index, std::string id, const Reading& r) {
     std::string where = "ชิ้นส่วนลำดับที่ " + std::to_string(index + 1);
     expectKind(v, JsonValue::Kind::Object, where);
-    onlyKeys(v, {"module", "name", "type", "grade", "fields", "links"}, where);
+    onlyKeys(v, {"module", "name", "type", "grade", "count", "fields", "links"}, where);
     Member m;
     m.id = std::move(id);
     m.name = text(v.find("name"), where + " ชื่อ");
@@ -204,6 +213,8 @@ Member readMember(const JsonValue& v, std::size_t index, std::string id, const R
                            " ไม่มีปุ่มเลือกชั้นเหล็ก (" + lineNote(*grade) + ")"};
         m.state.grade = parsed;
     }
+    if (const JsonValue* count = v.find("count"))
+        m.count = wholeIn(*count, 1, kMaxMemberCount, where + " จำนวน (หัวข้อ \"count\")");
     if (const JsonValue* fields = v.find("fields")) readFields(*fields, *found, r, m.state.fields, where);
     if (const JsonValue* links = v.find("links")) readLinks(*links, *found, m, where);
     return m;
@@ -259,7 +270,7 @@ Project readProject(const JsonValue& root, const std::vector<ModuleDescription>&
         throw Unusable{"ไม่ใช่ไฟล์โครงการ MX7100 (หัวข้อ \"format\" เป็น" + asWritten(*format) + " ไม่ใช่ " +
                        quotedName(kFormatName) + ", " + lineNote(*format) + ")"};
     const Reading r{modules, readVersion(root)};
-    onlyKeys(root, {"format", "version", "cover", "criteria", "titleBlock", "members"}, "ไฟล์");
+    onlyKeys(root, {"format", "version", "cover", "criteria", "titleBlock", "waste", "members"}, "ไฟล์");
 
     Project p = newProject(modules);
     const ModuleDescription* cover = findModule(modules, kCoverModule);
@@ -274,6 +285,15 @@ Project readProject(const JsonValue& root, const std::vector<ModuleDescription>&
         p.titleBlock.project = text(t->find("project"), where + " ชื่อโครงการ");
         p.titleBlock.engineer = text(t->find("engineer"), where + " ชื่อวิศวกร");
         p.titleBlock.registration = text(t->find("registration"), where + " เลขทะเบียน");
+    }
+    if (const JsonValue* w = root.find("waste")) {
+        const std::string where = "ค่าเผื่อวัสดุ (หัวข้อ \"waste\")";
+        expectKind(*w, JsonValue::Kind::Object, where);
+        onlyKeys(*w, {"concrete", "formwork", "steel"}, where);
+        const std::pair<const char*, int*> items[] = {
+            {"concrete", &p.waste.concrete}, {"formwork", &p.waste.formwork}, {"steel", &p.waste.steel}};
+        for (const auto& [key, into] : items)
+            if (const JsonValue* x = w->find(key)) *into = wholeIn(*x, 0, kMaxWastePercent, where + " " + key);
     }
     if (const JsonValue* list = root.find("members")) readMembers(*list, r, p.members);
     if (auto fault = linkFault(p, modules)) throw Unusable{*fault};

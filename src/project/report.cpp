@@ -7,6 +7,7 @@
 #include "common/titleblock.h"
 #include "common/utf8.h"
 #include "project/projectformat.h"
+#include "project/takeoff.h"
 
 namespace mx::project {
 
@@ -98,8 +99,7 @@ int contentsPages(const Project& p) {
     return std::max(1, (n + kContentsRowsPerPage - 1) / kContentsRowsPerPage);
 }
 
-// The first sheet's page: after the cover, the criteria page, the contents and the
-// load take-down.
+// The first sheet's page: after the cover, the criteria page and the contents.
 int firstSheetPage(const Project& p) { return 3 + contentsPages(p) + takedownPageCount(p); }
 
 // The project line of the report's own pages: the title-block default, or the
@@ -130,8 +130,14 @@ Member sheetMember(const Project& p, const Member& member, const ModuleDescripti
 
 std::string pageText(int k, int n) { return "หน้า " + std::to_string(k) + " / " + std::to_string(n); }
 
-int reportPageCount(const Project& project) {
+namespace {
+int pagesBeforeQuantities(const Project& project) {
     return firstSheetPage(project) - 1 + static_cast<int>(project.members.size());
+}
+}  // namespace
+
+int reportPageCount(const Project& project, const std::vector<ModuleDescription>& modules) {
+    return pagesBeforeQuantities(project) + quantitiesPageCount(projectTakeoff(project, modules));
 }
 
 std::string verdictCaption(const std::optional<int>& status) {
@@ -154,14 +160,10 @@ std::string moduleCaption(const std::string& module) {
     return it == captions.end() ? module : it->second;
 }
 
-std::vector<ContentsRow> reportContents(const Project& project, const std::vector<ModuleDescription>& modules) {
-    return reportContents(project, modules, resolveLinks(project, modules));
-}
-
-std::vector<ContentsRow> reportContents(const Project& project, const std::vector<ModuleDescription>& modules,
-                                        const Resolution& links) {
+namespace {
+std::vector<ContentsRow> contentsOf(const Project& project, const std::vector<ModuleDescription>& modules, int pages,
+                                   const Resolution& links) {
     std::vector<ContentsRow> rows;
-    const int pages = reportPageCount(project);
     int page = firstSheetPage(project);
     for (std::size_t i = 0; i < project.members.size(); ++i) {
         const Member& member = project.members[i];
@@ -173,6 +175,11 @@ std::vector<ContentsRow> reportContents(const Project& project, const std::vecto
         ++page;
     }
     return rows;
+}
+}  // namespace
+
+std::vector<ContentsRow> reportContents(const Project& project, const std::vector<ModuleDescription>& modules) {
+    return contentsOf(project, modules, reportPageCount(project, modules), resolveLinks(project, modules));
 }
 
 PageModel contentsPage(const Project& project, const std::vector<ContentsRow>& rows, std::size_t first, int page,
@@ -212,9 +219,11 @@ PageModel contentsPage(const Project& project, const std::vector<ContentsRow>& r
 
 bool buildReport(const Project& project, const std::vector<ModuleDescription>& modules,
                  const std::function<bool(const PageModel&)>& addPage, std::vector<ContentsRow>* contents) {
-    const int pages = reportPageCount(project);
+    const ProjectTakeoff takeoff = projectTakeoff(project, modules);
+    const int quantityPages = quantitiesPageCount(takeoff);
+    const int pages = pagesBeforeQuantities(project) + quantityPages;
     const Resolution links = resolveLinks(project, modules);
-    const std::vector<ContentsRow> rows = reportContents(project, modules, links);
+    const std::vector<ContentsRow> rows = contentsOf(project, modules, pages, links);
     if (contents) *contents = rows;
     if (!addPage(pageOf(modules, "cover", project.cover))) return false;
     if (!addPage(pageOf(modules, "criteria", project.criteria))) return false;
@@ -248,6 +257,8 @@ bool buildReport(const Project& project, const std::vector<ModuleDescription>& m
         if (!addPage(*sheet)) return false;
         ++page;
     }
+    for (int i = 0; i < quantityPages; ++i)
+        if (!addPage(quantitiesPage(takeoff, projectName(project), i, page++, pages))) return false;
     return true;
 }
 

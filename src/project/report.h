@@ -1,7 +1,8 @@
 #pragma once
 // A project's calculation report as pages: the cover, the design-criteria page, the
 // contents (member, module, page, verdict), then every member's sheet run again from
-// its stored inputs, in order, each sheet's page field reading "หน้า k / n".
+// its stored inputs, in order, and last the quantities pages ("สรุปปริมาณวัสดุ"), each
+// page's field reading "หน้า k / n".
 // No Qt: each page goes to a callback as it is built, so a long report never holds
 // more than one sheet.
 #include <functional>
@@ -21,7 +22,7 @@ struct ContentsRow {
     int page = 0;        // counted from the cover as 1
     std::optional<int> status;
     // The members it stands on, through its links, that are not usable.
-    std::vector<std::string> standsOn;
+    std::vector<std::string> standsOn = {};
     bool usable() const { return status != static_cast<int>(DesignStatus::NotUsable); }
 };
 
@@ -33,16 +34,14 @@ std::string verdictCaption(const std::optional<int>& status);
 
 // "หน้า k / n".
 std::string pageText(int k, int n);
-// Pages of the report: cover, criteria, contents, the load take-down and one sheet a
-// member.
-int reportPageCount(const Project& project);
+// Pages of the report: cover, criteria, contents, one sheet a member and the
+// quantities pages (which run every member to measure it).
+int reportPageCount(const Project& project, const std::vector<ModuleDescription>& modules);
 // The short Thai name of a module for the contents ("คาน", "เสาเข็ม (Blow count)").
 std::string moduleCaption(const std::string& module);
 
 // The contents rows: every member run once, without its pages, for its verdict.
 std::vector<ContentsRow> reportContents(const Project& project, const std::vector<ModuleDescription>& modules);
-std::vector<ContentsRow> reportContents(const Project& project, const std::vector<ModuleDescription>& modules,
-                                        const Resolution& links);
 
 // The load take-down pages ("ตารางถ่ายน้ำหนัก") after the contents: none for a project
 // without links.

@@ -1,3 +1,4 @@
+#include "slab/slab_quantities.h"
 #include "slab/slab_design.h"
 #include "slab/slab_ports.h"
 #include "slab/slab_drawing.h"
@@ -107,6 +108,7 @@ ModuleDescription description() {
         slab::pressSlabGrade(s.fields, g);
     };
     m.run = runSlab;
+    m.quantities = slabRunQuantities;
     m.noRun = [] {
         ModuleRun run;
         addSlabPages(run, {});

@@ -1,3 +1,4 @@
+#include "spreadfooting/spreadfooting_quantities.h"
 #include "spreadfooting/spreadfooting.h"
 #include "spreadfooting/spreadfooting_ports.h"
 #include "spreadfooting/spreadfooting_drawing.h"
@@ -78,6 +79,7 @@ ModuleDescription description() {
         pressGrade(s.fields, g);
     };
     m.run = [](FormState& s) { return footingRun(spreadFootingCalculation(), s, addResult, FieldSet{}); };
+    m.quantities = spreadFootingRunQuantities;
     m.noRun = [] { return footingNoRun(spreadFootingCalculation()); };
     m.drawingArea = kScreenDrawingArea;
     m.targets = spreadFootingTargets();

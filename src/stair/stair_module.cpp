@@ -1,3 +1,4 @@
+#include "stair/stair_quantities.h"
 #include "stair/stair_design.h"
 #include "stair/stair_ports.h"
 #include "stair/stair_drawing.h"
@@ -99,6 +100,7 @@ ModuleDescription description() {
         stair::pressStairGrade(s.fields, g);
     };
     m.run = runStair;
+    m.quantities = stairRunQuantities;
     m.noRun = [] {
         ModuleRun run;
         addPages(run, {});

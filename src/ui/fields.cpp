@@ -14,6 +14,15 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
     return l;
 }
 
+QLabel* makeTitle(QWidget* parent, const char* name, const QString& text, int pointSize) {
+    QLabel* l = makeLabel(parent, name, text);
+    QFont f = l->font();
+    f.setPointSize(pointSize);
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QString& tip) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));

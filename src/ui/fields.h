@@ -23,6 +23,9 @@ inline std::string ss(const QString& s) { return s.toStdString(); }
 QLineEdit* makeField(QWidget* parent, const char* name, const QString& text);
 // A label with its object name and caption.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text);
+// A label with its object name and text as a title line of a window of its own: bold,
+// at a point size.
+QLabel* makeTitle(QWidget* parent, const char* name, const QString& text, int pointSize);
 // A push button with its object name, caption and tooltip.
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QString& tip = QString());
 

@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -153,6 +154,17 @@ QWidget* MemberWindow::addMaterialRows(ClickLabel* caption, QPushButton* button)
     caption->opensAndCloses([this] { showMaterials(true); }, [this] { showMaterials(false); });
     if (button) connect(button, &QPushButton::clicked, this, [this] { showMaterials(true); });
     return addRowGroup(panel(design_.materials.panel), design_.materials.materialsHeight);
+}
+
+QWidget* MemberWindow::addMaterialRows(const char* buttonName, const char* captionName, const QString& caption) {
+    QFrame* p = panel(design_.materials.panel);
+    auto* row = new QHBoxLayout;
+    QPushButton* button = addHelpButton(p, buttonName);
+    ClickLabel* label = addClickLabel(p, captionName, caption);
+    row->addWidget(button);
+    row->addWidget(label, 1);
+    panelLayout(p)->addLayout(row);
+    return addMaterialRows(label, button);
 }
 
 QWidget* MemberWindow::addRowGroup(QFrame* p, int minHeightTwips) {
@@ -347,6 +359,16 @@ QLabel* MemberWindow::addValueLabel(QWidget* parent, const char* name) {
     // loses its light right and bottom edges.
     v->setStyleSheet(QStringLiteral("background: white; border: 1px solid #7a7a7a; padding-right: 3px;"));
     return v;
+}
+
+QGridLayout* MemberWindow::addResultGrid(QFrame* p, const char* headingName) {
+    const QString heading = QStringLiteral("รายการคำนวณ");
+    panelLayout(p)->addWidget(asHeading(headingName ? addLabel(p, headingName, heading) : new QLabel(heading, p)));
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+    panelLayout(p)->addLayout(grid);
+    return grid;
 }
 
 QLabel* MemberWindow::addToolbarCaption(const char* name, const QString& text, const char* colour) {

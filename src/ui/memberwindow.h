@@ -216,6 +216,8 @@ protected:
     // caption opens them on a click (its border showing while they are open) and
     // closes them on a double-click; the help button beside it, if any, opens them.
     QWidget* addMaterialRows(ClickLabel* caption, QPushButton* button = nullptr);
+    // The same with its own row for the caption, the help button before it.
+    QWidget* addMaterialRows(const char* buttonName, const char* captionName, const QString& caption);
     // A group of rows inside a panel that is shown only while the panel is at least
     // minHeightTwips high. Rows that the window hides inside it stay hidden.
     QWidget* addRowGroup(QFrame* panel, int minHeightTwips);
@@ -248,6 +250,9 @@ protected:
     QLabel* addLabel(QWidget* parent, const char* name, const QString& text = {});
     // A sunken value box of the result panel.
     QLabel* addValueLabel(QWidget* parent, const char* name);
+    // The result panel's heading, "รายการคำนวณ" (a caption of that object name where
+    // the form names it), and below it the grid its captions and values fill.
+    QGridLayout* addResultGrid(QFrame* panel, const char* headingName = nullptr);
     // A caption of the toolbar, beside the buttons (the kind caption, the verdict).
     QLabel* addToolbarCaption(const char* name, const QString& text, const char* colour);
     // The verdict caption of the toolbar, greyed with the results when they are out of

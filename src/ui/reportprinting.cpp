@@ -46,24 +46,24 @@ PrintProgress* currentProgress = &progressDialog;
 PrintProgress& printProgress() { return *currentProgress; }
 void setPrintProgress(PrintProgress* p) { currentProgress = p ? p : &progressDialog; }
 
-Message reportQuestion(const project::Project& project) {
-    return Message{"พิมพ์รายการคำนวณของโครงการ ทั้งหมด " + std::to_string(project::reportPageCount(project)) +
-                       " หน้า (ปก เกณฑ์การออกแบบ สารบัญ และรายการคำนวณของชิ้นส่วน " +
-                       std::to_string(project.members.size()) + " รายการ)",
+Message reportQuestion(const project::Project& project, int pages) {
+    return Message{"พิมพ์รายการคำนวณของโครงการ ทั้งหมด " + std::to_string(pages) +
+                       " หน้า (ปก เกณฑ์การออกแบบ สารบัญ รายการคำนวณของชิ้นส่วน " +
+                       std::to_string(project.members.size()) + " รายการ และสรุปปริมาณวัสดุ)",
                    kProgressTitle, Icon::Question};
 }
 
 bool printProjectReport(const project::Project& project, const std::vector<ModuleDescription>& modules, QWidget* parent,
                         ReportOutput output) {
+    const int total = project::reportPageCount(project, modules);
     if (output == ReportOutput::Ask) {
-        const PrintChoice choice = prompter().askPrint(reportQuestion(project), parent);
+        const PrintChoice choice = prompter().askPrint(reportQuestion(project, total), parent);
         if (choice == PrintChoice::Cancel) return false;
         output = choice == PrintChoice::Preview ? ReportOutput::Preview : ReportOutput::Print;
     }
     // Every member runs again as its page comes, so the report never holds more than
     // one sheet; the progress counts the pages as they are painted.
     const PageFeed pages = [&](const PageSink& add) {
-        const int total = project::reportPageCount(project);
         int done = 0;
         const bool whole = project::buildReport(project, modules, [&](const PageModel& page) {
             if (!printProgress().advance(done, total, parent)) return false;

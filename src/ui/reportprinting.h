@@ -31,7 +31,7 @@ void setPrintProgress(PrintProgress* p);  // nullptr restores the dialog
 enum class ReportOutput { Ask, Print, Preview };
 
 // The print question of a report, naming its pages.
-Message reportQuestion(const project::Project& project);
+Message reportQuestion(const project::Project& project, int pages);
 
 // Prints the project's report; modules are every module (allModules()),
 // which run every member again from its stored inputs. Returns true when the whole

@@ -8,9 +8,9 @@ if(NOT rc EQUAL 0)
 endif()
 string(REGEX MATCHALL "\"page\": [0-9]+, \"member\"" rows "${out}")
 list(LENGTH rows members)
-# The cover, the criteria page, the contents and the two pages of the linked house's
-# load take-down.
-math(EXPR pages "${members} + 5")
+# The cover, the criteria page, the contents, the two pages of the linked house's load
+# take-down; the two pages of its quantities.
+math(EXPR pages "${members} + 7")
 if(NOT out MATCHES "\"pages\": ${pages}}")
   message(FATAL_ERROR "expected ${pages} pages for ${members} members:\n${out}")
 endif()

@@ -75,6 +75,21 @@ TEST(CliJson, WritesEveryPartInOrder) {
     EXPECT_EQ(jsonString("a\nb\x01"), "\"a\\nb\\u0001\"");
 }
 
+TEST(CliJson, AddsTheMemberQuantitiesWhereTheModuleMeasuresThem) {
+    Quantities q;
+    q.concrete = 0.3249;
+    q.formwork = 4;
+    q.bars.push_back(barOf("เหล็กปลอก", 6, "SD30", 28, 1.12));
+    q.bars.push_back(barOf("เหล็กล่าง", 12, "SD30", 3, 4.288));
+    EXPECT_EQ(quantitiesJson(q, 2),
+              "{\"available\": true, \"count\": 2, \"concrete\": 0.65, \"formwork\": 8.00, \"bars\": [{\"role\": "
+              "\"เหล็กปลอก\", \"bar\": \"RB6\", \"grade\": \"SR24\", \"count\": 28, \"length\": 1.12}, {\"role\": "
+              "\"เหล็กล่าง\", \"bar\": \"DB12\", \"grade\": \"SD30\", \"count\": 3, \"length\": 4.29}], \"steel\": "
+              "[{\"bar\": \"RB6\", \"grade\": \"SR24\", \"kg\": 13.9}, {\"bar\": \"DB12\", \"grade\": \"SD30\", "
+              "\"kg\": 22.9}], \"steelTotal\": 36.8}");
+    EXPECT_EQ(quantitiesJson(notUsableQuantities()), "{\"available\": false, \"reason\": \"แบบยังใช้ไม่ได้ ไม่ถอดปริมาณวัสดุ\"}");
+}
+
 TEST(Diagnostics, KeepsMessagesAndCorrectionsInOrder) {
     Diagnostics d;
     d.say("1.a", "");

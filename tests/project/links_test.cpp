@@ -21,7 +21,7 @@ const std::vector<mx::ModuleDescription>& modules() {
 Member member(const std::string& module, const std::string& id, const std::string& name, int type,
               std::initializer_list<std::pair<const char*, const char*>> fields) {
     const mx::ModuleDescription& m = *mx::findModule(module);
-    Member out{module, id, name, {}, {}};
+    Member out{module, id, name, {}};
     out.state.fields = m.defaults;
     out.state.typeCode = type;
     for (const auto& [field, text] : fields) out.state.fields.set(mx::findField(m.fields, field)->object, text);

@@ -17,6 +17,7 @@
 #include "common/utf8.h"
 #include "project/project.h"
 #include "project/report.h"
+#include "project/takeoff.h"
 #include "modules/catalogue.h"
 
 namespace fs = std::filesystem;
@@ -136,7 +137,7 @@ TEST(ProjectFile, AVersionOneHouseSavedAgainPrintsTheSameReport) {
         return pages;
     };
     const auto before = report(*old.project);
-    EXPECT_EQ(before.size(), 14u);
+    EXPECT_EQ(before.size(), 15u);  // the house's 14 pages and its quantities page
     EXPECT_EQ(report(*again.project), before);
 }
 
@@ -391,14 +392,18 @@ TEST(ProjectReport, PagesAreNumberedAndTheContentsPointAtThem) {
     struct Case {
         int members, pages, contentsPages;
     };
-    for (const Case c : {Case{0, 3, 1}, Case{2, 5, 1}, Case{kContentsRowsPerPage, 3 + kContentsRowsPerPage, 1},
+    for (Case c : {Case{0, 3, 1}, Case{2, 5, 1}, Case{kContentsRowsPerPage, 3 + kContentsRowsPerPage, 1},
                          Case{kContentsRowsPerPage + 1, 4 + kContentsRowsPerPage + 1, 2}}) {
         const Project p = projectOf(c.members, kinds);
         std::vector<mx::PageModel> pages;
         std::vector<ContentsRow> rows;
         ASSERT_TRUE(buildReport(p, modules(), [&](const mx::PageModel& page) { pages.push_back(page); return true; }, &rows));
+        // The quantities pages close the report.
+        const int quantityPages = quantitiesPageCount(projectTakeoff(p, modules()));
+        EXPECT_EQ(quantityPages, c.members > kContentsRowsPerPage / 2 ? 2 : 1) << c.members;
+        c.pages += quantityPages;
         ASSERT_EQ(static_cast<int>(pages.size()), c.pages) << c.members;
-        EXPECT_EQ(reportPageCount(p), c.pages);
+        EXPECT_EQ(reportPageCount(p, modules()), c.pages);
         ASSERT_EQ(static_cast<int>(rows.size()), c.members);
         for (int k = 3; k <= c.pages; ++k)
             EXPECT_TRUE(holds(pageTexts(pages[static_cast<std::size_t>(k - 1)]), pageText(k, c.pages))) << k;
@@ -441,7 +446,7 @@ TEST(ProjectReport, AFailedPileIsMarkedAsAnyFailedMember) {
         p.members.push_back(m);
     }
     const std::vector<ContentsRow> rows = reportContents(p, modules());
-    const auto texts = contentsPage(p, rows, 0, 3, reportPageCount(p)).texts();
+    const auto texts = contentsPage(p, rows, 0, 3, reportPageCount(p, modules())).texts();
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(rows[i].usable(), cases[i].usable) << cases[i].what;
         EXPECT_EQ(rows[i].status, cases[i].usable ? 2 : 1) << cases[i].what;
@@ -466,8 +471,9 @@ TEST(ProjectReport, TheExampleHouse) {
     for (const Member& m : read.project->members) modulesUsed.push_back(m.module);
     for (const char* m : {"beam", "slab", "column", "stair", "pilecap", "pile", "blow"})
         EXPECT_NE(std::find(modulesUsed.begin(), modulesUsed.end(), m), modulesUsed.end()) << m;
-    // Cover, criteria, contents and the linked house's two pages of load take-down.
-    EXPECT_EQ(pages, 5 + static_cast<int>(rows.size()));
+    // Cover, criteria, contents, the linked house's two pages of load take-down and its
+    // two pages of quantities.
+    EXPECT_EQ(pages, 7 + static_cast<int>(rows.size()));
     for (const ContentsRow& r : rows) EXPECT_TRUE(r.usable() && r.standsOn.empty()) << r.member;
 }
 

@@ -81,7 +81,7 @@ TEST(Printing, PreviewIsOfferedAndPaintsThePrintedPage) {
 TEST(ReportPrinting, EveryPageReachesThePdfLegibly) {
     if (QStandardPaths::findExecutable("pdfseparate").isEmpty()) GTEST_SKIP() << "poppler-utils not installed";
     const project::Project p = house();
-    const int pages = project::reportPageCount(p);
+    const int pages = project::reportPageCount(p, modules());
     for (const ReportOutput output : {ReportOutput::Print, ReportOutput::Preview}) {
         RecordingPrompter rec;
         QTemporaryDir dir;
@@ -104,7 +104,7 @@ TEST(ReportPrinting, EveryPageReachesThePdfLegibly) {
 
 TEST(ReportPrinting, CancelLeavesNoPdf) {
     const project::Project p = house();
-    const int last = project::reportPageCount(p) - 1;
+    const int last = project::reportPageCount(p, modules()) - 1;
     struct Row { int cancelAt; bool oldFile; };  // oldFile: a file of that name was there before
     for (const Row& row : {Row{0, false}, Row{1, false}, Row{last, false}, Row{last, true}}) {
         RecordingPrompter rec;

@@ -189,14 +189,8 @@ void ColumnWindow::buildInputPanel() {
     grid->addLayout(factors, 6, 2, 1, 2, Qt::AlignLeft);
 
     // The material caption uncovers the materials; a double-click covers them again.
-    auto* materialsRow = new QHBoxLayout;
-    QPushButton* c26 = addHelpButton(p, "Command26");
-    ui::ClickLabel* label6 = addClickLabel(p, "Label6", QStringLiteral("* ค่ามาตรฐานของคอนกรีตและเหล็กที่ใช้คำนวณ"));
-    materialsRow->addWidget(c26);
-    materialsRow->addWidget(label6, 1);
-    column->addLayout(materialsRow);
-
-    QWidget* materials = addMaterialRows(label6, c26);
+    QWidget* materials =
+        addMaterialRows("Command26", "Label6", QStringLiteral("* ค่ามาตรฐานของคอนกรีตและเหล็กที่ใช้คำนวณ"));
     alignFields(addFieldRows(materials, {{"Text9"}, {"Text10"}}), grid);
     QLabel* label55 = addLabel(materials, "Label55");
     ui::asPrompt(label55);

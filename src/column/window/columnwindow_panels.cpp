@@ -156,11 +156,7 @@ void ColumnWindow::acceptEstimate() {
 
 void ColumnWindow::buildResultPanel() {
     QFrame* p = panel(kResultPanel);
-    QVBoxLayout* column = panelLayout(p);
-    column->addWidget(ui::asHeading(new QLabel(QStringLiteral("รายการคำนวณ"), p)));
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(2);
+    QGridLayout* grid = addResultGrid(p);
     constexpr int kRowsPerColumn = (std::size(kResultRows) + 1) / 2;
     int i = 0;
     for (const ResultRow& row : kResultRows) {
@@ -173,7 +169,6 @@ void ColumnWindow::buildResultPanel() {
         grid->addWidget(v, r, c + 1);
         ++i;
     }
-    column->addLayout(grid);
 }
 
 }  // namespace mx::column

@@ -14,12 +14,15 @@
 #include "pile/pile_module.h"
 #include "pile/pile_sheet.h"
 #include "ui/fields.h"
+#include "ui/registry.h"
 
 namespace mx::pile {
 
 using ui::qs;
 
 namespace {
+
+constexpr ui::MemberWindowId kWindowId{"blow", "blow", "blowhelp"};
 
 PilePicture pictureOf(int code) {
     switch (code) {
@@ -31,13 +34,12 @@ PilePicture pictureOf(int code) {
 
 PileWindowDesign blowDesign() {
     PileWindowDesign d;
-    d.id = kBlowWindowId;
+    d.id = kWindowId;
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณหาการรับ นน.ของเสาเข็มโดยปั้นจั่น?",
                              "ออกจากการคำนวณหาการรับ นน.เสาเข็มโดยปั้นจั่น", Icon::Critical};
     d.check = [](std::string_view field, const FieldSet& f) { return checkBlowField(std::string(field), f.get(field)); };
     d.layout = blowlayout::kWindow;
-    for (const BlowTypeInfo& t : blowTypes())
-        d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip, t.typeText, t.list});
+    d.types = typeButtons(blowTypes(), pictureOf);
     d.chooseTypeCaption = "เลือกชนิดของเสาเข็ม";
     d.chosenTypeTooltip = "ชนิดของเสาเข็ม";
     d.typeHeadingText = kBlowDefaultTypeText;
@@ -94,6 +96,10 @@ BlowInput BlowWindow::working() const { return readBlowInput(fields()); }
 void BlowWindow::afterCalculate() {
     if (const BlowOutcome* o = lastRecord<BlowOutcome>()) shown_ = heldBlowResult(shown_, *o);
     PileMemberWindow::afterCalculate();
+}
+
+void registerBlowWindow() {
+    ui::WindowRegistry::instance().add(kWindowId, [] { return new BlowWindow; });
 }
 
 }  // namespace mx::pile

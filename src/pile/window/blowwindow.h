@@ -2,13 +2,10 @@
 // The blow-count window: a driven pile checked against its driving record by the
 // Hiley formula, with the hammer advice and the title block for the printed sheet.
 #include "pile/window/pilememberwindow.h"
-#include "ui/registry.h"
 
 #include "pile/blow_calc.h"
 
 namespace mx::pile {
-
-inline constexpr ui::MemberWindowId kBlowWindowId{"blow", "blow", "blowhelp"};
 
 class BlowWindow : public PileMemberWindow {
     Q_OBJECT
@@ -28,5 +25,8 @@ private:
     BlowResult shown_;
 
 };
+
+// Makes the blow-count window known to the window registry.
+void registerBlowWindow();
 
 }  // namespace mx::pile

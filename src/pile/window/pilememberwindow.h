@@ -27,6 +27,16 @@ struct TypeButton {
     int list;  // 1 for the first of the section lists, 0 for none
 };
 
+// The type buttons of a module's type table (the pile's and the blow count's have the
+// same columns), each with the picture of its code.
+template <typename TypeInfo>
+std::vector<TypeButton> typeButtons(const std::vector<TypeInfo>& types, PilePicture (*picture)(int code)) {
+    std::vector<TypeButton> out;
+    for (const TypeInfo& t : types)
+        out.push_back({t.code, t.toolbarButton, t.panelButton, picture(t.code), t.tooltip, t.typeText, t.list});
+    return out;
+}
+
 // Where a pile window's parts stand: the heights of its one panel, the width of the
 // input column, the title block's panel and buttons, and the controls that show the
 // chosen type. Each window's table is in its own *_layout.h.

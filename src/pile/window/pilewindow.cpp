@@ -23,6 +23,8 @@ using ui::ss;
 
 namespace {
 
+constexpr ui::MemberWindowId kWindowId{"pile", "pile", "pilehelp"};
+
 PilePicture pictureOf(int code) {
     switch (code) {
     case kTimber: return PilePicture::Timber;
@@ -34,13 +36,12 @@ PilePicture pictureOf(int code) {
 
 PileWindowDesign pileDesign() {
     PileWindowDesign d;
-    d.id = kPileWindowId;
+    d.id = kWindowId;
     d.exitQuestion = Message{"คุณแน่ใจหรือว่าจะออกจากการคำนวณหาการรับ นน.ของเสาเข็ม?",
                              "ออกจากการคำนวณหาการรับ นน.ปลอดภัยของเสาเข็ม", Icon::Critical};
     d.check = checkPileField;
     d.layout = pilelayout::kWindow;
-    for (const PileTypeInfo& t : pileTypes())
-        d.types.push_back({t.code, t.toolbarButton, t.panelButton, pictureOf(t.code), t.tooltip, t.typeText, t.list});
+    d.types = typeButtons(pileTypes(), pictureOf);
     d.chooseTypeCaption = "กำหนดรูปแบบของเสาเข็ม";
     d.chosenTypeTooltip = "กำหนดรูปแบบของเสาเข็ม";
     d.typeHeadingText = kDefaultTypeText;
@@ -122,8 +123,8 @@ FormState PileWindow::formState() const {
 }
 
 void registerWindows() {
-    ui::WindowRegistry::instance().add(kPileWindowId, [] { return new PileWindow; });
-    ui::WindowRegistry::instance().add(kBlowWindowId, [] { return new BlowWindow; });
+    ui::WindowRegistry::instance().add(kWindowId, [] { return new PileWindow; });
+    registerBlowWindow();
 }
 
 }  // namespace mx::pile

@@ -2,13 +2,10 @@
 // The pile safe-load window: pile type, size and length in, the safe load by skin
 // friction out, and the title block for the printed sheet.
 #include "pile/window/pilememberwindow.h"
-#include "ui/registry.h"
 
 #include "pile/pile_calc.h"
 
 namespace mx::pile {
-
-inline constexpr ui::MemberWindowId kPileWindowId{"pile", "pile", "pilehelp"};
 
 class PileWindow : public PileMemberWindow {
     Q_OBJECT

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "shell/window/licence.h"
+#include "ui/fields.h"
 #include "ui/registry.h"
 
 namespace mx::shell {
@@ -101,12 +102,7 @@ MainMenu::MainMenu(QWidget* parent) : QWidget(parent) {
     picture_->setToolTip(QStringLiteral("คลิกเพื่อหยุดภาพ ดับเบิลคลิกเพื่อให้เคลื่อนไหวต่อ"));
     picture_->installEventFilter(this);
 
-    auto* heading = new QLabel(QStringLiteral("MX7100"), this);
-    heading->setObjectName(QStringLiteral("heading"));
-    QFont hf = heading->font();
-    hf.setPointSize(26);
-    hf.setBold(true);
-    heading->setFont(hf);
+    QLabel* heading = ui::makeTitle(this, "heading", QStringLiteral("MX7100"), 26);
     auto* sub = new QLabel(QStringLiteral("โปรแกรมออกแบบโครงสร้างคอนกรีตเสริมเหล็ก\nโดยวิธีหน่วยแรงใช้งาน ตามมาตรฐาน วสท."), this);
     sub->setObjectName(QStringLiteral("subheading"));
 

@@ -199,12 +199,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
                                  "QLabel#name { color: #ffd060; }"));
     auto* face = new QLabel(this);
     face->setPixmap(PictureClip(faceStrip(), 3, 6).cell(10));
-    auto* name = new QLabel(QStringLiteral("MX7100  รุ่น 2.00"), this);
-    name->setObjectName(QStringLiteral("name"));
-    QFont nf = name->font();
-    nf.setPointSize(20);
-    nf.setBold(true);
-    name->setFont(nf);
+    QLabel* name = ui::makeTitle(this, "name", QStringLiteral("MX7100  รุ่น 2.00"), 20);
     auto* body = new QLabel(
         QStringLiteral("โปรแกรมช่วยออกแบบโครงสร้างคอนกรีตเสริมเหล็ก\n"
                        "โดยวิธีหน่วยแรงใช้งาน (Working Stress Design) ตามมาตรฐาน วสท.\n"

@@ -269,11 +269,7 @@ void SlabWindow::buildBarSizePanel() {
 
 void SlabWindow::buildResultPanel() {
     QFrame* p = panel(kResultPanel);
-    QVBoxLayout* column = panelLayout(p);
-    column->addWidget(ui::asHeading(new QLabel(QStringLiteral("รายการคำนวณ"), p)));
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(2);
+    QGridLayout* grid = addResultGrid(p);
     int r = 0;
     for (const ResultRow& row : kResultRows) {
         if (row.spacing) {
@@ -301,7 +297,6 @@ void SlabWindow::buildResultPanel() {
     }
     p->findChild<QLabel*>(QStringLiteral("Label18"))->setToolTip(QStringLiteral("ความหนาพื้นน้อยที่สุด"));
     p->findChild<QLabel*>(QStringLiteral("Label19"))->setMinimumWidth(260);
-    column->addLayout(grid);
 }
 
 bool SlabWindow::showMemberType(int kind) {

@@ -196,14 +196,8 @@ void StairWindow::buildInputPanel() {
 
     // The material heading: a click (or its help button) uncovers the materials, a
     // double-click covers them again.
-    auto* heading = new QHBoxLayout;
-    QPushButton* c24 = addHelpButton(p, "Command24");
-    ui::ClickLabel* label8 = addClickLabel(p, "Label8", QStringLiteral("*ค่าหน่วยแรงของคอนกรีตและเหล็กที่ใช้คำนวณ"));
-    heading->addWidget(c24);
-    heading->addWidget(label8, 1);
-    column->addLayout(heading);
-
-    QWidget* materials = addMaterialRows(label8, c24);
+    QWidget* materials =
+        addMaterialRows("Command24", "Label8", QStringLiteral("*ค่าหน่วยแรงของคอนกรีตและเหล็กที่ใช้คำนวณ"));
     alignFields(addFieldRows(materials, kMaterialRows), grid);
     QLabel* label22 = addLabel(materials, "Label22", QString::fromUtf8(kStairGrades[0].caption));
     ui::asPrompt(label22);
@@ -212,12 +206,7 @@ void StairWindow::buildInputPanel() {
 
 void StairWindow::buildResultPanel() {
     QFrame* p = panel(kResultPanel);
-    QVBoxLayout* column = panelLayout(p);
-    column->addWidget(ui::asHeading(addLabel(p, "Label10", QStringLiteral("รายการคำนวณ"))));
-
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(2);
+    QGridLayout* grid = addResultGrid(p, "Label10");
     auto addRows = [this, p, grid](const auto& labels, int col) {
         int r = 0;
         for (const char* name : labels) {
@@ -254,7 +243,6 @@ void StairWindow::buildResultPanel() {
     addRows(kRightResults, 2);
     grid->setColumnMinimumWidth(2, 8);
     p->findChild<QLabel*>(QStringLiteral("Label32"))->setToolTip(QString::fromUtf8(kRecommendedThicknessTip));
-    column->addLayout(grid);
 }
 
 bool StairWindow::showMemberType(int type) {

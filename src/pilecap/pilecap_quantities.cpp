@@ -1,0 +1,31 @@
+#include "pilecap/pilecap_quantities.h"
+
+#include <cmath>
+
+namespace mx::pilecap {
+
+Quantities pileCapQuantities(const PileCapResult& r, const std::string& grade) {
+    Quantities q;
+    const double w = r.Bw / 100.0, l = r.Lc / 100.0, t = r.t / 100.0;
+    const int db = static_cast<int>(std::lround(r.db));
+    q.concrete = w * l * t;
+    q.formwork = 2 * (w + l) * t;  // the sides only: the cap is cast on the ground over its piles
+    // Mesh bars stop the ground cover short of each edge, and end in standard hooks
+    // where the anchorage asks for them (round bars always do).
+    const auto mesh = [&](const char* role, int count, double along) {
+        BarSet bar = barOf(role, db, grade, count, 0);
+        const int hooks = (r.anchorage.hooks || bar.round) ? 2 : 0;
+        bar.length = cutLength(along - 2 * kGroundCover / 100, db, bar.round, hooks);
+        return bar;
+    };
+    q.bars.push_back(mesh("ตะแกรงทางยาว", r.N, l));
+    q.bars.push_back(mesh("ตะแกรงทางสั้น", r.Ns, w));
+    return q;
+}
+
+Quantities pileCapRunQuantities(const ModuleRun& run, const FormState& state) {
+    return quantitiesOfRun<PileCapOutcome>(
+        run, [&](const PileCapOutcome& o) { return pileCapQuantities(o.result, memberGrade(state.grade, o.result.fs)); });
+}
+
+}  // namespace mx::pilecap

@@ -1,0 +1,16 @@
+#pragma once
+// The pile cap's takeoff: the cap's concrete, the forms of its sides, and its mesh both
+// ways, from the cap it designed. The piles are bought precast and driven: the pile
+// module measures none.
+#include <string>
+
+#include "common/module.h"
+#include "pilecap/pilecap.h"
+
+namespace mx::pilecap {
+
+Quantities pileCapQuantities(const PileCapResult& r, const std::string& grade);
+// The quantities of a run of the pile-cap module (none unless its design is usable).
+Quantities pileCapRunQuantities(const ModuleRun& run, const FormState& state);
+
+}  // namespace mx::pilecap

@@ -1,0 +1,16 @@
+#pragma once
+// The stair's takeoff: the waist slab and its steps (or the folded plate), their forms,
+// the main and temperature bars, from the stair it designed. The stair is designed as
+// a strip one metre wide, so its quantities are of one metre of it.
+#include <string>
+
+#include "common/module.h"
+#include "stair/stair_design.h"
+
+namespace mx::stair {
+
+Quantities stairQuantities(const StairDesignResult& r, const std::string& grade);
+// The quantities of a run of the stair module (none unless its design is usable).
+Quantities stairRunQuantities(const ModuleRun& run, const FormState& state);
+
+}  // namespace mx::stair
