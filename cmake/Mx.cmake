@@ -1,5 +1,6 @@
 # Every module folder is laid out the same way:
 #   src/<name>/*.cpp         calculation core, sheet and drawing builders (no Qt) -> mx_<name>
+#   src/<name>/*.tsv         its data tables (the field table), compiled in as text -> mx_<name>
 #   src/<name>/window/*.cpp  its windows (Qt)                                     -> mx_<name>_window
 #   tests/<name>/*.cpp       core tests                                           -> test_<name>
 #   tests/<name>/window/*.cpp window tests, run headless                          -> test_<name>_window
@@ -26,11 +27,39 @@ foreach(entry ${mx_src_entries})
   endif()
 endforeach()
 
+# Compiles data files into a library as their text: src/<dir>/<file>.<ext> becomes
+#   std::string_view mx::embedded::<file>_<ext>();
+# declared in the generated header "<dir>/<file>_<ext>.h". The tables stay data that a
+# reader edits as a table; the program carries them inside, so it never looks for a
+# file at run time. CMake reruns when a data file changes.
+function(mx_embed_text target)
+  foreach(file ${ARGN})
+    file(RELATIVE_PATH MX_EMBED_SOURCE ${PROJECT_SOURCE_DIR}/src ${file})
+    get_filename_component(dir ${MX_EMBED_SOURCE} DIRECTORY)
+    get_filename_component(base ${file} NAME)
+    string(MAKE_C_IDENTIFIER ${base} MX_EMBED_SYMBOL)
+    set(MX_EMBED_HEADER ${dir}/${MX_EMBED_SYMBOL}.h)
+    file(READ ${file} MX_EMBED_TEXT)
+    string(FIND "${MX_EMBED_TEXT}" ")mxtext\"" close)
+    if(NOT close EQUAL -1)
+      message(FATAL_ERROR "src/${MX_EMBED_SOURCE} holds the text that closes its string: )mxtext\"")
+    endif()
+    set(out ${PROJECT_BINARY_DIR}/embedded/${dir}/${MX_EMBED_SYMBOL})
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/embedded.h.in ${out}.h @ONLY)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/embedded.cpp.in ${out}.cpp @ONLY)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${file})
+    target_sources(${target} PRIVATE ${out}.cpp)
+  endforeach()
+  target_include_directories(${target} PUBLIC ${PROJECT_BINARY_DIR}/embedded)
+endfunction()
+
 function(mx_module name)
   file(GLOB core CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   add_library(mx_${name} STATIC ${core})
   target_include_directories(mx_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(mx_${name} PUBLIC mx_common ${ARGN})
+  file(GLOB tables CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.tsv)
+  mx_embed_text(mx_${name} ${tables})
   file(GLOB win CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/window/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/window/*.h
        ${CMAKE_CURRENT_SOURCE_DIR}/window/*.qrc)
   if(win)

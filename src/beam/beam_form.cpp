@@ -4,12 +4,19 @@
 #include <array>
 #include <cmath>
 
-#include "beam/beam_fields.h"
+#include "beam/beam_fields_tsv.h"
+#include "beam/beam_floor_loads_tsv.h"
+#include "beam/beam_wall_weights_tsv.h"
 #include "common/checked.h"
 #include "common/limitrule.h"
 #include "common/numtext.h"
 
 namespace mx::beam {
+
+const FieldTable& beamFieldTable() {
+    static const FieldTable table = loadFieldTable("beam/beam_fields.tsv", embedded::beam_fields_tsv());
+    return table;
+}
 
 FieldSet beamDefaultFields() { return defaultsOf(beamFieldTable()); }
 
@@ -129,6 +136,8 @@ const std::vector<GradeButton>& gradeButtons() {
 }
 
 const GradeButton& gradeButton(SteelGrade g) { return gradeButtons()[static_cast<std::size_t>(g)]; }
+
+void pressBeamGrade(FieldSet& fields, SteelGrade g) { fields.set("Text14", gradeButton(g).fs); }
 
 namespace {
 
@@ -318,64 +327,25 @@ LiveLoadEstimate estimateLiveLoad(const FieldSet& f, int beamType) {
     return e;
 }
 
+namespace {
+
+// A pick list's rows from its data file: the text, then the load it writes.
+std::vector<LoadEntry> loadEntries(std::string_view source, std::string_view text) {
+    std::vector<LoadEntry> entries;
+    for (const auto& row : loadRows(source, text, 2))
+        entries.push_back({row[0], static_cast<int>(cellNumber(source, row[1]))});
+    return entries;
+}
+
+}  // namespace
+
 const std::vector<LoadEntry>& floorLoadTable() {
-    static const std::vector<LoadEntry> table{
-        {"หลังคา    30", 30},
-        {"กันสาดหรือหลังคาคอนกรีต  100", 100},
-        {"ที่พักอาศัย  150", 150},
-        {"โรงเรียนอนุบาล 150", 150},
-        {"ห้องน้ำ ห้องส้วม  150", 150},
-        {"ห้องแถว ตึกแถวที่ใช้พักอาศัย  200", 200},
-        {"อาคารชุด หอพัก   200", 200},
-        {"ห้องพักโรงแรม   200", 200},
-        {"ห้องคนไข้พิเศษของโรงพยาบาล 200", 200},
-        {"สำนักงาน  ธนาคาร  250", 250},
-        {"อาคารพาณิชย์  300", 300},
-        {"ส่วนของห้องแถว  300", 300},
-        {"ตึกแถวที่ใชเพื่อการพาณิชย์  300", 300},
-        {"มหาวิทยาลัย วิทยาลัย  300", 300},
-        {"โรงเรียน  โรงพยาบาล  300", 300},
-        {"ห้องโถง  บันได  300", 300},
-        {"ช่องทางเดินของอาคารชุด  300", 300},
-        {"ห้องโถง บันได ทางเดินทั่วไป 300", 300},
-        {"ช่องทางเดินหอพัก โรงแรม สำนักงาน 300", 300},
-        {"ช่องทางเดิน โถง บันได ธนาคาร  300", 300},
-        {"ตลาด อาคารสรรพสินค้า  400", 400},
-        {"หอประชุม โรงมหรสพ  400", 400},
-        {"ภัตตาคาร ห้องประชุม  400", 400},
-        {"ห้องอ่านหนังสือในห้องสมุด 400", 400},
-        {"ที่จอดหรือเก็บรถยนตร์นั่ง  400", 400},
-        {"ที่จอดหรือเก็บรถจักรยานยนตร์  400", 400},
-        {"โถง บันได ทางเดิน อาคารพาณิชย์ 400", 400},
-        {"โถง บันได ทางเดินมหาวิทยาลัย 400", 400},
-        {"โถงบันได ทางเดินวิทยาลัย โรงเรียน 400", 400},
-        {"คลังสินค้า โรงกีฬา 500", 500},
-        {"พิพิธภัณฑ์ อัฒจันทร์ 500", 500},
-        {"โรงงานอุตสาหกรรม โรงพิมพ์ 500", 500},
-        {"ห้องเก็บเอกสารและพัสดุ  500", 500},
-        {"ห้องโถง บันได ทางเดิน ของตลาด 500", 500},
-        {"โถง บันได ทางเดิน อาคารสรรพสินค้า 500", 500},
-        {"โถง บันได ทางเดิน หอประชุม ห้องประชุม 500", 500},
-        {"โถง บันได ทางเดินโรงมหรสพ ภัตตาคาร 500", 500},
-        {"โถง บันได ทางเดิน ห้องสมุดหรือหอสมุด 500", 500},
-        {"ห้องเก็บหนังสือของห้องสมุดหรือหอสมุด 600", 600},
-        {"ที่จอดหรือเก็บรถยนตร์บรรทุกเปล่า  800", 800},
-    };
+    static const std::vector<LoadEntry> table = loadEntries("beam/beam_floor_loads.tsv", embedded::beam_floor_loads_tsv());
     return table;
 }
 
 const std::vector<LoadEntry>& wallWeightTable() {
-    static const std::vector<LoadEntry> table{
-        {"ผนังก่ออิฐมอญครึ่งแผ่นฉาบปูน 180", 180},
-        {"ผนังก่ออิฐมอญเต็มแผ่นฉาบปูน  360", 360},
-        {"ผนังคอนกรีตบล็อคหนา 7 ซม.  120", 120},
-        {"ผนังคอนกรีตบล็อคหนา 9 ซม.  160", 160},
-        {"ผนัง ฝาไม้ ไม้อัด รวมเคร่า  30", 30},
-        {"ผนัง ฝาเซโลกรีต รวมเคร่า  30", 30},
-        {"ผนังดินซีเมนต์ขนาดเท่าอิฐบล็อค  170", 170},
-        {"ผนังอิฐ บปก. ก่อครึ่งแผ่น  220", 220},
-        {"ผนังอิฐ บปก. ก่อเต็มแผ่น  440", 440},
-    };
+    static const std::vector<LoadEntry> table = loadEntries("beam/beam_wall_weights.tsv", embedded::beam_wall_weights_tsv());
     return table;
 }
 

@@ -11,11 +11,15 @@
 
 #include "beam/beam_design.h"
 #include "common/fieldset.h"
+#include "common/fieldtable.h"
 #include "common/material.h"
 #include "common/message.h"
 
 namespace mx::beam {
 
+// The window's input fields, from the module's field table (object name, short
+// name, caption, unit, default, tooltip).
+const FieldTable& beamFieldTable();
 // Every input field of the window with its default text, in window order: the design
 // fields, the live-load calculator and the title block.
 FieldSet beamDefaultFields();
@@ -65,6 +69,8 @@ struct GradeButton {
 };
 const std::vector<GradeButton>& gradeButtons();
 const GradeButton& gradeButton(SteelGrade g);
+// What a grade button writes into the fields: its allowable steel stress fs.
+void pressBeamGrade(FieldSet& fields, SteelGrade g);
 inline constexpr const char* kGradePrompt = "เหล็กนอนใช้เหล็กเส้นกลม SR.-24";
 
 // A field's limit check on an edit: the message and the text written back. The

@@ -3,7 +3,6 @@
 #include "beam/beam_ports.h"
 
 #include "beam/beam_drawing.h"
-#include "beam/beam_fields.h"
 #include "beam/beam_form.h"
 #include "beam/beam_sheet.h"
 
@@ -78,22 +77,43 @@ bool pressBeamType(FormState& state, int code) {
     return true;
 }
 
-void pressBeamGrade(FormState& state, SteelGrade g) {
-    state.grade = g;
-    state.fields.set("Text14", gradeButton(g).fs);
+Diagnostics beamFieldRule(std::string_view field, const FieldSet& fields, int beamType) {
+    Diagnostics d;
+    if (field == "Text1") {
+        // A span over the limit is written back as 1 m first; then its message, then
+        // the sizes the span suggests, each an edit of its own field.
+        const SpanCheck c = checkSpan(fields.get("Text1"));
+        if (c.resetToOne) d.correct("Text1", "1");
+        if (c.message) d.say(*c.message);
+        for (auto& [name, text] : spanSuggestions(c.span, beamType)) d.correct(name, text);
+        return d;
+    }
+    const auto check = checkBeamField(field, fields.get(field));
+    if (!check) return d;
+    if (check->correction && !check->correctionAfterMessage) d.correct(std::string(field), *check->correction);
+    d.say(check->message);
+    if (check->correction && check->correctionAfterMessage) d.correct(std::string(field), *check->correction);
+    return d;
 }
 
 namespace {
 
-// The pages of a run read its own outcome.
-void addPages(ModuleRun& run, BeamDesignOutcome outcome) {
-    const auto o = std::make_shared<const BeamDesignOutcome>(std::move(outcome));
-    const bool usable = o->status == DesignStatus::Usable;
-    run.sheet = [o, usable](const ProjectTitleBlock& tb) { return beamSheet(o->result, tb, usable); };
-    run.drawing = [o](const PageBox& area) { return beamDrawing(o->result, area); };
-    run.hasFigure = [o] { return beamHasFigure(o->result); };
-    run.record = o;
+std::vector<TypeInfo> beamTypes() {
+    std::vector<TypeInfo> types;
+    for (int code = 1; beamTypeButton(code); ++code) types.push_back({code, beamTypeButton(code)->tooltip});
+    return types;
 }
+
+std::vector<Message> typeBeamField(FormState& state, std::string_view field, const std::string& text) {
+    const int type = state.typeCode;
+    return typeField(state.fields, field, text, [type](std::string_view f, const FieldSet& fields) {
+        return beamFieldRule(f, fields, type);
+    });
+}
+
+constexpr ResultPages<BeamDesignResult> kPages{
+    [](const BeamDesignResult& r, bool usable, const ProjectTitleBlock& tb) { return beamSheet(r, tb, usable); },
+    beamDrawing, beamHasFigure};
 
 }  // namespace
 
@@ -110,14 +130,8 @@ ModuleRun runBeam(FormState& state) {
     } else {
         for (const std::string& name : beamResultLabelNames()) run.labels.set(name, "");
     }
-    run.closingLabels.set("Label49", outcome.verdict);
-    run.status = static_cast<int>(outcome.status);
-    run.verdict = outcome.verdict;
     run.messages = outcome.diagnostics.messages();
-    addBeamResult(run.result, outcome.result);
-    run.diagnostics = outcome.diagnostics;
-    addPages(run, std::move(outcome));
-    return run;
+    return finishRun(std::move(run), std::move(outcome), "Label49", addBeamResult, kPages);
 }
 
 ModuleDescription description() {
@@ -125,14 +139,10 @@ ModuleDescription description() {
     m.types = beamTypes();
     m.typeField = typeBeamField;
     m.pressType = pressBeamType;
-    m.pressGrade = pressBeamGrade;
+    m.pressGrade = gradePress(pressBeamGrade);
     m.run = runBeam;
     m.quantities = beamRunQuantities;
-    m.noRun = [] {
-        ModuleRun run;
-        addPages(run, {});
-        return run;
-    };
+    m.noRun = noRunOf<BeamDesignOutcome>(kPages);
     m.drawingArea = kBeamScreenArea;
     m.ports = beamPorts();
     m.targets = beamTargets();

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "beam/beam_drawing.h"
-#include "beam/beam_fields.h"
+#include "beam/beam_form.h"
 #include "common/certify.h"
 #include "common/numtext.h"
 

@@ -2,13 +2,18 @@
 
 #include <iterator>
 
-#include "column/column_fields.h"
+#include "column/column_fields_tsv.h"
 #include "common/checked.h"
 #include "common/fieldedit.h"
 #include "common/limitrule.h"
 #include "common/numtext.h"
 
 namespace mx::column {
+
+const FieldTable& columnFieldTable() {
+    static const FieldTable table = loadFieldTable("column/column_fields.tsv", embedded::column_fields_tsv());
+    return table;
+}
 
 FieldSet columnDefaultFields() { return defaultsOf(columnFieldTable()); }
 

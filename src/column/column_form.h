@@ -9,6 +9,7 @@
 
 #include "column/column_design.h"
 #include "common/fieldset.h"
+#include "common/fieldtable.h"
 #include "common/material.h"
 #include "common/message.h"
 
@@ -16,6 +17,9 @@ namespace mx::column {
 
 inline constexpr const char* kWindowCaption = "ออกแบบเสา คสล. COLUMN-01 MX.7100";
 
+// The window's input fields, from the module's field table (object name, short
+// name, caption, unit, default, tooltip).
+const FieldTable& columnFieldTable();
 // Every input field of the window with its default text, as the field table gives
 // them: the input panel, the load estimator, then the title block.
 FieldSet columnDefaultFields();

@@ -2,7 +2,6 @@
 #include "column/column_design.h"
 #include "column/column_ports.h"
 #include "column/column_drawing.h"
-#include "column/column_fields.h"
 #include "column/column_form.h"
 #include "column/column_module.h"
 #include "column/column_sheet.h"
@@ -58,21 +57,24 @@ void addResult(ResultList& out, const ColumnDesignResult& r) {
 // The window's drawing surface left free for the section.
 constexpr PageBox kScreenDrawingArea{0, 0, 9000, 7500};
 
-void addPages(ModuleRun& run, ColumnOutcome outcome) {
-    const auto o = std::make_shared<const ColumnOutcome>(std::move(outcome));
-    const bool usable = o->status == DesignStatus::Usable;
-    run.sheet = [o, usable](const ProjectTitleBlock& tb) { return columnSheet(o->result, usable, tb); };
-    run.drawing = [o](const PageBox& area) { return columnDrawing(o->result, area); };
-    run.hasFigure = [o] { return columnHasSection(o->result); };
-    run.record = o;
+std::vector<TypeInfo> columnTypes() {
+    std::vector<TypeInfo> types;
+    for (const ColumnShapeButton& s : kColumnShapes) types.push_back({s.code, s.label1});
+    return types;
 }
+
+std::vector<Message> typeColumnField(FormState& state, std::string_view field, const std::string& text) {
+    std::vector<Message> shown;
+    setColumnField(state.fields, state.typeCode, field, text, shown);
+    return shown;
+}
+
+constexpr ResultPages<ColumnDesignResult> kPages{columnSheet, columnDrawing, columnHasSection};
 
 ModuleRun runColumn(FormState& state) {
     ColumnOutcome outcome = calculateColumn(readColumnInput(state.fields, state.typeCode));
     ModuleRun run;
     applyCorrections(outcome.diagnostics, state.fields, state.typeCode, run.messages);
-    run.status = static_cast<int>(outcome.status);
-    run.verdict = outcome.verdict;
     // The captions the shape and grade buttons wrote, then the result panel (and the
     // short/long caption with it) at its moment among the messages; the verdict once
     // they are all shown. A run that stops before the panel writes what it reached
@@ -88,10 +90,7 @@ ModuleRun runColumn(FormState& state) {
     } else {
         run.closingLabels = std::move(labels);
     }
-    addResult(run.result, outcome.result);
-    run.diagnostics = outcome.diagnostics;
-    addPages(run, std::move(outcome));
-    return run;
+    return finishRun(std::move(run), std::move(outcome), nullptr, addResult, kPages);
 }
 
 }  // namespace
@@ -100,10 +99,7 @@ ModuleDescription description() {
     ModuleDescription m = moduleRecord("column", kWindowCaption, columnFieldTable());
     m.types = columnTypes();
     m.typeField = typeColumnField;
-    m.pressGrade = [](FormState& s, SteelGrade g) {
-        s.grade = g;
-        pressColumnGrade(s.fields, g);
-    };
+    m.pressGrade = gradePress(pressColumnGrade);
     // A round column is designed as its square of equal area: the diameter box's OK
     // writes that side into both width fields before Calculate, when a diameter is given.
     m.pressBeforeRun = [](FormState& state) {
@@ -113,11 +109,7 @@ ModuleDescription description() {
     };
     m.run = runColumn;
     m.quantities = columnRunQuantities;
-    m.noRun = [] {
-        ModuleRun run;
-        addPages(run, {});
-        return run;
-    };
+    m.noRun = noRunOf<ColumnOutcome>(kPages);
     m.drawingArea = kScreenDrawingArea;
     m.ports = columnPorts();
     m.targets = columnTargets();

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "column/column_drawing.h"
-#include "column/column_fields.h"
+#include "column/column_form.h"
 #include "common/certify.h"
 #include "common/numtext.h"
 

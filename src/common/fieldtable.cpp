@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <cmath>
 #include <iterator>
+#include <mutex>
+#include <set>
 #include <string>
 
 #include "common/numtext.h"
@@ -113,6 +117,147 @@ FieldTable withTitleBlock(FieldTable rows, const char* const (&objects)[5], cons
                           const char* pageCaption) {
     addTitleBlockFields(rows, objects, memberCaption, pageCaption);
     return rows;
+}
+
+}  // namespace mx
+
+namespace mx {
+
+namespace {
+
+// The tables' texts live as long as the program: a FieldInfo points into them.
+const char* interned(std::string_view s) {
+    static std::mutex lock;
+    static std::set<std::string, std::less<>> pool;
+    const std::lock_guard<std::mutex> hold(lock);
+    auto it = pool.find(s);
+    if (it == pool.end()) it = pool.emplace(s).first;
+    return it->c_str();
+}
+
+std::vector<std::string_view> split(std::string_view line, char separator) {
+    std::vector<std::string_view> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = line.find(separator, start);
+        parts.push_back(line.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos) return parts;
+        start = end + 1;
+    }
+}
+
+// A short name as scripts type it: lower-case letters, digits and '_', a letter first.
+bool shortName(std::string_view s) {
+    if (s.empty() || !std::islower(static_cast<unsigned char>(s[0]))) return false;
+    return std::all_of(s.begin(), s.end(), [](char c) {
+        return std::islower(static_cast<unsigned char>(c)) || std::isdigit(static_cast<unsigned char>(c)) || c == '_';
+    });
+}
+
+std::mutex problemsLock;
+std::vector<std::string> problemsSeen;
+
+// Calls row(number, cells) for every line that is neither blank nor a comment.
+template <typename Row>
+void forEachRow(std::string_view text, Row row) {
+    int number = 0;
+    for (std::string_view line : split(text, '\n')) {
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!line.empty() && line.front() != '#') row(number, split(line, '\t'));
+    }
+}
+
+void noteProblems(std::string_view source, const std::vector<std::string>& problems) {
+    const std::lock_guard<std::mutex> hold(problemsLock);
+    for (const std::string& p : problems) problemsSeen.push_back(std::string(source) + " " + p);
+}
+
+}  // namespace
+
+ParsedFieldTable parseFieldTable(std::string_view text) {
+    ParsedFieldTable out;
+    std::set<std::string_view> objects, names;
+    forEachRow(text, [&](int number, const std::vector<std::string_view>& cells) {
+        auto problem = [&](const std::string& what) {
+            out.problems.push_back("line " + std::to_string(number) + ": " + what);
+        };
+        FieldTable rows;
+        if (cells[0] == "title") {
+            const std::vector<std::string_view> titleObjects = split(cells.size() > 1 ? cells[1] : "", ' ');
+            if (cells.size() < 3 || cells.size() > 4 || titleObjects.size() != 5 || cells[2].empty()) {
+                problem("a title line is 'title', five object names between single blanks, the member caption and "
+                        "at most a page caption");
+                return;
+            }
+            const char* const objectsOf[5] = {interned(titleObjects[0]), interned(titleObjects[1]),
+                                              interned(titleObjects[2]), interned(titleObjects[3]),
+                                              interned(titleObjects[4])};
+            if (cells.size() == 4)
+                addTitleBlockFields(rows, objectsOf, interned(cells[2]), interned(cells[3]));
+            else
+                addTitleBlockFields(rows, objectsOf, interned(cells[2]));
+        } else {
+            if (cells.size() < 5 || cells.size() > 6) {
+                problem(std::to_string(cells.size()) + " columns, where a field has 5 or 6");
+                return;
+            }
+            if (!shortName(cells[1])) {
+                problem("the short name '" + std::string(cells[1]) + "' is not lower-case letters, digits and '_'");
+                return;
+            }
+            const char* tooltip = cells.size() == 6 && !cells[5].empty() ? interned(cells[5]) : nullptr;
+            rows.push_back({interned(cells[0]), interned(cells[1]), interned(cells[2]), interned(cells[3]),
+                            interned(cells[4]), tooltip});
+        }
+        for (const FieldInfo& f : rows) {
+            if (std::string_view(f.object).empty() || !objects.insert(f.object).second)
+                problem("the object name '" + std::string(f.object) + "' is empty or named before");
+            else if (!names.insert(f.name).second)
+                problem("the short name '" + std::string(f.name) + "' is named before");
+            else
+                out.table.push_back(f);
+        }
+    });
+    return out;
+}
+
+FieldTable loadFieldTable(std::string_view source, std::string_view text) {
+    ParsedFieldTable parsed = parseFieldTable(text);
+    noteProblems(source, parsed.problems);
+    return std::move(parsed.table);
+}
+
+std::vector<std::vector<const char*>> loadRows(std::string_view source, std::string_view text, std::size_t columns) {
+    std::vector<std::vector<const char*>> rows;
+    std::vector<std::string> problems;
+    forEachRow(text, [&](int number, const std::vector<std::string_view>& cells) {
+        if (cells.size() != columns) {
+            problems.push_back("line " + std::to_string(number) + ": " + std::to_string(cells.size()) +
+                               " columns, where a row has " + std::to_string(columns));
+            return;
+        }
+        std::vector<const char*> row;
+        for (std::string_view cell : cells) row.push_back(interned(cell));
+        rows.push_back(std::move(row));
+    });
+    noteProblems(source, problems);
+    return rows;
+}
+
+double cellNumber(std::string_view source, const char* cell) {
+    const std::string_view text(cell);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        noteProblems(source, {"the cell '" + std::string(text) + "' is no number"});
+        return 0;
+    }
+    return value;
+}
+
+std::vector<std::string> dataTableProblems() {
+    const std::lock_guard<std::mutex> hold(problemsLock);
+    return problemsSeen;
 }
 
 }  // namespace mx

@@ -4,6 +4,7 @@
 // beside it, its unit, its default text and its tooltip. The module's defaults, the
 // window's caption-and-field rows and title block, and the headless tool's names and
 // help all come from this one table.
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -46,6 +47,35 @@ std::vector<Message> unreadableInputs(const FieldTable& table, const FieldSet& f
 // The title block as typed into the fields the table names project, member, engineer,
 // registration and page.
 ProjectTitleBlock titleBlockOf(const FieldTable& table, const FieldSet& fields);
+
+// A field table as its data file writes it, one field a line, the columns separated by
+// tabs: object name, short name, caption, unit, default and, where the field has one,
+// tooltip (a column may be empty; the default "" is an empty text). A line starting
+// with '#' is a comment; a blank line is passed over. The line
+//     title<TAB>OBJ OBJ OBJ OBJ OBJ<TAB>member caption[<TAB>page caption]
+// appends the standard title block (project, member, engineer, registration, page).
+// `problems` names every line that cannot be read, by its number; those lines are
+// left out of the table.
+struct ParsedFieldTable {
+    FieldTable table;
+    std::vector<std::string> problems;
+};
+ParsedFieldTable parseFieldTable(std::string_view text);
+// A module's table from its data file. A line that cannot be read is left out, never a
+// crash: its problem joins dataTableProblems(), which a test of every module holds empty.
+FieldTable loadFieldTable(std::string_view source, std::string_view text);
+
+// The rows of another of a module's data tables (the rows of a pick list), read the
+// same way: `columns` cells a line separated by tabs, comment and blank lines passed
+// over. A line of another count is left out, its problem joining dataTableProblems().
+// The texts live as long as the program.
+std::vector<std::vector<const char*>> loadRows(std::string_view source, std::string_view text, std::size_t columns);
+// A cell of such a table as a number, read the same in every locale; a cell that is no
+// number reads as 0 and its problem joins dataTableProblems().
+double cellNumber(std::string_view source, const char* cell);
+
+// Every problem of every data table read so far, each with its file and line.
+std::vector<std::string> dataTableProblems();
 
 // The standard five fields of a sheet's title block, the member caption varying.
 // Appends project, member, engineer, registration and page in that order.

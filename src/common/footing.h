@@ -166,30 +166,21 @@ template <typename Outcome>
 ModuleRun footingRun(const FootingCalculation<Outcome>& calc, FormState& state,
                      void (*addResult)(ResultList&, const typename FootingCalculation<Outcome>::Result&),
                      const FieldSet& labels) {
-    auto outcome = std::make_shared<const Outcome>(calc.calculate(state.fields));
-    state.fields.apply(outcome->diagnostics);
+    Outcome outcome = calc.calculate(state.fields);
+    state.fields.apply(outcome.diagnostics);
     ModuleRun run;
-    run.status = static_cast<int>(outcome->status);
-    run.verdict = outcome->verdict;
-    run.diagnostics = outcome->diagnostics;
-    run.messages = outcome->diagnostics.messages();
+    run.messages = outcome.diagnostics.messages();
     // The verdict is written after the last message, not with the result panel.
     for (const auto& [name, text] : labels.entries())
         if (name != calc.verdictLabel) run.labels.set(name, text);
     // A design that stopped before the result panel leaves its labels as they were;
     // without a mark the core wrote the panel after its last check.
-    if (outcome->panelWritten) {
-        const FieldSet values = calc.resultLabels(outcome->result);
+    if (outcome.panelWritten) {
+        const FieldSet values = calc.resultLabels(outcome.result);
         for (const auto& [name, text] : values.entries()) run.labels.set(name, text);
-        run.resultsAt = outcome->diagnostics.resultsAt().value_or(outcome->diagnostics.events().size());
+        run.resultsAt = outcome.diagnostics.resultsAt().value_or(outcome.diagnostics.events().size());
     }
-    run.closingLabels.set(calc.verdictLabel, outcome->verdict);
-    addResult(run.result, outcome->result);
-    const bool usable = outcome->status == DesignStatus::Usable;
-    run.sheet = [calc, outcome, usable](const ProjectTitleBlock& tb) { return calc.sheet(outcome->result, usable, tb); };
-    run.drawing = [calc, outcome](const PageBox& area) { return calc.drawing(outcome->result, area); };
-    run.record = outcome;
-    return run;
+    return finishRun(std::move(run), std::move(outcome), calc.verdictLabel, addResult, {calc.sheet, calc.drawing});
 }
 
 // The record of no Calculate: the sheet and the figure of an empty result record.

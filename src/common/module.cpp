@@ -15,6 +15,12 @@ void ResultList::add(std::string name, bool v) { entries_.emplace_back(std::move
 void ResultList::addText(std::string name, const std::string& v) { entries_.emplace_back(std::move(name), cli::jsonString(v)); }
 void ResultList::addNull(std::string name) { entries_.emplace_back(std::move(name), "null"); }
 
+FieldTyper typingThrough(FieldCheck check) {
+    return [check = std::move(check)](FormState& state, std::string_view field, const std::string& text) {
+        return typeField(state.fields, field, text, check);
+    };
+}
+
 bool pressType(const ModuleDescription& module, FormState& state, int code) {
     if (module.pressType) return module.pressType(state, code);
     const bool listed = std::any_of(module.types.begin(), module.types.end(), [code](const TypeInfo& t) { return t.code == code; });

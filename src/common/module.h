@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/fieldedit.h"
 #include "common/fieldset.h"
 #include "common/fieldtable.h"
 #include "common/fixed.h"
@@ -107,6 +108,9 @@ struct TypeInfo {
 // shows, in order.
 using FieldTyper = std::function<std::vector<Message>(FormState&, std::string_view field, const std::string& text)>;
 
+// Typing through a field's change check, the check reading the texts alone.
+FieldTyper typingThrough(FieldCheck check);
+
 // A load one member passes on to another, at service level (no load factors), its dead
 // and live parts apart so that the receiving module applies its own factors once. A
 // capacity (a pile's safe load) or a load known only as a whole is not `split`: its
@@ -168,6 +172,71 @@ struct ModuleDescription {
     // it ran on; empty where the module builds nothing.
     std::function<Quantities(const ModuleRun&, const FormState&)> quantities;
 };
+
+// ---- The steps every design module's run shares ------------------------------------------
+
+// How a module prints and draws the result record of one Calculate: its sheet (of a
+// usable design or not), its figure in an area, and whether the record sized a member
+// to draw at all. A piece left empty is one the module does not have.
+template <typename Result>
+struct ResultPages {
+    PageModel (*sheet)(const Result&, bool usable, const ProjectTitleBlock&) = nullptr;
+    PageModel (*drawing)(const Result&, const PageBox&) = nullptr;
+    bool (*hasFigure)(const Result&) = nullptr;
+};
+
+// Keeps an outcome (its `result` and `status`) as the run's record, the sheet and the
+// figure reading that one record.
+template <typename Outcome>
+void keepOutcome(ModuleRun& run, Outcome outcome, const ResultPages<decltype(Outcome::result)>& pages) {
+    const auto o = std::make_shared<const Outcome>(std::move(outcome));
+    const bool usable = o->status == DesignStatus::Usable;
+    if (pages.sheet)
+        run.sheet = [o, usable, sheet = pages.sheet](const ProjectTitleBlock& tb) { return sheet(o->result, usable, tb); };
+    if (pages.drawing) run.drawing = [o, drawing = pages.drawing](const PageBox& area) { return drawing(o->result, area); };
+    if (pages.hasFigure) run.hasFigure = [o, hasFigure = pages.hasFigure] { return hasFigure(o->result); };
+    run.record = o;
+}
+
+// What every design run ends with, once the module has placed its messages and result
+// labels in `run`: the status and the verdict, the verdict caption written after the
+// last message (under verdictLabel; none where the module places it itself), every
+// value of the result record, the diagnostics as the window replays them, and the
+// outcome kept with its pages.
+template <typename Outcome>
+ModuleRun finishRun(ModuleRun run, Outcome outcome, const char* verdictLabel,
+                    void (*addResult)(ResultList&, const decltype(Outcome::result)&),
+                    const ResultPages<decltype(Outcome::result)>& pages) {
+    run.status = static_cast<int>(outcome.status);
+    run.verdict = outcome.verdict;
+    if (verdictLabel) run.closingLabels.set(verdictLabel, outcome.verdict);
+    addResult(run.result, outcome.result);
+    run.diagnostics = outcome.diagnostics;
+    keepOutcome(run, std::move(outcome), pages);
+    return run;
+}
+
+// The record of no Calculate: the pages of an empty outcome, what a window prints and
+// draws before its first Calculate.
+template <typename Outcome>
+std::function<ModuleRun()> noRunOf(ResultPages<decltype(Outcome::result)> pages) {
+    return [pages] {
+        ModuleRun run;
+        keepOutcome(run, Outcome{}, pages);
+        return run;
+    };
+}
+
+// A steel-grade button: the grade is kept, for what Calculate reads of it besides the
+// fields, and the button writes its fields (the allowable steel stress fs and any
+// other the module's button writes).
+template <typename WriteFields>
+std::function<void(FormState&, SteelGrade)> gradePress(WriteFields writeFields) {
+    return [writeFields](FormState& state, SteelGrade grade) {
+        state.grade = grade;
+        writeFields(state.fields, grade);
+    };
+}
 
 // Presses a type button of the module (its own press, or a code of its type list);
 // false, with the state untouched, for a code the module has no button for.

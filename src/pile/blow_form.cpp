@@ -1,6 +1,8 @@
 #include "pile/blow_form.h"
 
+#include "common/fieldtable.h"
 #include "common/numtext.h"
+#include "pile/blow_sections_tsv.h"
 
 namespace mx::pile {
 
@@ -49,6 +51,14 @@ const BlowTypeInfo* blowTypeInfo(int code) {
 
 namespace {
 
+// The rows of one list of the standard sections' data file.
+std::vector<BlowSectionRow> standardSections(int list) {
+    std::vector<BlowSectionRow> rows;
+    for (const auto& row : loadRows("pile/blow_sections.tsv", embedded::blow_sections_tsv(), 4))
+        if (row[0] == std::to_string(list)) rows.push_back({row[1], row[2], row[3]});
+    return rows;
+}
+
 std::vector<BlowSectionRow> timberRows() {
     // Area and design load of round timber piles of 2 to 12 inches (5 to 30 cm in
     // steps of 2.5 cm). Each row takes the pair of its own diameter, so the 3-inch
@@ -67,35 +77,8 @@ std::vector<BlowSectionRow> timberRows() {
 }  // namespace
 
 const std::vector<BlowSectionRow>& blowSections(int list) {
-    static const std::vector<BlowSectionRow> prestressed = {
-        {"เสาเข็มหน้าตัดรูปตัวไอ ขนาด 0.22 x 0.22 ม.", "341", "15"},
-        {"เสาเข็มหน้าตัดรูปตัวไอ ขนาด 0.26 x 0.26 ม.", "480", "25"},
-        {"เสาเข็มหน้าตัดรูปตัวไอ ขนาด 0.30 x 0.30 ม.", "660", "30"},
-        {"เสาเข็มหน้าตัดรูปตัวไอ ขนาด 0.35 x 0.35 ม.", "935", "40"},
-        {"เสาเข็มหน้าตัดรูปตัวไอ ขนาด 0.40 x 0.40 ม.", "1240", "60"},
-        {"เสาเข็มหน้าตัดสี่เหลี่ยมตัน ขนาด 0.18 x 0.18 ม.", "324", "17"},
-        {"เสาเข็มหน้าตัดสี่เหลี่ยมตัน ขนาด 0.22 x 0.22 ม.", "400", "20"},
-        {"เสาเข็มหน้าตัดสี่เหลี่ยมตัน ขนาด 0.25 x 0.25 ม.", "625", "30"},
-        {"เสาเข็มหน้าตัดสี่เหลี่ยมตัน ขนาด 0.26 x 0.26 ม.", "676", "35"},
-        {"เสาเข็มหน้าตัดสี่เหลี่ยมตัน ขนาด 0.30 x 0.30 ม.", "900", "50"},
-        {"เสาเข็มหน้าตัดสี่เหลี่ยมตัน ขนาด 0.35 x 0.35 ม.", "1225", "60"},
-        {"เสาเข็มหน้าตัดสี่เหลี่ยมตัน ขนาด 0.40 x 0.40 ม.", "1660", "80"},
-        {"เสาเข็มหน้าตัดสี่เหลี่ยมตัน ขนาด 0.45 x 0.45 ม.", "2025", "90"},
-    };
-    static const std::vector<BlowSectionRow> hollow = {
-        {"เสาเข็มหน้าตัดสี่เหลี่ยมกลวง ขนาด 0.40 x 0.40 ม.", "1286", "70"},
-        {"เสาเข็มหน้าตัดสี่เหลี่ยมกลวง ขนาด 0.45 x 0.45 ม.", "1534", "80"},
-        {"เสาเข็มหน้าตัดสี่เหลี่ยมกลวง ขนาด 0.525 x 0.525 ม.", "2049", "100"},
-        {"เสาเข็มหน้าตัดสี่เหลี่ยมกลวง ขนาด 0.65 x 0.65 ม.", "2554", "120"},
-        {"เสาเข็มหน้าตัด กลมกลวง เส้นผ่าศูนย์กลางภายนอก ขนาด 0.30 ม.", "480", "45"},
-        {"เสาเข็มหน้าตัด กลมกลวง เส้นผ่าศูนย์กลางภายนอก ขนาด 0.35 ม.", "616", "70"},
-        {"เสาเข็มหน้าตัด กลมกลวง เส้นผ่าศูนย์กลางภายนอก ขนาด 0.40 ม.", "766", "80"},
-        {"เสาเข็มหน้าตัด กลมกลวง เส้นผ่าศูนย์กลางภายนอก ขนาด 0.45 ม.", "930", "90"},
-        {"เสาเข็มหน้าตัด กลมกลวง เส้นผ่าศูนย์กลางภายนอก ขนาด 0.50 ม.", "1159", "100"},
-        {"เสาเข็มหน้าตัด กลมกลวง เส้นผ่าศูนย์กลางภายนอก ขนาด 0.60 ม.", "1571", "120"},
-        {"เสาเข็มหน้าตัด กลมกลวง เส้นผ่าศูนย์กลางภายนอก ขนาด 0.80 ม.", "2564", "200"},
-        {"เสาเข็มหกเหลี่ยมกลวง ขนาด 6 นิ้ว", "138", "2"},
-    };
+    static const std::vector<BlowSectionRow> prestressed = standardSections(1);
+    static const std::vector<BlowSectionRow> hollow = standardSections(2);
     static const std::vector<BlowSectionRow> timber = timberRows();
     static const std::vector<BlowSectionRow> none;
     switch (list) {

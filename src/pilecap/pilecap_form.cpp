@@ -3,12 +3,19 @@
 #include <cmath>
 
 #include <variant>
+#include <vector>
 
 #include "common/limitrule.h"
 #include "common/numtext.h"
-#include "pilecap/pilecap_fields.h"
+#include "pilecap/pilecap_fields_tsv.h"
+#include "pilecap/pilecap_piles_tsv.h"
 
 namespace mx::pilecap {
+
+const FieldTable& pileCapFieldTable() {
+    static const FieldTable table = loadFieldTable("pilecap/pilecap_fields.tsv", embedded::pilecap_fields_tsv());
+    return table;
+}
 
 FieldSet pileCapDefaults() { return defaultsOf(pileCapFieldTable()); }
 
@@ -121,57 +128,27 @@ std::string pressGradeButton(FieldSet& fields, SteelGrade grade) {
 }
 
 namespace {
-const StandardPile kTimberPiles[] = {
-    {"เสาเข็มไม้  3 นิ้ว x 3.00 เมตร", 0.33, 7.5},
-    {"เสาเข็มไม้  4 นิ้ว x 4.00 เมตร", 0.59, 10},
-    {"เสาเข็มไม้  5 นิ้ว x 5.00 เมตร", 0.93, 12.5},
-    {"เสาเข็มไม้  6 นิ้ว x 6.00 เมตร", 0.89, 15},
-};
-const StandardPile kBoredPiles[] = {
-    {"เสาเข็มเจาะ 0.20 ม. x 21.00 ม.", 22, 20},  {"เสาเข็มเจาะ 0.25 ม. x 21.00 ม.", 27, 25},
-    {"เสาเข็มเจาะ 0.30 ม. x 21.00 ม.", 33, 30},  {"เสาเข็มเจาะ 0.35 ม. x 21.00 ม.", 38, 35},
-    {"เสาเข็มเจาะ 0.40 ม. x 21.00 ม.", 43, 40},  {"เสาเข็มเจาะ 0.45 ม. x 21.00 ม.", 49, 45},
-    {"เสาเข็มเจาะ 0.50 ม. x 21.00 ม.", 54, 50},  {"เสาเข็มเจาะ 0.60 ม. x 21.00 ม.", 65, 60},
-    {"เสาเข็มเจาะ 0.70 ม. x 21.00 ม.", 77, 70},  {"เสาเข็มเจาะ 0.80 ม. x 21.00 ม.", 88, 80},
-    {"เสาเข็มเจาะ 0.90 ม. x 21.00 ม.", 99, 90},  {"เสาเข็มเจาะ 1.00 ม. x 21.00 ม.", 110, 100},
-    {"เสาเข็มเจาะ 1.10 ม. x 21.00 ม.", 120, 110}, {"เสาเข็มเจาะ 1.20 ม. x 21.00 ม.", 131, 120},
-};
-const StandardPile kHollowPiles[] = {
-    {"เสาเข็มสี่เหลี่ยมกลวง 0.40 x 0.40 ม. x 21.00 ม.", 56, 40},
-    {"เสาเข็มสี่เหลี่ยมกลวง 0.45 x 0.45 ม. x 21.00 ม.", 63, 45},
-    {"เสาเข็มสี่เหลี่ยมกลวง 0.525 x 0.525 ม. x 21.00 ม.", 73, 52.5},
-    {"เสาเข็มสี่เหลี่ยมกลวง 0.65 x 0.65 ม. x 21.00 ม.", 91, 65},
-    {"เสาเข็มกลมกลวง 0.30 ม. x 21.00 ม.", 33, 30},
-    {"เสาเข็มกลมกลวง 0.35 ม. x 21.00 ม.", 38, 35},
-    {"เสาเข็มกลมกลวง 0.40 ม. x 21.00 ม.", 44, 40},
-    {"เสาเข็มกลมกลวง 0.45 ม. x 21.00 ม.", 49, 45},
-    {"เสาเข็มกลมกลวง 0.50 ม. x 21.00 ม.", 54, 50},
-    {"เสาเข็มกลมกลวง 0.60 ม. x 21.00 ม.", 66, 60},
-    {"เสาเข็มกลมกลวง 0.80 ม. x 21.00 ม.", 87, 80},
-    {"เสาเข็มหกเหลี่ยมกลวง 6 นิ้ว x 6.00 ม.", 1.87, 15},
-    {"เสาเข็มแปดเหลี่ยมกลวง 6 นิ้ว x 6.00 ม.", 1.8, 15},
-};
-const StandardPile kSectionPiles[] = {
-    {"เสาเข็มตัวไอ 0.18 x 0.18 ม. x 21.00 ม.", 29, 18},
-    {"เสาเข็มตัวไอ 0.22 x 0.22 ม. x 21.00 ม.", 36, 22},
-    {"เสาเข็มตัวไอ 0.26 x 0.26 ม. x 21.00 ม.", 44, 26},
-    {"เสาเข็มตัวไอ 0.30 x 0.30 ม. x 21.00 ม.", 53, 30},
-    {"เสาเข็มตัวไอ 0.35 x 0.35 ม. x 21.00 ม.", 57, 35},
-    {"เสาเข็มตัวไอ 0.40 x 0.40 ม. x 21.00 ม.", 63, 40},
-    {"เสาเข็มสี่เหลี่ยมตัน 0.18 x 0.18 ม. x 21.00 ม.", 25, 18},
-    {"เสาเข็มสี่เหลี่ยมตัน 0.22 x 0.22 ม. x 21.00 ม.", 30, 22},
-    {"เสาเข็มสี่เหลี่ยมตัน 0.26 x 0.26 ม. x 21.00 ม.", 36, 26},
-    {"เสาเข็มสี่เหลี่ยมตัน 0.30 x 0.30 ม. x 21.00 ม.", 42, 30},
-    {"เสาเข็มสี่เหลี่ยมตัน 0.35 x 0.35 ม. x 21.00 ม.", 49, 35},
-    {"เสาเข็มสี่เหลี่ยมตัน 0.40 x 0.40 ม. x 21.00 ม.", 56, 40},
-};
+// The rows of one list of the standard piles' data file.
+const std::vector<StandardPile>& standardPiles(int list) {
+    static const std::vector<std::vector<StandardPile>> lists = [] {
+        constexpr const char* kSource = "pilecap/pilecap_piles.tsv";
+        std::vector<std::vector<StandardPile>> l(std::tuple_size_v<decltype(StandardPileTable)>);
+        for (const auto& row : loadRows(kSource, embedded::pilecap_piles_tsv(), 4)) {
+            const double n = cellNumber(kSource, row[0]);
+            if (n >= 1 && n <= static_cast<double>(l.size()))
+                l[static_cast<std::size_t>(n) - 1].push_back({row[1], cellNumber(kSource, row[2]), cellNumber(kSource, row[3])});
+        }
+        return l;
+    }();
+    return lists[static_cast<std::size_t>(list) - 1];
+}
 }  // namespace
 
 const std::array<PileList, 4> StandardPileTable{{
-    {"List1", "Command17", "เสาเข็มไม้", kTimberPiles, std::size(kTimberPiles)},
-    {"List2", "Command18", "เสาเข็มเจาะ", kBoredPiles, std::size(kBoredPiles)},
-    {"List3", "Command19", "เสาเข็มคอนกรีตกลวง", kHollowPiles, std::size(kHollowPiles)},
-    {"List4", "Command20", "เสาเข็มคอนกรีตตัวไอ+สี่เหลี่ยม", kSectionPiles, std::size(kSectionPiles)},
+    {"List1", "Command17", "เสาเข็มไม้", standardPiles(1).data(), standardPiles(1).size()},
+    {"List2", "Command18", "เสาเข็มเจาะ", standardPiles(2).data(), standardPiles(2).size()},
+    {"List3", "Command19", "เสาเข็มคอนกรีตกลวง", standardPiles(3).data(), standardPiles(3).size()},
+    {"List4", "Command20", "เสาเข็มคอนกรีตตัวไอ+สี่เหลี่ยม", standardPiles(4).data(), standardPiles(4).size()},
 }};
 
 void pickStandardPile(FieldSet& fields, const StandardPile& pile) {

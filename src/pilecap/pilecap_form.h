@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/fieldset.h"
+#include "common/fieldtable.h"
 #include "common/material.h"
 #include "pilecap/pilecap.h"
 
@@ -15,6 +16,9 @@ namespace mx::pilecap {
 
 inline constexpr const char* kWindowCaption = "ฐานรากชนิดมีเข็ม FOOT-01 MX.7100";
 
+// The window's input fields, from the module's field table (object name, short
+// name, caption, unit, default, tooltip).
+const FieldTable& pileCapFieldTable();
 // Every input field with its default text, then the empty title-block fields, as the
 // field table gives them.
 FieldSet pileCapDefaults();

@@ -2,7 +2,6 @@
 #include "pilecap/pilecap.h"
 #include "pilecap/pilecap_ports.h"
 #include "pilecap/pilecap_drawing.h"
-#include "pilecap/pilecap_fields.h"
 #include "pilecap/pilecap_form.h"
 #include "pilecap/pilecap_module.h"
 #include "pilecap/pilecap_sheet.h"
@@ -89,11 +88,8 @@ ModuleRun run(FormState& state) {
 
 ModuleDescription description() {
     ModuleDescription m = moduleRecord("pilecap", kWindowCaption, pileCapFieldTable());
-    m.typeField = typePileCapField;
-    m.pressGrade = [](FormState& state, SteelGrade grade) {
-        state.grade = grade;
-        pressGradeButton(state.fields, grade);
-    };
+    m.typeField = typingThrough(changeCheck);
+    m.pressGrade = gradePress(pressGradeButton);
     m.run = run;
     m.quantities = pileCapRunQuantities;
     m.noRun = [] { return footingNoRun(pileCapCalculation()); };

@@ -3,7 +3,6 @@
 #include "common/certify.h"
 #include "common/numtext.h"
 #include "pilecap/pilecap_drawing.h"
-#include "pilecap/pilecap_fields.h"
 #include "pilecap/pilecap_form.h"
 
 namespace mx::pilecap {

@@ -3,7 +3,7 @@
 #include "common/fieldedit.h"
 #include "common/limitrule.h"
 #include "common/numtext.h"
-#include "slab/slab_fields.h"
+#include "slab/slab_fields_tsv.h"
 
 namespace mx::slab {
 
@@ -106,6 +106,11 @@ Diagnostics checkSlabField(std::string_view name, const FieldSet& fields) {
         for (const char* bar : kBarSizeFields) d.correct(bar, fields.get(kMeshSizeField));
     }
     return d;
+}
+
+const FieldTable& slabFieldTable() {
+    static const FieldTable table = loadFieldTable("slab/slab_fields.tsv", embedded::slab_fields_tsv());
+    return table;
 }
 
 FieldSet slabDefaultFields() { return defaultsOf(slabFieldTable()); }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/fieldset.h"
+#include "common/fieldtable.h"
 #include "common/material.h"
 #include "common/message.h"
 #include "slab/slab_design.h"
@@ -19,6 +20,9 @@ namespace mx::slab {
 
 inline constexpr const char* kWindowCaption = "ออกแบบพื้น คสล. SLAB -01 MX.7100";
 
+// The window's input fields, from the module's field table (object name, short
+// name, caption, unit, default, tooltip).
+const FieldTable& slabFieldTable();
 // Input fields with their default texts, in the window's order (input panel, then
 // the bar-size panel and the title block), as the field table gives them.
 FieldSet slabDefaultFields();

@@ -2,7 +2,6 @@
 #include "slab/slab_design.h"
 #include "slab/slab_ports.h"
 #include "slab/slab_drawing.h"
-#include "slab/slab_fields.h"
 #include "slab/slab_form.h"
 #include "slab/slab_module.h"
 #include "slab/slab_sheet.h"
@@ -71,49 +70,39 @@ void addResult(ResultList& out, const slab::SlabDesignResult& r) {
 
 }  // namespace
 
-void addSlabPages(ModuleRun& run, SlabDesignOutcome outcome) {
-    const auto o = std::make_shared<const SlabDesignOutcome>(std::move(outcome));
-    const bool usable = o->status == DesignStatus::Usable;
-    run.sheet = [o, usable](const ProjectTitleBlock& tb) { return slabSheet(o->result, usable, tb); };
-    run.drawing = [o](const PageBox& area) { return slabDrawing(o->result, area); };
-    run.hasFigure = [o] { return slabHasFigure(o->result); };
-    run.record = o;
-}
+namespace {
+
+std::vector<TypeInfo> slabTypes() { return {{kCantilever, slabKindCaption(kCantilever)}, {kTwoWay, slabKindCaption(kTwoWay)}}; }
+
+constexpr ResultPages<SlabDesignResult> kPages{slabSheet, slabDrawing, slabHasFigure};
+
+}  // namespace
+
+void addSlabPages(ModuleRun& run, SlabDesignOutcome outcome) { keepOutcome(run, std::move(outcome), kPages); }
 
 ModuleRun runSlab(FormState& s) {
     SlabDesignOutcome outcome = calculateSlab(readSlabInput(s.fields, s.typeCode, slabMinSteelRatio(s.grade)));
     ModuleRun run;
-    run.status = static_cast<int>(outcome.status);
-    run.verdict = outcome.verdict;
     run.messages = replaySlabDiagnostics(s.fields, outcome.diagnostics);
     if (outcome.resultsShown) {
         run.labels = slabResultPanel(outcome.result);
         run.resultsAt = outcome.diagnostics.resultsAt();
     }
-    run.closingLabels.set("Label48", outcome.verdict);
-    addResult(run.result, outcome.result);
-    run.diagnostics = outcome.diagnostics;
-    addSlabPages(run, std::move(outcome));
-    return run;
+    return finishRun(std::move(run), std::move(outcome), "Label48", addResult, kPages);
 }
 
 // type=1 is the cantilever slab (canopy), type=2 the two-way slab with beams all
 // round; the continuity case is the field Text6.
 ModuleDescription description() {
-    ModuleDescription m = moduleRecord("slab", slab::kWindowCaption, slab::slabFieldTable());
-    m.types = slab::slabTypes();
-    m.typeField = slab::typeSlabField;
-    m.pressGrade = [](FormState& s, SteelGrade g) {
-        s.grade = g;
-        slab::pressSlabGrade(s.fields, g);
+    ModuleDescription m = moduleRecord("slab", kWindowCaption, slabFieldTable());
+    m.types = slabTypes();
+    m.typeField = [](FormState& state, std::string_view field, const std::string& text) {
+        return setSlabField(state.fields, field, text);
     };
+    m.pressGrade = gradePress(pressSlabGrade);
     m.run = runSlab;
     m.quantities = slabRunQuantities;
-    m.noRun = [] {
-        ModuleRun run;
-        addSlabPages(run, {});
-        return run;
-    };
+    m.noRun = noRunOf<SlabDesignOutcome>(kPages);
     m.drawingArea = kSlabScreenArea;
     m.ports = slabPorts();
     return m;

@@ -3,7 +3,7 @@
 #include "common/certify.h"
 #include "common/numtext.h"
 #include "slab/slab_drawing.h"
-#include "slab/slab_fields.h"
+#include "slab/slab_form.h"
 
 namespace mx::slab {
 

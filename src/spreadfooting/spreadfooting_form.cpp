@@ -6,7 +6,7 @@
 #include "common/figure.h"
 #include "common/limitrule.h"
 #include "common/numtext.h"
-#include "spreadfooting/spreadfooting_fields.h"
+#include "spreadfooting/spreadfooting_fields_tsv.h"
 
 namespace mx::spreadfooting {
 
@@ -33,6 +33,11 @@ const std::array<SummaryLine, 17> kSummary{{
 }};
 
 }  // namespace
+
+const FieldTable& spreadFootingFieldTable() {
+    static const FieldTable table = loadFieldTable("spreadfooting/spreadfooting_fields.tsv", embedded::spreadfooting_fields_tsv());
+    return table;
+}
 
 FieldSet defaultFields() { return defaultsOf(spreadFootingFieldTable()); }
 

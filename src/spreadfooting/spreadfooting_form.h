@@ -8,11 +8,17 @@
 #include <string_view>
 
 #include "common/fieldset.h"
+#include "common/fieldtable.h"
 #include "common/material.h"
 #include "spreadfooting/spreadfooting.h"
 
 namespace mx::spreadfooting {
 
+inline constexpr const char* kWindowCaption = "ฐานรากแผ่ (ไม่มีเข็ม ) FOOT -00 MX.7100";
+
+// The window's input fields, from the module's field table (object name, short
+// name, caption, unit, default, tooltip).
+const FieldTable& spreadFootingFieldTable();
 // Input fields in the window's order, with their default texts, then the five title-block
 // fields of the print panel (Text8..Text12, empty), as the field table gives them. The
 // bearing field starts empty on purpose: the engineer must state the soil.

@@ -2,7 +2,6 @@
 #include "spreadfooting/spreadfooting.h"
 #include "spreadfooting/spreadfooting_ports.h"
 #include "spreadfooting/spreadfooting_drawing.h"
-#include "spreadfooting/spreadfooting_fields.h"
 #include "spreadfooting/spreadfooting_form.h"
 #include "spreadfooting/spreadfooting_module.h"
 #include "spreadfooting/spreadfooting_sheet.h"
@@ -73,11 +72,8 @@ void addResult(ResultList& out, const SpreadFootingResult& r) {
 
 ModuleDescription description() {
     ModuleDescription m = moduleRecord("spreadfooting", kWindowCaption, spreadFootingFieldTable());
-    m.typeField = typeSpreadFootingField;
-    m.pressGrade = [](FormState& s, SteelGrade g) {
-        s.grade = g;
-        pressGrade(s.fields, g);
-    };
+    m.typeField = typingThrough(changeCheck);
+    m.pressGrade = gradePress(pressGrade);
     m.run = [](FormState& s) { return footingRun(spreadFootingCalculation(), s, addResult, FieldSet{}); };
     m.quantities = spreadFootingRunQuantities;
     m.noRun = [] { return footingNoRun(spreadFootingCalculation()); };

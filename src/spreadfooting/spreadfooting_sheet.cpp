@@ -3,7 +3,6 @@
 #include "common/certify.h"
 #include "common/numtext.h"
 #include "spreadfooting/spreadfooting_drawing.h"
-#include "spreadfooting/spreadfooting_fields.h"
 #include "spreadfooting/spreadfooting_form.h"
 
 namespace mx::spreadfooting {

@@ -5,9 +5,14 @@
 #include "common/checked.h"
 #include "common/limitrule.h"
 #include "common/numtext.h"
-#include "stair/stair_fields.h"
+#include "stair/stair_fields_tsv.h"
 
 namespace mx::stair {
+
+const FieldTable& stairFieldTable() {
+    static const FieldTable table = loadFieldTable("stair/stair_fields.tsv", embedded::stair_fields_tsv());
+    return table;
+}
 
 FieldSet stairDefaultFields() { return defaultsOf(stairFieldTable()); }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/fieldset.h"
+#include "common/fieldtable.h"
 #include "common/material.h"
 #include "common/message.h"
 #include "stair/stair_design.h"
@@ -19,6 +20,9 @@ namespace mx::stair {
 
 inline constexpr const char* kWindowCaption = "ออกแบบบันได คสล. ST-01 MX.7100";
 
+// The window's input fields, from the module's field table (object name, short
+// name, caption, unit, default, tooltip).
+const FieldTable& stairFieldTable();
 // The input fields with their defaults, then the empty title-block fields, as the
 // field table gives them.
 FieldSet stairDefaultFields();
@@ -42,7 +46,6 @@ inline constexpr std::array<StairTypeInfo, 3> kStairTypes{{
      "L ช่วงห่างระหว่างคานรับบันได / เมตร =", false},
 }};
 inline constexpr const char* kNoTypeCaption = "บันไดที่คุณเลือกแบบ ?";
-inline constexpr const char* kDefaultSpanCaption = "ความกว้างของบันได / ม. =";
 
 // nullptr for a code that is not a stair type.
 const StairTypeInfo* stairTypeInfo(int code);

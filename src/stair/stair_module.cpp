@@ -2,7 +2,6 @@
 #include "stair/stair_design.h"
 #include "stair/stair_ports.h"
 #include "stair/stair_drawing.h"
-#include "stair/stair_fields.h"
 #include "stair/stair_form.h"
 #include "stair/stair_module.h"
 #include "stair/stair_sheet.h"
@@ -58,21 +57,19 @@ void addResult(ResultList& out, const stair::StairDesignResult& r) {
     out.add("status", static_cast<int>(r.status));
 }
 
-void addPages(ModuleRun& run, StairOutcome outcome) {
-    const auto o = std::make_shared<const StairOutcome>(std::move(outcome));
-    const bool usable = o->status == DesignStatus::Usable;
-    run.sheet = [o, usable](const ProjectTitleBlock& tb) { return stairSheet(o->result, usable, tb); };
-    run.drawing = [o](const PageBox& area) { return stairDrawing(o->result, area); };
-    run.record = o;
+std::vector<TypeInfo> stairTypes() {
+    std::vector<TypeInfo> types;
+    for (const StairTypeInfo& s : kStairTypes) types.push_back({s.code, s.typeCaption});
+    return types;
 }
+
+constexpr ResultPages<StairDesignResult> kPages{stairSheet, stairDrawing};
 
 ModuleRun runStair(FormState& state) {
     const auto typeCode = static_cast<std::int16_t>(state.typeCode);
     StairOutcome outcome = calculateStair(readStairInput(state.fields, typeCode));
 
     ModuleRun run;
-    run.status = static_cast<int>(outcome.status);
-    run.verdict = outcome.verdict;
     // Messages in the order the window shows them; a correction is written into its
     // field when the message before it is dismissed, and its field rule runs then.
     run.messages = replayDiagnostics(state.fields, outcome.diagnostics, checkStairField);
@@ -82,30 +79,19 @@ ModuleRun runStair(FormState& state) {
         run.labels = stairResultLabels(outcome.result);
         run.resultsAt = outcome.diagnostics.resultsAt().value_or(outcome.diagnostics.events().size());
     }
-    run.closingLabels.set(kVerdictLabel, outcome.verdict);
-    addResult(run.result, outcome.result);
-    run.diagnostics = outcome.diagnostics;
-    addPages(run, std::move(outcome));
-    return run;
+    return finishRun(std::move(run), std::move(outcome), kVerdictLabel, addResult, kPages);
 }
 
 }  // namespace
 
 ModuleDescription description() {
-    ModuleDescription m = moduleRecord("stair", stair::kWindowCaption, stair::stairFieldTable());
-    m.types = stair::stairTypes();
-    m.typeField = stair::typeStairField;
-    m.pressGrade = [](FormState& s, SteelGrade g) {
-        s.grade = g;
-        stair::pressStairGrade(s.fields, g);
-    };
+    ModuleDescription m = moduleRecord("stair", kWindowCaption, stairFieldTable());
+    m.types = stairTypes();
+    m.typeField = typingThrough(checkStairField);
+    m.pressGrade = gradePress(pressStairGrade);
     m.run = runStair;
     m.quantities = stairRunQuantities;
-    m.noRun = [] {
-        ModuleRun run;
-        addPages(run, {});
-        return run;
-    };
+    m.noRun = noRunOf<StairOutcome>(kPages);
     m.drawingArea = kStairScreenArea;
     m.ports = stairPorts();
     return m;

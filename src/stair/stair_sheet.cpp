@@ -3,7 +3,6 @@
 #include "common/certify.h"
 #include "common/numtext.h"
 #include "stair/stair_drawing.h"
-#include "stair/stair_fields.h"
 #include "stair/stair_form.h"
 
 namespace mx::stair {
@@ -44,7 +43,7 @@ PageModel stairSheet(const StairDesignResult& r, bool usable, const ProjectTitle
          "นน.จรที่กำหนด = " + n(r.LL) + " กก. / ตร.ม.  กำหนดลูกนอนของบันไดกว้าง t = " + n(r.T) + " ซม.");
     line(kSheetLeft, 1500,
          "กำหนดความสูงของลูกตั้ง r = " + n(r.Rs) + " ซม.  กำหนดความหนาของพื้นบันได s = " + n(r.t) + " ซม.");
-    line(kSheetLeft, 1800, std::string(type ? type->spanCaption : kDefaultSpanCaption) + " " + n(r.L));
+    line(kSheetLeft, 1800, std::string(type ? type->spanCaption : findField(stairFieldTable(), "span")->caption) + " " + n(r.L));
     line(kSheetLeft, 2100, "ค่า n = " + n(r.n) + " ค่า k = " + n(r.k) + " ค่า j = " + n(r.j) + " ค่า R = " + n(r.R));
 
     if (folded) {

@@ -8,7 +8,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "beam/beam_fields.h"
 #include "beam/beam_module.h"
 #include "beam/beam_form.h"
 #include "beam/beam_sheet.h"

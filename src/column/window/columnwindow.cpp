@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "column/column_fields.h"
 #include "column/column_module.h"
 #include "column/column_form.h"
 #include "column/column_sheet.h"

@@ -9,7 +9,6 @@
 
 #include "common/numtext.h"
 #include "pile/window/pile_pictures.h"
-#include "pilecap/pilecap_fields.h"
 #include "pilecap/pilecap_form.h"
 #include "pilecap/pilecap_module.h"
 #include "pilecap/pilecap_sheet.h"

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "slab/slab_fields.h"
 #include "slab/slab_module.h"
 #include "slab/slab_form.h"
 #include "slab/slab_sheet.h"

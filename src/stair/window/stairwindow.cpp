@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "stair/stair_fields.h"
 #include "stair/stair_module.h"
 #include "stair/stair_form.h"
 #include "stair/stair_sheet.h"
