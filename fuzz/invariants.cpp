@@ -21,6 +21,7 @@
 #include "pile/pile_module.h"
 #include "pilecap/pilecap_module.h"
 #include "project/json.h"
+#include "project/links.h"
 #include "project/project.h"
 #include "project/report.h"
 #include "shell/calculator.h"
@@ -386,6 +387,26 @@ void moduleTarget(const ModuleDescription& module, const std::uint8_t* data, std
 // Members run for their verdicts: enough to reach every module, few enough that a
 // file of thousands of members stays a fast input.
 constexpr std::size_t kMostMembersRun = 12;
+// Members whose links are resolved: a linked building of a few storeys.
+constexpr std::size_t kMostMembersResolved = 64;
+
+void checkLinks(const project::Project& p) {
+    const project::Resolution r = project::resolveLinks(p, modules());
+    if (r.order.size() != p.members.size()) violated("links of an accepted project leave members unordered");
+    std::vector<std::size_t> at(p.members.size(), 0);
+    for (std::size_t k = 0; k < r.order.size(); ++k) at[r.order[k]] = k;
+    for (std::size_t i = 0; i < p.members.size(); ++i) {
+        for (const project::FieldLink& l : p.members[i].links)
+            for (const project::LinkTerm& t : l.terms)
+                for (std::size_t s = 0; s < p.members.size(); ++s)
+                    if (!t.member.empty() && p.members[s].id == t.member && at[s] >= at[i])
+                        violated("a source resolves after the member that reads it");
+        for (const project::ResolvedField& f : r.members[i].fields) {
+            if (f.text.find_first_not_of("-0123456789.e+") != std::string::npos || f.text.empty())
+                violated("a linked field resolves to " + f.text);
+        }
+    }
+}
 
 void projectTarget(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -405,12 +426,19 @@ void projectTarget(const std::uint8_t* data, std::size_t size) {
     if (!again.project) violated("a written project is refused: " + again.error);
     if (!(*again.project == *read.project)) violated("a written project reads back as another");
     if (project::projectText(*again.project, modules()) != text) violated("writing a project twice gives two texts");
-    // Every member runs as its module.
+    // Its links resolve in an order that puts every source before the members that
+    // read it, and every linked field gets a number.
+    if (read.project->members.size() <= kMostMembersResolved) checkLinks(*read.project);
+    // Every member runs as its module (a link cut off with the members left out is run
+    // as the field's own text).
     project::Project head = *read.project;
     if (head.members.size() > kMostMembersRun) head.members.resize(kMostMembersRun);
     const auto rows = project::reportContents(head, modules());
+    // The sheets follow the cover, the criteria, the contents and any take-down, in order.
+    const int firstSheet = rows.empty() ? 4 : std::max(4, rows.front().page);
     for (std::size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].page != 4 + static_cast<int>(i)) violated("contents row " + std::to_string(i) + " on page " + std::to_string(rows[i].page));
+        if (rows[i].page != firstSheet + static_cast<int>(i))
+            violated("contents row " + std::to_string(i) + " on page " + std::to_string(rows[i].page));
 }
 
 // ---- schedules -------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "beam/beam_quantities.h"
 #include "beam/beam_module.h"
+#include "beam/beam_ports.h"
 
 #include "beam/beam_drawing.h"
 #include "beam/beam_form.h"
@@ -143,6 +144,8 @@ ModuleDescription description() {
     m.quantities = beamRunQuantities;
     m.noRun = noRunOf<BeamDesignOutcome>(kPages);
     m.drawingArea = kBeamScreenArea;
+    m.ports = beamPorts();
+    m.targets = beamTargets();
     return m;
 }
 

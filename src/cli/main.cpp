@@ -213,11 +213,11 @@ int main(int argc, char** argv) {
         }
         return runBatchCommand(modules, {args.begin() + 1, args.end()}, argc, argv);
     }
-    if (name == "project" || name == "report" || name == "quantities")
+    if (name == "project" || name == "report" || name == "quantities" || name == "takedown")
         return mx::cli::runProjectCommand(modules, args, [&] { return startQt(argc, argv); });
     const mx::ModuleDescription* found = mx::findModule(modules, name);
     if (!found) {
-        std::vector<std::string> names{"batch", "project", "report", "quantities"};
+        std::vector<std::string> names{"batch", "project", "report", "quantities", "takedown"};
         for (const auto& m : modules) names.push_back(m.name);
         return fail("unknown module " + mx::quoted(name) + " (did you mean " + mx::closestName(name, names) +
                     "? mx7100-calc --help lists them)");

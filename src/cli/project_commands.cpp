@@ -11,6 +11,8 @@
 #include "cli/sheetbook.h"
 #include "cli/tool.h"
 #include "common/utf8.h"
+#include "common/numtext.h"
+#include "project/links.h"
 #include "project/report.h"
 #include "project/takeoff.h"
 
@@ -30,16 +32,25 @@ int cannotWriteOutput() {
     return 1;
 }
 
+std::string namesJson(const std::vector<std::string>& names) {
+    std::string out = "[";
+    for (const std::string& n : names) out += (out.size() > 1 ? ", " : "") + jsonString(n);
+    return out + "]";
+}
+
 int printMembers(const std::vector<ModuleDescription>& modules, const project::Project& p) {
+    const project::Resolution links = project::resolveLinks(p, modules);
     for (std::size_t i = 0; i < p.members.size(); ++i) {
         const project::Member& member = p.members[i];
         const ModuleDescription& module = *findModule(modules, member.module);
+        const project::MemberLinks& own = links.members[i];
         const project::MemberRun run =
-            project::runMember(project::withTitleBlock(member, module, p.titleBlock), module, false);
+            project::runLinkedMember(project::withTitleBlock(member, module, p.titleBlock), own, module, false);
         const std::string json = toJson(module, run.invocation.state, run.report);
-        std::cout << "{\"member\": " << i + 1 << ", \"name\": " << jsonString(member.name) << ", " << json.substr(1)
-                  << "\n"
-                  << std::flush;
+        std::cout << "{\"member\": " << i + 1 << ", \"name\": " << jsonString(member.name) << ", ";
+        // A member on a source that is not usable says so; the run is its own.
+        if (!own.notUsableBelow.empty()) std::cout << "\"standsOnNotUsable\": " << namesJson(own.notUsableBelow) << ", ";
+        std::cout << json.substr(1) << "\n" << std::flush;
         if (!std::cout) return cannotWriteOutput();
     }
     return 0;
@@ -120,6 +131,38 @@ int printQuantities(const std::vector<ModuleDescription>& modules, const project
     return 0;
 }
 
+std::string number(double v) { return numText(v); }
+
+// One line per linked field, in dependency order: each term's source, port, dead and
+// live parts of one source and its count, and the total the member is designed for.
+int printTakedown(const project::Project& p, const std::vector<ModuleDescription>& modules) {
+    const project::Resolution links = project::resolveLinks(p, modules);
+    for (const std::size_t i : links.order) {
+        const project::MemberLinks& own = links.members[i];
+        for (const project::ResolvedField& f : own.fields) {
+            std::string line = "{\"member\": " + jsonString(p.members[i].name) + ", \"id\": " +
+                               jsonString(p.members[i].id) + ", \"field\": " + jsonString(f.name) +
+                               ", \"unit\": " + jsonString(f.unit) + ", \"terms\": [";
+            for (std::size_t k = 0; k < f.terms.size(); ++k) {
+                const project::ResolvedTerm& t = f.terms[k];
+                line += k ? ", {" : "{";
+                if (t.term.member.empty()) line += "\"note\": " + jsonString(t.term.note) + ", ";
+                else
+                    line += "\"source\": " + jsonString(t.source) + ", \"port\": " + jsonString(t.term.port) + ", ";
+                line += t.load.split ? "\"dead\": " + number(t.load.dead) + ", \"live\": " + number(t.load.live)
+                                     : "\"value\": " + number(t.load.dead);
+                line += ", \"count\": " + std::to_string(t.term.count) + "}";
+            }
+            line += "], ";
+            if (!own.stops.empty()) line += "\"total\": null, \"stops\": " + std::to_string(own.stops.size());
+            else line += "\"dead\": " + number(f.total.dead) + ", \"live\": " + number(f.total.live) + ", \"total\": " + f.text;
+            std::cout << line << "}\n" << std::flush;
+            if (!std::cout) return cannotWriteOutput();
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 int runProjectCommand(const std::vector<ModuleDescription>& modules, const std::vector<std::string>& args,
@@ -129,7 +172,7 @@ int runProjectCommand(const std::vector<ModuleDescription>& modules, const std::
     const bool quantities = command == "quantities";
     const std::string usage = report       ? "usage: mx7100-calc report PROJECT.mx7100 --pdf FILE.pdf"
                               : quantities ? "usage: mx7100-calc quantities PROJECT.mx7100 [--csv FILE.csv]"
-                                           : "usage: mx7100-calc project PROJECT.mx7100";
+                                           : "usage: mx7100-calc " + command + " PROJECT.mx7100";
     std::string projectPath, pdfPath, csvPath;
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (report && args[i] == "--pdf") {
@@ -154,6 +197,7 @@ int runProjectCommand(const std::vector<ModuleDescription>& modules, const std::
     }
     const project::ReadOutcome read = project::readProjectFile(projectPath, modules);
     if (!read.project) return fail(read.error);
+    if (command == "takedown") return printTakedown(*read.project, modules);
     if (quantities) return printQuantities(modules, *read.project, csvPath);
     return report ? writeReport(modules, *read.project, pdfPath, startQt) : printMembers(modules, *read.project);
 }

@@ -4,6 +4,7 @@
 //   mx7100-calc report PROJECT.mx7100 --pdf FILE.pdf    the whole calculation report
 //   mx7100-calc quantities PROJECT.mx7100 [--csv F]     one JSON line per member's quantities and
 //                                                       one for the totals; the table as CSV
+//   mx7100-calc takedown PROJECT.mx7100                 one JSON line per linked field
 // and what `batch FILE.csv --project OUT.mx7100` keeps of a schedule.
 #include <functional>
 #include <memory>
@@ -18,7 +19,7 @@ class QApplication;
 
 namespace mx::cli {
 
-// Runs "project", "report" or "quantities" (args[0]); startQt starts painting when pages are
+// Runs "project", "report", "quantities" or "takedown" (args[0]); startQt starts painting when pages are
 // written. Exit status 0, 1 when the PDF could not be written, 2 for a file or a
 // command line that cannot be used.
 int runProjectCommand(const std::vector<ModuleDescription>& modules, const std::vector<std::string>& args,

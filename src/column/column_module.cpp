@@ -1,5 +1,6 @@
 #include "column/column_quantities.h"
 #include "column/column_design.h"
+#include "column/column_ports.h"
 #include "column/column_drawing.h"
 #include "column/column_form.h"
 #include "column/column_module.h"
@@ -110,6 +111,8 @@ ModuleDescription description() {
     m.quantities = columnRunQuantities;
     m.noRun = noRunOf<ColumnOutcome>(kPages);
     m.drawingArea = kScreenDrawingArea;
+    m.ports = columnPorts();
+    m.targets = columnTargets();
     return m;
 }
 

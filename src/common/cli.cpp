@@ -149,6 +149,7 @@ std::string toolHelp(const std::vector<ModuleDescription>& modules) {
         "       mx7100-calc project PROJECT.mx7100\n"
         "       mx7100-calc report PROJECT.mx7100 --pdf FILE.pdf\n"
         "       mx7100-calc quantities PROJECT.mx7100 [--csv FILE.csv]\n"
+        "       mx7100-calc takedown PROJECT.mx7100\n"
         "       mx7100-calc --help | --version\n"
         "\n"
         "modules:\n";

@@ -111,6 +111,32 @@ using FieldTyper = std::function<std::vector<Message>(FormState&, std::string_vi
 // Typing through a field's change check, the check reading the texts alone.
 FieldTyper typingThrough(FieldCheck check);
 
+// A load one member passes on to another, at service level (no load factors), its dead
+// and live parts apart so that the receiving module applies its own factors once. A
+// capacity (a pile's safe load) or a load known only as a whole is not `split`: its
+// value is all in `dead`.
+struct PortLoad {
+    double dead = 0;
+    double live = 0;
+    bool split = true;
+    double total() const { return dead + live; }
+};
+
+// A member's own linked fields as resolved for its run, by short name: what its ports
+// read to keep the dead and live parts of its loads apart.
+using LinkedLoads = std::vector<std::pair<std::string, PortLoad>>;
+
+// An output of a module that another member's field may be linked to: a line load on a
+// slab's edge, a beam's reaction, a column's base load, a pile's safe load.
+struct PortInfo {
+    std::string name;     // as the project file names it: "r1", "short_edge"
+    std::string caption;  // Thai, for the take-down table
+    std::string unit;     // in the field tables' units: "kg/m", "kg", "t"
+    // The load of a run, or none when the run stopped before it had one (an input
+    // error): then the member has no outputs and its dependents cannot be designed.
+    std::function<std::optional<PortLoad>(const ModuleRun&, const LinkedLoads&)> value;
+};
+
 // One design module as the tool, the program and the project know it.
 struct ModuleDescription {
     std::string name;
@@ -138,6 +164,10 @@ struct ModuleDescription {
     std::function<ModuleRun()> noRun;
     // The window's drawing surface as the tool draws the member on it.
     PageBox drawingArea{};
+    // What a member of this module passes on, and the fields (short names) that take a
+    // link to another member's port of the same unit; both empty where none.
+    std::vector<PortInfo> ports;
+    std::vector<std::string> targets;
     // The member's quantities from one of its runs (the run's own record) and the state
     // it ran on; empty where the module builds nothing.
     std::function<Quantities(const ModuleRun&, const FormState&)> quantities;

@@ -1,5 +1,6 @@
 #include <memory>
 
+#include "pile/pile_ports.h"
 #include "pile/blow_form.h"
 #include "pile/pile_fields.h"
 #include "pile/pile_module.h"
@@ -65,6 +66,8 @@ ModuleDescription blowDescription() {
         none.sheet = [](const ProjectTitleBlock& tb) { return buildBlowSheet(BlowResult{}, tb, false); };
         return none;
     };
+    m.ports = blowPorts();
+    m.targets = blowTargets();
     return m;
 }
 

@@ -1,5 +1,6 @@
 #include <memory>
 
+#include "pile/pile_ports.h"
 #include "pile/pile_fields.h"
 #include "pile/pile_form.h"
 #include "pile/pile_module.h"
@@ -60,6 +61,7 @@ ModuleDescription pileDescription() {
         pileSheet(none, PileResult{}, false);
         return none;
     };
+    m.ports = pilePorts();
     return m;
 }
 

@@ -1,5 +1,6 @@
 #include "pilecap/pilecap_quantities.h"
 #include "pilecap/pilecap.h"
+#include "pilecap/pilecap_ports.h"
 #include "pilecap/pilecap_drawing.h"
 #include "pilecap/pilecap_form.h"
 #include "pilecap/pilecap_module.h"
@@ -93,6 +94,8 @@ ModuleDescription description() {
     m.quantities = pileCapRunQuantities;
     m.noRun = [] { return footingNoRun(pileCapCalculation()); };
     m.drawingArea = kPileCapScreenArea;
+    m.ports = pileCapPorts();
+    m.targets = pileCapTargets();
     return m;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <set>
 
 #include "common/fieldtable.h"
@@ -51,10 +52,45 @@ std::string storedName(const ModuleDescription* module, const std::string& objec
     return object;
 }
 
-void writeFields(std::string& out, const FieldSet& fields, const ModuleDescription* module, const std::string& indent) {
+bool isLinked(const std::vector<FieldLink>& links, const ModuleDescription* module, const std::string& object) {
+    const std::string name = storedName(module, object);
+    return std::any_of(links.begin(), links.end(), [&](const FieldLink& l) { return l.field == name; });
+}
+
+// A number as JSON, the shortest text that reads back as the same double (a value that
+// is no number, which no link admits, is written as 0).
+std::string jsonNumber(double v) {
+    if (!std::isfinite(v)) return "0";
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, r.ptr);
+}
+
+void writeLinks(std::string& out, const std::vector<FieldLink>& links) {
+    out += ",\n     \"links\": {";
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        out += (i ? ",\n       " : "\n       ") + cli::jsonString(links[i].field) + ": [";
+        for (std::size_t k = 0; k < links[i].terms.size(); ++k) {
+            const LinkTerm& t = links[i].terms[k];
+            out += k ? ",\n         " : "\n         ";
+            if (!t.member.empty())
+                out += "{\"member\": " + cli::jsonString(t.member) + ", \"port\": " + cli::jsonString(t.port) +
+                       (t.count != 1 ? ", \"count\": " + std::to_string(t.count) : std::string()) + "}";
+            else
+                out += "{\"value\": " + jsonNumber(t.value) + ", \"part\": " + (t.live ? "\"live\"" : "\"dead\"") +
+                       ", \"note\": " + cli::jsonString(t.note) + "}";
+        }
+        out += "]";
+    }
+    out += "}";
+}
+
+void writeFields(std::string& out, const FieldSet& fields, const ModuleDescription* module, const std::string& indent,
+                 const std::vector<FieldLink>& links = {}) {
     out += "{";
     bool first = true;
     for (const auto& [object, value] : fields.entries()) {
+        if (isLinked(links, module, object)) continue;
         out += first ? "\n" : ",\n";
         first = false;
         out += indent + "  " + cli::jsonString(storedName(module, object)) + ": " + cli::jsonString(value);
@@ -108,7 +144,8 @@ std::string projectText(const Project& p, const std::vector<ModuleDescription>& 
                (m.state.typeCode ? std::to_string(m.state.typeCode) : std::string("null")) + ", \"grade\": " +
                (m.state.grade ? cli::jsonString(kGradeNames[static_cast<int>(*m.state.grade)]) : std::string("null")) +
                (m.count != 1 ? ", \"count\": " + std::to_string(m.count) : std::string()) + ",\n     \"fields\": ";
-        writeFields(out, m.state.fields, module, "     ");
+        writeFields(out, m.state.fields, module, "     ", m.links);
+        if (!m.links.empty()) writeLinks(out, m.links);
         out += "}";
     }
     out += p.members.empty() ? "}\n}\n" : "\n  }\n}\n";

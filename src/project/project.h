@@ -10,7 +10,10 @@
 //    "cover": {NAME: TEXT, ...}, "criteria": {NAME: TEXT, ...},
 //    "titleBlock": {"project": TEXT, "engineer": TEXT, "registration": TEXT},
 //    "members": {ID: {"module": NAME, "name": TEXT, "type": N|null, "grade": "SD30"|null,
-//                     "fields": {NAME: TEXT, ...}}, ...}}
+//                     "fields": {NAME: TEXT, ...},
+//                     "links": {NAME: [{"member": ID, "port": PORT, "count": N},
+//                                      {"value": N, "part": "dead"|"live", "note": TEXT}, ...], ...}}, ...}}
+// A linked field keeps no text in "fields": its value is resolved from its terms.
 // Version 1, still read, kept the fields by object name and the members in a list.
 #include <optional>
 #include <string>
@@ -29,6 +32,26 @@ inline constexpr const char* kFileSuffix = ".mx7100";
 // No real building comes near this; a larger file is not a project and is not read.
 inline constexpr std::size_t kMaxFileBytes = 16u << 20;
 
+// One term of a linked field: another member's port times a count, or a value typed
+// with a note ("ผนังก่ออิฐครึ่งแผ่นสูง 3 ม."), dead or live load.
+struct LinkTerm {
+    std::string member;  // the source member's id; empty for a typed value
+    std::string port;    // the source's port ("r2", "long_edge")
+    int count = 1;       // how many such sources bear on the field
+    double value = 0;    // a typed value, in the field's unit
+    bool live = false;   // a typed value is live load (else dead)
+    std::string note;
+    bool operator==(const LinkTerm&) const = default;
+};
+
+// A field whose value is the sum of its terms, resolved before every run; the file
+// keeps the terms and no typed text for the field.
+struct FieldLink {
+    std::string field;  // the field's short name
+    std::vector<LinkTerm> terms;
+    bool operator==(const FieldLink&) const = default;
+};
+
 struct Member {
     std::string module;  // the tool's module name: "beam", "pile", ...
     // Names the member in the file for as long as it is in the project: given once, when
@@ -42,9 +65,11 @@ struct Member {
     // How many members built alike it stands for ("จำนวน": six beams B1): the
     // quantities count it that many times. Written to the file when not 1.
     int count = 1;
+    // The fields linked to other members' outputs, in the order they were linked.
+    std::vector<FieldLink> links = {};
     bool operator==(const Member& o) const {
         return module == o.module && id == o.id && name == o.name && count == o.count && state.typeCode == o.state.typeCode &&
-               state.grade == o.state.grade && state.fields.entries() == o.state.fields.entries();
+               state.grade == o.state.grade && state.fields.entries() == o.state.fields.entries() && links == o.links;
     }
 };
 

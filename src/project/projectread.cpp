@@ -2,9 +2,11 @@
 // members in a list) and version 2 (fields by short name, members by id), with every
 // module, field, type and grade checked against the modules' own tables.
 #include <charconv>
+#include <cmath>
 
 #include "common/fieldtable.h"
 #include "common/utf8.h"
+#include "project/links.h"
 #include "project/projectformat.h"
 
 namespace mx::project {
@@ -122,10 +124,57 @@ std::string text(const JsonValue* v, const std::string& where) {
     return v->text;
 }
 
+// One term of a link: another member's port times a count, or a typed value.
+LinkTerm readTerm(const JsonValue& v, const std::string& where) {
+    expectKind(v, JsonValue::Kind::Object, where);
+    LinkTerm t;
+    if (v.find("member")) {
+        onlyKeys(v, {"member", "port", "count"}, where);
+        t.member = text(v.find("member"), where + " รหัสชิ้นส่วน");
+        t.port = text(v.find("port"), where + " ค่าที่ส่งต่อ");
+        if (const JsonValue* count = v.find("count")) {
+            const auto n = wholeNumber(*count);
+            if (!n) throw Unusable{where + " จำนวน (หัวข้อ \"count\") ต้องเป็นเลขจำนวนเต็ม แต่เป็น" + asWritten(*count) +
+                                   " (" + lineNote(*count) + ")"};
+            t.count = *n;
+        }
+        return t;
+    }
+    onlyKeys(v, {"value", "part", "note"}, where);
+    const JsonValue* value = v.find("value");
+    if (!value) throw Unusable{where + " ไม่ได้บอกชิ้นส่วน (หัวข้อ \"member\") หรือค่าที่พิมพ์ (หัวข้อ \"value\") (" + lineNote(v) + ")"};
+    expectKind(*value, JsonValue::Kind::Number, where + " ค่าที่พิมพ์");
+    const char* end = value->text.data() + value->text.size();
+    if (std::from_chars(value->text.data(), end, t.value).ptr != end || !std::isfinite(t.value))
+        throw Unusable{where + " ค่าที่พิมพ์ " + shownText(value->text) + " อ่านเป็นตัวเลขไม่ได้ (" + lineNote(*value) + ")"};
+    const std::string part = text(v.find("part"), where + " ชนิดน้ำหนัก");
+    if (part != "" && part != "dead" && part != "live")
+        throw Unusable{where + " ชนิดน้ำหนัก (หัวข้อ \"part\") ต้องเป็น \"dead\" หรือ \"live\" แต่เป็น " + quotedName(part)};
+    t.live = part == "live";
+    t.note = text(v.find("note"), where + " หมายเหตุ");
+    return t;
+}
+
+// The member's links by field short name; a linked field keeps no typed text.
+void readLinks(const JsonValue& v, const ModuleDescription& module, Member& m, const std::string& where) {
+    expectKind(v, JsonValue::Kind::Object, where + " ลิงก์ (หัวข้อ \"links\")");
+    for (const auto& [field, terms] : v.members) {
+        const std::string at = where + " ลิงก์ช่อง " + quotedName(field);
+        expectKind(terms, JsonValue::Kind::Array, at);
+        FieldLink link{field, {}};
+        for (std::size_t i = 0; i < terms.items.size(); ++i)
+            link.terms.push_back(readTerm(terms.items[i], at + " รายการที่ " + std::to_string(i + 1)));
+        if (const FieldInfo* f = findField(module.fields, field); f && m.state.fields.has(f->object))
+            throw Unusable{at + " มีทั้งข้อความที่พิมพ์ไว้และลิงก์ ช่องที่ลิงก์ต้องไม่มีข้อความที่พิมพ์ (" + lineNote(terms) +
+                           ")"};
+        m.links.push_back(std::move(link));
+    }
+}
+
 Member readMember(const JsonValue& v, std::size_t index, std::string id, const Reading& r) {
     std::string where = "ชิ้นส่วนลำดับที่ " + std::to_string(index + 1);
     expectKind(v, JsonValue::Kind::Object, where);
-    onlyKeys(v, {"module", "name", "type", "grade", "count", "fields"}, where);
+    onlyKeys(v, {"module", "name", "type", "grade", "count", "fields", "links"}, where);
     Member m;
     m.id = std::move(id);
     m.name = text(v.find("name"), where + " ชื่อ");
@@ -167,6 +216,7 @@ Member readMember(const JsonValue& v, std::size_t index, std::string id, const R
     if (const JsonValue* count = v.find("count"))
         m.count = wholeIn(*count, 1, kMaxMemberCount, where + " จำนวน (หัวข้อ \"count\")");
     if (const JsonValue* fields = v.find("fields")) readFields(*fields, *found, r, m.state.fields, where);
+    if (const JsonValue* links = v.find("links")) readLinks(*links, *found, m, where);
     return m;
 }
 
@@ -246,6 +296,7 @@ Project readProject(const JsonValue& root, const std::vector<ModuleDescription>&
             if (const JsonValue* x = w->find(key)) *into = wholeIn(*x, 0, kMaxWastePercent, where + " " + key);
     }
     if (const JsonValue* list = root.find("members")) readMembers(*list, r, p.members);
+    if (auto fault = linkFault(p, modules)) throw Unusable{*fault};
     return p;
 }
 

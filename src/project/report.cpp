@@ -38,6 +38,9 @@ constexpr const char* kNotUsable = "ใช้ไม่ได้ ต้องแ�
 constexpr const char* kNoVerdict = "คำนวณแล้ว";
 constexpr const char* kNotUsableMark = "*";
 constexpr const char* kLegend = "* แบบที่ยังใช้ไม่ได้ แผ่นรายการคำนวณของชิ้นส่วนนั้นบอกสิ่งที่ต้องแก้ไข";
+constexpr const char* kStandsOnMark = "**";
+constexpr const char* kStandsOnLegend =
+    "** รับน้ำหนักจากชิ้นส่วนที่ยังใช้ไม่ได้ (ตารางถ่ายน้ำหนักและแผ่นรายการคำนวณบอกชื่อ) ต้องแก้ไขชิ้นส่วนนั้นก่อน";
 constexpr const char* kNoSheet = "โมดูลนี้ไม่มีแผ่นรายการคำนวณ";
 
 // Whether a character is a mark set above or below its letter: the Thai vowels and
@@ -64,13 +67,40 @@ std::string withStackedMarksCapped(std::string_view name) {
     return out;
 }
 
+// A long message as lines of the page's width, broken at its spaces: Thai writes a
+// space between phrases. A phrase longer than a line stands alone.
+std::vector<std::string> brokenAtSpaces(const std::string& text) {
+    constexpr std::size_t kMostLetters = 75;
+    std::vector<std::string> lines(1);
+    std::size_t letters = 0;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t space = std::min(text.find(' ', at), text.size());
+        const std::string word = text.substr(at, space - at);
+        std::size_t wordLetters = 0;
+        for (std::size_t i = 0; i < word.size();) {
+            const std::size_t n = std::max<std::size_t>(1, utf8SequenceLength(word, i));
+            if (!stacksOnALetter(decodeUtf8(std::string_view(word).substr(i, n)))) ++wordLetters;
+            i += n;
+        }
+        if (letters > 0 && letters + 1 + wordLetters > kMostLetters) {
+            lines.emplace_back();
+            letters = 0;
+        }
+        lines.back() += (letters > 0 ? " " : "") + word;
+        letters += (letters > 0 ? 1 : 0) + wordLetters;
+        at = space + 1;
+    }
+    return lines;
+}
+
 int contentsPages(const Project& p) {
     const auto n = static_cast<int>(p.members.size());
     return std::max(1, (n + kContentsRowsPerPage - 1) / kContentsRowsPerPage);
 }
 
 // The first sheet's page: after the cover, the criteria page and the contents.
-int firstSheetPage(const Project& p) { return 3 + contentsPages(p); }
+int firstSheetPage(const Project& p) { return 3 + contentsPages(p) + takedownPageCount(p); }
 
 // The project line of the report's own pages: the title-block default, or the
 // cover's project name.
@@ -131,13 +161,16 @@ std::string moduleCaption(const std::string& module) {
 }
 
 namespace {
-std::vector<ContentsRow> contentsOf(const Project& project, const std::vector<ModuleDescription>& modules, int pages) {
+std::vector<ContentsRow> contentsOf(const Project& project, const std::vector<ModuleDescription>& modules, int pages,
+                                   const Resolution& links) {
     std::vector<ContentsRow> rows;
     int page = firstSheetPage(project);
-    for (const Member& member : project.members) {
-        ContentsRow row{member.name, moduleCaption(member.module), page, std::nullopt};
+    for (std::size_t i = 0; i < project.members.size(); ++i) {
+        const Member& member = project.members[i];
+        ContentsRow row{member.name, moduleCaption(member.module), page, std::nullopt, links.members[i].notUsableBelow};
         if (const ModuleDescription* m = findModule(modules, member.module))
-            row.status = runMember(sheetMember(project, member, *m, page, pages), *m, false).report.status;
+            row.status =
+                runLinkedMember(sheetMember(project, member, *m, page, pages), links.members[i], *m, false).report.status;
         rows.push_back(std::move(row));
         ++page;
     }
@@ -146,7 +179,7 @@ std::vector<ContentsRow> contentsOf(const Project& project, const std::vector<Mo
 }  // namespace
 
 std::vector<ContentsRow> reportContents(const Project& project, const std::vector<ModuleDescription>& modules) {
-    return contentsOf(project, modules, reportPageCount(project, modules));
+    return contentsOf(project, modules, reportPageCount(project, modules), resolveLinks(project, modules));
 }
 
 PageModel contentsPage(const Project& project, const std::vector<ContentsRow>& rows, std::size_t first, int page,
@@ -161,6 +194,7 @@ PageModel contentsPage(const Project& project, const std::vector<ContentsRow>& r
     p.line(kSheetLeft, kFirstRowY - 60, kTableRight, kFirstRowY - 60);
     const std::size_t last = std::min(rows.size(), first + static_cast<std::size_t>(kContentsRowsPerPage));
     bool anyNotUsable = false;
+    bool anyStandsOn = false;
     for (std::size_t i = first; i < last; ++i) {
         const ContentsRow& r = rows[i];
         const double y = kFirstRowY + static_cast<double>(i - first) * kSheetLineStep;
@@ -170,12 +204,15 @@ PageModel contentsPage(const Project& project, const std::vector<ContentsRow>& r
         p.cellText(kMemberX, y, withStackedMarksCapped(r.member), 14, false, color);
         p.cellText(kModuleX, y, r.module, 14, false, color);
         p.text(kPageX, y, std::to_string(r.page), 14, false, color);
-        p.text(kVerdictX, y, verdictCaption(r.status), 14, !r.usable(), color);
+        p.text(kVerdictX, y, verdictCaption(r.status) + (r.standsOn.empty() ? "" : std::string(" ") + kStandsOnMark), 14,
+               !r.usable(), r.standsOn.empty() ? color : kRed);
+        anyStandsOn = anyStandsOn || !r.standsOn.empty();
     }
     // Each column ends where the next begins: a long name is cut short, never run on.
     for (const double x : {kMemberX, kModuleX, kPageX, kVerdictX})
         p.keepClear(x - kColumnGap, kHeadingsY, 11900, kLegendY - 1);
     if (anyNotUsable) p.text(kSheetLeft, kLegendY, kLegend, 14, false, kRed);
+    if (anyStandsOn) p.text(kSheetLeft, kLegendY + kSheetLineStep, kStandsOnLegend, 14, false, kRed);
     p.text(kPageFieldX, kPageFieldY, pageText(page, pages));
     return p;
 }
@@ -185,17 +222,21 @@ bool buildReport(const Project& project, const std::vector<ModuleDescription>& m
     const ProjectTakeoff takeoff = projectTakeoff(project, modules);
     const int quantityPages = quantitiesPageCount(takeoff);
     const int pages = pagesBeforeQuantities(project) + quantityPages;
-    const std::vector<ContentsRow> rows = contentsOf(project, modules, pages);
+    const Resolution links = resolveLinks(project, modules);
+    const std::vector<ContentsRow> rows = contentsOf(project, modules, pages, links);
     if (contents) *contents = rows;
     if (!addPage(pageOf(modules, "cover", project.cover))) return false;
     if (!addPage(pageOf(modules, "criteria", project.criteria))) return false;
     int page = 3;
     for (std::size_t first = 0; first == 0 || first < rows.size(); first += kContentsRowsPerPage)
         if (!addPage(contentsPage(project, rows, first, page++, pages))) return false;
-    for (const Member& member : project.members) {
+    if (!addTakedownPages(project, links, projectName(project), page, pages, addPage)) return false;
+    page += takedownPageCount(project);
+    for (std::size_t i = 0; i < project.members.size(); ++i) {
+        const Member& member = project.members[i];
         const ModuleDescription* m = findModule(modules, member.module);
         std::optional<PageModel> sheet;
-        if (m) sheet = runMember(sheetMember(project, member, *m, page, pages), *m, true).report.sheet;
+        if (m) sheet = runLinkedMember(sheetMember(project, member, *m, page, pages), links.members[i], *m, true).report.sheet;
         if (!sheet) {
             // Every page the contents promised is printed, even one with nothing to show.
             sheet.emplace();
@@ -203,7 +244,14 @@ bool buildReport(const Project& project, const std::vector<ModuleDescription>& m
             tb.project = projectName(project);
             tb.member = member.name;
             addSheetHeader(*sheet, tb, moduleCaption(member.module) + " ");
-            sheet->text(kSheetLeft, 1500, kNoSheet);
+            // A member whose source stopped says why it is not designed.
+            double y = 1500;
+            if (links.members[i].stops.empty()) sheet->text(kSheetLeft, y, kNoSheet);
+            for (const Message& stop : links.members[i].stops)
+                for (const std::string& line : brokenAtSpaces(stop.text)) {
+                    sheet->text(kSheetLeft, y, line, 14, false, kRed);
+                    y += kSheetLineStep;
+                }
             sheet->text(kPageFieldX, kPageFieldY, pageText(page, pages));
         }
         if (!addPage(*sheet)) return false;

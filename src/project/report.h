@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/page.h"
+#include "project/links.h"
 #include "project/project.h"
 
 namespace mx::project {
@@ -20,6 +21,8 @@ struct ContentsRow {
     std::string module;  // the module's short Thai name
     int page = 0;        // counted from the cover as 1
     std::optional<int> status;
+    // The members it stands on, through its links, that are not usable.
+    std::vector<std::string> standsOn = {};
     bool usable() const { return status != static_cast<int>(DesignStatus::NotUsable); }
 };
 
@@ -39,6 +42,12 @@ std::string moduleCaption(const std::string& module);
 
 // The contents rows: every member run once, without its pages, for its verdict.
 std::vector<ContentsRow> reportContents(const Project& project, const std::vector<ModuleDescription>& modules);
+
+// The load take-down pages ("ตารางถ่ายน้ำหนัก") after the contents: none for a project
+// without links.
+int takedownPageCount(const Project& project);
+bool addTakedownPages(const Project& project, const Resolution& links, const std::string& projectName, int firstPage,
+                      int pages, const std::function<bool(const PageModel&)>& addPage);
 
 // One contents page of rows [first, first + kContentsRowsPerPage).
 PageModel contentsPage(const Project& project, const std::vector<ContentsRow>& rows, std::size_t first, int page,

@@ -1,5 +1,6 @@
 #include "slab/slab_quantities.h"
 #include "slab/slab_design.h"
+#include "slab/slab_ports.h"
 #include "slab/slab_drawing.h"
 #include "slab/slab_form.h"
 #include "slab/slab_module.h"
@@ -103,6 +104,7 @@ ModuleDescription description() {
     m.quantities = slabRunQuantities;
     m.noRun = noRunOf<SlabDesignOutcome>(kPages);
     m.drawingArea = kSlabScreenArea;
+    m.ports = slabPorts();
     return m;
 }
 

@@ -1,5 +1,6 @@
 #include "spreadfooting/spreadfooting_quantities.h"
 #include "spreadfooting/spreadfooting.h"
+#include "spreadfooting/spreadfooting_ports.h"
 #include "spreadfooting/spreadfooting_drawing.h"
 #include "spreadfooting/spreadfooting_form.h"
 #include "spreadfooting/spreadfooting_module.h"
@@ -77,6 +78,7 @@ ModuleDescription description() {
     m.quantities = spreadFootingRunQuantities;
     m.noRun = [] { return footingNoRun(spreadFootingCalculation()); };
     m.drawingArea = kScreenDrawingArea;
+    m.targets = spreadFootingTargets();
     return m;
 }
 

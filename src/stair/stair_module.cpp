@@ -1,5 +1,6 @@
 #include "stair/stair_quantities.h"
 #include "stair/stair_design.h"
+#include "stair/stair_ports.h"
 #include "stair/stair_drawing.h"
 #include "stair/stair_form.h"
 #include "stair/stair_module.h"
@@ -92,6 +93,7 @@ ModuleDescription description() {
     m.quantities = stairRunQuantities;
     m.noRun = noRunOf<StairOutcome>(kPages);
     m.drawingArea = kStairScreenArea;
+    m.ports = stairPorts();
     return m;
 }
 

@@ -8,13 +8,19 @@ if(NOT rc EQUAL 0)
 endif()
 string(REGEX MATCHALL "\"page\": [0-9]+, \"member\"" rows "${out}")
 list(LENGTH rows members)
-math(EXPR pages "${members} + 4")  # the cover, criteria and contents; the quantities page
+# The cover, the criteria page, the contents, the two pages of the linked house's load
+# take-down; the two pages of its quantities.
+math(EXPR pages "${members} + 7")
 if(NOT out MATCHES "\"pages\": ${pages}}")
   message(FATAL_ERROR "expected ${pages} pages for ${members} members:\n${out}")
 endif()
 execute_process(COMMAND pdfinfo ${OUT}/report.pdf OUTPUT_VARIABLE info)
 if(NOT info MATCHES "Pages: +${pages}\n")
   message(FATAL_ERROR "the PDF does not hold ${pages} pages:\n${info}")
+endif()
+execute_process(COMMAND pdftotext -f 4 -l 4 ${OUT}/report.pdf - OUTPUT_VARIABLE takedown)
+if(NOT takedown MATCHES "ตารางถ่ายน")  # pdftotext parts the vowel ำ from its letter
+  message(FATAL_ERROR "page 4 is not the load take-down:\n${takedown}")
 endif()
 execute_process(COMMAND pdfseparate ${OUT}/report.pdf ${OUT}/page-%02d.pdf RESULT_VARIABLE rc)
 file(GLOB single ${OUT}/page-*.pdf)

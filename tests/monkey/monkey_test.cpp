@@ -249,7 +249,7 @@ private:
     int mismatches_ = 0;
 };
 
-const mx::ModuleDescription& moduleNamed(const std::string& name) { return *mx::findModule(name); }
+const mx::ModuleDescription& findModule(const std::string& name) { return *mx::findModule(name); }
 
 class WindowMonkey : public ::testing::TestWithParam<WindowCase> {};
 
@@ -261,7 +261,7 @@ TEST_P(WindowMonkey, RandomActionsLeaveTheWindowSound) {
     if (!mx::ui::WindowRegistry::instance().has(QString::fromUtf8(wc.window))) GTEST_SKIP() << "not built";
     QTemporaryDir dir;
     mx::ui::PdfFileTarget printer(dir.filePath(QStringLiteral("sheet.pdf")));
-    Monkey monkey(wc, moduleNamed(wc.module));
+    Monkey monkey(wc, findModule(wc.module));
     monkey.run();
     mx::ui::WindowRegistry::instance().closeAll();
     QApplication::processEvents();
@@ -277,7 +277,7 @@ TEST(WindowCaptions, EveryFieldCaptionIsTheOneItsTableGives) {
         auto* w = qobject_cast<mx::ui::MemberWindow*>(mx::ui::WindowRegistry::instance().show(QString::fromUtf8(wc.window)));
         if (!w) continue;  // a window of its own kind, not on the member frame
         int compared = 0;
-        for (const mx::FieldInfo& f : moduleNamed(wc.module).fields) {
+        for (const mx::FieldInfo& f : findModule(wc.module).fields) {
             // A caption may end in "=" before its field; a row captioning two fields is
             // told apart by each field's tooltip, which the table then gives.
             auto bare = [](QString t) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "common/fieldtable.h"
+#include "project/links.h"
 #include "ui/fields.h"
 #include "ui/prompter.h"
 #include "ui/registry.h"
@@ -80,10 +81,15 @@ void ProjectSession::touch() {
     emit changed();
 }
 
-void ProjectSession::runAgain(std::size_t index) {
-    const Member& m = project_.members[index];
-    const ModuleDescription* module = moduleOf(m.module);
-    status_[index] = module ? runMember(m, *module, false).report.status : std::nullopt;
+void ProjectSession::runAll() {
+    // A member's change reaches every member linked to it, so all run again.
+    const Resolution links = resolveLinks(project_, modules_);
+    status_.assign(project_.members.size(), std::nullopt);
+    for (std::size_t i = 0; i < project_.members.size(); ++i) {
+        const Member& m = project_.members[i];
+        if (const ModuleDescription* module = moduleOf(m.module))
+            status_[i] = runLinkedMember(m, links.members[i], *module, false).report.status;
+    }
 }
 
 std::optional<int> ProjectSession::memberStatus(std::size_t index) const {
@@ -95,11 +101,8 @@ void ProjectSession::replace(Project project, const QString& path) {
     path_ = path;
     modified_ = false;
     ids_.clear();
-    status_.assign(project_.members.size(), std::nullopt);
-    for (std::size_t i = 0; i < project_.members.size(); ++i) {
-        ids_.push_back(nextId_++);
-        runAgain(i);
-    }
+    for (std::size_t i = 0; i < project_.members.size(); ++i) ids_.push_back(nextId_++);
+    runAll();
     emit changed();
 }
 
@@ -216,7 +219,9 @@ void ProjectSession::openMember(std::size_t index, QWidget* parent) {
     }
     const int id = ids_[index];
     window->setProjectMember(id);
-    window->loadMember(withTitleBlock(member, *module, project_.titleBlock));
+    // A linked field shows the value resolved from its sources, as the tool runs it.
+    const Resolution links = resolveLinks(project_, modules_);
+    window->loadMember(withTitleBlock(resolvedMember(member, links.members[index]), *module, project_.titleBlock));
 }
 
 void ProjectSession::duplicateMember(std::size_t index, QWidget* parent) {
@@ -247,9 +252,10 @@ void ProjectSession::deleteMember(std::size_t index, QWidget* parent) {
                             parent))
         return;
     const auto at = static_cast<std::ptrdiff_t>(index);
-    project_.members.erase(project_.members.begin() + at);
+    // A member linked to it keeps the last value it had from it.
+    removeMember(project_, index, modules_);
     ids_.erase(ids_.begin() + at);
-    status_.erase(status_.begin() + at);
+    runAll();
     touch();
 }
 
@@ -284,11 +290,12 @@ void ProjectSession::store(ui::MemberWindow& window) {
     Member m = window.member();
     const ModuleDescription* module = moduleOf(m.module);
     if (!module) return;
-    std::optional<std::size_t> index = indexOf(window.projectMember());
+    const std::optional<std::size_t> index = indexOf(window.projectMember());
     if (index) {
         // Back over the member the window was opened from, under its id and name.
         m.id = project_.members[*index].id;
         m.name = project_.members[*index].name;
+        m.links = project_.members[*index].links;
         project_.members[*index] = std::move(m);
     } else {
         // A new member, named after the title block's member line when it has one.
@@ -300,11 +307,10 @@ void ProjectSession::store(ui::MemberWindow& window) {
         project_.members.push_back(m);
         ids_.push_back(nextId_++);
         status_.push_back(std::nullopt);
-        index = project_.members.size() - 1;
         window.setProjectMember(ids_.back());
         window.fillTitleBlock(withTitleBlock(m, *module, project_.titleBlock));
     }
-    runAgain(*index);
+    runAll();
     touch();
 }
 

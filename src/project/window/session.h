@@ -84,7 +84,7 @@ private:
     // A new member's name: asked, and refused while empty or taken.
     std::optional<std::string> askName(const std::string& suggested, QWidget* parent, std::optional<std::size_t> self);
     void replace(Project project, const QString& path);
-    void runAgain(std::size_t index);
+    void runAll();
     void touch();
     void remember(const QString& path);
 

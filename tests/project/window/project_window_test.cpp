@@ -159,11 +159,11 @@ TEST_F(Project, TheProjectWindowsButtonsWorkOnTheChosenMember) {
         {"CommandDelete", {true}, {}, {"B2", "RB1", "S1"}, 1, {"m2", "m3", "m4"}},
         {"CommandRename", {}, {"B9"}, {"B9", "B2", "RB1"}, 1, {"m1", "m2", "m3"}},
         {"CommandRename", {}, {"B2", std::nullopt}, {"B1", "B2", "RB1"}, 3, {"m1", "m2", "m3"}},  // a taken name is refused
-        {"CommandDuplicate", {}, {"B1ก"}, {"B1", "B1ก", "B2"}, 1, {"m1", "m12", "m2"}},
+        {"CommandDuplicate", {}, {"B1ก"}, {"B1", "B1ก", "B2"}, 1, {"m1", "m15", "m2"}},
         {"Ctrl+Down", {}, {}, {"B2", "B1", "RB1"}, 0, {"m2", "m1", "m3"}},
         {"Delete", {true}, {}, {"B2", "RB1", "S1"}, 1, {"m2", "m3", "m4"}},
         {"F2", {}, {"B9"}, {"B9", "B2", "RB1"}, 1, {"m1", "m2", "m3"}},
-        {"Ctrl+D", {}, {"B1ก"}, {"B1", "B1ก", "B2"}, 1, {"m1", "m12", "m2"}},
+        {"Ctrl+D", {}, {"B1ก"}, {"B1", "B1ก", "B2"}, 1, {"m1", "m15", "m2"}},
     };
     for (const ListCase& c : cases) {
         SCOPED_TRACE(std::string(c.button) + " " + std::to_string(c.boxes));

@@ -1,0 +1,7 @@
+#include "spreadfooting/spreadfooting_ports.h"
+
+namespace mx::spreadfooting {
+
+std::vector<std::string> spreadFootingTargets() { return {"load"}; }
+
+}  // namespace mx::spreadfooting
