@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "project/links.h"
 #include "project/projectformat.h"
 #include "project/report.h"
 
@@ -29,11 +30,15 @@ ShownQuantities withAllowance(const ShownQuantities& net, const WasteAllowance& 
 ProjectTakeoff projectTakeoff(const Project& project, const std::vector<ModuleDescription>& modules) {
     ProjectTakeoff t;
     t.waste = project.waste;
-    for (const Member& member : project.members) {
+    // A linked field is measured at the load it resolves to, as the member is designed,
+    // never at the field's own default.
+    const Resolution links = resolveLinks(project, modules);
+    for (std::size_t i = 0; i < project.members.size(); ++i) {
+        const Member& member = project.members[i];
         MemberTakeoff m{member.name, member.module, member.count, {}, {}};
         const ModuleDescription* module = findModule(modules, member.module);
         if (module && module->quantities) {
-            const MemberRun run = runMember(member, *module, false);
+            const MemberRun run = runLinkedMember(member, links.members[i], *module, false);
             m.quantities = run.report.quantities ? *run.report.quantities : notUsableQuantities();
         } else {
             m.quantities = noQuantities("โมดูลนี้ไม่มีปริมาณวัสดุ");

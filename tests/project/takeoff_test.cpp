@@ -6,6 +6,7 @@
 
 #include "cli/csv.h"
 #include "modules/catalogue.h"
+#include "project/links.h"
 #include "project/project.h"
 #include "project/takeoff.h"
 
@@ -95,6 +96,27 @@ TEST(ProjectTakeoff, CountAndWasteAreKeptInTheFileAndCheckedOnReading) {
         EXPECT_FALSE(r.project) << b.to;
         EXPECT_NE(r.error.find(b.says), std::string::npos) << r.error;
     }
+}
+
+// A linked member is measured as it is designed: at the loads its links resolve to, not
+// at its fields' defaults (a beam at its default 150 kg/m would be far lighter).
+TEST(ProjectTakeoff, LinkedMembersAreMeasuredAtTheirResolvedLoads) {
+    const Project p = house();
+    const Resolution links = resolveLinks(p, all());
+    const ProjectTakeoff t = projectTakeoff(p, all());
+    int linked = 0;
+    for (std::size_t i = 0; i < p.members.size(); ++i) {
+        if (!links.members[i].linked() || !t.members[i].quantities.available()) continue;
+        ++linked;
+        const mx::ModuleDescription* m = mx::findModule(all(), p.members[i].module);
+        ASSERT_NE(m, nullptr);
+        const MemberRun run = runMember(resolvedMember(p.members[i], links.members[i]), *m, false);
+        ASSERT_TRUE(run.report.quantities) << p.members[i].name;
+        EXPECT_DOUBLE_EQ(t.members[i].quantities.concrete, run.report.quantities->concrete) << p.members[i].name;
+        EXPECT_DOUBLE_EQ(mx::steelTotal(t.members[i].quantities.bars), mx::steelTotal(run.report.quantities->bars))
+            << p.members[i].name;
+    }
+    EXPECT_GE(linked, 3);  // the house's beams and columns stand on links
 }
 
 }  // namespace
