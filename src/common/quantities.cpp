@@ -64,9 +64,10 @@ BarSet barRun(std::string role, int dia, const std::string& memberGrade, int cou
     return b;
 }
 
-BarSet meshRun(std::string role, int dia, const std::string& memberGrade, int count, double straight) {
+BarSet meshRun(std::string role, int dia, const std::string& memberGrade, int count, double straight,
+               bool hooked) {
     BarSet b = barOf(std::move(role), dia, memberGrade, count, 0);
-    b.length = cutLength(straight, dia, b.round, roundHooks(b, 2));
+    b.length = cutLength(straight, dia, b.round, hooked ? 2 : roundHooks(b, 2));
     return b;
 }
 

@@ -90,8 +90,10 @@ BarSet barOf(std::string role, int dia, const std::string& memberGrade, int coun
 BarSet barRun(std::string role, int dia, const std::string& memberGrade, int count, double straight, int hooks);
 // Plain round bars always end in hooks; deformed bars where the drawing shows them.
 inline int roundHooks(const BarSet& b, int hooks) { return b.round ? hooks : 0; }
-// A run of bars hooked at both ends where they are plain round bars, straight where deformed.
-BarSet meshRun(std::string role, int dia, const std::string& memberGrade, int count, double straight);
+// A run of bars hooked at both ends where they are plain round bars, or where the
+// anchorage asks for hooks (`hooked`); straight otherwise.
+BarSet meshRun(std::string role, int dia, const std::string& memberGrade, int count, double straight,
+               bool hooked = false);
 // The member's steel grade: the grade button pressed, or else told from the fs the
 // design used (1200 or less round SR24, then SD30 to 1500, SD35 to 1600, SD40).
 std::string memberGrade(const std::optional<SteelGrade>& pressed, double fs);

@@ -12,14 +12,9 @@ Quantities pileCapQuantities(const PileCapResult& r, const std::string& grade) {
     q.formwork = 2 * (w + l) * t;  // the sides only: the cap is cast on the ground over its piles
     // Mesh bars stop the ground cover short of each edge, and end in standard hooks
     // where the anchorage asks for them (round bars always do).
-    const auto mesh = [&](const char* role, int count, double along) {
-        BarSet bar = barOf(role, db, grade, count, 0);
-        const int hooks = (r.anchorage.hooks || bar.round) ? 2 : 0;
-        bar.length = cutLength(along - 2 * kGroundCover / 100, db, bar.round, hooks);
-        return bar;
-    };
-    q.bars.push_back(mesh("ตะแกรงทางยาว", r.N, l));
-    q.bars.push_back(mesh("ตะแกรงทางสั้น", r.Ns, w));
+    const double covers = 2 * kGroundCover / 100;
+    q.bars.push_back(meshRun("ตะแกรงทางยาว", db, grade, r.N, l - covers, r.anchorage.hooks));
+    q.bars.push_back(meshRun("ตะแกรงทางสั้น", db, grade, r.Ns, w - covers, r.anchorage.hooks));
     return q;
 }
 

@@ -12,14 +12,9 @@ Quantities spreadFootingQuantities(const SpreadFootingResult& r, const std::stri
     q.formwork = 2 * (l + b) * t;  // the sides; none under a pad cast on the ground
     // Mesh bars stop the ground cover short of each edge, and end in standard hooks
     // where the anchorage asks for them (round bars always do).
-    const auto mesh = [&](const char* role, int count, double across) {
-        BarSet bar = barOf(role, db, grade, count, 0);
-        const int hooks = (r.anchorage.hooks || bar.round) ? 2 : 0;
-        bar.length = cutLength(across - 2 * kGroundCover / 100, db, bar.round, hooks);
-        return bar;
-    };
-    q.bars.push_back(mesh("ตะแกรงทางยาว", r.N, b));
-    q.bars.push_back(mesh("ตะแกรงทางสั้น", r.Ns, l));
+    const double covers = 2 * kGroundCover / 100;
+    q.bars.push_back(meshRun("ตะแกรงทางยาว", db, grade, r.N, b - covers, r.anchorage.hooks));
+    q.bars.push_back(meshRun("ตะแกรงทางสั้น", db, grade, r.Ns, l - covers, r.anchorage.hooks));
     // One bar tied round the top of the pad at the cover, closed by a lap.
     BarSet ring = barOf("เหล็กรัดรอบ", db, grade, 1, 0);
     const double perimeter = 2 * (l + b) - 8 * kTieCover / 100;
