@@ -24,6 +24,12 @@ void addBeamResult(ResultList& out, const BeamDesignResult& r) {
     out.add("fs", r.fs);
     out.add("deadLoadFactor", r.deadLoadFactor);
     out.add("liveLoadFactor", r.liveLoadFactor);
+    if (r.pointLoads != 0) {  // only a beam with linked point loads has them
+        out.add("fieldLoad", r.fieldLoad);
+        out.add("pointLoads", r.pointLoads);
+        out.add("pointFactor", r.pointFactor);
+        out.add("pointEquivalent", r.pointEquivalent);
+    }
     out.add("slenderness", r.slenderness);
     out.add("narrowFactor", r.narrowFactor);
     out.add("bottomBarArea", r.bottomBarArea);
@@ -118,7 +124,9 @@ constexpr ResultPages<BeamDesignResult> kPages{
 }  // namespace
 
 ModuleRun runBeam(FormState& state) {
-    BeamDesignOutcome outcome = calculateBeam(readBeamInput(state.fields, state.typeCode));
+    BeamDesignInput in = readBeamInput(state.fields, state.typeCode);
+    in.pointLoads = linkedPointLoads(state.fields, state.linked);
+    BeamDesignOutcome outcome = calculateBeam(in);
     ModuleRun run;
     // Corrections land in the fields as the window writes them. None of them breaks
     // a field limit, and the span field's "0" deliberately runs no suggestions.

@@ -331,6 +331,7 @@ private:
     std::optional<SteelGrade> buttonGrade_;   // the grade a button pressed, not one fs implied
     bool loading_ = false;                    // loadMember writes stored texts
     int projectMember_ = 0;
+    std::vector<std::string> linked_;  // the fields of the loaded member that links resolved
     int type_ = 0;  // the type button last pressed
     QPointer<QLabel> verdict_;
     QLabel* outOfDateNote_ = nullptr;
