@@ -186,6 +186,7 @@ void MemberWindow::assemble() {
         frame::layOut(inputColumn_);
     }
     placeOverlays();
+    addLinkButtons();
     orderKeyboard();
 }
 
