@@ -12,6 +12,7 @@
 
 #include "project/report.h"
 #include "project/takeoff.h"
+#include "project/window/loadpath.h"
 #include "project/window/session.h"
 #include "ui/fields.h"
 #include "ui/registry.h"
@@ -93,7 +94,6 @@ ProjectWindow::ProjectWindow(ProjectSession& session, QWidget* parent) : QWidget
     buttons->addSpacing(12);
     addButton("CommandUp", "เลื่อนขึ้น", "Ctrl+Up", [this] { moveCurrent(-1); });
     addButton("CommandDown", "เลื่อนลง", "Ctrl+Down", [this] { moveCurrent(1); });
-    buttons->addStretch(1);
 
     auto* body = new QHBoxLayout;
     body->addWidget(list_, 1);
@@ -107,7 +107,9 @@ ProjectWindow::ProjectWindow(ProjectSession& session, QWidget* parent) : QWidget
     main->addSpacing(6);
     main->addLayout(body, 1);
     main->addWidget(totals_);
+    loadPath_ = new LoadPath(session_, list_, body, buttons, main, this);
 
+    buttons->addStretch(1);
     connect(&session_, &ProjectSession::changed, this, &ProjectWindow::refresh);
     refresh();
     list_->setFocus();
@@ -135,6 +137,7 @@ void ProjectWindow::refresh() {
     }
     setCurrentMember(std::min(current < 0 ? 0 : current, list_->rowCount() - 1));
     totals_->setText(qs(totalsLine(projectTakeoff(session_.project(), session_.modules()))));
+    if (loadPath_) loadPath_->refresh();
 }
 
 void ProjectWindow::titleBlockEdited() {

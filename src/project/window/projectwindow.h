@@ -15,6 +15,7 @@ class QTableWidget;
 
 namespace mx::project {
 
+class LoadPath;
 class ProjectSession;
 
 class ProjectWindow : public QWidget {
@@ -43,6 +44,7 @@ private:
     ProjectSession& session_;
     QTableWidget* list_ = nullptr;
     QLabel* totals_ = nullptr;  // the project's quantities
+    LoadPath* loadPath_ = nullptr;  // the load-path tree, the out-of-date marks, recalculating
     QLineEdit* defaults_[3] = {nullptr, nullptr, nullptr};
     std::vector<std::pair<QKeySequence, QAbstractButton*>> keys_;
 };

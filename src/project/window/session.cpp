@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "common/fieldtable.h"
+#include "project/linkedit.h"
 #include "project/links.h"
 #include "ui/fields.h"
 #include "ui/prompter.h"
@@ -43,6 +44,21 @@ ProjectFiles* currentFiles = &dialogs;
 
 Message question(const std::string& text) { return Message{text, kTitle, Icon::Question}; }
 Message refusal(const std::string& text) { return Message{text, kTitle, Icon::Exclamation}; }
+
+// Two versions of a member design alike: the same type, grade and inputs, the linked
+// fields (resolved again every run) and the title block (printed only) aside.
+bool sameDesignInputs(const Member& a, const Member& b, const ModuleDescription& module) {
+    if (a.state.typeCode != b.state.typeCode || a.state.grade != b.state.grade) return false;
+    for (const FieldInfo& f : module.fields) {
+        const std::string name = f.name;
+        if (name == "project" || name == "member" || name == "engineer" || name == "registration" || name == "page") continue;
+        if (std::any_of(a.links.begin(), a.links.end(), [&](const FieldLink& l) { return l.field == name; })) continue;
+        const std::string da = a.state.fields.has(f.object) ? a.state.fields.get(f.object) : f.defaultText;
+        const std::string db = b.state.fields.has(f.object) ? b.state.fields.get(f.object) : f.defaultText;
+        if (da != db) return false;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -85,7 +101,7 @@ void ProjectSession::runAll() {
     // A member's change reaches every member linked to it, so all run again.
     const Resolution links = resolveLinks(project_, modules_);
     status_.assign(project_.members.size(), std::nullopt);
-    for (std::size_t i = 0; i < project_.members.size(); ++i) {
+    for (const std::size_t i : links.order) {
         const Member& m = project_.members[i];
         if (const ModuleDescription* module = moduleOf(m.module))
             status_[i] = runLinkedMember(m, links.members[i], *module, false).report.status;
@@ -102,7 +118,9 @@ void ProjectSession::replace(Project project, const QString& path) {
     modified_ = false;
     ids_.clear();
     for (std::size_t i = 0; i < project_.members.size(); ++i) ids_.push_back(nextId_++);
+    outOfDate_.clear();
     runAll();
+    showLinksInWindows();
     emit changed();
 }
 
@@ -222,6 +240,9 @@ void ProjectSession::openMember(std::size_t index, QWidget* parent) {
     // A linked field shows the value resolved from its sources, as the tool runs it.
     const Resolution links = resolveLinks(project_, modules_);
     window->loadMember(withTitleBlock(resolvedMember(member, links.members[index]), *module, project_.titleBlock));
+    // Calculated with the loads its sources pass now: no longer out of date.
+    showLinks(*window, index, links);
+    if (outOfDate_.erase(member.id) > 0) emit changed();
 }
 
 void ProjectSession::duplicateMember(std::size_t index, QWidget* parent) {
@@ -243,19 +264,29 @@ void ProjectSession::renameMember(std::size_t index, QWidget* parent) {
     const auto name = askName(project_.members[index].name, parent, index);
     if (!name || *name == project_.members[index].name) return;
     project_.members[index].name = *name;
+    showLinksInWindows();  // the tooltips name the sources
     touch();
 }
 
 void ProjectSession::deleteMember(std::size_t index, QWidget* parent) {
     if (index >= project_.members.size()) return;
-    if (!ui::prompter().ask(question("ลบชิ้นส่วน \"" + project_.members[index].name + "\" ออกจากโครงการหรือไม่"),
-                            parent))
-        return;
+    std::string text = "ลบชิ้นส่วน \"" + project_.members[index].name + "\" ออกจากโครงการหรือไม่";
+    if (const auto readers = readersOf(project_, index); !readers.empty()) {
+        // Its readers keep the loads it passes now, typed, each with a note naming it.
+        std::string names;
+        for (const std::size_t r : readers) names += (names.empty() ? "" : ", ") + project_.members[r].name;
+        text += "\n\nชิ้นส่วน " + names + " รับน้ำหนักจาก \"" + project_.members[index].name +
+                "\" อยู่ เมื่อลบแล้ว น้ำหนักที่รับอยู่ตอนนี้จะเก็บไว้เป็นตัวเลขที่พิมพ์ พร้อมหมายเหตุว่ามาจาก \"" +
+                project_.members[index].name + "\"";
+    }
+    if (!ui::prompter().ask(question(text), parent)) return;
+    outOfDate_.erase(project_.members[index].id);
     const auto at = static_cast<std::ptrdiff_t>(index);
     // A member linked to it keeps the last value it had from it.
     removeMember(project_, index, modules_);
     ids_.erase(ids_.begin() + at);
     runAll();
+    showLinksInWindows();
     touch();
 }
 
@@ -296,6 +327,9 @@ void ProjectSession::store(ui::MemberWindow& window) {
         m.id = project_.members[*index].id;
         m.name = project_.members[*index].name;
         m.links = project_.members[*index].links;
+        // Changed inputs reach every member standing on it.
+        if (!sameDesignInputs(project_.members[*index], m, *module)) markDependents(*index);
+        outOfDate_.erase(m.id);
         project_.members[*index] = std::move(m);
     } else {
         // A new member, named after the title block's member line when it has one.
@@ -311,6 +345,7 @@ void ProjectSession::store(ui::MemberWindow& window) {
         window.fillTitleBlock(withTitleBlock(m, *module, project_.titleBlock));
     }
     runAll();
+    showLinksInWindows();
     touch();
 }
 
