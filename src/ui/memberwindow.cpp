@@ -138,6 +138,16 @@ void MemberWindow::assemble() {
     buildToolbar();
     buildPanels();
     buildTitleBlock();
+    // Every result panel ends with the member's quantities, written by each Calculate.
+    if (QWidget* r = design_.resultPanel && design_.description && design_.description->quantities
+                         ? findChild<QWidget*>(QString::fromLatin1(design_.resultPanel))
+                         : nullptr) {
+        quantities_ = new QLabel(r);
+        quantities_->setObjectName(QString::fromLatin1(kMemberQuantitiesLabel));
+        quantities_->setWordWrap(true);
+        quantities_->setStyleSheet(QStringLiteral("color: #14448c;"));
+        panelLayout(r)->addWidget(quantities_);
+    }
     addLinkButtons();  // before the layout: the fields widen for them
 
     auto* right = new QVBoxLayout;

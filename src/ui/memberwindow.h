@@ -98,6 +98,8 @@ inline constexpr const char* kStoreButton = "CommandProject";
 // name ("LinkText2"); a linked field is marked with this colour behind its text.
 inline constexpr const char* kLinkButtonPrefix = "Link";
 inline constexpr const char* kLinkedFieldColour = "#dcebff";
+// The line at the foot of a result panel that gives the member's quantities.
+inline constexpr const char* kMemberQuantitiesLabel = "LabelMemberQuantities";
 
 class MemberWindow : public QWidget {
     Q_OBJECT
@@ -356,6 +358,7 @@ private:
     bool loading_ = false;                    // loadMember writes stored texts
     int projectMember_ = 0;
     std::vector<std::string> linked_;  // the fields (object names) that links give
+    QLabel* quantities_ = nullptr;     // the member's quantities at the foot of the results
     int type_ = 0;  // the type button last pressed
     QPointer<QLabel> verdict_;
     QLabel* outOfDateNote_ = nullptr;

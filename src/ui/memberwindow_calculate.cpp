@@ -199,12 +199,9 @@ void MemberWindow::runCalculation() {
             showPanel(design_.resultPanel);
     });
     writeLabels(run.closingLabels);
-    // The member's quantities go with its results: the result panel tells them when
-    // the pointer rests on it.
-    if (QWidget* r = design_.resultPanel ? findChild<QWidget*>(QString::fromLatin1(design_.resultPanel)) : nullptr)
-        r->setToolTip(design_.description->quantities
-                          ? qs("ปริมาณวัสดุ: " + quantitiesLine(design_.description->quantities(run, state)))
-                          : QString());
+    // The member's quantities go with its results, at the foot of the result panel.
+    if (quantities_)
+        quantities_->setText(qs("ปริมาณวัสดุ: " + quantitiesLine(design_.description->quantities(run, state))));
     run_ = std::move(run);
     afterCalculate();
 }

@@ -7,7 +7,12 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <map>
+
+#include "modules/catalogue.h"
 #include "modules/window/windows.h"
+#include "project/links.h"
+#include "project/project.h"
 #include "beam/beam_module.h"
 #include "column/column_module.h"
 #include "pile/pile_module.h"
@@ -435,6 +440,46 @@ TEST_P(DrawnFrame, PanelsShowTheirRowsWholeAndTheFigureFollowsTheWindow) {
         w->resize(size);
         QApplication::processEvents();
         EXPECT_TRUE(fits()) << size.width();
+    }
+}
+
+// The result panel ends with the member's quantities, as the tool measures the same
+// design: the defaults (not usable, or a pile bought and driven, which have none), then
+// the example house's member of the module, usable, whose concrete is measured. The
+// line is read whole where it stands, on a laptop's screen.
+TEST_P(Frame, TheResultPanelGivesTheMembersQuantities) {
+    static const std::map<std::string, std::string> kHouseMember{
+        {"Beam01", "B1"}, {"slab", "S1"}, {"column", "C1"}, {"ST01", "ST1"},
+        {"foot00", "F2"}, {"foot01", "F1"}, {"pile", "P1"}, {"blow", "P1-BC"}};
+    const auto modules = mx::allModules();
+    const auto read = mx::project::readProjectFile(MX_EXAMPLES_DIR "/house.mx7100", modules);
+    ASSERT_TRUE(read.project) << read.error;
+    const mx::project::Project& p = *read.project;
+    const auto links = mx::project::resolveLinks(p, modules);
+    auto* line = find<QLabel>(mx::ui::kMemberQuantitiesLabel);
+    ASSERT_NE(line, nullptr);
+    EXPECT_TRUE(line->text().isEmpty());  // nothing measured before a Calculate
+    std::size_t i = 0;
+    while (i < p.members.size() && p.members[i].name != kHouseMember.at(GetParam().window)) ++i;
+    ASSERT_LT(i, p.members.size());
+    const mx::ModuleDescription& module = *mx::findModule(modules, p.members[i].module);
+    const mx::project::Member defaults{module.name, "m0", "x", {}};
+    const mx::project::Member resolved = mx::project::resolvedMember(p.members[i], links.members[i]);
+    for (const mx::project::Member* m : {&defaults, &resolved}) {
+        w->resize(1280, 680);
+        w->loadMember(*m);
+        QApplication::processEvents();
+        const auto q = mx::project::runMember(*m, module, false).report.quantities;
+        ASSERT_TRUE(q);
+        EXPECT_EQ(mx::ui::ss(line->text()), "ปริมาณวัสดุ: " + mx::quantitiesLine(*q)) << m->name;
+        EXPECT_EQ(line->text().contains(QStringLiteral("ลบ.ม.")), m == &resolved && q->available());
+        // Whole on the screen with the results of a design: shown, inside the window,
+        // not cut by its panel.
+        if (m != &resolved) continue;
+        ASSERT_TRUE(line->isVisible());
+        const QRect at(line->mapTo(w, QPoint(0, 0)), line->size());
+        EXPECT_TRUE(w->rect().contains(at)) << m->name;
+        EXPECT_GE(line->height(), line->heightForWidth(line->width())) << m->name;
     }
 }
 
