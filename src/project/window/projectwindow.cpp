@@ -94,6 +94,7 @@ ProjectWindow::ProjectWindow(ProjectSession& session, QWidget* parent) : QWidget
     addButton("CommandUp", "เลื่อนขึ้น", "Ctrl+Up", [this] { moveCurrent(-1); });
     addButton("CommandDown", "เลื่อนลง", "Ctrl+Down", [this] { moveCurrent(1); });
     buttons->addStretch(1);
+    addProjectActions(buttons);
 
     auto* body = new QHBoxLayout;
     body->addWidget(list_, 1);
@@ -107,8 +108,12 @@ ProjectWindow::ProjectWindow(ProjectSession& session, QWidget* parent) : QWidget
     main->addSpacing(6);
     main->addLayout(body, 1);
     main->addWidget(totals_);
+    main->addWidget(status_);
 
     connect(&session_, &ProjectSession::changed, this, &ProjectWindow::refresh);
+    // Another project starts at its first member, not at the row chosen in the last one.
+    connect(&session_, &ProjectSession::replaced, this, [this] { list_->setCurrentCell(-1, -1); });
+    connect(&session_, &ProjectSession::status, this, &ProjectWindow::showStatus);
     refresh();
     list_->setFocus();
 }
@@ -134,6 +139,7 @@ void ProjectWindow::refresh() {
         }
     }
     setCurrentMember(std::min(current < 0 ? 0 : current, list_->rowCount() - 1));
+    fitVerdictColumn();
     totals_->setText(qs(totalsLine(projectTakeoff(session_.project(), session_.modules()))));
 }
 

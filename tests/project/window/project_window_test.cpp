@@ -29,44 +29,13 @@
 #include "ui/prompter.h"
 #include "ui/registry.h"
 #include "modules/catalogue.h"
+#include "project/window/project_fixture.h"
 
 namespace {
 
 using mx::project::Member;
 using mx::ui::SaveChoice;
-
-struct ScriptedFiles : mx::project::ProjectFiles {
-    QString path;
-    QString openPath(QWidget*) override { return path; }
-    QString savePath(QWidget*, const QString&) override { return path; }
-};
-
-struct Project : ::testing::Test {
-    static void SetUpTestSuite() {
-        // The recent projects go to a folder of the test's own, never the user's settings.
-        static QTemporaryDir settings;
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-        QCoreApplication::setOrganizationName(QStringLiteral("MX7100-tests"));
-        mx::registerModuleWindows();
-    }
-    void TearDown() override {
-        mx::ui::WindowRegistry::instance().closeAll();
-        QApplication::processEvents();
-        mx::project::setProjectFiles(nullptr);
-    }
-    QString file(const char* name) const { return QDir(dir.path()).filePath(QString::fromLatin1(name)); }
-    void openHouse() { ASSERT_TRUE(session.openFile(QStringLiteral(MX_EXAMPLES_DIR "/house.mx7100"), nullptr)); }
-    std::vector<std::string> names() const {
-        std::vector<std::string> out;
-        for (const Member& m : session.project().members) out.push_back(m.name);
-        return out;
-    }
-
-    mx::ui::RecordingPrompter rec;
-    mx::project::ProjectSession session{mx::allModules()};
-    ScriptedFiles files;
-    QTemporaryDir dir;
-};
+using mxtest::Project;
 
 struct StoreCase {
     const char* window;
