@@ -10,6 +10,7 @@
 #include "common/checked.h"
 #include "common/limitrule.h"
 #include "common/numtext.h"
+#include "common/recordrows.h"
 
 namespace mx::beam {
 
@@ -20,23 +21,10 @@ const FieldTable& beamFieldTable() {
 
 FieldSet beamDefaultFields() { return defaultsOf(beamFieldTable()); }
 
-BeamDesignInput readBeamInput(const FieldSet& f, int beamType) {
+BeamDesignInput readBeamInput(const FieldSet& fields, int beamType) {
     BeamDesignInput in;
     in.beamType = beamType;
-    in.spanLength = f.num("Text1");
-    in.liveLoad = f.num("Text2");
-    in.width = f.num("Text3");
-    in.depth = f.num("Text4");
-    in.overhangLength = f.num("Text5");
-    in.topBarDia = f.num("Text6");
-    in.bottomBarDia = f.num("Text7");
-    in.stirrupDia = f.num("Text8");
-    in.stirrupSets = f.num("Text10");
-    in.fcPrime = f.num("Text12");
-    in.fc = f.num("Text13");
-    in.fs = f.num("Text14");
-    in.deadLoadFactor = f.num("Text32");
-    in.liveLoadFactor = f.num("Text31");
+#include "beam/beam_inputs.def"
     return in;
 }
 

@@ -5,70 +5,12 @@
 #include "beam/beam_drawing.h"
 #include "beam/beam_form.h"
 #include "beam/beam_sheet.h"
+#include "common/recordrows.h"
 
 namespace mx::beam {
 
 void addBeamResult(ResultList& out, const BeamDesignResult& r) {
-    out.add("beamType", r.beamType);
-    out.add("spanLength", r.spanLength);
-    out.add("liveLoad", r.liveLoad);
-    out.add("width", r.width);
-    out.add("depth", r.depth);
-    out.add("overhangLength", r.overhangLength);
-    out.add("topBarDia", r.topBarDia);
-    out.add("bottomBarDia", r.bottomBarDia);
-    out.add("stirrupDia", r.stirrupDia);
-    out.add("stirrupSets", r.stirrupSets);
-    out.add("fcPrime", r.fcPrime);
-    out.add("fc", r.fc);
-    out.add("fs", r.fs);
-    out.add("deadLoadFactor", r.deadLoadFactor);
-    out.add("liveLoadFactor", r.liveLoadFactor);
-    out.add("slenderness", r.slenderness);
-    out.add("narrowFactor", r.narrowFactor);
-    out.add("bottomBarArea", r.bottomBarArea);
-    out.add("topBarArea", r.topBarArea);
-    out.add("deadLoad", r.deadLoad);
-    out.add("designLoad", r.designLoad);
-    out.add("n", r.n);
-    out.add("k", r.k);
-    out.add("j", r.j);
-    out.add("r", r.r);
-    out.add("momentNeg", r.momentNeg);
-    out.add("momentPos", r.momentPos);
-    out.add("momentMax", r.momentMax);
-    out.add("requiredDepth", r.requiredDepth);
-    out.add("cover", r.cover);
-    out.add("depthTolerance", r.depthTolerance);
-    out.add("effectiveDepth", r.effectiveDepth);
-    out.add("recommendedDepth", r.recommendedDepth);
-    out.add("depthMargin", r.depthMargin);
-    out.add("momentConcrete", r.momentConcrete);
-    out.add("momentSteel", r.momentSteel);
-    out.add("steelAreaConcrete", r.steelAreaConcrete);
-    out.add("steelAreaSteel", r.steelAreaSteel);
-    out.add("steelArea", r.steelArea);
-    out.add("bottomBarRatio", r.bottomBarRatio);
-    out.add("bottomBarCount", r.bottomBarCount);
-    out.add("bottomBarGap", r.bottomBarGap);
-    out.add("bottomBarsPerLayer", r.bottomBarsPerLayer);
-    out.add("bottomLayers", r.bottomLayers);
-    out.add("compressionArea", r.compressionArea);
-    out.add("topBarRatio", r.topBarRatio);
-    out.add("topBarCount", r.topBarCount);
-    out.add("topBarGap", r.topBarGap);
-    out.add("topBarsPerLayer", r.topBarsPerLayer);
-    out.add("topLayers", r.topLayers);
-    out.add("reaction1", r.reaction1);
-    out.add("reaction2", r.reaction2);
-    out.add("concreteShearStress", r.concreteShearStress);
-    out.add("concreteShear", r.concreteShear);
-    out.add("maxShear", r.maxShear);
-    out.add("stirrupShear", r.stirrupShear);
-    out.add("stirrupArea", r.stirrupArea);
-    out.add("stirrupSpacing", r.stirrupSpacing);
-    out.add("maxStirrupSpacing", r.maxStirrupSpacing);
-    out.add("DesignStatus", static_cast<int>(r.status));
+#include "beam/beam_results.def"
 }
 
 bool pressBeamType(FormState& state, int code) {

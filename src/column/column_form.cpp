@@ -7,6 +7,7 @@
 #include "common/fieldedit.h"
 #include "common/limitrule.h"
 #include "common/numtext.h"
+#include "common/recordrows.h"
 
 namespace mx::column {
 
@@ -20,15 +21,7 @@ FieldSet columnDefaultFields() { return defaultsOf(columnFieldTable()); }
 ColumnDesignInput readColumnInput(const FieldSet& fields, int shape) {
     ColumnDesignInput in;
     in.shape = shape;
-    in.P = fields.num("Text1");
-    in.t1 = fields.num("Text2");
-    in.t2 = fields.num("Text3");
-    in.H = fields.num("Text5");
-    in.db = fields.num("Text6");
-    in.dt = fields.num("Text7");
-    in.fcPrime = fields.num("Text9");
-    in.fs = fields.num("Text10");
-    in.k = fields.num("Text23");
+#include "column/column_inputs.def"
     if (shape == kShapeRound) {
         in.D = fields.num("Text11");
         if (in.D > 0) in.t1 = in.t2 = roundColumnSide(in.D);

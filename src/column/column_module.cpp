@@ -5,53 +5,24 @@
 #include "column/column_form.h"
 #include "column/column_module.h"
 #include "column/column_sheet.h"
+#include "common/recordrows.h"
 
 namespace mx::column {
 
 namespace {
 
+// What the minimum steel of a column was taken as 1 % of, as the tool names it.
+const char* minimumBasisName(SteelMinimum basis) {
+    switch (basis) {
+    case SteelMinimum::GrossArea: return "gross area";
+    case SteelMinimum::NeededArea: return "area the load needs";
+    case SteelMinimum::HalfArea: break;
+    }
+    return "half the gross area";
+}
+
 void addResult(ResultList& out, const ColumnDesignResult& r) {
-    out.add("shape", r.shape);
-    out.add("P", r.P);
-    out.add("t1", r.t1);
-    out.add("t2", r.t2);
-    out.add("D", r.D);
-    out.add("H", r.H);
-    out.add("db", r.db);
-    out.add("dt", r.dt);
-    out.add("fcPrime", r.fcPrime);
-    out.add("fs", r.fs);
-    out.add("k", r.k);
-    out.add("t", r.t);
-    out.add("ht", r.ht);
-    out.add("hr", r.hr);
-    out.add("R", r.R);
-    out.add("isLong", r.isLong);
-    out.addText("columnKind", r.columnKind);
-    out.add("m", r.m);
-    out.add("W", r.W);
-    out.add("Pt", r.Pt);
-    out.add("N", r.N);
-    out.add("Ag", r.Ag);
-    out.add("Pc", r.Pc);
-    out.add("Ps", r.Ps);
-    out.add("As", r.As);
-    out.add("pg", r.pg);
-    out.add("AgNeeded", r.AgNeeded);
-    out.add("AsMin", r.AsMin);
-    out.addText("minimumBasis", r.minimumBasis == SteelMinimum::GrossArea    ? "gross area"
-                                : r.minimumBasis == SteelMinimum::NeededArea ? "area the load needs"
-                                                                             : "half the gross area");
-    out.add("minimumGoverns", r.minimumGoverns);
-    out.add("AsUsed", r.AsUsed);
-    out.add("pgUsed", r.pgUsed);
-    out.add("Ab", r.Ab);
-    out.add("x", r.x);
-    out.add("nb", r.nb);
-    out.add("s16", r.s16);
-    out.add("s48", r.s48);
-    out.add("s", r.s);
-    out.add("status", static_cast<int>(r.status));
+#include "column/column_results.def"
 }
 
 // The window's drawing surface left free for the section.

@@ -3,6 +3,7 @@
 #include "common/fieldtable.h"
 #include "common/numtext.h"
 #include "pile/blow_sections_tsv.h"
+#include "common/recordrows.h"
 
 namespace mx::pile {
 
@@ -106,14 +107,9 @@ Diagnostics checkBlowField(const std::string& name, const std::string& text) {
     return d;
 }
 
-BlowInput readBlowInput(const FieldSet& f) {
+BlowInput readBlowInput(const FieldSet& fields) {
     BlowInput in;
-    in.L1 = f.num("Text2");
-    in.W = f.num("Text9");
-    in.h = f.num("Text10");
-    in.B = f.num("Text11");
-    in.R = f.num("Text3");
-    in.A = f.num("Text1");
+#include "pile/blow_inputs.def"
     return in;
 }
 

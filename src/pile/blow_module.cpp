@@ -5,8 +5,17 @@
 #include "pile/pile_fields.h"
 #include "pile/pile_module.h"
 #include "pile/pile_sheet.h"
+#include "common/recordrows.h"
 
 namespace mx::pile {
+
+namespace {
+
+void addResult(ResultList& out, const BlowResult& r) {
+#include "pile/blow_results.def"
+}
+
+}  // namespace
 
 ModuleDescription blowDescription() {
     ModuleDescription m = moduleRecord("blow", kBlowCaption, blowFieldTable());
@@ -33,27 +42,7 @@ ModuleDescription blowDescription() {
             // A stop writes no results: a window keeps those it showed, the tool has none.
             for (const std::string& l : kBlowResultLabels) rep.labels.set(l, kBlowNoResult);
         }
-        rep.result.add("L1", r.in.L1);
-        rep.result.add("W", r.in.W);
-        rep.result.add("h", r.in.h);
-        rep.result.add("B", r.in.B);
-        rep.result.add("R", r.in.R);
-        rep.result.add("A", r.in.A);
-        rep.result.add("P", r.P);
-        rep.result.add("S", r.S);
-        rep.result.add("C1", r.C1);
-        rep.result.add("C2", r.C2);
-        rep.result.add("C3", r.C3);
-        rep.result.add("C", r.C);
-        rep.result.add("N", r.N);
-        rep.result.add("K", r.K);
-        rep.result.add("c", r.c);
-        rep.result.add("Rn", r.Rn);
-        rep.result.add("Ra", r.Ra);
-        rep.result.add("Wmin", r.Wmin);
-        rep.result.add("Wmax", r.Wmax);
-        rep.result.add("Sreq", r.Sreq);
-        rep.result.add("Breq", r.Breq);
+        addResult(rep.result, r);
         // The sheet prints what the run reached, zeros beyond.
         rep.sheet = [outcome, usable](const ProjectTitleBlock& tb) {
             return buildBlowSheet(outcome->result, tb, usable);

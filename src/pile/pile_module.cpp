@@ -5,10 +5,15 @@
 #include "pile/pile_form.h"
 #include "pile/pile_module.h"
 #include "pile/pile_sheet.h"
+#include "common/recordrows.h"
 
 namespace mx::pile {
 
 namespace {
+
+void addResult(ResultList& out, const PileResult& r) {
+#include "pile/pile_results.def"
+}
 
 // The sheet of a result and what it lacks (no pile type), said before it prints. The
 // calculation's first message already says it: the tool's messages are the same with
@@ -40,18 +45,7 @@ ModuleDescription pileDescription() {
         rep.resultsAt = o->diagnostics.events().size();
         rep.labels = pileLabels(*o);
         const PileResult& r = o->result;
-        rep.result.add("code", r.code);
-        rep.result.add("size", r.size);
-        rep.result.add("L", r.L);
-        rep.result.add("L1", r.L1);
-        rep.result.add("L2", r.L2);
-        rep.result.add("p", r.p);
-        rep.result.add("pF", r.pF);
-        rep.result.add("P1", r.P1);
-        rep.result.add("f2", r.f2);
-        rep.result.add("P2", r.P2);
-        rep.result.add("P", r.P);
-        rep.result.add("Pw", r.Pw);
+        addResult(rep.result, r);
         pileSheet(rep, r, usable);
         rep.record = o;
         return rep;

@@ -9,6 +9,7 @@
 #include "common/numtext.h"
 #include "pilecap/pilecap_fields_tsv.h"
 #include "pilecap/pilecap_piles_tsv.h"
+#include "common/recordrows.h"
 
 namespace mx::pilecap {
 
@@ -21,14 +22,7 @@ FieldSet pileCapDefaults() { return defaultsOf(pileCapFieldTable()); }
 
 PileCapInput readPileCapInput(const FieldSet& fields) {
     PileCapInput in;
-    in.P = fields.num("Text1");
-    in.Ps = fields.num("Text3");
-    in.q = fields.num("Text4");
-    in.db = fields.num("Text2");
-    in.fcPrime = fields.num("Text5");
-    in.fc = fields.num("Text6");
-    in.fs = fields.num("Text7");
-    in.p = fields.num("Text14");
+#include "pilecap/pilecap_inputs.def"
     return in;
 }
 

@@ -4,6 +4,7 @@
 #include "common/limitrule.h"
 #include "common/numtext.h"
 #include "slab/slab_fields_tsv.h"
+#include "common/recordrows.h"
 
 namespace mx::slab {
 
@@ -117,22 +118,12 @@ FieldSet slabDefaultFields() { return defaultsOf(slabFieldTable()); }
 
 double slabMinSteelRatio(std::optional<SteelGrade> grade) { return grade ? gradeButton(*grade).minSteelRatio : 0.0; }
 
-SlabDesignInput readSlabInput(const FieldSet& f, int slabKind, double minSteelRatio) {
+SlabDesignInput readSlabInput(const FieldSet& fields, int slabKind, double minSteelRatio) {
     SlabDesignInput in;
     in.slabKind = slabKind;
     in.minSteelRatio = minSteelRatio;
-    in.continuityCase = f.num("Text6");
-    in.liveLoad = f.num("Text1");
-    in.sideA = f.num("Text2");
-    in.sideB = f.num("Text3");
-    in.thickness = f.num("Text4");
-    in.meshSize = f.num("Text5");
-    in.fcPrime = f.num("Text7");
-    in.fc = f.num("Text8");
-    in.fs = f.num("Text9");
-    for (std::size_t i = 0; i < 4; ++i) in.barSize[i] = f.num(kBarSizeFields[i]);
-    in.deadLoadFactor = f.num("Text23");
-    in.liveLoadFactor = f.num("Text24");
+#include "slab/slab_inputs.def"
+    for (std::size_t i = 0; i < 4; ++i) in.barSize[i] = fields.num(kBarSizeFields[i]);
     return in;
 }
 

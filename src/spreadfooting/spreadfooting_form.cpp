@@ -7,6 +7,7 @@
 #include "common/limitrule.h"
 #include "common/numtext.h"
 #include "spreadfooting/spreadfooting_fields_tsv.h"
+#include "common/recordrows.h"
 
 namespace mx::spreadfooting {
 
@@ -43,13 +44,7 @@ FieldSet defaultFields() { return defaultsOf(spreadFootingFieldTable()); }
 
 SpreadFootingInput readInput(const FieldSet& fields) {
     SpreadFootingInput in;
-    in.P = fields.num("Text1");
-    in.q = fields.num("Text3");
-    in.db = fields.num("Text2");
-    in.fcPrime = fields.num("Text4");
-    in.fc = fields.num("Text5");
-    in.fs = fields.num("Text6");
-    in.p = fields.num("Text13");
+#include "spreadfooting/spreadfooting_inputs.def"
     return in;
 }
 

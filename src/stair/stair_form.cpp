@@ -6,6 +6,7 @@
 #include "common/limitrule.h"
 #include "common/numtext.h"
 #include "stair/stair_fields_tsv.h"
+#include "common/recordrows.h"
 
 namespace mx::stair {
 
@@ -29,18 +30,7 @@ void pressStairGrade(FieldSet& fields, SteelGrade g) { fields.set("Text11", stai
 StairDesignInput readStairInput(const FieldSet& fields, std::int16_t stairType) {
     StairDesignInput in;
     in.stairType = stairType;
-    in.L = fields.num("Text1");
-    in.LL = fields.num("Text2");
-    in.T = fields.num("Text3");
-    in.Rs = fields.num("Text4");
-    in.mainBar = fields.num("Text5");
-    in.tempBar = fields.num("Text6");
-    in.t = fields.num("Text7");
-    in.fcPrime = fields.num("Text9");
-    in.fc = fields.num("Text10");
-    in.fs = fields.num("Text11");
-    in.fD = fields.num("Text18");
-    in.fL = fields.num("Text19");
+#include "stair/stair_inputs.def"
     return in;
 }
 
