@@ -20,62 +20,57 @@
 namespace {
 
 using mx::ui::SaveChoice;
-using mxtest::Project;
 
-mx::ui::MemberWindow* beamWindow() {
-    return qobject_cast<mx::ui::MemberWindow*>(mx::ui::WindowRegistry::instance().find(QStringLiteral("Beam01")));
-}
-bool says(const mx::ui::RecordingPrompter& rec, const char* part) {
-    return !rec.log.empty() && rec.log[0].message.text.find(part) != std::string::npos;
-}
-void click(QWidget* w, const char* name) { w->findChild<QAbstractButton*>(QString::fromLatin1(name))->click(); }
+// The program as it runs: the main menu with the project's menu, and its project window.
+struct Workflow : mxtest::Project {
+    void SetUp() override {
+        mx::project::attachProjectMenu(menu, session);
+        menu.show();
+        files.path = file("work.mx7100");
+        mx::project::setProjectFiles(&files);
+    }
+    mx::ui::MemberWindow* beam() {
+        return qobject_cast<mx::ui::MemberWindow*>(mx::ui::WindowRegistry::instance().find(QStringLiteral("Beam01")));
+    }
+    bool firstSays(const char* part) const { return !rec.log.empty() && rec.log[0].message.text.find(part) != std::string::npos; }
+    static void click(QWidget* w, const char* name) { w->findChild<QAbstractButton*>(QString::fromLatin1(name))->click(); }
+    mx::shell::MainMenu menu;
+    mx::project::ProjectWindow pw{session};
+};
 
-TEST_F(Project, AnotherMemberInAWindowAsksAboutItsUnstoredEditsFirst) {
-    for (const SaveChoice choice : {SaveChoice::Save, SaveChoice::Discard, SaveChoice::Cancel}) {
+TEST_F(Workflow, AnotherMemberOrProjectAsksAboutAWindowsUnstoredEditsNamingIt) {
+    // A member opened over B1's edits; the menu's New, Open and Exit with B1 and a column.
+    const std::pair<const char*, SaveChoice> cases[] = {
+        {"", SaveChoice::Save},        {"", SaveChoice::Discard},          {"", SaveChoice::Cancel},
+        {"actionExit", SaveChoice::Save}, {"actionNew", SaveChoice::Discard}, {"actionOpen", SaveChoice::Cancel}};
+    for (const auto& [action, choice] : cases) {
+        SCOPED_TRACE(std::string(action) + std::to_string(static_cast<int>(choice)));
+        menu.show();
         openHouse();
         const std::string before = session.project().members[0].state.fields.get("Text4");
         session.openMember(0, nullptr);
-        beamWindow()->field("Text4")->setText(QStringLiteral("55"));
+        beam()->field("Text4")->setText(QStringLiteral("55"));
         session.openMember(0, nullptr);  // the member it shows: only brought forward
+        if (*action) mx::ui::showWindow(QStringLiteral("column"))->findChild<QLineEdit*>("Text1")->setText("9000");
         rec.clear();
-        rec.saveAnswers = {choice};
-        session.openMember(1, nullptr);
-        EXPECT_EQ(rec.log.size(), 1u);
-        EXPECT_TRUE(says(rec, "\"B1\""));
-        EXPECT_EQ(session.project().members[0].state.fields.get("Text4"), choice == SaveChoice::Save ? "55" : before);
-        const QString shown = choice == SaveChoice::Cancel ? QStringLiteral("B1") : QStringLiteral("B2");
-        EXPECT_TRUE(beamWindow()->windowTitle().contains(shown + QStringLiteral(" (โครงการ house)")));
-    }
-}
-
-TEST_F(Project, ExitNewAndOpenAskAboutUnstoredWindowsByName) {
-    const std::pair<const char*, std::deque<SaveChoice>> cases[] = {
-        {"actionExit", {SaveChoice::Save, SaveChoice::Discard}},  // stored, then the file asked about
-        {"actionNew", {SaveChoice::Discard}},
-        {"actionOpen", {SaveChoice::Cancel}},
-    };
-    for (const auto& [action, answers] : cases) {
-        openHouse();
-        mx::shell::MainMenu menu;
-        mx::project::attachProjectMenu(menu, session);
-        menu.show();
-        session.openMember(0, nullptr);
-        mx::ui::showWindow(QStringLiteral("column"))->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText("9000");
-        beamWindow()->field("Text4")->setText(QStringLiteral("55"));
-        rec.clear();
-        rec.saveAnswers = answers;
+        rec.saveAnswers = {choice, SaveChoice::Discard};  // then the file's own question
         rec.textAnswers = {"C9"};
-        menu.findChild<QAction*>(QString::fromLatin1(action))->trigger();
-        EXPECT_EQ(rec.log.size(), answers.size() + (answers.front() == SaveChoice::Save));  // with C9's name
-        EXPECT_TRUE(says(rec, "\"B1\"") && says(rec, "ออกแบบเสา"));
-        const bool cancelled = answers.front() == SaveChoice::Cancel;
-        EXPECT_EQ(!menu.isVisible() || session.project().members.empty(), !cancelled);
-        EXPECT_TRUE(!cancelled || beamWindow()->hasUnstoredEdits());
+        if (*action) menu.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+        else session.openMember(1, nullptr);
+        EXPECT_TRUE(firstSays("\"B1\"") && (!*action || firstSays("ออกแบบเสา"))) << rec.texts().front();
+        if (!*action) {
+            EXPECT_EQ(session.project().members[0].state.fields.get("Text4"), choice == SaveChoice::Save ? "55" : before);
+            const char* shown = choice == SaveChoice::Cancel ? "B1 (โครงการ house)" : "B2 (โครงการ house)";
+            EXPECT_TRUE(beam()->windowTitle().contains(QString::fromUtf8(shown)));
+        }
+        const bool left = choice != SaveChoice::Cancel && *action;
+        EXPECT_EQ(!menu.isVisible() || session.project().members.empty(), left);
+        EXPECT_TRUE(choice != SaveChoice::Cancel || beam()->hasUnstoredEdits());
         mx::ui::WindowRegistry::instance().closeAll();
     }
 }
 
-TEST_F(Project, TitleBlockLinesLeftAsShownFollowTheProjectAndTheMembersName) {
+TEST_F(Workflow, TitleBlockLinesLeftAsShownFollowTheProjectAndTheMembersName) {
     session.setTitleBlock({"บ้าน ก", "นาย ก", "วย.1"});
     auto* w = qobject_cast<mx::ui::MemberWindow*>(mx::ui::showWindow(QStringLiteral("Beam01")));
     const mx::FieldTable& fields = mx::findModule(session.modules(), "beam")->fields;
@@ -86,7 +81,6 @@ TEST_F(Project, TitleBlockLinesLeftAsShownFollowTheProjectAndTheMembersName) {
     const mx::FieldSet stored = session.project().members[0].state.fields;
     EXPECT_EQ(stored.get(line("project")) + "|" + stored.get(line("engineer")), "|นาย ข");
     EXPECT_TRUE(w->findChild<QLabel*>(QStringLiteral("LabelStatus"))->text().contains(QStringLiteral("\"B1\"")));
-
     session.renameMember(0, nullptr);
     session.setTitleBlock({"บ้าน ข", "นาย ค", "วย.1"});
     QStringList shown;
@@ -96,13 +90,10 @@ TEST_F(Project, TitleBlockLinesLeftAsShownFollowTheProjectAndTheMembersName) {
     EXPECT_TRUE(w->windowTitle().contains(QStringLiteral("B9")));
 }
 
-TEST_F(Project, TheProjectWindowMakesTheReportsOwnPagesSavedWithIt) {
-    files.path = file("pages.mx7100");
-    mx::project::setProjectFiles(&files);
+TEST_F(Workflow, TheProjectWindowMakesTheReportsOwnPagesSavedWithIt) {
     const char* const cases[][3] = {{"CommandCover", "cover01", "Text1"}, {"CommandCriteria", "cover02", "Text8"}};
     for (const auto& [button, window, field] : cases) {
         openHouse();
-        mx::project::ProjectWindow pw(session);
         click(&pw, button);
         auto* e = mx::ui::WindowRegistry::instance().find(QString::fromLatin1(window))->findChild<QLineEdit*>(field);
         const mx::FieldSet& page = std::string(window) == "cover01" ? session.project().cover : session.project().criteria;
@@ -117,18 +108,11 @@ TEST_F(Project, TheProjectWindowMakesTheReportsOwnPagesSavedWithIt) {
     }
 }
 
-TEST_F(Project, TheProjectsKeysAndButtonsActFromEveryWindow) {
-    mx::shell::MainMenu menu;
-    mx::project::attachProjectMenu(menu, session);
-    menu.show();  // as in the program, where it stays open
-    mx::project::ProjectWindow pw(session);
+TEST_F(Workflow, TheProjectsKeysAndButtonsActFromEveryWindow) {
     pw.show();
     mx::ui::PdfFileTarget pdf(file("report.pdf"));
     EXPECT_FALSE(session.printReport(nullptr));  // nothing to print yet: told, not asked
-    ASSERT_EQ(rec.log.size(), 1u);
-    EXPECT_FALSE(rec.log[0].question);
-    files.path = file("keys.mx7100");
-    mx::project::setProjectFiles(&files);
+    EXPECT_TRUE(rec.log.size() == 1 && !rec.log[0].question);
     QWidget* beam = mx::ui::showWindow(QStringLiteral("Beam01"));  // no span: not usable
     rec.textAnswers = {"B1"};
     click(beam, mx::ui::kStoreButton);
@@ -146,24 +130,20 @@ TEST_F(Project, TheProjectsKeysAndButtonsActFromEveryWindow) {
             QTest::keyClick(window, k.key(), k.keyboardModifiers());
         }
         EXPECT_EQ(QFile::exists(files.path), save) << key;
-        EXPECT_EQ(says(rec, "ยังใช้ไม่ได้ 1 รายการ"), !save) << key;
+        EXPECT_EQ(firstSays("ยังใช้ไม่ได้ 1 รายการ"), !save) << key;
     }
     const QString status = pw.findChild<QLabel*>(QStringLiteral("LabelStatus"))->text();
     EXPECT_TRUE(status.contains(file("report.pdf")) && status.contains(QString::number(mx::ui::lastPrint().pages)));
 }
 
-TEST_F(Project, GoneFilesLeaveTheRecentListAndAnotherProjectStartsAtItsFirstRow) {
-    mx::project::ProjectWindow pw(session);
-    pw.show();
-    const QString path = file("gone.mx7100");
-    QFile::copy(QStringLiteral(MX_EXAMPLES_DIR "/house.mx7100"), path);
-    ASSERT_TRUE(session.openFile(path, nullptr));
+TEST_F(Workflow, GoneFilesLeaveTheRecentListAndAnotherProjectStartsAtItsFirstRow) {
+    QFile::copy(QStringLiteral(MX_EXAMPLES_DIR "/house.mx7100"), files.path);
+    ASSERT_TRUE(session.openFile(files.path, nullptr));
     pw.setCurrentMember(5);
-    const QString gone = session.path();
-    QFile::remove(path);
-    EXPECT_FALSE(session.openFile(path, nullptr));
+    QFile::remove(files.path);
+    EXPECT_FALSE(session.openFile(files.path, nullptr));
     EXPECT_EQ(rec.log.size(), 1u);
-    EXPECT_FALSE(session.recentProjects().contains(gone));
+    EXPECT_FALSE(session.recentProjects().contains(files.path));
     openHouse();
     EXPECT_EQ(pw.currentMember(), 0);
     QHeaderView* header = pw.findChild<QTableWidget*>(QStringLiteral("ListMembers"))->horizontalHeader();
