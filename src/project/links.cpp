@@ -158,13 +158,6 @@ std::string totalText(double total) {
     }
 }
 
-ModuleRun runForPorts(const Member& member, const ModuleDescription& module) {
-    cli::Invocation inv;
-    if (cli::parseSettings(module, memberSettings(member), inv, cli::SettingMode::Raw)) return {};
-    if (module.pressBeforeRun) module.pressBeforeRun(inv.state);
-    return module.run(inv.state);
-}
-
 Message stopMessage(std::size_t number, const Member& source, const std::string& field) {
     return Message{std::to_string(number) + ".ชิ้นส่วน " + named(source) + " ที่ส่งน้ำหนักมาที่ช่อง " +
                        quotedName(field) + " หยุดคำนวณเพราะข้อมูลผิดพลาด จึงไม่มีน้ำหนักส่งต่อ "
@@ -173,6 +166,13 @@ Message stopMessage(std::size_t number, const Member& source, const std::string&
 }
 
 }  // namespace
+
+ModuleRun runForPorts(const Member& member, const ModuleDescription& module) {
+    cli::Invocation inv;
+    if (cli::parseSettings(module, memberSettings(member), inv, cli::SettingMode::Raw)) return {};
+    if (module.pressBeforeRun) module.pressBeforeRun(inv.state);
+    return module.run(inv.state);
+}
 
 std::optional<std::string> linkFault(const Project& p, const std::vector<ModuleDescription>& modules) {
     const auto ids = indexById(p);
@@ -221,23 +221,6 @@ void unlink(Project& project, std::size_t member, const std::string& field,
     for (const ResolvedField& f : r.members[member].fields)
         if (f.name == field) m.state.fields.set(f.field, f.text);
     std::erase_if(m.links, [&](const FieldLink& l) { return l.field == field; });
-}
-
-void removeMember(Project& project, std::size_t member, const std::vector<ModuleDescription>& modules) {
-    if (member >= project.members.size()) return;
-    const std::string id = project.members[member].id;
-    const Resolution r = resolveLinks(project, modules);
-    for (std::size_t i = 0; i < project.members.size(); ++i) {
-        Member& m = project.members[i];
-        for (const ResolvedField& f : r.members[i].fields) {
-            const auto link = std::find_if(m.links.begin(), m.links.end(), [&](const FieldLink& l) { return l.field == f.name; });
-            const bool reads = std::any_of(link->terms.begin(), link->terms.end(), [&](const LinkTerm& t) { return t.member == id; });
-            if (!reads) continue;
-            m.state.fields.set(f.field, f.text);
-            m.links.erase(link);
-        }
-    }
-    project.members.erase(project.members.begin() + static_cast<std::ptrdiff_t>(member));
 }
 
 Resolution resolveLinks(const Project& p, const std::vector<ModuleDescription>& modules) {

@@ -28,10 +28,6 @@ std::optional<std::string> setLink(Project& project, std::size_t member, const s
 void unlink(Project& project, std::size_t member, const std::string& field,
             const std::vector<ModuleDescription>& modules);
 
-// Takes a member out of the project: a field linked to it keeps its last resolved value
-// as typed text, so no link is left pointing at nothing.
-void removeMember(Project& project, std::size_t member, const std::vector<ModuleDescription>& modules);
-
 // One term as resolved: the load of one source (or the typed value) and its count.
 struct ResolvedTerm {
     LinkTerm term;
@@ -70,6 +66,11 @@ struct Resolution {
 // Resolves every link of a project whose links stand (linkFault none); a project with a
 // faulty link resolves to no links at all.
 Resolution resolveLinks(const Project& project, const std::vector<ModuleDescription>& modules);
+
+// A member's run as its dependents read its ports: the member as resolved (its own
+// linked fields holding their values), run as the tool runs it; empty when its
+// settings cannot be placed.
+ModuleRun runForPorts(const Member& resolved, const ModuleDescription& module);
 
 // The member as it runs: its linked fields hold their resolved values.
 Member resolvedMember(const Member& member, const MemberLinks& links);

@@ -187,6 +187,7 @@ void MemberWindow::assemble() {
         frame::layOut(inputColumn_);
     }
     placeOverlays();
+    addLinkButtons();
     orderKeyboard();
 }
 

@@ -37,6 +37,7 @@
 #include "ui/memberwidgets.h"
 #include "ui/toolpictures.h"
 
+class QAbstractButton;
 class QBoxLayout;
 class QGridLayout;
 class QLineEdit;
@@ -86,12 +87,18 @@ public:
     virtual void windowOpened(MemberWindow& window) = 0;
     // The store button: keeps the window's inputs in the project.
     virtual void store(MemberWindow& window) = 0;
+    // A field's link button: links the field (its short name) to other members' outputs.
+    virtual void editLink(MemberWindow& window, const std::string& field) = 0;
 };
 ProjectLink* projectLink();
 void setProjectLink(ProjectLink* link);  // not owned; nullptr for none
 
 // The toolbar button of every member window that keeps its inputs in the project.
 inline constexpr const char* kStoreButton = "CommandProject";
+// The link button beside a field that takes a link is named "Link" + the field's object
+// name ("LinkText2"); a linked field is marked with this colour behind its text.
+inline constexpr const char* kLinkButtonPrefix = "Link";
+inline constexpr const char* kLinkedFieldColour = "#dcebff";
 
 class MemberWindow : public QWidget {
     Q_OBJECT
@@ -167,6 +174,20 @@ public:
     // the window has no button for (true for the type already chosen).
     int memberType() const { return type_; }
     bool chooseMemberType(int code);
+    // Links. Every field the module's description names as a target has a small link
+    // button at its right end, which asks the project to link it. A linked field is
+    // read-only, marked, and its tooltip lists its terms: showLink writes the resolved
+    // value as the program's own write (no change check runs; the results are marked
+    // when it differs from the last Calculate's), and a rule of another field that
+    // writes into it is undone. Unlinked (linked false), the field is typed again and
+    // keeps its text.
+    void showLink(std::string_view field, bool linked, const QString& text = {}, const QString& tooltip = {});
+    bool fieldLinked(std::string_view field) const;
+    QAbstractButton* linkButton(std::string_view field) const;
+    // Marks the results out of date though the inputs are the same (a member it stands
+    // on was changed in the project); the next Calculate clears it.
+    void markOutOfDate();
+
     // The window's state as its Calculate gives it to the description's run: the
     // fields, the type and the grade last pressed, and what only the window holds that
     // its run reads.
@@ -295,6 +316,9 @@ private:
     void buildTitleBlock();
     void addStoreButton(QBoxLayout* row);
     QLabel* addStatusLine();
+    void addLinkButtons();
+    // Writes each linked field's value back where a rule wrote over it.
+    void keepLinkedTexts();
     void runTool(const ToolButtonSpec& tool);
     void fieldEdited(QLineEdit* e);
     void placeOverlays();

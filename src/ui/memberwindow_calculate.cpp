@@ -89,7 +89,9 @@ project::Member MemberWindow::designInputs() const {
 }
 
 void MemberWindow::inputsChanged() {
-    if (!calculatedWith_ || calculating_ || loading_) return;
+    if (calculating_ || loading_) return;
+    keepLinkedTexts();
+    if (!calculatedWith_) return;
     const bool changed = !(designInputs() == *calculatedWith_);
     if (changed != outOfDate_) setOutOfDate(changed);
 }

@@ -15,6 +15,10 @@ project::Member MemberWindow::typedMember() const {
     // again at every print, so a renamed member or a new project name reaches the sheet.
     for (const auto& [object, given] : givenTitle_)
         if (m.state.fields.has(object) && m.state.fields.get(object) == given) m.state.fields.set(object, "");
+    // A linked field shows what its sources pass; the project keeps their terms, not it.
+    const auto entries = m.state.fields.entries();
+    for (const auto& [object, text] : entries)
+        if (fieldLinked(object)) m.state.fields.set(object, "");
     return m;
 }
 

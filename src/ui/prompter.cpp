@@ -1,5 +1,6 @@
 #include "ui/prompter.h"
 
+#include <QDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -70,6 +71,8 @@ BoxPrompter boxes;
 Prompter* current = &boxes;
 
 }  // namespace
+
+int Prompter::run(QDialog& dialog) { return dialog.exec(); }
 
 Prompter& prompter() { return *current; }
 

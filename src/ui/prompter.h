@@ -3,12 +3,14 @@
 // open a message box themselves; they call prompter(), which tests replace with a
 // recorder that logs each box in order and answers questions from a script.
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "common/message.h"
 
+class QDialog;
 class QWidget;
 
 namespace mx::ui {
@@ -38,6 +40,8 @@ public:
     virtual PrintChoice askPrint(const Message& m, QWidget* parent = nullptr) {
         return ask(m, parent) ? PrintChoice::Print : PrintChoice::Cancel;
     }
+    // A dialog of the program's own (the link dialog), shown modal: its result code.
+    virtual int run(QDialog& dialog);
 };
 
 // The prompter in force: QMessageBox boxes unless a test installed another.
@@ -101,6 +105,9 @@ public:
         log.push_back({m, true, c != PrintChoice::Cancel, c});
         return c;
     }
+    // A dialog is handed to the script, which may fill it and accept it; without one
+    // it is cancelled, so no test waits on a modal window.
+    int run(QDialog& d) override { return dialogs ? dialogs(d) : 0; }
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
         for (const auto& e : log) out.push_back(e.message.text);
@@ -114,6 +121,7 @@ public:
     bool defaultAnswer = true;
     std::deque<SaveChoice> saveAnswers;  // then Cancel
     std::deque<std::optional<std::string>> textAnswers;  // then none
+    std::function<int(QDialog&)> dialogs;
 
 };
 

@@ -29,6 +29,7 @@
 
 #include "modules/window/windows.h"
 #include "fuzz/invariants.h"
+#include "project/window/linkdialog.h"
 #include "project/window/projectwindow.h"
 #include "project/window/session.h"
 #include "ui/memberwindow.h"
@@ -302,7 +303,8 @@ TEST(WindowCaptions, EveryFieldCaptionIsTheOneItsTableGives) {
 
 // The project window with the example house open: its buttons and keys on random rows,
 // the questions answered at random (names empty, taken or new), the members it opens
-// stored back at random; the list always shows the project's members.
+// stored back or linked at random (the link dialog given random counts and typed
+// rows, then OK, unlink or cancel); the list always shows the project's members.
 TEST(ProjectMonkey, RandomActionsLeaveTheProjectSound) {
     static bool registered = false;
     if (!registered) mx::registerModuleWindows();
@@ -321,6 +323,18 @@ TEST(ProjectMonkey, RandomActionsLeaveTheProjectSound) {
     Random random(0x50524F4AULL);
     const std::optional<std::string> names[] = {std::nullopt, "", "B1", "X" , "อาคาร ก", "B1 (สำเนา)"};
     const int keys[] = {Qt::Key_Return, Qt::Key_Delete, Qt::Key_F2, Qt::Key_Up, Qt::Key_Down};
+    int dialogs = 0;
+    prompter.dialogs = [&](QDialog& d) {
+        auto& link = dynamic_cast<mx::project::LinkDialog&>(d);
+        ++dialogs;
+        for (std::size_t k = 0; k < link.offers().size(); ++k)
+            if (random.chance(30)) link.setCount(k, random.below(4));
+        if (random.chance(40)) link.addTyped(randomText(random), random.chance(50), randomText(random));
+        const int outcome = random.below(3);
+        if (outcome != mx::project::LinkDialog::Linked) return outcome;
+        link.tryAccept();
+        return link.result();
+    };
     for (int i = 0; i < kActions && !::testing::Test::HasFatalFailure(); ++i) {
         QWidget* w = mx::ui::WindowRegistry::instance().show(QStringLiteral("project"));
         ASSERT_NE(w, nullptr);
@@ -340,10 +354,17 @@ TEST(ProjectMonkey, RandomActionsLeaveTheProjectSound) {
             const auto edits = usable<QLineEdit>(w);
             edits[static_cast<std::size_t>(random.below(static_cast<int>(edits.size())))]->setText(randomText(random));
         } else {
-            // A member window the project opened keeps its inputs in the project.
+            // A member window the project opened keeps its inputs in the project, or
+            // links one of its fields.
             for (QWidget* top : QApplication::topLevelWidgets())
-                if (auto* mw = qobject_cast<mx::ui::MemberWindow*>(top); mw && mw->isVisible())
-                    mw->findChild<QAbstractButton*>(QString::fromLatin1(mx::ui::kStoreButton))->click();
+                if (auto* mw = qobject_cast<mx::ui::MemberWindow*>(top); mw && mw->isVisible()) {
+                    const auto& targets = mx::findModule(session.modules(), mw->member().module)->targets;
+                    if (!targets.empty() && random.chance(60))
+                        mw->linkButton(targets[static_cast<std::size_t>(random.below(static_cast<int>(targets.size())))])
+                            ->click();
+                    else
+                        mw->findChild<QAbstractButton*>(QString::fromLatin1(mx::ui::kStoreButton))->click();
+                }
         }
         QApplication::processEvents();
         ASSERT_EQ(QApplication::activeModalWidget(), nullptr) << "after action " << i;
@@ -354,6 +375,7 @@ TEST(ProjectMonkey, RandomActionsLeaveTheProjectSound) {
         for (int r = 0; r < list->rowCount(); ++r)
             ASSERT_FALSE(list->item(r, 0)->text().trimmed().isEmpty()) << "a member without a name, action " << i;
     }
+    EXPECT_GT(dialogs, 10) << "the link dialog is reached";
     mx::ui::WindowRegistry::instance().closeAll();
     QApplication::processEvents();
 }

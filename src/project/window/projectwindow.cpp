@@ -12,6 +12,7 @@
 
 #include "project/report.h"
 #include "project/takeoff.h"
+#include "project/window/loadpath.h"
 #include "project/window/session.h"
 #include "ui/fields.h"
 #include "ui/registry.h"
@@ -93,8 +94,6 @@ ProjectWindow::ProjectWindow(ProjectSession& session, QWidget* parent) : QWidget
     buttons->addSpacing(12);
     addButton("CommandUp", "เลื่อนขึ้น", "Ctrl+Up", [this] { moveCurrent(-1); });
     addButton("CommandDown", "เลื่อนลง", "Ctrl+Down", [this] { moveCurrent(1); });
-    buttons->addStretch(1);
-    addProjectActions(buttons);
 
     auto* body = new QHBoxLayout;
     body->addWidget(list_, 1);
@@ -108,8 +107,11 @@ ProjectWindow::ProjectWindow(ProjectSession& session, QWidget* parent) : QWidget
     main->addSpacing(6);
     main->addLayout(body, 1);
     main->addWidget(totals_);
-    main->addWidget(status_);
+    loadPath_ = new LoadPath(session_, list_, body, buttons, main, this);
 
+    buttons->addStretch(1);
+    addProjectActions(buttons);
+    main->addWidget(status_);
     connect(&session_, &ProjectSession::changed, this, &ProjectWindow::refresh);
     // Another project starts at its first member, not at the row chosen in the last one.
     connect(&session_, &ProjectSession::replaced, this, [this] { list_->setCurrentCell(-1, -1); });
@@ -141,6 +143,7 @@ void ProjectWindow::refresh() {
     setCurrentMember(std::min(current < 0 ? 0 : current, list_->rowCount() - 1));
     fitVerdictColumn();
     totals_->setText(qs(totalsLine(projectTakeoff(session_.project(), session_.modules()))));
+    if (loadPath_) loadPath_->refresh();
 }
 
 void ProjectWindow::titleBlockEdited() {

@@ -16,6 +16,7 @@ class QTableWidget;
 
 namespace mx::project {
 
+class LoadPath;
 class ProjectSession;
 
 class ProjectWindow : public QWidget {
@@ -54,6 +55,7 @@ private:
     QTableWidget* list_ = nullptr;
     QLabel* totals_ = nullptr;  // the project's quantities
     QLabel* status_ = nullptr;  // what was just done
+    LoadPath* loadPath_ = nullptr;  // the load-path tree, the out-of-date marks, recalculating
     QLineEdit* defaults_[3] = {nullptr, nullptr, nullptr};
     std::vector<std::pair<QKeySequence, QAbstractButton*>> keys_;
 };

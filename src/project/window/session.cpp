@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "common/fieldtable.h"
+#include "project/linkedit.h"
 #include "project/links.h"
 #include "ui/fields.h"
 #include "ui/prompter.h"
@@ -43,6 +44,21 @@ ProjectFiles* currentFiles = &dialogs;
 
 Message question(const std::string& text) { return Message{text, kTitle, Icon::Question}; }
 Message refusal(const std::string& text) { return Message{text, kTitle, Icon::Exclamation}; }
+
+// Two versions of a member design alike: the same type, grade and inputs, the linked
+// fields (resolved again every run) and the title block (printed only) aside.
+bool sameDesignInputs(const Member& a, const Member& b, const ModuleDescription& module) {
+    if (a.state.typeCode != b.state.typeCode || a.state.grade != b.state.grade) return false;
+    for (const FieldInfo& f : module.fields) {
+        const std::string name = f.name;
+        if (name == "project" || name == "member" || name == "engineer" || name == "registration" || name == "page") continue;
+        if (std::any_of(a.links.begin(), a.links.end(), [&](const FieldLink& l) { return l.field == name; })) continue;
+        const std::string da = a.state.fields.has(f.object) ? a.state.fields.get(f.object) : f.defaultText;
+        const std::string db = b.state.fields.has(f.object) ? b.state.fields.get(f.object) : f.defaultText;
+        if (da != db) return false;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -88,7 +104,7 @@ void ProjectSession::runAll() {
     // A member's change reaches every member linked to it, so all run again.
     const Resolution links = resolveLinks(project_, modules_);
     status_.assign(project_.members.size(), std::nullopt);
-    for (std::size_t i = 0; i < project_.members.size(); ++i) {
+    for (const std::size_t i : links.order) {
         const Member& m = project_.members[i];
         if (const ModuleDescription* module = moduleOf(m.module))
             status_[i] = runLinkedMember(m, links.members[i], *module, false).report.status;
@@ -105,12 +121,12 @@ void ProjectSession::replace(Project project, const QString& path) {
     modified_ = false;
     ids_.clear();
     for (std::size_t i = 0; i < project_.members.size(); ++i) ids_.push_back(nextId_++);
+    outOfDate_.clear();
     runAll();
     // The windows open keep what they show, no longer as members of any project.
-    for (ui::MemberWindow* w : openMemberWindows()) {
-        w->setProjectMember(0);
-        w->markStored();
-    }
+    for (ui::MemberWindow* w : openMemberWindows()) w->setProjectMember(0);
+    showLinksInWindows();
+    for (ui::MemberWindow* w : openMemberWindows()) w->markStored();
     showProjectPages();
     emit replaced();
     emit changed();
@@ -257,8 +273,11 @@ void ProjectSession::openMember(std::size_t index, QWidget* parent) {
     window->loadMember(shown);
     // The lines the member leaves empty show the project's defaults and follow them.
     window->fillTitleBlock(withTitleBlock(shown, *module, project_.titleBlock));
+    // Calculated with the loads its sources pass now: no longer out of date.
+    showLinks(*window, index, links);
     window->markStored();
     updateWindows();
+    if (outOfDate_.erase(member.id) > 0) emit changed();
 }
 
 void ProjectSession::duplicateMember(std::size_t index, QWidget* parent) {
@@ -280,19 +299,29 @@ void ProjectSession::renameMember(std::size_t index, QWidget* parent) {
     const auto name = askName(project_.members[index].name, parent, index);
     if (!name || *name == project_.members[index].name) return;
     project_.members[index].name = *name;
+    showLinksInWindows();  // the tooltips name the sources
     touch();
 }
 
 void ProjectSession::deleteMember(std::size_t index, QWidget* parent) {
     if (index >= project_.members.size()) return;
-    if (!ui::prompter().ask(question("ลบชิ้นส่วน \"" + project_.members[index].name + "\" ออกจากโครงการหรือไม่"),
-                            parent))
-        return;
+    std::string text = "ลบชิ้นส่วน \"" + project_.members[index].name + "\" ออกจากโครงการหรือไม่";
+    if (const auto readers = readersOf(project_, index); !readers.empty()) {
+        // Its readers keep the loads it passes now, typed, each with a note naming it.
+        std::string names;
+        for (const std::size_t r : readers) names += (names.empty() ? "" : ", ") + project_.members[r].name;
+        text += "\n\nชิ้นส่วน " + names + " รับน้ำหนักจาก \"" + project_.members[index].name +
+                "\" อยู่ เมื่อลบแล้ว น้ำหนักที่รับอยู่ตอนนี้จะเก็บไว้เป็นตัวเลขที่พิมพ์ พร้อมหมายเหตุว่ามาจาก \"" +
+                project_.members[index].name + "\"";
+    }
+    if (!ui::prompter().ask(question(text), parent)) return;
+    outOfDate_.erase(project_.members[index].id);
     const auto at = static_cast<std::ptrdiff_t>(index);
     // A member linked to it keeps the last value it had from it.
     removeMember(project_, index, modules_);
     ids_.erase(ids_.begin() + at);
     runAll();
+    showLinksInWindows();
     touch();
 }
 
@@ -333,6 +362,9 @@ void ProjectSession::store(ui::MemberWindow& window) {
         m.id = project_.members[*index].id;
         m.name = project_.members[*index].name;
         m.links = project_.members[*index].links;
+        // Changed inputs reach every member standing on it.
+        if (!sameDesignInputs(project_.members[*index], m, *module)) markDependents(*index);
+        outOfDate_.erase(m.id);
         project_.members[*index] = std::move(m);
         project_.members[*index] = withoutTitleBlock(project_.members[*index], *module, project_.titleBlock);
     } else {
@@ -349,8 +381,9 @@ void ProjectSession::store(ui::MemberWindow& window) {
         window.setProjectMember(ids_.back());
         window.fillTitleBlock(withTitleBlock(m, *module, project_.titleBlock));
     }
-    window.markStored();
     runAll();
+    showLinksInWindows();
+    window.markStored();
     touch();
     window.showStatus(QStringLiteral("เก็บ %1 ไว้ในโครงการแล้ว (ยังไม่ได้บันทึกไฟล์โครงการ)").arg(windowLabel(window)));
 }

@@ -6,11 +6,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "common/module.h"
+#include "project/links.h"
 #include "project/project.h"
 #include "shell/window/pagemaker.h"
 #include "ui/memberwindow.h"
@@ -84,6 +87,19 @@ public:
     FieldSet pageFields(shell::PageMakerWindow::Kind kind) const override;
     void pageEdited(shell::PageMakerWindow::Kind kind, const FieldSet& fields) override;
 
+    // Links (project/window/linking.cpp). The link dialog of a window's field; a window
+    // not yet a member is stored first, with its question.
+    void editLink(ui::MemberWindow& window, const std::string& field) override;
+    // A member whose sources changed since it was last calculated (in its window, or by
+    // recalculateAll): the loads it was designed for are no longer those it receives.
+    bool outOfDate(std::size_t index) const;
+    // The members it stands on that changed, by name, for the mark's tooltip.
+    std::vector<std::string> changedSources(std::size_t index) const;
+    // Every member again in dependency order, the sources before the members that read
+    // them; open member windows take their linked values and calculate. Clears the
+    // marks. Returns what it did, as the project window states it.
+    std::string recalculateAll();
+
 signals:
     // The members, the file or the unsaved mark changed.
     void changed();
@@ -113,6 +129,11 @@ private:
     QString windowLabel(ui::MemberWindow& window) const;
     // The page makers open show the pages of the project now open.
     static void showProjectPages();
+    // The members standing on a member whose inputs changed are out of date.
+    void markDependents(std::size_t index);
+    // Every open member window shows its member's links as the project holds them.
+    void showLinksInWindows();
+    void showLinks(ui::MemberWindow& window, std::optional<std::size_t> index, const Resolution& links);
 
     std::vector<ModuleDescription> modules_;
     Project project_;
@@ -121,6 +142,8 @@ private:
     int nextId_ = 1;
     QString path_;
     bool modified_ = false;
+    // Out-of-date members by id, each with the sources (ids) whose change marked it.
+    std::map<std::string, std::set<std::string>> outOfDate_;
 };
 
 }  // namespace mx::project

@@ -1,7 +1,7 @@
 #pragma once
-// What every test of the project in the program starts from: the session with its
-// member windows registered, a prompter that answers every box, file names scripted
-// instead of the file dialogs, a folder of the test's own and the example house.
+// What every test of the project in the program starts from: a session over every
+// module, a prompter that records each box, file names scripted in place of the file
+// dialogs, a folder of the test's own and the example house.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -19,6 +19,8 @@
 #include "ui/registry.h"
 
 namespace mxtest {
+
+using mx::project::Member;
 
 struct ScriptedFiles : mx::project::ProjectFiles {
     QString path;
@@ -43,7 +45,7 @@ struct Project : ::testing::Test {
     void openHouse() { ASSERT_TRUE(session.openFile(QStringLiteral(MX_EXAMPLES_DIR "/house.mx7100"), nullptr)); }
     std::vector<std::string> names() const {
         std::vector<std::string> out;
-        for (const mx::project::Member& m : session.project().members) out.push_back(m.name);
+        for (const Member& m : session.project().members) out.push_back(m.name);
         return out;
     }
 

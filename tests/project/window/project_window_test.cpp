@@ -35,7 +35,9 @@ namespace {
 
 using mx::project::Member;
 using mx::ui::SaveChoice;
+
 using mxtest::Project;
+using mxtest::ScriptedFiles;
 
 struct StoreCase {
     const char* window;
