@@ -83,7 +83,7 @@ ModuleDescription description() {
     m.pressType = pressBeamType;
     m.pressGrade = gradePress(pressBeamGrade);
     m.run = runBeam;
-    m.quantities = beamRunQuantities;
+    m.quantities = runQuantities<BeamDesignOutcome, beamQuantities>;
     m.noRun = noRunOf<BeamDesignOutcome>(kPages);
     m.drawingArea = kBeamScreenArea;
     m.ports = beamPorts();

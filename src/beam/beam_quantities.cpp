@@ -22,9 +22,4 @@ Quantities beamQuantities(const BeamDesignResult& r, const std::string& grade) {
     return q;
 }
 
-Quantities beamRunQuantities(const ModuleRun& run, const FormState& state) {
-    return quantitiesOfRun<BeamDesignOutcome>(
-        run, [&](const BeamDesignOutcome& o) { return beamQuantities(o.result, memberGrade(state.grade, o.result.fs)); });
-}
-
 }  // namespace mx::beam

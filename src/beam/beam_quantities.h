@@ -10,7 +10,5 @@ namespace mx::beam {
 
 // The beam measured on its span (and its overhang, for an overhanging beam).
 Quantities beamQuantities(const BeamDesignResult& r, const std::string& grade);
-// The quantities of a run of the beam module (none unless its design is usable).
-Quantities beamRunQuantities(const ModuleRun& run, const FormState& state);
 
 }  // namespace mx::beam

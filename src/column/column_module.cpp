@@ -79,7 +79,7 @@ ModuleDescription description() {
         return shown;
     };
     m.run = runColumn;
-    m.quantities = columnRunQuantities;
+    m.quantities = runQuantities<ColumnOutcome, columnQuantities>;
     m.noRun = noRunOf<ColumnOutcome>(kPages);
     m.drawingArea = kScreenDrawingArea;
     m.ports = columnPorts();

@@ -30,9 +30,4 @@ Quantities columnQuantities(const ColumnDesignResult& r, const std::string& grad
     return q;
 }
 
-Quantities columnRunQuantities(const ModuleRun& run, const FormState& state) {
-    return quantitiesOfRun<ColumnOutcome>(
-        run, [&](const ColumnOutcome& o) { return columnQuantities(o.result, memberGrade(state.grade, o.result.fs)); });
-}
-
 }  // namespace mx::column

@@ -9,7 +9,5 @@
 namespace mx::column {
 
 Quantities columnQuantities(const ColumnDesignResult& r, const std::string& grade);
-// The quantities of a run of the column module (none unless its design is usable).
-Quantities columnRunQuantities(const ModuleRun& run, const FormState& state);
 
 }  // namespace mx::column

@@ -255,6 +255,27 @@ double cellNumber(std::string_view source, const char* cell) {
     return value;
 }
 
+std::vector<Message> loadMessages(std::string_view source, std::string_view text) {
+    static constexpr Icon kIcons[] = {Icon::Critical, Icon::Information, Icon::Exclamation, Icon::Question};
+    std::vector<Message> table;
+    for (const auto& row : loadRows(source, text, 3)) {
+        const auto icon = std::find_if(std::begin(kIcons), std::end(kIcons),
+                                       [&](Icon i) { return std::string_view(iconName(i)) == row[0]; });
+        if (icon == std::end(kIcons))
+            noteProblems(source, {"the icon '" + std::string(row[0]) + "' is none of critical, information, "
+                                  "exclamation, question"});
+        table.push_back({row[2], row[1], icon == std::end(kIcons) ? Icon::Critical : *icon});
+    }
+    return table;
+}
+
+const Message& numberedMessage(const std::vector<Message>& table, int number) {
+    static const Message kNone{""};
+    if (table.empty()) return kNone;
+    const auto last = static_cast<int>(table.size());
+    return table[static_cast<std::size_t>(std::clamp(number, 1, last) - 1)];
+}
+
 std::vector<std::string> dataTableProblems() {
     const std::lock_guard<std::mutex> hold(problemsLock);
     return problemsSeen;

@@ -74,6 +74,15 @@ std::vector<std::vector<const char*>> loadRows(std::string_view source, std::str
 // number reads as 0 and its problem joins dataTableProblems().
 double cellNumber(std::string_view source, const char* cell);
 
+// A module's message boxes from its data table, numbered from 1 in line order: a line
+// each, the icon (critical, information, exclamation, question), the title and the
+// text, separated by tabs. A line of another count is left out and an icon of another
+// name reads as critical, either problem joining dataTableProblems().
+std::vector<Message> loadMessages(std::string_view source, std::string_view text);
+// The box of a number from 1, the last for a number past the end and the first for one
+// before the start; an empty box for a table that has none.
+const Message& numberedMessage(const std::vector<Message>& table, int number);
+
 // Every problem of every data table read so far, each with its file and line.
 std::vector<std::string> dataTableProblems();
 

@@ -118,4 +118,17 @@ std::array<std::string, 2> anchorageText(double fs, double barCm, Fixed u, const
     return lines;
 }
 
+Quantities padQuantities(double length, double width, double thickness, double barDia, const std::string& grade,
+                         int alongLength, int alongWidth, const MeshAnchorage& anchorage) {
+    Quantities q;
+    const double l = length / 100.0, w = width / 100.0, t = thickness / 100.0;
+    const int db = static_cast<int>(std::lround(barDia));
+    q.concrete = l * w * t;
+    q.formwork = 2 * (l + w) * t;
+    const double covers = 2 * kGroundCover / 100;
+    q.bars.push_back(meshRun("ตะแกรงทางยาว", db, grade, alongLength, l - covers, anchorage.hooks));
+    q.bars.push_back(meshRun("ตะแกรงทางสั้น", db, grade, alongWidth, w - covers, anchorage.hooks));
+    return q;
+}
+
 }  // namespace mx

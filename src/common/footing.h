@@ -12,6 +12,7 @@
 #include "common/material.h"
 #include "common/message.h"
 #include "common/page.h"
+#include "common/quantities.h"
 #include "common/titleblock.h"
 
 namespace mx {
@@ -116,6 +117,14 @@ struct MeshAnchorage {
 };
 // faceToEdge is the least distance from a stub face to the footing's edge (cm).
 MeshAnchorage meshAnchorage(double fs, double barCm, Fixed u, double faceToEdge);
+
+// What a rectangular pad cast on the ground takes, its sizes in cm as designed: the
+// concrete of the whole pad, the formwork of its four sides (none under it), then the
+// mesh, `alongLength` bars spanning the length and `alongWidth` bars spanning the width,
+// each stopping the ground cover short of both edges and ending in standard hooks
+// where the anchorage asks for them (round bars always do).
+Quantities padQuantities(double length, double width, double thickness, double barDia, const std::string& grade,
+                         int alongLength, int alongWidth, const MeshAnchorage& anchorage);
 
 // The sheet's lines for these checks, the same on both footings' sheets.
 // "t = d + 7.5 + D / 2 = ..." with the sum and the whole centimetre taken.

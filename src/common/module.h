@@ -97,6 +97,14 @@ Quantities quantitiesOfRun(const ModuleRun& run, Takeoff&& takeoff) {
     return takeoff(*o);
 }
 
+// A run's quantities by the module's takeoff of its result, at the grade its bars are
+// bought in: the grade button pressed, or else the one the design's fs tells.
+template <typename Outcome, Quantities (*Takeoff)(const decltype(Outcome::result)&, const std::string& grade)>
+Quantities runQuantities(const ModuleRun& run, const FormState& state) {
+    return quantitiesOfRun<Outcome>(
+        run, [&](const Outcome& o) { return Takeoff(o.result, memberGrade(state.grade, o.result.fs)); });
+}
+
 // A type button: its code and the caption it puts up.
 struct TypeInfo {
     int code;

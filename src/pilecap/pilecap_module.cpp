@@ -26,7 +26,7 @@ ModuleDescription description() {
     m.typeField = typingThrough(changeCheck);
     m.pressGrade = gradePress(pressGradeButton);
     m.run = run;
-    m.quantities = pileCapRunQuantities;
+    m.quantities = runQuantities<PileCapOutcome, pileCapQuantities>;
     m.noRun = [] { return footingNoRun(pileCapCalculation()); };
     m.drawingArea = kPileCapScreenArea;
     m.ports = pileCapPorts();

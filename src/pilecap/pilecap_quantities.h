@@ -10,7 +10,5 @@
 namespace mx::pilecap {
 
 Quantities pileCapQuantities(const PileCapResult& r, const std::string& grade);
-// The quantities of a run of the pile-cap module (none unless its design is usable).
-Quantities pileCapRunQuantities(const ModuleRun& run, const FormState& state);
 
 }  // namespace mx::pilecap

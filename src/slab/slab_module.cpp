@@ -48,7 +48,7 @@ ModuleDescription description() {
     };
     m.pressGrade = gradePress(pressSlabGrade);
     m.run = runSlab;
-    m.quantities = slabRunQuantities;
+    m.quantities = runQuantities<SlabDesignOutcome, slabQuantities>;
     m.noRun = noRunOf<SlabDesignOutcome>(kPages);
     m.drawingArea = kSlabScreenArea;
     m.ports = slabPorts();

@@ -35,9 +35,4 @@ Quantities slabQuantities(const SlabDesignResult& r, const std::string& grade) {
     return q;
 }
 
-Quantities slabRunQuantities(const ModuleRun& run, const FormState& state) {
-    return quantitiesOfRun<SlabDesignOutcome>(
-        run, [&](const SlabDesignOutcome& o) { return slabQuantities(o.result, memberGrade(state.grade, o.result.fs)); });
-}
-
 }  // namespace mx::slab

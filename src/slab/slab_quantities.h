@@ -9,7 +9,5 @@
 namespace mx::slab {
 
 Quantities slabQuantities(const SlabDesignResult& r, const std::string& grade);
-// The quantities of a run of the slab module (none unless its design is usable).
-Quantities slabRunQuantities(const ModuleRun& run, const FormState& state);
 
 }  // namespace mx::slab

@@ -4,36 +4,20 @@
 #include <array>
 
 #include "common/checked.h"
+#include "common/fieldtable.h"
 #include "common/limitrule.h"
 #include "common/workingstress.h"
+#include "spreadfooting/spreadfooting_messages_tsv.h"
 
 namespace mx::spreadfooting {
 
 namespace {
 
-const std::array<Message, 17> kMessages{{
-    {"1.คุณยังไม่ได้บวก นน.ฐานรากว่าเพิ่มขึ้นอีกกี่เปอร์เซนต์!?!", "กำหนด นน .ฐานราก", Icon::Critical},
-    {"2.นน.ที่กระทำลงบนฐานรากน้อยมาก?", "นน.ที่กระทำลงบนฐานราก", Icon::Critical},
-    {"3.คุณกำหนดหน่วยแรงต้านทานของดินน้อยเกินไป?", "หน่วยแรงดันต้านทานของดิน", Icon::Critical},
-    {"4.คุณยังไม่ได้กำหนดขนาดของเหล็กตะแกรง!?!หรือกำหนดขนาดเหล็กตะแกรงไม่เหมาะสม", "กำหนดขนาดเหล็กตะแกรง",
-     Icon::Critical},
-    {"5.ค่าหน่วยแรงอัดคอนกรีตที่คุณกำหนดน้อยเกินไป? ตกลงแก้ไขอัตโนมัติ", "หน่วยแรงอัดคอนกรีตน้อยเกิน", Icon::Critical},
-    {"6.คุณทราบหรือไม่ว่าประเทศของเรายังไม่สามารถผลิต HIGH STRENGTH CONCRETE ได้สูงกว่า 1000 ksc.",
-     "ค่าหน่วยแรงอัด fc' มากเกินไป", Icon::Critical},
-    {"7.คุณกำหนดค่าหน่วยแรงอัดของคอนกรีตน้อยเกินไป? แก้ไขอัตโนมัติ", "หน่วยแรงอัดคอนกรีต", Icon::Critical},
-    {"8.คุณกำหนดค่าหน่วยแรงดึงของเหล็กน้อยเกินไป? แก้ไขอัตโนมัติ", "ค่าหน่วยแรงดึงของเหล็ก", Icon::Critical},
-    {"9.นน.ฐานรากจริงที่คำนวณออกมามากกว่าที่คาดการณ์โปรดแก้ไขโดยเปลี่ยนค่าเปอร์เซนต์ นน. ฐานรากเพิ่มขึ้น",
-     "แก้ไขค่า % นน.ฐานรากเพิ่มขึ้น", Icon::Critical},
-    {"10.ฐานรากคุณใหญ่เกิน 10 เมตร โปรดตรวจสอบ นน.ที่ลงบนฐานราก ?", "ฐานใหญ่ผิดปรกติ", Icon::Question},
-    {"11.ขนาดเสาใหญ่กว่าความกว้างของฐานราก!?! ยังใช้ไม่ได้", "ขนาดฐานรากที่ออกแบบไม่เหมาะสม", Icon::Critical},
-    {"12.คุณต้องเปลี่ยนขนาดเหล็กตะแกรงให้เล็กลง", "ระยะห่างเหล็กตะแกรงมากเกินไป", Icon::Critical},
-    {"13.คุณต้องเปลี่ยนขนาดเหล็กตะแกรงให้เล็กลง", "ระยะห่างเหล็กตะแกรงมากเกินไป", Icon::Critical},
-    {"14.คุณต้องเปลี่ยนขนาดเหล็กตะแกรงให้ใหญ่ขึ้น", "ระยะห่างเหล็กตะแกรงชิดเกินไป", Icon::Critical},
-    {"15.คุณต้องเปลี่ยนขนาดเหล็กตะแกรงให้ใหญ่ขึ้น", "ระยะห่างเหล็กตะแกรงชิดเกินไป", Icon::Critical},
-    {"16.ฐานรากที่คุณออกแบบยังใช้ไม่ได้? โปรดแก้ไขข้อมูลใหม่", "โปรดแก้ไขข้อมูลใหม่", Icon::Critical},
-    {"17.ระยะฝังยึดของเหล็กตะแกรงจากขอบเสาตอม่อไม่พอแม้งอขอมาตรฐาน!?! คุณต้องเปลี่ยนขนาดเหล็กตะแกรงให้เล็กลง",
-     "ระยะฝังยึดเหล็กตะแกรงไม่พอ", Icon::Critical},
-}};
+// The message boxes, numbered as the calculation says them.
+const std::vector<Message>& messages() {
+    static const std::vector<Message> table = loadMessages("spreadfooting/spreadfooting_messages.tsv", embedded::spreadfooting_messages_tsv());
+    return table;
+}
 
 // Limits of the design.
 constexpr double kMinLoad = 1000;          // kg; anything lighter is not a footing load
@@ -83,7 +67,7 @@ public:
     Ending run();
 
 private:
-    void say(int number) { out_.diagnostics.say(kMessages[static_cast<std::size_t>(number - 1)]); }
+    void say(int number) { out_.diagnostics.say(numberedMessage(messages(), number)); }
 
     const SpreadFootingInput& in_;
     SpreadFootingOutcome& out_;
@@ -233,7 +217,7 @@ int pitchMessage(float sL, float sS) {
 }
 
 const Message& spreadFootingMessage(int number) {
-    return kMessages.at(static_cast<std::size_t>(std::clamp(number, 1, 17) - 1));
+    return numberedMessage(messages(), std::clamp(number, 1, 17));
 }
 
 SpreadFootingOutcome calculateSpreadFooting(const SpreadFootingInput& input) {
@@ -249,7 +233,7 @@ SpreadFootingOutcome calculateSpreadFooting(const SpreadFootingInput& input) {
     }
     out.result.status = static_cast<int>(out.status);
     if (out.status == DesignStatus::NotUsable) {
-        out.diagnostics.say(kMessages[15]);
+        out.diagnostics.say(numberedMessage(messages(), 16));
         out.verdict = kVerdictNotUsable;
     } else {
         out.verdict = kVerdictUsable;

@@ -22,7 +22,7 @@ ModuleDescription description() {
     m.typeField = typingThrough(changeCheck);
     m.pressGrade = gradePress(pressGrade);
     m.run = [](FormState& s) { return footingRun(spreadFootingCalculation(), s, addResult, FieldSet{}); };
-    m.quantities = spreadFootingRunQuantities;
+    m.quantities = runQuantities<SpreadFootingOutcome, spreadFootingQuantities>;
     m.noRun = [] { return footingNoRun(spreadFootingCalculation()); };
     m.drawingArea = kScreenDrawingArea;
     m.targets = spreadFootingTargets();

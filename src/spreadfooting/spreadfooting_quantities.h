@@ -10,7 +10,5 @@
 namespace mx::spreadfooting {
 
 Quantities spreadFootingQuantities(const SpreadFootingResult& r, const std::string& grade);
-// The quantities of a run of the spread-footing module (none unless its design is usable).
-Quantities spreadFootingRunQuantities(const ModuleRun& run, const FormState& state);
 
 }  // namespace mx::spreadfooting

@@ -48,7 +48,7 @@ ModuleDescription description() {
     m.typeField = typingThrough(checkStairField);
     m.pressGrade = gradePress(pressStairGrade);
     m.run = runStair;
-    m.quantities = stairRunQuantities;
+    m.quantities = runQuantities<StairOutcome, stairQuantities>;
     m.noRun = noRunOf<StairOutcome>(kPages);
     m.drawingArea = kStairScreenArea;
     m.ports = stairPorts();

@@ -39,9 +39,4 @@ Quantities stairQuantities(const StairDesignResult& r, const std::string& grade)
     return q;
 }
 
-Quantities stairRunQuantities(const ModuleRun& run, const FormState& state) {
-    return quantitiesOfRun<StairOutcome>(
-        run, [&](const StairOutcome& o) { return stairQuantities(o.result, memberGrade(state.grade, o.result.fs)); });
-}
-
 }  // namespace mx::stair

@@ -10,7 +10,5 @@
 namespace mx::stair {
 
 Quantities stairQuantities(const StairDesignResult& r, const std::string& grade);
-// The quantities of a run of the stair module (none unless its design is usable).
-Quantities stairRunQuantities(const ModuleRun& run, const FormState& state);
 
 }  // namespace mx::stair

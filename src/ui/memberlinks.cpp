@@ -3,10 +3,13 @@
 // mechanism for every window: the button comes from the description's targets, so a
 // module that declares a new target gets its button without a line of its window.
 #include <QAction>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>
+
+#include <algorithm>
 
 #include "common/fieldtable.h"
 #include "ui/fields.h"
@@ -22,6 +25,7 @@ constexpr const char* kLinkedProperty = "mxLinked";
 constexpr const char* kLinkedTextProperty = "mxLinkedText";
 constexpr const char* kPlainTipProperty = "mxPlainTip";
 
+constexpr int kLinkButtonRoom = 22;  // pixels: the style's small icon and its margins
 constexpr const char* kLinkTip = "ลิงก์ช่องนี้กับน้ำหนักจากชิ้นส่วนอื่นในโครงการ";
 constexpr const char* kLinkedTip = "ช่องนี้ลิงก์กับน้ำหนักจากชิ้นส่วนอื่น: แก้ไขหรือเลิกลิงก์";
 
@@ -50,10 +54,25 @@ QToolButton* buttonOf(QLineEdit* e, QAction* a) {
 
 void MemberWindow::addLinkButtons() {
     if (!design_.description || !design_.fields) return;
+    std::vector<std::pair<QLineEdit*, const FieldInfo*>> targets;
     for (const std::string& target : design_.description->targets) {
         const FieldInfo* info = findField(*design_.fields, target);
-        QLineEdit* e = info ? field(info->object) : nullptr;
-        if (!e) continue;
+        if (QLineEdit* e = info ? field(info->object) : nullptr) targets.emplace_back(e, info);
+    }
+    if (targets.empty()) return;
+    // The button takes room inside its field, and a linked total has four decimals
+    // (8660.2624): the input fields of the target's width all grow alike, so that the
+    // value shows whole and the fields still stand in line, one under another.
+    QLineEdit* first = targets.front().first;
+    const int width = first->minimumWidth();
+    if (width > 0 && width == first->maximumWidth()) {
+        const int needed = first->fontMetrics().horizontalAdvance(QStringLiteral("0000.0000")) + kLinkButtonRoom + 10;
+        const int wider = std::max(width + kLinkButtonRoom, needed);
+        for (QLineEdit* e : inputColumn_->findChildren<QLineEdit*>())
+            if (e->minimumWidth() == width && e->maximumWidth() == width) e->setFixedWidth(wider);
+        design_.inputColumnWidth += wider - width;  // the captions keep their room
+    }
+    for (const auto& [e, info] : targets) {
         e->setProperty(kPlainTipProperty, e->toolTip());
         QAction* a = e->addAction(chainIcon(false), QLineEdit::TrailingPosition);
         a->setToolTip(QString::fromUtf8(kLinkTip));
@@ -109,6 +128,7 @@ void MemberWindow::showLink(std::string_view name, bool linked, const QString& t
         writeFieldCaptions();
         inputsChanged();
     }
+    e->setCursorPosition(0);  // a value longer than the field shows its first digits
 }
 
 void MemberWindow::keepLinkedTexts() {

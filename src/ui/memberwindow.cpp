@@ -138,6 +138,7 @@ void MemberWindow::assemble() {
     buildToolbar();
     buildPanels();
     buildTitleBlock();
+    addLinkButtons();  // before the layout: the fields widen for them
 
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
@@ -187,7 +188,6 @@ void MemberWindow::assemble() {
         frame::layOut(inputColumn_);
     }
     placeOverlays();
-    addLinkButtons();
     orderKeyboard();
 }
 

@@ -77,4 +77,24 @@ TEST(FieldTableText, APickListLosesAShortRowAndReadsANonNumberAsZeroSayingSo) {
     EXPECT_EQ(problems.back(), "test/list.tsv the cell '12a' is no number");
 }
 
+TEST(FieldTableText, AMessageTableNumbersItsBoxesFromOneAndNamesAnUnknownIcon) {
+    const std::vector<mx::Message> table = mx::loadMessages(
+        "test/messages.tsv", "# icon, title, text\ncritical\tหัว\t1.ข้อความ\nquestion\tถาม\t2.ใช่ไหม?\nshort\nbeep\tx\t3.y\n");
+    ASSERT_EQ(table.size(), 3u);
+    EXPECT_EQ(mx::dataTableProblems().back(),
+              "test/messages.tsv the icon 'beep' is none of critical, information, exclamation, question");
+    const struct {
+        int number;
+        mx::Message box;
+    } cases[] = {
+        {1, {"1.ข้อความ", "หัว", mx::Icon::Critical}},
+        {2, {"2.ใช่ไหม?", "ถาม", mx::Icon::Question}},
+        {3, {"3.y", "x", mx::Icon::Critical}},   // the unknown icon, read as critical
+        {0, {"1.ข้อความ", "หัว", mx::Icon::Critical}},  // before the start: the first
+        {9, {"3.y", "x", mx::Icon::Critical}},   // past the end: the last
+    };
+    for (const auto& c : cases) EXPECT_EQ(mx::numberedMessage(table, c.number), c.box) << c.number;
+    EXPECT_EQ(mx::numberedMessage({}, 1).text, "");
+}
+
 }  // namespace

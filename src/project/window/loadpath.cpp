@@ -25,18 +25,30 @@ const char* const kTreeColumns[] = {"ชิ้นส่วน", "ประเภ
 const QColor kOutOfDateColour(176, 96, 0);
 const QColor kNotUsableColour(180, 20, 20);
 
-// The member's fields that read a source, with the source's ports: "น้ำหนักบรรทุก ← r2 × 2".
-std::string linkVia(const Project& p, std::size_t reader, std::size_t source, const std::vector<ModuleDescription>& modules) {
+// What a member takes from a source: the source's outputs with their counts,
+// "แรงปฏิกิริยา R2 ของคาน × 2"; and, in the tooltip, into which of its fields.
+struct Via {
+    std::string shown;
+    std::string tip;
+};
+Via linkVia(const Project& p, std::size_t reader, std::size_t source, const std::vector<ModuleDescription>& modules) {
     const Member& m = p.members[reader];
     const ModuleDescription* module = findModule(modules, m.module);
-    std::string out;
+    const ModuleDescription* from = findModule(modules, p.members[source].module);
+    Via out;
     for (const FieldLink& l : m.links)
         for (const LinkTerm& t : l.terms) {
             if (t.member != p.members[source].id) continue;
+            std::string port = t.port;
+            if (from)
+                for (const PortInfo& info : from->ports)
+                    if (info.name == t.port) port = info.caption;
+            if (t.count > 1) port += " × " + std::to_string(t.count);
             const FieldInfo* f = module ? findField(module->fields, l.field) : nullptr;
             std::string caption = f ? f->caption : l.field;
             while (!caption.empty() && (caption.back() == '=' || caption.back() == ' ')) caption.pop_back();
-            out += (out.empty() ? "" : ", ") + caption + " ← " + t.port + (t.count > 1 ? " × " + std::to_string(t.count) : "");
+            out.shown += (out.shown.empty() ? "" : ", ") + port;
+            out.tip += (out.tip.empty() ? "" : "\n") + port + " → " + m.name + " " + caption;
         }
     return out;
 }
@@ -126,8 +138,9 @@ void LoadPath::refresh() {
 void LoadPath::addChildren(QTreeWidgetItem* item, std::size_t member, std::vector<bool>& expanded) {
     expanded[member] = true;
     for (const std::size_t r : readersOf(session_.project(), member)) {
-        QTreeWidgetItem* child =
-            memberItem(r, qs(linkVia(session_.project(), r, member, session_.modules())));
+        const Via via = linkVia(session_.project(), r, member, session_.modules());
+        QTreeWidgetItem* child = memberItem(r, qs(via.shown));
+        child->setToolTip(2, qs(via.tip));
         item->addChild(child);
         if (expanded[r]) {
             child->setText(0, child->text(0) + QStringLiteral(" (ต่อด้านบน)"));
