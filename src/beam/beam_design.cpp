@@ -18,7 +18,7 @@ struct MessageText {
     Icon icon;
 };
 
-constexpr std::array<MessageText, 27> kMessages{{
+constexpr std::array<MessageText, 28> kMessages{{
     {"1", "เตือนให้เลือกลักษณะคาน", "1.คุณยังไม่ได้เลือกกำหนดลักษณะของคาน?", Icon::Critical},
     {"2", "เตือนให้กำหนดความยาวของคาน", "2.คุณยังไม่ได้กำหนดความยาวของคาน?", Icon::Critical},
     {"3a", "เตือนให้กำหนดค่า นน.จร", "3.คุณยังไม่ได้ใส่ค่า นน.จรที่คานบรรทุก?", Icon::Critical},
@@ -68,6 +68,10 @@ constexpr std::array<MessageText, 27> kMessages{{
     {"27", "ระยะปลอกยังไม่เหมาะสม",
      "27.ระยะห่างของเหล็กปลอกน้อยกว่า 5 ซม.ทำให้เทคอนกรีตลำบาก ตรวจดูความลึกของคาน เพิ่มขนาดเหล็กปลอก "
      "หรือซ้อนเหล็กปลอก 2 ป.(ปลอกคู่) 3 ป.(ปลอกซ้อน 3 ) เป็นต้น!?!",
+     Icon::Critical},
+    {"28", "แรงกระทำเป็นจุดคิดเป็น นน.แผ่ไม่ได้",
+     "28.ปลายยื่นยาวเท่ากับช่วงคาน แรงกระทำเป็นจุดที่ลิงก์มาจึงคิดเป็น นน.แผ่สม่ำเสมอเทียบเท่าไม่ได้ "
+     "โปรดคำนวณโมเมนต์ของแรงกระทำเป็นจุดเอง",
      Icon::Critical},
 }};
 
@@ -140,6 +144,21 @@ Fixed barArea(int dia) {
     return Fixed::fromDouble(chk::div(chk::mul(r * r, 22.0), 7.0));
 }
 
+// Point loads linked from other members join w by the load aid's rule, before w is
+// checked: a girder may carry nothing but the beams on it. Without a factor k (an
+// overhang as long as the span) the design cannot take them and stops.
+void addPointLoads(Run& run, const BeamDesignInput& in) {
+    BeamDesignResult& R = run.res;
+    const double P = chk::finite(in.pointLoads);
+    if (!(P > 0)) return;
+    const auto k = pointLoadFactor(R.beamType, R.spanLength, designOverhang(chk::finite(in.overhangLength)));
+    if (!k) run.stop("28");
+    R.pointLoads = P;
+    R.pointFactor = *k;
+    R.pointEquivalent = Fixed::fromDouble(chk::div(chk::mul(*k, R.pointLoads), R.spanLength));
+    R.liveLoad = chk::add(R.fieldLoad, R.pointEquivalent.toDouble());
+}
+
 void design(Run& run, const BeamDesignInput& in) {
     BeamDesignResult& R = run.res;
 
@@ -151,7 +170,8 @@ void design(Run& run, const BeamDesignInput& in) {
         run.correct("Text1", "0");
         run.stop("2");
     }
-    R.liveLoad = chk::finite(in.liveLoad);
+    R.fieldLoad = R.liveLoad = chk::finite(in.liveLoad);
+    addPointLoads(run, in);
     if (R.liveLoad <= 0) run.stop("3a");
     if (R.liveLoad > 17000) run.stop("4a");
     R.width = chk::toInt16(in.width);
@@ -348,50 +368,6 @@ Message beamMessage(const std::string& key) {
 
 Message beamClosingMessage() {
     return Message{"คานที่คุณออกแบบยังใช้ไม่ได้ โปรดแก้ไขข้อมูลใหม่?", "คานที่ออกแบบยังมีข้อผิดพลาด", Icon::Critical};
-}
-
-UniformLoadMoments uniformLoadMoments(int beamType, double w, double L, double a) {
-    const double wL2 = chk::mul(w, chk::mul(L, L));
-    UniformLoadMoments m;
-    switch (beamType) {
-    case kSimple: m.positive = wL2 / 8; break;
-    case kEndSpan:  // propped: fixed at the continuous end, pinned at the other
-        m.negative = wL2 / 8;
-        m.positive = 0.0703125 * wL2;  // 9/128
-        break;
-    case kContinuous:
-        m.negative = wL2 / 12;
-        m.positive = wL2 / 24;
-        break;
-    case kOverhang:
-        m.negative = chk::mul(w, a * a) / 2;
-        m.positive = chk::mul(chk::mul(chk::div(w, 8 * L * L), (L + a) * (L + a)), (L - a) * (L - a));
-        break;
-    case kCantilever: m.negative = wL2 / 2; break;
-    default: break;
-    }
-    return m;
-}
-
-UniformLoadShears uniformLoadShears(int beamType, double w, double L, double a) {
-    UniformLoadShears v;
-    switch (beamType) {
-    case kSimple:
-    case kContinuous:
-        v.r1 = v.r2 = chk::mul(w, L) / 2;
-        break;
-    case kEndSpan:
-        v.r1 = 3 * chk::mul(w, L) / 8;
-        v.r2 = 5 * chk::mul(w, L) / 8;
-        break;
-    case kOverhang:
-        v.r1 = chk::div(chk::mul(w, L * L - a * a), 2 * L);
-        v.r2 = chk::div(chk::mul(w, (L + a) * (L + a)), 2 * L);
-        break;
-    case kCantilever: v.r2 = chk::mul(w, L); break;
-    default: break;
-    }
-    return v;
 }
 
 BeamDesignOutcome calculateBeam(const BeamDesignInput& in) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "beam/beam_loading.h"
 #include "common/fixed.h"
 #include "common/message.h"
 
@@ -34,6 +35,10 @@ struct BeamDesignInput {
     double fs = 0;               // ksc (Text14)
     double deadLoadFactor = 0;   // Text32
     double liveLoadFactor = 0;   // Text31
+    // Point loads P1 + P2 + P3 that links put on the beam (a girder carrying beams), kg:
+    // added to w as their equivalent uniform load. Typed point loads are the load
+    // aid's and never come here.
+    double pointLoads = 0;
 };
 
 // Everything the last calculation computed. The first group is the input as the
@@ -43,7 +48,11 @@ struct BeamDesignResult {
     // Input as used.
     int beamType = 0;
     double spanLength = 0;       // L, m
-    double liveLoad = 0;         // w, kg/m
+    double liveLoad = 0;         // w, kg/m, with the linked point loads' equivalent
+    double fieldLoad = 0;        // w as the load field gives it, kg/m
+    double pointLoads = 0;       // linked point loads P1 + P2 + P3, kg
+    double pointFactor = 0;      // k of the beam type, where there are linked point loads
+    Fixed pointEquivalent;       // k x P / L, kg/m
     int width = 0;               // b, cm
     int depth = 0;               // D, cm, as raised by the proportion checks
     double overhangLength = 0;   // a, m (1 when not given)
@@ -118,21 +127,6 @@ struct BeamDesignOutcome {
 };
 
 BeamDesignOutcome calculateBeam(const BeamDesignInput& in);
-
-// The beam type's own coefficients under a uniform load w (kg/m) on a span L (m), the
-// overhang a (m) of type 4 loaded as well: the design moments M- and M+ (kg-m) and the
-// end shears R1 and R2 (kg). Nothing for a type outside 1..5. Raises ArithmeticError
-// where the arithmetic cannot be done (an overhang beam without a span).
-struct UniformLoadMoments {
-    double negative = 0;
-    double positive = 0;
-};
-UniformLoadMoments uniformLoadMoments(int beamType, double w, double L, double a);
-struct UniformLoadShears {
-    double r1 = 0;
-    double r2 = 0;
-};
-UniformLoadShears uniformLoadShears(int beamType, double w, double L, double a);
 
 // Verdict captions and the closing message of a design that must be corrected.
 inline constexpr const char* kVerdictUsable = "คานที่คุณออกแบบใช้ได้ OK.";

@@ -236,50 +236,6 @@ std::vector<std::pair<std::string, std::string>> spanSuggestions(double L, int b
     return w;
 }
 
-// Why each k holds, worked for a single load P anywhere on the beam against the type's
-// coefficients for a uniform load w = k P / L (uniformLoadMoments, uniformLoadShears):
-// - simple beam: P at midspan gives P L / 4 against w L^2 / 8, so k = 2; P at a support
-//   gives an end shear P against w L / 2, k = 2 again.
-// - cantilever: P at the tip gives P L against w L^2 / 2 and a shear P against w L:
-//   k = 2 and 1, so 2.
-// - end span, pinned at one end and fixed at the other: P at x = u L from the pinned
-//   end gives the span moment P L u (1 - u)^2 (2 + u) / 2, largest at u = (sqrt 3 - 1) / 2,
-//   0.1741 P L, against the type's 9/128 w L^2: k = 2.48, so 2.5. The fixed-end moment
-//   P L u (1 - u^2) / 2 is largest at u = 1 / sqrt 3, 0.1925 P L, against w L^2 / 8:
-//   k = 1.54. The end shear is at most P against the larger end shear the stirrups are
-//   designed for, 5 w L / 8: k = 1.6.
-// - continuous span, fixed at both ends: P at midspan gives P L / 8 against the type's
-//   w L^2 / 24, so k = 3; the end moment P a b^2 / L^2 is largest at a = L / 3,
-//   4 P L / 27, against w L^2 / 12: k = 1.78; the shear P against w L / 2: k = 2.
-// - overhang a beyond the span L, loaded over both: P at midspan gives P L / 4 against
-//   w (L^2 - a^2)^2 / (8 L^2), so k = 2 L^4 / (L^2 - a^2)^2; P at the tip gives P a
-//   against w a^2 / 2, so k = 2 L / a. The end shears (P near the first support against
-//   w (L^2 - a^2) / (2 L), P (L + a) / L at the tip against w (L + a)^2 / (2 L)) need
-//   2 L^2 / (L^2 - a^2) when a < L, and 2 L / (L + a): each is below one of the two
-//   terms. Near a = L the uniform load's span moment vanishes and the first term grows
-//   without bound; at a = L there is no factor at all.
-std::optional<double> pointLoadFactor(int beamType, double span, double overhang) {
-    double k = 0;
-    switch (beamType) {
-    case kSimple:
-    case kCantilever: k = 2; break;
-    case kEndSpan: k = 2.5; break;
-    case kContinuous: k = 3; break;
-    case kOverhang: {
-        const double L2 = chk::mul(span, span);
-        const double gap = L2 - chk::mul(overhang, overhang);
-        if (gap == 0 || !(overhang > 0)) return std::nullopt;
-        k = std::max(chk::div(2 * chk::mul(L2, L2), chk::mul(gap, gap)), chk::div(2 * span, overhang));
-        break;
-    }
-    default: return std::nullopt;
-    }
-    // Up to the next hundredth, never below the factor worked out (the small allowance
-    // keeps a factor that is a whole hundredth, such as 2, from rounding up by a float's
-    // last digit).
-    return chk::finite(std::ceil(chk::mul(k, 100) - 1e-9) / 100);
-}
-
 namespace {
 const Message kPointLoadsNoType{
     "2.คุณยังไม่ได้เลือกลักษณะของคาน แรงกระทำเป็นจุดจึงยังคิดเป็น นน.แผ่สม่ำเสมอเทียบเท่าไม่ได้ โปรดเลือกลักษณะของคานก่อน",
@@ -289,20 +245,20 @@ const Message kPointLoadsOverhangAsSpan{
     "BEAM-01", Icon::Critical};
 }  // namespace
 
-LiveLoadEstimate estimateLiveLoad(const FieldSet& f, int beamType) {
+LiveLoadEstimate estimateLiveLoad(const FieldSet& f, int beamType, const std::vector<std::string>& linked) {
     LiveLoadEstimate e;
     e.floor = chk::mul(chk::mul(f.num("Text17"), f.num("Text18")), f.num("Text19"));
     e.wall = chk::mul(chk::mul(f.num("Text21"), f.num("Text22")), f.num("Text23"));
-    e.points = chk::add(chk::add(f.num("Text25"), f.num("Text26")), f.num("Text27"));
+    // A point load a link gives reaches the design by itself: counted here too, it
+    // would be carried twice.
+    for (const std::string& p : pointLoadFields())
+        if (std::find(linked.begin(), linked.end(), p) == linked.end()) e.points = chk::add(e.points, f.num(p));
     double L = f.num("Text1");
     if (L <= 0) {
         L = 1;
         e.message = Message{"1.คุณยังไม่ได้กำหนดค่าความยาวของคาน", "BEAM-01", Icon::Critical};
     }
-    // The overhang as the design takes it: 1 m when none is given.
-    double a = f.num("Text5");
-    if (a <= 0) a = 1;
-    e.pointFactor = pointLoadFactor(beamType, L, a);
+    e.pointFactor = pointLoadFactor(beamType, L, designOverhang(f.num("Text5")));
     if (e.points != 0) {
         if (!e.pointFactor) {
             e.refusal = beamType == kOverhang ? kPointLoadsOverhangAsSpan : kPointLoadsNoType;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "beam/beam_design.h"
+#include "beam/beam_loading.h"
 #include "common/fieldset.h"
 #include "common/fieldtable.h"
 #include "common/material.h"
@@ -93,15 +94,6 @@ SpanCheck checkSpan(std::string_view text);
 // The fields the span suggests, in the order they are written.
 std::vector<std::pair<std::string, std::string>> spanSuggestions(double span, int beamType);
 
-// Point loads P on a beam of span L (m) taken as the uniform load k x P / L that gives,
-// under the beam type's own moment and shear coefficients, at least the largest moment
-// and end shear the point load causes wherever it stands. `overhang` is the type-4
-// overhang a (m) as the design takes it. No factor for a type outside 1..5, nor for an
-// overhang as long as the span (there the uniform load leaves the span no positive
-// moment to match). The factor is rounded up to the next hundredth. Raises
-// ArithmeticError on numbers too large to work with.
-std::optional<double> pointLoadFactor(int beamType, double span, double overhang);
-
 // The calculator's note under its point loads.
 inline constexpr const char* kPointLoadNote =
     "*แรงกระทำเป็นจุดคิดเป็น นน.แผ่สม่ำเสมอเทียบเท่า = k x รวมแรง / ความยาวคาน "
@@ -120,8 +112,9 @@ struct LiveLoadEstimate {
     // Point loads with no factor to take them by: shown instead, and nothing written.
     std::optional<Message> refusal;
 };
-// Raises ArithmeticError when the entries are too large to add up.
-LiveLoadEstimate estimateLiveLoad(const FieldSet& fields, int beamType);
+// Raises ArithmeticError when the entries are too large to add up. The point loads of
+// `linked` fields (object names) are left out: the design takes them itself.
+LiveLoadEstimate estimateLiveLoad(const FieldSet& fields, int beamType, const std::vector<std::string>& linked = {});
 
 // Pick lists.
 struct LoadEntry {

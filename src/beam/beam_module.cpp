@@ -11,6 +11,13 @@ namespace mx::beam {
 
 void addBeamResult(ResultList& out, const BeamDesignResult& r) {
 #include "beam/beam_results.def"
+    // Only a beam with linked point loads has these.
+    if (r.pointLoads != 0) {
+        out.add("fieldLoad", r.fieldLoad);
+        out.add("pointLoads", r.pointLoads);
+        out.add("pointFactor", r.pointFactor);
+        out.add("pointEquivalent", r.pointEquivalent);
+    }
 }
 
 bool pressBeamType(FormState& state, int code) {
@@ -60,7 +67,9 @@ constexpr ResultPages<BeamDesignResult> kPages{
 }  // namespace
 
 ModuleRun runBeam(FormState& state) {
-    BeamDesignOutcome outcome = calculateBeam(readBeamInput(state.fields, state.typeCode));
+    BeamDesignInput in = readBeamInput(state.fields, state.typeCode);
+    in.pointLoads = linkedPointLoads(state.fields, state.linked);
+    BeamDesignOutcome outcome = calculateBeam(in);
     ModuleRun run;
     // Corrections land in the fields as the window writes them. None of them breaks
     // a field limit, and the span field's "0" deliberately runs no suggestions.

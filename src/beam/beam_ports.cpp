@@ -1,5 +1,8 @@
 #include "beam/beam_ports.h"
 
+#include <algorithm>
+#include <span>
+
 #include "beam/beam_design.h"
 #include "common/checked.h"
 
@@ -10,15 +13,27 @@ namespace {
 // Concrete, kg/m3: the beam's own weight per metre is 2400 b D / 10^4 = 0.24 b D.
 constexpr double kOwnWeightPerSection = 0.24;
 
-// The load w the design used, split as it reached the load field: the linked parts in
-// their proportion, a typed load (not linked) as dead load, its parts being unknown.
-PortLoad carried(double w, const LinkedLoads& linked) {
+// A load as its source gave it: in the proportion of the linked parts that make it, or
+// as dead load where it was typed (not linked), its parts being unknown.
+PortLoad splitAs(double w, const LinkedLoads& linked, std::span<const char* const> fields) {
+    PortLoad parts;
     for (const auto& [field, load] : linked)
-        if (field == "load" && load.total() > 0) {
-            const double dead = w * load.dead / load.total();
-            return {dead, w - dead};
+        if (std::find(fields.begin(), fields.end(), field) != fields.end()) {
+            parts.dead += load.dead;
+            parts.live += load.live;
         }
-    return {w, 0};
+    if (!(parts.total() > 0)) return {w, 0};
+    const double dead = w * parts.dead / parts.total();
+    return {dead, w - dead};
+}
+
+// The load w the design used, split as it reached the beam: the load field's and the
+// linked point loads' equivalent, each by its own parts.
+PortLoad carried(const BeamDesignResult& r, const LinkedLoads& linked) {
+    static constexpr const char* kLoad[] = {"load"};
+    const PortLoad field = splitAs(r.fieldLoad, linked, kLoad);
+    const PortLoad points = splitAs(r.pointEquivalent.toDouble(), linked, kPointLoadNames);
+    return {field.dead + points.dead, field.live + points.live};
 }
 
 // A reaction at service level: the beam type's end shear under the carried load and
@@ -28,7 +43,7 @@ std::optional<PortLoad> reaction(const ModuleRun& run, const LinkedLoads& linked
     const BeamDesignOutcome* o = recordOf<BeamDesignOutcome>(run);
     if (!o || !o->reachedResults) return std::nullopt;
     const BeamDesignResult& r = o->result;
-    const PortLoad w = carried(r.liveLoad, linked);
+    const PortLoad w = carried(r, linked);
     const double own = kOwnWeightPerSection * r.width * r.depth;
     try {
         const UniformLoadShears dead = uniformLoadShears(r.beamType, w.dead + own, r.spanLength, r.overhangLength);
@@ -50,6 +65,11 @@ std::vector<PortInfo> beamPorts() {
     };
 }
 
-std::vector<std::string> beamTargets() { return {"load"}; }
+// A girder carrying a beam takes its reaction as a point load.
+std::vector<std::string> beamTargets() {
+    std::vector<std::string> targets{"load"};
+    targets.insert(targets.end(), kPointLoadNames.begin(), kPointLoadNames.end());
+    return targets;
+}
 
 }  // namespace mx::beam

@@ -12,6 +12,7 @@ namespace mx::beam {
 namespace {
 
 constexpr double kBody = 14, kResult = 18;
+constexpr double kPointLoadLineStep = 300;  // twips
 
 // The line that names the beam type and which face takes the tension.
 constexpr std::array<const char*, 5> kTypeLines{
@@ -35,15 +36,27 @@ ProjectTitleBlock beamTitleBlock(const FieldSet& f) { return titleBlockOf(beamFi
 
 PageModel beamSheet(const BeamDesignResult& r, const ProjectTitleBlock& tb, bool usable) {
     PageModel p;
-    auto line = [&p](double x, double y, const std::string& s, double pt = kBody) { p.text(x, y, s, pt); };
+    // Linked point loads take a line of their own: the listing below them moves down one.
+    const bool points = r.pointLoads != 0;
+    const double below = points ? kPointLoadLineStep : 0;
+    auto line = [&](double x, double y, const std::string& s, double pt = kBody) {
+        p.text(x, y > 1500 ? y + below : y, s, pt);
+    };
 
     addSheetHeader(p, tb, kBeamSheetHeading);
     line(1200, 1200,
          "ขนาดของคาน = " + n(r.width) + "ซม.x " + n(r.depth) + "ซม.x ยาว =" + n(r.spanLength) + "เมตร  นน.ของคาน x " +
              n(r.deadLoadFactor) + " เท่า = " + n(r.deadLoad) + " กก./เมตร");
-    line(1200, 1500,
-         "กำหนด นน.จรที่กระทำลงบนคาน = " + n(r.liveLoad) + " กก./เมตร  คิด " + n(r.liveLoadFactor) + " เท่า = " +
-             n(r.liveLoad * r.liveLoadFactor) + " กก./เมตร");
+    if (points)
+        line(1200, 1500,
+             "แรงกระทำเป็นจุดที่ลิงก์มา P1+P2+P3 = " + n(r.pointLoads) + " กก. คิดเป็น นน.แผ่เทียบเท่า k x P / L = " +
+                 n(r.pointFactor) + " x " + n(r.pointLoads) + " / " + n(r.spanLength) + " = " + n(r.pointEquivalent) +
+                 " กก./เมตร");
+    p.text(1200, 1500 + below,
+           "กำหนด นน.จรที่กระทำลงบนคาน = " +
+               (points ? n(r.fieldLoad) + "+" + n(r.pointEquivalent) + "=" : std::string()) + n(r.liveLoad) +
+               " กก./เมตร  คิด " + n(r.liveLoadFactor) + " เท่า = " + n(r.liveLoad * r.liveLoadFactor) + " กก./เมตร",
+           kBody);
     line(2000, 1800, "รวม นน.จร + นน.คงที่(คาน)ทั้งสิ้น = " + n(r.designLoad) + " กก./เมตร");
     line(1200, 2100,
          "กำหนดค่าหน่วยแรงอัดประลัยของคอนกรีต fc'= " + n(r.fcPrime) + " กก./ตร.ซม.  หน่วยแรงอัดของคอนกรีต fc = " +
@@ -96,7 +109,7 @@ PageModel beamSheet(const BeamDesignResult& r, const ProjectTitleBlock& tb, bool
          " Vc = " + n(r.concreteShearStress) + " x " + n(r.width) + " x " + n(r.effectiveDepth) + " = " +
              n(r.concreteShear) + " กก.");
     line(1200, 11100, "คำนวณหาแรงปฏิกริยาที่กระทำลงเสา R1 = " + n(r.reaction1) + " กก.  R2 = " + n(r.reaction2) + " กก.");
-    p.line(1200, 11400, 4038, 11400);
+    p.line(1200, 11400 + below, 4038, 11400 + below);
     line(2000, 11400, " แรงเฉือนที่นำมาคำนวณสูงสุด = แรงปฏิกริยาสูงสุด = " + n(r.maxShear) + " กก.");
     line(1200, 11700, "แรงเฉือนที่เหล็กปลอกรับ VS1 = แรงเฉือนสูงสุด - แรงเฉือนที่คอนกรีตรับ");
     line(2000, 12000, "  VS1 = " + n(r.maxShear) + " - " + n(r.concreteShear) + " = " + n(r.stirrupShear) + " กก.");
@@ -115,7 +128,7 @@ PageModel beamSheet(const BeamDesignResult& r, const ProjectTitleBlock& tb, bool
          "*** ใช้เหล็กปลอกรับแรงเฉือน " + n(r.stirrupSets) + " ป. ขนาด " + n(r.stirrupDia) + " มม.  ระยะห่าง @ " +
              n(r.stirrupSpacing) + " ซม. O.K.",
          kResult);
-    addSheetFooter(p, tb, 14300);
+    addSheetFooter(p, tb, 14300 + below);
     p.append(beamPrintedSection(r));
     certifySheet(p, usable);
     return p;

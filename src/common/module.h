@@ -31,6 +31,10 @@ struct FormState {
     FieldSet fields;
     int typeCode = 0;
     std::optional<SteelGrade> grade;
+    // The fields (object names) whose texts a project's links resolved rather than the
+    // engineer typed: a run may take a linked value where it leaves a typed one to an
+    // aid (the beam's point loads).
+    std::vector<std::string> linked = {};
 };
 
 // Named result values, written as JSON numbers (or strings, or null) in order.

@@ -170,6 +170,7 @@ Message stopMessage(std::size_t number, const Member& source, const std::string&
 ModuleRun runForPorts(const Member& member, const ModuleDescription& module) {
     cli::Invocation inv;
     if (cli::parseSettings(module, memberSettings(member), inv, cli::SettingMode::Raw)) return {};
+    inv.state.linked = member.state.linked;
     if (module.pressBeforeRun) module.pressBeforeRun(inv.state);
     return module.run(inv.state);
 }
@@ -289,7 +290,10 @@ Resolution resolveLinks(const Project& p, const std::vector<ModuleDescription>& 
 
 Member resolvedMember(const Member& member, const MemberLinks& links) {
     Member m = member;
-    for (const ResolvedField& f : links.fields) m.state.fields.set(f.field, f.text);
+    for (const ResolvedField& f : links.fields) {
+        m.state.fields.set(f.field, f.text);
+        m.state.linked.push_back(f.field);
+    }
     return m;
 }
 

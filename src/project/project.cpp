@@ -202,6 +202,8 @@ MemberRun runMember(const Member& member, const ModuleDescription& module, bool 
         run.report.messages.push_back(Message{*err});
         return run;
     }
+    // The settings carry texts only: which of them links resolved goes beside them.
+    run.invocation.state.linked = member.state.linked;
     run.report = cli::runInvocation(module, run.invocation, wantPages);
     return run;
 }

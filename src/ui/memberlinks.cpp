@@ -105,6 +105,9 @@ void MemberWindow::showLink(std::string_view name, bool linked, const QString& t
     const FieldInfo* info = design_.fields ? findField(*design_.fields, name) : nullptr;
     QLineEdit* e = info ? field(info->object) : nullptr;
     if (!e) return;
+    // Calculate tells the run which fields links gave (the beam's point loads count only then).
+    std::erase(linked_, info->object);
+    if (linked) linked_.push_back(info->object);
     e->setProperty(kLinkedProperty, linked);
     e->setProperty(kLinkedTextProperty, text);
     e->setReadOnly(linked);

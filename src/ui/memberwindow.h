@@ -376,6 +376,7 @@ private:
     std::map<std::string, std::string> givenTitle_;  // title-block lines following the project
     std::optional<project::Member> kept_;             // the typed member last kept
     QLabel* status_ = nullptr;
+    std::vector<std::string> linked_;  // the fields (object names) that links give
     int type_ = 0;  // the type button last pressed
     QPointer<QLabel> verdict_;
     QLabel* outOfDateNote_ = nullptr;

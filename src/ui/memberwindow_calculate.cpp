@@ -181,6 +181,7 @@ FormState MemberWindow::formState() const {
     s.fields = fields();
     s.typeCode = memberType();
     s.grade = pressedGrade_;
+    s.linked = linked_;
     return s;
 }
 

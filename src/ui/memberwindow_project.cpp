@@ -56,6 +56,7 @@ project::Member MemberWindow::member() const {
 void MemberWindow::loadMember(const project::Member& m) {
     if (m.state.typeCode != 0) chooseMemberType(m.state.typeCode);
     if (m.state.grade) pressGradeButton(*m.state.grade);
+    linked_ = m.state.linked;
     loading_ = true;
     givenTitle_.clear();
     if (design_.fields)

@@ -249,3 +249,76 @@ TEST(LinkResolver, TheExampleHousesInteriorColumnByHand) {
         EXPECT_EQ(f->text, text);
     }
 }
+
+// A girder G1 (25 x 60 cm, its own 0.24 x 25 x 60 = 360 kg/m, typed load 500 kg/m)
+// carries two secondary beams B2 as a point load. B2: simple, 4 m, 20 x 45 (own 216),
+// its load linked as 600 dead + 400 live: R2 = (600 + 216) x 2 = 1632 dead + 400 x 2
+// = 800 live; two of them P1 = 3264 + 1600 = 4864 kg. The girder takes k x P / L on
+// its w (the load aid's rule) and passes its reactions, dead and live apart:
+//   simple 6 m, k 2: 2 x 4864 / 6 = 1621.3333 (1088 dead + 533.3333 live);
+//     R1 = (500 + 1088 + 360) x 3 = 5844 dead, 533.3333 x 3 = 1600 live
+//   end span 6 m, k 2.5: 2026.6667 (1360 + 666.6667); R2 = 5/8 x 6 x (500 + 1360 + 360)
+//     = 8325 dead, 3.75 x 666.6667 = 2500 live
+//   continuous 6 m, k 3: 2432 (1632 + 800); R1 = (500 + 1632 + 360) x 3 = 7476, 2400
+//   cantilever 2 m, k 2: 4864 (3264 + 1600); R2 = (500 + 3264 + 360) x 2 = 8248, 3200
+//   overhang 4 m as long as its span: no k, the girder stops on message 28 and the
+//     column under it is not designed
+//   P1 typed, not linked: the load aid's, w stays 500: R1 = (500 + 360) x 3 = 2580
+TEST(LinkResolver, AGirderTakesABeamsReactionAsAPointLoad) {
+    struct Case {
+        const char* what;
+        int type;
+        const char *span, *overhang, *port;
+        bool linked;
+        std::vector<std::string> says;  // the sheet's lines, blanks run together
+        double dead, live;       // the column's load from the girder
+    };
+    const Case cases[] = {
+        {"simple", 1, "6", "?", "r1", true, {"k x P / L = 2 x 4864 / 6 = 1621.3333 กก./เมตร", "= 500 + 1621.3333 = 2121.3333 กก./เมตร"}, 5844, 1600},
+        {"end span", 2, "6", "?", "r2", true, {"k x P / L = 2.5 x 4864 / 6 = 2026.6667 กก./เมตร", "= 500 + 2026.6667 = 2526.6667 กก./เมตร"}, 8325, 2500},
+        {"continuous", 3, "6", "?", "r1", true, {"k x P / L = 3 x 4864 / 6 = 2432 กก./เมตร", "= 500 + 2432 = 2932 กก./เมตร"}, 7476, 2400},
+        {"cantilever", 5, "2", "?", "r2", true, {"k x P / L = 2 x 4864 / 2 = 4864 กก./เมตร", "= 500 + 4864 = 5364 กก./เมตร"}, 8248, 3200},
+        {"overhang as long as the span", 4, "4", "4", "r1", true, {}, -1, -1},
+        {"typed, not linked", 1, "6", "?", "r1", false, {"ลงบนคาน = 500 กก./เมตร"}, 2580, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Project p = newProject(modules());
+        p.members = {
+            member("beam", "m1", "B2", 1, {{"span", "4"}, {"width", "20"}, {"depth", "45"}}),
+            member("beam", "m2", "G1", c.type,
+                   {{"span", c.span}, {"overhang", c.overhang}, {"load", "500"}, {"width", "25"}, {"depth", "60"}, {"p1", "4864"}}),
+            member("column", "m3", "C1", 1, {{"width", "25"}, {"depth", "25"}, {"height", "3"}}),
+        };
+        ASSERT_FALSE(setLink(p, 0, "load", {typed(600, "พื้น"), {{}, {}, 1, 400, true, "คน"}}, modules()));
+        if (c.linked) {
+            ASSERT_FALSE(setLink(p, 1, "p1", {from("m1", "r2", 2)}, modules()));
+        }
+        ASSERT_FALSE(setLink(p, 2, "load", {from("m2", c.port)}, modules()));
+        const Resolution r = resolveLinks(p, modules());
+        const MemberRun girder = runLinkedMember(p.members[1], r.members[1], *mx::findModule("beam"), true);
+        std::string sheet;
+        for (const mx::PageText& t : girder.report.sheet.value_or(mx::PageModel{}).texts())
+            for (const char ch : t.text + "\n")
+                if (ch != ' ' || sheet.empty() || sheet.back() != ' ') sheet += ch;
+        for (const std::string& line : c.says) EXPECT_NE(sheet.find(line), std::string::npos) << line << "\n" << sheet;
+        EXPECT_EQ(sheet.find("ลิงก์มา") != std::string::npos, c.linked && c.dead >= 0);
+        // The take-down lists the point load with the beams it comes from.
+        std::string takedown;
+        addTakedownPages(p, r, "", 1, 1, [&](const mx::PageModel& page) {
+            for (const mx::PageText& t : page.texts()) takedown += t.text + "\n";
+            return true;
+        });
+        EXPECT_EQ(takedown.find("แรง P1 ( กก.) (kg)\nB2") != std::string::npos, c.linked) << takedown;
+        if (c.dead < 0) {
+            ASSERT_FALSE(girder.report.messages.empty());
+            EXPECT_TRUE(girder.report.messages[0].text.starts_with("28.")) << girder.report.messages[0].text;
+            EXPECT_EQ(r.members[2].stops.size(), 1u);
+            continue;
+        }
+        const ResolvedField* load = resolvedField(r, 2, "load");
+        ASSERT_TRUE(load);
+        EXPECT_NEAR(load->total.dead, c.dead, 1e-3);
+        EXPECT_NEAR(load->total.live, c.live, 1e-3);
+    }
+}

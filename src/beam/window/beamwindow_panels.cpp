@@ -185,7 +185,7 @@ void BeamWindow::buildCalculator() {
 void BeamWindow::runLiveLoadCalculator() {
     LiveLoadEstimate e;
     try {
-        e = estimateLiveLoad(fields(), beamType());
+        e = estimateLiveLoad(fields(), beamType(), formState().linked);
     } catch (const ArithmeticError&) {
         // Entries too large to add up: nothing is written.
         ui::prompter().show(Message{"คุณใส่ข้อมูลผิดพลาด!?!", kProgramTitle, Icon::None}, this);
