@@ -160,18 +160,36 @@ std::vector<std::string> memberSettings(const Member& member) {
     return args;
 }
 
-Member withTitleBlock(const Member& member, const ModuleDescription& module, const TitleBlockDefaults& defaults) {
-    Member out = member;
+namespace {
+
+// The title-block lines the project fills, each with what it fills it with.
+template <typename Each>
+void projectLines(const Member& member, const ModuleDescription& module, const TitleBlockDefaults& defaults, Each each) {
     const std::pair<const char*, const std::string*> lines[] = {
         {"project", &defaults.project},
         {"member", &member.name},
         {"engineer", &defaults.engineer},
         {"registration", &defaults.registration},
     };
-    for (const auto& [name, value] : lines) {
-        const FieldInfo* f = findField(module.fields, name);
-        if (f && out.state.fields.get(f->object).empty() && !value->empty()) out.state.fields.set(f->object, *value);
-    }
+    for (const auto& [name, value] : lines)
+        if (const FieldInfo* f = findField(module.fields, name)) each(f->object, *value);
+}
+
+}  // namespace
+
+Member withTitleBlock(const Member& member, const ModuleDescription& module, const TitleBlockDefaults& defaults) {
+    Member out = member;
+    projectLines(member, module, defaults, [&](const std::string& object, const std::string& value) {
+        if (out.state.fields.get(object).empty() && !value.empty()) out.state.fields.set(object, value);
+    });
+    return out;
+}
+
+Member withoutTitleBlock(const Member& member, const ModuleDescription& module, const TitleBlockDefaults& defaults) {
+    Member out = member;
+    projectLines(member, module, defaults, [&](const std::string& object, const std::string& value) {
+        if (out.state.fields.has(object) && out.state.fields.get(object) == value) out.state.fields.set(object, "");
+    });
     return out;
 }
 

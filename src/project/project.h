@@ -146,6 +146,9 @@ std::vector<std::string> memberSettings(const Member& member);
 // A member whose title-block fields are empty takes the project's defaults, and its
 // member line its name; the page field is left as it is.
 Member withTitleBlock(const Member& member, const ModuleDescription& module, const TitleBlockDefaults& defaults);
+// The other way: a line that reads what the project would give it is emptied, so that
+// it goes on following the project (a renamed member, a new project name).
+Member withoutTitleBlock(const Member& member, const ModuleDescription& module, const TitleBlockDefaults& defaults);
 
 // Runs a member as the tool runs its module with these settings. The module must be
 // one of the project's (parseProject checks that).

@@ -163,6 +163,7 @@ void MemberWindow::assemble() {
     main->setSpacing(6);
     main->addWidget(toolbar_);
     main->addLayout(body, 1);
+    main->addWidget(addStatusLine());
 
     for (const PanelSpec& p : design_.panels) {
         QFrame* f = panel(p.name);
@@ -247,6 +248,8 @@ void MemberWindow::showEvent(QShowEvent* e) {
     if (shownOnce_) return;
     shownOnce_ = true;
     if (ProjectLink* link = projectLink()) link->windowOpened(*this);
+    // What the window opens with is kept: only what is typed after it is an edit.
+    if (!kept_) markStored();
     // A window opens ready for typing, in its first input shown.
     focusFirstInput();
     // Panels over the drawing take their size now that their fonts and styles are

@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -150,8 +151,24 @@ public:
     // The project member the window shows (opened from or stored as), 0 for none.
     int projectMember() const { return projectMember_; }
     void setProjectMember(int id) { projectMember_ = id; }
-    // Fills the title-block fields that are empty with the member's own, leaving typed ones.
+    // Fills the title-block lines that are empty, or still show what the project gave
+    // them, with the member's own: such a line follows the project (its defaults, the
+    // member's name) until the user types another text into it.
     void fillTitleBlock(const project::Member& m);
+    // The window as a project member with the lines that follow the project left empty,
+    // as the project keeps them: what the user typed, never the defaults it was shown.
+    project::Member typedMember() const;
+    // Edits not yet kept in the project: the typed member differs from the one last
+    // loaded or stored (for a window never tied to a member, from the one it opened with).
+    bool hasUnstoredEdits() const;
+    // The window's inputs as they stand count as kept (stored, or given up).
+    void markStored();
+    // The module's caption, the window's title before it shows a member.
+    QString moduleCaption() const { return QString::fromStdString(design_.caption); }
+    // The title names the member and its project; an empty member leaves the caption.
+    void setProjectTitle(const QString& member, const QString& project);
+    // The line at the foot of the window that says what was just done ("stored").
+    void showStatus(const QString& text);
     // The type button last pressed (the tool's type code, 0 for none), and pressing
     // one by its code, as every type, kind or shape button does: the window shows the
     // type, the results are marked out of date as by typing, and the first input the
@@ -300,6 +317,7 @@ private:
     void buildToolbar();
     void buildTitleBlock();
     void addStoreButton(QBoxLayout* row);
+    QLabel* addStatusLine();
     void addLinkButtons();
     // Writes each linked field's value back where a rule wrote over it.
     void keepLinkedTexts();
@@ -357,6 +375,9 @@ private:
     std::optional<SteelGrade> buttonGrade_;   // the grade a button pressed, not one fs implied
     bool loading_ = false;                    // loadMember writes stored texts
     int projectMember_ = 0;
+    std::map<std::string, std::string> givenTitle_;  // title-block lines following the project
+    std::optional<project::Member> kept_;             // the typed member last kept
+    QLabel* status_ = nullptr;
     std::vector<std::string> linked_;  // the fields (object names) that links give
     QLabel* quantities_ = nullptr;     // the member's quantities at the foot of the results
     int type_ = 0;  // the type button last pressed

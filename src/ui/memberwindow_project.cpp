@@ -14,6 +14,9 @@ namespace {
 
 ProjectLink* installedLink = nullptr;
 
+// The title-block lines that may follow the project; the page line is the member's own.
+constexpr const char* kTitleLines[] = {"project", "member", "engineer", "registration"};
+
 }  // namespace
 
 ProjectLink* projectLink() { return installedLink; }
@@ -55,6 +58,7 @@ void MemberWindow::loadMember(const project::Member& m) {
     if (m.state.grade) pressGradeButton(*m.state.grade);
     linked_ = m.state.linked;
     loading_ = true;
+    givenTitle_.clear();
     if (design_.fields)
         for (const FieldInfo& f : *design_.fields)
             if (QLineEdit* e = field(f.object))
@@ -66,10 +70,16 @@ void MemberWindow::loadMember(const project::Member& m) {
 
 void MemberWindow::fillTitleBlock(const project::Member& m) {
     if (!design_.fields) return;
-    for (const char* line : {"project", "member", "engineer", "registration", "page"}) {
+    for (const char* line : kTitleLines) {
         const FieldInfo* f = findField(*design_.fields, line);
         QLineEdit* e = f ? field(f->object) : nullptr;
-        if (e && e->text().isEmpty() && m.state.fields.has(f->object)) e->setText(qs(m.state.fields.get(f->object)));
+        if (!e || !m.state.fields.has(f->object)) continue;
+        const auto given = givenTitle_.find(f->object);
+        const bool following = given != givenTitle_.end() && ss(e->text()) == given->second;
+        if (!following && !e->text().isEmpty()) continue;
+        const std::string text = m.state.fields.get(f->object);
+        givenTitle_[f->object] = text;
+        if (ss(e->text()) != text) e->setText(qs(text));
     }
 }
 

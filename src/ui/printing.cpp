@@ -52,6 +52,11 @@ namespace {
 
 // The preview dialog paints onto its printer through a picture engine of its own;
 // only the print the user asks for from it reaches a printer or a file.
+PrintedTo& lastDestination() {
+    static PrintedTo where;
+    return where;
+}
+
 bool inPreview(QPrinter& printer) {
     const QPaintEngine* engine = printer.paintEngine();
     return engine && engine->type() == QPaintEngine::Picture;
@@ -107,8 +112,13 @@ PrintResult paintPages(QPrinter& printer, const PageFeed& pages, QWidget* parent
             result = PrintResult::Failed;
         }
     }
+    if (result == PrintResult::Printed && !preview)
+        lastDestination() = {toFile ? name : printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName(),
+                             done};
     return result;
 }
+
+PrintedTo lastPrint() { return lastDestination(); }
 
 namespace {
 

@@ -38,6 +38,13 @@ enum class PrintResult { Printed, Cancelled, Failed };
 // staged; a failure is told through the prompter (printFailure, writeFailure) and a
 // cancelled or failed print leaves no file under the name.
 PrintResult paintPages(QPrinter& printer, const PageFeed& pages, QWidget* parent);
+// Where the last print that was whole went (the PDF file's path or the printer's
+// name) and how many pages it had.
+struct PrintedTo {
+    QString where;
+    int pages = 0;
+};
+PrintedTo lastPrint();
 
 // Where a sheet goes: the standard print dialog (installed printers and PDF), or,
 // on a machine without printers, a PDF file name. Tests replace it.

@@ -46,18 +46,21 @@ PrintProgress* currentProgress = &progressDialog;
 PrintProgress& printProgress() { return *currentProgress; }
 void setPrintProgress(PrintProgress* p) { currentProgress = p ? p : &progressDialog; }
 
-Message reportQuestion(const project::Project& project, int pages) {
+Message reportQuestion(const project::Project& project, int pages, int notUsable) {
     return Message{"พิมพ์รายการคำนวณของโครงการ ทั้งหมด " + std::to_string(pages) +
                        " หน้า (ปก เกณฑ์การออกแบบ สารบัญ รายการคำนวณของชิ้นส่วน " +
-                       std::to_string(project.members.size()) + " รายการ และสรุปปริมาณวัสดุ)",
+                       std::to_string(project.members.size()) + " รายการ และสรุปปริมาณวัสดุ)" +
+                       (notUsable > 0 ? " ในจำนวนนี้มีชิ้นส่วนที่ยังใช้ไม่ได้ " + std::to_string(notUsable) +
+                                            " รายการ (ทำเครื่องหมาย * ไว้ในสารบัญ)"
+                                      : std::string(" ทุกชิ้นส่วนใช้ได้")),
                    kProgressTitle, Icon::Question};
 }
 
 bool printProjectReport(const project::Project& project, const std::vector<ModuleDescription>& modules, QWidget* parent,
-                        ReportOutput output) {
+                        ReportOutput output, int notUsable) {
     const int total = project::reportPageCount(project, modules);
     if (output == ReportOutput::Ask) {
-        const PrintChoice choice = prompter().askPrint(reportQuestion(project, total), parent);
+        const PrintChoice choice = prompter().askPrint(reportQuestion(project, total, notUsable), parent);
         if (choice == PrintChoice::Cancel) return false;
         output = choice == PrintChoice::Preview ? ReportOutput::Preview : ReportOutput::Print;
     }

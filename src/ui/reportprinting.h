@@ -30,14 +30,16 @@ void setPrintProgress(PrintProgress* p);  // nullptr restores the dialog
 // straight to the print dialog or to the preview.
 enum class ReportOutput { Ask, Print, Preview };
 
-// The print question of a report, naming its pages.
-Message reportQuestion(const project::Project& project, int pages);
+// The print question of a report, naming its pages and how many of its members are
+// not usable (their sheets print all the same, marked in the contents).
+Message reportQuestion(const project::Project& project, int pages, int notUsable);
 
 // Prints the project's report; modules are every module (allModules()),
 // which run every member again from its stored inputs. Returns true when the whole
 // report was printed (from the preview too); false when cancelled or failed, a
 // failure told through the prompter.
+// notUsable is the question's count of members not usable.
 bool printProjectReport(const project::Project& project, const std::vector<ModuleDescription>& modules, QWidget* parent,
-                        ReportOutput output = ReportOutput::Ask);
+                        ReportOutput output = ReportOutput::Ask, int notUsable = 0);
 
 }  // namespace mx::ui

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -314,7 +315,11 @@ TEST(ProjectMonkey, RandomActionsLeaveTheProjectSound) {
     mx::ui::RecordingPrompter prompter;
     mx::project::ProjectSession session(mx::allModules());
     mx::project::registerProjectWindow(session);
-    ASSERT_TRUE(session.openFile(QStringLiteral(MX_EXAMPLES_DIR "/house.mx7100"), nullptr));
+    // Save and the report write into the test's own folder, never over the example.
+    const QString copy = QDir(settings.path()).filePath(QStringLiteral("house.mx7100"));
+    QFile::copy(QStringLiteral(MX_EXAMPLES_DIR "/house.mx7100"), copy);
+    ASSERT_TRUE(session.openFile(copy, nullptr));
+    mx::ui::PdfFileTarget pdf(QDir(settings.path()).filePath(QStringLiteral("report.pdf")));
     Random random(0x50524F4AULL);
     const std::optional<std::string> names[] = {std::nullopt, "", "B1", "X" , "อาคาร ก", "B1 (สำเนา)"};
     const int keys[] = {Qt::Key_Return, Qt::Key_Delete, Qt::Key_F2, Qt::Key_Up, Qt::Key_Down};

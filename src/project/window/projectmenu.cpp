@@ -1,6 +1,7 @@
 #include "project/window/projectmenu.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,7 +13,6 @@
 #include "project/window/session.h"
 #include "shell/window/mainmenu.h"
 #include "ui/registry.h"
-#include "ui/reportprinting.h"
 
 namespace mx::project {
 
@@ -52,20 +52,26 @@ void attachProjectMenu(shell::MainMenu& menu, ProjectSession& session) {
                 auto* a = new QAction(QString::fromUtf8(item.caption), project);
                 a->setObjectName(QString::fromLatin1(name));
                 a->setShortcut(QKeySequence(QString::fromLatin1(item.key)));
+                // The project's keys act from every window of the program, not the menu alone.
+                a->setShortcutContext(Qt::ApplicationShortcut);
                 QObject::connect(a, &QAction::triggered, &menu, slot);
                 return a;
             }
         return static_cast<QAction*>(nullptr);
     };
     QWidget* parent = &menu;
+    // A box asked from a key pressed in another window stands over that window.
+    auto here = [parent] {
+        QWidget* active = QApplication::activeWindow();
+        return active ? active : parent;
+    };
     const std::map<std::string, QAction*> actions{
-        {"actionNew", act("actionNew", [&session, parent] { session.newProject(parent); })},
-        {"actionOpen", act("actionOpen", [&session, parent] { session.open(parent); })},
-        {"actionSave", act("actionSave", [&session, parent] { session.save(parent); })},
-        {"actionSaveAs", act("actionSaveAs", [&session, parent] { session.saveAs(parent); })},
+        {"actionNew", act("actionNew", [&session, here] { session.newProject(here()); })},
+        {"actionOpen", act("actionOpen", [&session, here] { session.open(here()); })},
+        {"actionSave", act("actionSave", [&session, here] { session.save(here()); })},
+        {"actionSaveAs", act("actionSaveAs", [&session, here] { session.saveAs(here()); })},
         {"actionMembers", act("actionMembers", [] { ui::showWindow(QStringLiteral("project")); })},
-        {"actionReport", act("actionReport",
-                             [&session, parent] { ui::printProjectReport(session.project(), session.modules(), parent); })},
+        {"actionReport", act("actionReport", [&session, here] { session.printReport(here()); })},
         {"actionExit", act("actionExit", [&menu] { menu.quitProgram(); })},
     };
     for (const Item& item : kItems) {

@@ -110,7 +110,12 @@ ProjectWindow::ProjectWindow(ProjectSession& session, QWidget* parent) : QWidget
     loadPath_ = new LoadPath(session_, list_, body, buttons, main, this);
 
     buttons->addStretch(1);
+    addProjectActions(buttons);
+    main->addWidget(status_);
     connect(&session_, &ProjectSession::changed, this, &ProjectWindow::refresh);
+    // Another project starts at its first member, not at the row chosen in the last one.
+    connect(&session_, &ProjectSession::replaced, this, [this] { list_->setCurrentCell(-1, -1); });
+    connect(&session_, &ProjectSession::status, this, &ProjectWindow::showStatus);
     refresh();
     list_->setFocus();
 }
@@ -136,6 +141,7 @@ void ProjectWindow::refresh() {
         }
     }
     setCurrentMember(std::min(current < 0 ? 0 : current, list_->rowCount() - 1));
+    fitVerdictColumn();
     totals_->setText(qs(totalsLine(projectTakeoff(session_.project(), session_.modules()))));
     if (loadPath_) loadPath_->refresh();
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QBoxLayout;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
@@ -33,6 +34,11 @@ public:
     void renameCurrent();
     void deleteCurrent();
     void moveCurrent(int by);
+    // The project's own actions, as the main menu has them: save, print the report,
+    // and the report's cover and criteria pages.
+    void saveProject();
+    void printReport();
+    void showStatus(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -40,10 +46,15 @@ protected:
 private:
     void refresh();
     void titleBlockEdited();
+    // The buttons of the project's actions under the list's, and the status line.
+    void addProjectActions(QBoxLayout* buttons);
+    // The verdict column as wide as its heading and its widest verdict.
+    void fitVerdictColumn();
 
     ProjectSession& session_;
     QTableWidget* list_ = nullptr;
     QLabel* totals_ = nullptr;  // the project's quantities
+    QLabel* status_ = nullptr;  // what was just done
     LoadPath* loadPath_ = nullptr;  // the load-path tree, the out-of-date marks, recalculating
     QLineEdit* defaults_[3] = {nullptr, nullptr, nullptr};
     std::vector<std::pair<QKeySequence, QAbstractButton*>> keys_;

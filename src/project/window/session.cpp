@@ -70,10 +70,13 @@ QString memberWindowName(const std::string& module) { return ui::WindowRegistry:
 ProjectSession::ProjectSession(std::vector<ModuleDescription> modules, QObject* parent)
     : QObject(parent), modules_(std::move(modules)), project_(project::newProject(modules_)) {
     ui::setProjectLink(this);
+    shell::setProjectPages(this);
+    connect(this, &ProjectSession::changed, this, &ProjectSession::updateWindows);
 }
 
 ProjectSession::~ProjectSession() {
     if (ui::projectLink() == this) ui::setProjectLink(nullptr);
+    if (shell::projectPages() == this) shell::setProjectPages(nullptr);
 }
 
 QString ProjectSession::name() const {
@@ -120,13 +123,22 @@ void ProjectSession::replace(Project project, const QString& path) {
     for (std::size_t i = 0; i < project_.members.size(); ++i) ids_.push_back(nextId_++);
     outOfDate_.clear();
     runAll();
+    // The windows open keep what they show, no longer as members of any project.
+    for (ui::MemberWindow* w : openMemberWindows()) w->setProjectMember(0);
     showLinksInWindows();
+    for (ui::MemberWindow* w : openMemberWindows()) w->markStored();
+    showProjectPages();
+    emit replaced();
     emit changed();
 }
 
 // --- files ------------------------------------------------------------------------
 
 bool ProjectSession::mayLeave(QWidget* parent) {
+    std::vector<ui::MemberWindow*> edited;
+    for (ui::MemberWindow* w : openMemberWindows())
+        if (w->hasUnstoredEdits()) edited.push_back(w);
+    if (!edited.empty() && !settleWindows(edited, parent)) return false;
     if (!modified_) return true;
     const std::string text = "โครงการ \"" + ss(name()) + "\" มีการเปลี่ยนแปลงที่ยังไม่ได้บันทึก ต้องการบันทึกไว้ก่อนหรือไม่";
     switch (ui::prompter().askSave(question(text), parent)) {
@@ -154,6 +166,8 @@ bool ProjectSession::openFile(const QString& path, QWidget* parent) {
     if (!read.project) {
         // The file's one message; the project open stays as it was.
         ui::prompter().show(Message{read.error, "เปิดโครงการไม่ได้", Icon::Critical}, parent);
+        // A file that is gone leaves the recent list once the user has been told.
+        if (!QFileInfo::exists(path)) forget(QFileInfo(path).absoluteFilePath());
         return false;
     }
     replace(std::move(*read.project), QFileInfo(path).absoluteFilePath());
@@ -200,6 +214,11 @@ void ProjectSession::remember(const QString& path) {
     QSettings().setValue(QLatin1String(kRecentKey), recent);
 }
 
+void ProjectSession::forget(const QString& path) {
+    QStringList recent = recentProjects();
+    if (recent.removeAll(path) > 0) QSettings().setValue(QLatin1String(kRecentKey), recent);
+}
+
 // --- members ----------------------------------------------------------------------
 
 std::optional<std::string> ProjectSession::askName(const std::string& suggested, QWidget* parent,
@@ -226,7 +245,18 @@ void ProjectSession::openMember(std::size_t index, QWidget* parent) {
     if (index >= project_.members.size()) return;
     const Member& member = project_.members[index];
     const ModuleDescription* module = moduleOf(member.module);
-    auto* window = qobject_cast<ui::MemberWindow*>(ui::showWindow(memberWindowName(member.module)));
+    // A window holding edits not stored is asked about before another member replaces
+    // them; the member it already shows is only brought to the front, edits and all.
+    const QString windowName = memberWindowName(member.module);
+    if (auto* open = qobject_cast<ui::MemberWindow*>(ui::WindowRegistry::instance().find(windowName));
+        open && open->hasUnstoredEdits()) {
+        if (open->projectMember() == ids_[index]) {
+            ui::showWindow(windowName);
+            return;
+        }
+        if (!settleWindows({open}, parent)) return;
+    }
+    auto* window = qobject_cast<ui::MemberWindow*>(ui::showWindow(windowName));
     if (!module || !window) {
         ui::prompter().show(Message{"ชิ้นส่วน \"" + member.name +
                                         "\" ยังเปิดในหน้าต่างออกแบบไม่ได้ ข้อมูลของชิ้นส่วนยังอยู่ในโครงการ "
@@ -239,9 +269,14 @@ void ProjectSession::openMember(std::size_t index, QWidget* parent) {
     window->setProjectMember(id);
     // A linked field shows the value resolved from its sources, as the tool runs it.
     const Resolution links = resolveLinks(project_, modules_);
-    window->loadMember(withTitleBlock(resolvedMember(member, links.members[index]), *module, project_.titleBlock));
+    const Member shown = resolvedMember(member, links.members[index]);
+    window->loadMember(shown);
+    // The lines the member leaves empty show the project's defaults and follow them.
+    window->fillTitleBlock(withTitleBlock(shown, *module, project_.titleBlock));
     // Calculated with the loads its sources pass now: no longer out of date.
     showLinks(*window, index, links);
+    window->markStored();
+    updateWindows();
     if (outOfDate_.erase(member.id) > 0) emit changed();
 }
 
@@ -318,7 +353,7 @@ void ProjectSession::windowOpened(ui::MemberWindow& window) {
 }
 
 void ProjectSession::store(ui::MemberWindow& window) {
-    Member m = window.member();
+    Member m = window.typedMember();
     const ModuleDescription* module = moduleOf(m.module);
     if (!module) return;
     const std::optional<std::size_t> index = indexOf(window.projectMember());
@@ -331,6 +366,7 @@ void ProjectSession::store(ui::MemberWindow& window) {
         if (!sameDesignInputs(project_.members[*index], m, *module)) markDependents(*index);
         outOfDate_.erase(m.id);
         project_.members[*index] = std::move(m);
+        project_.members[*index] = withoutTitleBlock(project_.members[*index], *module, project_.titleBlock);
     } else {
         // A new member, named after the title block's member line when it has one.
         const FieldInfo* line = findField(module->fields, "member");
@@ -338,6 +374,7 @@ void ProjectSession::store(ui::MemberWindow& window) {
         if (!name) return;
         m.id = newMemberId(project_);
         m.name = *name;
+        m = withoutTitleBlock(m, *module, project_.titleBlock);
         project_.members.push_back(m);
         ids_.push_back(nextId_++);
         status_.push_back(std::nullopt);
@@ -346,7 +383,9 @@ void ProjectSession::store(ui::MemberWindow& window) {
     }
     runAll();
     showLinksInWindows();
+    window.markStored();
     touch();
+    window.showStatus(QStringLiteral("เก็บ %1 ไว้ในโครงการแล้ว (ยังไม่ได้บันทึกไฟล์โครงการ)").arg(windowLabel(window)));
 }
 
 }  // namespace mx::project

@@ -15,6 +15,7 @@
 #include "common/module.h"
 #include "project/links.h"
 #include "project/project.h"
+#include "shell/window/pagemaker.h"
 #include "ui/memberwindow.h"
 
 class QWidget;
@@ -36,10 +37,10 @@ void setProjectFiles(ProjectFiles* files);  // not owned; nullptr restores the d
 // The registry name of the window a member's module is designed in; empty for none.
 QString memberWindowName(const std::string& module);
 
-class ProjectSession : public QObject, public ui::ProjectLink {
+class ProjectSession : public QObject, public ui::ProjectLink, public shell::ProjectPages {
     Q_OBJECT
 public:
-    // The session becomes the member windows' project link while it lives.
+    // The session becomes the member windows' project link, and the page makers', while it lives.
     explicit ProjectSession(std::vector<ModuleDescription> modules, QObject* parent = nullptr);
     ~ProjectSession() override;
 
@@ -57,8 +58,14 @@ public:
     bool openFile(const QString& path, QWidget* parent);
     bool save(QWidget* parent);
     bool saveAs(QWidget* parent);
-    // Unsaved changes: Save, Discard or Cancel. True when the project may be left.
+    // Unsaved changes: first the edits of member windows not yet stored (naming the
+    // windows), then the project's own; each Save, Discard or Cancel. True when the
+    // project may be left.
     bool mayLeave(QWidget* parent);
+    // The report of the whole project: the print question names its pages and the
+    // members not usable; an empty project has nothing to print and says so. True
+    // when it was printed.
+    bool printReport(QWidget* parent);
     // The files opened or saved last, the newest first.
     QStringList recentProjects() const;
 
@@ -76,6 +83,9 @@ public:
     // ui::ProjectLink
     void windowOpened(ui::MemberWindow& window) override;
     void store(ui::MemberWindow& window) override;
+    // shell::ProjectPages: the report's cover and criteria pages are the project's.
+    FieldSet pageFields(shell::PageMakerWindow::Kind kind) const override;
+    void pageEdited(shell::PageMakerWindow::Kind kind, const FieldSet& fields) override;
 
     // Links (project/window/linking.cpp). The link dialog of a window's field; a window
     // not yet a member is stored first, with its question.
@@ -93,6 +103,10 @@ public:
 signals:
     // The members, the file or the unsaved mark changed.
     void changed();
+    // Another project took the place of the open one (new, opened).
+    void replaced();
+    // What was just done, for a status line ("บันทึกแล้ว", where a report went).
+    void status(const QString& text);
 
 private:
     const ModuleDescription* moduleOf(const std::string& name) const;
@@ -103,6 +117,18 @@ private:
     void runAll();
     void touch();
     void remember(const QString& path);
+    void forget(const QString& path);
+    // The member windows open now, and those of them holding edits not stored.
+    static std::vector<ui::MemberWindow*> openMemberWindows();
+    // Asks about the windows' unstored edits, naming them: Save stores each, Discard
+    // gives them up, Cancel goes back. True when the edits may be left.
+    bool settleWindows(const std::vector<ui::MemberWindow*>& windows, QWidget* parent);
+    // The open windows follow the project: their titles name the member and the
+    // project, and their title-block lines not typed over show its defaults.
+    void updateWindows();
+    QString windowLabel(ui::MemberWindow& window) const;
+    // The page makers open show the pages of the project now open.
+    static void showProjectPages();
     // The members standing on a member whose inputs changed are out of date.
     void markDependents(std::size_t index);
     // Every open member window shows its member's links as the project holds them.

@@ -100,6 +100,13 @@ QPlainTextEdit#Text7 { background: #fffbe6; border: 1px solid #c9a640; color: #3
 
 }  // namespace
 
+namespace {
+ProjectPages* installedPages = nullptr;
+}  // namespace
+
+ProjectPages* projectPages() { return installedPages; }
+void setProjectPages(ProjectPages* pages) { installedPages = pages; }
+
 QRect pageFrameRect() {
     return QRect(sx(kFrameInner), sx(kFrameInner), sx(11900 - 2 * kFrameInner), sx(16840 - 2 * kFrameInner));
 }
@@ -129,6 +136,7 @@ PageMakerWindow::PageMakerWindow(Kind kind, QWidget* parent) : QWidget(parent, Q
         const double room = 11900 - kFrameInner - kFieldClearance - pl.x;
         e->setGeometry(sx(pl.x), sx(pl.y), sx(std::min(pl.widthTwips, room)), h);
         e->setCursorPosition(0);
+        connect(e, &QLineEdit::textEdited, this, &PageMakerWindow::edited);
         names_.push_back(pl.name);
     };
     if (cover)
@@ -173,6 +181,22 @@ PageMakerWindow::PageMakerWindow(Kind kind, QWidget* parent) : QWidget(parent, Q
     sideBox->setFixedWidth(250);
     sideBox->setLayout(side);
     layout->addWidget(sideBox);
+    showProjectPage();
+}
+
+void PageMakerWindow::showProjectPage() {
+    const ProjectPages* pages = projectPages();
+    if (!pages) return;
+    const FieldSet f = pages->pageFields(kind_);
+    for (const std::string& n : names_)
+        if (auto* e = findChild<QLineEdit*>(ui::qs(n)); e && f.has(n)) {
+            e->setText(ui::qs(f.get(n)));
+            e->setCursorPosition(0);
+        }
+}
+
+void PageMakerWindow::edited() {
+    if (ProjectPages* pages = projectPages()) pages->pageEdited(kind_, fields());
 }
 
 FieldSet PageMakerWindow::fields() const { return ui::readFields(this, names_); }
@@ -186,6 +210,7 @@ void PageMakerWindow::printPage() { printPageNow(page(), this); }
 void PageMakerWindow::clearTexts() {
     for (const auto& n : kind_ == Kind::Cover ? coverClearedFields() : criteriaClearedFields())
         if (auto* e = findChild<QLineEdit*>(ui::qs(n))) e->clear();
+    edited();
 }
 
 void PageMakerWindow::showInstructions() { instructions_->setVisible(true); }

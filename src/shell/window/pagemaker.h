@@ -26,16 +26,32 @@ public:
     // The page as it prints now.
     PageModel page() const;
 
+    // Shows the open project's own page, when the program has a project.
+    void showProjectPage();
+
 public slots:
     void printPage();     // Command1: prints without a question
     void clearTexts();    // Command2
     void showInstructions();  // Command4
 
 private:
+    void edited();
+
     Kind kind_;
     std::vector<std::string> names_;
     QPlainTextEdit* instructions_ = nullptr;
 };
+
+// The open project's report pages: a page maker shows the project's own page and
+// keeps every edit in it, so that the project's report prints what was typed here.
+class ProjectPages {
+public:
+    virtual ~ProjectPages() = default;
+    virtual FieldSet pageFields(PageMakerWindow::Kind kind) const = 0;
+    virtual void pageEdited(PageMakerWindow::Kind kind, const FieldSet& fields) = 0;
+};
+ProjectPages* projectPages();
+void setProjectPages(ProjectPages* pages);  // not owned; nullptr for none
 
 // The about screen opened from the page makers' ABOUT buttons.
 class AboutWindow : public QWidget {
