@@ -301,6 +301,11 @@ std::string standsOnNotUsable(const MemberLinks& links) {
     return "* ชิ้นส่วนนี้รับน้ำหนักจาก " + commaList(links.notUsableBelow) + " ซึ่งยังใช้ไม่ได้ ต้องแก้ไข";
 }
 
+void markStandsOnNotUsable(PageModel& sheet, const MemberLinks& links) {
+    if (links.stops.empty() && !links.notUsableBelow.empty())
+        sheet.text(kSheetLeft, kStandsOnY, standsOnNotUsable(links), 12, false, kRed);
+}
+
 MemberRun runLinkedMember(const Member& member, const MemberLinks& links, const ModuleDescription& module,
                           bool wantPages) {
     if (!links.stops.empty()) {
@@ -310,8 +315,7 @@ MemberRun runLinkedMember(const Member& member, const MemberLinks& links, const 
         return run;
     }
     MemberRun run = runMember(resolvedMember(member, links), module, wantPages);
-    if (!links.notUsableBelow.empty() && run.report.sheet)
-        run.report.sheet->text(kSheetLeft, kStandsOnY, standsOnNotUsable(links), 12, false, kRed);
+    if (run.report.sheet) markStandsOnNotUsable(*run.report.sheet, links);
     return run;
 }
 

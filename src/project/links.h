@@ -82,5 +82,8 @@ MemberRun runLinkedMember(const Member& member, const MemberLinks& links, const 
 
 // The line a sheet and the contents give a member that stands on one not usable.
 std::string standsOnNotUsable(const MemberLinks& links);
+// Writes that line in red on the member's sheet, wherever the sheet is made (the report,
+// a window's print): the engineer signing it sees what it rests on. Nothing otherwise.
+void markStandsOnNotUsable(PageModel& sheet, const MemberLinks& links);
 
 }  // namespace mx::project

@@ -14,6 +14,7 @@
 #include "common/fieldtable.h"
 #include "ui/fields.h"
 #include "ui/memberwindow.h"
+#include "ui/prompter.h"
 
 namespace mx::ui {
 
@@ -25,6 +26,7 @@ constexpr const char* kLinkedProperty = "mxLinked";
 constexpr const char* kLinkedTextProperty = "mxLinkedText";
 constexpr const char* kPlainTipProperty = "mxPlainTip";
 
+constexpr const char* kNotDesignedVerdict = "ยังออกแบบไม่ได้: ชิ้นส่วนที่ส่งน้ำหนักมาหยุดคำนวณ";
 constexpr int kLinkButtonRoom = 22;  // pixels: the style's small icon and its margins
 constexpr const char* kLinkTip = "ลิงก์ช่องนี้กับน้ำหนักจากชิ้นส่วนอื่นในโครงการ";
 constexpr const char* kLinkedTip = "ช่องนี้ลิงก์กับน้ำหนักจากชิ้นส่วนอื่น: แก้ไขหรือเลิกลิงก์";
@@ -141,6 +143,25 @@ void MemberWindow::keepLinkedTexts() {
             e->setText(e->property(kLinkedTextProperty).toString());
             loading_ = false;
         }
+}
+
+bool MemberWindow::stopForLinks() {
+    ProjectLink* link = projectLink();
+    const std::vector<Message> stops = link ? link->linkStops(*this) : std::vector<Message>{};
+    if (stops.empty()) return false;
+    // As the tool runs it: the messages, no design, nothing certified.
+    erase();
+    for (const Message& m : stops) {
+        calculateMessages_.push_back(m);
+        prompter().show(m, this);
+    }
+    ModuleRun none = design_.description->noRun ? design_.description->noRun() : ModuleRun{};
+    none.status = static_cast<int>(DesignStatus::NotUsable);
+    run_ = std::move(none);
+    if (verdict_) verdict_->setText(QString::fromUtf8(kNotDesignedVerdict));
+    if (quantities_)
+        quantities_->setText(qs("ปริมาณวัสดุ: " + quantitiesLine(design_.description->quantities(*run_, formState()))));
+    return true;
 }
 
 void MemberWindow::markOutOfDate() {

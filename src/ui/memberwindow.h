@@ -89,6 +89,14 @@ public:
     virtual void store(MemberWindow& window) = 0;
     // A field's link button: links the field (its short name) to other members' outputs.
     virtual void editLink(MemberWindow& window, const std::string& field) = 0;
+    // The numbered messages of the members the window's member reads that stop on an
+    // input error: then it has no loads to be designed for, and Calculate says so.
+    virtual std::vector<Message> linkStops(const MemberWindow&) { return {}; }
+    // What the project adds to the window's sheet: the red line naming the members it
+    // stands on that are not usable.
+    virtual void markSheet(const MemberWindow&, PageModel&) {}
+    // The window is closing with edits not stored: store, discard, or stay (false).
+    virtual bool mayClose(MemberWindow&) { return true; }
 };
 ProjectLink* projectLink();
 void setProjectLink(ProjectLink* link);  // not owned; nullptr for none
@@ -194,6 +202,8 @@ public:
     // fields, the type and the grade last pressed, and what only the window holds that
     // its run reads.
     virtual FormState formState() const;
+    // The page of the last Calculate, as it prints.
+    virtual PageModel sheet() const;
 
 protected:
     MemberWindow(MemberWindowDesign design, QWidget* parent = nullptr);
@@ -222,8 +232,6 @@ protected:
     // A Calculate is running: its corrections are reports of what it read.
     bool calculating() const { return calculating_; }
 
-    // The page of the last Calculate, as it prints, and the print question.
-    virtual PageModel sheet() const;
     // The figure of the last Calculate, fitted into the area (twips).
     virtual PageModel drawing(const PageBox& area) const;
     // False when the last Calculate sized no member, so that its figure would show
@@ -319,6 +327,9 @@ private:
     void addStoreButton(QBoxLayout* row);
     QLabel* addStatusLine();
     void addLinkButtons();
+    // A member whose sources stop is not designed: their messages, the results of no
+    // Calculate. True when it stopped.
+    bool stopForLinks();
     // Writes each linked field's value back where a rule wrote over it.
     void keepLinkedTexts();
     void runTool(const ToolButtonSpec& tool);
@@ -344,6 +355,9 @@ private:
     // The last Calculate, or the record of none before the first.
     const ModuleRun& runOrNone() const;
     void resizeEvent(QResizeEvent* e) override;
+    // A window closed by its exit button or its close box asks first about edits not
+    // stored in the project: the window goes, and its typing with it.
+    void closeEvent(QCloseEvent* e) override;
     bool event(QEvent* e) override;
     // A field with its default, change check and the table's tooltip (if any).
     QLineEdit* addInput(QWidget* parent, const char* name);

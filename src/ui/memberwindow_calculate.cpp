@@ -186,7 +186,7 @@ FormState MemberWindow::formState() const {
 }
 
 void MemberWindow::runCalculation() {
-    if (!design_.description || !design_.description->run) return;
+    if (!design_.description || !design_.description->run || stopForLinks()) return;
     erase();
     beforeCalculate();
     FormState state = formState();
@@ -214,7 +214,9 @@ const ModuleRun& MemberWindow::runOrNone() const {
 
 PageModel MemberWindow::sheet() const {
     const ModuleRun& run = runOrNone();
-    return run.sheet ? run.sheet(titleBlock()) : PageModel{};
+    PageModel page = run.sheet ? run.sheet(titleBlock()) : PageModel{};
+    if (ProjectLink* link = projectLink(); link && run_) link->markSheet(*this, page);
+    return page;
 }
 
 PageModel MemberWindow::drawing(const PageBox& area) const {

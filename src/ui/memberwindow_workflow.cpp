@@ -1,11 +1,13 @@
 // The member frame's part in a workflow that never loses an edit: what the window holds
 // that the project does not, the title that names the member and its project, and the
 // status line that says what was just done.
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "ui/fields.h"
 #include "ui/memberwindow.h"
+#include "ui/registry.h"
 
 namespace mx::ui {
 
@@ -23,6 +25,15 @@ project::Member MemberWindow::typedMember() const {
 }
 
 bool MemberWindow::hasUnstoredEdits() const { return kept_ && !(typedMember() == *kept_); }
+
+void MemberWindow::closeEvent(QCloseEvent* e) {
+    ProjectLink* link = projectLink();
+    if (link && !WindowRegistry::instance().closingAll() && hasUnstoredEdits() && !link->mayClose(*this)) {
+        e->ignore();
+        return;
+    }
+    QWidget::closeEvent(e);
+}
 
 void MemberWindow::markStored() { kept_ = typedMember(); }
 

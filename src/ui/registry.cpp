@@ -52,9 +52,11 @@ QWidget* WindowRegistry::show(const QString& name) {
 }
 
 void WindowRegistry::closeAll() {
+    closingAll_ = true;
     for (auto& [name, w] : open_)
         if (!w.isNull()) w->close();
     open_.clear();
+    closingAll_ = false;
 }
 
 QWidget* showWindow(const QString& name) { return WindowRegistry::instance().show(name); }

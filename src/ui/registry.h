@@ -39,13 +39,16 @@ public:
     QWidget* show(const QString& name);
     // The open window of that name, or nullptr.
     QWidget* find(const QString& name) const;
-    // Closes every open window (the program is ending).
+    // Closes every open window (the program is ending, its questions already asked).
     void closeAll();
+    // True while closeAll closes them: a window asks nothing then.
+    bool closingAll() const { return closingAll_; }
 
 private:
     std::map<QString, Factory> factories_;
     std::map<std::string, QString, std::less<>> moduleWindows_;
     std::map<QString, QPointer<QWidget>> open_;
+    bool closingAll_ = false;
 };
 
 // Shorthand for WindowRegistry::instance().show(name).

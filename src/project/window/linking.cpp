@@ -63,6 +63,18 @@ void ProjectSession::editLink(ui::MemberWindow& window, const std::string& field
     touch();
 }
 
+std::vector<Message> ProjectSession::linkStops(const ui::MemberWindow& window) {
+    const std::optional<std::size_t> index = indexOf(window.projectMember());
+    if (!index || project_.members[*index].links.empty()) return {};
+    return resolveLinks(project_, modules_).members[*index].stops;
+}
+
+void ProjectSession::markSheet(const ui::MemberWindow& window, PageModel& sheet) {
+    const std::optional<std::size_t> index = indexOf(window.projectMember());
+    if (!index || project_.members[*index].links.empty()) return;
+    markStandsOnNotUsable(sheet, resolveLinks(project_, modules_).members[*index]);
+}
+
 void ProjectSession::showLinks(ui::MemberWindow& window, std::optional<std::size_t> index, const Resolution& links) {
     const ModuleDescription* module = moduleOf(window.member().module);
     if (!module) return;

@@ -90,6 +90,9 @@ public:
     // Links (project/window/linking.cpp). The link dialog of a window's field; a window
     // not yet a member is stored first, with its question.
     void editLink(ui::MemberWindow& window, const std::string& field) override;
+    std::vector<Message> linkStops(const ui::MemberWindow& window) override;
+    void markSheet(const ui::MemberWindow& window, PageModel& sheet) override;
+    bool mayClose(ui::MemberWindow& window) override { return settleWindows({&window}, &window); }
     // A member whose sources changed since it was last calculated (in its window, or by
     // recalculateAll): the loads it was designed for are no longer those it receives.
     bool outOfDate(std::size_t index) const;

@@ -186,6 +186,48 @@ TEST_F(Linking, StoringASourceMarksWhatStandsOnItUntilItIsCalculatedAgain) {
     EXPECT_FALSE(list.findChild<QLabel*>(QStringLiteral("LabelRecalculated"))->text().isEmpty());
 }
 
+// A source that stops leaves its readers undesigned, with the tool's messages; a source
+// that runs but is not usable passes its loads, and the readers' sheets say so in red.
+TEST_F(Linking, AWindowMemberAnswersForWhatItStandsOnAsTheToolDoes) {
+    struct Case {
+        const char *source, *field, *value;
+        std::vector<const char*> readers;
+        bool stops;
+    };
+    const Case cases[] = {
+        {"S1", "short_side", "abc", {"B1", "C1"}, true},  // no span: the slab stops
+        {"B1", "depth", "20", {"C1", "F1"}, false},       // too shallow: the beam fails
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.source);
+        openHouse();
+        MemberWindow* source = open(c.source);
+        const auto& fields = mx::findModule(session.modules(), session.project().members[at(c.source)].module)->fields;
+        source->field(mx::findField(fields, c.field)->object)->setText(QString::fromLatin1(c.value));
+        source->findChild<QAbstractButton*>(QString::fromLatin1(mx::ui::kStoreButton))->click();
+        const auto links = mx::project::resolveLinks(session.project(), session.modules());
+        for (const char* name : c.readers) {
+            SCOPED_TRACE(name);
+            const auto& stops = links.members[at(name)].stops;
+            ASSERT_EQ(stops.empty(), !c.stops);
+            rec.clear();
+            const MemberWindow* w = open(name);
+            bool marked = false;
+            for (const auto& t : w->sheet().texts())
+                marked |= t.text.find(std::string("รับน้ำหนักจาก ") + c.source + " ซึ่งยังใช้ไม่ได้") != std::string::npos;
+            EXPECT_EQ(marked, !c.stops);
+            if (!c.stops) continue;
+            ASSERT_EQ(rec.log.size(), stops.size());
+            for (std::size_t i = 0; i < stops.size(); ++i) EXPECT_EQ(rec.log[i].message, stops[i]);
+            EXPECT_EQ(session.memberStatus(at(name)), static_cast<int>(mx::DesignStatus::NotUsable));
+            // Nothing designed, nothing to build: no quantities either.
+            EXPECT_FALSE(w->findChild<QLabel*>(QString::fromLatin1(mx::ui::kMemberQuantitiesLabel))
+                             ->text()
+                             .contains(QStringLiteral("คอนกรีต")));
+        }
+    }
+}
+
 TEST_F(Linking, DeletingASourceAsksAndItsReadersKeepItsLoadsTyped) {
     for (const bool yes : {false, true}) {
         openHouse();

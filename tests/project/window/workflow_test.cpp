@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTableWidget>
 #include <QTest>
 
@@ -67,6 +68,25 @@ TEST_F(Workflow, AnotherMemberOrProjectAsksAboutAWindowsUnstoredEditsNamingIt) {
         EXPECT_EQ(!menu.isVisible() || session.project().members.empty(), left);
         EXPECT_TRUE(choice != SaveChoice::Cancel || beam()->hasUnstoredEdits());
         mx::ui::WindowRegistry::instance().closeAll();
+    }
+}
+
+TEST_F(Workflow, AMemberWindowClosedOverItsEditsAsksFirst) {
+    for (const SaveChoice choice : {SaveChoice::Save, SaveChoice::Discard, SaveChoice::Cancel}) {
+        SCOPED_TRACE(static_cast<int>(choice));
+        openHouse();
+        const std::string before = session.project().members[0].state.fields.get("Text4");
+        session.openMember(0, nullptr);
+        const QPointer<mx::ui::MemberWindow> w = beam();
+        w->field("Text4")->setText(QStringLiteral("55"));
+        rec.clear();
+        rec.saveAnswers = {choice};
+        w->close();  // its close box; its exit button closes the same way
+        EXPECT_TRUE(rec.log.size() == 1 && firstSays("\"B1\""));
+        EXPECT_EQ(session.project().members[0].state.fields.get("Text4"), choice == SaveChoice::Save ? "55" : before);
+        EXPECT_EQ(w && w->isVisible(), choice == SaveChoice::Cancel);
+        mx::ui::WindowRegistry::instance().closeAll();  // the program ending asks nothing more
+        QApplication::processEvents();
     }
 }
 
