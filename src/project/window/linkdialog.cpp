@@ -36,6 +36,21 @@ constexpr const char* kLive = "น้ำหนักจร";
 const char* const kSourceColumns[] = {"ชิ้นส่วน", "ประเภท", "ค่าที่ส่งต่อ", kDead, kLive, "จำนวน"};
 const char* const kTypedColumns[] = {"ค่า", "ชนิด", "หมายเหตุ (น้ำหนักนี้มาจากอะไร)"};
 
+// A table of terms: its headers, no row numbers, each column as wide as its contents
+// but one that takes the room left.
+template <std::size_t N>
+QTableWidget* termTable(QWidget* parent, const char* name, const char* const (&columns)[N], int stretch) {
+    auto* table = new QTableWidget(0, static_cast<int>(N), parent);
+    table->setObjectName(QString::fromLatin1(name));
+    QStringList headers;
+    for (const char* c : columns) headers << QString::fromUtf8(c);
+    table->setHorizontalHeaderLabels(headers);
+    table->verticalHeader()->setVisible(false);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(stretch, QHeaderView::Stretch);
+    return table;
+}
+
 QTableWidgetItem* cell(const std::string& text, bool number = false) {
     auto* item = new QTableWidgetItem(qs(text));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -96,14 +111,7 @@ LinkDialog::LinkDialog(const Project& project, std::size_t member, const std::st
     hf.setBold(true);
     heading->setFont(hf);
 
-    sources_ = new QTableWidget(0, 6, this);
-    sources_->setObjectName(QStringLiteral("TableSources"));
-    QStringList headers;
-    for (const char* c : kSourceColumns) headers << QString::fromUtf8(c);
-    sources_->setHorizontalHeaderLabels(headers);
-    sources_->verticalHeader()->setVisible(false);
-    sources_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    sources_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    sources_ = termTable(this, "TableSources", kSourceColumns, 2);
     sources_->setSelectionMode(QAbstractItemView::NoSelection);
 
     // The counts the member's link has now.
@@ -128,15 +136,8 @@ LinkDialog::LinkDialog(const Project& project, std::size_t member, const std::st
     none->setVisible(offers_.empty());
 
     auto* typedCaption = new QLabel(QStringLiteral("น้ำหนักที่พิมพ์เพิ่ม (เช่น ผนังก่ออิฐ) หน่วย %1 พร้อมหมายเหตุ").arg(qs(unit_)), this);
-    typed_ = new QTableWidget(0, 3, this);
-    typed_->setObjectName(QStringLiteral("TableTyped"));
-    QStringList typedHeaders;
-    for (const char* c : kTypedColumns) typedHeaders << QString::fromUtf8(c);
-    typed_->setHorizontalHeaderLabels(typedHeaders);
-    typed_->verticalHeader()->setVisible(false);
-    typed_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
-    typed_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    typed_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    typed_ = termTable(this, "TableTyped", kTypedColumns, 2);
+    typed_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);  // a value typed long
     typed_->setMaximumHeight(130);
     connect(typed_, &QTableWidget::cellChanged, this, &LinkDialog::updateTotal);
     for (const LinkTerm& t : typedNow) addTyped(qs(loadText(t.value)), t.live, qs(t.note));
