@@ -144,6 +144,9 @@ void addAnchorage(ResultList& out, const MeshAnchorage& a);
 // below. The pitch is a little under the usual 300 twips, so that the checks and the
 // drawing below them share the one page.
 inline constexpr double kFootingRowStep = 270;
+// A footing's sheet fills its foot with the figure and its notes down to the last
+// line of the soil's pressure: the spare room is at the bottom, right of that line.
+inline constexpr PagePoint kFootingStandsOnAt{6600, 16100};
 inline constexpr double kFootingResultStep = 380;
 class SheetListing {
 public:

@@ -183,6 +183,9 @@ struct ModuleDescription {
     // The member's quantities from one of its runs (the run's own record) and the state
     // it ran on; empty where the module builds nothing.
     std::function<Quantities(const ModuleRun&, const FormState&)> quantities;
+    // Where the module's sheet has room for one more line, in red when the member stands
+    // on a member that is not usable: below the listing and clear of the figure.
+    PagePoint standsOnAt{kSheetLeft, 15400};
 };
 
 // ---- The steps every design module's run shares ------------------------------------------

@@ -52,6 +52,10 @@ using PageItem = std::variant<PageText, PageLine, PageCircle, PageLineWidth>;
 struct PageBox {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
+// A point of the page, in twips.
+struct PagePoint {
+    double x = 0, y = 0;
+};
 
 class PageModel {
 public:

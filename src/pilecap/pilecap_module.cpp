@@ -29,6 +29,7 @@ ModuleDescription description() {
     m.quantities = runQuantities<PileCapOutcome, pileCapQuantities>;
     m.noRun = [] { return footingNoRun(pileCapCalculation()); };
     m.drawingArea = kPileCapScreenArea;
+    m.standsOnAt = kFootingStandsOnAt;
     m.ports = pileCapPorts();
     m.targets = pileCapTargets();
     return m;

@@ -20,9 +20,6 @@ namespace {
 constexpr int kMostCount = 1000;
 // A typed term beyond this is a slip of the keyboard, not a load (kg, kg/m or t).
 constexpr double kLargestTyped = 1e9;
-// Where a sheet says that its member stands on one not usable: below the listing, clear
-// of the page field.
-constexpr double kStandsOnY = 15400;
 
 std::string named(const Member& m) { return quotedName(m.name.empty() ? m.id : m.name); }
 
@@ -301,9 +298,9 @@ std::string standsOnNotUsable(const MemberLinks& links) {
     return "* ชิ้นส่วนนี้รับน้ำหนักจาก " + commaList(links.notUsableBelow) + " ซึ่งยังใช้ไม่ได้ ต้องแก้ไข";
 }
 
-void markStandsOnNotUsable(PageModel& sheet, const MemberLinks& links) {
+void markStandsOnNotUsable(PageModel& sheet, const MemberLinks& links, const ModuleDescription& module) {
     if (links.stops.empty() && !links.notUsableBelow.empty())
-        sheet.text(kSheetLeft, kStandsOnY, standsOnNotUsable(links), 12, false, kRed);
+        sheet.text(module.standsOnAt.x, module.standsOnAt.y, standsOnNotUsable(links), 12, false, kRed);
 }
 
 MemberRun runLinkedMember(const Member& member, const MemberLinks& links, const ModuleDescription& module,
@@ -315,7 +312,7 @@ MemberRun runLinkedMember(const Member& member, const MemberLinks& links, const 
         return run;
     }
     MemberRun run = runMember(resolvedMember(member, links), module, wantPages);
-    if (run.report.sheet) markStandsOnNotUsable(*run.report.sheet, links);
+    if (run.report.sheet) markStandsOnNotUsable(*run.report.sheet, links, module);
     return run;
 }
 

@@ -84,6 +84,6 @@ MemberRun runLinkedMember(const Member& member, const MemberLinks& links, const 
 std::string standsOnNotUsable(const MemberLinks& links);
 // Writes that line in red on the member's sheet, wherever the sheet is made (the report,
 // a window's print): the engineer signing it sees what it rests on. Nothing otherwise.
-void markStandsOnNotUsable(PageModel& sheet, const MemberLinks& links);
+void markStandsOnNotUsable(PageModel& sheet, const MemberLinks& links, const ModuleDescription& module);
 
 }  // namespace mx::project

@@ -25,6 +25,7 @@ ModuleDescription description() {
     m.quantities = runQuantities<SpreadFootingOutcome, spreadFootingQuantities>;
     m.noRun = [] { return footingNoRun(spreadFootingCalculation()); };
     m.drawingArea = kScreenDrawingArea;
+    m.standsOnAt = kFootingStandsOnAt;
     m.targets = spreadFootingTargets();
     return m;
 }

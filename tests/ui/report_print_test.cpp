@@ -78,11 +78,16 @@ TEST(Printing, PreviewIsOfferedAndPaintsThePrintedPage) {
     EXPECT_EQ(pdfText(dir.filePath("from-preview.pdf")), pdfText(dir.filePath("printed.pdf")));
 }
 
+// The house as it stands, and with a beam too shallow: every member standing on it
+// prints its red line where its sheet has room.
 TEST(ReportPrinting, EveryPageReachesThePdfLegibly) {
     if (QStandardPaths::findExecutable("pdfseparate").isEmpty()) GTEST_SKIP() << "poppler-utils not installed";
-    const project::Project p = house();
-    const int pages = project::reportPageCount(p, modules());
-    for (const ReportOutput output : {ReportOutput::Print, ReportOutput::Preview}) {
+    project::Project failing = house();
+    for (project::Member& m : failing.members)
+        if (m.name == "B1") m.state.fields.set(findField(findModule(modules(), "beam")->fields, "depth")->object, "20");
+    for (const auto& [p, output] : {std::pair{house(), ReportOutput::Print}, std::pair{house(), ReportOutput::Preview},
+                                    std::pair{failing, ReportOutput::Print}}) {
+        const int pages = project::reportPageCount(p, modules());
         RecordingPrompter rec;
         QTemporaryDir dir;
         PdfFileTarget printer(dir.filePath("report.pdf"));

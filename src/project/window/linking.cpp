@@ -71,8 +71,9 @@ std::vector<Message> ProjectSession::linkStops(const ui::MemberWindow& window) {
 
 void ProjectSession::markSheet(const ui::MemberWindow& window, PageModel& sheet) {
     const std::optional<std::size_t> index = indexOf(window.projectMember());
-    if (!index || project_.members[*index].links.empty()) return;
-    markStandsOnNotUsable(sheet, resolveLinks(project_, modules_).members[*index]);
+    const ModuleDescription* module = moduleOf(window.member().module);
+    if (!index || !module || project_.members[*index].links.empty()) return;
+    markStandsOnNotUsable(sheet, resolveLinks(project_, modules_).members[*index], *module);
 }
 
 void ProjectSession::showLinks(ui::MemberWindow& window, std::optional<std::size_t> index, const Resolution& links) {
