@@ -155,7 +155,8 @@ bool MemberWindow::stopForLinks() {
         calculateMessages_.push_back(m);
         prompter().show(m, this);
     }
-    ModuleRun none = design_.description->noRun ? design_.description->noRun() : ModuleRun{};
+    run_.reset();
+    ModuleRun none = runOrNone();  // the record of no Calculate
     none.status = static_cast<int>(DesignStatus::NotUsable);
     run_ = std::move(none);
     if (verdict_) verdict_->setText(QString::fromUtf8(kNotDesignedVerdict));
